@@ -1,0 +1,33 @@
+# The two commands of the README: `make run` and `make test`. Both install what is missing.
+JOBS ?= $(shell nproc)
+BUILD := build
+ASAN_BUILD := build-asan
+SAN_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1 \
+           LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+           UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+           QT_QPA_PLATFORM=offscreen ZTV_AUDIO=fake
+
+.PHONY: deps build run test build-test format clean
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DZTV_BUILD_TESTS=OFF
+	cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	$(BUILD)/app/ztvtool info $(BUILD)/app/exemples/demo/demo.PZV
+
+build-test: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZTV_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) -j$(JOBS)
+
+test: build-test
+	cd $(ASAN_BUILD) && $(SAN_ENV) ctest --output-on-failure -j$(JOBS)
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+namespace ztv {
+
+// Colour values keep red in the low byte, as records store them. The text form is a colour
+// name ("clBlack") or "$" and eight hexadecimal digits (blue, green, red order).
+QString colorToText(std::uint32_t colour);
+std::optional<std::uint32_t> colorFromText(const QString& text);
+
+}  // namespace ztv

@@ -1,0 +1,74 @@
+#include "common/ElementRecord.h"
+
+#include "common/platform/Bytes.h"
+
+namespace ztv {
+namespace {
+
+enum class Layout { Page, Project };
+
+int offsetIn(const FieldSpec& spec, Layout layout) {
+    return layout == Layout::Page ? spec.pageOffset : spec.projectOffset;
+}
+
+QByteArray encode(const ElementRecord& record, Layout layout, int size) {
+    QByteArray buf(size, '\0');
+    forEachField(record, [&](const FieldSpec& spec, const auto& value) {
+        using T = std::decay_t<decltype(value)>;
+        const int at = offsetIn(spec, layout);
+        if constexpr (std::is_same_v<T, QString>) {
+            bytes::putString(buf, at, spec.capacity, value);
+        } else if constexpr (std::is_same_v<T, double>) {
+            bytes::putDouble(buf, at, value);
+        } else {
+            bytes::putInt32(buf, at, value);
+        }
+    });
+    return buf;
+}
+
+ElementRecord decode(const QByteArray& buf, Layout layout) {
+    ElementRecord record;
+    forEachField(record, [&](const FieldSpec& spec, auto& value) {
+        using T = std::decay_t<decltype(value)>;
+        const int at = offsetIn(spec, layout);
+        if constexpr (std::is_same_v<T, QString>) {
+            value = bytes::getString(buf, at, spec.capacity);
+        } else if constexpr (std::is_same_v<T, double>) {
+            value = bytes::getDouble(buf, at);
+        } else {
+            value = bytes::getInt32(buf, at);
+        }
+    });
+    return record;
+}
+
+}  // namespace
+
+bool ElementRecord::isAbsent() const {
+    return Ligne < 1 || Ligne > kRowCount || Colonne < 1 || Colonne > kColumnCount ||
+           Fichier.isEmpty();
+}
+
+QByteArray encodePageRecord(const ElementRecord& r) {
+    return encode(r, Layout::Page, kPageRecordSize);
+}
+
+ElementRecord decodePageRecord(const QByteArray& bytes) {
+    return decode(bytes, Layout::Page);
+}
+
+QByteArray encodeProjectRecord(const ElementRecord& r, std::int32_t page) {
+    QByteArray buf = encode(r, Layout::Project, kProjectRecordSize);
+    bytes::putInt32(buf, kProjectPageOffset, page);
+    return buf;
+}
+
+ElementRecord decodeProjectRecord(const QByteArray& bytes, std::int32_t* page) {
+    if (page) {
+        *page = bytes::getInt32(bytes, kProjectPageOffset);
+    }
+    return decode(bytes, Layout::Project);
+}
+
+}  // namespace ztv

@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+
+namespace ztv {
+
+inline constexpr int kRowCount = 61;
+inline constexpr int kColumnCount = 20;
+
+// One storyboard cell: the fields of the page element record, by the names the player's
+// elements give them.
+struct ElementRecord {
+    std::int32_t Ligne = 0;
+    std::int32_t Colonne = 0;
+    QString Effet;
+    QString Fichier;
+    QString Transparent;
+    std::int32_t Gauche = 0;
+    std::int32_t Haut = 0;
+    std::int32_t Largeur = 0;
+    std::int32_t Hauteur = 0;
+    QString Acte;
+    QString Destination;
+    QString Destin2;
+    std::int32_t Vitesse = 0;
+    double Attente = 0.0;
+    std::int32_t Couleur = 0;
+    QString Click;
+    QString DisparAuto;
+    QString Inverse;
+    QString IntegrFond;
+    std::int32_t Couldegra = 0;
+    QString sensdegra;
+    QString style;
+    std::int32_t size = 0;
+    std::int32_t EffetPas = 0;
+    std::int32_t EffetDepart = 0;
+    std::int32_t EffetFin = 0;
+    QString SurvolFichier;
+    std::int32_t SurvolAction = 0;
+    std::int32_t SurvolPage = 0;
+    std::int32_t SurvolColonne = 0;
+    std::int32_t SurvolRetablir = 0;
+
+    // A deleted record, an empty Fichier, or a cell outside the 61 x 20 grid holds nothing.
+    bool isAbsent() const;
+    bool operator==(const ElementRecord&) const = default;
+};
+
+// Where a field sits in the two layouts; capacity is N for string[N], 0 for int32, 8 for the
+// double.
+struct FieldSpec {
+    const char* name;
+    int pageOffset;
+    int projectOffset;
+    int capacity;
+};
+
+inline constexpr int kPageRecordSize = 1232;
+inline constexpr int kProjectRecordSize = 1227;
+inline constexpr int kProjectPageOffset = 945;
+
+// Calls f(spec, member) for every field in record order; one table serves encoding, decoding
+// and printing.
+template <class Record, class F>
+void forEachField(Record& r, F&& f) {
+    f(FieldSpec{"Ligne", 0, 0, 0}, r.Ligne);
+    f(FieldSpec{"Colonne", 4, 4, 0}, r.Colonne);
+    f(FieldSpec{"Effet", 8, 8, 100}, r.Effet);
+    f(FieldSpec{"Fichier", 109, 109, 249}, r.Fichier);
+    f(FieldSpec{"Transparent", 359, 359, 30}, r.Transparent);
+    f(FieldSpec{"Gauche", 392, 390, 0}, r.Gauche);
+    f(FieldSpec{"Haut", 396, 394, 0}, r.Haut);
+    f(FieldSpec{"Largeur", 400, 398, 0}, r.Largeur);
+    f(FieldSpec{"Hauteur", 404, 402, 0}, r.Hauteur);
+    f(FieldSpec{"Acte", 408, 406, 100}, r.Acte);
+    f(FieldSpec{"Destination", 509, 507, 100}, r.Destination);
+    f(FieldSpec{"Destin2", 610, 608, 100}, r.Destin2);
+    f(FieldSpec{"Vitesse", 712, 709, 0}, r.Vitesse);
+    f(FieldSpec{"Attente", 720, 713, 8}, r.Attente);
+    f(FieldSpec{"Couleur", 728, 721, 0}, r.Couleur);
+    f(FieldSpec{"Click", 732, 725, 4}, r.Click);
+    f(FieldSpec{"DisparAuto", 737, 730, 4}, r.DisparAuto);
+    f(FieldSpec{"Inverse", 742, 735, 4}, r.Inverse);
+    f(FieldSpec{"IntegrFond", 747, 740, 4}, r.IntegrFond);
+    f(FieldSpec{"Couldegra", 752, 745, 0}, r.Couldegra);
+    f(FieldSpec{"sensdegra", 756, 749, 150}, r.sensdegra);
+    f(FieldSpec{"style", 907, 900, 40}, r.style);
+    f(FieldSpec{"size", 948, 941, 0}, r.size);
+    f(FieldSpec{"EffetPas", 952, 949, 0}, r.EffetPas);
+    f(FieldSpec{"EffetDepart", 956, 953, 0}, r.EffetDepart);
+    f(FieldSpec{"EffetFin", 960, 957, 0}, r.EffetFin);
+    f(FieldSpec{"SurvolFichier", 964, 961, 249}, r.SurvolFichier);
+    f(FieldSpec{"SurvolAction", 1216, 1211, 0}, r.SurvolAction);
+    f(FieldSpec{"SurvolPage", 1220, 1215, 0}, r.SurvolPage);
+    f(FieldSpec{"SurvolColonne", 1224, 1219, 0}, r.SurvolColonne);
+    f(FieldSpec{"SurvolRetablir", 1228, 1223, 0}, r.SurvolRetablir);
+}
+
+// The 1232-byte page element record of .JOU and .ACT files. Padding is written as zeros.
+QByteArray encodePageRecord(const ElementRecord& r);
+// A buffer shorter than a record reads its missing fields as zero or empty.
+ElementRecord decodePageRecord(const QByteArray& bytes);
+
+// The 1227-byte unaligned project record of containers, with its page number.
+QByteArray encodeProjectRecord(const ElementRecord& r, std::int32_t page);
+ElementRecord decodeProjectRecord(const QByteArray& bytes, std::int32_t* page = nullptr);
+
+}  // namespace ztv

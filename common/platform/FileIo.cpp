@@ -1,0 +1,84 @@
+#include "common/platform/FileIo.h"
+
+#include "common/platform/Cp1252.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace ztv {
+
+bool writeFileAtomically(const QString& hostPath, const QByteArray& data, QString* error) {
+    QSaveFile file(hostPath);
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
+        if (error) {
+            *error = file.errorString();
+        }
+        return false;
+    }
+    return true;
+}
+
+bool copyFileAtomically(const QString& fromHost, const QString& toHost, QString* error) {
+    QFile source(fromHost);
+    if (!source.open(QIODevice::ReadOnly)) {
+        if (error) {
+            *error = source.errorString();
+        }
+        return false;
+    }
+    return writeFileAtomically(toHost, source.readAll(), error);
+}
+
+std::optional<QStringList> readLines(const QString& hostPath) {
+    QFile file(hostPath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    const QByteArray data = file.readAll();
+    QStringList lines;
+    qsizetype start = 0;
+    while (start < data.size()) {
+        qsizetype end = data.indexOf('\n', start);
+        const qsizetype next = end < 0 ? data.size() : end + 1;
+        if (end < 0) {
+            end = data.size();
+        }
+        if (end > start && data[end - 1] == '\r') {
+            --end;
+        }
+        lines.append(fromCp1252(QByteArrayView(data.constData() + start, end - start)));
+        start = next;
+    }
+    return lines;
+}
+
+bool writeLines(const QString& hostPath, const QStringList& lines, QString* error) {
+    QByteArray data;
+    for (const QString& line : lines) {
+        data += toCp1252(line);
+        data += "\r\n";
+    }
+    return writeFileAtomically(hostPath, data, error);
+}
+
+QString findEntryNoCase(const QString& hostDir, const QString& name) {
+    if (name.isEmpty()) {
+        return {};
+    }
+    const QDir dir(hostDir);
+    if (QFileInfo::exists(dir.filePath(name))) {
+        return name;
+    }
+    const QStringList entries =
+        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0) {
+            return entry;
+        }
+    }
+    return {};
+}
+
+}  // namespace ztv

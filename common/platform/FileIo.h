@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace ztv {
+
+// Saving never destroys the only good copy: the data goes to a temporary file in the same
+// folder, is flushed, and only then renamed over the old file.
+bool writeFileAtomically(const QString& hostPath, const QByteArray& data,
+                         QString* error = nullptr);
+bool copyFileAtomically(const QString& fromHost, const QString& toHost, QString* error = nullptr);
+
+// Text files of lines: CR LF or LF on read, CR LF on write; Windows-1252 on disk.
+std::optional<QStringList> readLines(const QString& hostPath);
+bool writeLines(const QString& hostPath, const QStringList& lines, QString* error = nullptr);
+
+// The entry of a folder whose name matches without regard to case (an exact match first);
+// empty when there is none.
+QString findEntryNoCase(const QString& hostDir, const QString& name);
+
+}  // namespace ztv

@@ -1,0 +1,116 @@
+#include "common/Container.h"
+#include "common/ElementRecord.h"
+#include "common/platform/RecordFile.h"
+#include "tests/support/ProjectWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+namespace ztv {
+namespace {
+
+using test::makeRecord;
+
+QList<ElementRecord> pageRecords(const QString& path) {
+    QList<ElementRecord> out;
+    const auto records = RecordFile::readAll(path, kPageRecordSize);
+    for (qsizetype i = 1; records && i < records->size(); ++i) {
+        out.append(decodePageRecord(records->at(i)));
+    }
+    return out;
+}
+
+class ContainerTest : public ::testing::Test {
+protected:
+    QTemporaryDir tmp;
+    test::ProjectWriter writer{tmp.path()};
+    QString out() const { return tmp.filePath("out"); }
+    void SetUp() override { QDir().mkpath(out()); }
+};
+
+TEST_F(ContainerTest, SplitRecreatesAPageFileWhenItsPageComesBack) {
+    const QString ztv = writer.writeContainer(
+        "p.ZTV", {{3, makeRecord(4, 1, "a")}, {3, makeRecord(5, 1, "b")},
+                  {1, makeRecord(4, 1, "c")}, {3, makeRecord(6, 2, "d")}});
+    const SplitResult r = splitContainer(ztv, out(), true);
+    ASSERT_TRUE(r.ok) << r.error.toStdString();
+    EXPECT_EQ(r.pages, (QList<std::int32_t>{1, 3}));
+    const QList<ElementRecord> page3 = pageRecords(QDir(out()).filePath("3.JOU"));
+    ASSERT_EQ(page3.size(), 1);
+    EXPECT_EQ(page3[0].Fichier, "d");
+    EXPECT_EQ(pageRecords(QDir(out()).filePath("1.JOU"))[0].Fichier, "c");
+    EXPECT_EQ(test::readBytes(QDir(out()).filePath("3.ACT")),
+              test::readBytes(QDir(out()).filePath("3.JOU")));
+    EXPECT_EQ(test::readBytes(QDir(out()).filePath("1.JOU")).left(kPageRecordSize),
+              QByteArray(kPageRecordSize, '\0'));
+}
+
+TEST_F(ContainerTest, SplitSkipsAbsentRecordsAndBadPageNumbers) {
+    ElementRecord attente = makeRecord(4, 2, "keep");
+    attente.Attente = 2.5;
+    const QString ztv = writer.writeContainer(
+        "p.ZTV", {{1, makeRecord(0, 1, "deleted")}, {1, makeRecord(4, 1, "")},
+                  {1, makeRecord(62, 1, "row")}, {1, makeRecord(4, 21, "col")},
+                  {0, makeRecord(4, 1, "page0")}, {-7, makeRecord(4, 1, "neg")},
+                  {1, attente}});
+    const SplitResult r = splitContainer(ztv, out(), false);
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(QDir(out()).entryList(QDir::Files), QStringList{"1.JOU"});
+    const QList<ElementRecord> page1 = pageRecords(QDir(out()).filePath("1.JOU"));
+    ASSERT_EQ(page1.size(), 1);
+    EXPECT_EQ(page1[0], attente);
+}
+
+TEST_F(ContainerTest, PackSkipsDeletedPagesAndEmptyRecords) {
+    writer.writePageFile(2, {makeRecord(3, 1, "fond"), makeRecord(0, 1, ""),
+                             makeRecord(4, 2, "")});
+    writer.writePageFile(1, {makeRecord(4, 1, "un")});
+    writer.writePageFile(9, {makeRecord(4, 1, "supprimée")});
+    const QList<PageEntry> table = {{2, "Deux"}, {9, " "}, {1, "Un"}, {4, "sans fichier"}};
+    ASSERT_TRUE(packContainer(tmp.path(), table, writer.path("p.ZTV")));
+    const auto records = RecordFile::readAll(writer.path("p.ZTV"), kProjectRecordSize);
+    ASSERT_TRUE(records);
+    ASSERT_EQ(records->size(), 3);
+    std::int32_t page = 0;
+    EXPECT_EQ(decodeProjectRecord(records->at(1), &page).Fichier, "fond");
+    EXPECT_EQ(page, 2);
+    EXPECT_EQ(decodeProjectRecord(records->at(2), &page).Fichier, "un");
+    EXPECT_EQ(page, 1);
+}
+
+TEST_F(ContainerTest, SplitOfPackGivesBackThePages) {
+    ElementRecord full = makeRecord(30, 7, "Texte, avec virgules");
+    full.Attente = 0.25;
+    full.sensdegra = "Arial,gras,12";
+    full.SurvolRetablir = 1;
+    writer.writePageFile(12, {makeRecord(3, 1, "fond"), full});
+    ASSERT_TRUE(packContainer(tmp.path(), {{12, "Douze"}}, writer.path("p.ZTV")));
+    ASSERT_TRUE(splitContainer(writer.path("p.ZTV"), out(), false).ok);
+    EXPECT_EQ(pageRecords(QDir(out()).filePath("12.JOU")),
+              pageRecords(writer.path("12.JOU")));
+}
+
+TEST_F(ContainerTest, HostileContainersNeverCrashOrWriteOutside) {
+    QRandomGenerator rng(7);
+    for (int round = 0; round < 20; ++round) {
+        QByteArray junk(kProjectRecordSize * (1 + round % 4) + round, '\0');
+        for (char& c : junk) {
+            c = char(rng.bounded(256));
+        }
+        const QString ztv = writer.writeBytes("junk.ZTV", junk);
+        const SplitResult r = splitContainer(ztv, out(), true);
+        EXPECT_TRUE(r.ok);
+        for (const QString& name : QDir(out()).entryList(QDir::Files)) {
+            EXPECT_TRUE(name.endsWith(".JOU") || name.endsWith(".ACT")) << name.toStdString();
+        }
+    }
+    EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files), QStringList{"junk.ZTV"});
+    EXPECT_FALSE(splitContainer(writer.path("missing.ZTV"), out(), false).ok);
+    EXPECT_TRUE(splitContainer(writer.writeBytes("tiny.ZTV", "abc"), out(), false).ok);
+}
+
+}  // namespace
+}  // namespace ztv

@@ -1,0 +1,140 @@
+#include "common/DisplayScaling.h"
+#include "common/PlaybackDirectory.h"
+#include "common/ProjectSettings.h"
+#include "common/platform/Cp1252.h"
+#include "common/platform/DriveTable.h"
+#include "common/platform/WinPath.h"
+#include "tests/support/ProjectWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace ztv {
+namespace {
+
+TEST(Cp1252, RoundTripsAndReplacesWhatItCannotEncode) {
+    const QString text = QStringLiteral("é€œŸ‰ x");
+    const QByteArray bytes = toCp1252(text);
+    EXPECT_EQ(bytes, QByteArray("\xE9\x80\x9C\x9F\x89 x"));
+    EXPECT_EQ(fromCp1252(bytes), text);
+    EXPECT_EQ(toCp1252(QStringLiteral("日本😀")), QByteArray("???"));
+    QByteArray all;
+    for (int b = 0; b < 256; ++b) {
+        all.append(char(b));
+    }
+    EXPECT_EQ(toCp1252(fromCp1252(all)), all) << "every byte survives a round trip";
+}
+
+TEST(WinPath, SplitsWindowsPaths) {
+    EXPECT_EQ(winpath::withoutDrive("C:\\images\\a.jpg"), "\\images\\a.jpg");
+    EXPECT_EQ(winpath::fileName("C:\\images\\a.jpg"), "a.jpg");
+    EXPECT_EQ(winpath::fileName("D:a.jpg"), "a.jpg");
+    EXPECT_EQ(winpath::directory("C:\\images\\a.jpg"), "C:\\images");
+    EXPECT_EQ(winpath::extension("\\x.y\\Photo.JPEG"), ".JPEG");
+    EXPECT_EQ(winpath::extension("\\x.y\\noext"), "");
+    EXPECT_EQ(winpath::join("C:\\", "a"), "C:\\a");
+    EXPECT_TRUE(winpath::sameFile("c:\\BASE\\1.jou", "C:\\base\\1.JOU"));
+    EXPECT_EQ(winpath::driveLetter("e:\\x"), u'E');
+    EXPECT_FALSE(winpath::hasDrive("\\x"));
+}
+
+class Drives : public ::testing::Test {
+protected:
+    QTemporaryDir tmp;
+    DriveTable table;
+    void SetUp() override {
+        QDir(tmp.path()).mkpath("Images/Vacances Été");
+        QFile f(tmp.filePath("Images/Vacances Été/Plage.JPG"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        table.set(u'C', "/", DriveType::Fixed);
+        table.set(u'e', tmp.path(), DriveType::Cd);
+    }
+};
+
+TEST_F(Drives, ResolvesEachComponentWithoutRegardToCase) {
+    const QString expected = tmp.filePath("Images/Vacances Été/Plage.JPG");
+    EXPECT_EQ(table.toHost("E:\\images\\VACANCES été\\plage.jpg"), expected);
+    EXPECT_EQ(table.toHost("e:\\Images\\Vacances Été\\Plage.JPG"), expected);
+    EXPECT_EQ(table.toHost("E:\\images\\x\\..\\.\\Vacances été\\plage.jpg"), expected);
+    EXPECT_EQ(table.toHost("E:\\..\\..\\images"), tmp.filePath("Images")) << "never above root";
+    EXPECT_EQ(table.toHost("E:\\images\\absent.jpg"), tmp.filePath("Images/absent.jpg"));
+    EXPECT_TRUE(table.toHost("Q:\\images").isEmpty());
+    EXPECT_EQ(table.toWindows(expected), "E:\\Images\\Vacances Été\\Plage.JPG")
+        << "the longest root wins";
+    EXPECT_EQ(table.toWindows("/home/ann/pics/a.jpg"), "C:\\home\\ann\\pics\\a.jpg");
+    EXPECT_EQ(table.outsideToHost("/x/y"), "/x/y");
+    EXPECT_EQ(table.typeText(u'e'), "Lecteur CD");
+    EXPECT_EQ(table.typeText(u'C'), "Disque Dur");
+    EXPECT_EQ(table.typeText(u'Z'), "Inconnu");
+}
+
+TEST(DriveTableDefaults, MountsAndDrivesIniGiveLettersFromD) {
+    const QString mounts =
+        "/dev/vda / ext4 rw 0 0\n"
+        "/dev/sr0 /media/cd\\040rom iso9660 ro 0 0\n"
+        "srv:/x /mnt/nfs nfs4 rw 0 0\n"
+        "/dev/sr1 /media/dvd udf ro 0 0\n"
+        "garbage\n";
+    const DriveTable t = DriveTable::fromMounts(mounts, "F=/srv/share,fixed\nbad line\nZ=/z\n");
+    EXPECT_EQ(t.drive(u'C')->root, "/");
+    EXPECT_EQ(t.drive(u'D')->root, "/media/cd rom");
+    EXPECT_EQ(t.typeText(u'D'), "Lecteur CD");
+    EXPECT_EQ(t.typeText(u'E'), "Lecteur réseau");
+    EXPECT_EQ(t.drive(u'F')->root, "/srv/share") << "drives.ini overrides";
+    EXPECT_EQ(t.typeText(u'F'), "Disque Dur");
+    EXPECT_EQ(t.drive(u'Z')->root, "/z");
+    EXPECT_EQ(t.typeText(u'G'), "Inconnu");
+}
+
+TEST(PlaybackDirectory, ClaimsFreshFoldersUntilNoneIsLeft) {
+    QTemporaryDir tmp;
+    const QString root = tmp.filePath("deep/root");
+    EXPECT_EQ(claimPlaybackDirectory(root), "base0");
+    EXPECT_EQ(claimPlaybackDirectory(root), "base1");
+    for (int k = 2; k <= 1000; ++k) {
+        QDir(root).mkdir(QStringLiteral("base%1").arg(k));
+    }
+    EXPECT_EQ(claimPlaybackDirectory(root), std::nullopt) << "never falls back to reusing base";
+    EXPECT_FALSE(QDir(root).exists("base"));
+}
+
+TEST(DisplayScaling, FullScreenScalesAndMaskCentres) {
+    auto geometry = [](int w, int h, const char* line11, const char* line14, int screen) {
+        QStringList lines = test::settingsLines(w, h);
+        lines[11] = line11;
+        lines[14] = line14;
+        return DisplayGeometry::from(ProjectSettings{NumberedLines(lines)}, screen);
+    };
+    ElementRecord r = test::makeRecord(4, 1);
+    r.Gauche = 100;
+    r.Haut = 50;
+    r.Largeur = 320;
+    r.Hauteur = 240;
+
+    const DisplayGeometry both = geometry(640, 480, "oui", "oui", 1280);
+    EXPECT_TRUE(both.fullScreen);
+    EXPECT_FALSE(both.masked) << "full screen wins over the mask";
+    EXPECT_EQ(both.screenHeight, 960);
+    ElementRecord scaled = r;
+    scaleToDisplay(scaled, both);
+    EXPECT_EQ((std::array{scaled.Gauche, scaled.Haut, scaled.Largeur, scaled.Hauteur}),
+              (std::array{200, 100, 640, 480}));
+
+    ElementRecord masked = r;
+    scaleToDisplay(masked, geometry(640, 480, "$", "oui", 1280));
+    EXPECT_EQ(masked.Gauche, 420);
+    EXPECT_EQ(masked.Haut, 290);
+    EXPECT_EQ(masked.Largeur, 320);
+
+    EXPECT_FALSE(geometry(800, 600, "$", "oui", 800).masked) << "not narrower than the screen";
+    ElementRecord huge = r;
+    huge.Largeur = 2000000000;
+    scaleToDisplay(huge, both);
+    EXPECT_EQ(huge.Largeur, 2147483647) << "products are computed in 64 bits";
+}
+
+}  // namespace
+}  // namespace ztv

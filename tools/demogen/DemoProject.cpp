@@ -1,0 +1,158 @@
+#include "tools/demogen/DemoProject.h"
+
+#include "common/Container.h"
+#include "common/ElementRecord.h"
+#include "common/KeywordTable.h"
+#include "common/LangLines.h"
+#include "common/PageTable.h"
+#include "common/ProjectSettings.h"
+#include "common/platform/DriveTable.h"
+#include "common/platform/FileIo.h"
+#include "common/platform/WinPath.h"
+
+#include <QDir>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QTemporaryDir>
+
+namespace ztv::demo {
+namespace {
+
+struct Demo {
+    QString dir;
+    const LanguageFile& lang;
+    DriveTable drives = DriveTable::fromMounts({}, {});
+
+    QString text(int line) const { return lang.text(line); }
+
+    // Records store paths without their drive.
+    QString stored(const QString& fileName) const {
+        return winpath::withoutDrive(drives.toWindows(QDir(dir).filePath(fileName)));
+    }
+
+    ElementRecord element(int row, int column, const QString& fichier, QRect rect) const {
+        ElementRecord r;
+        r.Ligne = row;
+        r.Colonne = column;
+        r.Fichier = fichier;
+        r.Effet = text(lang::EffectNone);
+        r.Transparent = text(lang::AppearanceFirst);
+        r.Acte = text(lang::ActionNone);
+        r.Gauche = rect.x();
+        r.Haut = rect.y();
+        r.Largeur = rect.width();
+        r.Hauteur = rect.height();
+        r.Vitesse = 5;
+        r.EffetPas = 10;
+        r.EffetFin = 100;
+        r.Click = r.DisparAuto = r.Inverse = r.IntegrFond = QStringLiteral("non");
+        return r;
+    }
+};
+
+QImage gradientPicture(int w, int h, QColor from, QColor to, const QString& caption) {
+    QImage img(w, h, QImage::Format_RGB32);
+    QPainter p(&img);
+    QLinearGradient g(0, 0, w, h);
+    g.setColorAt(0, from);
+    g.setColorAt(1, to);
+    p.fillRect(img.rect(), g);
+    p.setPen(Qt::white);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(h / 8);
+    font.setBold(true);
+    p.setFont(font);
+    p.drawText(img.rect(), Qt::AlignCenter, caption);
+    return img;
+}
+
+QImage shapesPicture(int w, int h, QColor ground, QColor shape) {
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(ground);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(shape);
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QRect(w / 8, h / 8, w * 3 / 4, h * 3 / 4));
+    p.setBrush(ground.lighter(160));
+    p.drawRect(QRect(w * 3 / 8, h * 3 / 8, w / 4, h / 4));
+    return img;
+}
+
+bool savePicture(const Demo& demo, const QImage& img, const QString& name, QString* error) {
+    if (!img.save(QDir(demo.dir).filePath(name))) {
+        *error = QStringLiteral("cannot write %1").arg(name);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool writeDemoProject(const QString& dirHost, const LanguageFile& language, QString* error) {
+    if (!QDir().mkpath(dirHost)) {
+        *error = QStringLiteral("cannot create %1").arg(dirHost);
+        return false;
+    }
+    const Demo demo{QDir(dirHost).absolutePath(), language};
+    if (!savePicture(demo, gradientPicture(640, 480, QColor(20, 40, 90), QColor(90, 160, 200),
+                                           QStringLiteral("Zentrovale")),
+                     "fond.jpg", error) ||
+        !savePicture(demo, shapesPicture(240, 180, QColor(200, 80, 40), QColor(250, 210, 60)),
+                     "soleil.bmp", error) ||
+        !savePicture(demo, shapesPicture(240, 180, QColor(30, 110, 60), QColor(160, 220, 120)),
+                     "feuille.jpg", error) ||
+        !savePicture(demo, shapesPicture(240, 180, QColor(70, 40, 120), QColor(200, 160, 240)),
+                     "lune.jpg", error)) {
+        return false;
+    }
+
+    // Page 1: a picture background, then three pictures, one column each, with pauses.
+    ElementRecord background =
+        demo.element(3, 1, demo.stored("fond.jpg"), QRect(0, 0, 640, 480));
+    ElementRecord sun = demo.element(4, 1, demo.stored("soleil.bmp"), QRect(40, 260, 240, 180));
+    sun.Attente = 1.0;
+    ElementRecord leaf = demo.element(5, 2, demo.stored("feuille.jpg"), QRect(200, 260, 240, 180));
+    leaf.Attente = 1.0;
+    ElementRecord moon = demo.element(6, 3, demo.stored("lune.jpg"), QRect(360, 260, 240, 180));
+    // Page 2: a plain background, two pictures in a run, a gap, and a column after it.
+    ElementRecord plain = demo.element(3, 1, demo.text(lang::MarkerPlainBackground),
+                                       QRect(0, 0, 640, 480));
+    plain.Couleur = 0x503010;
+    ElementRecord moon2 = demo.element(4, 1, demo.stored("lune.jpg"), QRect(60, 60, 240, 180));
+    moon2.Attente = 0.5;
+    ElementRecord sun2 = demo.element(5, 2, demo.stored("soleil.bmp"), QRect(340, 60, 240, 180));
+    ElementRecord leaf2 = demo.element(6, 4, demo.stored("feuille.jpg"), QRect(200, 280, 240, 180));
+
+    QList<std::pair<std::int32_t, ElementRecord>> records = {
+        {1, background}, {1, sun}, {1, leaf}, {1, moon},
+        {2, plain},      {2, moon2}, {2, sun2}, {2, leaf2}};
+    QByteArray container(kProjectRecordSize, '\0');
+    for (const auto& [page, record] : records) {
+        container += encodeProjectRecord(record, page);
+    }
+
+    const QString base = QDir(demo.dir).filePath(QStringLiteral("demo"));
+    ProjectSettings settings;
+    NumberedLines& lines = settings.lines();
+    for (int i = 0; i <= ProjectSettings::MaskColour; ++i) {
+        lines.setLine(i, QStringLiteral("$"));
+    }
+    lines.setLine(ProjectSettings::ContainerPath, demo.stored("demo.ZTV"));
+    lines.setLine(ProjectSettings::Width, QStringLiteral("640"));
+    lines.setLine(ProjectSettings::Height, QStringLiteral("480"));
+    lines.setLine(ProjectSettings::FirstPage, QStringLiteral("1"));
+    lines.setLine(ProjectSettings::Version, QStringLiteral("2"));
+
+    const QList<PageEntry> pages = {{1, QStringLiteral("Bienvenue")},
+                                    {2, QStringLiteral("Une page en deux temps")}};
+    const QList<KeywordEntry> keywords = {
+        {QStringLiteral("accueil"), QStringLiteral("1"), QStringLiteral("1")},
+        {QStringLiteral("suite"), QStringLiteral("2"), QStringLiteral("1")}};
+    return writeFileAtomically(base + ".ZTV", container, error) &&
+           settings.save(base + ".ini", error) && pagetable::write(base + ".PZV", pages, error) &&
+           keywordtable::write(base + ".PMG", keywords, error);
+}
+
+}  // namespace ztv::demo

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "common/ElementRecord.h"
+#include "common/KeywordTable.h"
+#include "common/PageTable.h"
+
+#include <QString>
+#include <optional>
+
+// One JSON object per record, fields in record order and by their names.
+namespace ztv::tool {
+
+QString jsonString(const QString& text);
+QString elementJson(qint64 index, const ElementRecord& r,
+                    std::optional<std::int32_t> page = std::nullopt);
+QString pageJson(qint64 index, const PageEntry& e);
+QString keywordJson(qint64 index, const KeywordEntry& e);
+
+}  // namespace ztv::tool
