@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+namespace ztv {
+
+// Every blocking question (message boxes, file and folder choosers) goes through this
+// interface, so tests answer from a script and never block on a modal window.
+class Prompter {
+public:
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+    // The answers keep the values the system's callers compare with.
+    enum Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
+
+    virtual ~Prompter() = default;
+
+    virtual int ask(const QString& text, const QString& caption, Buttons buttons) = 0;
+    void message(const QString& text, const QString& caption = {}) {
+        ask(text, caption, Buttons::Ok);
+    }
+
+    // Host paths; empty when cancelled. filter uses Qt's "Label (*.a *.b);;..." form.
+    virtual QString openFileName(const QString& caption, const QString& dirHost,
+                                 const QString& filter) = 0;
+    virtual QString saveFileName(const QString& caption, const QString& dirHost,
+                                 const QString& filter) = 0;
+    virtual QString folderName(const QString& caption, const QString& dirHost) = 0;
+};
+
+}  // namespace ztv
