@@ -1,0 +1,161 @@
+#include "common/Container.h"
+#include "tests/support/ProjectWriter.h"
+#include "tools/ztvtool/ZtvTool.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+namespace ztv {
+namespace {
+
+struct ToolRun {
+    int code;
+    QString out;
+    QString err;
+};
+
+ToolRun ztvtool(const QStringList& args) {
+    QString out, err;
+    QTextStream o(&out), e(&err);
+    const int code = tool::run(args, o, e);
+    return {code, out, err};
+}
+
+QList<QJsonObject> jsonLines(const QString& text) {
+    QList<QJsonObject> objects;
+    for (const QString& line : text.split(u'\n', Qt::SkipEmptyParts)) {
+        QJsonParseError error;
+        const QJsonDocument doc = QJsonDocument::fromJson(line.toUtf8(), &error);
+        EXPECT_EQ(error.error, QJsonParseError::NoError) << line.toStdString();
+        objects.append(doc.object());
+    }
+    return objects;
+}
+
+class ZtvToolTest : public ::testing::Test {
+  protected:
+    QTemporaryDir tmp;
+    test::ProjectWriter writer{tmp.path()};
+};
+
+TEST_F(ZtvToolTest, DumpOfAContainerShowsEveryField) {
+    ElementRecord r = test::makeRecord(30, 4, "Bonjour \"à\" tous\\");
+    r.Effet = "Fondu";
+    r.Transparent = "Gauche,0,1,1";
+    r.Gauche = -5;
+    r.Haut = 6;
+    r.Largeur = 700;
+    r.Hauteur = 80;
+    r.Acte = "Aller à la page";
+    r.Destination = "4";
+    r.Destin2 = "1";
+    r.Vitesse = 3;
+    r.Attente = 2.5;
+    r.Couleur = 0x123456;
+    r.Click = "oui";
+    r.Couldegra = 99;
+    r.sensdegra = "Arial,gras,12";
+    r.style = "gras";
+    r.size = 12;
+    r.EffetPas = 5;
+    r.EffetDepart = 10;
+    r.EffetFin = 90;
+    r.SurvolFichier = "\\img\\h.jpg";
+    r.SurvolAction = 1;
+    r.SurvolPage = 7;
+    r.SurvolColonne = 2;
+    r.SurvolRetablir = 1;
+    const QString ztv = writer.writeContainer("p.ZTV", {{7, r}});
+
+    const ToolRun run = ztvtool({"dump", ztv});
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    const QList<QJsonObject> rows = jsonLines(run.out);
+    ASSERT_EQ(rows.size(), 1) << "record 0 is not printed";
+    const QJsonObject o = rows[0];
+    EXPECT_EQ(o["record"].toInt(), 1);
+    EXPECT_EQ(o["page"].toInt(), 7);
+    EXPECT_EQ(o["Fichier"].toString(), r.Fichier);
+    EXPECT_EQ(o["Attente"].toDouble(), 2.5);
+    EXPECT_EQ(o.size(), 33) << "every field, the record index and the page";
+    ElementRecord back;
+    forEachField(back, [&](const FieldSpec& spec, auto& value) {
+        using T = std::decay_t<decltype(value)>;
+        const QJsonValue v = o[QLatin1String(spec.name)];
+        if constexpr (std::is_same_v<T, QString>) {
+            value = v.toString();
+        } else if constexpr (std::is_same_v<T, double>) {
+            value = v.toDouble();
+        } else {
+            value = v.toInt();
+        }
+    });
+    EXPECT_EQ(back, r);
+}
+
+TEST_F(ZtvToolTest, DumpsTablesAndPageFiles) {
+    writer.writePageTable({{1, "Un"}, {2, " "}});
+    writer.writeKeywords("MOTS.PMG", {{"clé", "2", "3"}});
+    writer.writePageFile(2, {test::makeRecord(4, 1, "a.jpg"), test::makeRecord(0, 0, "")});
+    const auto pages = jsonLines(ztvtool({"dump", writer.path("PAGES.TAE")}).out);
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_EQ(pages[1]["title"].toString(), " ");
+    const auto keys = jsonLines(ztvtool({"dump", writer.path("MOTS.PMG")}).out);
+    ASSERT_EQ(keys.size(), 1);
+    EXPECT_EQ(keys[0]["keyword"].toString(), "clé");
+    EXPECT_EQ(jsonLines(ztvtool({"dump", writer.path("2.JOU")}).out).size(), 2);
+}
+
+TEST_F(ZtvToolTest, SplitPackAndInfoWorkTogether) {
+    writer.writeSavedProject(
+        "demo", {{1, "Accueil"}, {4, "Quatre"}, {5, " "}},
+        {{1, test::makeRecord(3, 1)}, {1, test::makeRecord(4, 1)}, {4, test::makeRecord(4, 2)}},
+        test::settingsLines(800, 600, 4), {{"mot", "4", "1"}});
+    const QString dir = tmp.filePath("pages");
+    const ToolRun split = ztvtool({"split", writer.path("demo.ZTV"), dir});
+    ASSERT_EQ(split.code, 0) << split.err.toStdString();
+    EXPECT_EQ(split.out, "1.JOU\n4.JOU\n");
+    EXPECT_TRUE(QFile::exists(QDir(dir).filePath("4.ACT")));
+
+    QFile::copy(writer.path("demo.PZV"), QDir(dir).filePath("pages.tae"));
+    ASSERT_EQ(ztvtool({"pack", dir, tmp.filePath("again.ZTV")}).code, 0);
+    EXPECT_EQ(test::readBytes(tmp.filePath("again.ZTV")), test::readBytes(writer.path("demo.ZTV")));
+
+    const ToolRun info = ztvtool({"info", writer.path("demo.PZV")});
+    ASSERT_EQ(info.code, 0) << info.err.toStdString();
+    EXPECT_TRUE(info.out.contains("size: 800 x 600"));
+    EXPECT_TRUE(info.out.contains("first page: 4"));
+    EXPECT_TRUE(info.out.contains("keywords: 1"));
+    EXPECT_TRUE(info.out.contains("page 1: \"Accueil\", 2 records"));
+    EXPECT_TRUE(info.out.contains("page 4: \"Quatre\", 1 records"));
+    EXPECT_FALSE(info.out.contains("page 5"));
+}
+
+TEST_F(ZtvToolTest, BadInputFailsWithOneLineAndWritesNothing) {
+    writer.writeBytes("odd.ZTV", QByteArray(1227 + 5, 'x'));
+    writer.writeBytes("x.txt", "hello");
+    QStringList old = test::settingsLines();
+    old[5] = "1";
+    writer.writeSavedProject("old", {{1, "p"}}, {}, old);
+    const QList<QStringList> bad = {{"dump", tmp.filePath("none.JOU")},
+                                    {"dump", writer.path("odd.ZTV")},
+                                    {"dump", writer.path("x.txt")},
+                                    {"split", writer.path("odd.ZTV"), tmp.filePath("out")},
+                                    {"pack", tmp.filePath("nowhere"), tmp.filePath("o.ZTV")},
+                                    {"info", writer.path("old.PZV")},
+                                    {"info", writer.path("x.txt")}};
+    const QStringList before = QDir(tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    for (const QStringList& args : bad) {
+        const ToolRun run = ztvtool(args);
+        EXPECT_EQ(run.code, 1) << args.join(' ').toStdString();
+        EXPECT_EQ(run.err.count(u'\n'), 1) << run.err.toStdString();
+    }
+    EXPECT_EQ(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    EXPECT_EQ(ztvtool({"frobnicate"}).code, 2);
+}
+
+}  // namespace
+}  // namespace ztv
