@@ -1,0 +1,229 @@
+#pragma once
+
+#include <span>
+
+// Language lines that the programs name by number. Look-ups go by position in the language file,
+// and records store the text of the vocabulary lines, so every number here is part of the file
+// format: never renumber a line, only append new ones.
+//
+// Each group is an X-macro list, so the constants and kNamedLines (which the tests check against
+// the shipped files) come from one place. Add a line to a group and both follow.
+
+namespace ztv::lang {
+
+// Messages of the player, some of them pieces that are joined with paths and numbers.
+#define ZTV_LANG_PLAYER_MESSAGES(X)                                   \
+    X(FilePrefix, 2)     /* "File" + " " + path + " " + 3 */          \
+    X(NotFoundSuffix, 3) /* path + " " + 3 */                         \
+    X(ContainerSplitFailed, 16)                                       \
+    X(ContainerEmpty, 18)                                             \
+    X(PageFileMissing, 19)                                            \
+    X(FrameNotStoredColumn, 34) /* 39 + " " + row + 34 + " " + col */ \
+    X(FrameNotStoredPrefix, 39)                                       \
+    X(UnknownEffect, 40)                                              \
+    X(FileNotOnAnyDrive, 41)                                          \
+    X(UnknownPictureFormat, 42)                                       \
+    X(MediaFileWord, 43) /* prefix + 43 + " " + path + ... */         \
+    X(MediaNotFoundSuffix, 44)                                        \
+    X(MediaCannotOpenSuffix, 45)                                      \
+    X(PictureNotPreparedSuffix, 48) /* path + 48 */                   \
+    X(LongTextPrefix, 49)                                             \
+    X(MediaNotInPageDataSuffix, 50)
+
+// Markers stored in `Fichier` instead of a path.
+#define ZTV_LANG_MARKERS(X)           \
+    X(MarkerPlainBackground, 120)     \
+    X(MarkerGradient, 121)            \
+    X(MarkerDisappear, 122)           \
+    X(MarkerBackgroundDisappear, 123) \
+    X(MarkerSoundStop, 124)           \
+    X(ClickZone, 168) /* + " " + n */ \
+    X(KeywordMarker, 170)
+
+// Font styles stored as text (in font lists and in `style`), and the font of listings.
+#define ZTV_LANG_FONTS(X)               \
+    X(FontStyleNormal, 130)             \
+    X(FontStyleBold, 131)               \
+    X(FontStyleItalic, 132)             \
+    X(FontStyleUnderline, 133)          \
+    X(FontStyleStrikeOut, 134)          \
+    X(FontStyleBoldItalic, 135)         \
+    X(FontStyleBoldUnderline, 136)      \
+    X(FontStyleItalicUnderline, 137)    \
+    X(FontStyleBoldStrikeOut, 138)      \
+    X(FontStyleItalicStrikeOut, 139)    \
+    X(FontStyleUnderlineStrikeOut, 140) \
+    X(ListingFontName, 142)             \
+    X(AlignLeft, 145)                   \
+    X(AlignRight, 146)                  \
+    X(AlignCentre, 147)
+
+// Gradient directions, end poses (stored as entry index), character sound modes.
+#define ZTV_LANG_PICTURE_OPTIONS(X) \
+    X(GradientLeftToRight, 180)     \
+    X(GradientTopToBottom, 181)     \
+    X(GradientCircular, 182)        \
+    X(EndPoseKeepCurrent, 187)      \
+    X(EndPoseFirstFrame, 188)       \
+    X(EndPoseLastFrame, 189)        \
+    X(EndPoseNothing, 190)          \
+    X(CharacterSpeaks, 194)         \
+    X(CharacterSilent, 195)
+
+// Appearance modes stored in `Transparent`; 204 to 215 are tints, 216 inverts.
+#define ZTV_LANG_APPEARANCE(X)    \
+    X(AppearanceOpaque, 200)      \
+    X(AppearanceWhiteClear, 201)  \
+    X(AppearanceBlackClear, 202)  \
+    X(AppearanceCornerClear, 203) \
+    X(AppearanceFirstTint, 204)   \
+    X(AppearanceInvert, 216)
+
+// Transition effect names stored in `Effet`; 259 to 261 are the editor's preview-only steps.
+#define ZTV_LANG_EFFECTS(X)          \
+    X(NoEffectSecondName, 125)       \
+    X(EffectNone, 220)               \
+    X(EffectsFirst, 220)             \
+    X(EffectsLast, 279)              \
+    X(CharacterPreviewSpeaking, 259) \
+    X(CharacterPreviewSilent, 260)   \
+    X(AnimationPreviewMove, 261)     \
+    X(EffectsExtraFirst, 296)        \
+    X(EffectsExtraLast, 298)
+
+// Action names stored in `Acte`.
+#define ZTV_LANG_ACTIONS(X)                  \
+    X(ActionNone, 280)                       \
+    X(ActionGoToPage, 281)                   \
+    X(ActionGoToColumn, 282)                 \
+    X(ActionGoToPageAndColumn, 283)          \
+    X(ActionOpenFile, 284)                   \
+    X(ActionOpenDocumentWith, 285)           \
+    X(ActionOpenAddress, 286)                \
+    X(ActionPrintScreen, 287)                \
+    X(ActionPrintTextFile, 288)              \
+    X(ActionToggleVideo, 289)                \
+    X(ActionToggleSound, 290)                \
+    X(ActionQuit, 291)                       \
+    X(ActionOpenWithParameters, 292)         \
+    X(ActionStartApplication, 293)           \
+    X(ActionRunAndWait, 294)                 \
+    X(ActionOpenProject, 295)                \
+    X(ActionOpenWithParametersOnDrives, 299) \
+    X(ActionPrintTextThenGoToPage, 379)
+
+// Waiting and display options of sounds (`sensdegra`) and videos (`Transparent`, `sensdegra`).
+#define ZTV_LANG_MEDIA_OPTIONS(X) \
+    X(SoundPlay, 380)             \
+    X(SoundPlayAndWait, 381)      \
+    X(SoundLoadOnly, 382)         \
+    X(VideoBarNone, 390)          \
+    X(VideoBarAbove, 391)         \
+    X(VideoBarBelow, 392)         \
+    X(VideoPlayAndWait, 395)      \
+    X(VideoPlay, 396)             \
+    X(VideoWaitForUser, 397)
+
+// Element kind names of listings, the storyboard's row names and the column-gap marker.
+#define ZTV_LANG_KINDS(X) \
+    X(ColumnGap, 160)     \
+    X(KindSound, 161)     \
+    X(KindVideo, 162)     \
+    X(KindPicture, 163)   \
+    X(KindCharacter, 164) \
+    X(KindPanorama, 165)  \
+    X(KindAnimation, 166) \
+    X(KindText, 167)      \
+    X(KindLongText, 169)  \
+    X(RowNameFirst, 300)  \
+    X(RowNameLast, 360)
+
+// Texts the whole editor shares: message boxes, window captions, common messages.
+#define ZTV_LANG_EDITOR_COMMON(X) \
+    X(UntitledProject, 91)        \
+    X(MainWindowCaption, 150)     \
+    X(ButtonOk, 489)              \
+    X(ButtonCancel, 491)          \
+    X(ButtonHelp, 492)            \
+    X(MessageBoxCaption, 528)     \
+    X(ButtonYes, 578)             \
+    X(ButtonNo, 579)              \
+    X(NoCurrentPage, 60)          \
+    X(PageNumberInUse, 39)        \
+    X(KeywordEmpty, 34)           \
+    X(OldProjectFormat, 825)
+
+#define ZTV_LANG_ALL(X)         \
+    ZTV_LANG_PLAYER_MESSAGES(X) \
+    ZTV_LANG_MARKERS(X)         \
+    ZTV_LANG_FONTS(X)           \
+    ZTV_LANG_PICTURE_OPTIONS(X) \
+    ZTV_LANG_APPEARANCE(X)      \
+    ZTV_LANG_EFFECTS(X)         \
+    ZTV_LANG_ACTIONS(X)         \
+    ZTV_LANG_MEDIA_OPTIONS(X)   \
+    ZTV_LANG_KINDS(X)           \
+    ZTV_LANG_EDITOR_COMMON(X)
+
+#define ZTV_LANG_DEFINE(name, line) inline constexpr int name = line;
+ZTV_LANG_ALL(ZTV_LANG_DEFINE)
+#undef ZTV_LANG_DEFINE
+
+struct NamedLine {
+    const char* name;
+    int line;
+};
+
+#define ZTV_LANG_ENTRY(name, line) {#name, line},
+inline constexpr NamedLine kNamedLines[] = {ZTV_LANG_ALL(ZTV_LANG_ENTRY)};
+#undef ZTV_LANG_ENTRY
+
+// A family of vocabulary lines that records store as text. The player compares a stored text with
+// its own line of the same number, so the texts of a family must differ from each other and fit
+// the record field that holds them; once projects exist they must never change.
+struct LineRange {
+    int first;
+    int last;
+};
+
+struct LineFamily {
+    const char* name;
+    std::span<const LineRange> ranges;
+    int maxBytes;  // capacity of the record field the text is stored in
+};
+
+inline constexpr LineRange kEffectRanges[] = {{EffectsFirst, EffectsLast},
+                                              {EffectsExtraFirst, EffectsExtraLast},
+                                              {NoEffectSecondName, NoEffectSecondName}};
+inline constexpr LineRange kActionRanges[] = {
+    {ActionNone, ActionOpenProject},
+    {ActionOpenWithParametersOnDrives, ActionOpenWithParametersOnDrives},
+    {ActionPrintTextThenGoToPage, ActionPrintTextThenGoToPage}};
+inline constexpr LineRange kAppearanceRanges[] = {{AppearanceOpaque, AppearanceInvert}};
+inline constexpr LineRange kMarkerRanges[] = {{MarkerPlainBackground, MarkerSoundStop},
+                                              {ClickZone, ClickZone},
+                                              {KeywordMarker, KeywordMarker}};
+inline constexpr LineRange kFontStyleRanges[] = {{FontStyleNormal, FontStyleUnderlineStrikeOut}};
+inline constexpr LineRange kAlignmentRanges[] = {{AlignLeft, AlignCentre}};
+inline constexpr LineRange kGradientRanges[] = {{GradientLeftToRight, GradientCircular}};
+inline constexpr LineRange kCharacterSoundRanges[] = {{CharacterSpeaks, CharacterSilent}};
+inline constexpr LineRange kSoundStartRanges[] = {{SoundPlay, SoundLoadOnly}};
+inline constexpr LineRange kVideoBarRanges[] = {{VideoBarNone, VideoBarBelow}};
+inline constexpr LineRange kVideoStartRanges[] = {{VideoPlayAndWait, VideoWaitForUser}};
+
+inline constexpr LineFamily kStoredFamilies[] = {
+    {"transition effects", kEffectRanges, 100},   // `Effet`
+    {"actions", kActionRanges, 100},              // `Acte`
+    {"appearance modes", kAppearanceRanges, 30},  // `Transparent`
+    {"markers", kMarkerRanges, 245},              // `Fichier`; the click zone adds " " + number
+    {"font styles", kFontStyleRanges, 40},        // `style`
+    // The alignment shares the 30-byte `Transparent` with line spacing and shadow offsets.
+    {"alignments", kAlignmentRanges, 16},
+    {"gradient directions", kGradientRanges, 150},         // `sensdegra`
+    {"character sound modes", kCharacterSoundRanges, 40},  // `style`
+    {"sound start modes", kSoundStartRanges, 150},         // `sensdegra`
+    {"video control bar", kVideoBarRanges, 30},            // `Transparent`
+    {"video start modes", kVideoStartRanges, 150},         // `sensdegra`
+};
+
+}  // namespace ztv::lang
