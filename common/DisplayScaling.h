@@ -11,7 +11,7 @@ struct DisplayGeometry {
     int projectWidth = 640;
     int projectHeight = 480;
     int screenWidth = 640;
-    int screenHeight = 480;  // screen width x 480 / 640
+    int screenHeight = 480;   // screen width x 480 / 640
     bool fullScreen = false;  // scaled to the screen
     bool masked = false;      // centred on a full-screen mask
 

@@ -8,7 +8,7 @@ namespace ztv {
 // A text file of numbered lines (settings files, zentrovale.ini): lines are addressed from 0,
 // a missing line reads as the empty text, "$" means not set.
 class NumberedLines {
-public:
+  public:
     NumberedLines() = default;
     explicit NumberedLines(QStringList lines) : lines_(std::move(lines)) {}
 
@@ -21,7 +21,7 @@ public:
     int count() const { return int(lines_.size()); }
     const QStringList& lines() const { return lines_; }
 
-private:
+  private:
     QStringList lines_;
 };
 

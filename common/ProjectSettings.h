@@ -8,7 +8,7 @@ namespace ztv {
 
 // The project settings file ($inip.ini, NAME.ini).
 class ProjectSettings {
-public:
+  public:
     enum Line {
         ContainerPath = 0,
         Width = 1,
@@ -60,7 +60,7 @@ public:
     // The mask colour as a colour value (red in the low byte); black when unreadable.
     std::uint32_t maskColour() const;
 
-private:
+  private:
     NumberedLines lines_;
 };
 

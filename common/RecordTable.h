@@ -23,8 +23,8 @@ std::optional<QList<Entry>> readFrom1(const QString& hostPath, int recordSize, D
 }
 
 template <class Entry, class Encode>
-bool writeFrom1(const QString& hostPath, int recordSize, const QList<Entry>& entries,
-                Encode encode, QString* error) {
+bool writeFrom1(const QString& hostPath, int recordSize, const QList<Entry>& entries, Encode encode,
+                QString* error) {
     QByteArray data(recordSize, '\0');
     for (const Entry& e : entries) {
         data += encode(e);

@@ -19,9 +19,8 @@ QString AppPaths::dataDirFor(const QString& appDir) {
     if (QFileInfo(appDir).isWritable()) {
         return appDir;
     }
-    const QString dir =
-        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
-            .filePath(QStringLiteral("zentrovale"));
+    const QString dir = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+                            .filePath(QStringLiteral("zentrovale"));
     QDir().mkpath(dir);
     return dir;
 }

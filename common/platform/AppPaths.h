@@ -8,7 +8,7 @@ namespace ztv {
 // data folder holds what the editor writes at run time: APPDIR itself when writable (a
 // portable installation), otherwise $XDG_DATA_HOME/zentrovale.
 class AppPaths {
-public:
+  public:
     AppPaths(QString appDir, QString dataDir);
     // The running program's folder and its data folder.
     static AppPaths forApplication();
@@ -32,7 +32,7 @@ public:
     // "c:\tempztv": the temporary root of players that run from a CD.
     static QString tempZtvDir();
 
-private:
+  private:
     QString appDir_;
     QString dataDir_;
 };

@@ -8,27 +8,27 @@ namespace ztv {
 // Milliseconds on a monotonic clock: a change of the wall clock never freezes or rushes
 // playback. Tests inject a clock they advance by hand.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual qint64 nowMs() const = 0;
 };
 
 class MonotonicClock final : public Clock {
-public:
+  public:
     MonotonicClock() { timer_.start(); }
     qint64 nowMs() const override { return timer_.elapsed(); }
 
-private:
+  private:
     QElapsedTimer timer_;
 };
 
 class ManualClock final : public Clock {
-public:
+  public:
     qint64 nowMs() const override { return now_; }
     void advance(qint64 ms) { now_ += ms; }
     void set(qint64 ms) { now_ = ms; }
 
-private:
+  private:
     qint64 now_ = 0;
 };
 

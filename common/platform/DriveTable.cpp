@@ -37,8 +37,8 @@ QString unescapeMount(const QString& field) {
 
 DriveType mountType(const QString& fsType) {
     static const QStringList optical = {"iso9660", "udf"};
-    static const QStringList network = {"nfs", "nfs4", "cifs", "smb3", "smbfs", "fuse.sshfs",
-                                        "afs", "ncpfs", "9p", "davfs"};
+    static const QStringList network = {"nfs",        "nfs4", "cifs",  "smb3", "smbfs",
+                                        "fuse.sshfs", "afs",  "ncpfs", "9p",   "davfs"};
     if (optical.contains(fsType)) {
         return DriveType::Cd;
     }

@@ -14,7 +14,7 @@ QString driveTypeText(DriveType type);
 
 // Maps the drive letters of stored Windows paths to host folders.
 class DriveTable {
-public:
+  public:
     struct Drive {
         QString root;  // host folder, no trailing slash except for "/"
         DriveType type = DriveType::Unknown;
@@ -43,7 +43,7 @@ public:
     // The table of this machine: /proc/self/mounts and APPDIR's drives.ini.
     static DriveTable system(const QString& appDirHost);
 
-private:
+  private:
     QMap<QChar, Drive> drives_;
 };
 

@@ -9,8 +9,7 @@ namespace ztv {
 
 // Saving never destroys the only good copy: the data goes to a temporary file in the same
 // folder, is flushed, and only then renamed over the old file.
-bool writeFileAtomically(const QString& hostPath, const QByteArray& data,
-                         QString* error = nullptr);
+bool writeFileAtomically(const QString& hostPath, const QByteArray& data, QString* error = nullptr);
 bool copyFileAtomically(const QString& fromHost, const QString& toHost, QString* error = nullptr);
 
 // Text files of lines: CR LF or LF on read, CR LF on write; Windows-1252 on disk.

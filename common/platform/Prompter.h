@@ -7,7 +7,7 @@ namespace ztv {
 // Every blocking question (message boxes, file and folder choosers) goes through this
 // interface, so tests answer from a script and never block on a modal window.
 class Prompter {
-public:
+  public:
     enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
     // The answers keep the values the system's callers compare with.
     enum Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };

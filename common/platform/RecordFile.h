@@ -11,7 +11,7 @@ namespace ztv {
 // A file of fixed-size records with no header, read and written one whole record at an index.
 // Trailing bytes that do not make a whole record are ignored.
 class RecordFile {
-public:
+  public:
     enum class Mode { ReadOnly, ReadWrite, Truncate };
 
     explicit RecordFile(int recordSize) : recordSize_(recordSize) {}
@@ -32,7 +32,7 @@ public:
     // Every whole record of a file; nullopt when the file cannot be opened.
     static std::optional<QList<QByteArray>> readAll(const QString& hostPath, int recordSize);
 
-private:
+  private:
     int recordSize_;
     QFile file_;
 };

@@ -24,7 +24,7 @@ QList<ElementRecord> pageRecords(const QString& path) {
 }
 
 class ContainerTest : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir tmp;
     test::ProjectWriter writer{tmp.path()};
     QString out() const { return tmp.filePath("out"); }
@@ -32,9 +32,10 @@ protected:
 };
 
 TEST_F(ContainerTest, SplitRecreatesAPageFileWhenItsPageComesBack) {
-    const QString ztv = writer.writeContainer(
-        "p.ZTV", {{3, makeRecord(4, 1, "a")}, {3, makeRecord(5, 1, "b")},
-                  {1, makeRecord(4, 1, "c")}, {3, makeRecord(6, 2, "d")}});
+    const QString ztv = writer.writeContainer("p.ZTV", {{3, makeRecord(4, 1, "a")},
+                                                        {3, makeRecord(5, 1, "b")},
+                                                        {1, makeRecord(4, 1, "c")},
+                                                        {3, makeRecord(6, 2, "d")}});
     const SplitResult r = splitContainer(ztv, out(), true);
     ASSERT_TRUE(r.ok) << r.error.toStdString();
     EXPECT_EQ(r.pages, (QList<std::int32_t>{1, 3}));
@@ -51,11 +52,13 @@ TEST_F(ContainerTest, SplitRecreatesAPageFileWhenItsPageComesBack) {
 TEST_F(ContainerTest, SplitSkipsAbsentRecordsAndBadPageNumbers) {
     ElementRecord attente = makeRecord(4, 2, "keep");
     attente.Attente = 2.5;
-    const QString ztv = writer.writeContainer(
-        "p.ZTV", {{1, makeRecord(0, 1, "deleted")}, {1, makeRecord(4, 1, "")},
-                  {1, makeRecord(62, 1, "row")}, {1, makeRecord(4, 21, "col")},
-                  {0, makeRecord(4, 1, "page0")}, {-7, makeRecord(4, 1, "neg")},
-                  {1, attente}});
+    const QString ztv = writer.writeContainer("p.ZTV", {{1, makeRecord(0, 1, "deleted")},
+                                                        {1, makeRecord(4, 1, "")},
+                                                        {1, makeRecord(62, 1, "row")},
+                                                        {1, makeRecord(4, 21, "col")},
+                                                        {0, makeRecord(4, 1, "page0")},
+                                                        {-7, makeRecord(4, 1, "neg")},
+                                                        {1, attente}});
     const SplitResult r = splitContainer(ztv, out(), false);
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(QDir(out()).entryList(QDir::Files), QStringList{"1.JOU"});
@@ -65,8 +68,7 @@ TEST_F(ContainerTest, SplitSkipsAbsentRecordsAndBadPageNumbers) {
 }
 
 TEST_F(ContainerTest, PackSkipsDeletedPagesAndEmptyRecords) {
-    writer.writePageFile(2, {makeRecord(3, 1, "fond"), makeRecord(0, 1, ""),
-                             makeRecord(4, 2, "")});
+    writer.writePageFile(2, {makeRecord(3, 1, "fond"), makeRecord(0, 1, ""), makeRecord(4, 2, "")});
     writer.writePageFile(1, {makeRecord(4, 1, "un")});
     writer.writePageFile(9, {makeRecord(4, 1, "supprimée")});
     const QList<PageEntry> table = {{2, "Deux"}, {9, " "}, {1, "Un"}, {4, "sans fichier"}};
@@ -89,8 +91,7 @@ TEST_F(ContainerTest, SplitOfPackGivesBackThePages) {
     writer.writePageFile(12, {makeRecord(3, 1, "fond"), full});
     ASSERT_TRUE(packContainer(tmp.path(), {{12, "Douze"}}, writer.path("p.ZTV")));
     ASSERT_TRUE(splitContainer(writer.path("p.ZTV"), out(), false).ok);
-    EXPECT_EQ(pageRecords(QDir(out()).filePath("12.JOU")),
-              pageRecords(writer.path("12.JOU")));
+    EXPECT_EQ(pageRecords(QDir(out()).filePath("12.JOU")), pageRecords(writer.path("12.JOU")));
 }
 
 TEST_F(ContainerTest, HostileContainersNeverCrashOrWriteOutside) {

@@ -139,8 +139,12 @@ TEST(ElementRecord, ShortBuffersAndOutOfRangeCellsAreAbsent) {
 
     ElementRecord r;
     r.Fichier = QStringLiteral("a.jpg");
-    for (auto [row, col, absent] : {std::tuple{0, 1, true}, {62, 1, true}, {-3, 1, true},
-                                    {1, 0, true}, {1, 21, true}, {61, 20, false},
+    for (auto [row, col, absent] : {std::tuple{0, 1, true},
+                                    {62, 1, true},
+                                    {-3, 1, true},
+                                    {1, 0, true},
+                                    {1, 21, true},
+                                    {61, 20, false},
                                     {1, 1, false}}) {
         r.Ligne = row;
         r.Colonne = col;

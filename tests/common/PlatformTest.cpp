@@ -42,7 +42,7 @@ TEST(WinPath, SplitsWindowsPaths) {
 }
 
 class Drives : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir tmp;
     DriveTable table;
     void SetUp() override {

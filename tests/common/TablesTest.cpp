@@ -13,7 +13,7 @@ namespace ztv {
 namespace {
 
 class Tables : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir tmp;
     test::ProjectWriter writer{tmp.path()};
 };

@@ -24,7 +24,7 @@ QStringList settingsLines(int width = 640, int height = 480, int firstPage = 1);
 
 // Writes project files into a folder the test owns (fails the test on any write error).
 class ProjectWriter {
-public:
+  public:
     explicit ProjectWriter(QString dirHost) : dir_(std::move(dirHost)) {}
 
     QString path(const QString& name) const;
@@ -42,7 +42,7 @@ public:
                               const QStringList& settings = settingsLines(),
                               const QList<KeywordEntry>& keywords = {}) const;
 
-private:
+  private:
     QString dir_;
 };
 

@@ -11,7 +11,7 @@ namespace ztv::test {
 // Answers questions from a script and records what was asked. An unscripted question gets
 // Cancel (or an empty path), so a test never blocks.
 class ScriptedPrompter : public Prompter {
-public:
+  public:
     struct Asked {
         QString text;
         QString caption;
@@ -34,7 +34,7 @@ public:
     QString lastDir;
     QString lastFilter;
 
-private:
+  private:
     QString nextPath(const QString& caption, const QString& dirHost, const QString& filter);
     QQueue<int> answers_;
     QQueue<QString> paths_;

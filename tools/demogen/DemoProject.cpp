@@ -37,7 +37,7 @@ struct Demo {
         r.Colonne = column;
         r.Fichier = fichier;
         r.Effet = text(lang::EffectNone);
-        r.Transparent = text(lang::AppearanceFirst);
+        r.Transparent = text(lang::AppearanceOpaque);
         r.Acte = text(lang::ActionNone);
         r.Gauche = rect.x();
         r.Haut = rect.y();
@@ -96,8 +96,9 @@ bool writeDemoProject(const QString& dirHost, const LanguageFile& language, QStr
         return false;
     }
     const Demo demo{QDir(dirHost).absolutePath(), language};
-    if (!savePicture(demo, gradientPicture(640, 480, QColor(20, 40, 90), QColor(90, 160, 200),
-                                           QStringLiteral("Zentrovale")),
+    if (!savePicture(demo,
+                     gradientPicture(640, 480, QColor(20, 40, 90), QColor(90, 160, 200),
+                                     QStringLiteral("Zentrovale")),
                      "fond.jpg", error) ||
         !savePicture(demo, shapesPicture(240, 180, QColor(200, 80, 40), QColor(250, 210, 60)),
                      "soleil.bmp", error) ||
@@ -109,16 +110,15 @@ bool writeDemoProject(const QString& dirHost, const LanguageFile& language, QStr
     }
 
     // Page 1: a picture background, then three pictures, one column each, with pauses.
-    ElementRecord background =
-        demo.element(3, 1, demo.stored("fond.jpg"), QRect(0, 0, 640, 480));
+    ElementRecord background = demo.element(3, 1, demo.stored("fond.jpg"), QRect(0, 0, 640, 480));
     ElementRecord sun = demo.element(4, 1, demo.stored("soleil.bmp"), QRect(40, 260, 240, 180));
     sun.Attente = 1.0;
     ElementRecord leaf = demo.element(5, 2, demo.stored("feuille.jpg"), QRect(200, 260, 240, 180));
     leaf.Attente = 1.0;
     ElementRecord moon = demo.element(6, 3, demo.stored("lune.jpg"), QRect(360, 260, 240, 180));
     // Page 2: a plain background, two pictures in a run, a gap, and a column after it.
-    ElementRecord plain = demo.element(3, 1, demo.text(lang::MarkerPlainBackground),
-                                       QRect(0, 0, 640, 480));
+    ElementRecord plain =
+        demo.element(3, 1, demo.text(lang::MarkerPlainBackground), QRect(0, 0, 640, 480));
     plain.Couleur = 0x503010;
     ElementRecord moon2 = demo.element(4, 1, demo.stored("lune.jpg"), QRect(60, 60, 240, 180));
     moon2.Attente = 0.5;
@@ -126,7 +126,7 @@ bool writeDemoProject(const QString& dirHost, const LanguageFile& language, QStr
     ElementRecord leaf2 = demo.element(6, 4, demo.stored("feuille.jpg"), QRect(200, 280, 240, 180));
 
     QList<std::pair<std::int32_t, ElementRecord>> records = {
-        {1, background}, {1, sun}, {1, leaf}, {1, moon},
+        {1, background}, {1, sun},   {1, leaf}, {1, moon},
         {2, plain},      {2, moon2}, {2, sun2}, {2, leaf2}};
     QByteArray container(kProjectRecordSize, '\0');
     for (const auto& [page, record] : records) {
