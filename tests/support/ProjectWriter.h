@@ -3,6 +3,7 @@
 #include "common/ElementRecord.h"
 #include "common/KeywordTable.h"
 #include "common/PageTable.h"
+#include "tests/support/QtPrinters.h"
 
 #include <QByteArray>
 #include <QList>

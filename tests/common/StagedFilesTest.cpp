@@ -1,0 +1,40 @@
+#include "common/platform/StagedFiles.h"
+#include "tests/support/ProjectWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+namespace ztv {
+namespace {
+
+TEST(StagedFiles, AFailureBeforeCommitKeepsEveryOldFile) {
+    QTemporaryDir tmp;
+    test::ProjectWriter writer(tmp.path());
+    writer.writeBytes("a.ZTV", "old container");
+    writer.writeBytes("a.ini", "old settings");
+    {
+        StagedFiles files;
+        EXPECT_TRUE(files.stage(writer.path("a.ZTV"), "new container"));
+        EXPECT_TRUE(files.stageCopy(writer.path("a.ini"), writer.path("a.PZV")));
+        EXPECT_FALSE(files.stage(tmp.filePath("missing/dir/a.ini"), "new settings"));
+        EXPECT_FALSE(files.stageCopy(tmp.filePath("absent"), writer.path("a.ini")));
+    }
+    EXPECT_EQ(test::readBytes(writer.path("a.ZTV")), "old container");
+    EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"a.ini", "a.ZTV"}))
+        << "no temporary file is left behind";
+
+    StagedFiles files;
+    ASSERT_TRUE(files.stage(writer.path("a.ZTV"), "new container"));
+    ASSERT_TRUE(files.stage(writer.path("a.ini"), "new settings"));
+    EXPECT_EQ(test::readBytes(writer.path("a.ZTV")), "old container") << "nothing before commit";
+    ASSERT_TRUE(files.commit());
+    EXPECT_EQ(test::readBytes(writer.path("a.ZTV")), "new container");
+    EXPECT_EQ(test::readBytes(writer.path("a.ini")), "new settings");
+    EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+}  // namespace
+}  // namespace ztv
