@@ -151,7 +151,13 @@ namespace ztv::lang {
     X(NoCurrentPage, 60)          \
     X(PageNumberInUse, 39)        \
     X(KeywordEmpty, 34)           \
-    X(OldProjectFormat, 825)
+    X(OldProjectFormat, 825)      \
+    X(SaveBeforeQuit, 93)         \
+    X(QuitQuestion, 148)          \
+    X(PageLabel, 155)             \
+    X(StoryboardHint, 736)        \
+    X(RecoverWorkingCopy, 826)    \
+    X(PageFilesNotWritten, 827)
 
 #define ZTV_LANG_ALL(X)         \
     ZTV_LANG_PLAYER_MESSAGES(X) \

@@ -1,0 +1,118 @@
+#include "editor/EditorStartup.h"
+
+#include "common/platform/FileIo.h"
+#include "editor/DriveScan.h"
+#include "editor/EditorPrompter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace ztv::editor {
+
+namespace {
+
+// A sound output exists when a test asks for the fake one, the kernel lists a sound card, or a
+// sound server listens in the user's runtime folder.
+bool detectSoundOutput() {
+    if (qEnvironmentVariable("ZTV_AUDIO") == QStringLiteral("fake")) {
+        return true;
+    }
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return !QDir(QStringLiteral("/dev/snd")).entryList({QStringLiteral("pcm*")}).isEmpty() ||
+           (!runtime.isEmpty() && (QFileInfo::exists(runtime + QStringLiteral("/pulse/native")) ||
+                                   QFileInfo::exists(runtime + QStringLiteral("/pipewire-0"))));
+}
+
+int primaryScreenWidth() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry().width() : 1024;
+}
+
+}  // namespace
+
+EditorSession::~EditorSession() {
+    window.reset();
+}
+
+QString alreadyRunningText() {
+    return QStringLiteral("Zentrovale is already running !");
+}
+
+QString languageMissingText() {
+    return QStringLiteral("Fichier traduction introuvable.");
+}
+
+QString applicationTitle() {
+    return QStringLiteral("Zentrovale 3.0");
+}
+
+NumberedLines loadEditorSettings(const AppPaths& paths) {
+    const QString file = paths.editorSettings();
+    if (!QFileInfo::exists(file)) {
+        copyFileAtomically(paths.editorSettingsTemplate(), file);
+    }
+    NumberedLines settings;
+    settings.load(file);
+    if (settings.count() < kSettingsLineCount) {
+        settings.setLine(kSettingsLineCount - 1, settings.line(kSettingsLineCount - 1).isEmpty()
+                                                     ? QStringLiteral("$")
+                                                     : settings.line(kSettingsLineCount - 1));
+    }
+    return settings;
+}
+
+std::unique_ptr<EditorSession> startEditor(StartOptions options) {
+    auto session = std::make_unique<EditorSession>();
+    EditorState& state = session->state;
+    if (!options.prompter) {
+        session->ownPrompter = std::make_unique<EditorPrompter>(state.language);
+        options.prompter = session->ownPrompter.get();
+    }
+    Prompter& prompter = *options.prompter;
+    if (!session->instance.acquire()) {
+        prompter.ask(alreadyRunningText(), applicationTitle(), Prompter::Buttons::Ok);
+        return nullptr;
+    }
+
+    state.paths = options.paths;
+    // The arguments form one path; the first empty one ends it.
+    for (const QString& argument : options.arguments) {
+        if (argument.isEmpty()) {
+            break;
+        }
+        state.commandLine.append(argument);
+    }
+    QDir().mkpath(state.paths.workingDir());
+    state.settings = loadEditorSettings(state.paths);
+    state.drives = options.drives ? *options.drives : DriveTable::system(state.paths.appDir());
+    state.mediaDrive = state.drives.toWindows(state.paths.appDir()).left(2);
+    const DriveScan scan = scanDrives(state.drives);
+    state.cdDrive = scan.cdDrive;
+    state.furtherDrives = scan.furtherDrives;
+
+    state.screenWidth = options.screenWidth > 0 ? options.screenWidth : primaryScreenWidth();
+    state.screenHeight = state.screenWidth * 480 / 640;
+
+    state.languageName = state.settings.line(LanguageLine);
+    if (state.languageName == QStringLiteral("$")) {
+        state.languageName = QStringLiteral("FRENCH");
+        state.settings.setLine(LanguageLine, state.languageName);
+    }
+    // Without its language file every marker the editor writes would be stored empty and read
+    // back as a deleted cell: the program ends instead.
+    if (!state.language.load(state.paths.languageFile(state.languageName))) {
+        prompter.ask(languageMissingText(), applicationTitle(), Prompter::Buttons::Ok);
+        return nullptr;
+    }
+    state.soundCapable = detectSoundOutput();
+
+    session->window = std::make_unique<TSommaire>(state, prompter);
+    if (session->ownPrompter) {
+        session->ownPrompter->setParent(session->window.get());
+    }
+    return session;
+}
+
+}  // namespace ztv::editor

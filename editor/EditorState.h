@@ -1,0 +1,80 @@
+#pragma once
+
+#include "common/LanguageFile.h"
+#include "common/NumberedLines.h"
+#include "common/platform/AppPaths.h"
+#include "common/platform/DriveTable.h"
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+#include <array>
+
+namespace ztv::editor {
+
+// Lines of zentrovale.ini.
+enum SettingsLine {
+    PictureEditorLine = 0,
+    ScannerLine = 1,
+    SoundRecorderLine = 2,
+    VideoViewerLine = 3,
+    VideoEditorLine = 4,
+    FirstRecentLine = 6,
+    LastRecentLine = 10,
+    LastProjectLine = 11,
+    IntroLine = 12,
+    TextEditorLine = 13,
+    LanguageLine = 14,
+};
+inline constexpr int kSettingsLineCount = 15;
+
+// The editor-wide state the main window keeps and every command, dialog and builder shares.
+struct EditorState {
+    AppPaths paths{QString(), QString()};
+    NumberedLines settings;
+    LanguageFile language;
+    QString languageName;
+    DriveTable drives;
+    QString mediaDrive;  // "C:": put in front of every drive-less stored path
+    QString cdDrive;
+    QStringList furtherDrives;
+    QStringList commandLine;  // arguments after the program name
+
+    int screenWidth = 640;   // W: width of the desktop's work area
+    int screenHeight = 480;  // W * 480 / 640
+    int projectWidth = 640;
+    int projectHeight = 480;
+    bool soundCapable = false;
+
+    QString projectName;  // full path of the .PZV file, or the untitled name
+    QString projectDir;   // host folder of the project (the data folder while untitled)
+    QString projectBase;  // projectDir + "/" + NAME (the working directory while untitled)
+    bool projectOpen = false;
+    bool modified = false;
+    bool settingsFlag = false;  // project settings line 7 is set
+    bool previewRunning = false;
+    bool introShown = false;
+    bool gridMode = true;
+
+    // Shared with the element dialogs: whether the cell being edited holds an element, and the
+    // text the storyboard shows in it after the dialog returns 6.
+    bool hasElement = false;
+    QString cellText;
+
+    std::array<QColor, 3> rememberedColours{QColor(245, 186, 71), QColor(240, 243, 177),
+                                            QColor(91, 169, 95)};
+
+    QString text(int line) const { return language.text(line); }
+    bool isUntitled() const { return projectName == text(91); }
+};
+
+// The grey of every dialog panel and of the toolbar.
+inline QColor panelColour() {
+    return QColor(195, 198, 200);
+}
+// The text colour of the toolbar labels and of the storyboard's fixed cells.
+inline QColor labelColour() {
+    return QColor(28, 109, 107);
+}
+
+}  // namespace ztv::editor

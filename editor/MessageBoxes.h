@@ -1,0 +1,54 @@
+#pragma once
+
+#include "common/LanguageFile.h"
+
+#include <QDialog>
+#include <QList>
+#include <utility>
+
+class QLabel;
+
+namespace ztv::editor {
+
+// The editor's three message boxes: the text word-wrapped beside the warning picture, the
+// dialog background tiled behind, the caption of language line 528. Each is created, shown
+// modally and released per use (through EditorPrompter).
+class TMessBox : public QDialog {
+    Q_OBJECT
+  public:
+    // (language line of the caption, result) for each button, left to right.
+    TMessBox(const LanguageFile& language, const QString& text,
+             const QList<std::pair<int, int>>& buttons, QWidget* parent = nullptr);
+
+    // Closing the box by its frame or Esc answers as its last button.
+    void reject() override { done(escapeResult_); }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    int escapeResult_ = 0;
+};
+
+// OK box: one button; returns 1.
+class TMessOk : public TMessBox {
+    Q_OBJECT
+  public:
+    TMessOk(const LanguageFile& language, const QString& text, QWidget* parent = nullptr);
+};
+
+// Yes/No/Cancel box, on top of the other windows: returns 6, 7 or 2.
+class TFYNC : public TMessBox {
+    Q_OBJECT
+  public:
+    TFYNC(const LanguageFile& language, const QString& text, QWidget* parent = nullptr);
+};
+
+// OK/Cancel box: returns 1 or 2.
+class TFOC : public TMessBox {
+    Q_OBJECT
+  public:
+    TFOC(const LanguageFile& language, const QString& text, QWidget* parent = nullptr);
+};
+
+}  // namespace ztv::editor

@@ -1,0 +1,117 @@
+#include "editor/PageComposer.h"
+
+#include "common/LangLines.h"
+
+#include <QImageReader>
+#include <QLinearGradient>
+#include <QPainter>
+
+namespace ztv::editor {
+
+QColor recordColour(std::int32_t value) {
+    const auto v = std::uint32_t(value);
+    return QColor(int(v & 0xff), int((v >> 8) & 0xff), int((v >> 16) & 0xff));
+}
+
+PageComposer::PageComposer(const LanguageFile& language, const DriveTable& drives,
+                           QString mediaDrive, QSize pageSize)
+    : language_(language),
+      drives_(drives),
+      mediaDrive_(std::move(mediaDrive)),
+      page_(pageSize.expandedTo(QSize(1, 1)), QImage::Format_RGB32) {
+    page_.fill(Qt::white);
+}
+
+QImage PageComposer::thumbnail(int longSide) const {
+    return page_.scaled(QSize(longSide, longSide), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+QImage PageComposer::loadPicture(const QString& stored) const {
+    const QString host = drives_.toHost(mediaDrive_ + stored);
+    if (host.isEmpty()) {
+        return {};
+    }
+    QImageReader reader(host);
+    reader.setDecideFormatFromContent(true);
+    return reader.read();
+}
+
+QRect PageComposer::rectOf(const ElementRecord& r) const {
+    const QRect rect(r.Gauche, r.Haut, r.Largeur, r.Hauteur);
+    return rect.isValid() ? rect : page_.rect();
+}
+
+void PageComposer::add(const ElementRecord& r) {
+    if (r.Fichier == language_.text(lang::MarkerDisappear) ||
+        r.Fichier == language_.text(lang::MarkerSoundStop)) {
+        return;
+    }
+    if (r.Ligne == 3) {
+        drawBackground(r);
+    } else if (r.Ligne >= 4 && r.Ligne <= 29) {
+        drawPicture(r);
+    } else if (r.Ligne >= 30 && r.Ligne <= 49) {
+        drawText(r);
+    } else if (r.Ligne >= 50 && r.Ligne <= 59) {
+        drawOutline(r, QColor(200, 40, 40), Qt::DashLine);
+    } else if (r.Ligne == 2 || r.Ligne >= 60) {
+        drawOutline(r, QColor(40, 60, 140), Qt::SolidLine);
+    }
+}
+
+void PageComposer::drawBackground(const ElementRecord& r) {
+    QPainter painter(&page_);
+    if (r.Fichier == language_.text(lang::MarkerPlainBackground)) {
+        painter.fillRect(page_.rect(), recordColour(r.Couleur));
+    } else if (r.Fichier == language_.text(lang::MarkerGradient)) {
+        QLinearGradient gradient(0, 0, 0, page_.height());
+        if (r.sensdegra == language_.text(lang::GradientLeftToRight)) {
+            gradient.setFinalStop(page_.width(), 0);
+        }
+        gradient.setColorAt(0, recordColour(r.Couleur));
+        gradient.setColorAt(1, recordColour(r.Couldegra));
+        painter.fillRect(page_.rect(), gradient);
+    } else if (r.Fichier == language_.text(lang::MarkerBackgroundDisappear)) {
+        painter.fillRect(page_.rect(), Qt::white);
+    } else {
+        const QImage picture = loadPicture(r.Fichier);
+        if (!picture.isNull()) {
+            painter.drawImage(rectOf(r), picture);
+        }
+    }
+}
+
+void PageComposer::drawPicture(const ElementRecord& r) {
+    const QImage picture = loadPicture(r.Fichier);
+    if (picture.isNull()) {
+        drawOutline(r, QColor(90, 90, 90), Qt::DotLine);
+        return;
+    }
+    QPainter painter(&page_);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(rectOf(r), picture);
+}
+
+void PageComposer::drawText(const ElementRecord& r) {
+    QPainter painter(&page_);
+    const QStringList font = r.sensdegra.split(QLatin1Char(','));
+    QFont f(font.value(0).isEmpty() ? QStringLiteral("Arial") : font.value(0));
+    const int size = font.value(2).toInt();
+    f.setPixelSize(size > 0 ? size * 4 / 3 : 16);
+    painter.setFont(f);
+    painter.setPen(recordColour(r.Couleur));
+    const QString text = r.Fichier.split(QLatin1Char(',')).join(QLatin1Char('\n'));
+    painter.drawText(rectOf(r), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+}
+
+void PageComposer::drawOutline(const ElementRecord& r, const QColor& colour, Qt::PenStyle style) {
+    QPainter painter(&page_);
+    QPen pen(colour, std::max(1, page_.width() / 200), style);
+    painter.setPen(pen);
+    QColor fill = colour;
+    fill.setAlpha(40);
+    painter.setBrush(fill);
+    painter.drawRect(rectOf(r).adjusted(0, 0, -1, -1));
+}
+
+}  // namespace ztv::editor

@@ -1,0 +1,146 @@
+#pragma once
+
+#include "common/platform/Prompter.h"
+#include "editor/EditorState.h"
+#include "editor/Storyboard.h"
+#include "editor/StoryboardGrid.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QSet>
+#include <functional>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QMenu;
+class QStackedWidget;
+class QToolButton;
+
+namespace ztv::editor {
+
+// The authoring program's main window: toolbar, menus, page list, storyboard grid and picture
+// list, status bar. Every toolbar button and menu item runs a named command through one
+// dispatch point (PageClick); a command is enabled only once a handler is registered for it,
+// so the commands whose features land later stay visibly disabled.
+class TSommaire : public QMainWindow {
+    Q_OBJECT
+  public:
+    // Shows the element dialog of the row's kind for the current cell; 6 when it wrote the
+    // record (the dialog leaves the cell text in EditorState::cellText).
+    using CellDialogOpener = std::function<int(int row)>;
+    // Shows the position editor starting at the given .JOU record.
+    using PositionEditor = std::function<void(int jouRecordIndex)>;
+    // Saves the project when the user answers Yes to saving before closing; true when saved.
+    using CloseSaver = std::function<bool()>;
+
+    // Builds the window and runs the start-up steps that need it (working copy, page table,
+    // the project named on the command line). The state comes from startEditor().
+    TSommaire(EditorState& state, Prompter& prompter, QWidget* parent = nullptr);
+    ~TSommaire() override;
+
+    EditorState& state() { return state_; }
+    Storyboard& storyboard() { return storyboard_; }
+    StoryboardGrid& grid() { return *grid_; }
+    QListWidget& pictureList() { return *list_; }
+    QComboBox& pageCombo() { return *comboPage_; }
+    Prompter& prompter() { return prompter_; }
+
+    // The dispatch point: runs the command's handler when the command is enabled.
+    void PageClick(const QString& command);
+    // Registers what a command does and enables its buttons and items.
+    void setCommandHandler(const QString& command, std::function<void()> handler);
+    // The state part of a command's enabled state (undo, paste...); the command stays disabled
+    // while it has no handler.
+    void setCommandEnabled(const QString& command, bool enabled);
+    bool isCommandEnabled(const QString& command) const;
+    QAction* menuItem(const QString& name) const;
+    QToolButton* toolButton(const QString& name) const;
+    QMenu* popupMenu() const { return popup_; }
+
+    void setCellDialogOpener(CellDialogOpener opener);
+    void setPositionEditor(PositionEditor editor);
+    void setCloseSaver(CloseSaver saver) { closeSaver_ = std::move(saver); }
+
+    // Shows language line n in the OK box.
+    void message(int line);
+
+    // Project and pages.
+    bool openProject(const QString& projectHost);
+    void openPageTable();
+    // Fills the page list with the live pages; selects `page`, or with 0 the first page, which
+    // becomes current. Nothing selected: no current page.
+    void fillPageList(int page);
+    static int pageNumberOfEntry(const QString& entry);
+    // Makes the page current and shows it (ComboPageChange's work).
+    void switchToPage(int page);
+    void updateCaption();
+    void updateRecentItems();
+
+    // Storyboard.
+    // After a change of a cell: modified flag, compaction and .JOU rewrite, repaint.
+    bool regeneratePage();
+    void repaintGrid();
+    void openCell();  // Grille1DblClick, Enter, BAjout in grid mode
+    void positionCommand();
+    void showGridView();
+    void showPictureListView();
+    void rebuildPictureList();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    struct Command {
+        std::function<void()> handler;
+        bool stateEnabled = true;
+        QList<QAction*> items;
+        QList<QToolButton*> buttons;
+    };
+
+    void buildToolbar(QWidget* panel);
+    void buildMenus();
+    void buildStatusBar();
+    void bindCommands();
+    void bindDocument(const QString& command, const QString& fileName);
+    void refreshCommand(const QString& name);
+    void prepareWorkingCopy();
+    void onGridPressed(int column, int row, Qt::MouseButton button, QPoint globalPos);
+    void onComboPageChange();
+    void onListClick(QListWidgetItem* item);
+    void onListDoubleClick(QListWidgetItem* item);
+    void dispatchCellDialog();
+    void updateStatus();
+    void setEditingViewEnabled(bool enabled);
+    bool FormCloseQuery();
+    bool FormClose();
+    void closeDown();
+
+    EditorState& state_;
+    Prompter& prompter_;
+    Storyboard storyboard_;
+    StoryboardPictures pictures_;
+    StoryboardGrid* grid_ = nullptr;
+    QListWidget* list_ = nullptr;
+    QStackedWidget* views_ = nullptr;
+    QComboBox* comboPage_ = nullptr;
+    QMenu* popup_ = nullptr;
+    QMenu* editMenu_ = nullptr;
+    QLabel* statusProject_ = nullptr;
+    QLabel* statusPage_ = nullptr;
+    QLabel* statusCell_ = nullptr;
+    QHash<QString, Command> commands_;
+    QHash<QString, QAction*> items_;
+    QHash<QString, QToolButton*> buttons_;
+    QPoint popupCell_;
+    CellDialogOpener cellDialog_;
+    PositionEditor positionEditor_;
+    CloseSaver closeSaver_;
+    bool closing_ = false;
+};
+
+}  // namespace ztv::editor

@@ -1,0 +1,343 @@
+// The main window's project, page and storyboard operations.
+#include "common/LangLines.h"
+#include "common/PageTable.h"
+#include "common/platform/RecordFile.h"
+#include "editor/PictureList.h"
+#include "editor/PositionStart.h"
+#include "editor/RecentProjects.h"
+#include "editor/StoryboardRows.h"
+#include "editor/TSommaire.h"
+#include "editor/WorkingCopy.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QMenu>
+#include <QStackedWidget>
+
+namespace ztv::editor {
+
+namespace {
+
+enum ItemRole { IsColumnRole = Qt::UserRole, ColumnRole, RecordRole };
+
+// The hourglass for the length of a scope.
+class BusyCursor {
+  public:
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+}  // namespace
+
+bool TSommaire::openProject(const QString& projectHost) {
+    BusyCursor busy;
+    storyboard_.closePage();
+    const QString dir = state_.paths.workingDir();
+    workingcopy::empty(dir);
+    const QFileInfo info(projectHost);
+    state_.projectName = projectHost;
+    state_.projectDir = info.absolutePath();
+    state_.projectBase = info.absolutePath() + QLatin1Char('/') + info.completeBaseName();
+    updateCaption();
+
+    const auto loaded = workingcopy::loadProject(projectHost, dir, state_.drives);
+    if (loaded.status == workingcopy::LoadResult::OldFormat) {
+        prompter_.ask(state_.text(lang::OldProjectFormat), QStringLiteral("Zentrovale 3.0"),
+                      Prompter::Buttons::Ok);
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        return false;
+    }
+    state_.projectWidth = loaded.width;
+    state_.projectHeight = loaded.height;
+    state_.settingsFlag = loaded.settingsFlag;
+    if (loaded.status == workingcopy::LoadResult::Failed || loaded.containerMissing) {
+        prompter_.message(projectHost + QLatin1Char(' ') + state_.text(lang::NotFoundSuffix));
+        message(lang::ContainerSplitFailed);
+    }
+
+    state_.projectOpen = false;
+    storyboard_.clearCells();
+    openPageTable();
+    if (state_.projectOpen) {
+        switchToPage(pageNumberOfEntry(comboPage_->currentText()));
+    }
+    state_.modified = false;
+    updateRecentList(state_.settings, projectHost);
+    updateRecentItems();
+    setCommandEnabled(QStringLiteral("Dfaire1"), false);
+    if (!state_.gridMode) {
+        showGridView();
+    }
+    QString error;
+    state_.settings.save(state_.paths.editorSettings(), &error);
+    updateStatus();
+    return loaded.status == workingcopy::LoadResult::Loaded;
+}
+
+void TSommaire::openPageTable() {
+    const QString path = workingcopy::pageTablePath(state_.paths.workingDir());
+    if (!QFileInfo::exists(path)) {
+        pagetable::write(path, {});
+    }
+    const auto pages = pagetable::readAll(path);
+    if (pages && !pages->isEmpty()) {
+        fillPageList(0);
+        state_.projectOpen = true;
+    } else {
+        comboPage_->clear();
+    }
+}
+
+void TSommaire::fillPageList(int page) {
+    const QString path = workingcopy::pageTablePath(state_.paths.workingDir());
+    comboPage_->clear();
+    for (const PageEntry& entry : pagetable::readLive(path)) {
+        comboPage_->addItem(QString::number(entry.number) + QStringLiteral("  ") + entry.title);
+    }
+    int index = comboPage_->count() > 0 ? 0 : -1;
+    if (page > 0) {
+        index = -1;
+        for (int i = 0; i < comboPage_->count(); ++i) {
+            if (pageNumberOfEntry(comboPage_->itemText(i)) == page) {
+                index = i;
+            }
+        }
+    }
+    comboPage_->setCurrentIndex(index);
+    if (index < 0) {
+        storyboard_.closePage();
+    }
+}
+
+int TSommaire::pageNumberOfEntry(const QString& entry) {
+    return entry.section(QLatin1Char(' '), 0, 0).toInt();
+}
+
+void TSommaire::switchToPage(int page) {
+    storyboard_.clearCells();
+    storyboard_.setCurrentCell(0, 0);
+    if (page > 0 && !storyboard_.openPage(page)) {
+        message(lang::PageFileMissing);
+    }
+    setCommandEnabled(QStringLiteral("Dfaire1"), false);
+    repaintGrid();
+    updateStatus();
+}
+
+void TSommaire::updateCaption() {
+    setWindowTitle(state_.text(lang::MainWindowCaption) + QStringLiteral("  ") +
+                   state_.projectName);
+}
+
+void TSommaire::updateRecentItems() {
+    for (int i = 0; i < 5; ++i) {
+        QAction* item = items_.value(QStringLiteral("proj%1").arg(i + 1));
+        const QString path = state_.settings.line(FirstRecentLine + i);
+        item->setText(path == QStringLiteral("$") ? state_.text(727 + i)
+                                                  : QStringLiteral("%1- %2").arg(i + 1).arg(path));
+    }
+}
+
+bool TSommaire::regeneratePage() {
+    state_.modified = true;
+    BusyCursor busy;
+    QString error;
+    const bool ok = storyboard_.regenerate(&error);
+    if (!ok) {
+        message(lang::PageFilesNotWritten);
+    }
+    repaintGrid();
+    return ok;
+}
+
+void TSommaire::repaintGrid() {
+    grid_->tableModel().refresh();
+    grid_->viewport()->update();
+}
+
+void TSommaire::openCell() {
+    if (storyboard_.page() == 0) {
+        message(59);
+        PageClick(QStringLiteral("BNewPage"));
+        return;
+    }
+    const int column = storyboard_.currentColumn();
+    const int row = storyboard_.currentRow();
+    if (column != 0 && row != 0) {
+        state_.hasElement = !storyboard_.cellText(column, row).isEmpty();
+        PageClick(QStringLiteral("BVisuel"));
+    }
+}
+
+void TSommaire::dispatchCellDialog() {
+    const int column = storyboard_.currentColumn();
+    const int row = storyboard_.currentRow();
+    if (!cellDialog_ || column == 0 || row == 0) {
+        return;
+    }
+    if (kindOfRow(row) < 0) {
+        message(58);
+    }
+    if (cellDialog_(row) != Prompter::Yes) {
+        return;
+    }
+    state_.modified = true;
+    setCommandEnabled(QStringLiteral("Dfaire1"), true);
+    storyboard_.setCellText(column, row, state_.cellText);
+    regeneratePage();
+    if (!state_.gridMode) {
+        rebuildPictureList();
+    }
+}
+
+void TSommaire::positionCommand() {
+    const int column = storyboard_.currentColumn();
+    const int row = storyboard_.currentRow();
+    const QString cell = storyboard_.cellText(column, row);
+    if (cell.isEmpty()) {
+        message(456);
+    } else if (storyboard_.page() == 0) {
+        message(lang::NoCurrentPage);
+    } else if (!storyboard_.hasElements()) {
+        message(lang::PageFileMissing);
+    } else if (isDisappearanceMarker(cell, state_.language)) {
+        prompter_.message(cell + state_.text(82));
+    } else if (row == 1) {
+        message(83);
+    } else if (row == 3) {
+        message(66);
+    } else if (const auto bytes = RecordFile::readAll(storyboard_.jouPath(), kPageRecordSize);
+               !bytes) {
+        message(lang::PageFileMissing);
+    } else {
+        QList<ElementRecord> records;
+        for (const QByteArray& b : *bytes) {
+            records.append(decodePageRecord(b));
+        }
+        const int start = positionStartRecord(records, column, row, state_.language);
+        if (start < 0) {
+            message(68);
+        } else if (positionEditor_) {
+            positionEditor_(start);
+        }
+    }
+}
+
+void TSommaire::showGridView() {
+    state_.gridMode = true;
+    items_.value(QStringLiteral("Grille1"))->setChecked(true);
+    items_.value(QStringLiteral("Storyboard1"))->setChecked(false);
+    list_->clear();
+    views_->setCurrentWidget(grid_);
+    setEditingViewEnabled(true);
+    repaintGrid();
+}
+
+void TSommaire::showPictureListView() {
+    if (storyboard_.page() == 0) {
+        message(lang::NoCurrentPage);
+        items_.value(QStringLiteral("Storyboard1"))->setChecked(false);
+        return;
+    }
+    state_.gridMode = false;
+    items_.value(QStringLiteral("Storyboard1"))->setChecked(true);
+    items_.value(QStringLiteral("Grille1"))->setChecked(false);
+    rebuildPictureList();
+}
+
+void TSommaire::rebuildPictureList() {
+    const PictureListSource source{state_.language, state_.drives, state_.mediaDrive,
+                                   QSize(state_.projectWidth, state_.projectHeight)};
+    const QString jou = storyboard_.jouPath();
+    const auto items = QFileInfo::exists(jou) ? buildPictureList(jou, source) : std::nullopt;
+    if (!items) {
+        message(lang::PageFileMissing);
+        showGridView();
+        return;
+    }
+    QFont font(state_.text(lang::ListingFontName));
+    font.setPointSize(7);
+    list_->setFont(font);
+    list_->clear();
+    for (const PictureListItem& entry : *items) {
+        auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(entry.picture)), entry.caption);
+        item->setData(IsColumnRole, entry.isColumn);
+        item->setData(ColumnRole, entry.column);
+        item->setData(RecordRole, entry.recordIndex);
+        item->setToolTip(entry.caption);
+        list_->addItem(item);
+    }
+    views_->setCurrentWidget(list_);
+    setEditingViewEnabled(false);
+    if (list_->count() > 0) {
+        list_->setCurrentRow(0);
+    }
+    list_->setFocus();
+}
+
+void TSommaire::setEditingViewEnabled(bool enabled) {
+    editMenu_->menuAction()->setEnabled(enabled);
+    for (const char* name : {"BCopier", "BCouper", "BSuppr"}) {
+        refreshCommand(QLatin1String(name));
+    }
+}
+
+void TSommaire::onGridPressed(int column, int row, Qt::MouseButton button, QPoint globalPos) {
+    storyboard_.setCurrentCell(column, row);
+    updateStatus();
+    if (button != Qt::RightButton) {
+        return;
+    }
+    popupCell_ = QPoint(column, row);
+    const QString text = storyboard_.cellText(column, row);
+    setCommandEnabled(QStringLiteral("OuvrirMedia1"),
+                      !text.isEmpty() && (row < kFirstTextRow || row == kLongTextRow));
+    popup_->popup(globalPos);
+}
+
+void TSommaire::onComboPageChange() {
+    const QString entry = comboPage_->currentText();
+    if (entry.isEmpty()) {
+        return;
+    }
+    storyboard_.closePage();
+    switchToPage(pageNumberOfEntry(entry));
+    if (!state_.gridMode) {
+        rebuildPictureList();
+    }
+}
+
+void TSommaire::onListClick(QListWidgetItem* item) {
+    if (!item) {
+        return;
+    }
+    if (item->data(IsColumnRole).toBool()) {
+        storyboard_.setCurrentCell(item->data(ColumnRole).toInt(), 1);
+    } else {
+        const auto bytes = RecordFile::readAll(storyboard_.jouPath(), kPageRecordSize);
+        const int index = item->data(RecordRole).toInt();
+        if (!bytes || index >= bytes->size()) {
+            return;
+        }
+        const ElementRecord r = decodePageRecord(bytes->at(index));
+        storyboard_.setCurrentCell(r.Colonne, r.Ligne);
+    }
+    grid_->selectCell(storyboard_.currentColumn(), storyboard_.currentRow());
+    updateStatus();
+}
+
+void TSommaire::onListDoubleClick(QListWidgetItem* item) {
+    onListClick(item);
+    if (item && !item->data(IsColumnRole).toBool()) {
+        state_.hasElement = true;
+        PageClick(QStringLiteral("BVisuel"));
+    }
+}
+
+}  // namespace ztv::editor

@@ -1,0 +1,17 @@
+#include "editor/EditorStartup.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zentrovale"));
+    QApplication::setApplicationVersion(QStringLiteral("3.0"));
+    ztv::editor::StartOptions options{ztv::AppPaths::forApplication(), {}, 0, {}, nullptr};
+    options.arguments = QApplication::arguments().mid(1);
+    auto session = ztv::editor::startEditor(options);
+    if (!session) {
+        return 1;
+    }
+    session->window->show();
+    return QApplication::exec();
+}

@@ -1,0 +1,116 @@
+#include "common/LanguageFile.h"
+#include "common/platform/FileIo.h"
+#include "editor/DriveScan.h"
+#include "editor/PictureList.h"
+#include "editor/PositionStart.h"
+#include "editor/RecentProjects.h"
+#include "tests/support/ProjectWriter.h"
+
+#include <gtest/gtest.h>
+#include <QTemporaryDir>
+
+namespace ztv::test {
+namespace {
+
+LanguageFile numberedLanguage(const QTemporaryDir& dir) {
+    QStringList lines;
+    for (int n = 0; n < 830; ++n) {
+        lines.append(QStringLiteral("%1,T%1").arg(n));
+    }
+    const QString path = dir.filePath(QStringLiteral("lang.asc"));
+    EXPECT_TRUE(writeLines(path, lines));
+    LanguageFile language;
+    EXPECT_TRUE(language.load(path));
+    return language;
+}
+
+TEST(DriveScan, TheLastCdMetIsTheCdDriveAndTheScanStopsAtTheFourthDrive) {
+    DriveTable drives;
+    drives.set(QLatin1Char('C'), QStringLiteral("/"), DriveType::Fixed);
+    drives.set(QLatin1Char('D'), QStringLiteral("/media/cd0"), DriveType::Cd);
+    drives.set(QLatin1Char('E'), QStringLiteral("/media/cd1"), DriveType::Cd);
+    drives.set(QLatin1Char('F'), QStringLiteral("/net"), DriveType::Network);
+    drives.set(QLatin1Char('G'), QStringLiteral("/media/cd2"), DriveType::Cd);
+    const editor::DriveScan scan = editor::scanDrives(drives);
+    EXPECT_EQ(scan.cdDrive, QStringLiteral("E:"));
+    EXPECT_EQ(scan.furtherDrives, (QStringList{QStringLiteral("C:"), QStringLiteral("D:"),
+                                               QStringLiteral("E:"), QStringLiteral("F:")}));
+}
+
+TEST(DriveScan, NoCdMeansNoCdDrive) {
+    DriveTable drives;
+    drives.set(QLatin1Char('C'), QStringLiteral("/"), DriveType::Fixed);
+    const editor::DriveScan scan = editor::scanDrives(drives);
+    EXPECT_TRUE(scan.cdDrive.isEmpty());
+    EXPECT_EQ(scan.furtherDrives, QStringList{QStringLiteral("C:")});
+}
+
+TEST(RecentProjects, PathsMoveToTheHeadOfTheList) {
+    NumberedLines settings(QStringList(15, QStringLiteral("$")));
+    settings.setLine(6, QStringLiteral("A"));
+    settings.setLine(7, QStringLiteral("B"));
+    settings.setLine(8, QStringLiteral("C"));
+    editor::updateRecentList(settings, QStringLiteral("C"));
+    EXPECT_EQ(settings.lines().mid(6, 5), (QStringList{"C", "A", "B", "$", "$"}));
+    editor::updateRecentList(settings, QStringLiteral("D"));
+    EXPECT_EQ(settings.lines().mid(6, 5), (QStringList{"D", "C", "A", "B", "$"}));
+    editor::updateRecentList(settings, QStringLiteral("D"));
+    EXPECT_EQ(settings.lines().mid(6, 5), (QStringList{"D", "C", "A", "B", "$"}));
+    for (const char* p : {"E", "F"}) {
+        editor::updateRecentList(settings, QLatin1String(p));
+    }
+    EXPECT_EQ(settings.lines().mid(6, 5), (QStringList{"F", "E", "D", "C", "A"}));
+    EXPECT_EQ(settings.line(11), QStringLiteral("F"));
+}
+
+TEST(PositionStart, GreatestColumnThenRowAtOrBeforeTheCell) {
+    QTemporaryDir dir;
+    const LanguageFile language = numberedLanguage(dir);
+    QList<ElementRecord> records{ElementRecord{}};
+    records.append(makeRecord(3, 1));                      // 1
+    records.append(makeRecord(8, 1));                      // 2
+    records.append(makeRecord(1, 2));                      // 3: sound, never a start
+    records.append(makeRecord(6, 2, language.text(122)));  // 4: marker, never a start
+    records.append(makeRecord(4, 2));                      // 5
+    records.append(makeRecord(9, 2));                      // 6: below the cell in its column
+    records.append(makeRecord(4, 3));                      // 7: after the cell
+    EXPECT_EQ(editor::positionStartRecord(records, 2, 7, language), 5);
+    EXPECT_EQ(editor::positionStartRecord(records, 2, 9, language), 6);
+    EXPECT_EQ(editor::positionStartRecord(records, 1, 5, language), 1);
+    EXPECT_EQ(editor::positionStartRecord(records, 1, 2, language), -1);
+}
+
+TEST(PictureList, ColumnItemsMarkGapsAndCaptionsNameKindsModesAndActions) {
+    QTemporaryDir dir;
+    const LanguageFile language = numberedLanguage(dir);
+    ElementRecord picture = makeRecord(5, 1, QStringLiteral("\\nowhere\\a.jpg"));
+    picture.Transparent = language.text(201);
+    picture.Effet = language.text(220);
+    picture.Acte = language.text(283);
+    picture.Destination = QStringLiteral("4");
+    picture.Destin2 = QStringLiteral("1");
+    ElementRecord zone = makeRecord(50, 3, language.text(168) + QStringLiteral(" 1"));
+    ElementRecord longText = makeRecord(61, 4, QStringLiteral("\\doc\\a.txt"));
+    const QString jou = ProjectWriter(dir.path()).writePageFile(1, {picture, zone, longText});
+
+    DriveTable drives;
+    drives.set(QLatin1Char('C'), QStringLiteral("/"), DriveType::Fixed);
+    const auto items =
+        editor::buildPictureList(jou, {language, drives, QStringLiteral("C:"), QSize(640, 480)});
+    ASSERT_TRUE(items);
+    ASSERT_EQ(items->size(), 4);
+    EXPECT_EQ(items->at(0).caption, QStringLiteral("T163 - T201 - T283 4 1"));
+    EXPECT_EQ(items->at(0).recordIndex, 1);
+    EXPECT_EQ(items->at(0).picture.size(), QSize(100, 75));
+    EXPECT_TRUE(items->at(1).isColumn);
+    EXPECT_EQ(items->at(1).caption, QStringLiteral("T160"));
+    EXPECT_EQ(items->at(1).column, 3);
+    EXPECT_EQ(items->at(2).caption, QStringLiteral("T168 1"));
+    EXPECT_EQ(items->at(3).caption, QStringLiteral("T169: \\doc\\a.txt"));
+
+    EXPECT_FALSE(editor::buildPictureList(dir.filePath(QStringLiteral("9.JOU")),
+                                          {language, drives, QStringLiteral("C:"), {640, 480}}));
+}
+
+}  // namespace
+}  // namespace ztv::test

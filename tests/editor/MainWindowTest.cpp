@@ -1,0 +1,180 @@
+#include "editor/CommandTable.h"
+#include "editor/MessageBoxes.h"
+#include "tests/editor/EditorFixture.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace ztv::test {
+namespace {
+
+using editor::menus;
+using editor::popupItems;
+using editor::toolButtons;
+
+class MainWindowTest : public EditorFixture {
+  protected:
+    void SetUp() override {
+        EditorFixture::SetUp();
+        session_ = start();
+        ASSERT_TRUE(session_);
+    }
+    editor::TSommaire& window() { return *session_->window; }
+
+    std::unique_ptr<editor::EditorSession> session_;
+};
+
+TEST_F(MainWindowTest, EveryCaptionAndHintComesFromItsLanguageLine) {
+    for (const auto& menu : menus()) {
+        EXPECT_EQ(window().menuItem(QLatin1String(menu.name))->text(),
+                  numberedText(menu.captionLine))
+            << menu.name;
+        for (const auto& item : menu.items) {
+            if (item.name && QLatin1String(item.name).left(4) != QLatin1String("proj")) {
+                EXPECT_EQ(window().menuItem(QLatin1String(item.name))->text(),
+                          numberedText(item.captionLine))
+                    << item.name;
+            }
+        }
+    }
+    for (const auto& item : popupItems()) {
+        EXPECT_EQ(window().menuItem(QLatin1String(item.name))->text(),
+                  numberedText(item.captionLine));
+    }
+    for (const auto& button : toolButtons()) {
+        EXPECT_EQ(window().toolButton(QLatin1String(button.name))->toolTip(),
+                  numberedText(button.hintLine))
+            << button.name;
+    }
+    EXPECT_EQ(window().findChild<QLabel*>(QStringLiteral("Label1"))->text(), numberedText(155));
+    EXPECT_EQ(window().grid().toolTip(), numberedText(736));
+    EXPECT_EQ(window().grid().model()->headerData(0, Qt::Vertical).toString(), numberedText(300));
+    EXPECT_EQ(window().grid().model()->headerData(60, Qt::Vertical).toString(), numberedText(360));
+    EXPECT_EQ(window().grid().model()->headerData(19, Qt::Horizontal).toString(),
+              QStringLiteral("20"));
+}
+
+TEST_F(MainWindowTest, RecentProjectItemsShowTheirPaths) {
+    QStringList settings(15, QStringLiteral("$"));
+    settings[6] = QStringLiteral("/p/a.PZV");
+    writeSettings(settings);
+    session_.reset();
+    session_ = start();
+    ASSERT_TRUE(session_);
+    EXPECT_EQ(window().menuItem(QStringLiteral("proj1"))->text(), QStringLiteral("1- /p/a.PZV"));
+    EXPECT_EQ(window().menuItem(QStringLiteral("proj2"))->text(), numberedText(728));
+}
+
+TEST_F(MainWindowTest, ToolbarButtonsSitWhereTheLayoutSays) {
+    for (const auto& button : toolButtons()) {
+        const QToolButton* b = window().toolButton(QLatin1String(button.name));
+        EXPECT_EQ(b->geometry(), QRect(button.left, button.top, 31, 31)) << button.name;
+    }
+}
+
+TEST_F(MainWindowTest, ShortcutsAndStartStates) {
+    EXPECT_EQ(window().menuItem(QStringLiteral("Nouveau1"))->shortcut(), QKeySequence("Ctrl+N"));
+    EXPECT_EQ(window().menuItem(QStringLiteral("CopierPage1"))->shortcut(), QKeySequence("Ctrl+Z"));
+    EXPECT_EQ(window().menuItem(QStringLiteral("Aide2"))->shortcut(), QKeySequence("F1"));
+    EXPECT_EQ(window().menuItem(QStringLiteral("Positionnement2"))->shortcut(),
+              QKeySequence("Ctrl+P"));
+
+    EXPECT_FALSE(window().menuItem(QStringLiteral("Excuter2"))->isVisible());
+    EXPECT_TRUE(window().toolButton(QStringLiteral("BJouer2"))->isHidden());
+    EXPECT_FALSE(window().toolButton(QStringLiteral("BJouer"))->isHidden());
+    EXPECT_TRUE(window().menuItem(QStringLiteral("Grille1"))->isChecked());
+
+    // What this window does itself is enabled; commands of features still to come are not.
+    for (const char* on : {"BGrille", "BListe", "BitBtn3"}) {
+        EXPECT_TRUE(window().isCommandEnabled(QLatin1String(on))) << on;
+    }
+    for (const char* off : {"BNew", "BOpen", "BSave", "BJouer", "BNewPage", "BCopier", "Dfaire1",
+                            "BColler", "BAjout", "BPosition", "Baide"}) {
+        EXPECT_FALSE(window().isCommandEnabled(QLatin1String(off))) << off;
+        if (const QToolButton* button = window().toolButton(QLatin1String(off))) {
+            EXPECT_FALSE(button->isEnabled()) << off;
+        }
+    }
+    EXPECT_FALSE(window().menuItem(QStringLiteral("Nouveau1"))->isEnabled());
+}
+
+TEST_F(MainWindowTest, RegisteringAHandlerEnablesTheCommandButStateCanStillHoldItBack) {
+    int runs = 0;
+    window().setCommandHandler(QStringLiteral("BNew"), [&runs] { ++runs; });
+    EXPECT_TRUE(window().toolButton(QStringLiteral("BNew"))->isEnabled());
+    EXPECT_TRUE(window().menuItem(QStringLiteral("Nouveau1"))->isEnabled());
+    window().menuItem(QStringLiteral("Nouveau1"))->trigger();
+    window().toolButton(QStringLiteral("BNew"))->click();
+    EXPECT_EQ(runs, 2);
+
+    window().setCommandHandler(QStringLiteral("BColler"), [&runs] { ++runs; });
+    EXPECT_FALSE(window().isCommandEnabled(QStringLiteral("BColler"))) << "paste starts disabled";
+    window().PageClick(QStringLiteral("BColler"));
+    EXPECT_EQ(runs, 2);
+    window().setCommandEnabled(QStringLiteral("BColler"), true);
+    EXPECT_TRUE(window().menuItem(QStringLiteral("Coller1"))->isEnabled());
+}
+
+class MessageBoxTest : public EditorFixture {
+  protected:
+    int clickButton(editor::TMessBox& box, int captionLine) {
+        box.open();
+        for (QPushButton* b : box.findChildren<QPushButton*>()) {
+            if (b->text() == numberedText(captionLine)) {
+                b->click();
+                return box.result();
+            }
+        }
+        ADD_FAILURE() << "no button " << captionLine;
+        return -1;
+    }
+    LanguageFile language() {
+        LanguageFile l;
+        EXPECT_TRUE(l.load(appDir() + QStringLiteral("/lang/FRENCH.asc")));
+        return l;
+    }
+};
+
+TEST_F(MessageBoxTest, ButtonsReturnTheValuesCallersCompare) {
+    const LanguageFile lang = language();
+    {
+        editor::TFYNC box(lang, QStringLiteral("?"));
+        EXPECT_EQ(box.windowTitle(), numberedText(528));
+        EXPECT_EQ(box.findChildren<QPushButton*>().size(), 3);
+        EXPECT_TRUE(box.windowFlags() & Qt::WindowStaysOnTopHint);
+        EXPECT_EQ(clickButton(box, 578), 6);
+    }
+    {
+        editor::TFYNC box(lang, QStringLiteral("?"));
+        EXPECT_EQ(clickButton(box, 579), 7);
+    }
+    {
+        editor::TFYNC box(lang, QStringLiteral("?"));
+        box.open();
+        box.reject();
+        EXPECT_EQ(box.result(), 2) << "closing the box is Cancel";
+    }
+    {
+        editor::TFOC box(lang, QStringLiteral("?"));
+        EXPECT_EQ(clickButton(box, 489), 1);
+    }
+    {
+        editor::TFOC box(lang, QStringLiteral("?"));
+        EXPECT_EQ(clickButton(box, 491), 2);
+    }
+    {
+        editor::TMessOk box(lang, QStringLiteral("texte"));
+        EXPECT_EQ(box.findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+                  QStringLiteral("texte"));
+        EXPECT_FALSE(box.findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().isNull())
+            << "the warning picture is compiled in";
+        EXPECT_EQ(clickButton(box, 489), 1);
+    }
+}
+
+}  // namespace
+}  // namespace ztv::test

@@ -1,0 +1,154 @@
+#include "common/NumberedLines.h"
+#include "common/platform/FileIo.h"
+#include "editor/WorkingCopy.h"
+#include "tests/editor/EditorFixture.h"
+#include "tests/support/ProjectWriter.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace ztv::test {
+namespace {
+
+using editor::EditorSession;
+
+class StartupTest : public EditorFixture {};
+
+TEST_F(StartupTest, SecondInstanceIsRefusedWithItsMessage) {
+    auto first = start();
+    ASSERT_TRUE(first);
+    prompter_ = ScriptedPrompter();
+    EXPECT_FALSE(start());
+    ASSERT_EQ(prompter_.asked().size(), 1);
+    EXPECT_EQ(prompter_.asked()[0].text, QStringLiteral("Zentrovale is already running !"));
+    first.reset();
+    EXPECT_TRUE(start()) << "the lock goes with the first instance";
+}
+
+TEST_F(StartupTest, DollarLanguageMeansFrenchAndIsWrittenBackAtClose) {
+    auto session = start();
+    ASSERT_TRUE(session);
+    EXPECT_EQ(session->state.languageName, QStringLiteral("FRENCH"));
+    EXPECT_EQ(session->state.settings.line(14), QStringLiteral("FRENCH"));
+    EXPECT_EQ(session->window->windowTitle(), numberedText(150));
+
+    prompter_.answer(Prompter::Yes);  // really quit
+    EXPECT_TRUE(session->window->close());
+    NumberedLines saved;
+    ASSERT_TRUE(saved.load(appDir() + QStringLiteral("/zentrovale.ini")));
+    EXPECT_EQ(saved.line(14), QStringLiteral("FRENCH"));
+}
+
+TEST_F(StartupTest, SettingsFileIsSeededFromTheTemplateInTheDataFolder) {
+    const QString data = dir_.path() + QStringLiteral("/data");
+    QDir().mkpath(data);
+    writeSettings({QStringLiteral("$"), QStringLiteral("$")});  // a short template
+    auto opts = options();
+    opts.paths = AppPaths(appDir(), data);
+    auto session = editor::startEditor(opts);
+    ASSERT_TRUE(session);
+    EXPECT_TRUE(QFileInfo::exists(data + QStringLiteral("/zentrovale.ini")));
+    EXPECT_GE(session->state.settings.count(), 15);
+    EXPECT_TRUE(QFileInfo(data + QStringLiteral("/base")).isDir());
+}
+
+TEST_F(StartupTest, MissingLanguageFileEndsTheProgramAfterItsMessage) {
+    QStringList settings(15, QStringLiteral("$"));
+    settings[14] = QStringLiteral("KLINGON");
+    writeSettings(settings);
+    EXPECT_FALSE(start());
+    ASSERT_EQ(prompter_.asked().size(), 1);
+    EXPECT_EQ(prompter_.asked()[0].text, QStringLiteral("Fichier traduction introuvable."));
+}
+
+class WorkingCopyTest : public EditorFixture {
+  protected:
+    void leaveCrashedWork() {
+        QDir().mkpath(workingDir());
+        ProjectWriter writer(workingDir());
+        writer.writePageTable({{1, QStringLiteral("Accueil")}});
+        writer.writePageFile(1, {makeRecord(5, 2, QStringLiteral("\\img\\chat.jpg"))}, ".ACT");
+    }
+};
+
+TEST_F(WorkingCopyTest, CrashedWorkIsRecoveredWhenTheUserSaysYes) {
+    leaveCrashedWork();
+    prompter_.answer(Prompter::Yes);
+    auto session = start();
+    ASSERT_TRUE(session);
+    ASSERT_EQ(prompter_.asked().size(), 1);
+    EXPECT_EQ(prompter_.asked()[0].text, numberedText(826));
+    EXPECT_EQ(prompter_.asked()[0].buttons, Prompter::Buttons::YesNo);
+    EXPECT_EQ(session->window->storyboard().page(), 1);
+    EXPECT_EQ(session->window->storyboard().cellText(2, 5), QStringLiteral("chat.jpg"));
+    EXPECT_TRUE(session->state.modified) << "closing must offer to save the recovered work";
+}
+
+TEST_F(WorkingCopyTest, CrashedWorkIsEmptiedWhenTheUserSaysNo) {
+    leaveCrashedWork();
+    prompter_.answer(Prompter::No);
+    auto session = start();
+    ASSERT_TRUE(session);
+    EXPECT_EQ(session->window->storyboard().page(), 0);
+    EXPECT_FALSE(QFileInfo::exists(workingDir() + QStringLiteral("/1.ACT")));
+}
+
+TEST_F(WorkingCopyTest, AnEmptyWorkingCopyIsClearedWithoutAQuestion) {
+    QDir().mkpath(workingDir());
+    ProjectWriter(workingDir()).writeBytes(QStringLiteral("3.JOU"), QByteArray(1232, '\0'));
+    auto session = start();
+    ASSERT_TRUE(session);
+    EXPECT_TRUE(prompter_.asked().isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(workingDir() + QStringLiteral("/3.JOU")));
+}
+
+TEST_F(WorkingCopyTest, EmptyingTouchesOnlyRegularFilesDirectlyInside) {
+    QDir().mkpath(workingDir() + QStringLiteral("/keep"));
+    const QString outside = dir_.path() + QStringLiteral("/precious.txt");
+    ProjectWriter(dir_.path()).writeBytes(QStringLiteral("precious.txt"), "data");
+    ProjectWriter(workingDir() + QStringLiteral("/keep")).writeBytes(QStringLiteral("a"), "a");
+    ProjectWriter writer(workingDir());
+    writer.writeBytes(QStringLiteral("1.ACT"), "x");
+    QFile readOnly(writer.writeBytes(QStringLiteral("MOTS.PMG"), "x"));
+    readOnly.setPermissions(QFileDevice::ReadOwner);
+    ASSERT_TRUE(QFile::link(outside, workingDir() + QStringLiteral("/link.txt")));
+
+    EXPECT_TRUE(editor::workingcopy::empty(workingDir()));
+    EXPECT_EQ(QDir(workingDir()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+              QStringList{QStringLiteral("link.txt")});
+    EXPECT_TRUE(QFileInfo::exists(workingDir() + QStringLiteral("/keep/a")));
+    EXPECT_EQ(readBytes(outside), QByteArray("data"));
+}
+
+TEST_F(StartupTest, CommandLineArgumentsJoinedWithBlanksOpenTheProject) {
+    const QString folder = dir_.path() + QStringLiteral("/my projects");
+    QDir().mkpath(folder);
+    ProjectWriter writer(folder);
+    const QString pzv = writer.writeSavedProject(
+        QStringLiteral("demo"), {{2, QStringLiteral("Deux")}, {1, QStringLiteral("Un")}},
+        {{2, makeRecord(45, 1, QStringLiteral("Bonjour, monde"))},
+         {1, makeRecord(5, 3, QStringLiteral("\\img\\lune.jpg"))}});
+    auto session = start(pzv.split(QLatin1Char(' ')));
+    ASSERT_TRUE(session);
+    auto& window = *session->window;
+    EXPECT_EQ(window.pageCombo().count(), 2);
+    EXPECT_EQ(window.pageCombo().itemText(0), QStringLiteral("2  Deux"));
+    EXPECT_EQ(window.storyboard().page(), 2);
+    EXPECT_EQ(window.storyboard().cellText(1, 45), QStringLiteral("Bonjour, monde"));
+    EXPECT_TRUE(QFileInfo::exists(workingDir() + QStringLiteral("/1.ACT")));
+    EXPECT_TRUE(QFileInfo::exists(workingDir() + QStringLiteral("/1.JOU")));
+    EXPECT_EQ(window.windowTitle(), numberedText(150) + QStringLiteral("  ") + pzv);
+    EXPECT_EQ(session->state.settings.line(6), pzv);
+    EXPECT_FALSE(session->state.modified);
+
+    window.pageCombo().setCurrentIndex(1);
+    emit window.pageCombo().activated(1);
+    EXPECT_EQ(window.storyboard().page(), 1);
+    EXPECT_EQ(window.storyboard().cellText(3, 5), QStringLiteral("lune.jpg"));
+    EXPECT_TRUE(window.storyboard().cellText(1, 45).isEmpty());
+}
+
+}  // namespace
+}  // namespace ztv::test

@@ -1,0 +1,67 @@
+// Writes the pictures the authoring program shows into an application folder:
+//   ztvassetgen <appdir>             boutons/, handflat.cur, logo.jpg
+//   ztvassetgen --warning <file.png>  the message boxes' picture (compiled into the editor)
+#include "Glyphs.h"
+#include "Pictures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <cstdio>
+
+using namespace ztv::assets;
+
+namespace {
+
+bool save(const QImage& image, const QString& path) {
+    if (!image.save(path, nullptr, 92)) {
+        std::fprintf(stderr, "ztvassetgen: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+bool writeAppAssets(const QString& appDir) {
+    const QDir app(appDir);
+    if (!app.mkpath(QStringLiteral("boutons"))) {
+        return false;
+    }
+    const QDir boutons(app.filePath(QStringLiteral("boutons")));
+    bool ok = true;
+    for (const QString& name : toolbarGlyphNames()) {
+        ok = save(toolbarGlyph(name), boutons.filePath(name + QStringLiteral(".jpg"))) && ok;
+    }
+    for (const QString& kind : rowKinds()) {
+        ok = save(rowPicture(kind), boutons.filePath(QStringLiteral("ligne_%1.jpg").arg(kind))) &&
+             ok;
+    }
+    ok = save(toolbarBackground(), boutons.filePath(QStringLiteral("barrevide.jpg"))) && ok;
+    ok = save(dialogTexture(), boutons.filePath(QStringLiteral("texture.jpg"))) && ok;
+    ok = save(cellPicture(QColor(243, 226, 195)),
+              boutons.filePath(QStringLiteral("cell_vide.jpg"))) &&
+         ok;
+    ok = save(cellPicture(QColor(216, 225, 239)),
+              boutons.filePath(QStringLiteral("cell_select.jpg"))) &&
+         ok;
+    ok = save(columnHeaderPicture(), boutons.filePath(QStringLiteral("cell_colonne.jpg"))) && ok;
+    ok = save(cornerPicture(), boutons.filePath(QStringLiteral("ligne_texture.jpg"))) && ok;
+    ok = save(logoPicture(), app.filePath(QStringLiteral("logo.jpg"))) && ok;
+    QFile cursor(app.filePath(QStringLiteral("handflat.cur")));
+    ok = cursor.open(QIODevice::WriteOnly) && cursor.write(handCursor()) > 0 && ok;
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() == 3 && args[1] == QStringLiteral("--warning")) {
+        return save(warningPicture(), args[2]) ? 0 : 1;
+    }
+    if (args.size() != 2) {
+        std::fprintf(stderr, "usage: ztvassetgen <appdir> | --warning <file.png>\n");
+        return 2;
+    }
+    return writeAppAssets(args[1]) ? 0 : 1;
+}
