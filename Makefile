@@ -7,7 +7,7 @@ SAN_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1 \
            UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
            QT_QPA_PLATFORM=offscreen ZTV_AUDIO=fake
 
-.PHONY: deps build run test build-test format clean
+.PHONY: deps build run play test build-test format clean
 
 deps:
 	@scripts/install-deps.sh
@@ -16,8 +16,16 @@ build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DZTV_BUILD_TESTS=OFF
 	cmake --build $(BUILD) -j$(JOBS)
 
+DEMO := $(CURDIR)/$(BUILD)/app/exemples/demo
+
+# The authoring program with the demo project open (needs a desktop session: DISPLAY or
+# WAYLAND_DISPLAY).
 run: build
-	$(BUILD)/app/ztvtool info $(BUILD)/app/exemples/demo/demo.PZV
+	$(BUILD)/app/Zentrovale $(DEMO)/demo.PZV
+
+# The player on the demo project.
+play: build
+	$(BUILD)/app/ztvplay $(DEMO)/demo.ZTV
 
 build-test: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZTV_SANITIZE=ON

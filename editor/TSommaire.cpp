@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPainter>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QToolButton>
@@ -101,7 +102,9 @@ TSommaire::TSommaire(EditorState& state, Prompter& prompter, QWidget* parent)
     grid_->setToolTip(state_.text(lang::StoryboardHint));
     grid_->setStyleSheet(
         QStringLiteral("QTableView { background: rgb(195,198,200); "
-                       "gridline-color: rgb(150,160,170); }"));
+                       "gridline-color: rgb(150,160,170); }"
+                       "QTableCornerButton::section { border: none; border-image: url(%1); }")
+            .arg(state_.paths.asset(QStringLiteral("boutons/ligne_texture.jpg"))));
     list_ = new QListWidget(views_);
     list_->setObjectName(QStringLiteral("ListView1"));
     list_->setViewMode(QListView::IconMode);
@@ -121,6 +124,10 @@ TSommaire::TSommaire(EditorState& state, Prompter& prompter, QWidget* parent)
     buildMenus();
     buildStatusBar();
     bindCommands();
+
+    // Esc closes the window from wherever the focus is.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 
     connect(grid_, &StoryboardGrid::cellPressed, this, &TSommaire::onGridPressed);
     connect(grid_, &StoryboardGrid::cellClicked, this, [this](int column, int row) {
@@ -328,14 +335,6 @@ void TSommaire::setPositionEditor(PositionEditor editor) {
 
 void TSommaire::message(int line) {
     prompter_.message(state_.text(line));
-}
-
-void TSommaire::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QMainWindow::keyPressEvent(event);
 }
 
 void TSommaire::changeEvent(QEvent* event) {

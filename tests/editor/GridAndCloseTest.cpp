@@ -147,6 +147,13 @@ TEST_F(CloseTest, OnlyYesToTheQuitQuestionCloses) {
     EXPECT_EQ(session_->state.settings.line(11), session_->state.projectName);
 }
 
+TEST_F(CloseTest, EscapeAsksToQuit) {
+    prompter_.answer(Prompter::No);
+    QTest::keyClick(&window().grid(), Qt::Key_Escape);
+    EXPECT_EQ(prompter_.texts(), QStringList{numberedText(148)});
+    EXPECT_TRUE(window().isVisible());
+}
+
 TEST_F(CloseTest, ModifiedPageAsksToSaveFirst) {
     session_->state.modified = true;
     prompter_.answer(Prompter::Yes);
