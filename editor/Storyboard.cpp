@@ -135,14 +135,6 @@ std::optional<ElementRecord> Storyboard::actRecord(int index) {
     return decodePageRecord(*bytes);
 }
 
-bool Storyboard::writeActRecord(int index, const ElementRecord& record) {
-    return index >= 1 && act_.write(index, encodePageRecord(record));
-}
-
-int Storyboard::actRecordCount() const {
-    return int(act_.count());
-}
-
 bool Storyboard::regenerate(QString* error) {
     QList<ElementRecord> kept;
     for (qint64 i = 1; i < act_.count(); ++i) {

@@ -46,9 +46,6 @@ class Storyboard {
     // Index of the cell's record in the .ACT file, -1 when the cell is empty or not found.
     int findCellRecord(int column, int row);
     std::optional<ElementRecord> actRecord(int index);
-    // Writes a record of the .ACT file in place (index 1 or more; past the end appends).
-    bool writeActRecord(int index, const ElementRecord& record);
-    int actRecordCount() const;
 
     // Compacts the .ACT file (tombstones and empty records dropped; written to a temporary
     // file and renamed over the old one) and rewrites the .JOU file in column then row order

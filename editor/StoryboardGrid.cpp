@@ -257,9 +257,16 @@ bool StoryboardGrid::eventFilter(QObject* watched, QEvent* event) {
                                                              : nullptr;
     if (header) {
         if (event->type() == QEvent::MouseButtonPress) {
+            // Every press on the label column or the header row selects no cell, also where
+            // the label column is wider than the edge strip.
             auto* mouse = static_cast<QMouseEvent*>(event);
-            handlePress(header->mapTo(this, mouse->position().toPoint()), mouse->button(),
-                        mouse->globalPosition().toPoint());
+            QPoint pos = header->mapTo(this, mouse->position().toPoint());
+            if (header == verticalHeader()->viewport()) {
+                pos.setX(0);
+            } else {
+                pos.setY(0);
+            }
+            handlePress(pos, mouse->button(), mouse->globalPosition().toPoint());
             return true;
         }
         if (event->type() == QEvent::MouseButtonDblClick) {

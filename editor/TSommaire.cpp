@@ -1,6 +1,7 @@
 #include "editor/TSommaire.h"
 
 #include "common/LangLines.h"
+#include "common/ProjectSettings.h"
 #include "editor/CommandTable.h"
 #include "editor/DialogBackground.h"
 #include "editor/WorkingCopy.h"
@@ -365,6 +366,10 @@ void TSommaire::prepareWorkingCopy() {
     const QString dir = state_.paths.workingDir();
     if (workingcopy::holdsWork(dir) && prompter_.ask(state_.text(lang::RecoverWorkingCopy), {},
                                                      Prompter::Buttons::YesNo) == Prompter::Yes) {
+        ProjectSettings settings;
+        settings.load(workingcopy::settingsPath(dir));
+        state_.projectWidth = settings.width();
+        state_.projectHeight = settings.height();
         state_.modified = true;
         return;
     }

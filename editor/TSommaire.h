@@ -59,6 +59,8 @@ class TSommaire : public QMainWindow {
     QAction* menuItem(const QString& name) const;
     QToolButton* toolButton(const QString& name) const;
     QMenu* popupMenu() const { return popup_; }
+    // The cell under the last right press, for the popup's commands.
+    QPoint popupCell() const { return popupCell_; }
 
     void setCellDialogOpener(CellDialogOpener opener);
     void setPositionEditor(PositionEditor editor);

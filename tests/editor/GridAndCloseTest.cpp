@@ -68,7 +68,13 @@ TEST_F(OpenPageTest, PressesOnTheLabelColumnOrHeaderRowSelectNoCell) {
     QTest::mousePress(labels, Qt::LeftButton, {}, QPoint(40, 30));
     EXPECT_EQ(window().storyboard().currentColumn(), 0);
     QTest::mouseDClick(labels, Qt::LeftButton, {}, QPoint(40, 30));
-    QTest::mouseDClick(labels, Qt::LeftButton, {}, QPoint(100, 30));
+    EXPECT_TRUE(dialogRows_.isEmpty());
+
+    // Beyond the 90-pixel strip but still on the labels.
+    QTest::mouseClick(window().grid().viewport(), Qt::LeftButton, {}, cellCentre(2, 5));
+    QTest::mousePress(labels, Qt::LeftButton, {}, QPoint(100, 30));
+    EXPECT_EQ(window().storyboard().currentColumn(), 0);
+    window().openCell();
     EXPECT_TRUE(dialogRows_.isEmpty());
 
     auto* header = window().grid().horizontalHeader()->viewport();

@@ -1,0 +1,59 @@
+// The pictures the window names must be the ones the build draws.
+#include "editor/CommandTable.h"
+#include "editor/StoryboardRows.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+
+namespace ztv::test {
+namespace {
+
+QString appFile(const QString& relative) {
+    return QDir(QStringLiteral(ZTV_APPDIR)).filePath(relative);
+}
+
+QSize sizeOf(const QString& relative) {
+    return QImageReader(appFile(relative)).size();
+}
+
+TEST(EditorAssets, EveryToolbarGlyphIsDrawnAt31By31) {
+    for (const auto& button : editor::toolButtons()) {
+        const QString name = QStringLiteral("boutons/%1.jpg").arg(QLatin1String(button.picture));
+        EXPECT_EQ(sizeOf(name), QSize(31, 31)) << name.toStdString();
+    }
+}
+
+TEST(EditorAssets, EveryRowHasItsLabelPictureAndTheGridItsCells) {
+    for (int row = 1; row <= 61; ++row) {
+        EXPECT_FALSE(QImage(appFile(editor::rowPicture(row))).isNull()) << row;
+    }
+    for (const char* name :
+         {"cell_vide", "cell_select", "cell_colonne", "ligne_texture", "texture"}) {
+        EXPECT_FALSE(
+            QImage(appFile(QStringLiteral("boutons/%1.jpg").arg(QLatin1String(name)))).isNull())
+            << name;
+    }
+    EXPECT_EQ(sizeOf(QStringLiteral("boutons/barrevide.jpg")).height(), 85);
+    EXPECT_FALSE(QImage(appFile(QStringLiteral("logo.jpg"))).isNull());
+}
+
+TEST(EditorAssets, TheHandCursorIsAReadableCursorFile) {
+    QFile file(appFile(QStringLiteral("handflat.cur")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray head = file.read(14);
+    ASSERT_EQ(head.size(), 14);
+    EXPECT_EQ(head.left(6), QByteArray("\0\0\2\0\1\0", 6)) << "one cursor image";
+    EXPECT_EQ(quint8(head[4 + 2]), 32u);  // width
+    EXPECT_EQ(quint8(head[10]), 16u);     // hot spot x
+    QImageReader reader(appFile(QStringLiteral("handflat.cur")), "cur");
+    const QImage image = reader.read();
+    if (!image.isNull()) {  // when the Qt plugin reads cursors, the picture must come out whole
+        EXPECT_EQ(image.size(), QSize(32, 32));
+    }
+}
+
+}  // namespace
+}  // namespace ztv::test
