@@ -180,6 +180,16 @@ void TSommaire::buildToolbar(QWidget* panel) {
     }
     buttons_.value(QStringLiteral("BJouer2"))->hide();
 
+    // The cell dispatch has a button of its own that the window never shows: the other
+    // commands and the picture list click it.
+    auto* visuel = new QToolButton(panel);
+    visuel->setObjectName(QStringLiteral("BVisuel"));
+    visuel->setText(state_.text(708));
+    visuel->hide();
+    connect(visuel, &QToolButton::clicked, this, [this] { PageClick(QStringLiteral("BVisuel")); });
+    commands_[QStringLiteral("BVisuel")].buttons.append(visuel);
+    buttons_.insert(QStringLiteral("BVisuel"), visuel);
+
     auto* label = new QLabel(state_.text(lang::PageLabel), panel);
     label->setObjectName(QStringLiteral("Label1"));
     label->move(299, 53);

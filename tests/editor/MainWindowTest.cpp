@@ -51,6 +51,7 @@ TEST_F(MainWindowTest, EveryCaptionAndHintComesFromItsLanguageLine) {
             << button.name;
     }
     EXPECT_EQ(window().findChild<QLabel*>(QStringLiteral("Label1"))->text(), numberedText(155));
+    EXPECT_EQ(window().toolButton(QStringLiteral("BVisuel"))->text(), numberedText(708));
     EXPECT_EQ(window().grid().toolTip(), numberedText(736));
     EXPECT_EQ(window().grid().model()->headerData(0, Qt::Vertical).toString(), numberedText(300));
     EXPECT_EQ(window().grid().model()->headerData(60, Qt::Vertical).toString(), numberedText(360));
