@@ -1,0 +1,95 @@
+#include "player/elements/EffectFamilies.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace ztv::effects {
+namespace {
+
+// Effect 5: 500 div s + 1 blocks of about a hundredth of each side.
+void dissolveSmallBlocks(const EffectTarget& t) {
+    const int w = t.width();
+    const int h = t.height();
+    const double bw = std::max(1.0, w / 100.0);
+    const double bh = std::max(1.0, h / 100.0);
+    const int count = 500 / t.step() + 1;
+    for (int i = 0; i < count; ++i) {
+        const int x = t.random().below(w);
+        const int y = t.random().below(h);
+        // The block's far edge is rounded, so blocks of a fractional size tile evenly.
+        const int right = int(std::nearbyint(x + bw));
+        const int bottom = int(std::nearbyint(y + bh));
+        t.copy(QRect(QPoint(x, y), QPoint(right - 1, bottom - 1)));
+    }
+}
+
+// Effect 25: square blocks sized by the picture's area, (W x H) div (s x 10) + 1 per step.
+void dissolveSquares(const EffectTarget& t) {
+    const int w = t.width();
+    const int h = t.height();
+    const std::int64_t area = std::int64_t(w) * h;
+    const int side = area < 1000 ? 1 : area <= 9999 ? 5 : area <= 99999 ? 8 : 10;
+    const std::int64_t count = area / (std::int64_t(t.step()) * 10) + 1;
+    for (std::int64_t i = 0; i < count; ++i) {
+        const int x = t.random().below(w);
+        const int y = t.random().below(h);
+        t.copy(QRect(x, y, side, side));
+    }
+}
+
+// Effects 26 and 27: 51 random lines of one pixel across the whole picture.
+void randomLines(const EffectTarget& t, bool horizontal) {
+    for (int i = 0; i < 51; ++i) {
+        if (horizontal) {
+            t.copy(QRect(0, t.random().below(t.height()), t.width(), 1));
+        } else {
+            t.copy(QRect(t.random().below(t.width()), 0, 1, t.height()));
+        }
+    }
+}
+
+// Effects 21 to 24: 100 strips, each revealed from its edge to a fresh random 0 to 99 percent.
+// The strips split the side evenly, so together they cover it even when it is under 100 pixels.
+void randomStrips(int effect, const EffectTarget& t) {
+    const bool columns = effect == 21 || effect == 22;
+    const int across = columns ? t.width() : t.height();
+    const int along = columns ? t.height() : t.width();
+    for (int k = 0; k < 100; ++k) {
+        const int from = int(std::int64_t(across) * k / 100);
+        const int to = int(std::int64_t(across) * (k + 1) / 100);
+        const int length = int(std::int64_t(along) * t.random().below(100) / 100);
+        switch (effect) {
+            case 21:
+                t.copy(QRect(from, along - length, to - from, length));
+                break;
+            case 22:
+                t.copy(QRect(from, 0, to - from, length));
+                break;
+            case 23:
+                t.copy(QRect(0, from, length, to - from));
+                break;
+            default:
+                t.copy(QRect(along - length, from, length, to - from));
+                break;
+        }
+    }
+}
+
+}  // namespace
+
+void drawRandom(int effect, const EffectTarget& t, int /*p*/) {
+    switch (effect) {
+        case 5:
+            return dissolveSmallBlocks(t);
+        case 25:
+            return dissolveSquares(t);
+        case 26:
+            return randomLines(t, true);
+        case 27:
+            return randomLines(t, false);
+        default:
+            return randomStrips(effect, t);
+    }
+}
+
+}  // namespace ztv::effects
