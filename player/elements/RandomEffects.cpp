@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <utility>
+#include <vector>
 
 namespace ztv::effects {
 namespace {
@@ -24,16 +27,48 @@ void dissolveSmallBlocks(const EffectTarget& t) {
 }
 
 // Effect 25: square blocks sized by the picture's area, (W x H) div (s x 10) + 1 per step.
+// A large picture gets a great many blocks, so they are copied row by row of the canvas:
+// each row is visited once and stays in cache for every block that crosses it.
 void dissolveSquares(const EffectTarget& t) {
     const int w = t.width();
     const int h = t.height();
     const std::int64_t area = std::int64_t(w) * h;
+    if (area == 0) {
+        return;
+    }
     const int side = area < 1000 ? 1 : area <= 9999 ? 5 : area <= 99999 ? 8 : 10;
-    const std::int64_t count = area / (std::int64_t(t.step()) * 10) + 1;
-    for (std::int64_t i = 0; i < count; ++i) {
-        const int x = t.random().below(w);
-        const int y = t.random().below(h);
-        t.copy(QRect(x, y, side, side));
+    const std::size_t count = std::size_t(area / (std::int64_t(t.step()) * 10) + 1);
+    // The blocks' columns, grouped by their top row (a counting sort).
+    std::vector<int> rowStart(std::size_t(h) + 1, 0);
+    std::vector<std::pair<int, int>> blocks(count);
+    for (auto& [x, y] : blocks) {
+        x = t.random().below(w);
+        y = t.random().below(h);
+        ++rowStart[std::size_t(y) + 1];
+    }
+    for (int y = 0; y < h; ++y) {
+        rowStart[std::size_t(y) + 1] += rowStart[std::size_t(y)];
+    }
+    std::vector<int> columns(count);
+    std::vector<int> next(rowStart.begin(), rowStart.end() - 1);
+    for (const auto& [x, y] : blocks) {
+        columns[std::size_t(next[std::size_t(y)]++)] = x;
+    }
+    const QRect visible = t.visible();
+    for (int row = visible.top(); row <= visible.bottom(); ++row) {
+        const int left = visible.left();
+        const QRgb* source = t.pictureRow(row, left);
+        QRgb* target = t.canvasRow(row, left);
+        for (int top = std::max(0, row - side + 1); top <= row; ++top) {
+            for (int i = rowStart[std::size_t(top)]; i < rowStart[std::size_t(top) + 1]; ++i) {
+                const int from = std::max(columns[std::size_t(i)], left);
+                const int to = std::min(columns[std::size_t(i)] + side, visible.right() + 1);
+                if (from < to) {
+                    std::memcpy(target + (from - left), source + (from - left),
+                                std::size_t(to - from) * sizeof(QRgb));
+                }
+            }
+        }
     }
 }
 

@@ -1,11 +1,18 @@
 #include "player/elements/EffectFamilies.h"
 
-#include <QPainter>
 #include <QPolygon>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+#include <optional>
 #include <vector>
 
 namespace ztv::effects {
 namespace {
+
+// The shapes are unions of at most two convex polygons, or an ellipse, so each row of the mask
+// is at most two runs of columns, found by geometry rather than by painting a mask.
 
 // Pure red pixels of B stay see-through while a shape grows (the mask colour of the cut).
 constexpr QRgb kSeeThrough = 0x00FF0000;
@@ -69,49 +76,104 @@ Shape shapeAt(int effect, int width, int height, int p) {
     }
 }
 
-QRect boundsOf(const Shape& shape) {
-    if (shape.polygons.empty()) {
-        return shape.ellipse;
+// Columns [from, to) of one row.
+struct Span {
+    int from;
+    int to;
+};
+
+// Pixel (x, y) covers [x, x + 1) x [y, y + 1); it is inside a shape it overlaps, which is
+// what a filled and outlined shape covers. For a convex polygon the columns of a row are the
+// polygon's x-extent within the row's slab.
+std::optional<Span> polygonSpan(const QPolygon& polygon, int y) {
+    double minX = std::numeric_limits<double>::max();
+    double maxX = std::numeric_limits<double>::lowest();
+    const double top = y;
+    const double bottom = y + 1;
+    for (int i = 0; i < polygon.size(); ++i) {
+        const QPointF a = polygon[i];
+        const QPointF b = polygon[(i + 1) % polygon.size()];
+        const double lowY = std::min(a.y(), b.y());
+        const double highY = std::max(a.y(), b.y());
+        if (highY < top || lowY >= bottom) {
+            continue;
+        }
+        if (a.y() == b.y()) {
+            minX = std::min({minX, a.x(), b.x()});
+            maxX = std::max({maxX, a.x(), b.x()});
+            continue;
+        }
+        for (const double cut : {std::max(lowY, top), std::min(highY, bottom)}) {
+            const double x = a.x() + (b.x() - a.x()) * (cut - a.y()) / (b.y() - a.y());
+            minX = std::min(minX, x);
+            maxX = std::max(maxX, x);
+        }
     }
-    QRect bounds;
-    for (const QPolygon& polygon : shape.polygons) {
-        bounds |= polygon.boundingRect();
+    if (minX > maxX) {
+        return std::nullopt;
     }
-    return bounds;
+    return Span{int(std::floor(minX)), int(std::floor(maxX)) + 1};
+}
+
+std::optional<Span> ellipseSpan(const QRect& box, int y) {
+    const double rx = box.width() / 2.0;
+    const double ry = box.height() / 2.0;
+    if (rx <= 0 || ry <= 0) {
+        return std::nullopt;
+    }
+    const double cx = box.left() + rx;
+    const double cy = box.top() + ry;
+    const double nearest = std::clamp(cy, double(y), double(y + 1));
+    const double dy = (nearest - cy) / ry;
+    if (dy * dy > 1) {
+        return std::nullopt;
+    }
+    const double half = rx * std::sqrt(1 - dy * dy);
+    return Span{int(std::floor(cx - half)), int(std::floor(cx + half)) + 1};
+}
+
+// Copies B's pixels of [from, to) in row y, except pure red.
+void copyCut(const EffectTarget& t, int y, int from, int to) {
+    const QRgb* source = t.pictureRow(y, from);
+    QRgb* target = t.canvasRow(y, from);
+    for (int i = 0; i < to - from; ++i) {
+        const QRgb pixel = source[i];
+        target[i] = (pixel & 0x00FFFFFF) == kSeeThrough ? target[i] : pixel;
+    }
 }
 
 }  // namespace
 
 void drawShape(int effect, const EffectTarget& t, int p) {
     const Shape shape = shapeAt(effect, t.width(), t.height(), p);
-    // Only the shape's box (with a pixel for the outline) is masked and scanned.
-    const QRect area = boundsOf(shape).adjusted(-1, -1, 1, 1) & t.visible();
-    if (area.isEmpty()) {
-        return;
-    }
-    QImage mask(area.size(), QImage::Format_Alpha8);
-    mask.fill(0);
-    {
-        QPainter painter(&mask);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.translate(-area.topLeft());
-        painter.setPen(Qt::black);  // filled and outlined, as the shape's border counts as inside
-        painter.setBrush(Qt::black);
+    const QRect area = t.visible();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        std::array<Span, 2> spans{};
+        int count = 0;
+        const auto add = [&](std::optional<Span> span) {
+            if (span && count < 2) {
+                span->from = std::max(span->from, area.left());
+                span->to = std::min(span->to, area.right() + 1);
+                if (span->from < span->to) {
+                    spans[count++] = *span;
+                }
+            }
+        };
         if (shape.polygons.empty()) {
-            painter.drawEllipse(shape.ellipse);
+            add(ellipseSpan(shape.ellipse, y));
         }
         for (const QPolygon& polygon : shape.polygons) {
-            painter.drawPolygon(polygon);
+            add(polygonSpan(polygon, y));
         }
-    }
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        const uchar* inside = mask.constScanLine(y - area.top());
-        const QRgb* from = t.pictureRow(y, area.left());
-        QRgb* to = t.canvasRow(y, area.left());
-        for (int x = 0; x < area.width(); ++x) {
-            if (inside[x] != 0 && (from[x] & 0x00FFFFFF) != kSeeThrough) {
-                to[x] = from[x];
-            }
+        if (count == 2 && spans[1].from < spans[0].from) {
+            std::swap(spans[0], spans[1]);
+        }
+        if (count == 2 && spans[1].from <= spans[0].to) {  // overlapping: one run
+            spans[0].to = std::max(spans[0].to, spans[1].to);
+            count = 1;
+        }
+        for (int i = 0; i < count; ++i) {
+            copyCut(t, y, spans[i].from, spans[i].to);
         }
     }
 }

@@ -92,6 +92,20 @@ TEST_F(TransitionStepping, SmallBlocksDrawFiveHundredAndOneBlocksAtStepZero) {
     EXPECT_LE(revealedCount(), 3) << "500 div 250 + 1 blocks";
 }
 
+TEST_F(TransitionStepping, SquareBlocksAreSizedByTheArea) {
+    picture = makePicture(20, 20);  // under 1000 pixels: blocks of one pixel
+    TransitionState state = engine.start(line(226), params(-1000, 1000, 100), canvas, picture, at);
+    engine.step(state, canvas, picture, at);
+    EXPECT_EQ(revealedCount(), 1) << "400 div 10000 + 1 blocks";
+
+    picture = makePicture(60, 40);  // 2400 pixels: blocks of 5
+    canvas = makeCanvas(100, 80);
+    state = engine.start(line(226), params(-1000, 240, 100), canvas, picture, at);
+    engine.step(state, canvas, picture, at);  // 2400 div 2400 + 1 = 2 blocks
+    EXPECT_GE(revealedCount(), 1);
+    EXPECT_LE(revealedCount(), 50);
+}
+
 TEST_F(TransitionStepping, HourglassThenSideBandsThenThePicture) {
     picture = makePicture(60, 40);
     TransitionState state = engine.start(line(256), params(0, 10, 100), canvas, picture, at);
