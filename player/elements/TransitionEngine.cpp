@@ -131,7 +131,11 @@ void TransitionEngine::stepStandard(TransitionState& state, const EffectTarget& 
     const bool complete = draw == nullptr || state.position >= 100 ||
                           (finishesAbove98(state.effect) && state.position > 98);
     if (complete) {
-        target.copyWhole();
+        if (state.keyColour) {
+            target.copyWholeThrough(*state.keyColour);
+        } else {
+            target.copyWhole();
+        }
         state.finished = true;
         return;
     }

@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace ztv {
 
@@ -30,6 +31,10 @@ struct TransitionState {
     int step = 1;      // percent per step, never below 1
     int end = 100;     // `EffetFin`, never above 100
     int option = 0;    // `size`: stretch flag, band count (and later turns, zoom factor)
+    // The transparent colour that B still holds when it was not composed over the page (effects
+    // 40 to 48 and 52 to 59 in the transparent appearance modes): their final state draws B
+    // through it.
+    std::optional<QRgb> keyColour;
 };
 
 // The one transition engine, addressed by effect number, shared by every visual element of

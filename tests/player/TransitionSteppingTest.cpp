@@ -76,6 +76,17 @@ TEST_F(TransitionStepping, NoEffectDrawsAtOnceAndItsSecondNameInOneStep) {
     EXPECT_EQ(shown(), picture);
 }
 
+TEST_F(TransitionStepping, EffectsOverASavedBackgroundShowThePictureAtOnceForNow) {
+    picture.setPixel(5, 5, qRgb(255, 255, 255));
+    TransitionState state = engine.start(line(262), params(0, 10, 100), canvas, picture, at);
+    EXPECT_EQ(state.effect, 40);
+    state.keyColour = qRgb(255, 255, 255);  // a white-transparent picture not composed yet
+    engine.step(state, canvas, picture, at);
+    EXPECT_TRUE(state.finished);
+    EXPECT_EQ(shown().pixel(5, 5), kBackground) << "drawn through its transparent colour";
+    EXPECT_EQ(revealedCount(), 60 * 40 - 1);
+}
+
 TEST_F(TransitionStepping, SmallBlocksDrawFiveHundredAndOneBlocksAtStepZero) {
     picture = makePicture(100, 100);  // blocks of one pixel
     canvas = makeCanvas(140, 140);
