@@ -38,7 +38,12 @@ struct TransitionState {
 };
 
 // The one transition engine, addressed by effect number, shared by every visual element of
-// the player and by the editor's previews. It draws on the page's canvas, inside the
+// the player and by the editor's previews. An element uses it like this:
+//   show:  transitions.applyInverse(Effet, EffetInverse);   (appearances only)
+//          state = transitions.start(Effet, {EffetDepart, EffetPas, EffetFin, size},
+//                                    canvas, elementBitmap, {Gauche, Haut});
+//   tick:  if (!state.finished) transitions.step(state, canvas, elementBitmap, {Gauche, Haut});
+// and ends itself at the tick after `finished` is set. It draws on the page's canvas, inside the
 // element's rectangle only. The canvas is a 32-bit QImage (RGB32 or ARGB32_Premultiplied);
 // a picture of another format is converted at every step, so elements keep theirs in the
 // canvas's format.
