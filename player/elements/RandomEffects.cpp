@@ -1,6 +1,7 @@
 #include "player/elements/EffectFamilies.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <utility>
@@ -89,23 +90,37 @@ void randomStrips(int effect, const EffectTarget& t) {
     const bool columns = effect == 21 || effect == 22;
     const int across = columns ? t.width() : t.height();
     const int along = columns ? t.height() : t.width();
-    for (int k = 0; k < 100; ++k) {
-        const int from = int(std::int64_t(across) * k / 100);
-        const int to = int(std::int64_t(across) * (k + 1) / 100);
-        const int length = int(std::int64_t(along) * t.random().below(100) / 100);
-        switch (effect) {
-            case 21:
-                t.copy(QRect(from, along - length, to - from, length));
-                break;
-            case 22:
-                t.copy(QRect(from, 0, to - from, length));
-                break;
-            case 23:
-                t.copy(QRect(0, from, length, to - from));
-                break;
-            default:
-                t.copy(QRect(along - length, from, length, to - from));
-                break;
+    std::array<int, 101> edges{};  // strip k covers [edges[k], edges[k + 1])
+    std::array<int, 100> lengths{};
+    for (int k = 0; k <= 100; ++k) {
+        edges[k] = int(std::int64_t(across) * k / 100);
+    }
+    for (int& length : lengths) {
+        length = int(std::int64_t(along) * t.random().below(100) / 100);
+    }
+    if (!columns) {
+        for (int k = 0; k < 100; ++k) {
+            const int start = effect == 23 ? 0 : along - lengths[k];
+            t.copy(QRect(start, edges[k], lengths[k], edges[k + 1] - edges[k]));
+        }
+        return;
+    }
+    // Columns are copied row by row, neighbouring strips in one run, to read memory in order.
+    for (int y = 0; y < along; ++y) {
+        int k = 0;
+        while (k < 100) {
+            const auto covers = [&](int strip) {
+                return effect == 21 ? y >= along - lengths[strip] : y < lengths[strip];
+            };
+            if (!covers(k)) {
+                ++k;
+                continue;
+            }
+            const int first = k;
+            while (k < 100 && covers(k)) {
+                ++k;
+            }
+            t.copy(QRect(edges[first], y, edges[k] - edges[first], 1));
         }
     }
 }
