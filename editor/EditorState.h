@@ -6,6 +6,7 @@
 #include "common/platform/DriveTable.h"
 
 #include <QColor>
+#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -60,6 +61,9 @@ struct EditorState {
     // text the storyboard shows in it after the dialog returns 6.
     bool hasElement = false;
     QString cellText;
+
+    // The effect previews of the element dialogs, transitions/0.bmp to 59.bmp.
+    std::array<QImage, 60> transitionPictures;
 
     std::array<QColor, 3> rememberedColours{QColor(245, 186, 71), QColor(240, 243, 177),
                                             QColor(91, 169, 95)};

@@ -90,6 +90,10 @@ TSommaire::TSommaire(EditorState& state, Prompter& prompter, QWidget* parent)
 
     DialogBackground::load(state_.paths.asset(QStringLiteral("boutons/texture.jpg")));
     pictures_.load(state_.paths);
+    for (int n = 0; n < int(state_.transitionPictures.size()); ++n) {
+        state_.transitionPictures[n].load(
+            state_.paths.asset(QStringLiteral("transitions/%1.bmp").arg(n)));
+    }
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -425,6 +429,7 @@ void TSommaire::closeDown() {
         qWarning("zentrovale.ini not saved: %s", qPrintable(error));
     }
     storyboard_.closePage();
+    state_.transitionPictures.fill(QImage());
     workingcopy::empty(state_.paths.workingDir());
     QFile::remove(state_.paths.data(QStringLiteral("copy.cop")));
 }
