@@ -40,12 +40,6 @@ TEST(EditorAssets, EveryRowHasItsLabelPictureAndTheGridItsCells) {
     EXPECT_FALSE(QImage(appFile(QStringLiteral("logo.jpg"))).isNull());
 }
 
-TEST(EditorAssets, TheSixtyEffectPicturesAreThere) {
-    for (int n = 0; n < 60; ++n) {
-        EXPECT_FALSE(QImage(appFile(QStringLiteral("transitions/%1.bmp").arg(n))).isNull()) << n;
-    }
-}
-
 TEST(EditorAssets, TheHandCursorIsAReadableCursorFile) {
     QFile file(appFile(QStringLiteral("handflat.cur")));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
