@@ -28,7 +28,12 @@ namespace ztv::lang {
     X(MediaCannotOpenSuffix, 45)                                      \
     X(PictureNotPreparedSuffix, 48) /* path + 48 */                   \
     X(LongTextPrefix, 49)                                             \
-    X(MediaNotInPageDataSuffix, 50)
+    X(MediaNotInPageDataSuffix, 50)                                   \
+    X(NoPlaybackDirectory, 826) /* 826 + " " + folder */              \
+    X(PackedProjectUnsupported, 827)                                  \
+    X(PageNumberNotANumber, 828) /* 828 + " " + text */               \
+    X(ScreenSaverAbout, 829)                                          \
+    X(ScreenSaverHowToChange, 830)
 
 // Markers stored in `Fichier` instead of a path.
 #define ZTV_LANG_MARKERS(X)           \

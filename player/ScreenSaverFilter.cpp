@@ -1,0 +1,42 @@
+#include "player/ScreenSaverFilter.h"
+
+#include <QApplicationStateChangeEvent>
+#include <QMouseEvent>
+
+namespace ztv {
+
+bool screenSaverMoveEnds(QPoint remembered, QPoint now) {
+    return std::abs(now.x() - remembered.x()) > 100 || std::abs(now.y() - remembered.y()) > 100;
+}
+
+bool ScreenSaverFilter::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseMove:
+            if (screenSaverMoveEnds(remembered_,
+                                    static_cast<QMouseEvent*>(event)->globalPosition().toPoint())) {
+                end();
+            }
+            break;
+        case QEvent::KeyPress:
+            end();
+            break;
+        case QEvent::ApplicationStateChange:
+            if (static_cast<QApplicationStateChangeEvent*>(event)->applicationState() !=
+                Qt::ApplicationActive) {
+                end();
+            }
+            break;
+        default:
+            break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ScreenSaverFilter::end() {
+    if (!ended_) {
+        ended_ = true;
+        emit ended();
+    }
+}
+
+}  // namespace ztv
