@@ -1,4 +1,5 @@
 # The two commands of the README: `make run` and `make test`. Both install what is missing.
+# `make info` prints the demo project's pages.
 JOBS ?= $(shell nproc)
 BUILD := build
 ASAN_BUILD := build-asan
@@ -7,7 +8,7 @@ SAN_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1 \
            UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
            QT_QPA_PLATFORM=offscreen ZTV_AUDIO=fake
 
-.PHONY: deps build run test build-test format clean
+.PHONY: deps build run info test build-test format clean
 
 deps:
 	@scripts/install-deps.sh
@@ -17,6 +18,9 @@ build: deps
 	cmake --build $(BUILD) -j$(JOBS)
 
 run: build
+	scripts/run-player.sh $(BUILD)/app/ztvplay $(BUILD)/app/exemples/demo/demo.ZTV
+
+info: build
 	$(BUILD)/app/ztvtool info $(BUILD)/app/exemples/demo/demo.PZV
 
 build-test: deps

@@ -1,0 +1,134 @@
+// The real ztvplay on a private X server: the window, the playback directory, Escape and the
+// end screen, from the outside.
+#include "common/platform/FileIo.h"
+#include "tests/support/ProjectWriter.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QThread>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace ztv::test {
+namespace {
+
+// An Xvfb server on the first free display (it picks and reports the number itself).
+class XvfbServer {
+  public:
+    ~XvfbServer() {
+        if (server_.state() != QProcess::NotRunning) {
+            server_.terminate();
+            if (!server_.waitForFinished(3000)) {
+                server_.kill();
+                server_.waitForFinished(1000);
+            }
+        }
+    }
+
+    bool start() {
+        server_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "1280x1024x24",
+                                              "-nolisten", "tcp"});
+        if (!server_.waitForStarted(5000)) {
+            return false;
+        }
+        QElapsedTimer waited;
+        waited.start();
+        while (!server_.canReadLine() && waited.elapsed() < 15000 &&
+               server_.state() == QProcess::Running) {
+            server_.waitForReadyRead(100);
+        }
+        bool ok = false;
+        const int number = server_.readLine().trimmed().toInt(&ok);
+        display_ = ok ? QStringLiteral(":%1").arg(number) : QString();
+        return ok;
+    }
+
+    QProcessEnvironment environment() const {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DISPLAY"), display_);
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        return env;
+    }
+
+    // Output of an X tool, empty when it fails or takes too long.
+    QString run(const QString& program, const QStringList& args) const {
+        QProcess tool;
+        tool.setProcessEnvironment(environment());
+        tool.start(program, args);
+        if (!tool.waitForFinished(5000) || tool.exitCode() != 0) {
+            tool.kill();
+            tool.waitForFinished(1000);
+            return {};
+        }
+        return QString::fromLocal8Bit(tool.readAllStandardOutput());
+    }
+
+  private:
+    QProcess server_;
+    QString display_;
+};
+
+QString waitForWindow(const XvfbServer& x, const QString& title, int timeoutMs) {
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < timeoutMs) {
+        const QString ids =
+            x.run("xdotool", {"search", "--onlyvisible", "--name", "^" + title + "$"}).trimmed();
+        if (!ids.isEmpty()) {
+            return ids.split(u'\n').first();
+        }
+        QThread::msleep(100);
+    }
+    return {};
+}
+
+QStringList playbackDirs(const QString& dir) {
+    return QDir(dir).entryList({QStringLiteral("base*")}, QDir::Dirs);
+}
+
+TEST(PlayerUnderX, WindowPlaybackDirectoryAndEscape) {
+    XvfbServer x;
+    if (!x.start()) {
+        GTEST_SKIP() << "Xvfb cannot start here";
+    }
+    // A player named after the project it finds beside itself.
+    QTemporaryDir dir;
+    const QString player = dir.filePath("e2e");
+    ASSERT_TRUE(QFile::copy(ZTV_APPDIR "/ztvplay", player));
+    ASSERT_TRUE(copyFileAtomically(ZTV_APPDIR "/rlang.asc", dir.filePath("rlang.asc")));
+    ProjectWriter(dir.path())
+        .writeSavedProject("e2e", {{1, "Accueil"}}, {{1, makeRecord(3, 1)}}, settingsLines());
+
+    QProcess process;
+    process.setProcessEnvironment(x.environment());
+    process.setWorkingDirectory(dir.path());
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.start(player, {});
+    ASSERT_TRUE(process.waitForStarted(5000));
+
+    const QString id = waitForWindow(x, "e2e\\.ZTV", 30000);
+    ASSERT_FALSE(id.isEmpty()) << "no window titled e2e.ZTV";
+    const QString geometry = x.run("xdotool", {"getwindowgeometry", id});
+    EXPECT_TRUE(geometry.contains("Position: 320,240")) << geometry.toStdString();
+    EXPECT_TRUE(geometry.contains("Geometry: 640x480")) << geometry.toStdString();
+    // Motif hints: flags, functions, decorations; no decorations means borderless.
+    const QString hints = x.run("xprop", {"-id", id, "_MOTIF_WM_HINTS"});
+    const QStringList values = hints.section(u'=', 1).split(u',', Qt::SkipEmptyParts);
+    ASSERT_GE(values.size(), 3) << hints.toStdString();
+    EXPECT_EQ(values[2].trimmed(), QStringLiteral("0x0")) << hints.toStdString();
+    EXPECT_EQ(playbackDirs(dir.path()), QStringList{"base0"});
+
+    QElapsedTimer sinceEscape;
+    sinceEscape.start();
+    x.run("xdotool", {"key", "--window", id, "Escape"});
+    EXPECT_FALSE(process.waitForFinished(1000)) << "ended without the end screen";
+    ASSERT_TRUE(process.waitForFinished(20000));
+    EXPECT_GE(sinceEscape.elapsed(), 4000);
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 0);
+    EXPECT_TRUE(playbackDirs(dir.path()).isEmpty());
+}
+
+}  // namespace
+}  // namespace ztv::test
