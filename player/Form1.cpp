@@ -3,6 +3,7 @@
 #include "common/platform/AppPaths.h"
 #include "common/platform/CloseRequest.h"
 #include "common/platform/FileIo.h"
+#include "player/AniCursor.h"
 #include "player/EndPicture.h"
 #include "player/ScreenSaverFilter.h"
 
@@ -31,7 +32,7 @@ TForm1::TForm1(PlayerEnvironment env, QWidget* parent)
     f.setBold(true);
     setFont(f);
     setMouseTracking(true);
-    setWindowTitle(QStringLiteral("Form1"));
+    setWindowTitle(QGuiApplication::applicationDisplayName());
 
     connect(im1_.get(), &TZTVImage::canvasChanged, this, qOverload<>(&QWidget::update));
     connect(im1_.get(), &TZTVImage::windowPlaced, this, [this](const QRect& r) {
@@ -56,6 +57,7 @@ bool TForm1::FormCreate(const QString& playerFolderHost) {
     playerFolderHost_ = playerFolderHost;
     // A leftover of an earlier run from a CD.
     QFile::remove(QDir(AppPaths::tempZtvDir()).filePath(QStringLiteral("rlang.asc")));
+    loadBusyCursor();
     if (!im1_->Initialiser(playerFolderHost)) {
         return false;
     }
@@ -72,9 +74,19 @@ bool TForm1::FormCreate(const QString& playerFolderHost) {
     return true;
 }
 
+void TForm1::loadBusyCursor() {
+    QFile file(QDir::current().filePath(QStringLiteral("amp1.ani")));
+    if (file.open(QIODevice::ReadOnly) && file.size() <= kMaxCursorFileSize) {
+        if (auto cursor = cursorFromAni(file.readAll())) {
+            im1_->busyCursor = *cursor;
+        }
+    }
+}
+
 void TForm1::startScreenSaver() {
     QGuiApplication::setOverrideCursor(Qt::BlankCursor);
-    screenSaver_ = new ScreenSaverFilter(QCursor::pos(), this);
+    screenSaver_ = new ScreenSaverFilter(
+        QCursor::pos(), QGuiApplication::applicationState() == Qt::ApplicationActive, this);
     connect(screenSaver_, &ScreenSaverFilter::ended, this, &TForm1::endScreenSaver);
     qApp->installEventFilter(screenSaver_);
 }

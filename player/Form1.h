@@ -19,6 +19,7 @@ class TForm1 : public QWidget {
     Q_OBJECT
   public:
     static constexpr qint64 kEndScreenMs = 4000;
+    static constexpr qint64 kMaxCursorFileSize = 4 << 20;
 
     explicit TForm1(PlayerEnvironment env, QWidget* parent = nullptr);
     ~TForm1() override;
@@ -39,6 +40,7 @@ class TForm1 : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void loadBusyCursor();
     bool beginClose();
     void checkEndScreen();
     void finishClose();

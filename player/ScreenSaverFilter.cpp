@@ -20,12 +20,16 @@ bool ScreenSaverFilter::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyPress:
             end();
             break;
-        case QEvent::ApplicationStateChange:
-            if (static_cast<QApplicationStateChangeEvent*>(event)->applicationState() !=
-                Qt::ApplicationActive) {
+        case QEvent::ApplicationStateChange: {
+            const bool active =
+                static_cast<QApplicationStateChangeEvent*>(event)->applicationState() ==
+                Qt::ApplicationActive;
+            if (active_ && !active) {
                 end();
             }
+            active_ = active;
             break;
+        }
         default:
             break;
     }

@@ -14,8 +14,9 @@ bool screenSaverMoveEnds(QPoint remembered, QPoint now);
 class ScreenSaverFilter : public QObject {
     Q_OBJECT
   public:
-    explicit ScreenSaverFilter(QPoint remembered, QObject* parent = nullptr)
-        : QObject(parent), remembered_(remembered) {}
+    // active: whether the application is active now; losing activation counts only after it.
+    ScreenSaverFilter(QPoint remembered, bool active, QObject* parent = nullptr)
+        : QObject(parent), remembered_(remembered), active_(active) {}
 
   signals:
     void ended();
@@ -26,6 +27,7 @@ class ScreenSaverFilter : public QObject {
   private:
     void end();
     QPoint remembered_;
+    bool active_;
     bool ended_ = false;
 };
 

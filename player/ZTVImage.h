@@ -6,6 +6,7 @@
 #include "player/PlayerCommandLine.h"
 #include "player/PlayerEnvironment.h"
 
+#include <QCursor>
 #include <QImage>
 #include <QObject>
 #include <QRect>
@@ -46,8 +47,8 @@ class TZTVImage : public QObject {
 
     // Where things are.
     QString toHost(const QString& windowsPath) const { return env_.drives.toHost(windowsPath); }
-    QString playbackDirectory() const;      // Windows path: Chemin + "\" + the name
-    QString playbackDirectoryHost() const;  // empty until a project is open
+    QString playbackDirectory() const;  // Windows path: Chemin + "\" + the name
+    QString playbackDirectoryHost() const;
     bool ownsPlaybackDirectory() const { return !ownedPlaybackHost_.isEmpty(); }
 
     // The canvas the pages are drawn on and the window's place on the screen.
@@ -105,8 +106,9 @@ class TZTVImage : public QObject {
     bool archiveOpen = false;
     bool mediaByPage = false, mediaInPackage = false, perPageArchives = false;
     bool transparentProject = false;
-    QString mediaDataFolder;     // where per-page media data files are looked up
-    QStringList extractedFiles;  // host paths written by extractions from a package
+    QString mediaDataFolder;             // where per-page media data files are looked up
+    QCursor busyCursor{Qt::WaitCursor};  // while a page loads; "amp1.ani" when there is one
+    QStringList extractedFiles;          // host paths written by extractions from a package
 
   signals:
     void titleChanged(const QString& title);

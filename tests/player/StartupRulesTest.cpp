@@ -57,7 +57,7 @@ TEST(CommandLine, ScreenSaverProtocol) {
 
 class ScreenSaverInput : public ::testing::Test {
   protected:
-    ScreenSaverInput() : filter_(QPoint(500, 500)) {
+    ScreenSaverInput() : filter_(QPoint(500, 500), false) {
         target_.installEventFilter(&filter_);
         QObject::connect(&filter_, &ScreenSaverFilter::ended, [this] { ++ended_; });
     }
@@ -88,6 +88,10 @@ TEST_F(ScreenSaverInput, OnlyAMoveBeyondOneHundredPixelsEndsIt) {
 }
 
 TEST_F(ScreenSaverInput, AKeyOrLosingActivationEndsIt) {
+    // Not active yet: an inactive state is no loss of activation.
+    QApplicationStateChangeEvent before(Qt::ApplicationInactive);
+    QCoreApplication::sendEvent(&target_, &before);
+    EXPECT_EQ(ended_, 0);
     QApplicationStateChangeEvent active(Qt::ApplicationActive);
     QCoreApplication::sendEvent(&target_, &active);
     QEvent ownActivation(QEvent::WindowActivate);
@@ -97,7 +101,7 @@ TEST_F(ScreenSaverInput, AKeyOrLosingActivationEndsIt) {
     QCoreApplication::sendEvent(&target_, &inactive);
     EXPECT_EQ(ended_, 1);
 
-    ScreenSaverFilter keys(QPoint(0, 0));
+    ScreenSaverFilter keys(QPoint(0, 0), true);
     int keyEnded = 0;
     QObject::connect(&keys, &ScreenSaverFilter::ended, [&] { ++keyEnded; });
     QObject other;
