@@ -106,9 +106,9 @@ void TForm1::hostActivated() {
 }
 
 void TForm1::writeRepfilm() const {
-    const QString path = QDir(playerFolderHost_).filePath(QStringLiteral("repfilm.txt"));
-    QFile::remove(path);
-    writeLines(path, {QStringLiteral("debut")});
+    // Replaced in one step: the host never reads a half-written file.
+    writeLines(QDir(playerFolderHost_).filePath(QStringLiteral("repfilm.txt")),
+               {QStringLiteral("debut")});
 }
 
 void TForm1::paintEvent(QPaintEvent*) {
