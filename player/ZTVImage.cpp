@@ -56,12 +56,16 @@ bool TZTVImage::Initialiser(const QString& playerFolderHost) {
             return false;
         }
     }
+    prepareDisplay();
+    return true;
+}
+
+void TZTVImage::prepareDisplay() {
     placeWindow();
     prepareBackground();
     resetProperties();
     timer_.stop();
     emit canvasChanged();
-    return true;
 }
 
 void TZTVImage::placeWindow() {

@@ -30,6 +30,10 @@ class TZTVImage : public QObject {
     bool Initialiser(const QString& playerFolderHost);
     // Finds the project of a normal start and opens it (playback directory, split, keywords).
     void OuvrirProjet();
+    // After a project is open: places the window, prepares the background (Fond), resets the
+    // playback properties and leaves the timer stopped. A project opened later by an action
+    // runs it again.
+    void prepareDisplay();
 
     // Stops playback; the page, media and element parts join it as they come.
     void Terminer();
