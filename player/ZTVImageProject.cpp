@@ -143,8 +143,10 @@ QString TZTVImage::chooseProject() {
 }
 
 bool TZTVImage::openPlaybackDirectory() {
-    const bool fromCd = env_.drives.type(winpath::driveLetter(projectPath)) == DriveType::Cd;
-    const QString rootHost = fromCd ? AppPaths::tempZtvDir() : playerFolderHost_;
+    // A player installed in a folder it cannot write to plays from the temp folder, as from a CD.
+    const bool inTemp = env_.drives.type(winpath::driveLetter(projectPath)) == DriveType::Cd ||
+                        !QFileInfo(playerFolderHost_).isWritable();
+    const QString rootHost = inTemp ? AppPaths::tempZtvDir() : playerFolderHost_;
     const auto name = claimPlaybackDirectory(rootHost);
     if (!name) {
         tell(Showmess(lang::NoPlaybackDirectory) + u' ' + env_.drives.toWindows(rootHost));
@@ -152,7 +154,7 @@ bool TZTVImage::openPlaybackDirectory() {
     }
     playbackName = *name;
     ownedPlaybackHost_ = QDir(rootHost).filePath(*name);
-    if (fromCd) {
+    if (inTemp) {
         const QString rlang = AppPaths(playerFolderHost_, playerFolderHost_).playerLanguageFile();
         if (QFileInfo::exists(rlang)) {
             copyFileAtomically(rlang, QDir(rootHost).filePath(QStringLiteral("rlang.asc")));

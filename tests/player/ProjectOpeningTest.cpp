@@ -6,6 +6,7 @@
 #include "common/platform/FileIo.h"
 #include "tests/player/PlayerFixture.h"
 
+#include <unistd.h>
 #include <QFileInfo>
 
 namespace ztv::test {
@@ -215,6 +216,24 @@ TEST_F(ProjectOpening, ProjectOnACdPlaysFromTheTempFolder) {
     engine_->CreerLogoFin(nullptr, false);
     EXPECT_FALSE(QFileInfo::exists(QDir(tempztv).filePath("base0")));
     EXPECT_FALSE(QFileInfo::exists(QDir(tempztv).filePath("rlang.asc")));
+    qputenv("TMPDIR", oldTmp);
+}
+
+TEST_F(ProjectOpening, ReadOnlyPlayerFolderPlaysFromTheTempFolder) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "every folder is writable for root";
+    }
+    const QString temp = host("tmp");
+    QDir().mkpath(temp);
+    const QByteArray oldTmp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", temp.toLocal8Bit());
+    writeProject(appHost(), QStringLiteral("demo"));
+    QFile::setPermissions(appHost(), QFile::ReadOwner | QFile::ExeOwner);
+    const bool ok = start({}, QStringLiteral("demo"));
+    QFile::setPermissions(appHost(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(engine_->playbackDirectoryHost(), QDir(temp).filePath("tempztv/base0"));
+    engine_.reset();
     qputenv("TMPDIR", oldTmp);
 }
 
