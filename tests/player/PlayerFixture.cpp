@@ -7,8 +7,20 @@ namespace ztv::test {
 PlayerFixture::PlayerFixture() {
     drives_.set(u'C', tmp_.path(), DriveType::Fixed);
     QDir().mkpath(appHost());
+    QDir().mkpath(host(QStringLiteral("tmp")));
+    hadTmpDir_ = qEnvironmentVariableIsSet("TMPDIR");
+    oldTmpDir_ = qgetenv("TMPDIR");
+    qputenv("TMPDIR", host(QStringLiteral("tmp")).toLocal8Bit());
     copyFileAtomically(QStringLiteral(ZTV_SOURCE_DIR "/assets/lang/FRENCH.asc"),
                        QDir(appHost()).filePath(QStringLiteral("rlang.asc")));
+}
+
+PlayerFixture::~PlayerFixture() {
+    if (hadTmpDir_) {
+        qputenv("TMPDIR", oldTmpDir_);
+    } else {
+        qunsetenv("TMPDIR");
+    }
 }
 
 void PlayerFixture::writeProject(const QString& dirHost, const QString& name,

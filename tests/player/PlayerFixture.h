@@ -15,10 +15,12 @@
 namespace ztv::test {
 
 // A temporary folder that C: stands for, a player folder "app" inside it with the French
-// rlang.asc, a scripted prompter and a manual clock.
+// rlang.asc, a temp folder "tmp" of its own (where "tempztv" goes), a scripted prompter and a
+// manual clock.
 class PlayerFixture : public ::testing::Test {
   protected:
     PlayerFixture();
+    ~PlayerFixture() override;
 
     QString host(const QString& relative) const { return QDir(tmp_.path()).filePath(relative); }
     QString appHost() const { return host(QStringLiteral("app")); }
@@ -34,6 +36,8 @@ class PlayerFixture : public ::testing::Test {
     QStringList playbackDirs() const;
 
     QTemporaryDir tmp_;
+    bool hadTmpDir_ = false;
+    QByteArray oldTmpDir_;
     DriveTable drives_;
     ScriptedPrompter prompter_;
     ManualClock clock_;

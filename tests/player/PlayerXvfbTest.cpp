@@ -114,7 +114,9 @@ TEST(PlayerUnderX, WindowPlaybackDirectoryAndEscape) {
             process.waitForFinished(5000);
         }
     });
-    process.setProcessEnvironment(x.environment());
+    QProcessEnvironment env = x.environment();
+    env.insert(QStringLiteral("TMPDIR"), dir.path());  // its "tempztv" stays in the test's folder
+    process.setProcessEnvironment(env);
     process.setWorkingDirectory(dir.path());
     process.setProcessChannelMode(QProcess::ForwardedChannels);
     process.start(player, {});

@@ -199,9 +199,6 @@ TEST_F(ProjectOpening, PackedFormsAreDetectedAndRefused) {
 
 TEST_F(ProjectOpening, ProjectOnACdPlaysFromTheTempFolder) {
     const QString temp = host("tmp");
-    QDir().mkpath(temp);
-    const QByteArray oldTmp = qgetenv("TMPDIR");
-    qputenv("TMPDIR", temp.toLocal8Bit());
     writeProject(host("cd"), QStringLiteral("disc"));
     drives_.set(u'D', host("cd"), DriveType::Cd);
     const bool ok = start({QStringLiteral("D:\\disc.ZTV")});
@@ -216,7 +213,6 @@ TEST_F(ProjectOpening, ProjectOnACdPlaysFromTheTempFolder) {
     engine_->CreerLogoFin(nullptr, false);
     EXPECT_FALSE(QFileInfo::exists(QDir(tempztv).filePath("base0")));
     EXPECT_FALSE(QFileInfo::exists(QDir(tempztv).filePath("rlang.asc")));
-    qputenv("TMPDIR", oldTmp);
 }
 
 TEST_F(ProjectOpening, ReadOnlyPlayerFolderPlaysFromTheTempFolder) {
@@ -224,9 +220,6 @@ TEST_F(ProjectOpening, ReadOnlyPlayerFolderPlaysFromTheTempFolder) {
         GTEST_SKIP() << "every folder is writable for root";
     }
     const QString temp = host("tmp");
-    QDir().mkpath(temp);
-    const QByteArray oldTmp = qgetenv("TMPDIR");
-    qputenv("TMPDIR", temp.toLocal8Bit());
     writeProject(appHost(), QStringLiteral("demo"));
     QFile::setPermissions(appHost(), QFile::ReadOwner | QFile::ExeOwner);
     const bool ok = start({}, QStringLiteral("demo"));
@@ -234,7 +227,6 @@ TEST_F(ProjectOpening, ReadOnlyPlayerFolderPlaysFromTheTempFolder) {
     EXPECT_TRUE(ok);
     EXPECT_EQ(engine_->playbackDirectoryHost(), QDir(temp).filePath("tempztv/base0"));
     engine_.reset();
-    qputenv("TMPDIR", oldTmp);
 }
 
 TEST_F(ProjectOpening, LanguageLinesAreReadWhole) {
