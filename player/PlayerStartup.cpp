@@ -61,17 +61,30 @@ int runMainWindow(QApplication& app, const QString& program, bool screenSaver) {
         return screen ? screen->grabWindow(0, r.x(), r.y(), r.width(), r.height()).toImage()
                       : QImage();
     };
+    // SIGTERM during start-up (a question may be open) ends the player once start-up returns,
+    // so that a playback directory it already claimed is removed; afterwards it closes the
+    // window through its close sequence.
+    bool started = false;
+    bool terminated = false;
     TForm1 form(std::move(env));
-    if (!form.FormCreate(folder)) {
+    onTermSignal(&form, [&] {
+        if (started) {
+            form.close();
+        } else {
+            terminated = true;
+            prompter.stopAsking();
+        }
+    });
+    if (!form.FormCreate(folder) || terminated) {
         return 1;
     }
+    started = true;
     form.show();
     form.raise();
     form.activateWindow();
     if (screenSaver) {
         form.startScreenSaver();
     }
-    closeOnTermSignal(&form);
     return app.exec();
 }
 

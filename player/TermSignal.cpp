@@ -3,7 +3,6 @@
 #include <sys/socket.h>
 #include <unistd.h>
 #include <QSocketNotifier>
-#include <QWidget>
 #include <csignal>
 
 namespace ztv {
@@ -19,21 +18,21 @@ void onTerm(int) {
 
 }  // namespace
 
-void closeOnTermSignal(QWidget* window) {
+void onTermSignal(QObject* context, std::function<void()> action) {
     if (signalPipe[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) {
         return;
     }
-    auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, window);
-    QObject::connect(notifier, &QSocketNotifier::activated, window, [window] {
+    auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, context);
+    QObject::connect(notifier, &QSocketNotifier::activated, context, [action] {
         char byte = 0;
         [[maybe_unused]] const ssize_t n = ::read(signalPipe[1], &byte, 1);
-        window->close();
+        action();
     });
-    struct sigaction action = {};
-    action.sa_handler = onTerm;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    ::sigaction(SIGTERM, &action, nullptr);
+    struct sigaction handler = {};
+    handler.sa_handler = onTerm;
+    sigemptyset(&handler.sa_mask);
+    handler.sa_flags = SA_RESTART;
+    ::sigaction(SIGTERM, &handler, nullptr);
 }
 
 }  // namespace ztv

@@ -1,10 +1,12 @@
 #pragma once
 
-class QWidget;
+#include <functional>
+
+class QObject;
 
 namespace ztv {
 
-// SIGTERM closes the window through its normal close sequence (end screen and clean-up).
-void closeOnTermSignal(QWidget* window);
+// Runs action on the event loop when SIGTERM arrives, for as long as context lives.
+void onTermSignal(QObject* context, std::function<void()> action);
 
 }  // namespace ztv

@@ -36,7 +36,17 @@ int answerOf(int button) {
 
 }  // namespace
 
+void WidgetPrompter::stopAsking() {
+    stopped_ = true;
+    if (QWidget* open = QApplication::activeModalWidget()) {
+        open->close();
+    }
+}
+
 int WidgetPrompter::ask(const QString& text, const QString& caption, Buttons buttons) {
+    if (stopped_) {
+        return Cancel;
+    }
     QMessageBox box(QMessageBox::NoIcon,
                     caption.isEmpty() ? QGuiApplication::applicationDisplayName() : caption, text,
                     standardButtons(buttons), QApplication::activeWindow());
@@ -46,15 +56,24 @@ int WidgetPrompter::ask(const QString& text, const QString& caption, Buttons but
 
 QString WidgetPrompter::openFileName(const QString& caption, const QString& dirHost,
                                      const QString& filter) {
+    if (stopped_) {
+        return {};
+    }
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, dirHost, filter);
 }
 
 QString WidgetPrompter::saveFileName(const QString& caption, const QString& dirHost,
                                      const QString& filter) {
+    if (stopped_) {
+        return {};
+    }
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, dirHost, filter);
 }
 
 QString WidgetPrompter::folderName(const QString& caption, const QString& dirHost) {
+    if (stopped_) {
+        return {};
+    }
     return QFileDialog::getExistingDirectory(QApplication::activeWindow(), caption, dirHost);
 }
 

@@ -13,6 +13,13 @@ class WidgetPrompter final : public Prompter {
     QString saveFileName(const QString& caption, const QString& dirHost,
                          const QString& filter) override;
     QString folderName(const QString& caption, const QString& dirHost) override;
+
+    // The player is ending: the open question is closed and later ones answer Cancel (or no
+    // path) at once.
+    void stopAsking();
+
+  private:
+    bool stopped_ = false;
 };
 
 }  // namespace ztv

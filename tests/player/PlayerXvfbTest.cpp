@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -94,55 +93,80 @@ QStringList playbackDirs(const QString& dir) {
     return QDir(dir).entryList({QStringLiteral("base*")}, QDir::Dirs);
 }
 
-TEST(PlayerUnderX, WindowPlaybackDirectoryAndEscape) {
-    XvfbServer x;
-    if (!x.start()) {
-        GTEST_SKIP() << "Xvfb cannot start here";
-    }
-    // A player named after the project it finds beside itself.
-    QTemporaryDir dir;
-    const QString player = dir.filePath("e2e");
-    ASSERT_TRUE(QFile::copy(ZTV_APPDIR "/ztvplay", player));
-    ASSERT_TRUE(copyFileAtomically(ZTV_APPDIR "/rlang.asc", dir.filePath("rlang.asc")));
-    ProjectWriter(dir.path())
-        .writeSavedProject("e2e", {{1, "Accueil"}}, {{1, makeRecord(3, 1)}}, settingsLines());
-
-    QProcess process;
-    const auto stopPlayer = qScopeGuard([&process] {
-        if (process.state() != QProcess::NotRunning) {
-            process.kill();
-            process.waitForFinished(5000);
+// A copy of ztvplay with rlang.asc in a folder of the test's own, run on a private X server.
+class PlayerUnderX : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (!x_.start()) {
+            GTEST_SKIP() << "Xvfb cannot start here";
         }
-    });
-    QProcessEnvironment env = x.environment();
-    env.insert(QStringLiteral("TMPDIR"), dir.path());  // its "tempztv" stays in the test's folder
-    process.setProcessEnvironment(env);
-    process.setWorkingDirectory(dir.path());
-    process.setProcessChannelMode(QProcess::ForwardedChannels);
-    process.start(player, {});
-    ASSERT_TRUE(process.waitForStarted(5000));
+    }
+    void TearDown() override {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.kill();
+            process_.waitForFinished(5000);
+        }
+    }
 
-    const QString id = waitForWindow(x, "e2e\\.ZTV", 30000);
+    void startPlayer(const QString& name, const QStringList& args) {
+        const QString player = dir_.filePath(name);
+        ASSERT_TRUE(QFile::copy(ZTV_APPDIR "/ztvplay", player));
+        ASSERT_TRUE(copyFileAtomically(ZTV_APPDIR "/rlang.asc", dir_.filePath("rlang.asc")));
+        QProcessEnvironment env = x_.environment();
+        env.insert(QStringLiteral("TMPDIR"), dir_.path());  // its "tempztv" stays here too
+        process_.setProcessEnvironment(env);
+        process_.setWorkingDirectory(dir_.path());
+        process_.setProcessChannelMode(QProcess::ForwardedChannels);
+        process_.start(player, args);
+        ASSERT_TRUE(process_.waitForStarted(5000));
+    }
+
+    XvfbServer x_;
+    QTemporaryDir dir_;
+    QProcess process_;
+};
+
+TEST_F(PlayerUnderX, WindowPlaybackDirectoryAndEscape) {
+    // A player named after the project it finds beside itself.
+    ProjectWriter(dir_.path())
+        .writeSavedProject("e2e", {{1, "Accueil"}}, {{1, makeRecord(3, 1)}}, settingsLines());
+    startPlayer("e2e", {});
+
+    const QString id = waitForWindow(x_, "e2e\\.ZTV", 30000);
     ASSERT_FALSE(id.isEmpty()) << "no window titled e2e.ZTV";
-    const QString geometry = x.run("xdotool", {"getwindowgeometry", id});
+    const QString geometry = x_.run("xdotool", {"getwindowgeometry", id});
     EXPECT_TRUE(geometry.contains("Position: 320,240")) << geometry.toStdString();
     EXPECT_TRUE(geometry.contains("Geometry: 640x480")) << geometry.toStdString();
     // Motif hints: flags, functions, decorations; no decorations means borderless.
-    const QString hints = x.run("xprop", {"-id", id, "_MOTIF_WM_HINTS"});
+    const QString hints = x_.run("xprop", {"-id", id, "_MOTIF_WM_HINTS"});
     const QStringList values = hints.section(u'=', 1).split(u',', Qt::SkipEmptyParts);
     ASSERT_GE(values.size(), 3) << hints.toStdString();
     EXPECT_EQ(values[2].trimmed(), QStringLiteral("0x0")) << hints.toStdString();
-    EXPECT_EQ(playbackDirs(dir.path()), QStringList{"base0"});
+    EXPECT_EQ(playbackDirs(dir_.path()), QStringList{"base0"});
 
     QElapsedTimer sinceEscape;
     sinceEscape.start();
-    x.run("xdotool", {"key", "--window", id, "Escape"});
-    EXPECT_FALSE(process.waitForFinished(1000)) << "ended without the end screen";
-    ASSERT_TRUE(process.waitForFinished(20000));
+    x_.run("xdotool", {"key", "--window", id, "Escape"});
+    EXPECT_FALSE(process_.waitForFinished(1000)) << "ended without the end screen";
+    ASSERT_TRUE(process_.waitForFinished(20000));
     EXPECT_GE(sinceEscape.elapsed(), 4000);
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(process.exitCode(), 0);
-    EXPECT_TRUE(playbackDirs(dir.path()).isEmpty());
+    EXPECT_EQ(process_.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process_.exitCode(), 0);
+    EXPECT_TRUE(playbackDirs(dir_.path()).isEmpty());
+}
+
+TEST_F(PlayerUnderX, TermSignalDuringAStartUpMessageLeavesNoPlaybackDirectory) {
+    // The container is missing: the player says so after claiming its playback directory.
+    ProjectWriter(dir_.path()).writeSettings("gone.ini", settingsLines());
+    startPlayer("ztvplay", {dir_.filePath("gone.ZTV")});
+
+    const QString box = waitForWindow(x_, "gone\\.ZTV", 30000);
+    ASSERT_FALSE(box.isEmpty()) << "no message about the missing container";
+    EXPECT_EQ(playbackDirs(dir_.path()), QStringList{"base0"});
+    process_.terminate();
+    ASSERT_TRUE(process_.waitForFinished(10000));
+    EXPECT_EQ(process_.exitStatus(), QProcess::NormalExit);
+    EXPECT_TRUE(playbackDirs(dir_.path()).isEmpty());
 }
 
 }  // namespace
