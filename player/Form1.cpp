@@ -8,6 +8,7 @@
 #include "player/ScreenSaverFilter.h"
 
 #include <QApplication>
+#include <QApplicationStateChangeEvent>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDesktopServices>
@@ -63,14 +64,6 @@ bool TForm1::FormCreate(const QString& playerFolderHost) {
     }
     closeServer_ = new CloseRequestServer(QStringLiteral("Form1"), this);
     connect(closeServer_, &CloseRequestServer::closeRequested, this, &QWidget::close);
-    if (im1_->mode == StartMode::ExternalHost) {
-        connect(qApp, &QGuiApplication::applicationStateChanged, this,
-                [this](Qt::ApplicationState state) {
-                    if (state == Qt::ApplicationActive) {
-                        hostActivated();
-                    }
-                });
-    }
     return true;
 }
 
@@ -122,6 +115,12 @@ void TForm1::paintEvent(QPaintEvent*) {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ApplicationStateChange && watched == qApp &&
+        im1_->mode == StartMode::ExternalHost &&
+        static_cast<QApplicationStateChangeEvent*>(event)->applicationState() ==
+            Qt::ApplicationActive) {
+        hostActivated();
+    }
     if (event->type() == QEvent::KeyPress) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget->window() == this &&

@@ -2,6 +2,7 @@
 #include "player/Form1.h"
 #include "tests/player/PlayerFixture.h"
 
+#include <QApplicationStateChangeEvent>
 #include <QFileInfo>
 #include <QTest>
 
@@ -61,10 +62,20 @@ TEST_F(MainWindow, PreviewClosesAtOnceAndKeepsTheWorkingCopy) {
     EXPECT_TRUE(QFileInfo::exists(host("app/base/1.JOU")));
 }
 
-TEST_F(MainWindow, ExternalHostWritesRepfilmWhenItCloses) {
+TEST_F(MainWindow, ExternalHostWritesRepfilmOnActivationFromOutsideAndWhenItCloses) {
     QDir().mkpath(host("app/base"));
     ProjectWriter(host("app/base")).writeSettings(QStringLiteral("$inip.ini"), settingsLines());
     auto form = open({QStringLiteral("samm"), QStringLiteral("1")}, QStringLiteral("ztvplay"));
+    QFile::remove(host("app/repfilm.txt"));
+    // The window activated again inside the program (a message box closed): no reload.
+    QEvent windowActivate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(form.get(), &windowActivate);
+    EXPECT_FALSE(QFileInfo::exists(host("app/repfilm.txt")));
+    // The application activated from outside.
+    QApplicationStateChangeEvent active(Qt::ApplicationActive);
+    QCoreApplication::sendEvent(qApp, &active);
+    EXPECT_EQ(readBytes(host("app/repfilm.txt")), QByteArray("debut\r\n"));
+
     QFile::remove(host("app/repfilm.txt"));
     form->close();
     EXPECT_FALSE(form->isVisible());
