@@ -1,4 +1,5 @@
 # The two commands of the README: `make run` and `make test`. Both install what is missing.
+# `make info` prints the demo project's pages.
 JOBS ?= $(shell nproc)
 BUILD := build
 ASAN_BUILD := build-asan
@@ -7,7 +8,7 @@ SAN_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1 \
            UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
            QT_QPA_PLATFORM=offscreen ZTV_AUDIO=fake
 
-.PHONY: deps build run play test build-test format clean
+.PHONY: deps build run play info test build-test format clean
 
 deps:
 	@scripts/install-deps.sh
@@ -23,9 +24,13 @@ DEMO := $(CURDIR)/$(BUILD)/app/exemples/demo
 run: build
 	$(BUILD)/app/Zentrovale $(DEMO)/demo.PZV
 
-# The player on the demo project.
+# The player on the demo project (on a virtual screen for a few seconds when there is no
+# desktop session).
 play: build
-	$(BUILD)/app/ztvplay $(DEMO)/demo.ZTV
+	scripts/run-player.sh $(BUILD)/app/ztvplay $(DEMO)/demo.ZTV
+
+info: build
+	$(BUILD)/app/ztvtool info $(DEMO)/demo.PZV
 
 build-test: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZTV_SANITIZE=ON

@@ -28,7 +28,12 @@ namespace ztv::lang {
     X(MediaCannotOpenSuffix, 45)                                      \
     X(PictureNotPreparedSuffix, 48) /* path + 48 */                   \
     X(LongTextPrefix, 49)                                             \
-    X(MediaNotInPageDataSuffix, 50)
+    X(MediaNotInPageDataSuffix, 50)                                   \
+    X(NoPlaybackDirectory, 828) /* 828 + " " + folder */              \
+    X(PackedProjectUnsupported, 829)                                  \
+    X(PageNumberNotANumber, 830) /* 830 + " " + text */               \
+    X(ScreenSaverAbout, 831)                                          \
+    X(ScreenSaverHowToChange, 832)
 
 // Markers stored in `Fichier` instead of a path.
 #define ZTV_LANG_MARKERS(X)           \

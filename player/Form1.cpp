@@ -1,0 +1,201 @@
+#include "player/Form1.h"
+
+#include "common/platform/AppPaths.h"
+#include "common/platform/CloseRequest.h"
+#include "common/platform/FileIo.h"
+#include "player/AniCursor.h"
+#include "player/EndPicture.h"
+#include "player/ScreenSaverFilter.h"
+
+#include <QApplication>
+#include <QApplicationStateChangeEvent>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace ztv {
+
+TForm1::TForm1(PlayerEnvironment env, QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint),
+      im1_(std::make_unique<TZTVImage>(std::move(env))),
+      endPicture_(endPicture()) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    setPalette(pal);
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(12);
+    f.setBold(true);
+    setFont(f);
+    setMouseTracking(true);
+    setWindowTitle(QGuiApplication::applicationDisplayName());
+
+    connect(im1_.get(), &TZTVImage::canvasChanged, this, qOverload<>(&QWidget::update));
+    connect(im1_.get(), &TZTVImage::windowPlaced, this, [this](const QRect& r) {
+        setGeometry(r);
+        setFixedSize(r.size());
+    });
+    connect(im1_.get(), &TZTVImage::titleChanged, this, [this](const QString& title) {
+        QGuiApplication::setApplicationDisplayName(title);
+        setWindowTitle(title);
+    });
+    endScreenTimer_.setInterval(20);
+    connect(&endScreenTimer_, &QTimer::timeout, this, &TForm1::checkEndScreen);
+    // The form sees every key before the controls inside it.
+    qApp->installEventFilter(this);
+}
+
+TForm1::~TForm1() {
+    qApp->removeEventFilter(this);
+}
+
+bool TForm1::FormCreate(const QString& playerFolderHost) {
+    playerFolderHost_ = playerFolderHost;
+    // A leftover of an earlier run from a CD.
+    QFile::remove(QDir(AppPaths::tempZtvDir()).filePath(QStringLiteral("rlang.asc")));
+    loadBusyCursor();
+    if (!im1_->Initialiser(playerFolderHost)) {
+        return false;
+    }
+    closeServer_ = new CloseRequestServer(QStringLiteral("Form1"), this);
+    connect(closeServer_, &CloseRequestServer::closeRequested, this, &QWidget::close);
+    return true;
+}
+
+void TForm1::loadBusyCursor() {
+    QFile file(QDir::current().filePath(QStringLiteral("amp1.ani")));
+    if (file.open(QIODevice::ReadOnly) && file.size() <= kMaxCursorFileSize) {
+        if (auto cursor = cursorFromAni(file.readAll())) {
+            im1_->busyCursor = *cursor;
+        }
+    }
+}
+
+void TForm1::startScreenSaver() {
+    QGuiApplication::setOverrideCursor(Qt::BlankCursor);
+    screenSaver_ = new ScreenSaverFilter(
+        QCursor::pos(), QGuiApplication::applicationState() == Qt::ApplicationActive, this);
+    connect(screenSaver_, &ScreenSaverFilter::ended, this, &TForm1::endScreenSaver);
+    qApp->installEventFilter(screenSaver_);
+}
+
+void TForm1::endScreenSaver() {
+    qApp->removeEventFilter(screenSaver_);
+    QGuiApplication::restoreOverrideCursor();
+    close();
+}
+
+// Only an activation from outside the program reloads: the application becomes active again,
+// which the closing of one of its own message boxes does not do.
+void TForm1::hostActivated() {
+    if (!closing_) {
+        writeRepfilm();
+    }
+}
+
+void TForm1::writeRepfilm() const {
+    // Replaced in one step: the host never reads a half-written file.
+    writeLines(QDir(playerFolderHost_).filePath(QStringLiteral("repfilm.txt")),
+               {QStringLiteral("debut")});
+}
+
+void TForm1::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QImage& canvas = im1_->canvas();
+    if (canvas.isNull()) {
+        painter.fillRect(rect(), Qt::black);
+    } else {
+        painter.drawImage(rect(), canvas);
+    }
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ApplicationStateChange && watched == qApp &&
+        im1_->mode == StartMode::ExternalHost &&
+        static_cast<QApplicationStateChangeEvent*>(event)->applicationState() ==
+            Qt::ApplicationActive) {
+        hostActivated();
+    }
+    if (event->type() == QEvent::KeyPress) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            close();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TForm1::mousePressEvent(QMouseEvent* event) {
+    const QUrl address = endPictureAddress();
+    if (closing_ && !address.isEmpty() &&
+        im1_->endPictureRect().contains(event->position().toPoint())) {
+        QDesktopServices::openUrl(address);
+    }
+    QWidget::mousePressEvent(event);
+}
+
+// Whatever closes the window (Escape, the quit action, the screen saver, a close request,
+// SIGTERM) runs one close sequence; requests during the end screen are ignored.
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (finished_) {
+        event->accept();
+        return;
+    }
+    if (!closing_ && !beginClose()) {
+        finished_ = true;
+        event->accept();
+        return;
+    }
+    event->ignore();
+}
+
+bool TForm1::showsEndScreen() const {
+    if (im1_->projectPath.isEmpty()) {
+        return false;
+    }
+    // A preview shows the end screen only for a project an action opened; its clean-up never
+    // touches the editor's working copy.
+    return im1_->mode != StartMode::Preview || im1_->ZTVXExt;
+}
+
+// True while the end screen holds the window open.
+bool TForm1::beginClose() {
+    closing_ = true;
+    im1_->Terminer();
+    if (im1_->mode == StartMode::ExternalHost) {
+        writeRepfilm();
+    }
+    closeStart_ = im1_->clock().nowMs();
+    if (!showsEndScreen()) {
+        return false;
+    }
+    im1_->CreerLogoFin(&endPicture_, false);
+    if (!endPictureAddress().isEmpty()) {
+        setCursor(Qt::PointingHandCursor);
+    }
+    repaint();
+    endScreenTimer_.start();
+    return true;
+}
+
+void TForm1::checkEndScreen() {
+    if (im1_->clock().nowMs() - closeStart_ > kEndScreenMs) {
+        finishClose();
+    }
+}
+
+void TForm1::finishClose() {
+    endScreenTimer_.stop();
+    finished_ = true;
+    unsetCursor();
+    close();
+}
+
+}  // namespace ztv

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "common/platform/Clock.h"
+#include "common/platform/DriveTable.h"
+#include "common/platform/Prompter.h"
+
+#include <QImage>
+#include <QRect>
+#include <QSize>
+#include <QStringList>
+#include <functional>
+
+namespace ztv {
+
+// Everything the engine asks of the machine, so that tests run it headless with a manual
+// clock, a scripted prompter, their own drive table and any screen size.
+struct PlayerEnvironment {
+    Prompter* prompter = nullptr;
+    const Clock* clock = nullptr;
+    DriveTable drives;
+    QSize screenSize{640, 480};
+    QString programPath;     // the running player (host path)
+    QStringList arguments;   // after the program name
+    bool soundCard = false;  // an audio output is available
+    // The screen content under a rectangle, for transparent projects; a null image when the
+    // platform cannot give it.
+    std::function<QImage(const QRect&)> grabScreen;
+};
+
+}  // namespace ztv

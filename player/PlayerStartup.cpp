@@ -1,0 +1,127 @@
+#include "player/PlayerStartup.h"
+
+#include "common/LanguageFile.h"
+#include "common/platform/AppPaths.h"
+#include "common/platform/ApplicationMutex.h"
+#include "player/Form1.h"
+#include "player/Form2.h"
+#include "player/PlayerCommandLine.h"
+#include "player/TermSignal.h"
+#include "player/WidgetPrompter.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QScreen>
+#include <QStandardPaths>
+
+namespace ztv {
+namespace {
+
+// The player's own path as it was started: a copy or link named "demo.scr" keeps its name and
+// folder (the project beside it is found through them).
+QString programPath(const QApplication& app) {
+    const QString argv0 = app.arguments().value(0);
+    if (argv0.contains(u'/')) {
+        return QFileInfo(argv0).absoluteFilePath();
+    }
+    const QString found = QStandardPaths::findExecutable(argv0);
+    return found.isEmpty() ? QCoreApplication::applicationFilePath() : found;
+}
+
+// An audio output exists: the fake output of tests, an ALSA playback device or a sound server.
+bool soundCardPresent() {
+    if (qEnvironmentVariable("ZTV_AUDIO") == QStringLiteral("fake")) {
+        return true;
+    }
+    if (!QDir(QStringLiteral("/dev/snd"))
+             .entryList({QStringLiteral("pcm*p")}, QDir::System)
+             .isEmpty()) {
+        return true;
+    }
+    const QDir runtime(qEnvironmentVariable("XDG_RUNTIME_DIR"));
+    return QFileInfo::exists(runtime.filePath(QStringLiteral("pulse/native"))) ||
+           QFileInfo::exists(runtime.filePath(QStringLiteral("pipewire-0")));
+}
+
+int runMainWindow(QApplication& app, const QString& program, bool screenSaver) {
+    const QString folder = QFileInfo(program).absolutePath();
+    WidgetPrompter prompter;
+    MonotonicClock clock;
+    QScreen* screen = QGuiApplication::primaryScreen();
+    PlayerEnvironment env;
+    env.prompter = &prompter;
+    env.clock = &clock;
+    env.drives = DriveTable::system(folder);
+    env.screenSize = screen ? screen->size() : QSize(640, 480);
+    env.programPath = program;
+    env.arguments = app.arguments().mid(1);
+    env.soundCard = soundCardPresent();
+    env.grabScreen = [screen](const QRect& r) {
+        return screen ? screen->grabWindow(0, r.x(), r.y(), r.width(), r.height()).toImage()
+                      : QImage();
+    };
+    // SIGTERM during start-up (a question may be open) ends the player once start-up returns,
+    // so that a playback directory it already claimed is removed; afterwards it closes the
+    // window through its close sequence.
+    bool started = false;
+    bool terminated = false;
+    TForm1 form(std::move(env));
+    onTermSignal(&form, [&] {
+        if (started) {
+            form.close();
+        } else {
+            terminated = true;
+            prompter.stopAsking();
+        }
+    });
+    if (!form.FormCreate(folder) || terminated) {
+        return 1;
+    }
+    started = true;
+    form.show();
+    form.raise();
+    form.activateWindow();
+    if (screenSaver) {
+        form.startScreenSaver();
+    }
+    return app.exec();
+}
+
+int runScreenSaver(QApplication& app, const QString& program) {
+    const auto mutex = takeApplicationMutex();
+    if (!mutex) {
+        return 0;
+    }
+    switch (screenSaverCommandOf(app.arguments().mid(1))) {
+        case ScreenSaverCommand::Show:
+            QGuiApplication::setApplicationDisplayName(QStringLiteral("Zentrovale Player 2.0"));
+            return runMainWindow(app, program, true);
+        case ScreenSaverCommand::Configure: {
+            QGuiApplication::setApplicationDisplayName(QStringLiteral("Zentrovale Player 2.0"));
+            const QString folder = QFileInfo(program).absolutePath();
+            LanguageFile language;
+            language.load(AppPaths(folder, folder).playerLanguageFile());
+            TForm2 form(language);
+            form.exec();
+            return 0;
+        }
+        case ScreenSaverCommand::Preview:
+        case ScreenSaverCommand::None:
+            break;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int runPlayer(QApplication& app) {
+    const QString program = programPath(app);
+    if (isScreenSaverProgram(program)) {
+        return runScreenSaver(app, program);
+    }
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Zentrovale Player 3.0"));
+    return runMainWindow(app, program, false);
+}
+
+}  // namespace ztv

@@ -1,0 +1,48 @@
+// Stored paths: the drive table turns the system's Windows paths into host paths.
+#include "common/platform/WinPath.h"
+#include "player/ZTVImage.h"
+
+#include <QFileInfo>
+
+namespace ztv {
+
+QString TZTVImage::playbackDirectory() const {
+    return Chemin + u'\\' + playbackName;
+}
+
+QString TZTVImage::playbackDirectoryHost() const {
+    return Chemin.isEmpty() ? QString() : toHost(playbackDirectory());
+}
+
+bool TZTVImage::existsWin(const QString& windowsPath) const {
+    const QString host = toHost(windowsPath);
+    return !host.isEmpty() && QFileInfo::exists(host);
+}
+
+QString TZTVImage::ExistenceFichier(const QString& windowsPath) {
+    if (existsWin(windowsPath)) {
+        return windowsPath;
+    }
+    const QString rest =
+        winpath::hasDrive(windowsPath) ? winpath::withoutDrive(windowsPath) : windowsPath;
+    if (existsWin(mediaDrive + rest) || NineuilGrosCon(rest)) {
+        return mediaDrive + rest;
+    }
+    return QStringLiteral("0");
+}
+
+bool TZTVImage::NineuilGrosCon(const QString& pathWithoutDrive) {
+    for (char16_t letter = u'A'; letter <= u'Z'; ++letter) {
+        if (env_.drives.type(QChar(letter)) == DriveType::Unknown) {
+            continue;
+        }
+        const QString drive = QString(QChar(letter)) + u':';
+        if (existsWin(drive + pathWithoutDrive)) {
+            mediaDrive = drive;
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace ztv

@@ -1,0 +1,8 @@
+#include "player/PlayerStartup.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    return ztv::runPlayer(app);
+}

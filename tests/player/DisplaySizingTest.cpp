@@ -1,0 +1,95 @@
+// Window sizing and the page background: centred, full screen (scaled) or masked, and the
+// transparent project's screen copy.
+#include "tests/player/PlayerFixture.h"
+
+namespace ztv::test {
+namespace {
+
+class DisplaySizing : public PlayerFixture {
+  protected:
+    bool startWith(QStringList settings, QSize screen) {
+        screen_ = screen;
+        writeProject(appHost(), QStringLiteral("demo"), settings);
+        return start({}, QStringLiteral("demo"));
+    }
+};
+
+TEST_F(DisplaySizing, CentredOnTheFourThirdsHeightOfTheScreen) {
+    // A 1280 x 1024 display: the height used is 960, so a 640 x 480 page sits at 320, 240.
+    ASSERT_TRUE(startWith(settingsLines(), {1280, 1024}));
+    EXPECT_EQ(engine_->screenHeight, 960);
+    EXPECT_EQ(engine_->windowRect(), QRect(320, 240, 640, 480));
+    EXPECT_EQ(engine_->canvas().size(), QSize(640, 480));
+    EXPECT_EQ(engine_->canvas().pixelColor(10, 10), QColor(Qt::black));
+    EXPECT_EQ(engine_->Fond, engine_->canvas());
+    EXPECT_FALSE(engine_->ProjetStretch);
+    EXPECT_FALSE(engine_->ProjetCache);
+}
+
+TEST_F(DisplaySizing, StretchedProjectCoversTheFullScreenWidth) {
+    QStringList lines = settingsLines(800, 600);
+    lines[11] = QStringLiteral("oui");
+    lines[14] = QStringLiteral("oui");  // the full-screen option wins over the mask
+    ASSERT_TRUE(startWith(lines, {1280, 1024}));
+    EXPECT_TRUE(engine_->ProjetStretch);
+    EXPECT_FALSE(engine_->ProjetCache);
+    EXPECT_EQ(engine_->windowRect(), QRect(0, 0, 1280, 960));
+    EXPECT_EQ(engine_->canvas().size(), QSize(1280, 960));
+}
+
+TEST_F(DisplaySizing, MaskedProjectFillsTheScreenWithTheMaskColour) {
+    QStringList lines = settingsLines(640, 480);
+    lines[14] = QStringLiteral("oui");
+    lines[15] = QStringLiteral("$000000FF");  // blue, green, red: red
+    ASSERT_TRUE(startWith(lines, {1024, 768}));
+    EXPECT_TRUE(engine_->ProjetCache);
+    EXPECT_EQ(engine_->CouleurCache, QColor(Qt::red));
+    EXPECT_EQ(engine_->windowRect(), QRect(0, 0, 1024, 768));
+    EXPECT_EQ(engine_->canvas().pixelColor(1023, 767), QColor(Qt::red));
+    EXPECT_EQ(engine_->Fond.pixelColor(0, 0), QColor(Qt::red));
+}
+
+TEST_F(DisplaySizing, ProjectAsWideAsTheScreenIsNotMasked) {
+    QStringList lines = settingsLines(800, 600);
+    lines[14] = QStringLiteral("oui");
+    lines[15] = QStringLiteral("$000000FF");
+    ASSERT_TRUE(startWith(lines, {800, 600}));
+    EXPECT_FALSE(engine_->ProjetCache);
+    EXPECT_EQ(engine_->CouleurCache, QColor(Qt::black));
+    EXPECT_EQ(engine_->windowRect(), QRect(0, 0, 800, 600));
+    EXPECT_EQ(engine_->canvas().pixelColor(5, 5), QColor(Qt::black));
+}
+
+TEST_F(DisplaySizing, TransparentProjectStartsFromTheScreenUnderTheWindow) {
+    QStringList lines = settingsLines(640, 480);
+    lines[7] = QStringLiteral("1");
+    screen_ = {1280, 1024};
+    writeProject(appHost(), QStringLiteral("demo"), lines);
+    QRect asked;
+    PlayerEnvironment env = environment({}, QStringLiteral("demo"));
+    env.grabScreen = [&asked](const QRect& r) {
+        asked = r;
+        QImage shot(r.size(), QImage::Format_RGB32);
+        shot.fill(Qt::green);
+        return shot;
+    };
+    TZTVImage engine(env);
+    ASSERT_TRUE(engine.Initialiser(appHost()));
+    EXPECT_EQ(asked, QRect(320, 240, 640, 480));
+    EXPECT_EQ(engine.canvas().pixelColor(100, 100), QColor(Qt::green));
+    EXPECT_EQ(engine.Fond.pixelColor(639, 479), QColor(Qt::green));
+}
+
+TEST_F(DisplaySizing, PropertiesAreResetForPlayback) {
+    ASSERT_TRUE(startWith(settingsLines(), {1280, 1024}));
+    EXPECT_EQ(engine_->Acte, engine_->Showmess(280));
+    EXPECT_FALSE(engine_->Acte.isEmpty());
+    EXPECT_EQ(engine_->ActeVideo, engine_->Acte);
+    EXPECT_EQ(engine_->ClickMusic, QStringLiteral("oui"));
+    EXPECT_EQ(engine_->NumEnregPano, -1);
+    EXPECT_FALSE(engine_->timer().isActive());
+    EXPECT_EQ(engine_->timer().interval(), 1);
+}
+
+}  // namespace
+}  // namespace ztv::test

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "common/platform/Clock.h"
+#include "common/platform/DriveTable.h"
+#include "player/PlayerEnvironment.h"
+#include "player/ZTVImage.h"
+#include "tests/support/ProjectWriter.h"
+#include "tests/support/ScriptedPrompter.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace ztv::test {
+
+// A temporary folder that C: stands for, a player folder "app" inside it with the French
+// rlang.asc, a temp folder "tmp" of its own (where "tempztv" goes), a scripted prompter and a
+// manual clock.
+class PlayerFixture : public ::testing::Test {
+  protected:
+    PlayerFixture();
+    ~PlayerFixture() override;
+
+    QString host(const QString& relative) const { return QDir(tmp_.path()).filePath(relative); }
+    QString appHost() const { return host(QStringLiteral("app")); }
+    ProjectWriter appWriter() const { return ProjectWriter(appHost()); }
+    // A one-page saved project NAME.ZTV / NAME.ini / NAME.PMG in dirHost.
+    void writeProject(const QString& dirHost, const QString& name,
+                      const QStringList& settings = settingsLines()) const;
+    PlayerEnvironment environment(const QStringList& args, const QString& programName = "ztvplay");
+    std::unique_ptr<TZTVImage> engine(const QStringList& args,
+                                      const QString& programName = QStringLiteral("ztvplay"));
+    // Runs Initialiser on a new engine; the engine stays alive in engine_.
+    bool start(const QStringList& args, const QString& programName = QStringLiteral("ztvplay"));
+    QStringList playbackDirs() const;
+
+    QTemporaryDir tmp_;
+    bool hadTmpDir_ = false;
+    QByteArray oldTmpDir_;
+    DriveTable drives_;
+    ScriptedPrompter prompter_;
+    ManualClock clock_;
+    QSize screen_{1280, 1024};
+    std::unique_ptr<TZTVImage> engine_;
+};
+
+}  // namespace ztv::test

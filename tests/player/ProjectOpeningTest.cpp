@@ -1,0 +1,241 @@
+// Finding and opening a saved project: where it is found, the settings checks and messages,
+// the playback directory and what is copied into it.
+#include "common/LangLines.h"
+#include "common/LanguageFile.h"
+#include "common/ProjectSettings.h"
+#include "common/platform/FileIo.h"
+#include "tests/player/PlayerFixture.h"
+
+#include <unistd.h>
+#include <QFileInfo>
+
+namespace ztv::test {
+namespace {
+
+class ProjectOpening : public PlayerFixture {
+  protected:
+    QString french(int line) const {
+        LanguageFile lang;
+        lang.load(QStringLiteral(ZTV_SOURCE_DIR "/assets/lang/FRENCH.asc"));
+        return lang.text(line);
+    }
+};
+
+TEST_F(ProjectOpening, PlayerWithoutArgumentFindsProjectNamedAfterItself) {
+    writeProject(appHost(), QStringLiteral("demo"));
+    ASSERT_TRUE(start({}, QStringLiteral("demo")));
+    EXPECT_EQ(engine_->projectPath, QStringLiteral("C:\\app\\demo.ZTV"));
+    EXPECT_EQ(engine_->title(), QStringLiteral("demo.ZTV"));
+    EXPECT_EQ(engine_->playbackName, QStringLiteral("base0"));
+    EXPECT_EQ(engine_->Chemin, QStringLiteral("c:\\app"));
+    const QDir playback(engine_->playbackDirectoryHost());
+    EXPECT_EQ(playback.path(), QDir(appHost()).filePath("base0"));
+    EXPECT_EQ(readBytes(playback.filePath("pages.tae")), readBytes(host("app/demo.ZTV")));
+    EXPECT_TRUE(QFileInfo::exists(playback.filePath("1.JOU")));
+    EXPECT_EQ(readBytes(playback.filePath("MOTS.PMG")), readBytes(host("app/demo.PMG")));
+    EXPECT_EQ(engine_->CheminMotCle, QStringLiteral("c:\\app\\base0\\Mots.pmg"));
+    EXPECT_FALSE(engine_->toHost(engine_->CheminMotCle).isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(engine_->toHost(engine_->CheminMotCle)));
+    EXPECT_TRUE(prompter_.asked().isEmpty()) << prompter_.texts().join('|').toStdString();
+}
+
+TEST_F(ProjectOpening, ScreenSaverNameAndIniLineZeroFallback) {
+    // No demo.ZTV beside "demo.scr": demo.INI's line 0 names the container elsewhere.
+    writeProject(host("elsewhere"), QStringLiteral("proj"));
+    QStringList lines = settingsLines();
+    lines[0] = QStringLiteral("C:\\elsewhere\\proj.ZTV");
+    appWriter().writeSettings(QStringLiteral("demo.INI"), lines);
+    ASSERT_TRUE(start({QStringLiteral("/s")}, QStringLiteral("demo.scr")));
+    EXPECT_EQ(engine_->projectPath, QStringLiteral("C:\\elsewhere\\proj.ZTV"));
+    EXPECT_EQ(playbackDirs(), QStringList{"base0"});
+}
+
+TEST_F(ProjectOpening, NothingBesideThePlayerAsksWithTheDialog) {
+    QDir().mkpath(host("app/exemples"));
+    EXPECT_FALSE(start({}, QStringLiteral("demo")));
+    EXPECT_EQ(prompter_.lastDir, host("app/exemples"));
+    EXPECT_TRUE(prompter_.lastFilter.contains("*.ZTV"));
+    EXPECT_TRUE(prompter_.lastFilter.contains("*.ZTVX"));
+    EXPECT_TRUE(playbackDirs().isEmpty());
+
+    writeProject(host("chosen"), QStringLiteral("pick"));
+    prompter_.choosePath(host("chosen/pick.ZTV"));
+    ASSERT_TRUE(start({}, QStringLiteral("demo")));
+    EXPECT_EQ(engine_->projectPath, QStringLiteral("C:\\chosen\\pick.ZTV"));
+}
+
+TEST_F(ProjectOpening, ArgumentsAreJoinedIntoOnePathAndCaseIsIgnored) {
+    writeProject(host("My Projects"), QStringLiteral("Demo"));
+    ASSERT_TRUE(start({QStringLiteral("C:\\My"), QStringLiteral("Projects\\demo.ztv")}));
+    EXPECT_EQ(engine_->projectPath, QStringLiteral("C:\\My Projects\\demo.ztv"));
+    EXPECT_TRUE(QFileInfo::exists(QDir(engine_->playbackDirectoryHost()).filePath("1.JOU")));
+    EXPECT_TRUE(QFileInfo::exists(QDir(engine_->playbackDirectoryHost()).filePath("MOTS.PMG")));
+}
+
+TEST_F(ProjectOpening, HostPathArgumentOpensToo) {
+    writeProject(host("p"), QStringLiteral("x"));
+    ASSERT_TRUE(start({host("p/x.ZTV")}));
+    EXPECT_EQ(engine_->projectPath, QStringLiteral("C:\\p\\x.ZTV"));
+}
+
+TEST_F(ProjectOpening, TwoPlayersInOneFolderGetBase0AndBase1) {
+    writeProject(appHost(), QStringLiteral("demo"));
+    auto first = engine({}, QStringLiteral("demo"));
+    auto second = engine({}, QStringLiteral("demo"));
+    ASSERT_TRUE(first->Initialiser(appHost()));
+    ASSERT_TRUE(second->Initialiser(appHost()));
+    EXPECT_EQ(first->playbackName, QStringLiteral("base0"));
+    EXPECT_EQ(second->playbackName, QStringLiteral("base1"));
+    first.reset();
+    EXPECT_EQ(playbackDirs(), QStringList{"base1"});
+    second.reset();
+    EXPECT_TRUE(playbackDirs().isEmpty());
+}
+
+TEST_F(ProjectOpening, NoFreePlaybackDirectoryEndsWithAMessage) {
+    writeProject(appHost(), QStringLiteral("demo"));
+    for (int k = 0; k <= 1000; ++k) {
+        ASSERT_TRUE(QDir(appHost()).mkdir(QStringLiteral("base%1").arg(k)));
+    }
+    EXPECT_FALSE(start({}, QStringLiteral("demo")));
+    ASSERT_EQ(prompter_.texts().size(), 1);
+    EXPECT_TRUE(prompter_.texts()[0].startsWith(french(lang::NoPlaybackDirectory)));
+    EXPECT_FALSE(QFileInfo::exists(host("app/base")));
+    EXPECT_EQ(playbackDirs().size(), 1001);
+}
+
+TEST_F(ProjectOpening, VersionLineMustBeExactlyTwo) {
+    QStringList lines = settingsLines();
+    lines[5] = QStringLiteral("2 ");
+    writeProject(appHost(), QStringLiteral("demo"), lines);
+    EXPECT_FALSE(start({}, QStringLiteral("demo")));
+    EXPECT_EQ(prompter_.texts(),
+              QStringList{QStringLiteral(
+                  "This project was created with a former version of the software. Cette "
+                  "application a été réalisée avec une ancienne version du logiciel.")});
+    EXPECT_TRUE(engine_->projectPath.isEmpty());
+    EXPECT_TRUE(playbackDirs().isEmpty());
+}
+
+TEST_F(ProjectOpening, ShortSettingsFileFailsTheVersionCheck) {
+    writeProject(appHost(), QStringLiteral("demo"), settingsLines().mid(0, 4));
+    EXPECT_FALSE(start({}, QStringLiteral("demo")));
+    EXPECT_EQ(prompter_.texts(), QStringList{ProjectSettings::oldVersionMessage()});
+}
+
+TEST_F(ProjectOpening, SettingsThatAreNotNumbersFallBack) {
+    QStringList lines = settingsLines(800, 600, 3);
+    lines[1] = QStringLiteral("huit cents");
+    lines[3] = QStringLiteral("x");
+    writeProject(appHost(), QStringLiteral("demo"), lines);
+    ASSERT_TRUE(start({}, QStringLiteral("demo")));
+    EXPECT_EQ(engine_->projectWidth, 640);
+    EXPECT_EQ(engine_->projectHeight, 480);
+    EXPECT_EQ(engine_->Page, 1);
+}
+
+TEST_F(ProjectOpening, FirstPageComesFromTheSettings) {
+    writeProject(appHost(), QStringLiteral("demo"), settingsLines(640, 480, 7));
+    ASSERT_TRUE(start({}, QStringLiteral("demo")));
+    EXPECT_EQ(engine_->Page, 7);
+}
+
+TEST_F(ProjectOpening, MissingSettingsFileIsReported) {
+    writeProject(appHost(), QStringLiteral("demo"));
+    QFile::remove(host("app/demo.ini"));
+    EXPECT_FALSE(start({}, QStringLiteral("demo")));
+    ASSERT_EQ(prompter_.texts().size(), 1);
+    EXPECT_EQ(prompter_.texts()[0],
+              french(lang::FilePrefix) + " C:\\app\\demo.INI " + french(lang::NotFoundSuffix));
+    EXPECT_TRUE(playbackDirs().isEmpty());
+}
+
+TEST_F(ProjectOpening, MissingEmptyOrForeignContainerIsReportedAndPlaybackGoesOn) {
+    writeProject(appHost(), QStringLiteral("demo"));
+    QFile::remove(host("app/demo.ZTV"));
+    // Named on the command line: without an argument a missing container means the dialog.
+    ASSERT_TRUE(start({host("app/demo.ZTV")}));
+    EXPECT_EQ(prompter_.texts(), (QStringList{"C:\\app\\demo.ZTV " + french(lang::NotFoundSuffix),
+                                              french(lang::ContainerSplitFailed)}));
+
+    ProjectWriter(appHost()).writeBytes(QStringLiteral("demo.ZTV"), QByteArray());
+    ScriptedPrompter empty;
+    auto second = std::make_unique<TZTVImage>([&] {
+        PlayerEnvironment env = environment({host("app/demo.ZTV")});
+        env.prompter = &empty;
+        return env;
+    }());
+    ASSERT_TRUE(second->Initialiser(appHost()));
+    EXPECT_EQ(empty.texts(),
+              (QStringList{french(lang::ContainerEmpty), french(lang::ContainerSplitFailed)}));
+
+    QByteArray foreign(5000, '\xff');
+    ProjectWriter(appHost()).writeBytes(QStringLiteral("demo.ZTV"), foreign);
+    ScriptedPrompter noise;
+    PlayerEnvironment env = environment({host("app/demo.ZTV")});
+    env.prompter = &noise;
+    TZTVImage third(env);
+    ASSERT_TRUE(third.Initialiser(appHost()));
+    EXPECT_EQ(noise.texts(), QStringList{french(lang::ContainerSplitFailed)});
+}
+
+TEST_F(ProjectOpening, PackedFormsAreDetectedAndRefused) {
+    writeProject(appHost(), QStringLiteral("demo"));
+    EXPECT_FALSE(start({host("app/demo.ZTVX")}));
+    EXPECT_EQ(prompter_.texts(), QStringList{french(lang::PackedProjectUnsupported)});
+
+    // A copy of a real program with data after its ELF image.
+    QByteArray program = readBytes(QStringLiteral("/proc/self/exe"));
+    ASSERT_FALSE(program.isEmpty());
+    appWriter().writeBytes(QStringLiteral("packed"), program + QByteArray("rlang.asc\0", 10));
+    ScriptedPrompter packed;
+    PlayerEnvironment env = environment({}, QStringLiteral("packed"));
+    env.prompter = &packed;
+    TZTVImage engine(env);
+    EXPECT_FALSE(engine.Initialiser(appHost()));
+    EXPECT_EQ(packed.texts(), QStringList{french(lang::PackedProjectUnsupported)});
+    EXPECT_TRUE(playbackDirs().isEmpty());
+}
+
+TEST_F(ProjectOpening, ProjectOnACdPlaysFromTheTempFolder) {
+    const QString temp = host("tmp");
+    writeProject(host("cd"), QStringLiteral("disc"));
+    drives_.set(u'D', host("cd"), DriveType::Cd);
+    const bool ok = start({QStringLiteral("D:\\disc.ZTV")});
+    const QString tempztv = QDir(temp).filePath("tempztv");
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(engine_->toHost(engine_->Chemin), tempztv);
+    EXPECT_EQ(engine_->playbackDirectoryHost(), QDir(tempztv).filePath("base0"));
+    EXPECT_TRUE(QFileInfo::exists(QDir(tempztv).filePath("base0/1.JOU")));
+    EXPECT_EQ(readBytes(QDir(tempztv).filePath("rlang.asc")), readBytes(host("app/rlang.asc")));
+    EXPECT_TRUE(playbackDirs().isEmpty());
+
+    engine_->CreerLogoFin(nullptr, false);
+    EXPECT_FALSE(QFileInfo::exists(QDir(tempztv).filePath("base0")));
+    EXPECT_FALSE(QFileInfo::exists(QDir(tempztv).filePath("rlang.asc")));
+}
+
+TEST_F(ProjectOpening, ReadOnlyPlayerFolderPlaysFromTheTempFolder) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "every folder is writable for root";
+    }
+    const QString temp = host("tmp");
+    writeProject(appHost(), QStringLiteral("demo"));
+    QFile::setPermissions(appHost(), QFile::ReadOwner | QFile::ExeOwner);
+    const bool ok = start({}, QStringLiteral("demo"));
+    QFile::setPermissions(appHost(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(engine_->playbackDirectoryHost(), QDir(temp).filePath("tempztv/base0"));
+    engine_.reset();
+}
+
+TEST_F(ProjectOpening, LanguageLinesAreReadWhole) {
+    const QString longText(400, u'é');
+    writeLines(host("app/rlang.asc"), {QStringLiteral("0,") + longText});
+    writeProject(appHost(), QStringLiteral("demo"));
+    ASSERT_TRUE(start({}, QStringLiteral("demo")));
+    EXPECT_EQ(engine_->Showmess(0), longText);
+}
+
+}  // namespace
+}  // namespace ztv::test
