@@ -44,6 +44,12 @@ TForm1::TForm1(PlayerEnvironment env, QWidget* parent)
         QGuiApplication::setApplicationDisplayName(title);
         setWindowTitle(title);
     });
+    connect(im1_.get(), &TZTVImage::cursorChanged, this,
+            [this](const QCursor& cursor) { setCursor(cursor); });
+    // Both arrive from inside the engine's calls: the window closes once they have returned.
+    connect(im1_.get(), &TZTVImage::quitRequested, this, &QWidget::close, Qt::QueuedConnection);
+    connect(im1_.get(), &TZTVImage::terminateRequested, this, &TForm1::endFromEngine,
+            Qt::QueuedConnection);
     endScreenTimer_.setInterval(20);
     connect(&endScreenTimer_, &QTimer::timeout, this, &TForm1::checkEndScreen);
     // The form sees every key before the controls inside it.
@@ -62,9 +68,23 @@ bool TForm1::FormCreate(const QString& playerFolderHost) {
     if (!im1_->Initialiser(playerFolderHost)) {
         return false;
     }
+    if (im1_->mode != StartMode::ExternalHost) {
+        im1_->JouerPage();
+    }
+    if (im1_->terminationRequested()) {
+        // The first page could not be played: no window, but the clean-up.
+        im1_->Terminer();
+        im1_->CreerLogoFin(nullptr, false);
+        return false;
+    }
     closeServer_ = new CloseRequestServer(QStringLiteral("Form1"), this);
     connect(closeServer_, &CloseRequestServer::closeRequested, this, &QWidget::close);
     return true;
+}
+
+void TForm1::endFromEngine() {
+    withoutEndScreen_ = true;
+    close();
 }
 
 void TForm1::loadBusyCursor() {
@@ -95,6 +115,7 @@ void TForm1::endScreenSaver() {
 void TForm1::hostActivated() {
     if (!closing_) {
         writeRepfilm();
+        im1_->RechargerPage();
     }
 }
 
@@ -157,7 +178,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 bool TForm1::showsEndScreen() const {
-    if (im1_->projectPath.isEmpty()) {
+    if (im1_->projectPath.isEmpty() || withoutEndScreen_) {
         return false;
     }
     // A preview shows the end screen only for a project an action opened; its clean-up never
@@ -174,6 +195,9 @@ bool TForm1::beginClose() {
     }
     closeStart_ = im1_->clock().nowMs();
     if (!showsEndScreen()) {
+        if (withoutEndScreen_) {
+            im1_->CreerLogoFin(nullptr, false);
+        }
         return false;
     }
     im1_->CreerLogoFin(&endPicture_, false);

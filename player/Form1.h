@@ -48,6 +48,7 @@ class TForm1 : public QWidget {
     void writeRepfilm() const;
     void hostActivated();
     void endScreenSaver();
+    void endFromEngine();
 
     std::unique_ptr<TZTVImage> im1_;
     QString playerFolderHost_;
@@ -56,6 +57,7 @@ class TForm1 : public QWidget {
     qint64 closeStart_ = 0;
     bool closing_ = false;
     bool finished_ = false;
+    bool withoutEndScreen_ = false;  // the engine ended the application
     CloseRequestServer* closeServer_ = nullptr;
     ScreenSaverFilter* screenSaver_ = nullptr;
 };

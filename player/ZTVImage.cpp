@@ -12,10 +12,11 @@
 namespace ztv {
 
 TZTVImage::TZTVImage(PlayerEnvironment env, QObject* parent)
-    : QObject(parent), env_(std::move(env)) {
+    : QObject(parent), env_(std::move(env)), transitions_(language_, env_.prompter) {
     Q_ASSERT(env_.prompter && env_.clock);
     timer_.setInterval(1);
     timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &TZTVImage::TimerTimer);
 }
 
 TZTVImage::~TZTVImage() {
@@ -118,9 +119,6 @@ void TZTVImage::resetProperties() {
     CarteSon = env_.soundCard;
 }
 
-void TZTVImage::Terminer() {
-    timer_.stop();
-}
 
 void TZTVImage::CreerLogoFin(const QImage* endPicture, bool keepLanguageFile) {
     if (endPicture && !endPicture->isNull() && !canvas_.isNull()) {

@@ -4,15 +4,20 @@
 #include "common/LanguageFile.h"
 #include "common/ProjectSettings.h"
 #include "player/PlayerCommandLine.h"
+#include "player/PagePlay.h"
 #include "player/PlayerEnvironment.h"
+#include "player/elements/MediaPath.h"
+#include "player/elements/TransitionEngine.h"
 
 #include <QCursor>
+#include <QFile>
 #include <QImage>
 #include <QObject>
 #include <QRect>
 #include <QStringList>
 #include <QTimer>
 #include <cstdint>
+#include <optional>
 
 namespace ztv {
 
@@ -35,8 +40,52 @@ class TZTVImage : public QObject {
     // runs it again.
     void prepareDisplay();
 
-    // Stops playback; the page, media and element parts join it as they come.
+    // Stops what playback started: the timer, the page file, the media data file, the elements.
     void Terminer();
+
+    // --- page play ---
+    // The first page: ChargerPage(Page, 1), then ChargerDessin.
+    void JouerPage();
+    // The external host's reload: the previous load's elements go, then JouerPage.
+    void RechargerPage();
+    // Opens Page + ".JOU" in the playback directory; missing: line 19 and the application ends.
+    bool OuvrirJou();
+    // The last column of the run of occupied columns from `first`; -1 without a page file.
+    int RechDerniereColonne(int first);
+    // Creates and prepares the elements of the run from `column` and of the column after it.
+    void ChargerPage(int page, int column);
+    // Shows the current column's records.
+    void ChargerDessin();
+    // The timer tick: steps the elements that are due, then pauses or goes on.
+    void TimerTimer();
+    // Closes the run before a click is handled.
+    void DeChargerDessin();
+    // Clears the page before a jump: rows marked to disappear, the elements.
+    void DisparitionAuto();
+    // Runs the action of row's action record without a click (the immediate action).
+    void AllerDirectJoudata(int row);
+    // The one entry point of actions: the page and column jumps and quitting are built; the
+    // other actions arrive with their features and until then only end the click.
+    void DemarrerAction(const QString& acte, const QString& p1, const QString& p2);
+
+    // The page's media data file (media packed page by page), while a page loads.
+    bool OuvrirCDS();
+    void FermerCDS();
+    QIODevice* mediaDataFile() { return mediaData_.isOpen() ? &mediaData_ : nullptr; }
+
+    // What the elements share with the engine.
+    PagePlayState& pagePlay() { return pagePlay_; }
+    const PagePlayState& pagePlay() const { return pagePlay_; }
+    TransitionEngine& transitions() { return transitions_; }
+    const LanguageFile& language() const { return language_; }
+    void setNextStep(int row, int column, qint64 timeMs);
+    void setRowShown(int row, bool shown);
+    QString mediaPlaybackPath(const QString& stored, MediaKind kind) const;
+    bool existsWindowsPath(const QString& windowsPath) const { return existsWin(windowsPath); }
+    void tell(const QString& text);
+    // The application was asked to end (a missing page file): the window closes without the
+    // end screen.
+    bool terminationRequested() const { return terminationRequested_; }
     // The end screen (a white page with the end picture centred; no picture: none) and the
     // clean-up: the playback directory this run created, "rlang.asc" of the temp folder
     // unless keepLanguageFile, and the files extracted from a package.
@@ -118,6 +167,9 @@ class TZTVImage : public QObject {
     void titleChanged(const QString& title);
     void windowPlaced(const QRect& rect);
     void canvasChanged();
+    void cursorChanged(const QCursor& cursor);
+    void terminateRequested();  // end now, without the end screen
+    void quitRequested();       // the quit action: the normal close
 
   private:
     bool openWorkingCopy();
@@ -134,13 +186,27 @@ class TZTVImage : public QObject {
     void removeOwnedPlaybackDirectory();
     void removeExtractedFiles();
     bool existsWin(const QString& windowsPath) const;
-    void tell(const QString& text);
+    void requestTermination();
+    void setBusyCursor(bool busy);
+    std::optional<ElementRecord> readRecord(qint64 index);
+    void createElement(int index, const ElementRecord& record);
+    void scanCurrentColumn();
+    bool showRecord(int index, const ElementRecord& record);
+    void registerAction(int index, const TZtvCase& element);
+    bool showElement(const TZtvCase& element);
+    void stepRows(bool& stillAnimating, bool& finishedPicture);
+    void advanceColumn();
+    bool isLine(const QString& text, int line) const;
 
     PlayerEnvironment env_;
     QString playerFolder_;  // Windows path
     QString playerFolderHost_;
     QString ownedPlaybackHost_;  // set only for a playback directory this run created
     LanguageFile language_;
+    TransitionEngine transitions_;
+    PagePlayState pagePlay_;
+    QFile mediaData_;
+    bool terminationRequested_ = false;
     DisplayGeometry geometry_;
     QImage canvas_;
     QRect windowRect_;

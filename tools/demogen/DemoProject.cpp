@@ -1,6 +1,7 @@
 #include "tools/demogen/DemoProject.h"
 
 #include "common/Container.h"
+#include "common/GifWriter.h"
 #include "common/ElementRecord.h"
 #include "common/KeywordTable.h"
 #include "common/LangLines.h"
@@ -80,6 +81,40 @@ QImage shapesPicture(int w, int h, QColor ground, QColor shape) {
     return img;
 }
 
+// A small spinning wheel, as an animated GIF of eight frames.
+QList<QImage> wheelFrames(int side) {
+    QList<QImage> frames;
+    for (int f = 0; f < 8; ++f) {
+        QImage img(side, side, QImage::Format_RGB32);
+        img.fill(QColor(240, 240, 230));
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.translate(side / 2.0, side / 2.0);
+        p.rotate(f * 45.0 / 2);
+        for (int spoke = 0; spoke < 4; ++spoke) {
+            p.setBrush(QColor::fromHsv(spoke * 90, 200, 230));
+            p.setPen(Qt::NoPen);
+            p.drawPie(QRectF(-side * 0.4, -side * 0.4, side * 0.8, side * 0.8), spoke * 90 * 16,
+                      45 * 16);
+        }
+        p.end();
+        frames.append(img);
+    }
+    return frames;
+}
+
+bool saveGif(const Demo& demo, const QList<QImage>& frames, const QString& name,
+             QString* error) {
+    GifWriteOptions options;
+    options.loopCount = 0;
+    options.delayMs = 120;
+    if (writeAnimatedGif(QDir(demo.dir).filePath(name), frames, options) != 0) {
+        *error = QStringLiteral("cannot write %1").arg(name);
+        return false;
+    }
+    return true;
+}
+
 bool savePicture(const Demo& demo, const QImage& img, const QString& name, QString* error) {
     if (!img.save(QDir(demo.dir).filePath(name))) {
         *error = QStringLiteral("cannot write %1").arg(name);
@@ -105,17 +140,30 @@ bool writeDemoProject(const QString& dirHost, const LanguageFile& language, QStr
         !savePicture(demo, shapesPicture(240, 180, QColor(30, 110, 60), QColor(160, 220, 120)),
                      "feuille.jpg", error) ||
         !savePicture(demo, shapesPicture(240, 180, QColor(70, 40, 120), QColor(200, 160, 240)),
-                     "lune.jpg", error)) {
+                     "lune.jpg", error) ||
+        !saveGif(demo, wheelFrames(120), "roue.gif", error)) {
         return false;
     }
 
-    // Page 1: a picture background, then three pictures, one column each, with pauses.
+    // Page 1: a picture background, then pictures in JPEG, BMP and GIF, one column each, with
+    // pauses and transitions; at the end of its run the page goes on to page 2 by itself.
     ElementRecord background = demo.element(3, 1, demo.stored("fond.jpg"), QRect(0, 0, 640, 480));
     ElementRecord sun = demo.element(4, 1, demo.stored("soleil.bmp"), QRect(40, 260, 240, 180));
     sun.Attente = 1.0;
+    sun.Effet = demo.text(222);  // wipe to the right
+    sun.Vitesse = 90;
+    sun.EffetPas = 5;
     ElementRecord leaf = demo.element(5, 2, demo.stored("feuille.jpg"), QRect(200, 260, 240, 180));
     leaf.Attente = 1.0;
+    leaf.Effet = demo.text(221);  // wipe upwards
+    leaf.Vitesse = 90;
+    leaf.EffetPas = 5;
     ElementRecord moon = demo.element(6, 3, demo.stored("lune.jpg"), QRect(360, 260, 240, 180));
+    moon.Attente = 0.5;
+    ElementRecord wheel = demo.element(7, 3, demo.stored("roue.gif"), QRect(480, 40, 120, 120));
+    wheel.Attente = 2.0;
+    wheel.Acte = demo.text(lang::ActionGoToPage);
+    wheel.Destination = QStringLiteral("2");
     // Page 2: a plain background, two pictures in a run, a gap, and a column after it.
     ElementRecord plain =
         demo.element(3, 1, demo.text(lang::MarkerPlainBackground), QRect(0, 0, 640, 480));
@@ -126,7 +174,7 @@ bool writeDemoProject(const QString& dirHost, const LanguageFile& language, QStr
     ElementRecord leaf2 = demo.element(6, 4, demo.stored("feuille.jpg"), QRect(200, 280, 240, 180));
 
     QList<std::pair<std::int32_t, ElementRecord>> records = {
-        {1, background}, {1, sun},   {1, leaf}, {1, moon},
+        {1, background}, {1, sun},   {1, leaf}, {1, moon}, {1, wheel},
         {2, plain},      {2, moon2}, {2, sun2}, {2, leaf2}};
     QByteArray container(kProjectRecordSize, '\0');
     for (const auto& [page, record] : records) {

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "common/DisplayScaling.h"
+#include "common/ElementRecord.h"
+
+#include <QImage>
+#include <QList>
+#include <QRgb>
+#include <QSize>
+#include <QString>
+#include <memory>
+#include <optional>
+
+namespace ztv {
+
+class AnimatedPicture;
+class TZTVImage;
+
+// How reading a picture into a target ended.
+enum class PictureRead { Ok, CannotOpen, Failed };
+
+// The base of every page element: the record's fields under their own names, and the routines
+// every kind shares (language look-ups, finding media, loading pictures, frame strips).
+//
+// The engine owns every element. An element never deletes itself: where it is done for good it
+// calls LibererSoi(), and the engine frees it once the element's call has returned.
+class TZtvCase : public ElementRecord {
+  public:
+    TZtvCase();
+    ~TZtvCase();
+    TZtvCase(const TZtvCase&) = delete;
+    TZtvCase& operator=(const TZtvCase&) = delete;
+
+    int CurJouRec = 0;  // index of the record in the page file
+
+    // Copies the record, then adapts its rectangle to the display.
+    void ChargerEnreg(int index, const ElementRecord& record, const DisplayGeometry& geometry);
+
+    bool liberationDemandee() const { return freeRequested_; }
+
+    // --- shared routines; they need the engine of a Preparer or Effacer ---
+    TZTVImage* engine() const { return engine_; }
+    void attacher(TZTVImage& engine) { engine_ = &engine; }
+
+    QString TexteLangue(int n) const;
+    // The drive-less media path on the media drive, else on the first searched drive (which
+    // becomes the media drive). Empty after language line 41 when it is nowhere.
+    QString TrouverMedia(const QString& path);
+    bool ChercherLecteur(const QString& path);
+    QString TypeLecteur(QChar letter) const;
+    // The entry `name` in the page's media data file, from where the last search stopped,
+    // going back to the start once. Found: the file stands on the entry's size field.
+    bool ChercherEntree(const QString& name);
+
+    // The element's picture into target (sized by the caller). False after a message.
+    bool ChargerImage(const QString& fichier, QImage& target, bool mediaByPage);
+    PictureRead LireImageFichier(QImage& target, const QString& windowsPath);
+    PictureRead LireImageArchive(QImage& target, const QString& name);
+
+    // The transparent colour of a strip for the appearance text; nullopt is "no colour".
+    std::optional<QRgb> CouleurMasque(const QString& transparent, const QImage& picture) const;
+    // The frames of a strip (or of the GIF the last load kept): count pictures of frameSize,
+    // filled with the mask colour where nothing is drawn.
+    QList<QImage> ConstruireImages(const QImage& strip, int count, QSize frameSize,
+                                   std::optional<QRgb> mask);
+
+    // A GIF of several frames kept by the last picture load, for the frame list.
+    bool hasGifFrames() const { return gif_ != nullptr; }
+    const AnimatedPicture* gifFrames() const { return gif_.get(); }
+
+  protected:
+    // "Free self": the engine removes this element after the current call.
+    void LibererSoi() { freeRequested_ = true; }
+    // The row is no longer shown in the column, and the cell needs no more steps.
+    void finirPas();
+
+  private:
+    PictureRead drawDecoded(QImage& target, const QByteArray& data, const QString& name,
+                            bool fromFile);
+    PictureRead drawGif(QImage& target, const QByteArray& data);
+    QList<QImage> gifFrameList(int count, QSize frameSize, std::optional<QRgb> mask);
+    QList<QImage> stripFrameList(const QImage& strip, int count, QSize frameSize,
+                                 std::optional<QRgb> mask) const;
+
+    TZTVImage* engine_ = nullptr;
+    std::unique_ptr<AnimatedPicture> gif_;
+    QString loadedName_;  // the stored name of the last picture load (its extension counts)
+    bool freeRequested_ = false;
+};
+
+}  // namespace ztv

@@ -1,0 +1,119 @@
+// Frame strips of characters and animations: the mask colour and the list of frames.
+#include "common/AnimatedPicture.h"
+#include "common/LangLines.h"
+#include "common/SafetyLimits.h"
+#include "common/platform/WinPath.h"
+#include "player/ZTVImage.h"
+#include "player/elements/ZtvCase.h"
+
+#include <QPainter>
+#include <cmath>
+
+namespace ztv {
+namespace {
+
+constexpr QRgb kNoMaskFill = 0xff000000;
+
+// Nearest integer of num / den, halves away from zero (den > 0).
+int nearest(std::int64_t num, std::int64_t den) {
+    return int(std::llround(double(num) / double(den)));
+}
+
+// These extensions are cut at the frame size even on a stretched display: they were already
+// decoded to the strip's size.
+bool cutAtFrameSize(const QString& name) {
+    const QString ext = winpath::extension(name).toUpper();
+    return ext == QStringLiteral(".JPG") || ext == QStringLiteral(".JPEG") ||
+           ext == QStringLiteral(".ICO") || ext == QStringLiteral(".GIF") ||
+           ext == QStringLiteral(".GIFF");
+}
+
+// The frame count a strip can really give: every frame at least one pixel of the strip, and
+// all frames together within the composition cap.
+int cappedCount(int count, QSize frameSize, int stripWidth) {
+    const std::int64_t area = std::int64_t(frameSize.width()) * frameSize.height();
+    const std::int64_t byCap = limits::kMaxComposedPixels / std::max<std::int64_t>(1, area);
+    return int(std::min<std::int64_t>({count, std::max(1, stripWidth), byCap}));
+}
+
+}  // namespace
+
+std::optional<QRgb> TZtvCase::CouleurMasque(const QString& transparent,
+                                            const QImage& picture) const {
+    const auto is = [&](int line) {
+        const QString text = TexteLangue(line);
+        return !text.isEmpty() && transparent == text;
+    };
+    if (is(lang::AppearanceWhiteClear)) {
+        return qRgb(255, 255, 255);
+    }
+    if (is(lang::AppearanceBlackClear)) {
+        return qRgb(0, 0, 0);
+    }
+    if (is(lang::AppearanceCornerClear) && !picture.isNull()) {
+        return picture.pixel(0, picture.height() - 1) | 0xff000000;
+    }
+    return std::nullopt;
+}
+
+QList<QImage> TZtvCase::ConstruireImages(const QImage& strip, int count, QSize frameSize,
+                                         std::optional<QRgb> mask) {
+    if (count <= 0 || !limits::pictureSizeAllowed(frameSize.width(), frameSize.height())) {
+        gif_.reset();
+        return {};
+    }
+    QList<QImage> frames = gif_ ? gifFrameList(count, frameSize, mask)
+                                : stripFrameList(strip, count, frameSize, mask);
+    gif_.reset();
+    return frames;
+}
+
+QList<QImage> TZtvCase::gifFrameList(int count, QSize frameSize, std::optional<QRgb> mask) {
+    FrameScale scale;
+    if (engine_->ProjetStretch) {
+        const DisplayGeometry& g = engine_->geometry();
+        scale = FrameScale{g.screenWidth, std::max(1, g.projectWidth), g.screenHeight,
+                           std::max(1, g.projectHeight)};
+    }
+    QList<QImage> frames =
+        gif_->composeFrames(std::min(count, gif_->frameCount()), frameSize,
+                            mask.value_or(kNoMaskFill), scale);
+    for (QImage& frame : frames) {
+        frame = frame.convertToFormat(QImage::Format_RGB32);
+    }
+    return frames;
+}
+
+QList<QImage> TZtvCase::stripFrameList(const QImage& strip, int count, QSize frameSize,
+                                       std::optional<QRgb> mask) const {
+    const int w = frameSize.width();
+    const int h = frameSize.height();
+    const bool exactStrip = strip.height() == h && std::int64_t(strip.width()) ==
+                                                       std::int64_t(count) * w;
+    const int n = cappedCount(count, frameSize, strip.width());
+    QRect cut(0, 0, w, h);
+    if (engine_->ProjetStretch && !cutAtFrameSize(loadedName_)) {
+        const DisplayGeometry& g = engine_->geometry();
+        cut.setSize(QSize(nearest(std::int64_t(g.projectWidth) * w, std::max(1, g.screenWidth)),
+                          nearest(std::int64_t(g.projectHeight) * h,
+                                  std::max(1, g.screenHeight))));
+    }
+    QList<QImage> frames;
+    for (int i = 0; i < n; ++i) {
+        QImage frame(frameSize, QImage::Format_RGB32);
+        frame.fill(mask.value_or(kNoMaskFill));
+        QPainter painter(&frame);
+        if (engine_->ProjetStretch) {
+            painter.drawImage(frame.rect(), strip, cut.translated(cut.width() * i, 0));
+        } else if (exactStrip) {
+            painter.drawImage(QPoint(0, 0), strip, QRect(w * i, 0, w, h));
+        } else {
+            painter.drawImage(frame.rect(), strip);
+        }
+        painter.end();
+        frames.append(frame);
+    }
+    return frames;
+}
+
+}  // namespace ztv

@@ -1,0 +1,135 @@
+// Loading an element's picture by the extension of its stored name, from a file or from the
+// page's media data file.
+#include "common/AnimatedPicture.h"
+#include "common/EntryReader.h"
+#include "common/LangLines.h"
+#include "common/PictureLoader.h"
+#include "common/SafetyLimits.h"
+#include "player/ZTVImage.h"
+#include "player/elements/ZtvCase.h"
+
+#include <QFile>
+#include <QPainter>
+
+namespace ztv {
+namespace {
+
+bool isLine(const QString& text, const QString& line) {
+    return !line.isEmpty() && text == line;
+}
+
+void drawStretched(QImage& target, const QImage& picture) {
+    if (!target.isNull()) {
+        QPainter(&target).drawImage(target.rect(), picture);
+    }
+}
+
+}  // namespace
+
+bool TZtvCase::ChargerImage(const QString& fichier, QImage& target, bool mediaByPage) {
+    gif_.reset();
+    loadedName_ = fichier;
+    if (isLine(fichier, TexteLangue(lang::MarkerDisappear))) {
+        target.fill(Qt::black);
+        return true;
+    }
+    if (isLine(fichier, TexteLangue(lang::MarkerBackgroundDisappear))) {
+        return true;
+    }
+    const QString word = TexteLangue(lang::MediaFileWord);
+    QString path = fichier;
+    PictureRead read = PictureRead::Failed;
+    if (!mediaByPage) {
+        path = TrouverMedia(fichier);
+        if (path.isEmpty()) {
+            engine_->tell(QStringLiteral("Position 1") + word + u' ' + fichier + u' ' +
+                          TexteLangue(lang::MediaNotFoundSuffix));
+            return false;
+        }
+        read = LireImageFichier(target, path);
+    } else {
+        if (!ChercherEntree(fichier)) {
+            engine_->tell(QStringLiteral("Position 1") + word + u' ' + fichier + u' ' +
+                          TexteLangue(lang::MediaNotInPageDataSuffix));
+            return false;
+        }
+        read = LireImageArchive(target, fichier);
+    }
+    if (read == PictureRead::CannotOpen) {
+        engine_->tell(QStringLiteral("Position 2") + word + u' ' + path + u' ' +
+                      TexteLangue(lang::MediaCannotOpenSuffix));
+    }
+    return read == PictureRead::Ok;
+}
+
+PictureRead TZtvCase::LireImageFichier(QImage& target, const QString& windowsPath) {
+    QFile file(engine_->toHost(windowsPath));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return PictureRead::CannotOpen;
+    }
+    if (file.size() > limits::kMaxEntrySize) {
+        engine_->tell(TexteLangue(lang::UnknownPictureFormat));
+        return PictureRead::Failed;
+    }
+    const QByteArray data = file.readAll();
+    if (data.size() != file.size()) {
+        return PictureRead::CannotOpen;
+    }
+    return drawDecoded(target, data, windowsPath, true);
+}
+
+PictureRead TZtvCase::LireImageArchive(QImage& target, const QString& name) {
+    QIODevice* file = engine_->mediaDataFile();
+    const auto data = file != nullptr ? EntryReader(file).readContent() : std::nullopt;
+    if (!data) {
+        return PictureRead::CannotOpen;
+    }
+    return drawDecoded(target, *data, name, false);
+}
+
+// JPEG and icons are stretched into the target; a bitmap (and, from a file, a picture of any
+// other extension) becomes the target at its own size.
+PictureRead TZtvCase::drawDecoded(QImage& target, const QByteArray& data, const QString& name,
+                                  bool fromFile) {
+    PictureKind kind = pictureKindOf(name);
+    if (kind == PictureKind::Gif) {
+        return drawGif(target, data);
+    }
+    if (kind == PictureKind::Other && !fromFile) {
+        kind = PictureKind::Bitmap;
+    }
+    const Picture picture = decodePicture(data, kind);
+    if (!picture.ok()) {
+        engine_->tell(TexteLangue(lang::UnknownPictureFormat));
+        return PictureRead::Failed;
+    }
+    if (kind == PictureKind::Bitmap || kind == PictureKind::Other) {
+        target = picture.image.convertToFormat(QImage::Format_RGB32);
+    } else {
+        drawStretched(target, picture.image);
+    }
+    return PictureRead::Ok;
+}
+
+// A GIF of several frames is kept for the frame list, its first frame drawn at its own width;
+// a single frame is stretched into the target.
+PictureRead TZtvCase::drawGif(QImage& target, const QByteArray& data) {
+    auto gif = std::make_unique<AnimatedPicture>();
+    const GifError error = gif->load(data);
+    if (error != GifError::None) {
+        engine_->tell(gifLoadFailedMessage(error));
+        return PictureRead::Failed;
+    }
+    const QImage first = gif->composeFrame(0);
+    if (gif->hasSeveralFrames()) {
+        if (!target.isNull()) {
+            QPainter(&target).drawImage(QRect(0, 0, first.width(), target.height()), first);
+        }
+        gif_ = std::move(gif);
+    } else {
+        drawStretched(target, first);
+    }
+    return PictureRead::Ok;
+}
+
+}  // namespace ztv

@@ -1,0 +1,130 @@
+// Loading element pictures: markers, missing and broken files, the formats by extension, and
+// the entries of a page's media data file.
+#include "common/EntryReader.h"
+#include "common/LangLines.h"
+#include "tests/player/PagePlayFixture.h"
+#include "tests/support/PictureMakers.h"
+
+namespace ztv::test {
+namespace {
+
+class ElementPictures : public PagePlayFixture {
+  protected:
+    void SetUp() override {
+        writePage(1, {});
+        startPreview();
+        element_.attacher(*engine_);
+    }
+    QImage target(QColor fill = Qt::magenta, QSize size = {40, 30}) const {
+        QImage img(size, QImage::Format_RGB32);
+        img.fill(fill);
+        return img;
+    }
+    TZtvCaseImage element_;
+};
+
+TEST_F(ElementPictures, MarkersFillBlackOrLeaveTheTargetAlone) {
+    QImage img = target();
+    EXPECT_TRUE(element_.ChargerImage(text(lang::MarkerDisappear), img, false));
+    EXPECT_EQ(img.pixel(5, 5), qRgb(0, 0, 0));
+    img = target();
+    EXPECT_TRUE(element_.ChargerImage(text(lang::MarkerBackgroundDisappear), img, false));
+    EXPECT_EQ(img.pixel(5, 5), QColor(Qt::magenta).rgb());
+    EXPECT_TRUE(prompter_.texts().isEmpty());
+}
+
+TEST_F(ElementPictures, JpegIsStretchedIntoTheTargetAndBitmapKeepsItsSize) {
+    QImage source(20, 10, QImage::Format_RGB32);
+    source.fill(QColor(200, 30, 30));
+    QImage img = target();
+    ASSERT_TRUE(element_.ChargerImage(writeMedia("a.JPG", makeJpeg(source)), img, false));
+    EXPECT_EQ(img.size(), QSize(40, 30));
+    EXPECT_NEAR(qRed(img.pixel(39, 29)), 200, 8);
+
+    img = target();
+    ASSERT_TRUE(element_.ChargerImage(writeMedia("b.bmp", makeBmp(source)), img, false));
+    EXPECT_EQ(img.size(), QSize(20, 10));
+}
+
+TEST_F(ElementPictures, AMissingFileIsAFailureWithItsMessages) {
+    QImage img = target();
+    EXPECT_FALSE(element_.ChargerImage(QStringLiteral("\\media\\none.jpg"), img, false));
+    ASSERT_EQ(prompter_.texts().size(), 2);
+    EXPECT_EQ(prompter_.texts()[0], text(lang::FileNotOnAnyDrive));
+    EXPECT_EQ(prompter_.texts()[1], QStringLiteral("Position 1") + text(lang::MediaFileWord) +
+                                        QStringLiteral(" \\media\\none.jpg ") +
+                                        text(lang::MediaNotFoundSuffix));
+}
+
+TEST_F(ElementPictures, BrokenPicturesAreFailuresNeverCrashes) {
+    QImage source(64, 48, QImage::Format_RGB32);
+    source.fill(Qt::green);
+    const QByteArray jpeg = makeJpeg(source);
+    const QByteArray bmp = makeBmp(source);
+    const QList<std::pair<QString, QByteArray>> broken = {
+        {"cut.jpg", jpeg.left(jpeg.size() / 3)},
+        {"cut.bmp", bmp.left(60)},
+        {"junk.ico", QByteArray(100, 'x')},
+        {"junk.png", QByteArray("not a picture")},
+        {"empty.jpeg", QByteArray()}};
+    for (const auto& [name, data] : broken) {
+        QImage img = target();
+        EXPECT_FALSE(element_.ChargerImage(writeMedia(name, data), img, false)) << name.toStdString();
+    }
+    for (const QString& shown : prompter_.texts()) {
+        EXPECT_EQ(shown, text(lang::UnknownPictureFormat));
+    }
+    QImage img = target();
+    EXPECT_FALSE(element_.ChargerImage(writeMedia("bad.gif", QByteArray("GIF89a")), img, false));
+    EXPECT_EQ(prompter_.texts().last(),
+              QStringLiteral("Load Failed. Error Code = 3 [Invalid File Format]"));
+}
+
+TEST_F(ElementPictures, AnEntryBeforeThePositionIsFoundAfterOneRewind) {
+    QImage red(8, 8, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QImage blue = red;
+    blue.fill(Qt::blue);
+    const QByteArray data = encodeEntry(QStringLiteral("\\m\\a.bmp"), makeBmp(red)) +
+                            encodeEntry(QStringLiteral("\\m\\b.bmp"), makeBmp(blue));
+    ProjectWriter(host("app")).writeBytes(QStringLiteral("1.CDS"), data);
+    engine_->mediaDataFolder = QStringLiteral("C:\\app");
+    ASSERT_TRUE(engine_->OuvrirCDS());
+
+    QImage img = target();
+    ASSERT_TRUE(element_.ChargerImage(QStringLiteral("\\m\\b.bmp"), img, true));
+    EXPECT_EQ(img.pixel(1, 1), QColor(Qt::blue).rgb());
+    ASSERT_TRUE(element_.ChargerImage(QStringLiteral("\\m\\a.bmp"), img, true));
+    EXPECT_EQ(img.pixel(1, 1), QColor(Qt::red).rgb());
+    EXPECT_TRUE(prompter_.texts().isEmpty());
+
+    // Case counts; the search ends after one return to the start.
+    EXPECT_FALSE(element_.ChargerImage(QStringLiteral("\\m\\A.bmp"), img, true));
+    ASSERT_EQ(prompter_.texts().size(), 2);
+    EXPECT_EQ(prompter_.texts()[0], text(lang::FileNotOnAnyDrive));
+    EXPECT_TRUE(prompter_.texts()[1].endsWith(text(lang::MediaNotInPageDataSuffix)));
+    engine_->FermerCDS();
+}
+
+TEST_F(ElementPictures, AnEntryWhoseSizeIsNotDigitsEndsTheSearch) {
+    QByteArray data = encodeEntry(QStringLiteral("a"), QByteArray(10, 'a'));
+    data[kEntryNameFieldSize] = '-';
+    data += encodeEntry(QStringLiteral("b"), QByteArray(10, 'b'));
+    QByteArray huge = encodeEntry(QStringLiteral("c"), QByteArray(3, 'c'));
+    huge.replace(kEntryNameFieldSize, 10, "9999999999");
+    ProjectWriter(host("app")).writeBytes(QStringLiteral("1.CDS"), huge + data);
+    engine_->mediaDataFolder = QStringLiteral("C:\\app");
+    ASSERT_TRUE(engine_->OuvrirCDS());
+    QImage img = target();
+    EXPECT_FALSE(element_.ChargerImage(QStringLiteral("b"), img, true));
+    EXPECT_EQ(prompter_.texts().size(), 2);
+}
+
+TEST_F(ElementPictures, WithoutAMediaDataFileEveryPictureIsMissing) {
+    QImage img = target();
+    EXPECT_FALSE(element_.ChargerImage(QStringLiteral("\\m\\a.bmp"), img, true));
+    EXPECT_EQ(prompter_.texts().size(), 2);
+}
+
+}  // namespace
+}  // namespace ztv::test

@@ -1,0 +1,67 @@
+#include "tests/player/PagePlayFixture.h"
+
+#include "common/LangLines.h"
+
+namespace ztv::test {
+
+PagePlayFixture::PagePlayFixture() {
+    french_.load(QStringLiteral(ZTV_SOURCE_DIR "/assets/lang/FRENCH.asc"));
+    QDir().mkpath(host(QStringLiteral("data/base")));
+    QDir().mkpath(host(QStringLiteral("media")));
+    writeSettings(settingsLines());
+}
+
+ElementRecord PagePlayFixture::picture(int row, int column, const QString& stored, QRect rect,
+                                       double attente) const {
+    ElementRecord r = makeRecord(row, column, stored);
+    r.Effet = text(lang::EffectNone);
+    r.Transparent = text(lang::AppearanceOpaque);
+    r.Acte = text(lang::ActionNone);
+    r.Gauche = rect.x();
+    r.Haut = rect.y();
+    r.Largeur = rect.width();
+    r.Hauteur = rect.height();
+    r.Attente = attente;
+    r.Vitesse = 100;
+    r.EffetPas = 10;
+    r.EffetFin = 100;
+    return r;
+}
+
+QString PagePlayFixture::solidBmp(const QString& name, QColor colour, QSize size) const {
+    QImage img(size, QImage::Format_RGB32);
+    img.fill(colour);
+    img.save(host(QStringLiteral("media/") + name), "BMP");
+    return QStringLiteral("\\media\\") + name;
+}
+
+QString PagePlayFixture::writeMedia(const QString& name, const QByteArray& data) const {
+    ProjectWriter(host(QStringLiteral("media"))).writeBytes(name, data);
+    return QStringLiteral("\\media\\") + name;
+}
+
+void PagePlayFixture::writePage(int page, const QList<ElementRecord>& records) const {
+    ProjectWriter(host(QStringLiteral("data/base"))).writePageFile(page, records);
+}
+
+void PagePlayFixture::writeSettings(const QStringList& lines) const {
+    ProjectWriter(host(QStringLiteral("data/base"))).writeSettings(QStringLiteral("$inip.ini"), lines);
+}
+
+void PagePlayFixture::startPreview(int page) {
+    ASSERT_TRUE(start({QStringLiteral("somm"), QString::number(page), host(QStringLiteral("data"))}));
+}
+
+void PagePlayFixture::tick() {
+    clock_.advance(engine_->timer().interval());
+    engine_->TimerTimer();
+}
+
+bool PagePlayFixture::runUntilIdle(int maxTicks) {
+    for (int i = 0; i < maxTicks && engine_->timer().isActive(); ++i) {
+        tick();
+    }
+    return !engine_->timer().isActive();
+}
+
+}  // namespace ztv::test

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "common/ElementRecord.h"
+#include "common/LanguageFile.h"
+#include "tests/player/PlayerFixture.h"
+
+#include <QColor>
+#include <QImage>
+#include <QRect>
+
+namespace ztv::test {
+
+// A working copy in "data/base" played in preview mode, pictures under "media" (stored as
+// "\media\NAME"), and the vocabulary of the French language file.
+class PagePlayFixture : public PlayerFixture {
+  protected:
+    PagePlayFixture();
+
+    QString text(int line) const { return french_.text(line); }
+    // A picture record with no effect, opaque, no action.
+    ElementRecord picture(int row, int column, const QString& stored, QRect rect,
+                          double attente = 0) const;
+    // Writes a solid BMP picture and answers its stored path.
+    QString solidBmp(const QString& name, QColor colour, QSize size = {40, 30}) const;
+    QString writeMedia(const QString& name, const QByteArray& data) const;
+
+    void writePage(int page, const QList<ElementRecord>& records) const;
+    void writeSettings(const QStringList& lines) const;
+    // Starts the preview of a page without playing it.
+    void startPreview(int page = 1);
+    // Ticks the engine until its timer stops, advancing the clock by each interval; false when
+    // it still runs after maxTicks.
+    bool runUntilIdle(int maxTicks = 100000);
+    // One tick after the timer's interval.
+    void tick();
+
+    QRgb canvasAt(int x, int y) const { return engine_->canvas().pixel(x, y) & 0xffffff; }
+    static QRgb rgb(QColor c) { return c.rgb() & 0xffffff; }
+
+    LanguageFile french_;
+};
+
+}  // namespace ztv::test
