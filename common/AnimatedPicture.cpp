@@ -285,8 +285,12 @@ int AnimatedPicture::longestDelayMs() const {
 QList<QImage> AnimatedPicture::composeFrames(int count, QSize canvasSize, QRgb fill,
                                              const FrameScale& scale) const {
     QList<QImage> composed;
-    count = std::clamp(count, 0, frameCount());
-    if (count == 0 || !limits::pictureSizeAllowed(canvasSize.width(), canvasSize.height()))
+    if (!limits::pictureSizeAllowed(canvasSize.width(), canvasSize.height()))
+        return composed;
+    const std::int64_t area = std::int64_t(canvasSize.width()) * canvasSize.height();
+    count = int(std::clamp<std::int64_t>(
+        count, 0, std::min<std::int64_t>(frameCount(), limits::kMaxComposedPixels / area)));
+    if (count == 0)
         return composed;
     const int firstDisposal = frames_[0].disposal;
     for (int i = 0; i < count; ++i) {

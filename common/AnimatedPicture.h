@@ -65,7 +65,8 @@ class AnimatedPicture {
     // fill: a frame of disposal 0 or 1 is laid over the previous composed frame; of disposal
     // 2 over frame 0 when frame 0's disposal was 0; of disposal 3 over frame 0 when frame 0's
     // disposal was 1; otherwise over the fill. Its own pixels are then drawn at its (scaled)
-    // rectangle with its transparency. count is capped by the frames there are.
+    // rectangle with its transparency. count is capped by the frames there are and by the
+    // composition cap.
     QList<QImage> composeFrames(int count, QSize canvasSize, QRgb fill,
                                 const FrameScale& scale = {}) const;
     // Frame i as it shows on the logical screen over a transparent background.

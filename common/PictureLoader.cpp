@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <algorithm>
+
 namespace ztv {
 namespace {
 
@@ -62,7 +64,8 @@ Picture readIcon(const QByteArray& data) {
     QImageReader reader(&buffer, "ico");
     int best = -1;
     std::int64_t bestArea = 0;
-    for (int i = 0; i < reader.imageCount() && reader.jumpToImage(i); ++i) {
+    const int count = std::min(reader.imageCount(), limits::kMaxIconImages);
+    for (int i = 0; i < count && reader.jumpToImage(i); ++i) {
         const QSize size = reader.size();
         if (!limits::pictureSizeAllowed(size.width(), size.height()))
             continue;
