@@ -5,8 +5,10 @@
 #include "common/KeywordTable.h"
 #include "common/PageTable.h"
 #include "common/ProjectSettings.h"
+#include "common/platform/AppPaths.h"
 #include "common/platform/FileIo.h"
 #include "common/platform/RecordFile.h"
+#include "tools/effects/EffectGallery.h"
 #include "tools/ztvtool/RecordJson.h"
 
 #include <QDir>
@@ -18,7 +20,8 @@ namespace ztv::tool {
 namespace {
 
 const char* kUsage =
-    "usage: ztvtool dump FILE | split CONTAINER DIR | pack DIR OUT | info PROJECT.PZV";
+    "usage: ztvtool dump FILE | split CONTAINER DIR | pack DIR OUT | info PROJECT.PZV | "
+    "effects DIR";
 
 struct Failure {
     QString message;
@@ -168,6 +171,16 @@ void info(const QString& pzv, QTextStream& out) {
     }
 }
 
+// Every transition effect at 25, 50 and 75 percent, as PNG files, named from the player's
+// language file beside the tool.
+void effects(const QString& dir, QTextStream& out) {
+    QString error;
+    if (!gallery::writeEffectGallery(dir, AppPaths::forApplication().playerLanguageFile(), out,
+                                     &error)) {
+        throw Failure{error};
+    }
+}
+
 }  // namespace
 
 int run(const QStringList& args, QTextStream& out, QTextStream& err) {
@@ -181,6 +194,8 @@ int run(const QStringList& args, QTextStream& out, QTextStream& err) {
             pack(args[1], args[2], out);
         } else if (command == "info" && args.size() == 2) {
             info(args[1], out);
+        } else if (command == "effects" && args.size() == 2) {
+            effects(args[1], out);
         } else {
             err << kUsage << '\n';
             err.flush();

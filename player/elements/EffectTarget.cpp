@@ -1,0 +1,96 @@
+#include "player/elements/EffectTarget.h"
+
+#include <QPainter>
+#include <cstring>
+
+namespace ztv {
+
+int roundDiv(std::int64_t num, std::int64_t den) {
+    std::int64_t q = num / den;
+    std::int64_t r = num % den;
+    if (r < 0) {
+        r += den;
+        --q;
+    }
+    if (2 * r > den || (2 * r == den && (q & 1) != 0)) {
+        ++q;
+    }
+    return int(q);
+}
+
+void EffectRandom::seed(std::uint32_t value) {
+    generator_.seed(value);
+    fixed_ = true;
+}
+
+void EffectRandom::reseedForStep() {
+    if (!fixed_) {
+        generator_.seed(std::random_device{}());
+    }
+}
+
+int EffectRandom::below(int n) {
+    if (n <= 0) {
+        return 0;
+    }
+    // Multiply-shift: uniform enough for reveals, and much cheaper than a distribution object.
+    return int((std::uint64_t(generator_()) * std::uint64_t(n)) >> 32);
+}
+
+EffectTarget::EffectTarget(QImage& canvas, const QImage& picture, QPoint at, int option, int step,
+                           EffectRandom& random)
+    : canvas_(canvas),
+      picture_(picture),
+      at_(at),
+      option_(option),
+      step_(step),
+      random_(random),
+      visible_(picture.rect() & canvas.rect().translated(-at)) {}
+
+void EffectTarget::copy(const QRect& part, QPoint to) const {
+    // Clip the source to B, move the target along, then clip the target to what is visible.
+    const QRect source = part & picture_.rect();
+    const QPoint delta = part.topLeft() - to;  // from a target pixel to its source pixel
+    const QRect target = source.translated(-delta) & visible_;
+    if (target.isEmpty()) {
+        return;
+    }
+    const std::size_t bytes = std::size_t(target.width()) * sizeof(QRgb);
+    for (int y = target.top(); y <= target.bottom(); ++y) {
+        std::memcpy(canvasRow(y, target.left()),
+                    pictureRow(y + delta.y(), target.left() + delta.x()), bytes);
+    }
+}
+
+void EffectTarget::copyWholeThrough(QRgb key) const {
+    const int left = visible_.left();
+    for (int y = visible_.top(); y <= visible_.bottom(); ++y) {
+        const QRgb* source = pictureRow(y, left);
+        QRgb* target = canvasRow(y, left);
+        for (int i = 0; i < visible_.width(); ++i) {
+            const QRgb pixel = source[i];
+            target[i] = (pixel & 0x00FFFFFF) == (key & 0x00FFFFFF) ? target[i] : pixel;
+        }
+    }
+}
+
+void EffectTarget::stretch(const QRect& part, const QRect& to) const {
+    const QRect source = part & picture_.rect();
+    if (source.isEmpty() || to.isEmpty() || (to & visible_).isEmpty()) {
+        return;
+    }
+    QPainter painter(&canvas_);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.setClipRect(visible_.translated(at_));
+    painter.drawImage(to.translated(at_), picture_, source);
+}
+
+QRgb* EffectTarget::canvasRow(int y, int x) const {
+    return reinterpret_cast<QRgb*>(canvas_.scanLine(y + at_.y())) + (x + at_.x());
+}
+
+const QRgb* EffectTarget::pictureRow(int y, int x) const {
+    return reinterpret_cast<const QRgb*>(picture_.constScanLine(y)) + x;
+}
+
+}  // namespace ztv
