@@ -111,8 +111,9 @@ class GifDecoder {
         // Frames reaching past the logical screen are clipped to it.
         const QRect clip =
             QRect(desc.Left, desc.Top, desc.Width, desc.Height) & QRect(QPoint(0, 0), size);
-        // Past the caps the picture keeps the frames it has.
-        totalPixels_ += std::int64_t(clip.width()) * clip.height();
+        // Past the caps the picture keeps the frames it has. Every decoded pixel counts, the
+        // clipped ones too, so the budget also bounds the decoding time.
+        totalPixels_ += width * height;
         if (totalPixels_ > limits::kMaxGifTotalPixels) {
             stopped_ = true;
             return GifError::None;

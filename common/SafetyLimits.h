@@ -10,7 +10,7 @@
 // | kMaxPictureSide         | 16384 px     | width or height of a decoded picture or GIF screen  |
 // | kMaxPictureArea         | 64 Mpixels   | width x height of one picture (256 MB as 32-bit)    |
 // | kMaxGifFrames           | 4096         | frames decoded from one GIF                         |
-// | kMaxGifTotalPixels      | 64 Mpixels   | the sum of all decoded GIF frame areas              |
+// | kMaxGifTotalPixels      | 64 Mpixels   | the sum of all GIF frame areas (decoding budget)    |
 // | kMaxComposedPixels      | 128 Mpixels  | all canvases of one GIF frame composition           |
 // | kMaxGifWriteFrames      | 256          | frames the animated GIF writer accepts              |
 // | kMaxIconImages         | 256          | pictures examined in one icon file                  |

@@ -182,6 +182,12 @@ TEST(AnimatedPicture, AbsurdSizesAreRefusedBeforeAllocating) {
     EXPECT_EQ(gif.load(bytes), GifError::InvalidFileFormat);
 }
 
+TEST(AnimatedPicture, FrameCountIsCapped) {
+    GifTestPicture many{QSize(1, 1), kPalette, 0, {}};
+    many.frames = QList<GifTestFrame>(4100, solidGifFrame(QRect(0, 0, 1, 1), 1));
+    EXPECT_EQ(loaded(makeGif(many)).frameCount(), 4096);
+}
+
 TEST(GifWriter, WritesFramesDelaysLoopsAndTransparency) {
     QList<QImage> frames;
     for (QRgb colour : {kRed, kGreen, kBlue}) {
