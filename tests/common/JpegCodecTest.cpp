@@ -64,6 +64,16 @@ TEST(JpegCodec, DecodesGreyscale) {
     EXPECT_LE(std::abs(qRed(p) - qGray(grey.pixel(20, 10))), 8);
 }
 
+TEST(JpegCodec, DecodesAdobeCmyk) {
+    QImage red(16, 16, QImage::Format_RGB32);
+    red.fill(qRgb(255, 0, 0));
+    red.setPixel(8, 8, qRgb(0, 0, 255));
+    const auto decoded = jpeg::decode(test::makeCmykJpeg(red));
+    ASSERT_TRUE(decoded.has_value());
+    EXPECT_LT(meanDifference(*decoded, red), 6);
+    EXPECT_EQ(decoded->format(), QImage::Format_RGB32);
+}
+
 TEST(JpegCodec, EncodedFilesReadBackInQtAndOurs) {
     const QImage original = patternImage(80, 60);
     const QByteArray good = jpeg::encode(original, 95);

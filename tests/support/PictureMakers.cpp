@@ -5,6 +5,11 @@
 #include <QtEndian>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include <jpeglib.h>
 
 namespace ztv::test {
 namespace {
@@ -130,6 +135,41 @@ QImage patternImage(int width, int height) {
 
 QByteArray makeJpeg(const QImage& image, int quality, bool progressive) {
     return writeWithQt(image, "jpeg", quality, progressive);
+}
+
+QByteArray makeCmykJpeg(const QImage& image) {
+    jpeg_compress_struct cinfo{};
+    jpeg_error_mgr errors{};
+    cinfo.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&cinfo);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&cinfo, &buffer, &size);
+    cinfo.image_width = JDIMENSION(image.width());
+    cinfo.image_height = JDIMENSION(image.height());
+    cinfo.input_components = 4;
+    cinfo.in_color_space = JCS_CMYK;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_quality(&cinfo, 95, TRUE);
+    jpeg_start_compress(&cinfo, TRUE);
+    std::vector<JSAMPLE> row(size_t(image.width()) * 4);
+    for (int y = 0; y < image.height(); ++y) {
+        // Inverted CMYK with no black: the stored components are red, green, blue and 255.
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            row[size_t(x) * 4 + 0] = JSAMPLE(qRed(p));
+            row[size_t(x) * 4 + 1] = JSAMPLE(qGreen(p));
+            row[size_t(x) * 4 + 2] = JSAMPLE(qBlue(p));
+            row[size_t(x) * 4 + 3] = 255;
+        }
+        JSAMPROW rows[] = {row.data()};
+        jpeg_write_scanlines(&cinfo, rows, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    QByteArray data(reinterpret_cast<const char*>(buffer), qsizetype(size));
+    std::free(buffer);
+    return data;
 }
 
 QByteArray makeBmp(const QImage& image) {

@@ -17,6 +17,8 @@ namespace ztv::test {
 QImage patternImage(int width, int height);
 
 QByteArray makeJpeg(const QImage& image, int quality = 90, bool progressive = false);
+// A four-component JPEG as Adobe programs write CMYK (inverted, with the Adobe marker).
+QByteArray makeCmykJpeg(const QImage& image);
 QByteArray makeBmp(const QImage& image);
 QByteArray makeIco(const QImage& image);
 
