@@ -119,7 +119,6 @@ void TZTVImage::resetProperties() {
     CarteSon = env_.soundCard;
 }
 
-
 void TZTVImage::CreerLogoFin(const QImage* endPicture, bool keepLanguageFile) {
     if (endPicture && !endPicture->isNull() && !canvas_.isNull()) {
         canvas_.fill(Qt::white);

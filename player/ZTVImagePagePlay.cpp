@@ -101,7 +101,8 @@ bool TZTVImage::OuvrirJou() {
     pp.jou.close();
     const QString host =
         toHost(playbackDirectory() + u'\\' + QString::number(Page) + QStringLiteral(".JOU"));
-    if (!host.isEmpty() && QFileInfo(host).isFile() && pp.jou.open(host, RecordFile::Mode::ReadOnly)) {
+    if (!host.isEmpty() && QFileInfo(host).isFile() &&
+        pp.jou.open(host, RecordFile::Mode::ReadOnly)) {
         pp.jouIndex = 0;
         return true;
     }
@@ -149,6 +150,8 @@ void TZTVImage::ChargerPage(int page, int column) {
     FicSonPersoFutur.clear();
     const int last = RechDerniereColonne(column);
     if (last == -1) {
+        pp.runFinished = true;  // nothing to show: the application is ending
+        pp.busy = false;
         return;
     }
     if (mediaByPage) {
@@ -604,8 +607,8 @@ void TZTVImage::DemarrerAction(const QString& acte, const QString& p1, const QSt
 }
 
 bool TZTVImage::OuvrirCDS() {
-    const QString found = ExistenceFichier(mediaDataFolder + u'\\' + QString::number(Page) +
-                                           QStringLiteral(".CDS"));
+    const QString found =
+        ExistenceFichier(mediaDataFolder + u'\\' + QString::number(Page) + QStringLiteral(".CDS"));
     if (found == QStringLiteral("0")) {
         return false;
     }

@@ -62,8 +62,8 @@ QList<QImage> TZtvCase::ConstruireImages(const QImage& strip, int count, QSize f
         gif_.reset();
         return {};
     }
-    QList<QImage> frames = gif_ ? gifFrameList(count, frameSize, mask)
-                                : stripFrameList(strip, count, frameSize, mask);
+    QList<QImage> frames =
+        gif_ ? gifFrameList(count, frameSize, mask) : stripFrameList(strip, count, frameSize, mask);
     gif_.reset();
     return frames;
 }
@@ -75,9 +75,8 @@ QList<QImage> TZtvCase::gifFrameList(int count, QSize frameSize, std::optional<Q
         scale = FrameScale{g.screenWidth, std::max(1, g.projectWidth), g.screenHeight,
                            std::max(1, g.projectHeight)};
     }
-    QList<QImage> frames =
-        gif_->composeFrames(std::min(count, gif_->frameCount()), frameSize,
-                            mask.value_or(kNoMaskFill), scale);
+    QList<QImage> frames = gif_->composeFrames(std::min(count, gif_->frameCount()), frameSize,
+                                               mask.value_or(kNoMaskFill), scale);
     for (QImage& frame : frames) {
         frame = frame.convertToFormat(QImage::Format_RGB32);
     }
@@ -88,15 +87,14 @@ QList<QImage> TZtvCase::stripFrameList(const QImage& strip, int count, QSize fra
                                        std::optional<QRgb> mask) const {
     const int w = frameSize.width();
     const int h = frameSize.height();
-    const bool exactStrip = strip.height() == h && std::int64_t(strip.width()) ==
-                                                       std::int64_t(count) * w;
+    const bool exactStrip =
+        strip.height() == h && std::int64_t(strip.width()) == std::int64_t(count) * w;
     const int n = cappedCount(count, frameSize, strip.width());
     QRect cut(0, 0, w, h);
     if (engine_->ProjetStretch && !cutAtFrameSize(loadedName_)) {
         const DisplayGeometry& g = engine_->geometry();
         cut.setSize(QSize(nearest(std::int64_t(g.projectWidth) * w, std::max(1, g.screenWidth)),
-                          nearest(std::int64_t(g.projectHeight) * h,
-                                  std::max(1, g.screenHeight))));
+                          nearest(std::int64_t(g.projectHeight) * h, std::max(1, g.screenHeight))));
     }
     QList<QImage> frames;
     for (int i = 0; i < n; ++i) {

@@ -10,8 +10,8 @@ class DisplayAdaptation : public PagePlayFixture {
         QStringList settings = settingsLines();
         settings[settingsLine] = QStringLiteral("oui");
         writeSettings(settings);
-        writePage(1, {picture(4, 1, solidBmp("r.bmp", Qt::red, {32, 24}),
-                              QRect(100, 50, 320, 240))});
+        writePage(1,
+                  {picture(4, 1, solidBmp("r.bmp", Qt::red, {32, 24}), QRect(100, 50, 320, 240))});
         screen_ = QSize(1024, 1024);
         startPreview();
         engine_->JouerPage();

@@ -45,11 +45,13 @@ void PagePlayFixture::writePage(int page, const QList<ElementRecord>& records) c
 }
 
 void PagePlayFixture::writeSettings(const QStringList& lines) const {
-    ProjectWriter(host(QStringLiteral("data/base"))).writeSettings(QStringLiteral("$inip.ini"), lines);
+    ProjectWriter(host(QStringLiteral("data/base")))
+        .writeSettings(QStringLiteral("$inip.ini"), lines);
 }
 
 void PagePlayFixture::startPreview(int page) {
-    ASSERT_TRUE(start({QStringLiteral("somm"), QString::number(page), host(QStringLiteral("data"))}));
+    ASSERT_TRUE(
+        start({QStringLiteral("somm"), QString::number(page), host(QStringLiteral("data"))}));
 }
 
 void PagePlayFixture::tick() {

@@ -127,9 +127,14 @@ class PlayerUnderX : public ::testing::Test {
 };
 
 TEST_F(PlayerUnderX, WindowPlaybackDirectoryAndEscape) {
-    // A player named after the project it finds beside itself.
+    // A player named after the project it finds beside itself; its page plays a plain
+    // background ("fond uni", line 120) with no effect (line 220), so no message comes first.
+    ElementRecord plain = makeRecord(3, 1, QStringLiteral("fond uni"));
+    plain.Effet = QStringLiteral("Aucun effet");
+    plain.Largeur = 640;
+    plain.Hauteur = 480;
     ProjectWriter(dir_.path())
-        .writeSavedProject("e2e", {{1, "Accueil"}}, {{1, makeRecord(3, 1)}}, settingsLines());
+        .writeSavedProject("e2e", {{1, "Accueil"}}, {{1, plain}}, settingsLines());
     startPlayer("e2e", {});
 
     const QString id = waitForWindow(x_, "e2e\\.ZTV", 30000);

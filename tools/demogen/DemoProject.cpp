@@ -1,8 +1,8 @@
 #include "tools/demogen/DemoProject.h"
 
 #include "common/Container.h"
-#include "common/GifWriter.h"
 #include "common/ElementRecord.h"
+#include "common/GifWriter.h"
 #include "common/KeywordTable.h"
 #include "common/LangLines.h"
 #include "common/PageTable.h"
@@ -103,8 +103,7 @@ QList<QImage> wheelFrames(int side) {
     return frames;
 }
 
-bool saveGif(const Demo& demo, const QList<QImage>& frames, const QString& name,
-             QString* error) {
+bool saveGif(const Demo& demo, const QList<QImage>& frames, const QString& name, QString* error) {
     GifWriteOptions options;
     options.loopCount = 0;
     options.delayMs = 120;
