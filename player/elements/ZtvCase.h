@@ -52,7 +52,9 @@ class TZtvCase : public ElementRecord {
     // going back to the start once. Found: the file stands on the entry's size field.
     bool ChercherEntree(const QString& name);
 
-    // The element's picture into target (sized by the caller). False after a message.
+    // The element's picture into target, sized by the caller: a file's picture covers the whole
+    // target (or replaces it: bitmaps keep their own size), so the caller need not fill it
+    // first. False after a message.
     bool ChargerImage(const QString& fichier, QImage& target, bool mediaByPage);
     PictureRead LireImageFichier(QImage& target, const QString& windowsPath);
     PictureRead LireImageArchive(QImage& target, const QString& name);

@@ -40,13 +40,15 @@ void TZtvCaseImage::Preparer(TZTVImage& engine, bool mediaByPage) {
 
 // A null picture when loading failed (the message has been shown).
 QImage TZtvCaseImage::loadPicture(bool mediaByPage) {
+    // Not filled here: a loaded picture covers it whole, every other case fills it.
     QImage picture(Largeur, Hauteur, QImage::Format_RGB32);
-    picture.fill(Qt::black);
     const auto is = [&](int line) {
         const QString text = TexteLangue(line);
         return !text.isEmpty() && Fichier == text;
     };
-    if (is(lang::MarkerPlainBackground)) {
+    if (is(lang::MarkerDisappear) || is(lang::MarkerBackgroundDisappear)) {
+        picture.fill(Qt::black);
+    } else if (is(lang::MarkerPlainBackground)) {
         picture.fill(colourOf(Couleur));
     } else if (is(lang::MarkerGradient)) {
         fillGradient(picture, colourOf(Couleur), colourOf(Couldegra),

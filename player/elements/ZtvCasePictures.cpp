@@ -18,10 +18,19 @@ bool isLine(const QString& text, const QString& line) {
     return !line.isEmpty() && text == line;
 }
 
+// A picture of the target's size and format simply becomes the target, without a copy;
+// otherwise the target is filled black, then the picture stretched over it (an icon may leave
+// parts of it uncovered).
 void drawStretched(QImage& target, const QImage& picture) {
-    if (!target.isNull()) {
-        QPainter(&target).drawImage(target.rect(), picture);
+    if (target.isNull()) {
+        return;
     }
+    if (picture.size() == target.size() && picture.format() == target.format()) {
+        target = picture;
+        return;
+    }
+    target.fill(Qt::black);
+    QPainter(&target).drawImage(target.rect(), picture);
 }
 
 }  // namespace
@@ -123,6 +132,7 @@ PictureRead TZtvCase::drawGif(QImage& target, const QByteArray& data) {
     const QImage first = gif->composeFrame(0);
     if (gif->hasSeveralFrames()) {
         if (!target.isNull()) {
+            target.fill(Qt::black);
             QPainter(&target).drawImage(QRect(0, 0, first.width(), target.height()), first);
         }
         gif_ = std::move(gif);
