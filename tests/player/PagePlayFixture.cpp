@@ -54,16 +54,16 @@ void PagePlayFixture::startPreview(int page) {
         start({QStringLiteral("somm"), QString::number(page), host(QStringLiteral("data"))}));
 }
 
-void PagePlayFixture::tick() {
-    clock_.advance(engine_->timer().interval());
-    engine_->TimerTimer();
+void PagePlayFixture::tickOf(TZTVImage& engine) {
+    clock_.advance(engine.timer().interval());
+    engine.TimerTimer();
 }
 
-bool PagePlayFixture::runUntilIdle(int maxTicks) {
-    for (int i = 0; i < maxTicks && engine_->timer().isActive(); ++i) {
-        tick();
+bool PagePlayFixture::runUntilIdleOf(TZTVImage& engine, int maxTicks) {
+    for (int i = 0; i < maxTicks && engine.timer().isActive(); ++i) {
+        tickOf(engine);
     }
-    return !engine_->timer().isActive();
+    return !engine.timer().isActive();
 }
 
 }  // namespace ztv::test

@@ -30,9 +30,11 @@ class PagePlayFixture : public PlayerFixture {
     void startPreview(int page = 1);
     // Ticks the engine until its timer stops, advancing the clock by each interval; false when
     // it still runs after maxTicks.
-    bool runUntilIdle(int maxTicks = 100000);
+    bool runUntilIdle(int maxTicks = 100000) { return runUntilIdleOf(*engine_, maxTicks); }
+    bool runUntilIdleOf(TZTVImage& engine, int maxTicks = 100000);
     // One tick after the timer's interval.
-    void tick();
+    void tick() { tickOf(*engine_); }
+    void tickOf(TZTVImage& engine);
 
     QRgb canvasAt(int x, int y) const { return engine_->canvas().pixel(x, y) & 0xffffff; }
     static QRgb rgb(QColor c) { return c.rgb() & 0xffffff; }
