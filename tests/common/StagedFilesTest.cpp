@@ -36,5 +36,23 @@ TEST(StagedFiles, AFailureBeforeCommitKeepsEveryOldFile) {
     EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
+TEST(StagedFiles, ARenameThatFailsAtCommitPutsTheOldFilesBack) {
+    QTemporaryDir tmp;
+    test::ProjectWriter writer(tmp.path());
+    writer.writeBytes("a.PZV", "old table");
+    writer.writeBytes("a.ini", "old settings");
+    QDir(tmp.path()).mkdir("a.ZTV");  // a folder where the container goes: its rename fails
+    StagedFiles files;
+    ASSERT_TRUE(files.stage(writer.path("a.PZV"), "new table"));
+    ASSERT_TRUE(files.stage(writer.path("a.ini"), "new settings"));
+    ASSERT_TRUE(files.stage(writer.path("a.ZTV"), "new container"));
+    EXPECT_FALSE(files.commit());
+    EXPECT_FALSE(files.errorString().isEmpty());
+    EXPECT_EQ(test::readBytes(writer.path("a.PZV")), "old table");
+    EXPECT_EQ(test::readBytes(writer.path("a.ini")), "old settings");
+    EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"a.ini", "a.PZV"}));
+}
+
 }  // namespace
 }  // namespace ztv
