@@ -3,12 +3,15 @@
 JOBS ?= $(shell nproc)
 BUILD := build
 ASAN_BUILD := build-asan
+FUZZ_BUILD := build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?=
 SAN_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1 \
            LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
            UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
            QT_QPA_PLATFORM=offscreen ZTV_AUDIO=fake
 
-.PHONY: deps build run play info test build-test format clean
+.PHONY: deps build run play info test build-test fuzz format clean
 
 deps:
 	@scripts/install-deps.sh
@@ -39,8 +42,15 @@ build-test: deps
 test: build-test
 	cd $(ASAN_BUILD) && $(SAN_ENV) ctest --output-on-failure -j$(JOBS)
 
+# libFuzzer programs (clang), each run FUZZ_SECONDS; FUZZ_TARGETS="gif jpeg" runs only those.
+fuzz:
+	@scripts/install-deps.sh --fuzz
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZTV_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzzers
+	scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

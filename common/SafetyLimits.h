@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+
+// The caps that keep every reader of pictures and entries safe against hostile files. Sizes
+// read from a file are checked against them in 64 bits before anything is allocated.
+//
+// | Cap                     | Value        | Guards                                              |
+// |-------------------------|--------------|-----------------------------------------------------|
+// | kMaxPictureSide         | 16384 px     | width or height of a decoded picture or GIF screen  |
+// | kMaxPictureArea         | 64 Mpixels   | width x height of one picture (256 MB as 32-bit)    |
+// | kMaxGifFrames           | 4096         | frames decoded from one GIF                         |
+// | kMaxGifTotalPixels      | 64 Mpixels   | the sum of all GIF frame areas (decoding budget)    |
+// | kMaxComposedPixels      | 128 Mpixels  | all canvases of one GIF frame composition           |
+// | kMaxGifWriteFrames      | 256          | frames the animated GIF writer accepts              |
+// | kMaxIconImages         | 256          | pictures examined in one icon file                  |
+// | kMaxJpegScans           | 500          | scans of a progressive JPEG (decoding time)         |
+// | kMaxEntrySize           | 256 MB       | an entry read into memory from a media data file    |
+namespace ztv::limits {
+
+inline constexpr std::int64_t kMaxPictureSide = 16384;
+inline constexpr std::int64_t kMaxPictureArea = std::int64_t(64) * 1024 * 1024;
+inline constexpr int kMaxGifFrames = 4096;
+inline constexpr std::int64_t kMaxGifTotalPixels = std::int64_t(64) * 1024 * 1024;
+inline constexpr std::int64_t kMaxComposedPixels = std::int64_t(128) * 1024 * 1024;
+inline constexpr int kMaxGifWriteFrames = 256;
+inline constexpr int kMaxIconImages = 256;
+inline constexpr int kMaxJpegScans = 500;
+inline constexpr std::int64_t kMaxEntrySize = std::int64_t(256) * 1024 * 1024;
+
+// A picture of these sides may be allocated: both sides positive and within the caps.
+inline bool pictureSizeAllowed(std::int64_t width, std::int64_t height) {
+    return width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide &&
+           width * height <= kMaxPictureArea;
+}
+
+}  // namespace ztv::limits
