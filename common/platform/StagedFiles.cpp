@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
+#include <sys/stat.h>
 #include <unistd.h>
 #include <cstdio>
 
@@ -25,6 +26,16 @@ bool StagedFiles::stage(const QString& targetHost, const QByteArray& data) {
         return false;
     }
     staged_.append({temp.fileName(), targetHost});
+    // The new file gets the old one's permissions, or those of any new file (temporary files
+    // start private).
+    const QFileInfo target(targetHost);
+    if (target.exists()) {
+        temp.setPermissions(QFile::permissions(targetHost));
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(temp.handle(), 0666 & ~mask);
+    }
     if (temp.write(data) != data.size() || !temp.flush() || ::fsync(temp.handle()) != 0) {
         error_ = QStringLiteral("%1: %2").arg(targetHost, temp.errorString());
         return false;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 namespace ztv {
@@ -34,6 +35,23 @@ TEST(StagedFiles, AFailureBeforeCommitKeepsEveryOldFile) {
     EXPECT_EQ(test::readBytes(writer.path("a.ZTV")), "new container");
     EXPECT_EQ(test::readBytes(writer.path("a.ini")), "new settings");
     EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+TEST(StagedFiles, NewFilesAreNotPrivateAndOldFilesKeepTheirPermissions) {
+    QTemporaryDir tmp;
+    test::ProjectWriter writer(tmp.path());
+    const QString old = writer.writeBytes("old.ini", "x");
+    const auto oldPermissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    QFile::setPermissions(old, oldPermissions);
+    StagedFiles files;
+    ASSERT_TRUE(files.stage(old, "y"));
+    ASSERT_TRUE(files.stage(writer.path("new.ZTV"), "z"));
+    ASSERT_TRUE(files.commit());
+    const auto bits = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup |
+                      QFile::ReadOther | QFile::WriteOther;
+    EXPECT_EQ(QFile::permissions(old) & bits, oldPermissions & bits);
+    const QString plain = writer.writeBytes("plain", "p");  // an ordinary new file
+    EXPECT_EQ(QFile::permissions(writer.path("new.ZTV")) & bits, QFile::permissions(plain) & bits);
 }
 
 TEST(StagedFiles, ARenameThatFailsAtCommitPutsTheOldFilesBack) {
