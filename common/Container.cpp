@@ -57,8 +57,8 @@ SplitResult splitContainer(const QString& containerHost, const QString& targetDi
     return result;
 }
 
-bool packContainer(const QString& dirHost, const QList<PageEntry>& pageTable,
-                   const QString& containerHost, QString* error) {
+std::optional<QByteArray> packContainerData(const QString& dirHost,
+                                            const QList<PageEntry>& pageTable, QString* error) {
     QByteArray data(kProjectRecordSize, '\0');
     for (const PageEntry& page : pageTable) {
         if (page.isDeleted() || page.number <= 0) {
@@ -73,7 +73,7 @@ bool packContainer(const QString& dirHost, const QList<PageEntry>& pageTable,
             if (error) {
                 *error = QStringLiteral("cannot read %1").arg(name);
             }
-            return false;
+            return std::nullopt;
         }
         for (qsizetype i = 1; i < records->size(); ++i) {
             const ElementRecord record = decodePageRecord(records->at(i));
@@ -82,7 +82,13 @@ bool packContainer(const QString& dirHost, const QList<PageEntry>& pageTable,
             }
         }
     }
-    return writeFileAtomically(containerHost, data, error);
+    return data;
+}
+
+bool packContainer(const QString& dirHost, const QList<PageEntry>& pageTable,
+                   const QString& containerHost, QString* error) {
+    const auto data = packContainerData(dirHost, pageTable, error);
+    return data && writeFileAtomically(containerHost, *data, error);
 }
 
 }  // namespace ztv

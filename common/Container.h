@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 
 namespace ztv {
 
@@ -23,8 +24,12 @@ struct SplitResult {
 SplitResult splitContainer(const QString& containerHost, const QString& targetDirHost,
                            bool actCopies);
 
-// Packs the page files of dirHost into a container, page by page in table order, deleted pages
-// and absent records left out. Written atomically.
+// The container of the page files of dirHost, page by page in table order, deleted pages and
+// absent records left out; nullopt when a page file cannot be read.
+std::optional<QByteArray> packContainerData(const QString& dirHost,
+                                            const QList<PageEntry>& pageTable,
+                                            QString* error = nullptr);
+// packContainerData written atomically.
 bool packContainer(const QString& dirHost, const QList<PageEntry>& pageTable,
                    const QString& containerHost, QString* error = nullptr);
 

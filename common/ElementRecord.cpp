@@ -7,17 +7,17 @@ namespace {
 
 enum class Layout { Page, Project };
 
-int offsetIn(const FieldSpec& spec, Layout layout) {
-    return layout == Layout::Page ? spec.pageOffset : spec.projectOffset;
+int offsetIn(const FieldSpec& field, Layout layout) {
+    return layout == Layout::Page ? field.pageOffset : field.projectOffset;
 }
 
 QByteArray encode(const ElementRecord& record, Layout layout, int size) {
     QByteArray buf(size, '\0');
-    forEachField(record, [&](const FieldSpec& spec, const auto& value) {
+    forEachField(record, [&](const FieldSpec& field, const auto& value) {
         using T = std::decay_t<decltype(value)>;
-        const int at = offsetIn(spec, layout);
+        const int at = offsetIn(field, layout);
         if constexpr (std::is_same_v<T, QString>) {
-            bytes::putString(buf, at, spec.capacity, value);
+            bytes::putString(buf, at, field.capacity, value);
         } else if constexpr (std::is_same_v<T, double>) {
             bytes::putDouble(buf, at, value);
         } else {
@@ -29,11 +29,11 @@ QByteArray encode(const ElementRecord& record, Layout layout, int size) {
 
 ElementRecord decode(const QByteArray& buf, Layout layout) {
     ElementRecord record;
-    forEachField(record, [&](const FieldSpec& spec, auto& value) {
+    forEachField(record, [&](const FieldSpec& field, auto& value) {
         using T = std::decay_t<decltype(value)>;
-        const int at = offsetIn(spec, layout);
+        const int at = offsetIn(field, layout);
         if constexpr (std::is_same_v<T, QString>) {
-            value = bytes::getString(buf, at, spec.capacity);
+            value = bytes::getString(buf, at, field.capacity);
         } else if constexpr (std::is_same_v<T, double>) {
             value = bytes::getDouble(buf, at);
         } else {

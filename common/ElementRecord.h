@@ -62,7 +62,7 @@ inline constexpr int kPageRecordSize = 1232;
 inline constexpr int kProjectRecordSize = 1227;
 inline constexpr int kProjectPageOffset = 945;
 
-// Calls f(spec, member) for every field in record order; one table serves encoding, decoding
+// Calls f(field, member) for every field in record order; one table serves encoding, decoding
 // and printing.
 template <class Record, class F>
 void forEachField(Record& r, F&& f) {

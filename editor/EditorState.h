@@ -10,6 +10,9 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
+
+class QDialog;
 
 namespace ztv::editor {
 
@@ -67,6 +70,10 @@ struct EditorState {
 
     std::array<QColor, 3> rememberedColours{QColor(245, 186, 71), QColor(240, 243, 177),
                                             QColor(91, 169, 95)};
+
+    // Shows a modal dialog and returns its result; empty: exec(). Tests set it to drive the
+    // dialog's controls without blocking.
+    std::function<int(QDialog&)> dialogRunner;
 
     QString text(int line) const { return language.text(line); }
     bool isUntitled() const { return projectName == text(91); }

@@ -4,6 +4,8 @@
 #include "common/ProjectSettings.h"
 #include "editor/CommandTable.h"
 #include "editor/DialogBackground.h"
+#include "editor/PageCommands.h"
+#include "editor/ProjectCommands.h"
 #include "editor/WorkingCopy.h"
 
 #include <QAction>
@@ -129,6 +131,10 @@ TSommaire::TSommaire(EditorState& state, Prompter& prompter, QWidget* parent)
     buildMenus();
     buildStatusBar();
     bindCommands();
+    projects_ = std::make_unique<ProjectCommands>(*this);
+    projects_->bind();
+    pages_ = std::make_unique<PageCommands>(*this);
+    pages_->bind();
 
     // Esc closes the window from wherever the focus is.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -424,10 +430,7 @@ void TSommaire::closeDown() {
     if (!state_.isUntitled()) {
         state_.settings.setLine(LastProjectLine, state_.projectName);
     }
-    QString error;
-    if (!state_.settings.save(state_.paths.editorSettings(), &error)) {
-        qWarning("zentrovale.ini not saved: %s", qPrintable(error));
-    }
+    saveEditorSettings();
     storyboard_.closePage();
     state_.transitionPictures.fill(QImage());
     workingcopy::empty(state_.paths.workingDir());

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QSet>
 #include <functional>
+#include <memory>
 
 class QAction;
 class QComboBox;
@@ -20,6 +21,9 @@ class QStackedWidget;
 class QToolButton;
 
 namespace ztv::editor {
+
+class PageCommands;
+class ProjectCommands;
 
 // The authoring program's main window: toolbar, menus, page list, storyboard grid and picture
 // list, status bar. Every toolbar button and menu item runs a named command through one
@@ -70,16 +74,26 @@ class TSommaire : public QMainWindow {
     void message(int line);
 
     // Project and pages.
+    ProjectCommands& projects() { return *projects_; }
+    PageCommands& pages() { return *pages_; }
     bool openProject(const QString& projectHost);
     void openPageTable();
     // Fills the page list with the live pages; selects `page`, or with 0 the first page, which
     // becomes current. Nothing selected: no current page.
     void fillPageList(int page);
     static int pageNumberOfEntry(const QString& entry);
+    // Clears the grid, fills the page list selecting `page` (0: the first) and makes the
+    // selected page current; none when the list is empty.
+    void showPage(int page);
     // Makes the page current and shows it (ComboPageChange's work).
     void switchToPage(int page);
     void updateCaption();
     void updateRecentItems();
+    void updateStatus();
+    // Writes zentrovale.ini.
+    void saveEditorSettings();
+    // Gives the focus to the grid or the picture list, whichever shows.
+    void focusVisibleView();
 
     // Storyboard.
     // After a change of a cell: modified flag, compaction and .JOU rewrite, repaint.
@@ -115,7 +129,6 @@ class TSommaire : public QMainWindow {
     void onListClick(QListWidgetItem* item);
     void onListDoubleClick(QListWidgetItem* item);
     void dispatchCellDialog();
-    void updateStatus();
     void setEditingViewEnabled(bool enabled);
     bool FormCloseQuery();
     bool FormClose();
@@ -141,6 +154,8 @@ class TSommaire : public QMainWindow {
     CellDialogOpener cellDialog_;
     PositionEditor positionEditor_;
     CloseSaver closeSaver_;
+    std::unique_ptr<ProjectCommands> projects_;
+    std::unique_ptr<PageCommands> pages_;
     bool closing_ = false;
 };
 

@@ -2,8 +2,11 @@
 #include "common/LangLines.h"
 #include "common/PageTable.h"
 #include "common/platform/RecordFile.h"
+#include "editor/BusyCursor.h"
+#include "editor/PageBook.h"
 #include "editor/PictureList.h"
 #include "editor/PositionStart.h"
+#include "editor/ProjectCommands.h"
 #include "editor/RecentProjects.h"
 #include "editor/StoryboardRows.h"
 #include "editor/TSommaire.h"
@@ -24,60 +27,10 @@ namespace {
 
 enum ItemRole { IsColumnRole = Qt::UserRole, ColumnRole, RecordRole };
 
-// The hourglass for the length of a scope.
-class BusyCursor {
-  public:
-    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
-
 }  // namespace
 
 bool TSommaire::openProject(const QString& projectHost) {
-    BusyCursor busy;
-    storyboard_.closePage();
-    const QString dir = state_.paths.workingDir();
-    workingcopy::empty(dir);
-    const QFileInfo info(projectHost);
-    state_.projectName = projectHost;
-    state_.projectDir = info.absolutePath();
-    state_.projectBase = info.absolutePath() + QLatin1Char('/') + info.completeBaseName();
-    updateCaption();
-
-    const auto loaded = workingcopy::loadProject(projectHost, dir, state_.drives);
-    if (loaded.status == workingcopy::LoadResult::OldFormat) {
-        prompter_.ask(state_.text(lang::OldProjectFormat), QStringLiteral("Zentrovale 3.0"),
-                      Prompter::Buttons::Ok);
-        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-        return false;
-    }
-    state_.projectWidth = loaded.width;
-    state_.projectHeight = loaded.height;
-    state_.settingsFlag = loaded.settingsFlag;
-    if (loaded.status == workingcopy::LoadResult::Failed || loaded.containerMissing) {
-        prompter_.message(projectHost + QLatin1Char(' ') + state_.text(lang::NotFoundSuffix));
-        message(lang::ContainerSplitFailed);
-    }
-
-    state_.projectOpen = false;
-    storyboard_.clearCells();
-    openPageTable();
-    if (state_.projectOpen) {
-        switchToPage(pageNumberOfEntry(comboPage_->currentText()));
-    }
-    state_.modified = false;
-    updateRecentList(state_.settings, projectHost);
-    updateRecentItems();
-    setCommandEnabled(QStringLiteral("Dfaire1"), false);
-    if (!state_.gridMode) {
-        showGridView();
-    }
-    QString error;
-    state_.settings.save(state_.paths.editorSettings(), &error);
-    updateStatus();
-    return loaded.status == workingcopy::LoadResult::Loaded;
+    return projects_->openProject(projectHost);
 }
 
 void TSommaire::openPageTable() {
@@ -116,7 +69,14 @@ void TSommaire::fillPageList(int page) {
 }
 
 int TSommaire::pageNumberOfEntry(const QString& entry) {
-    return entry.section(QLatin1Char(' '), 0, 0).toInt();
+    return PageBook::numberOfEntry(entry);
+}
+
+void TSommaire::showPage(int page) {
+    storyboard_.closePage();
+    storyboard_.clearCells();
+    fillPageList(page);
+    switchToPage(pageNumberOfEntry(comboPage_->currentText()));
 }
 
 void TSommaire::switchToPage(int page) {
@@ -133,6 +93,21 @@ void TSommaire::switchToPage(int page) {
 void TSommaire::updateCaption() {
     setWindowTitle(state_.text(lang::MainWindowCaption) + QStringLiteral("  ") +
                    state_.projectName);
+}
+
+void TSommaire::saveEditorSettings() {
+    QString error;
+    if (!state_.settings.save(state_.paths.editorSettings(), &error)) {
+        qWarning("zentrovale.ini not saved: %s", qPrintable(error));
+    }
+}
+
+void TSommaire::focusVisibleView() {
+    if (state_.gridMode) {
+        grid_->setFocus();
+    } else {
+        list_->setFocus();
+    }
 }
 
 void TSommaire::updateRecentItems() {

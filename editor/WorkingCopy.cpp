@@ -5,6 +5,7 @@
 #include "common/PageTable.h"
 #include "common/ProjectSettings.h"
 #include "common/platform/FileIo.h"
+#include "common/platform/StagedFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -72,8 +73,9 @@ LoadResult loadProject(const QString& projectHost, const QString& dirHost,
     }
     ProjectSettings settings;
     settings.load(settingsHost);
-    const QString container = sibling(projectHost, QStringLiteral(".ZTV"));
-    settings.lines().setLine(ProjectSettings::ContainerPath, drives.toWindows(container));
+    result.containerHost = sibling(projectHost, QStringLiteral(".ZTV"));
+    settings.lines().setLine(ProjectSettings::ContainerPath,
+                             drives.toWindows(result.containerHost));
     result.width = settings.width();
     result.height = settings.height();
     result.settingsFlag = settings.line(ProjectSettings::Transparent) != QStringLiteral("$");
@@ -85,9 +87,11 @@ LoadResult loadProject(const QString& projectHost, const QString& dirHost,
         result.error = error;
         return result;
     }
-    if (!QFileInfo::exists(container)) {
+    if (!QFileInfo::exists(result.containerHost)) {
         result.containerMissing = true;
-    } else if (const SplitResult split = splitContainer(container, dirHost, true); !split.ok) {
+    } else if (const SplitResult split = splitContainer(result.containerHost, dirHost, true);
+               !split.ok) {
+        result.status = LoadResult::ContainerUnreadable;
         result.error = split.error;
         return result;
     }
@@ -99,6 +103,85 @@ LoadResult loadProject(const QString& projectHost, const QString& dirHost,
     }
     result.status = LoadResult::Loaded;
     return result;
+}
+
+bool moveInto(const QString& stagingDirHost, const QString& dirHost) {
+    if (!empty(dirHost)) {
+        return false;
+    }
+    const QDir staging(stagingDirHost);
+    bool ok = true;
+    for (const QString& name : staging.entryList(QDir::Files | QDir::Hidden)) {
+        ok = QFile::rename(staging.filePath(name), QDir(dirHost).filePath(name)) && ok;
+    }
+    return ok;
+}
+
+SaveResult saveProject(const QString& dirHost, const QString& projectHost,
+                       const DriveTable& drives) {
+    SaveResult result;
+    const auto pages = pagetable::readAll(pageTablePath(dirHost));
+    if (!pages || pages->isEmpty()) {
+        result.status = SaveResult::NoPages;
+        return result;
+    }
+    // The working settings name the container the saved project will have.
+    const QString settingsHost = settingsPath(dirHost);
+    ProjectSettings settings;
+    settings.load(settingsHost);
+    const QString container = sibling(projectHost, QStringLiteral(".ZTV"));
+    settings.lines().setLine(ProjectSettings::ContainerPath, drives.toWindows(container));
+    if (!settings.save(settingsHost, &result.error)) {
+        return result;
+    }
+
+    StagedFiles staged;
+    const QString keywordsHost = keywordsPath(dirHost);
+    const bool hasKeywords = !keywordtable::readUsed(keywordsHost).isEmpty();
+    const auto packed = packContainerData(dirHost, *pages, &result.error);
+    if (!packed || !staged.stageCopy(pageTablePath(dirHost), projectHost) ||
+        !staged.stageCopy(settingsHost, sibling(projectHost, QStringLiteral(".ini"))) ||
+        !staged.stage(container, *packed) ||
+        (hasKeywords &&
+         !staged.stageCopy(keywordsHost, sibling(projectHost, QStringLiteral(".PMG")))) ||
+        !staged.commit()) {
+        if (result.error.isEmpty()) {
+            result.error = staged.errorString();
+        }
+        return result;
+    }
+    if (!hasKeywords) {
+        const QFileInfo project(projectHost);
+        const QString old =
+            findEntryNoCase(project.absolutePath(), project.completeBaseName() + ".PMG");
+        if (!old.isEmpty()) {
+            QFile::remove(QDir(project.absolutePath()).filePath(old));
+        }
+        if (QFileInfo::exists(keywordsHost) && QFileInfo(keywordsHost).size() == 0) {
+            QFile::remove(keywordsHost);
+        }
+    }
+    result.status = SaveResult::Saved;
+    return result;
+}
+
+bool createProject(const QString& dirHost, const QString& templateHost, const QString& untitledName,
+                   QString* error) {
+    ProjectSettings settings;
+    if (!settings.load(templateHost)) {
+        if (error) {
+            *error = QStringLiteral("%1: cannot be read").arg(templateHost);
+        }
+        return false;
+    }
+    settings.lines().setLine(ProjectSettings::ContainerPath, untitledName);
+    settings.lines().setLine(ProjectSettings::Width,
+                             QString::number(ProjectSettings::kDefaultWidth));
+    settings.lines().setLine(ProjectSettings::Height,
+                             QString::number(ProjectSettings::kDefaultHeight));
+    settings.lines().setLine(ProjectSettings::FirstPage, QStringLiteral("1"));
+    return settings.save(settingsPath(dirHost), error) &&
+           pagetable::write(pageTablePath(dirHost), {}, error);
 }
 
 }  // namespace ztv::editor::workingcopy

@@ -12,10 +12,10 @@ namespace {
 ElementRecord distinctRecord() {
     ElementRecord r;
     int n = 1;
-    forEachField(r, [&](const FieldSpec& spec, auto& value) {
+    forEachField(r, [&](const FieldSpec& field, auto& value) {
         using T = std::decay_t<decltype(value)>;
         if constexpr (std::is_same_v<T, QString>) {
-            value = QString::fromLatin1(spec.name).left(spec.capacity);
+            value = QString::fromLatin1(field.name).left(field.capacity);
         } else if constexpr (std::is_same_v<T, double>) {
             value = 2.5;
         } else {

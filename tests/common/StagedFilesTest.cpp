@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 namespace ztv {
@@ -34,6 +35,41 @@ TEST(StagedFiles, AFailureBeforeCommitKeepsEveryOldFile) {
     EXPECT_EQ(test::readBytes(writer.path("a.ZTV")), "new container");
     EXPECT_EQ(test::readBytes(writer.path("a.ini")), "new settings");
     EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+TEST(StagedFiles, NewFilesAreNotPrivateAndOldFilesKeepTheirPermissions) {
+    QTemporaryDir tmp;
+    test::ProjectWriter writer(tmp.path());
+    const QString old = writer.writeBytes("old.ini", "x");
+    const auto oldPermissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    QFile::setPermissions(old, oldPermissions);
+    StagedFiles files;
+    ASSERT_TRUE(files.stage(old, "y"));
+    ASSERT_TRUE(files.stage(writer.path("new.ZTV"), "z"));
+    ASSERT_TRUE(files.commit());
+    const auto bits = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup |
+                      QFile::ReadOther | QFile::WriteOther;
+    EXPECT_EQ(QFile::permissions(old) & bits, oldPermissions & bits);
+    const QString plain = writer.writeBytes("plain", "p");  // an ordinary new file
+    EXPECT_EQ(QFile::permissions(writer.path("new.ZTV")) & bits, QFile::permissions(plain) & bits);
+}
+
+TEST(StagedFiles, ARenameThatFailsAtCommitPutsTheOldFilesBack) {
+    QTemporaryDir tmp;
+    test::ProjectWriter writer(tmp.path());
+    writer.writeBytes("a.PZV", "old table");
+    writer.writeBytes("a.ini", "old settings");
+    QDir(tmp.path()).mkdir("a.ZTV");  // a folder where the container goes: its rename fails
+    StagedFiles files;
+    ASSERT_TRUE(files.stage(writer.path("a.PZV"), "new table"));
+    ASSERT_TRUE(files.stage(writer.path("a.ini"), "new settings"));
+    ASSERT_TRUE(files.stage(writer.path("a.ZTV"), "new container"));
+    EXPECT_FALSE(files.commit());
+    EXPECT_FALSE(files.errorString().isEmpty());
+    EXPECT_EQ(test::readBytes(writer.path("a.PZV")), "old table");
+    EXPECT_EQ(test::readBytes(writer.path("a.ini")), "old settings");
+    EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"a.ini", "a.PZV"}));
 }
 
 }  // namespace

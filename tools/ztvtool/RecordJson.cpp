@@ -38,9 +38,9 @@ static QString number(double v) {
 
 QString elementJson(qint64 index, const ElementRecord& r, std::optional<std::int32_t> page) {
     QStringList parts{QStringLiteral("\"record\":%1").arg(index)};
-    forEachField(r, [&](const FieldSpec& spec, const auto& value) {
+    forEachField(r, [&](const FieldSpec& field, const auto& value) {
         using T = std::decay_t<decltype(value)>;
-        const QString key = jsonString(QString::fromLatin1(spec.name)) + u':';
+        const QString key = jsonString(QString::fromLatin1(field.name)) + u':';
         if constexpr (std::is_same_v<T, QString>) {
             parts << key + jsonString(value);
         } else if constexpr (std::is_same_v<T, double>) {
@@ -48,7 +48,7 @@ QString elementJson(qint64 index, const ElementRecord& r, std::optional<std::int
         } else {
             parts << key + QString::number(value);
         }
-        if (page && QLatin1String(spec.name) == QLatin1String("size")) {
+        if (page && QLatin1String(field.name) == QLatin1String("size")) {
             parts << QStringLiteral("\"page\":%1").arg(*page);
         }
     });

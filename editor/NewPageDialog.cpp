@@ -1,0 +1,98 @@
+#include "editor/NewPageDialog.h"
+
+#include "common/platform/Prompter.h"
+#include "editor/EditorState.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
+namespace ztv::editor {
+
+namespace {
+constexpr int kNewPageCaption = 586;
+constexpr int kModifyPageCaption = 108;
+constexpr int kNumberLabel = 587;
+constexpr int kTitleLabel = 588;
+constexpr int kSlideshowExpert = 175;
+constexpr int kCurrentPageMissing = 62;
+constexpr int kTitleEmpty = 36;
+}  // namespace
+
+TForm2::TForm2(const EditorState& state, Prompter& prompter, PageBook& book, int currentPage,
+               bool modifyMode, QWidget* parent)
+    : TiledDialog(parent),
+      state_(state),
+      prompter_(prompter),
+      book_(book),
+      current_(currentPage),
+      modifyMode_(modifyMode) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(state.text(modifyMode ? kModifyPageCaption : kNewPageCaption));
+    setFixedSize(420, 190);
+
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setGeometry(12, 12, 396, 110);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Raised);
+    panel->setAutoFillBackground(true);
+    panel->setStyleSheet(QStringLiteral("QFrame#Panel1 { background: rgb(195,198,200); }"));
+    auto* numberLabel = new QLabel(state.text(kNumberLabel), panel);
+    numberLabel->setGeometry(12, 20, 90, 22);
+    number_ = new QLineEdit(panel);
+    number_->setObjectName(QStringLiteral("Edit1"));
+    number_->setGeometry(104, 20, 80, 22);
+    number_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,9}"), this));
+    auto* titleLabel = new QLabel(state.text(kTitleLabel), panel);
+    titleLabel->setGeometry(12, 62, 90, 22);
+    title_ = new QLineEdit(panel);
+    title_->setObjectName(QStringLiteral("Edit2"));
+    title_->setGeometry(104, 62, 280, 22);
+    title_->setMaxLength(200);
+
+    auto addButton = [this](const char* name, int line, int left, int width) {
+        auto* button = new QPushButton(state_.text(line), this);
+        button->setObjectName(QLatin1String(name));
+        button->setGeometry(left, 140, width, 30);
+        return button;
+    };
+    QPushButton* ok = addButton("BitBtn1", 489, 12, 80);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &TForm2::BitBtn1Click);
+    connect(addButton("BitBtn2", 491, 100, 80), &QPushButton::clicked, this, &QDialog::reject);
+    // Help and the slideshow expert come with their own commands.
+    addButton("BitBtn5", 492, 188, 80)->setEnabled(false);
+    addButton("BExpert", kSlideshowExpert, 276, 132)->setEnabled(false);
+
+    book_.compact();
+    if (modifyMode_) {
+        if (const auto page = book_.livePage(current_)) {
+            number_->setText(QString::number(page->number));
+            title_->setText(page->title);
+        } else {
+            currentMissing_ = true;
+            prompter_.message(state_.text(kCurrentPageMissing));
+        }
+    } else {
+        number_->setText(QString::number(book_.lowestFree()));
+    }
+    title_->setFocus();
+}
+
+void TForm2::BitBtn1Click() {
+    int page = 0;
+    const int refusal = modifyMode_ ? book_.modify(current_, number_->text(), title_->text(), &page)
+                                    : book_.create(number_->text(), title_->text(), &page);
+    if (refusal != 0) {
+        prompter_.message(state_.text(refusal));
+        (refusal == kTitleEmpty ? title_ : number_)->setFocus();
+        return;
+    }
+    page_ = page;
+    done(Prompter::Yes);
+}
+
+}  // namespace ztv::editor

@@ -1,0 +1,378 @@
+#include "editor/ProjectCommands.h"
+
+#include "common/LangLines.h"
+#include "common/ProjectSettings.h"
+#include "editor/BusyCursor.h"
+#include "editor/EditorStartup.h"
+#include "editor/PageBook.h"
+#include "editor/ProjectParametersDialog.h"
+#include "editor/RecentProjects.h"
+#include "editor/TSommaire.h"
+#include "editor/ToolSettingsDialog.h"
+#include "editor/WorkingCopy.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace ztv::editor {
+
+namespace {
+
+constexpr int kNoPageToSave = 9;
+constexpr int kSaveFailed = 17;
+constexpr int kRecentMissing = 77;
+constexpr int kOverwriteQuestion = 90;
+constexpr int kSaveChangesQuestion = 92;
+constexpr int kOnCdDrive = 448;
+constexpr int kWorkingDirRefused = 464;
+constexpr int kOpenCaption = 703;
+constexpr int kSaveAsCaption = 716;
+constexpr int kBackgroundsResized = 65;
+
+QString projectFilter() {
+    return QStringLiteral(" (*.PZV *.pzv)");
+}
+
+}  // namespace
+
+ProjectCommands::ProjectCommands(TSommaire& window) : window_(window), state_(window.state()) {}
+
+void ProjectCommands::bind() {
+    window_.setCommandHandler(QStringLiteral("BOpen"), [this] { openCommand(); });
+    window_.setCommandHandler(QStringLiteral("BNew"), [this] { newProject(); });
+    window_.setCommandHandler(QStringLiteral("BSave"), [this] { saveCommand(); });
+    window_.setCommandHandler(QStringLiteral("Enregistrersous1"), [this] { saveAsCommand(); });
+    for (int i = 0; i < 5; ++i) {
+        window_.setCommandHandler(QStringLiteral("proj%1").arg(i + 1),
+                                  [this, i] { openRecent(i); });
+    }
+    window_.setCommandHandler(QStringLiteral("Paramtreduprojet1"), [this] { parametersCommand(); });
+    window_.setCommandHandler(QStringLiteral("Param1"), [this] {
+        toolSettingsCommand();
+        window_.grid().setFocus();
+    });
+    window_.setCloseSaver([this] { return saveNamedOrChoose(); });
+}
+
+bool ProjectCommands::onCdDrive(const QString& host) const {
+    const QString windows = state_.drives.toWindows(host);
+    return !windows.isEmpty() && state_.drives.type(windows.at(0)) == DriveType::Cd;
+}
+
+void ProjectCommands::setProjectPath(const QString& projectHost) {
+    const QFileInfo info(projectHost);
+    state_.projectName = projectHost;
+    state_.projectDir = info.absolutePath();
+    state_.projectBase = info.absolutePath() + QLatin1Char('/') + info.completeBaseName();
+    window_.updateCaption();
+}
+
+bool ProjectCommands::openProject(const QString& projectHost) {
+    BusyCursor busy;
+    // The project is unpacked beside the working directory first: one that cannot be read
+    // leaves the open project untouched.
+    QTemporaryDir staging(state_.paths.data(QStringLiteral(".open-XXXXXX")));
+    const auto loaded = workingcopy::loadProject(projectHost, staging.path(), state_.drives);
+    switch (loaded.status) {
+        case workingcopy::LoadResult::OldFormat:
+            window_.prompter().ask(state_.text(lang::OldProjectFormat), applicationTitle(),
+                                   Prompter::Buttons::Ok);
+            return false;
+        case workingcopy::LoadResult::ProjectUnreadable:
+            window_.prompter().message(projectHost + QLatin1Char(' ') +
+                                       state_.text(lang::NotFoundSuffix));
+            return false;
+        case workingcopy::LoadResult::ContainerUnreadable:
+            window_.message(lang::ContainerSplitFailed);
+            return false;
+        case workingcopy::LoadResult::Loaded:
+            break;
+    }
+    window_.storyboard().closePage();
+    if (!workingcopy::moveInto(staging.path(), state_.paths.workingDir())) {
+        window_.message(lang::PageFilesNotWritten);
+    }
+    setProjectPath(projectHost);
+    state_.projectWidth = loaded.width;
+    state_.projectHeight = loaded.height;
+    state_.settingsFlag = loaded.settingsFlag;
+    if (loaded.containerMissing) {
+        window_.prompter().message(loaded.containerHost + QLatin1Char(' ') +
+                                   state_.text(lang::NotFoundSuffix));
+        window_.message(lang::ContainerSplitFailed);
+    }
+    state_.projectOpen = false;
+    window_.openPageTable();
+    window_.showPage(0);
+    state_.modified = false;
+    updateRecentList(state_.settings, projectHost);
+    window_.updateRecentItems();
+    window_.setCommandEnabled(QStringLiteral("Dfaire1"), false);
+    if (!state_.gridMode) {
+        window_.showGridView();
+    }
+    window_.saveEditorSettings();
+    window_.updateStatus();
+    return true;
+}
+
+void ProjectCommands::newProject(bool askToSave) {
+    if (askToSave && !saveChangesPrompt()) {
+        return;
+    }
+    {
+        BusyCursor busy;
+        window_.storyboard().closePage();
+        const QString dir = state_.paths.workingDir();
+        workingcopy::empty(dir);
+        state_.projectName = state_.text(lang::UntitledProject);
+        state_.projectBase = dir;
+        state_.projectDir = state_.paths.dataDir();
+        window_.updateCaption();
+        state_.projectOpen = true;
+        QString error;
+        if (!workingcopy::createProject(dir, state_.paths.projectTemplate(), state_.projectName,
+                                        &error)) {
+            qWarning("new project: %s", qPrintable(error));
+            window_.message(lang::PageFilesNotWritten);
+        }
+        state_.projectWidth = ProjectSettings::kDefaultWidth;
+        state_.projectHeight = ProjectSettings::kDefaultHeight;
+        state_.settingsFlag = false;
+        window_.showPage(0);
+        state_.modified = false;
+        window_.setCommandEnabled(QStringLiteral("Dfaire1"), false);
+        if (!state_.gridMode) {
+            window_.showGridView();
+        }
+    }
+    window_.PageClick(QStringLiteral("Paramtreduprojet1"));
+    window_.PageClick(QStringLiteral("BNewPage"));
+}
+
+void ProjectCommands::openCommand(bool askToSave) {
+    if (askToSave && !saveChangesPrompt()) {
+        return;
+    }
+    const QString path = window_.prompter().openFileName(state_.text(kOpenCaption),
+                                                         state_.projectDir, projectFilter());
+    if (!path.isEmpty()) {
+        if (onCdDrive(path)) {
+            window_.message(kOnCdDrive);
+        } else {
+            openProject(path);
+        }
+    } else if (window_.windowTitle() == state_.text(lang::MainWindowCaption)) {
+        newProject(false);
+    }
+    window_.focusVisibleView();
+}
+
+void ProjectCommands::saveCommand() {
+    if (window_.storyboard().page() == 0) {
+        window_.message(lang::NoCurrentPage);
+        return;
+    }
+    saveNamedOrChoose();
+    window_.focusVisibleView();
+}
+
+void ProjectCommands::saveAsCommand() {
+    if (window_.storyboard().page() == 0) {
+        window_.message(lang::NoCurrentPage);
+        return;
+    }
+    if (const QString path = chooseSavePath(); !path.isEmpty()) {
+        saveAs(path);
+    }
+}
+
+void ProjectCommands::openRecent(int index) {
+    QString savedAs;
+    if (!saveChangesPrompt(&savedAs, false)) {
+        return;
+    }
+    // A path saved to during the prompt joins the list only now, so that the item still names
+    // the project it showed.
+    const int line = FirstRecentLine + index;
+    const QString path = state_.settings.line(line);
+    if (!savedAs.isEmpty()) {
+        updateRecentList(state_.settings, savedAs);
+    }
+    if (path != QStringLiteral("$")) {
+        const QString host = state_.drives.outsideToHost(path);
+        if (!host.isEmpty() && QFileInfo(host).isFile()) {
+            openProject(host);
+        } else {
+            state_.settings.setLine(state_.settings.lines().indexOf(path), QStringLiteral("$"));
+            window_.updateRecentItems();
+            window_.message(kRecentMissing);
+            openCommand(false);
+        }
+    }
+    window_.updateRecentItems();
+    window_.saveEditorSettings();
+    window_.focusVisibleView();
+}
+
+void ProjectCommands::parametersCommand() {
+    if (!state_.projectOpen) {
+        window_.message(lang::NoCurrentPage);
+        return;
+    }
+    ProjectSettings settings;
+    settings.load(workingcopy::settingsPath(state_.paths.workingDir()));
+    TFParaProjet dialog(
+        state_, window_.prompter(), ProjectParameters::read(settings),
+        [this](const ProjectParameters& values) { return applyParameters(values); }, &window_);
+    runModal(state_, dialog);
+}
+
+int ProjectCommands::applyParameters(const ProjectParameters& values) {
+    if (const int refusal = values.check()) {
+        return refusal;
+    }
+    const QString settingsHost = workingcopy::settingsPath(state_.paths.workingDir());
+    ProjectSettings settings;
+    settings.load(settingsHost);
+    values.writeTo(settings);
+    if (!settings.save(settingsHost)) {
+        return lang::PageFilesNotWritten;
+    }
+    state_.modified = true;
+    state_.settingsFlag = values.transparent;
+    const int width = settings.width();
+    const int height = settings.height();
+    const bool resized = width != state_.projectWidth || height != state_.projectHeight;
+    state_.projectWidth = width;
+    state_.projectHeight = height;
+    Storyboard& storyboard = window_.storyboard();
+    const int page = storyboard.page();
+    if (resized && page != 0) {
+        BusyCursor busy;
+        storyboard.closePage();
+        const int changed =
+            resizeBackgrounds(state_.paths.workingDir(),
+                              PageBook(state_.paths.workingDir()).livePages(), width, height);
+        storyboard.openPage(page);
+        window_.repaintGrid();
+        window_.message(changed < 0 ? lang::PageFilesNotWritten : kBackgroundsResized);
+    }
+    return 0;
+}
+
+void ProjectCommands::toolSettingsCommand() {
+    TForm26 dialog(state_, window_.prompter(), &window_);
+    runModal(state_, dialog);
+}
+
+bool ProjectCommands::save() {
+    BusyCursor busy;
+    const int page = window_.storyboard().page();
+    window_.storyboard().closePage();
+    const auto result =
+        workingcopy::saveProject(state_.paths.workingDir(), state_.projectName, state_.drives);
+    window_.showPage(page);
+    if (result.status == workingcopy::SaveResult::NoPages) {
+        window_.message(kNoPageToSave);
+    }
+    if (result.status != workingcopy::SaveResult::Saved) {
+        qWarning("save: %s", qPrintable(result.error));
+        window_.message(kSaveFailed);
+        return false;
+    }
+    ProjectSettings settings;
+    settings.load(workingcopy::settingsPath(state_.paths.workingDir()));
+    state_.projectWidth = settings.width();
+    state_.projectHeight = settings.height();
+    state_.settingsFlag = settings.line(ProjectSettings::Transparent) != QStringLiteral("$");
+    state_.modified = false;
+    window_.setCommandEnabled(QStringLiteral("Dfaire1"), false);
+    state_.settings.setLine(LastProjectLine, state_.projectName);
+    window_.saveEditorSettings();
+    window_.updateStatus();
+    return true;
+}
+
+bool ProjectCommands::saveAs(QString projectHost, bool updateRecent) {
+    if (onCdDrive(projectHost)) {
+        window_.message(kOnCdDrive);
+        return false;
+    }
+    if (QFileInfo(projectHost).suffix().isEmpty()) {
+        projectHost += QStringLiteral(".PZV");
+    }
+    if (QFileInfo::exists(projectHost) &&
+        window_.prompter().ask(state_.text(kOverwriteQuestion), {},
+                               Prompter::Buttons::YesNoCancel) != Prompter::Yes) {
+        return false;
+    }
+    const QString name = state_.projectName;
+    const QString dir = state_.projectDir;
+    const QString base = state_.projectBase;
+    setProjectPath(projectHost);
+    if (!save()) {
+        state_.projectName = name;
+        state_.projectDir = dir;
+        state_.projectBase = base;
+        window_.updateCaption();
+        window_.updateStatus();
+        return false;
+    }
+    if (updateRecent) {
+        updateRecentList(state_.settings, projectHost);
+        window_.updateRecentItems();
+        window_.saveEditorSettings();
+    }
+    return true;
+}
+
+QString ProjectCommands::chooseSavePath() {
+    const QString working = QDir(state_.paths.workingDir()).canonicalPath().toUpper();
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const QString path = window_.prompter().saveFileName(state_.text(kSaveAsCaption),
+                                                             state_.projectDir, projectFilter());
+        if (path.isEmpty()) {
+            return {};
+        }
+        const QString dir = QFileInfo(path).absoluteDir().canonicalPath().toUpper();
+        if (dir != working) {
+            return path;
+        }
+        window_.message(kWorkingDirRefused);
+    }
+    return {};
+}
+
+bool ProjectCommands::saveNamedOrChoose(QString* savedAs, bool updateRecent) {
+    if (!state_.isUntitled()) {
+        return save();
+    }
+    const QString path = chooseSavePath();
+    if (path.isEmpty() || !saveAs(path, updateRecent)) {
+        return false;
+    }
+    if (savedAs) {
+        *savedAs = state_.projectName;
+    }
+    return true;
+}
+
+bool ProjectCommands::saveChangesPrompt(QString* savedAs, bool updateRecent) {
+    if (!state_.modified) {
+        return true;
+    }
+    switch (window_.prompter().ask(state_.text(kSaveChangesQuestion), {},
+                                   Prompter::Buttons::YesNoCancel)) {
+        case Prompter::Yes:
+            return saveNamedOrChoose(savedAs, updateRecent);
+        case Prompter::No:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace ztv::editor

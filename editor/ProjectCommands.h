@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QString>
+
+#include "editor/ProjectParameters.h"
+
+namespace ztv::editor {
+
+class TSommaire;
+struct EditorState;
+
+// The project commands of the main window: open, new, save, save as, the recent projects and
+// the save-changes prompt. The files themselves are the working copy's (workingcopy::). A
+// command the author cancels, or whose save fails, leaves the open project as it was.
+class ProjectCommands {
+  public:
+    explicit ProjectCommands(TSommaire& window);
+
+    // Registers BOpen, BNew, BSave, Enregistrersous1, proj1 to proj5 and the close saver.
+    void bind();
+
+    // Opens the saved project P into the working copy; false when it was abandoned (old
+    // format, unreadable project or container), the previous project then stays open.
+    bool openProject(const QString& projectHost);
+    void newProject(bool askToSave = true);
+    void openCommand(bool askToSave = true);
+    void saveCommand();
+    void saveAsCommand();
+    void openRecent(int index);  // 0 to 4: settings lines 6 to 10
+    // The project parameters and tool settings dialogs.
+    void parametersCommand();
+    void toolSettingsCommand();
+    // Writes checked parameters into the working settings (never the saved .ini: saving does
+    // that) and resizes the backgrounds when the size changed; 0 or a refusal's message line.
+    int applyParameters(const ProjectParameters& values);
+
+    // Saves to the current project name; false when nothing was saved.
+    bool save();
+    // Save as P (".PZV" added when P has no extension): CD refusal, overwrite question.
+    bool saveAs(QString projectHost, bool updateRecent = true);
+    // The save dialog with the working-directory refusal; empty when cancelled or refused.
+    QString chooseSavePath();
+    // A named project is saved in place, an untitled one under a chosen path. savedAs receives
+    // a path chosen for an untitled project. False when nothing was saved.
+    bool saveNamedOrChoose(QString* savedAs = nullptr, bool updateRecent = true);
+    // Before new, open and recent projects: true when the command goes on.
+    bool saveChangesPrompt(QString* savedAs = nullptr, bool updateRecent = true);
+
+  private:
+    bool onCdDrive(const QString& host) const;
+    void setProjectPath(const QString& projectHost);
+    void reopenAfterLoad();
+
+    TSommaire& window_;
+    EditorState& state_;
+};
+
+}  // namespace ztv::editor

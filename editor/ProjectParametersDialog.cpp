@@ -1,0 +1,133 @@
+#include "editor/ProjectParametersDialog.h"
+
+#include "common/platform/Prompter.h"
+#include "editor/EditorState.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace ztv::editor {
+
+namespace {
+
+QColor toQColor(std::uint32_t value) {
+    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
+
+std::uint32_t fromQColor(const QColor& c) {
+    return std::uint32_t(c.red()) | (std::uint32_t(c.green()) << 8) |
+           (std::uint32_t(c.blue()) << 16);
+}
+
+}  // namespace
+
+TFParaProjet::TFParaProjet(const EditorState& state, Prompter& prompter,
+                           const ProjectParameters& values, Apply apply, QWidget* parent)
+    : TiledDialog(parent), state_(state), prompter_(prompter), apply_(std::move(apply)) {
+    setObjectName(QStringLiteral("FParaProjet"));
+    setWindowTitle(state.text(600));
+    setFixedSize(440, 330);
+    chooseColour_ = [this](const QColor& initial) -> std::optional<QColor> {
+        const QColor c = QColorDialog::getColor(initial, this);
+        return c.isValid() ? std::optional<QColor>(c) : std::nullopt;
+    };
+
+    auto* group = new QGroupBox(state.text(601), this);
+    group->setObjectName(QStringLiteral("GroupBox1"));
+    group->setGeometry(12, 12, 416, 262);
+    group->setAutoFillBackground(true);
+    group->setStyleSheet(
+        QStringLiteral("QGroupBox#GroupBox1 { background: rgb(195,198,200); "
+                       "border: 1px solid gray; margin-top: 8px; padding-top: 8px; }"
+                       "QGroupBox::title { subcontrol-origin: margin; left: 8px; }"));
+    auto addEdit = [group, &state](const char* name, int labelLine, int top, const QString& text) {
+        auto* label = new QLabel(state.text(labelLine), group);
+        label->setGeometry(12, top, 270, 22);
+        auto* edit = new QLineEdit(text, group);
+        edit->setObjectName(QLatin1String(name));
+        edit->setGeometry(290, top, 110, 22);
+        return edit;
+    };
+    width_ = addEdit("Edit1", 602, 28, values.width);
+    height_ = addEdit("Edit2", 603, 60, values.height);
+    firstPage_ = addEdit("Edit3", 604, 92, values.firstPage);
+    auto addCheck = [group, &state](const char* name, int line, int top, bool on) {
+        auto* box = new QCheckBox(state.text(line), group);
+        box->setObjectName(QLatin1String(name));
+        box->setGeometry(12, top, 270, 22);
+        box->setChecked(on);
+        return box;
+    };
+    transparent_ = addCheck("CheckBoxTransp", 599, 128, values.transparent);
+    fullScreen_ = addCheck("CheckPlein", 823, 156, values.fullScreen);
+    screenSaver_ = addCheck("CheckBox4", 598, 184, values.screenSaver);
+    masked_ = addCheck("CheckCache", 824, 212, values.masked);
+    swatch_ = new QFrame(group);
+    swatch_->setObjectName(QStringLiteral("PaintCache"));
+    swatch_->setGeometry(290, 212, 60, 22);
+    swatch_->setFrameShape(QFrame::Box);
+    swatch_->setCursor(Qt::PointingHandCursor);
+    swatch_->installEventFilter(this);
+    maskColour_ = values.maskColour;
+    paintSwatch();
+
+    auto* ok = new QPushButton(state.text(489), this);
+    ok->setObjectName(QStringLiteral("BitBtn1"));
+    ok->setGeometry(12, 288, 90, 30);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &TFParaProjet::BitBtn1Click);
+    // The help pages come with their own command.
+    auto* help = new QPushButton(state.text(492), this);
+    help->setObjectName(QStringLiteral("BitBtn5"));
+    help->setGeometry(110, 288, 90, 30);
+    help->setEnabled(false);
+}
+
+ProjectParameters TFParaProjet::values() const {
+    ProjectParameters p;
+    p.width = width_->text();
+    p.height = height_->text();
+    p.firstPage = firstPage_->text();
+    p.transparent = transparent_->isChecked();
+    p.fullScreen = fullScreen_->isChecked();
+    p.screenSaver = screenSaver_->isChecked();
+    p.masked = masked_->isChecked();
+    p.maskColour = maskColour_;
+    return p;
+}
+
+void TFParaProjet::paintSwatch() {
+    swatch_->setStyleSheet(
+        QStringLiteral("QFrame { background: %1; }").arg(toQColor(maskColour_).name()));
+}
+
+void TFParaProjet::PaintCacheClick() {
+    if (const auto chosen = chooseColour_(toQColor(maskColour_))) {
+        maskColour_ = fromQColor(*chosen);
+        paintSwatch();
+    }
+}
+
+bool TFParaProjet::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == swatch_ && event->type() == QEvent::MouseButtonRelease) {
+        PaintCacheClick();
+        return true;
+    }
+    return TiledDialog::eventFilter(watched, event);
+}
+
+void TFParaProjet::BitBtn1Click() {
+    const int refusal = apply_(values());
+    if (refusal != 0) {
+        prompter_.message(state_.text(refusal));
+        return;
+    }
+    done(Prompter::Yes);
+}
+
+}  // namespace ztv::editor

@@ -1,0 +1,89 @@
+#include "editor/ToolSettingsDialog.h"
+
+#include "common/platform/Prompter.h"
+#include "editor/EditorState.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace ztv::editor {
+
+namespace {
+
+struct ToolSpec {
+    int settingsLine;
+    int labelLine;
+    const char* edit;
+    const char* button;
+};
+
+constexpr ToolSpec kTools[] = {
+    {PictureEditorLine, 591, "EditRet", "BtChoixRet"},
+    {ScannerLine, 592, "EditScan", "BtChoixSca"},
+    {SoundRecorderLine, 593, "EditSons", "BtChoixSon"},
+    {VideoViewerLine, 594, "EditVideo", "BtChoixVid"},
+    {VideoEditorLine, 595, "EditMont", "BtChoixMon"},
+    {TextEditorLine, 596, "EditText", "BtEditeur"},
+};
+
+}  // namespace
+
+TForm26::TForm26(EditorState& state, Prompter& prompter, QWidget* parent)
+    : TiledDialog(parent), state_(state), prompter_(prompter) {
+    setObjectName(QStringLiteral("Form26"));
+    setWindowTitle(state.text(589));
+    setFixedSize(560, 330);
+    auto* group = new QGroupBox(state.text(590), this);
+    group->setObjectName(QStringLiteral("GroupBox1"));
+    group->setGeometry(12, 12, 536, 262);
+    group->setStyleSheet(
+        QStringLiteral("QGroupBox#GroupBox1 { background: rgb(195,198,200); "
+                       "border: 1px solid gray; margin-top: 8px; padding-top: 8px; }"
+                       "QGroupBox::title { subcontrol-origin: margin; left: 8px; }"));
+    int top = 28;
+    for (const ToolSpec& spec : kTools) {
+        auto* label = new QLabel(state.text(spec.labelLine), group);
+        label->setGeometry(12, top, 200, 22);
+        auto* edit = new QLineEdit(group);
+        edit->setObjectName(QLatin1String(spec.edit));
+        edit->setGeometry(214, top, 270, 22);
+        // Typing stores nothing: the path comes from the browse button.
+        edit->setReadOnly(true);
+        const QString path = state.settings.line(spec.settingsLine);
+        if (path != QStringLiteral("$")) {
+            edit->setText(path);
+        }
+        auto* browse = new QPushButton(QStringLiteral("..."), group);
+        browse->setObjectName(QLatin1String(spec.button));
+        browse->setGeometry(490, top, 32, 22);
+        const int line = spec.settingsLine;
+        connect(browse, &QPushButton::clicked, this, [this, line] { BtChoixExtClick(line); });
+        tools_.append({line, edit});
+        top += 38;
+    }
+    auto* close = new QPushButton(state.text(574), this);
+    close->setObjectName(QStringLiteral("BSortir"));
+    close->setGeometry(12, 288, 90, 30);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    auto* help = new QPushButton(state.text(492), this);
+    help->setObjectName(QStringLiteral("BitBtn5"));
+    help->setGeometry(110, 288, 90, 30);
+    help->setEnabled(false);
+}
+
+void TForm26::BtChoixExtClick(int line) {
+    const QString path = prompter_.openFileName(state_.text(589), QString(), QStringLiteral("(*)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    for (const Tool& tool : tools_) {
+        if (tool.line == line) {
+            tool.edit->setText(path);
+        }
+    }
+    state_.settings.setLine(line, path);
+}
+
+}  // namespace ztv::editor

@@ -1,0 +1,335 @@
+#include "common/Container.h"
+#include "common/KeywordTable.h"
+#include "common/PageTable.h"
+#include "common/platform/FileIo.h"
+#include "common/platform/RecordFile.h"
+#include "editor/ProjectCommands.h"
+#include "editor/WorkingCopy.h"
+#include "tests/editor/ProjectFixture.h"
+#include "tools/ztvtool/ZtvTool.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace ztv::test {
+namespace {
+
+class ProjectCommandsTest : public ProjectFixture {
+  protected:
+    QString saveAs(const QString& name) {
+        prompter_.choosePath(folder() + QLatin1Char('/') + name);
+        window().PageClick(QStringLiteral("Enregistrersous1"));
+        return state().projectName;
+    }
+    // Puts records on a page of the working copy as the storyboard would (.ACT and .JOU).
+    void putRecords(int page, const QList<ElementRecord>& records) {
+        const int current = window().storyboard().page();
+        window().storyboard().closePage();
+        ProjectWriter writer(workingDir());
+        writer.writePageFile(page, records, QStringLiteral(".ACT"));
+        writer.writePageFile(page, records, QStringLiteral(".JOU"));
+        window().switchToPage(current);
+    }
+    QStringList savedFiles() const { return QDir(folder()).entryList(QDir::Files); }
+};
+
+TEST_F(ProjectCommandsTest, NewProjectShowsParametersThenNewPageAndATypedNameGainsPzv) {
+    newProjectWithPages({QStringLiteral("Accueil"), QStringLiteral("Suite")});
+    EXPECT_EQ(dialogsShown, QStringList({"FParaProjet", "Form2", "Form2"}));
+    EXPECT_EQ(window().pageCombo().count(), 2);
+    EXPECT_EQ(window().storyboard().page(), 2);
+    EXPECT_TRUE(state().modified);
+    EXPECT_TRUE(state().isUntitled());
+
+    prompter_.choosePath(folder() + QStringLiteral("/album"));
+    window().PageClick(QStringLiteral("BSave"));
+    EXPECT_EQ(savedFiles(), QStringList({"album.ini", "album.PZV", "album.ZTV"}));
+    EXPECT_EQ(state().projectName, folder() + QStringLiteral("/album.PZV"));
+    EXPECT_FALSE(state().modified);
+    EXPECT_EQ(state().settings.line(6), state().projectName);
+    EXPECT_EQ(state().settings.line(11), state().projectName);
+    EXPECT_EQ(window().storyboard().page(), 2) << "the current page stays selected";
+}
+
+TEST_F(ProjectCommandsTest, RoundTripGivesBackPagesPageFilesAndSettings) {
+    newProjectWithPages({QStringLiteral("Un"), QStringLiteral("Deux")});
+    putRecords(1, {makeRecord(5, 1, QStringLiteral("\\img\\a.jpg")), makeRecord(45, 2, "Salut")});
+    putRecords(2, {makeRecord(3, 1, QStringLiteral("\\img\\fond.jpg"))});
+    const QString pzv = saveAs(QStringLiteral("trip.PZV"));
+    const QByteArray table = readBytes(workingDir() + QStringLiteral("/PAGES.TAE"));
+    const QByteArray page1 = readBytes(workingDir() + QStringLiteral("/1.JOU"));
+    const QByteArray page2 = readBytes(workingDir() + QStringLiteral("/2.JOU"));
+    const QStringList settings = *readLines(workingDir() + QStringLiteral("/$inip.ini"));
+
+    state().modified = false;
+    parametersAnswer();
+    newPageAnswer(QStringLiteral("Autre"));
+    window().PageClick(QStringLiteral("BNew"));
+    ASSERT_EQ(window().pageCombo().count(), 1);
+    ASSERT_TRUE(window().openProject(pzv));
+
+    EXPECT_EQ(readBytes(workingDir() + QStringLiteral("/PAGES.TAE")), table);
+    EXPECT_EQ(readBytes(workingDir() + QStringLiteral("/1.JOU")), page1);
+    EXPECT_EQ(readBytes(workingDir() + QStringLiteral("/2.JOU")), page2);
+    EXPECT_EQ(readBytes(workingDir() + QStringLiteral("/1.ACT")), page1);
+    EXPECT_EQ(*readLines(workingDir() + QStringLiteral("/$inip.ini")), settings);
+    EXPECT_EQ(settings[0], QStringLiteral("C:") + QString(folder()).replace('/', '\\') +
+                               QStringLiteral("\\trip.ZTV"));
+    EXPECT_EQ(window().storyboard().cellText(2, 45), QStringLiteral("Salut"));
+
+    // The tool reads what the editor saved.
+    QString out;
+    QString err;
+    QTextStream o(&out);
+    QTextStream e(&err);
+    EXPECT_EQ(tool::run({QStringLiteral("info"), pzv}, o, e), 0) << err.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("size: 640 x 480"))) << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("page 1: \"Un\", 2 records"))) << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("page 2: \"Deux\", 1 records"))) << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("keywords: 0")));
+}
+
+TEST_F(ProjectCommandsTest, EmptyKeywordFileDeletesTheOldPmgAndReopensWithoutKeywords) {
+    newProjectWithPages({QStringLiteral("Un")});
+    ProjectWriter work(workingDir());
+    work.writeKeywords(QStringLiteral("MOTS.PMG"), {{"lune", "1", ""}});
+    const QString pzv = saveAs(QStringLiteral("mots.PZV"));
+    ASSERT_TRUE(QFileInfo::exists(folder() + QStringLiteral("/mots.PMG")));
+
+    work.writeBytes(QStringLiteral("MOTS.PMG"), {});
+    window().PageClick(QStringLiteral("BSave"));
+    EXPECT_FALSE(QFileInfo::exists(folder() + QStringLiteral("/mots.PMG")));
+    EXPECT_FALSE(QFileInfo::exists(workingDir() + QStringLiteral("/MOTS.PMG")));
+
+    ASSERT_TRUE(window().openProject(pzv));
+    EXPECT_FALSE(QFileInfo::exists(workingDir() + QStringLiteral("/MOTS.PMG")));
+}
+
+TEST_F(ProjectCommandsTest, ADeletedPageIsLeftOutOfTheContainerEvenWithItsJou) {
+    ProjectWriter work(workingDir());
+    work.writePageTable({{1, QStringLiteral("Un")}, {2, QStringLiteral(" ")}});
+    work.writePageFile(1, {makeRecord(5, 1)});
+    work.writePageFile(2, {makeRecord(6, 1), makeRecord(7, 1)});
+    work.writeSettings(QStringLiteral("$inip.ini"), settingsLines());
+    DriveTable drives;
+    drives.set('C', QStringLiteral("/"), DriveType::Fixed);
+    const QString pzv = folder() + QStringLiteral("/del.PZV");
+    ASSERT_EQ(editor::workingcopy::saveProject(workingDir(), pzv, drives).status,
+              editor::workingcopy::SaveResult::Saved);
+    const auto records =
+        RecordFile::readAll(folder() + QStringLiteral("/del.ZTV"), kProjectRecordSize);
+    ASSERT_TRUE(records);
+    ASSERT_EQ(records->size(), 2);
+    std::int32_t page = 0;
+    EXPECT_EQ(decodeProjectRecord(records->at(1), &page).Ligne, 5);
+    EXPECT_EQ(page, 1);
+}
+
+TEST_F(ProjectCommandsTest, ASaveThatFailsHalfWayLeavesTheSavedProjectIntact) {
+    newProjectWithPages({QStringLiteral("Un")});
+    ProjectWriter(workingDir()).writeKeywords(QStringLiteral("MOTS.PMG"), {{"lune", "1", ""}});
+    putRecords(1, {makeRecord(5, 1)});
+    saveAs(QStringLiteral("sur.PZV"));
+    QMap<QString, QByteArray> before;
+    for (const QString& name : savedFiles()) {
+        before.insert(name, readBytes(folder() + QLatin1Char('/') + name));
+    }
+    ASSERT_EQ(before.size(), 4);
+
+    // A page file that cannot be read: the container cannot be packed.
+    newPageAnswer(QStringLiteral("Deux"));
+    window().PageClick(QStringLiteral("BNewPage"));
+    window().storyboard().closePage();
+    QFile::remove(workingDir() + QStringLiteral("/2.JOU"));
+    QDir(workingDir()).mkdir(QStringLiteral("2.JOU"));
+    window().PageClick(QStringLiteral("BSave"));  // no current page: 60
+    window().switchToPage(1);
+    window().PageClick(QStringLiteral("BSave"));
+    EXPECT_EQ(prompter_.texts().last(), numberedText(17));
+    EXPECT_TRUE(state().modified);
+    for (auto it = before.cbegin(); it != before.cend(); ++it) {
+        EXPECT_EQ(readBytes(folder() + QLatin1Char('/') + it.key()), it.value())
+            << it.key().toStdString();
+    }
+    QStringList names = savedFiles();
+    names.sort();
+    EXPECT_EQ(names, before.keys()) << "no temporary file left behind";
+
+    // A folder in place of the container: the renames already done are undone.
+    QDir(workingDir()).rmdir(QStringLiteral("2.JOU"));
+    QFile::remove(folder() + QStringLiteral("/sur.ZTV"));
+    QDir(folder()).mkdir(QStringLiteral("sur.ZTV"));
+    before.remove(QStringLiteral("sur.ZTV"));
+    window().PageClick(QStringLiteral("BSave"));
+    EXPECT_EQ(prompter_.texts().last(), numberedText(17));
+    for (auto it = before.cbegin(); it != before.cend(); ++it) {
+        EXPECT_EQ(readBytes(folder() + QLatin1Char('/') + it.key()), it.value())
+            << it.key().toStdString();
+    }
+}
+
+TEST_F(ProjectCommandsTest, SavePathInTheWorkingDirectoryIsRefusedTwiceThenNothingIsSaved) {
+    newProjectWithPages({QStringLiteral("Un")});
+    prompter_.choosePath(workingDir() + QStringLiteral("/x.PZV"));
+    prompter_.choosePath(workingDir() + QStringLiteral("/y.PZV"));
+    window().PageClick(QStringLiteral("BSave"));
+    EXPECT_EQ(prompter_.texts().count(numberedText(464)), 2);
+    EXPECT_TRUE(state().isUntitled());
+    EXPECT_TRUE(state().modified);
+
+    // The same refusal in the save-changes prompt abandons the new project: the work stays.
+    prompter_.answer(Prompter::Yes);
+    prompter_.choosePath(workingDir() + QStringLiteral("/x.PZV"));
+    prompter_.choosePath(QString());
+    window().PageClick(QStringLiteral("BNew"));
+    EXPECT_EQ(window().pageCombo().count(), 1);
+    EXPECT_TRUE(QFileInfo::exists(workingDir() + QStringLiteral("/1.ACT")));
+}
+
+TEST_F(ProjectCommandsTest, ExistingProjectIsReplacedOnlyAfterYes) {
+    newProjectWithPages({QStringLiteral("Un")});
+    ProjectWriter(folder()).writeBytes(QStringLiteral("old.PZV"), "keep");
+    prompter_.answer(Prompter::No);
+    saveAs(QStringLiteral("old.PZV"));
+    EXPECT_EQ(readBytes(folder() + QStringLiteral("/old.PZV")), QByteArray("keep"));
+    EXPECT_TRUE(state().isUntitled());
+    prompter_.answer(Prompter::Yes);
+    saveAs(QStringLiteral("old.PZV"));
+    EXPECT_EQ(readBytes(folder() + QStringLiteral("/old.PZV")).size(), 2 * kPageTableRecordSize);
+}
+
+TEST_F(ProjectCommandsTest, CdDriveRefusesOpenAndSaveAs) {
+    DriveTable drives;
+    drives.set('C', QStringLiteral("/"), DriveType::Fixed);
+    drives.set('D', folder(), DriveType::Cd);
+    state().drives = drives;
+    newProjectWithPages({QStringLiteral("Un")});
+    saveAs(QStringLiteral("cd.PZV"));
+    EXPECT_EQ(prompter_.texts().last(), numberedText(448));
+    EXPECT_TRUE(savedFiles().isEmpty());
+    prompter_.choosePath(folder() + QStringLiteral("/cd.PZV"));
+    window().projects().openCommand(false);
+    EXPECT_EQ(prompter_.texts().last(), numberedText(448));
+}
+
+class OpeningTest : public ProjectCommandsTest {
+  protected:
+    void SetUp() override {
+        ProjectCommandsTest::SetUp();
+        newProjectWithPages({QStringLiteral("Travail")});
+        putRecords(1, {makeRecord(5, 1)});
+        actBefore_ = readBytes(workingDir() + QStringLiteral("/1.ACT"));
+    }
+    void expectWorkKept() {
+        EXPECT_EQ(readBytes(workingDir() + QStringLiteral("/1.ACT")), actBefore_);
+        EXPECT_EQ(window().pageCombo().itemText(0), QStringLiteral("1  Travail"));
+        EXPECT_TRUE(state().isUntitled());
+        EXPECT_TRUE(QDir(state().paths.dataDir())
+                        .entryList({QStringLiteral(".open-*")}, QDir::AllEntries | QDir::Hidden)
+                        .isEmpty());
+    }
+    QByteArray actBefore_;
+};
+
+TEST_F(OpeningTest, UnreadableContainerShows16AndAbandonsTheOpen) {
+    ProjectWriter writer(folder());
+    const QString pzv =
+        writer.writeSavedProject(QStringLiteral("bad"), {{1, "Un"}}, {{1, makeRecord(5, 1)}});
+    QFile::remove(writer.path(QStringLiteral("bad.ZTV")));
+    QDir(folder()).mkdir(QStringLiteral("bad.ZTV"));
+    EXPECT_FALSE(window().openProject(pzv));
+    EXPECT_EQ(prompter_.texts().last(), numberedText(16));
+    expectWorkKept();
+}
+
+TEST_F(OpeningTest, OldFormatShowsItsMessageAndAbandonsWithoutEnding) {
+    ProjectWriter writer(folder());
+    QStringList old = settingsLines();
+    old[5] = QStringLiteral("1");
+    const QString pzv = writer.writeSavedProject(QStringLiteral("old"), {{1, "Un"}}, {}, old);
+    EXPECT_FALSE(window().openProject(pzv));
+    EXPECT_EQ(prompter_.texts().last(), numberedText(825));
+    expectWorkKept();
+}
+
+TEST_F(OpeningTest, MissingContainerOpensWithWhatThePageTableGives) {
+    ProjectWriter writer(folder());
+    const QString pzv = writer.writeSavedProject(QStringLiteral("nozt"), {{4, "Quatre"}}, {});
+    QFile::remove(writer.path(QStringLiteral("nozt.ZTV")));
+    prompter_.answer(Prompter::No);  // the save-changes question is not asked by open itself
+    EXPECT_TRUE(window().openProject(pzv));
+    EXPECT_EQ(prompter_.texts().last(), numberedText(16));
+    EXPECT_EQ(window().pageCombo().itemText(0), QStringLiteral("4  Quatre"));
+}
+
+class RecentTest : public ProjectCommandsTest {
+  protected:
+    void SetUp() override {
+        ProjectCommandsTest::SetUp();
+        ProjectWriter writer(folder());
+        for (const char* name : {"A", "B", "C"}) {
+            paths_.append(writer.writeSavedProject(QLatin1String(name), {{1, "Un"}},
+                                                   {{1, makeRecord(5, 1)}}));
+        }
+        for (int i = 0; i < 5; ++i) {
+            state().settings.setLine(6 + i, i < 3 ? paths_[i] : QStringLiteral("$"));
+        }
+        window().updateRecentItems();
+    }
+    QStringList recent() { return state().settings.lines().mid(6, 5); }
+    QStringList paths_;
+};
+
+TEST_F(RecentTest, OpeningMovesTheProjectToTheHeadAndNewPathsPushTheOthersDown) {
+    window().PageClick(QStringLiteral("proj3"));
+    EXPECT_EQ(state().projectName, paths_[2]);
+    EXPECT_EQ(recent(), QStringList({paths_[2], paths_[0], paths_[1], "$", "$"}));
+    EXPECT_EQ(window().menuItem(QStringLiteral("proj1"))->text(),
+              QStringLiteral("1- ") + paths_[2]);
+    EXPECT_EQ(state().settings.line(11), paths_[2]);
+
+    const QString d = ProjectWriter(folder()).writeSavedProject(QStringLiteral("D"), {{1, "Un"}},
+                                                                {{1, makeRecord(5, 1)}});
+    window().openProject(d);
+    EXPECT_EQ(recent(), QStringList({d, paths_[2], paths_[0], paths_[1], "$"}));
+    EXPECT_EQ(*readLines(appDir() + QStringLiteral("/zentrovale.ini")), state().settings.lines());
+}
+
+TEST_F(RecentTest, CancelInTheSaveChangesPromptAbandons) {
+    newProjectWithPages({QStringLiteral("Travail")});
+    prompter_.answer(Prompter::Cancel);
+    window().PageClick(QStringLiteral("proj2"));
+    EXPECT_TRUE(state().isUntitled());
+    EXPECT_EQ(window().pageCombo().itemText(0), QStringLiteral("1  Travail"));
+    EXPECT_EQ(recent(), QStringList({paths_[0], paths_[1], paths_[2], "$", "$"}));
+
+    prompter_.answer(Prompter::No);
+    window().PageClick(QStringLiteral("proj2"));
+    EXPECT_EQ(state().projectName, paths_[1]);
+}
+
+TEST_F(RecentTest, ProjectSavedDuringThePromptJoinsTheListWithoutShiftingTheItem) {
+    newProjectWithPages({QStringLiteral("Travail")});
+    prompter_.answer(Prompter::Yes);
+    prompter_.choosePath(folder() + QStringLiteral("/E"));
+    window().PageClick(QStringLiteral("proj2"));
+    const QString e = folder() + QStringLiteral("/E.PZV");
+    EXPECT_TRUE(QFileInfo::exists(e));
+    EXPECT_EQ(state().projectName, paths_[1]) << "the item still names B";
+    EXPECT_EQ(recent(), QStringList({paths_[1], e, paths_[0], paths_[2], "$"}));
+}
+
+TEST_F(RecentTest, MissingProjectIsClearedWithMessage77ThenTheOpenDialog) {
+    QFile::remove(paths_[1]);
+    prompter_.choosePath(QString());
+    window().PageClick(QStringLiteral("proj2"));
+    EXPECT_EQ(recent(), QStringList({paths_[0], "$", paths_[2], "$", "$"}));
+    EXPECT_TRUE(prompter_.texts().contains(numberedText(77)));
+    EXPECT_EQ(prompter_.lastFilter, QStringLiteral(" (*.PZV *.pzv)")) << "the open dialog followed";
+    EXPECT_EQ(window().menuItem(QStringLiteral("proj2"))->text(), numberedText(728));
+}
+
+}  // namespace
+}  // namespace ztv::test
