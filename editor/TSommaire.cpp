@@ -171,19 +171,19 @@ TSommaire::TSommaire(EditorState& state, Prompter& prompter, QWidget* parent)
 TSommaire::~TSommaire() = default;
 
 void TSommaire::buildToolbar(QWidget* panel) {
-    for (const ToolButtonSpec& spec : toolButtons()) {
+    for (const ToolButtonSpec& entry : toolButtons()) {
         auto* button = new QToolButton(panel);
-        const QString name = QString::fromLatin1(spec.name);
+        const QString name = QString::fromLatin1(entry.name);
         button->setObjectName(name);
-        button->setGeometry(spec.left, spec.top, 31, 31);
-        button->setIcon(loadGlyph(
-            state_.paths.asset(QStringLiteral("boutons/%1.jpg").arg(QLatin1String(spec.picture)))));
+        button->setGeometry(entry.left, entry.top, 31, 31);
+        button->setIcon(loadGlyph(state_.paths.asset(
+            QStringLiteral("boutons/%1.jpg").arg(QLatin1String(entry.picture)))));
         button->setIconSize(QSize(27, 27));
         button->setAutoRaise(true);
-        if (spec.hintLine >= 0) {
-            button->setToolTip(state_.text(spec.hintLine));
+        if (entry.hintLine >= 0) {
+            button->setToolTip(state_.text(entry.hintLine));
         }
-        const QString command = QString::fromLatin1(spec.command);
+        const QString command = QString::fromLatin1(entry.command);
         connect(button, &QToolButton::clicked, this, [this, command] { PageClick(command); });
         commands_[command].buttons.append(button);
         buttons_.insert(name, button);
@@ -213,31 +213,31 @@ void TSommaire::buildToolbar(QWidget* panel) {
 }
 
 void TSommaire::buildMenus() {
-    auto addItem = [this](QMenu* menu, const MenuItemSpec& spec) {
-        if (!spec.name) {
+    auto addItem = [this](QMenu* menu, const MenuItemSpec& entry) {
+        if (!entry.name) {
             menu->addSeparator();
             return;
         }
-        auto* item = menu->addAction(state_.text(spec.captionLine));
-        const QString name = QString::fromLatin1(spec.name);
+        auto* item = menu->addAction(state_.text(entry.captionLine));
+        const QString name = QString::fromLatin1(entry.name);
         item->setObjectName(name);
-        if (*spec.shortcut) {
-            item->setShortcut(QKeySequence(QString::fromLatin1(spec.shortcut)));
+        if (*entry.shortcut) {
+            item->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
         }
-        const QString command = QString::fromLatin1(spec.command);
+        const QString command = QString::fromLatin1(entry.command);
         connect(item, &QAction::triggered, this, [this, command] { PageClick(command); });
         commands_[command].items.append(item);
         items_.insert(name, item);
     };
-    for (const MenuSpec& spec : menus()) {
-        QMenu* menu = menuBar()->addMenu(state_.text(spec.captionLine));
-        menu->setObjectName(QString::fromLatin1(spec.name));
-        menu->menuAction()->setObjectName(QString::fromLatin1(spec.name));
-        items_.insert(QString::fromLatin1(spec.name), menu->menuAction());
-        for (const MenuItemSpec& item : spec.items) {
+    for (const MenuSpec& entry : menus()) {
+        QMenu* menu = menuBar()->addMenu(state_.text(entry.captionLine));
+        menu->setObjectName(QString::fromLatin1(entry.name));
+        menu->menuAction()->setObjectName(QString::fromLatin1(entry.name));
+        items_.insert(QString::fromLatin1(entry.name), menu->menuAction());
+        for (const MenuItemSpec& item : entry.items) {
             addItem(menu, item);
         }
-        if (QLatin1String(spec.name) == QLatin1String("Edition1")) {
+        if (QLatin1String(entry.name) == QLatin1String("Edition1")) {
             editMenu_ = menu;
         }
     }

@@ -43,22 +43,22 @@ TForm26::TForm26(EditorState& state, Prompter& prompter, QWidget* parent)
                        "border: 1px solid gray; margin-top: 8px; padding-top: 8px; }"
                        "QGroupBox::title { subcontrol-origin: margin; left: 8px; }"));
     int top = 28;
-    for (const ToolSpec& spec : kTools) {
-        auto* label = new QLabel(state.text(spec.labelLine), group);
+    for (const ToolSpec& entry : kTools) {
+        auto* label = new QLabel(state.text(entry.labelLine), group);
         label->setGeometry(12, top, 200, 22);
         auto* edit = new QLineEdit(group);
-        edit->setObjectName(QLatin1String(spec.edit));
+        edit->setObjectName(QLatin1String(entry.edit));
         edit->setGeometry(214, top, 270, 22);
         // Typing stores nothing: the path comes from the browse button.
         edit->setReadOnly(true);
-        const QString path = state.settings.line(spec.settingsLine);
+        const QString path = state.settings.line(entry.settingsLine);
         if (path != QStringLiteral("$")) {
             edit->setText(path);
         }
         auto* browse = new QPushButton(QStringLiteral("..."), group);
-        browse->setObjectName(QLatin1String(spec.button));
+        browse->setObjectName(QLatin1String(entry.button));
         browse->setGeometry(490, top, 32, 22);
-        const int line = spec.settingsLine;
+        const int line = entry.settingsLine;
         connect(browse, &QPushButton::clicked, this, [this, line] { BtChoixExtClick(line); });
         tools_.append({line, edit});
         top += 38;
