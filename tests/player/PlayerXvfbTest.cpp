@@ -54,6 +54,11 @@ class XvfbServer {
         asan.replace(QStringLiteral("strict_string_checks=1"),
                      QStringLiteral("strict_string_checks=0"));
         env.insert(QStringLiteral("ASAN_OPTIONS"), asan);
+        // The X and D-Bus libraries keep allocations for the life of the process; the child
+        // gets the project's suppressions however the test itself was started.
+        env.insert(QStringLiteral("LSAN_OPTIONS"),
+                   QStringLiteral("suppressions=%1/tests/lsan.supp:print_suppressions=0")
+                       .arg(QStringLiteral(ZTV_SOURCE_DIR)));
         return env;
     }
 
