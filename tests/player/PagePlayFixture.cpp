@@ -1,5 +1,6 @@
 #include "tests/player/PagePlayFixture.h"
 
+#include "common/ElementDefaults.h"
 #include "common/LangLines.h"
 
 namespace ztv::test {
@@ -13,18 +14,9 @@ PagePlayFixture::PagePlayFixture() {
 
 ElementRecord PagePlayFixture::picture(int row, int column, const QString& stored, QRect rect,
                                        double attente) const {
-    ElementRecord r = makeRecord(row, column, stored);
-    r.Effet = text(lang::EffectNone);
-    r.Transparent = text(lang::AppearanceOpaque);
-    r.Acte = text(lang::ActionNone);
-    r.Gauche = rect.x();
-    r.Haut = rect.y();
-    r.Largeur = rect.width();
-    r.Hauteur = rect.height();
+    ElementRecord r = plainElement(french_, row, column, stored, rect);
     r.Attente = attente;
     r.Vitesse = 100;
-    r.EffetPas = 10;
-    r.EffetFin = 100;
     return r;
 }
 

@@ -1,6 +1,7 @@
 #include "tools/demogen/DemoProject.h"
 
 #include "common/Container.h"
+#include "common/ElementDefaults.h"
 #include "common/ElementRecord.h"
 #include "common/GifWriter.h"
 #include "common/KeywordTable.h"
@@ -33,21 +34,8 @@ struct Demo {
     }
 
     ElementRecord element(int row, int column, const QString& fichier, QRect rect) const {
-        ElementRecord r;
-        r.Ligne = row;
-        r.Colonne = column;
-        r.Fichier = fichier;
-        r.Effet = text(lang::EffectNone);
-        r.Transparent = text(lang::AppearanceOpaque);
-        r.Acte = text(lang::ActionNone);
-        r.Gauche = rect.x();
-        r.Haut = rect.y();
-        r.Largeur = rect.width();
-        r.Hauteur = rect.height();
+        ElementRecord r = plainElement(lang, row, column, fichier, rect);
         r.Vitesse = 5;
-        r.EffetPas = 10;
-        r.EffetFin = 100;
-        r.Click = r.DisparAuto = r.Inverse = r.IntegrFond = QStringLiteral("non");
         return r;
     }
 };
