@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <cstdlib>
+
 #include <algorithm>
 
 namespace ztv {
@@ -53,6 +55,26 @@ Picture readWithQt(const QByteArray& data, const QByteArray& format) {
     if (size.isValid() && !limits::pictureSizeAllowed(size.width(), size.height()))
         return failure(PictureStatus::TooLarge);
     return success(reader.read());
+}
+
+// Qt's bitmap reader stops at the end of the data and returns a picture whose remaining rows
+// were never written; an uncompressed bitmap whose pixel rows do not all fit is cut short.
+bool bitmapRowsComplete(const QByteArray& data) {
+    if (data.size() < 34)
+        return false;
+    auto field = [&data](int at, int width) {
+        std::int64_t v = 0;
+        for (int i = width - 1; i >= 0; --i)
+            v = (v << 8) | static_cast<unsigned char>(data[at + i]);
+        return v;
+    };
+    const std::int64_t compression = field(30, 4);
+    if (compression != 0 && compression != 3)  // run-length data has no fixed size
+        return true;
+    const std::int64_t width = std::abs(std::int32_t(field(18, 4)));
+    const std::int64_t height = std::abs(std::int32_t(field(22, 4)));
+    const std::int64_t stride = (width * field(28, 2) + 31) / 32 * 4;
+    return field(10, 4) + stride * height <= data.size();
 }
 
 // An icon file may hold several pictures; the largest one gives the best stretched result.
@@ -112,6 +134,8 @@ Picture decodePicture(const QByteArray& data, PictureKind kind) {
             return image ? success(std::move(*image)) : failure(PictureStatus::Unreadable);
         }
         case PictureKind::Bitmap:
+            if (!bitmapRowsComplete(data))
+                return failure(PictureStatus::Unreadable);
             return readWithQt(data, "bmp");
         case PictureKind::Icon:
             return readIcon(data);

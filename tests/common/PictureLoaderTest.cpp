@@ -69,6 +69,8 @@ TEST(PictureLoader, BrokenFilesOfEveryKindFail) {
     const QByteArray bmp = makeBmp(patternImage(20, 20));
     const QByteArray ico = makeIco(patternImage(16, 16));
     EXPECT_FALSE(decodePicture(bmp.left(40), PictureKind::Bitmap).ok());
+    EXPECT_FALSE(decodePicture(bmp.left(bmp.size() - 1), PictureKind::Bitmap).ok())
+        << "rows that were never read must not be shown";
     EXPECT_FALSE(decodePicture(ico.left(30), PictureKind::Icon).ok());
     EXPECT_FALSE(decodePicture("garbage", PictureKind::Bitmap).ok());
     EXPECT_FALSE(decodePicture("garbage", PictureKind::Icon).ok());
