@@ -14,15 +14,6 @@ namespace {
 
 using test::makeRecord;
 
-QList<ElementRecord> pageRecords(const QString& path) {
-    QList<ElementRecord> out;
-    const auto records = RecordFile::readAll(path, kPageRecordSize);
-    for (qsizetype i = 1; records && i < records->size(); ++i) {
-        out.append(decodePageRecord(records->at(i)));
-    }
-    return out;
-}
-
 class ContainerTest : public ::testing::Test {
   protected:
     QTemporaryDir tmp;
@@ -39,10 +30,10 @@ TEST_F(ContainerTest, SplitRecreatesAPageFileWhenItsPageComesBack) {
     const SplitResult r = splitContainer(ztv, out(), true);
     ASSERT_TRUE(r.ok) << r.error.toStdString();
     EXPECT_EQ(r.pages, (QList<std::int32_t>{1, 3}));
-    const QList<ElementRecord> page3 = pageRecords(QDir(out()).filePath("3.JOU"));
+    const QList<ElementRecord> page3 = test::readPageRecords(QDir(out()).filePath("3.JOU"));
     ASSERT_EQ(page3.size(), 1);
     EXPECT_EQ(page3[0].Fichier, "d");
-    EXPECT_EQ(pageRecords(QDir(out()).filePath("1.JOU"))[0].Fichier, "c");
+    EXPECT_EQ(test::readPageRecords(QDir(out()).filePath("1.JOU"))[0].Fichier, "c");
     EXPECT_EQ(test::readBytes(QDir(out()).filePath("3.ACT")),
               test::readBytes(QDir(out()).filePath("3.JOU")));
     EXPECT_EQ(test::readBytes(QDir(out()).filePath("1.JOU")).left(kPageRecordSize),
@@ -62,7 +53,7 @@ TEST_F(ContainerTest, SplitSkipsAbsentRecordsAndBadPageNumbers) {
     const SplitResult r = splitContainer(ztv, out(), false);
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(QDir(out()).entryList(QDir::Files), QStringList{"1.JOU"});
-    const QList<ElementRecord> page1 = pageRecords(QDir(out()).filePath("1.JOU"));
+    const QList<ElementRecord> page1 = test::readPageRecords(QDir(out()).filePath("1.JOU"));
     ASSERT_EQ(page1.size(), 1);
     EXPECT_EQ(page1[0], attente);
 }
@@ -91,7 +82,8 @@ TEST_F(ContainerTest, SplitOfPackGivesBackThePages) {
     writer.writePageFile(12, {makeRecord(3, 1, "fond"), full});
     ASSERT_TRUE(packContainer(tmp.path(), {{12, "Douze"}}, writer.path("p.ZTV")));
     ASSERT_TRUE(splitContainer(writer.path("p.ZTV"), out(), false).ok);
-    EXPECT_EQ(pageRecords(QDir(out()).filePath("12.JOU")), pageRecords(writer.path("12.JOU")));
+    EXPECT_EQ(test::readPageRecords(QDir(out()).filePath("12.JOU")),
+              test::readPageRecords(writer.path("12.JOU")));
 }
 
 TEST_F(ContainerTest, HostileContainersNeverCrashOrWriteOutside) {

@@ -18,15 +18,6 @@ ElementRecord tombstone() {
     return r;
 }
 
-QList<ElementRecord> readRecords(const QString& path) {
-    QList<ElementRecord> records;
-    const auto bytes = RecordFile::readAll(path, kPageRecordSize);
-    for (qsizetype i = 1; bytes && i < bytes->size(); ++i) {
-        records.append(decodePageRecord(bytes->at(i)));
-    }
-    return records;
-}
-
 class StoryboardTest : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
@@ -124,12 +115,12 @@ TEST_F(StoryboardTest, RegenerationDropsTombstonesAndWritesColumnsThenRows) {
     QString error;
     ASSERT_TRUE(board.regenerate(&error)) << error.toStdString();
 
-    const QList<ElementRecord> act = readRecords(dir() + QStringLiteral("/2.ACT"));
+    const QList<ElementRecord> act = test::readPageRecords(dir() + QStringLiteral("/2.ACT"));
     ASSERT_EQ(act.size(), 4);
     EXPECT_EQ(act[0].Fichier, QStringLiteral("b.jpg")) << "compaction keeps the order";
     EXPECT_EQ(act[1], text) << "every field is copied unchanged";
 
-    const QList<ElementRecord> jou = readRecords(dir() + QStringLiteral("/2.JOU"));
+    const QList<ElementRecord> jou = test::readPageRecords(dir() + QStringLiteral("/2.JOU"));
     QList<QPair<int, int>> cells;
     for (const ElementRecord& r : jou) {
         cells.append({r.Colonne, r.Ligne});
@@ -146,7 +137,7 @@ TEST_F(StoryboardTest, RegenerationListsOnlyCellsTheGridShows) {
     ASSERT_TRUE(board.openPage(1));
     board.setCellText(1, 5, {});
     ASSERT_TRUE(board.regenerate());
-    const auto jou = readRecords(dir() + QStringLiteral("/1.JOU"));
+    const auto jou = test::readPageRecords(dir() + QStringLiteral("/1.JOU"));
     ASSERT_EQ(jou.size(), 1);
     EXPECT_EQ(jou[0].Ligne, 4);
 }

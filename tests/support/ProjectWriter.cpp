@@ -2,6 +2,7 @@
 
 #include "common/platform/Cp1252.h"
 #include "common/platform/FileIo.h"
+#include "common/platform/RecordFile.h"
 
 #include <gtest/gtest.h>
 
@@ -102,6 +103,15 @@ QString ProjectWriter::writeSavedProject(const QString& name, const QList<PageEn
 QByteArray readBytes(const QString& hostPath) {
     QFile f(hostPath);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QList<ElementRecord> readPageRecords(const QString& hostPath) {
+    QList<ElementRecord> out;
+    const auto records = RecordFile::readAll(hostPath, kPageRecordSize);
+    for (qsizetype i = 1; records && i < records->size(); ++i) {
+        out.append(decodePageRecord(records->at(i)));
+    }
+    return out;
 }
 
 }  // namespace ztv::test

@@ -48,5 +48,7 @@ class ProjectWriter {
 };
 
 QByteArray readBytes(const QString& hostPath);
+// The records of a page file from record 1, absent ones included; empty when unreadable.
+QList<ElementRecord> readPageRecords(const QString& hostPath);
 
 }  // namespace ztv::test
