@@ -155,6 +155,8 @@ namespace ztv::lang {
     X(ButtonNo, 579)              \
     X(NoCurrentPage, 60)          \
     X(PageNumberInUse, 39)        \
+    X(PageTitleEmpty, 36)         \
+    X(CurrentPageNotInTable, 62)  \
     X(KeywordEmpty, 34)           \
     X(OldProjectFormat, 825)      \
     X(SaveBeforeQuit, 93)         \

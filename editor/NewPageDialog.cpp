@@ -1,4 +1,5 @@
 #include "editor/NewPageDialog.h"
+#include "common/LangLines.h"
 
 #include "common/platform/Prompter.h"
 #include "editor/EditorState.h"
@@ -17,8 +18,6 @@ constexpr int kModifyPageCaption = 108;
 constexpr int kNumberLabel = 587;
 constexpr int kTitleLabel = 588;
 constexpr int kSlideshowExpert = 175;
-constexpr int kCurrentPageMissing = 62;
-constexpr int kTitleEmpty = 36;
 }  // namespace
 
 TForm2::TForm2(const EditorState& state, Prompter& prompter, PageBook& book, int currentPage,
@@ -74,7 +73,7 @@ TForm2::TForm2(const EditorState& state, Prompter& prompter, PageBook& book, int
             title_->setText(page->title);
         } else {
             currentMissing_ = true;
-            prompter_.message(state_.text(kCurrentPageMissing));
+            prompter_.message(state_.text(lang::CurrentPageNotInTable));
         }
     } else {
         number_->setText(QString::number(book_.lowestFree()));
@@ -88,7 +87,7 @@ void TForm2::BitBtn1Click() {
                                     : book_.create(number_->text(), title_->text(), &page);
     if (refusal != 0) {
         prompter_.message(state_.text(refusal));
-        (refusal == kTitleEmpty ? title_ : number_)->setFocus();
+        (refusal == lang::PageTitleEmpty ? title_ : number_)->setFocus();
         return;
     }
     page_ = page;

@@ -13,10 +13,8 @@ namespace ztv::editor {
 
 namespace {
 
-constexpr int kTitleEmpty = 36;
 constexpr int kNumberEmpty = 37;
 constexpr int kNumberNotPositive = 38;
-constexpr int kCurrentPageNotInTable = 62;
 constexpr int kDeletedPageNotInTable = 81;
 constexpr int kMaxTitle = 200;
 
@@ -81,7 +79,7 @@ bool PageBook::sort(QString* error) {
 
 int PageBook::validate(const QString& numberText, const QString& title, int* number) {
     if (title.isEmpty()) {
-        return kTitleEmpty;
+        return lang::PageTitleEmpty;
     }
     const QString digits = numberText.trimmed();
     if (digits.isEmpty()) {
@@ -129,7 +127,7 @@ int PageBook::modify(int current, const QString& numberText, const QString& titl
         return page.number == current && !page.isDeleted();
     });
     if (it == all.end()) {
-        return kCurrentPageNotInTable;
+        return lang::CurrentPageNotInTable;
     }
     if (number != current) {
         if (inUse(number)) {
