@@ -162,6 +162,17 @@ void TForm1::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
 }
 
+// The canvas is drawn over the whole window: the point is mapped back onto it.
+void TForm1::mouseMoveEvent(QMouseEvent* event) {
+    const QImage& canvas = im1_->canvas();
+    if (!closing_ && !canvas.isNull() && width() > 0 && height() > 0) {
+        const QPointF p = event->position();
+        im1_->hoverAt(
+            QPoint(int(p.x() * canvas.width() / width()), int(p.y() * canvas.height() / height())));
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
 // Whatever closes the window (Escape, the quit action, the screen saver, a close request,
 // SIGTERM) runs one close sequence; requests during the end screen are ignored.
 void TForm1::closeEvent(QCloseEvent* event) {

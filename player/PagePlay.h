@@ -37,6 +37,19 @@ struct PageElements {
     void freeAll();
 };
 
+// Calls f on the cell's element, then frees it when it asked to be freed. An empty cell is
+// left alone.
+template <class T, class F>
+void withCell(std::unique_ptr<T>& cell, F&& f) {
+    if (!cell) {
+        return;
+    }
+    f(*cell);
+    if (cell && cell->liberationDemandee()) {
+        cell.reset();
+    }
+}
+
 // What the page-play state keeps per row 1 to 61.
 struct RowState {
     QRect rect;

@@ -67,6 +67,9 @@ class TZTVImage : public QObject {
     // The one entry point of actions: the page and column jumps and quitting are built; the
     // other actions arrive with their features and until then only end the click.
     void DemarrerAction(const QString& acte, const QString& p1, const QString& p2);
+    // The mouse at a canvas point: image rows switch to their hover picture, and back when the
+    // row restores its look on leaving.
+    void hoverAt(QPoint point);
 
     // The page's media data file (media packed page by page), while a page loads.
     bool OuvrirCDS();
@@ -195,6 +198,8 @@ class TZTVImage : public QObject {
     void registerAction(int index, const TZtvCase& element);
     bool showElement(const TZtvCase& element);
     void stepRows(bool& stillAnimating, bool& finishedPicture);
+    void leaveHoverRows(QPoint point);
+    void showHover(int row, bool on);
     void advanceColumn();
     bool isLine(const QString& text, int line) const;
 

@@ -26,19 +26,6 @@ qint64 pauseMs(double seconds) {
     return std::clamp<qint64>(std::llround(seconds * 1000), 1, qint64(kLongestPauseSeconds) * 1000);
 }
 
-// Calls f on the cell's element, then frees it when it asked to be freed. An empty cell is
-// left alone.
-template <class T, class F>
-void withCell(std::unique_ptr<T>& cell, F&& f) {
-    if (!cell) {
-        return;
-    }
-    f(*cell);
-    if (cell && cell->liberationDemandee()) {
-        cell.reset();
-    }
-}
-
 template <class T>
 std::unique_ptr<T>& newCell(std::unique_ptr<T>& cell, int index, const ElementRecord& record,
                             const DisplayGeometry& geometry) {

@@ -13,6 +13,12 @@ inline constexpr int kEffectNone = 1;
 inline constexpr int kEffectLast = 60;
 inline constexpr int kEffectGifFrames = 100;
 
+// Effects 40 to 48 and 52 to 59 draw over a saved background: in the transparent appearance
+// modes their picture keeps its transparent colour instead of being composed over the page.
+inline constexpr bool keepsKeyColour(int effect) {
+    return (effect >= 40 && effect <= 48) || (effect >= 52 && effect <= 59);
+}
+
 // The effect vocabulary: records store an effect as the text of the language line that names
 // it, and the player compares that text with its own lines, exactly.
 class EffectNames {

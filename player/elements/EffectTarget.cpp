@@ -1,5 +1,7 @@
 #include "player/elements/EffectTarget.h"
 
+#include "player/elements/KeyedCopy.h"
+
 #include <QPainter>
 #include <cstring>
 
@@ -62,16 +64,8 @@ void EffectTarget::copy(const QRect& part, QPoint to) const {
     }
 }
 
-void EffectTarget::copyWholeThrough(QRgb key) const {
-    const int left = visible_.left();
-    for (int y = visible_.top(); y <= visible_.bottom(); ++y) {
-        const QRgb* source = pictureRow(y, left);
-        QRgb* target = canvasRow(y, left);
-        for (int i = 0; i < visible_.width(); ++i) {
-            const QRgb pixel = source[i];
-            target[i] = (pixel & 0x00FFFFFF) == (key & 0x00FFFFFF) ? target[i] : pixel;
-        }
-    }
+void EffectTarget::copyWholeThrough(std::optional<QRgb> key) const {
+    drawThrough(canvas_, at_, picture_, key);
 }
 
 void EffectTarget::stretch(const QRect& part, const QRect& to) const {

@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QRect>
 #include <cstdint>
+#include <optional>
 #include <random>
 
 namespace ztv {
@@ -46,8 +47,8 @@ class EffectTarget {
     // Part of B stretched into `to`.
     void stretch(const QRect& part, const QRect& to) const;
     void copyWhole() const { copy(picture_.rect()); }
-    // The whole of B except the pixels of colour `key`, which leave the canvas as it was.
-    void copyWholeThrough(QRgb key) const;
+    // The whole of B; with a key colour, B's pixels of that colour leave the canvas as it was.
+    void copyWholeThrough(std::optional<QRgb> key) const;
 
     // Raw rows for the per-pixel effects: pixel (x, y) and the run after it, all inside
     // visible(). canvas.scanLine() detaches only once, at the first write of a step.

@@ -79,14 +79,16 @@ TransitionState TransitionEngine::begin(int effect, const TransitionParams& para
 }
 
 TransitionState TransitionEngine::start(const QString& effet, const TransitionParams& params,
-                                        QImage& canvas, const QImage& picture, QPoint at) {
+                                        QImage& canvas, const QImage& picture, QPoint at,
+                                        std::optional<QRgb> keyColour) {
     const QString noEffect = lang_.text(lang::EffectNone);
-    if (!noEffect.isEmpty() && effet == noEffect) {
-        TransitionState state = begin(kEffectNone, params);
+    const bool atOnce = !noEffect.isEmpty() && effet == noEffect;
+    TransitionState state = begin(atOnce ? kEffectNone : effectNumber(effet), params);
+    state.keyColour = keyColour;
+    if (atOnce) {
         step(state, canvas, picture, at);
-        return state;
     }
-    return begin(effectNumber(effet), params);
+    return state;
 }
 
 void TransitionEngine::applyInverse(QString& effet, bool& effetInverse) const {
@@ -131,12 +133,7 @@ void TransitionEngine::stepStandard(TransitionState& state, const EffectTarget& 
     const bool complete = draw == nullptr || state.position >= 100 ||
                           (finishesAbove98(state.effect) && state.position > 98);
     if (complete) {
-        if (state.keyColour) {
-            target.copyWholeThrough(*state.keyColour);
-        } else {
-            target.copyWhole();
-        }
-        state.finished = true;
+        finish(state, target);
         return;
     }
     draw(state.effect, target, std::clamp(state.position, 0, 100));
@@ -148,14 +145,19 @@ void TransitionEngine::stepStandard(TransitionState& state, const EffectTarget& 
 void TransitionEngine::stepTwoPhases(TransitionState& state, const EffectTarget& target) {
     state.position = advance(state.position, state.step);
     if (state.position >= 200) {
-        target.copyWhole();
-        state.finished = true;
+        finish(state, target);
     } else if (state.position < 100) {
         effects::drawShape(kHourglass, target, std::max(0, state.position));
     } else {
         effects::drawSideBands(target, state.position - 100);
         state.finished = state.position - 100 >= state.end;
     }
+}
+
+// The final state: the whole picture, through its key colour when it still holds one.
+void TransitionEngine::finish(TransitionState& state, const EffectTarget& target) {
+    target.copyWholeThrough(state.keyColour);
+    state.finished = true;
 }
 
 }  // namespace ztv

@@ -59,9 +59,10 @@ class TransitionEngine {
 
     // An effect named by the record: the no-effect name (line 220) copies the picture at once
     // and returns a finished state; any other name is looked up (line 40 when unknown) and
-    // starts at `EffetDepart`.
+    // starts at `EffetDepart`. `keyColour`: the transparent colour the picture still holds.
     TransitionState start(const QString& effet, const TransitionParams& params, QImage& canvas,
-                          const QImage& picture, QPoint at);
+                          const QImage& picture, QPoint at,
+                          std::optional<QRgb> keyColour = std::nullopt);
     // A state for an effect number, not drawn yet (previews, tools).
     static TransitionState begin(int effect, const TransitionParams& params);
 
@@ -85,6 +86,7 @@ class TransitionEngine {
     void showUnknownEffect();
     void stepStandard(TransitionState& state, const EffectTarget& target);
     void stepTwoPhases(TransitionState& state, const EffectTarget& target);
+    static void finish(TransitionState& state, const EffectTarget& target);
 
     const LanguageFile& lang_;
     Prompter* prompter_;

@@ -71,6 +71,8 @@ class TZtvCase : public ElementRecord {
     const AnimatedPicture* gifFrames() const { return gif_.get(); }
 
   protected:
+    // Drops the GIF the last picture load kept, when its frames are not wanted.
+    void oublierGif();
     // "Free self": the engine removes this element after the current call.
     void LibererSoi() { freeRequested_ = true; }
     // The row is no longer shown in the column, and the cell needs no more steps.

@@ -1,12 +1,13 @@
+// The picture cell at page load: its picture, tint, transparent colour, GIF frames and hover
+// picture.
 #include "player/elements/ZtvCaseImage.h"
 
+#include "common/AnimatedPicture.h"
 #include "common/LangLines.h"
 #include "common/SafetyLimits.h"
 #include "player/ZTVImage.h"
+#include "player/elements/Appearance.h"
 #include "player/elements/GradientFill.h"
-#include "player/elements/StepTiming.h"
-
-#include <QPainter>
 
 namespace ztv {
 namespace {
@@ -16,93 +17,95 @@ QColor colourOf(std::int32_t value) {
     return QColor(int(v & 0xff), int((v >> 8) & 0xff), int((v >> 16) & 0xff));
 }
 
+QImage atSize(const QImage& picture, QSize size) {
+    const QImage sized = picture.size() == size
+                             ? picture
+                             : picture.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    return sized.convertToFormat(QImage::Format_RGB32);
+}
+
 }  // namespace
 
 bool TZtvCaseImage::drawable() const {
     return limits::pictureSizeAllowed(Largeur, Hauteur);
 }
 
+bool TZtvCaseImage::isLine(const QString& text, int line) const {
+    const QString lineText = TexteLangue(line);
+    return !lineText.isEmpty() && text == lineText;
+}
+
 void TZtvCaseImage::Preparer(TZTVImage& engine, bool mediaByPage) {
     attacher(engine);
     frames_.clear();
+    hasHover_ = false;
+    gifFrameCount_ = 0;
     if (!drawable()) {
         return;
     }
-    QImage picture = loadPicture(mediaByPage);
+    mode_ = appearanceMode(Transparent, engine.language());
+    QImage picture = loadPicture(Fichier, mediaByPage);
     if (picture.isNull()) {
         return;
     }
-    if (picture.size() != QSize(Largeur, Hauteur)) {
-        picture = picture.scaled(Largeur, Hauteur, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    prepareFrames(std::move(picture));
+    // A hover picture needs a picture to come back to.
+    if (hasPicture() && !SurvolFichier.isEmpty()) {
+        prepareHover(mediaByPage);
     }
-    frames_.append(picture.convertToFormat(QImage::Format_RGB32));
 }
 
-// A null picture when loading failed (the message has been shown).
-QImage TZtvCaseImage::loadPicture(bool mediaByPage) {
+// A null picture when loading failed (the message has been shown). The tint of the appearance
+// mode is applied; an animated GIF's frames come later, from the GIF kept by the load.
+QImage TZtvCaseImage::loadPicture(const QString& fichier, bool mediaByPage) {
     // Not filled here: a loaded picture covers it whole, every other case fills it.
     QImage picture(Largeur, Hauteur, QImage::Format_RGB32);
-    const auto is = [&](int line) {
-        const QString text = TexteLangue(line);
-        return !text.isEmpty() && Fichier == text;
-    };
-    if (is(lang::MarkerDisappear) || is(lang::MarkerBackgroundDisappear)) {
+    if (isLine(fichier, lang::MarkerDisappear) ||
+        isLine(fichier, lang::MarkerBackgroundDisappear)) {
         picture.fill(Qt::black);
-    } else if (is(lang::MarkerPlainBackground)) {
+    } else if (isLine(fichier, lang::MarkerPlainBackground)) {
         picture.fill(colourOf(Couleur));
-    } else if (is(lang::MarkerGradient)) {
+    } else if (isLine(fichier, lang::MarkerGradient)) {
         fillGradient(picture, colourOf(Couleur), colourOf(Couldegra),
                      gradientDirection(sensdegra, engine()->language()));
-    } else if (!ChargerImage(Fichier, picture, mediaByPage)) {
+    } else if (!ChargerImage(fichier, picture, mediaByPage)) {
         return {};
     }
+    applyTint(picture, mode_);
     return picture;
 }
 
-void TZtvCaseImage::Afficher() {
-    TZTVImage& im = *engine();
-    if (!hasPicture()) {
-        state_.finished = true;
+void TZtvCaseImage::prepareFrames(QImage picture) {
+    const QSize size(Largeur, Hauteur);
+    if (!hasGifFrames()) {
+        picture = atSize(picture, size);
+        transparent_ = CouleurMasque(Transparent, picture);
+        frames_.append(picture);
         return;
     }
-    bitmap_ = frames_.first();
-    const QPoint at(Gauche, Haut);
-    if (Ligne == 3 || IntegrFond == QStringLiteral("oui")) {
-        QPainter(&im.Fond).drawImage(at, bitmap_);
-    }
-    QString effet = Effet;
-    im.transitions().applyInverse(effet, im.EffetInverse);
-    startTransition(effet);
+    const AnimatedPicture& gif = *gifFrames();
+    loopCount_ = gif.loopCount();
+    TZTVImage& im = *engine();
+    im.GifVitesse = std::max(im.GifVitesse, gif.longestDelayMs());
+    transparent_ = CouleurMasque(Transparent, picture);
+    frames_ = ConstruireImages(picture, gif.frameCount(), size, transparent_);
+    gifFrameCount_ = int(frames_.size());
 }
 
-void TZtvCaseImage::Effacer(TZTVImage& engine) {
-    attacher(engine);
-    if (!drawable()) {
-        state_.finished = true;
+// The hover picture is loaded like the picture, stretched to the element's size and shown
+// without transparency; an animated one shows its first frame.
+void TZtvCaseImage::prepareHover(bool mediaByPage) {
+    QImage hover = loadPicture(SurvolFichier, mediaByPage);
+    if (hasGifFrames()) {
+        hover = gifFrames()->composeFrame(0).convertToFormat(QImage::Format_RGB32);
+        applyTint(hover, mode_);
+        oublierGif();
+    }
+    if (hover.isNull()) {
         return;
     }
-    bitmap_ = engine.Fond.copy(Gauche, Haut, Largeur, Hauteur);
-    startTransition(Effet);
-}
-
-void TZtvCaseImage::startTransition(const QString& effet) {
-    TZTVImage& im = *engine();
-    state_ = im.transitions().start(effet, {EffetDepart, EffetPas, EffetFin, size}, im.canvas(),
-                                    bitmap_, QPoint(Gauche, Haut));
-    im.pagePlay().pauseDone = false;
-}
-
-void TZtvCaseImage::Avancer() {
-    TZTVImage& im = *engine();
-    if (state_.finished) {
-        finirPas();
-        if (!hasHover_) {
-            LibererSoi();
-        }
-        return;
-    }
-    im.transitions().step(state_, im.canvas(), bitmap_, QPoint(Gauche, Haut));
-    im.setNextStep(Ligne, Colonne, im.clock().nowMs() + steptiming::transitionDelayMs(Vitesse));
+    frames_.append(atSize(hover, QSize(Largeur, Hauteur)));
+    hasHover_ = true;
 }
 
 }  // namespace ztv

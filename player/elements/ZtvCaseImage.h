@@ -5,36 +5,65 @@
 
 #include <QImage>
 #include <QList>
+#include <QRgb>
+#include <optional>
 
 namespace ztv {
 
-// A picture cell: the background (row 3) or a picture row 4 to 23. It loads its picture at page
-// load and makes it appear with its transition when its column is shown; the pixels stay on
+// A picture cell: the background (row 3) or a picture row 4 to 23. It loads its picture (and its
+// hover picture) at page load, makes it appear with its transition when its column is shown,
+// animates an animated GIF and swaps in the hover picture under the mouse. The pixels stay on
 // the page when the element is gone.
 class TZtvCaseImage : public TZtvCase {
   public:
-    // Loads `Fichier` (a file, a plain colour, a gradient or a marker) as frame 0.
+    // Loads `Fichier` (a file, a plain colour, a gradient or a marker) into the frames, tinted
+    // by the appearance mode, and `SurvolFichier` as the last frame.
     void Preparer(TZTVImage& engine, bool mediaByPage);
-    // Starts the appearance of frame 0 at the element's rectangle.
+    // Composes the element bitmap (over the page in the transparent modes) and starts its
+    // appearance at the element's rectangle.
     void Afficher();
     // Starts the disappearance: what `Fond` holds under the rectangle comes back.
     void Effacer(TZTVImage& engine);
-    // One step of the transition; the step after the last frees the element.
+    // One step of the transition or one GIF frame; the step after the last frees the element
+    // unless it keeps a hover picture.
     void Avancer();
+    // The hover picture on, or the picture shown before back.
+    void Survoler(bool on);
 
     bool transitionFinie() const { return state_.finished || state_.effect == kEffectGifFrames; }
     bool hasPicture() const { return !frames_.isEmpty(); }
+    bool hasHover() const { return hasHover_; }
+    bool animated() const { return gifFrameCount_ > 1; }
+    int currentFrame() const { return currentFrame_; }
     const QList<QImage>& frames() const { return frames_; }
 
   private:
     bool drawable() const;
-    QImage loadPicture(bool mediaByPage);
-    void startTransition(const QString& effet);
+    bool isLine(const QString& text, int line) const;
+    QImage loadPicture(const QString& fichier, bool mediaByPage);
+    void prepareFrames(QImage picture);
+    void prepareHover(bool mediaByPage);
+    QImage composeOverPage(const QImage& frame, bool overKeyColour);
+    void startTransition(const QString& effet, std::optional<QRgb> keyColour);
+    void showGifFrame();
+    void endAnimation();
+    void putOnCanvas(const QImage& bitmap, std::optional<QRgb> key);
+    void putInFond(const QImage& bitmap, std::optional<QRgb> key);
 
-    QList<QImage> frames_;  // frame 0: the picture, at the element's size
+    QList<QImage> frames_;  // the picture (or the GIF's composed frames), then the hover picture
     QImage bitmap_;         // what is to appear
+    QImage composed_;       // the bitmap composed at Afficher, for the end of a hover
+    std::optional<QRgb> composedKey_;  // the transparent colour composed_ still holds
+    int mode_ = 0;                     // appearance mode (language line 200 to 216)
+    std::optional<QRgb> transparent_;  // the transparent colour of modes 201 to 203
     TransitionState state_;
     bool hasHover_ = false;
+    // Animated GIF
+    int gifFrameCount_ = 0;
+    int loopCount_ = 0;  // 0: endless
+    int currentFrame_ = 0;
+    int loopsPlayed_ = 0;
+    QImage gifBackground_;  // the page under the picture when it appeared
 };
 
 }  // namespace ztv

@@ -71,6 +71,10 @@ bool TZtvCase::ChargerImage(const QString& fichier, QImage& target, bool mediaBy
     return read == PictureRead::Ok;
 }
 
+void TZtvCase::oublierGif() {
+    gif_.reset();
+}
+
 PictureRead TZtvCase::LireImageFichier(QImage& target, const QString& windowsPath) {
     QFile file(engine_->toHost(windowsPath));
     if (!file.open(QIODevice::ReadOnly)) {

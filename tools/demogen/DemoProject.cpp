@@ -18,6 +18,8 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
+#include <cmath>
+
 namespace ztv::demo {
 namespace {
 
@@ -40,7 +42,9 @@ struct Demo {
     }
 };
 
-QImage gradientPicture(int w, int h, QColor from, QColor to, const QString& caption) {
+// The caption's height is a share of the picture's: 8 for 1/8.
+QImage gradientPicture(int w, int h, QColor from, QColor to, const QString& caption,
+                       int captionShare = 8) {
     QImage img(w, h, QImage::Format_RGB32);
     QPainter p(&img);
     QLinearGradient g(0, 0, w, h);
@@ -49,7 +53,7 @@ QImage gradientPicture(int w, int h, QColor from, QColor to, const QString& capt
     p.fillRect(img.rect(), g);
     p.setPen(Qt::white);
     QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(h / 8);
+    font.setPixelSize(h / captionShare);
     font.setBold(true);
     p.setFont(font);
     p.drawText(img.rect(), Qt::AlignCenter, caption);
@@ -91,10 +95,38 @@ QList<QImage> wheelFrames(int side) {
     return frames;
 }
 
-bool saveGif(const Demo& demo, const QList<QImage>& frames, const QString& name, QString* error) {
+// A turning star on white, drawn without smoothing so that every pixel off the star is pure
+// white: the page shows through it in the white-transparent appearance mode.
+QList<QImage> starFrames(int side) {
+    QList<QImage> frames;
+    for (int f = 0; f < 6; ++f) {
+        QImage img(side, side, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        QPainter p(&img);
+        p.translate(side / 2.0, side / 2.0);
+        p.rotate(f * 12.0);
+        QPolygonF star;
+        for (int i = 0; i < 10; ++i) {
+            const double r = (i % 2 == 0 ? 0.48 : 0.2) * side;
+            const double a = i * M_PI / 5 - M_PI / 2;
+            star << QPointF(r * std::cos(a), r * std::sin(a));
+        }
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(250, 200, 40));
+        p.drawPolygon(star);
+        p.end();
+        frames.append(img);
+    }
+    return frames;
+}
+
+// loopCount 0 turns for ever: a page keeps running while such a picture moves.
+bool saveGif(const Demo& demo, const QList<QImage>& frames, const QString& name, int loopCount,
+             QString* error, bool transparent = false) {
     GifWriteOptions options;
-    options.loopCount = 0;
+    options.loopCount = loopCount;
     options.delayMs = 120;
+    options.transparent = transparent;
     if (writeAnimatedGif(QDir(demo.dir).filePath(name), frames, options) != 0) {
         *error = QStringLiteral("cannot write %1").arg(name);
         return false;
@@ -108,6 +140,50 @@ bool savePicture(const Demo& demo, const QImage& img, const QString& name, QStri
         return false;
     }
     return true;
+}
+
+// Page 3: a plain background, then a circular gradient zooming in over it, pictures coming in
+// with a range of effects, a turning star whose white lets the page through, and a button that
+// lights up under the mouse.
+QList<ElementRecord> effectsPage(const Demo& demo) {
+    const auto coming = [&](int row, int column, const QString& fichier, QRect rect,
+                            int effectLine) {
+        ElementRecord r = demo.element(row, column, fichier, rect);
+        r.Effet = demo.text(effectLine);
+        r.Vitesse = 95;
+        r.EffetPas = 4;
+        return r;
+    };
+    const QRect screen(0, 0, 640, 480);
+    ElementRecord plain =
+        coming(3, 1, demo.text(lang::MarkerPlainBackground), screen, lang::EffectNone);
+    plain.Couleur = 0x402010;
+    ElementRecord gradient = coming(3, 2, demo.text(lang::MarkerGradient), screen, 247);
+    gradient.Couleur = 0x602818;
+    gradient.Couldegra = 0xE0C090;
+    gradient.sensdegra = demo.text(lang::GradientCircular);
+    QList<ElementRecord> page{plain, gradient};
+
+    const char* pictures[] = {"soleil.bmp", "feuille.jpg", "lune.jpg"};
+    const int effects[] = {251, 254, 225, 239, 256, 229};
+    for (int i = 0; i < 6; ++i) {
+        const QRect rect(30 + (i % 3) * 200, 30 + (i / 3) * 170, 180, 135);
+        ElementRecord r = coming(4 + i, 3 + i / 3, demo.stored(pictures[i % 3]), rect, effects[i]);
+        r.size = effects[i] == 239 ? 8 : 0;  // eight bands
+        r.Attente = i % 3 == 2 ? 0.5 : 0;
+        page.append(r);
+    }
+    ElementRecord star = coming(10, 5, demo.stored("etoile.gif"), QRect(500, 360, 100, 100), 223);
+    star.Transparent = demo.text(lang::AppearanceWhiteClear);
+    ElementRecord button =
+        coming(11, 5, demo.stored("bouton.bmp"), QRect(40, 380, 180, 60), lang::EffectNone);
+    button.SurvolFichier = demo.stored("bouton-survol.bmp");
+    button.SurvolRetablir = 1;
+    button.Acte = demo.text(lang::ActionGoToPage);
+    button.Destination = QStringLiteral("1");
+    button.Click = QStringLiteral("oui");
+    page << star << button;
+    return page;
 }
 
 }  // namespace
@@ -128,27 +204,37 @@ bool writeDemoProject(const QString& dirHost, const LanguageFile& language, QStr
                      "feuille.jpg", error) ||
         !savePicture(demo, shapesPicture(240, 180, QColor(70, 40, 120), QColor(200, 160, 240)),
                      "lune.jpg", error) ||
-        !saveGif(demo, wheelFrames(120), "roue.gif", error)) {
+        !saveGif(demo, wheelFrames(120), "roue.gif", 3, error) ||
+        !saveGif(demo, starFrames(120), "etoile.gif", 0, error, true) ||
+        !savePicture(demo,
+                     gradientPicture(180, 60, QColor(40, 60, 120), QColor(80, 120, 200),
+                                     QStringLiteral("Accueil"), 2),
+                     "bouton.bmp", error) ||
+        !savePicture(demo,
+                     gradientPicture(90, 30, QColor(200, 120, 20), QColor(250, 200, 60),
+                                     QStringLiteral("Accueil"), 2),
+                     "bouton-survol.bmp", error)) {
         return false;
     }
 
     // Page 1: a picture background, then pictures in JPEG, BMP and GIF, one column each, with
     // pauses and transitions; at the end of its run the page goes on to page 2 by itself.
     ElementRecord background = demo.element(3, 1, demo.stored("fond.jpg"), QRect(0, 0, 640, 480));
-    ElementRecord sun = demo.element(4, 1, demo.stored("soleil.bmp"), QRect(40, 260, 240, 180));
+    ElementRecord sun = demo.element(4, 1, demo.stored("soleil.bmp"), QRect(40, 290, 240, 180));
     sun.Attente = 1.0;
     sun.Effet = demo.text(222);  // wipe to the right
     sun.Vitesse = 90;
     sun.EffetPas = 5;
-    ElementRecord leaf = demo.element(5, 2, demo.stored("feuille.jpg"), QRect(200, 260, 240, 180));
+    ElementRecord leaf = demo.element(5, 2, demo.stored("feuille.jpg"), QRect(200, 290, 240, 180));
     leaf.Attente = 1.0;
     leaf.Effet = demo.text(221);  // wipe upwards
     leaf.Vitesse = 90;
     leaf.EffetPas = 5;
-    ElementRecord moon = demo.element(6, 3, demo.stored("lune.jpg"), QRect(360, 260, 240, 180));
+    ElementRecord moon = demo.element(6, 3, demo.stored("lune.jpg"), QRect(360, 290, 240, 180));
     moon.Attente = 0.5;
     ElementRecord wheel = demo.element(7, 3, demo.stored("roue.gif"), QRect(480, 40, 120, 120));
     wheel.Attente = 2.0;
+    wheel.Vitesse = 100;  // the frames come at the pace of the GIF
     wheel.Acte = demo.text(lang::ActionGoToPage);
     wheel.Destination = QStringLiteral("2");
     // Page 2: a plain background, two pictures in a run, a gap, and a column after it.
@@ -158,11 +244,16 @@ bool writeDemoProject(const QString& dirHost, const LanguageFile& language, QStr
     ElementRecord moon2 = demo.element(4, 1, demo.stored("lune.jpg"), QRect(60, 60, 240, 180));
     moon2.Attente = 0.5;
     ElementRecord sun2 = demo.element(5, 2, demo.stored("soleil.bmp"), QRect(340, 60, 240, 180));
+    sun2.Acte = demo.text(lang::ActionGoToPage);  // at the end of the run: page 3
+    sun2.Destination = QStringLiteral("3");
     ElementRecord leaf2 = demo.element(6, 4, demo.stored("feuille.jpg"), QRect(200, 280, 240, 180));
 
     QList<std::pair<std::int32_t, ElementRecord>> records = {
         {1, background}, {1, sun},   {1, leaf}, {1, moon}, {1, wheel},
         {2, plain},      {2, moon2}, {2, sun2}, {2, leaf2}};
+    for (const ElementRecord& r : effectsPage(demo)) {
+        records.append({3, r});
+    }
     QByteArray container(kProjectRecordSize, '\0');
     for (const auto& [page, record] : records) {
         container += encodeProjectRecord(record, page);
@@ -181,10 +272,12 @@ bool writeDemoProject(const QString& dirHost, const LanguageFile& language, QStr
     lines.setLine(ProjectSettings::Version, QStringLiteral("2"));
 
     const QList<PageEntry> pages = {{1, QStringLiteral("Bienvenue")},
-                                    {2, QStringLiteral("Une page en deux temps")}};
+                                    {2, QStringLiteral("Une page en deux temps")},
+                                    {3, QStringLiteral("Effets")}};
     const QList<KeywordEntry> keywords = {
         {QStringLiteral("accueil"), QStringLiteral("1"), QStringLiteral("1")},
-        {QStringLiteral("suite"), QStringLiteral("2"), QStringLiteral("1")}};
+        {QStringLiteral("suite"), QStringLiteral("2"), QStringLiteral("1")},
+        {QStringLiteral("effets"), QStringLiteral("3"), QStringLiteral("1")}};
     return writeFileAtomically(base + ".ZTV", container, error) &&
            settings.save(base + ".ini", error) && pagetable::write(base + ".PZV", pages, error) &&
            keywordtable::write(base + ".PMG", keywords, error);

@@ -1,0 +1,31 @@
+#include "player/elements/KeyedCopy.h"
+
+#include <QRect>
+#include <cstring>
+
+namespace ztv {
+
+void drawThrough(QImage& target, QPoint at, const QImage& picture, std::optional<QRgb> key) {
+    const QRect visible = picture.rect() & target.rect().translated(-at);
+    if (visible.isEmpty() || target.depth() != 32 || picture.depth() != 32) {
+        return;
+    }
+    const int left = visible.left();
+    const int width = visible.width();
+    for (int y = visible.top(); y <= visible.bottom(); ++y) {
+        const auto* source = reinterpret_cast<const QRgb*>(picture.constScanLine(y)) + left;
+        auto* row = reinterpret_cast<QRgb*>(target.scanLine(y + at.y())) + left + at.x();
+        if (!key) {
+            std::memcpy(row, source, std::size_t(width) * sizeof(QRgb));
+            continue;
+        }
+        const QRgb colour = *key & 0x00FFFFFF;
+        for (int i = 0; i < width; ++i) {
+            if ((source[i] & 0x00FFFFFF) != colour) {
+                row[i] = source[i];
+            }
+        }
+    }
+}
+
+}  // namespace ztv

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QRgb>
+#include <optional>
+
+namespace ztv {
+
+// Copies `picture` onto `target` with its top-left corner at `at`, clipped to the target. With a
+// key colour, the picture's pixels of that colour leave the target as it was: a picture that
+// still holds its transparent colour never shows it as a coloured box. Both images are 32-bit
+// and of one format.
+void drawThrough(QImage& target, QPoint at, const QImage& picture, std::optional<QRgb> key);
+
+}  // namespace ztv
