@@ -90,6 +90,20 @@ bool readScanlines(jpeg_decompress_struct& cinfo, ErrorManager& errors, QImage& 
     return true;
 }
 
+// A Huffman-coded stream spends at least one bit on every 8x8 block of every component, so a
+// file far too short for the size it declares is refused before its buffers are allocated.
+// Arithmetic coding can go below a bit per block and is not judged this way.
+bool longEnoughForItsBlocks(const jpeg_decompress_struct& cinfo, qsizetype bytes) {
+    if (cinfo.arith_code)
+        return true;
+    for (int i = 0; i < cinfo.num_components; ++i) {
+        const jpeg_component_info& c = cinfo.comp_info[i];
+        if (std::int64_t(c.width_in_blocks) * c.height_in_blocks > std::int64_t(bytes) * 8)
+            return false;
+    }
+    return true;
+}
+
 bool readHeader(jpeg_decompress_struct& cinfo, ErrorManager& errors, const QByteArray& data) {
     if (setjmp(errors.jump))
         return false;
@@ -112,7 +126,8 @@ std::optional<QImage> decode(const QByteArray& data) {
 
     std::optional<QImage> result;
     if (readHeader(cinfo, errors, data) &&
-        limits::pictureSizeAllowed(cinfo.image_width, cinfo.image_height)) {
+        limits::pictureSizeAllowed(cinfo.image_width, cinfo.image_height) &&
+        longEnoughForItsBlocks(cinfo, data.size())) {
         cinfo.progress = &progress;
         cinfo.out_color_space = isCmyk(cinfo.jpeg_color_space) ? JCS_CMYK : kRgb32Space;
         QImage image(int(cinfo.image_width), int(cinfo.image_height), QImage::Format_RGB32);
