@@ -32,10 +32,7 @@ class TZtvCaseImage : public TZtvCase {
 
     bool transitionFinie() const { return state_.finished || state_.effect == kEffectGifFrames; }
     bool hasPicture() const { return !frames_.isEmpty(); }
-    bool hasHover() const { return hasHover_; }
     bool animated() const { return gifFrameCount_ > 1; }
-    int currentFrame() const { return currentFrame_; }
-    const QList<QImage>& frames() const { return frames_; }
 
   private:
     bool drawable() const;

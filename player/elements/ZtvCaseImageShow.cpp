@@ -73,19 +73,21 @@ void TZtvCaseImage::startTransition(const QString& effet, std::optional<QRgb> ke
 
 void TZtvCaseImage::Avancer() {
     TZTVImage& im = *engine();
-    if (state_.effect == kEffectGifFrames) {
-        showGifFrame();
-    } else if (state_.finished && !animated()) {
-        finirPas();
-        if (!hasHover_) {
-            LibererSoi();
+    if (state_.finished) {
+        // An animated GIF goes on with its frames once it has appeared.
+        if (!animated() || state_.effect == kEffectUnknown) {
+            finirPas();
+            if (!hasHover_) {
+                LibererSoi();
+            }
+            return;
         }
-        return;
-    } else if (state_.finished) {
         state_.finished = false;
         state_.effect = kEffectGifFrames;
         currentFrame_ = 0;
         loopsPlayed_ = 0;
+        showGifFrame();
+    } else if (state_.effect == kEffectGifFrames) {
         showGifFrame();
     } else {
         im.transitions().step(state_, im.canvas(), bitmap_, QPoint(Gauche, Haut));
