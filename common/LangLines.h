@@ -166,6 +166,38 @@ namespace ztv::lang {
     X(RecoverWorkingCopy, 826)    \
     X(PageFilesNotWritten, 827)
 
+// Messages, captions and labels of the editor's commands and dialogs.
+#define ZTV_LANG_EDITOR_DIALOGS(X)   \
+    X(SaveFailed, 17)                \
+    X(PageNumberEmpty, 37)           \
+    X(PageNumberNotPositive, 38)     \
+    X(ParametersEmpty, 63)           \
+    X(SizeNotAWholeNumber, 64)       \
+    X(BackgroundsResized, 65)        \
+    X(RecentProjectMissing, 77)      \
+    X(NoPageSelected, 80)            \
+    X(DeletedPageNotInTable, 81)     \
+    X(CellHoldsNothingToPlace, 82)   \
+    X(ProjectExistsReplace, 90)      \
+    X(SaveChangesQuestion, 92)       \
+    X(DeletePageQuestion, 94)        \
+    X(ModifyPageCaption, 108)        \
+    X(SlideshowExpert, 175)          \
+    X(ProjectOnCdDrive, 448)         \
+    X(WorkingFolderRefused, 464)     \
+    X(ButtonClose, 574)              \
+    X(PageChooserCaption, 577)       \
+    X(NewPageCaption, 586)           \
+    X(PageNumberLabel, 587)          \
+    X(PageTitleLabel, 588)           \
+    X(ToolSettingsCaption, 589)      \
+    X(ExternalProgramsGroup, 590)    \
+    X(ProjectParametersCaption, 600) \
+    X(PropertiesGroup, 601)          \
+    X(OpenProjectCaption, 703)       \
+    X(EditCellButton, 708)           \
+    X(SaveAsCaption, 716)
+
 #define ZTV_LANG_ALL(X)         \
     ZTV_LANG_PLAYER_MESSAGES(X) \
     ZTV_LANG_MARKERS(X)         \
@@ -176,7 +208,8 @@ namespace ztv::lang {
     ZTV_LANG_ACTIONS(X)         \
     ZTV_LANG_MEDIA_OPTIONS(X)   \
     ZTV_LANG_KINDS(X)           \
-    ZTV_LANG_EDITOR_COMMON(X)
+    ZTV_LANG_EDITOR_COMMON(X)   \
+    ZTV_LANG_EDITOR_DIALOGS(X)
 
 #define ZTV_LANG_DEFINE(name, line) inline constexpr int name = line;
 ZTV_LANG_ALL(ZTV_LANG_DEFINE)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/LangLines.h"
 #include "common/LanguageFile.h"
 #include "common/NumberedLines.h"
 #include "common/platform/AppPaths.h"
@@ -76,7 +77,7 @@ struct EditorState {
     std::function<int(QDialog&)> dialogRunner;
 
     QString text(int line) const { return language.text(line); }
-    bool isUntitled() const { return projectName == text(91); }
+    bool isUntitled() const { return projectName == text(lang::UntitledProject); }
 };
 
 // The grey of every dialog panel and of the toolbar.

@@ -12,14 +12,6 @@
 
 namespace ztv::editor {
 
-namespace {
-constexpr int kNewPageCaption = 586;
-constexpr int kModifyPageCaption = 108;
-constexpr int kNumberLabel = 587;
-constexpr int kTitleLabel = 588;
-constexpr int kSlideshowExpert = 175;
-}  // namespace
-
 TForm2::TForm2(const EditorState& state, Prompter& prompter, PageBook& book, int currentPage,
                bool modifyMode, QWidget* parent)
     : TiledDialog(parent),
@@ -29,7 +21,7 @@ TForm2::TForm2(const EditorState& state, Prompter& prompter, PageBook& book, int
       current_(currentPage),
       modifyMode_(modifyMode) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(state.text(modifyMode ? kModifyPageCaption : kNewPageCaption));
+    setWindowTitle(state.text(modifyMode ? lang::ModifyPageCaption : lang::NewPageCaption));
     setFixedSize(420, 190);
 
     auto* panel = new QFrame(this);
@@ -39,13 +31,13 @@ TForm2::TForm2(const EditorState& state, Prompter& prompter, PageBook& book, int
     panel->setFrameShadow(QFrame::Raised);
     panel->setAutoFillBackground(true);
     panel->setStyleSheet(QStringLiteral("QFrame#Panel1 { background: rgb(195,198,200); }"));
-    auto* numberLabel = new QLabel(state.text(kNumberLabel), panel);
+    auto* numberLabel = new QLabel(state.text(lang::PageNumberLabel), panel);
     numberLabel->setGeometry(12, 20, 90, 22);
     number_ = new QLineEdit(panel);
     number_->setObjectName(QStringLiteral("Edit1"));
     number_->setGeometry(104, 20, 80, 22);
     number_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,9}"), this));
-    auto* titleLabel = new QLabel(state.text(kTitleLabel), panel);
+    auto* titleLabel = new QLabel(state.text(lang::PageTitleLabel), panel);
     titleLabel->setGeometry(12, 62, 90, 22);
     title_ = new QLineEdit(panel);
     title_->setObjectName(QStringLiteral("Edit2"));
@@ -58,13 +50,14 @@ TForm2::TForm2(const EditorState& state, Prompter& prompter, PageBook& book, int
         button->setGeometry(left, 140, width, 30);
         return button;
     };
-    QPushButton* ok = addButton("BitBtn1", 489, 12, 80);
+    QPushButton* ok = addButton("BitBtn1", lang::ButtonOk, 12, 80);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TForm2::BitBtn1Click);
-    connect(addButton("BitBtn2", 491, 100, 80), &QPushButton::clicked, this, &QDialog::reject);
+    connect(addButton("BitBtn2", lang::ButtonCancel, 100, 80), &QPushButton::clicked, this,
+            &QDialog::reject);
     // Help and the slideshow expert come with their own commands.
-    addButton("BitBtn5", 492, 188, 80)->setEnabled(false);
-    addButton("BExpert", kSlideshowExpert, 276, 132)->setEnabled(false);
+    addButton("BitBtn5", lang::ButtonHelp, 188, 80)->setEnabled(false);
+    addButton("BExpert", lang::SlideshowExpert, 276, 132)->setEnabled(false);
 
     book_.compact();
     if (modifyMode_) {

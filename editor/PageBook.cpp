@@ -13,9 +13,6 @@ namespace ztv::editor {
 
 namespace {
 
-constexpr int kNumberEmpty = 37;
-constexpr int kNumberNotPositive = 38;
-constexpr int kDeletedPageNotInTable = 81;
 constexpr int kMaxTitle = 200;
 
 }  // namespace
@@ -83,12 +80,12 @@ int PageBook::validate(const QString& numberText, const QString& title, int* num
     }
     const QString digits = numberText.trimmed();
     if (digits.isEmpty()) {
-        return kNumberEmpty;
+        return lang::PageNumberEmpty;
     }
     bool ok = false;
     *number = digits.toInt(&ok);
     if (!ok || *number <= 0) {
-        return kNumberNotPositive;
+        return lang::PageNumberNotPositive;
     }
     return 0;
 }
@@ -160,7 +157,7 @@ int PageBook::remove(int page) {
             return write(all, nullptr) ? 0 : lang::PageFilesNotWritten;
         }
     }
-    return kDeletedPageNotInTable;
+    return lang::DeletedPageNotInTable;
 }
 
 QString PageBook::entryText(const PageEntry& page) {

@@ -1,4 +1,5 @@
 #include "editor/PageChooser.h"
+#include "common/LangLines.h"
 
 #include "common/platform/Prompter.h"
 #include "editor/EditorState.h"
@@ -12,7 +13,7 @@ namespace ztv::editor {
 TFormpage::TFormpage(const EditorState& state, const QList<PageEntry>& pages, QWidget* parent)
     : TiledDialog(parent) {
     setObjectName(QStringLiteral("Formpage"));
-    setWindowTitle(state.text(577));
+    setWindowTitle(state.text(lang::PageChooserCaption));
     setFixedSize(320, 300);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("ListBox1"));
@@ -24,12 +25,12 @@ TFormpage::TFormpage(const EditorState& state, const QList<PageEntry>& pages, QW
         list_->setCurrentRow(0);
     }
     connect(list_, &QListWidget::itemDoubleClicked, this, &TFormpage::choose);
-    auto* ok = new QPushButton(state.text(489), this);
+    auto* ok = new QPushButton(state.text(lang::ButtonOk), this);
     ok->setObjectName(QStringLiteral("BitBtn1"));
     ok->setGeometry(12, 256, 90, 30);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TFormpage::choose);
-    auto* cancel = new QPushButton(state.text(491), this);
+    auto* cancel = new QPushButton(state.text(lang::ButtonCancel), this);
     cancel->setObjectName(QStringLiteral("BitBtn2"));
     cancel->setGeometry(110, 256, 90, 30);
     connect(cancel, &QPushButton::clicked, this, [this] {

@@ -11,11 +11,6 @@
 
 namespace ztv::editor {
 
-namespace {
-constexpr int kNoPageSelected = 80;
-constexpr int kDeletePageQuestion = 94;
-}  // namespace
-
 PageCommands::PageCommands(TSommaire& window) : window_(window), state_(window.state()) {}
 
 void PageCommands::bind() {
@@ -55,7 +50,7 @@ void PageCommands::newPage(bool modifyMode) {
 
 void PageCommands::modifyPage() {
     if (window_.storyboard().page() == 0) {
-        window_.message(kNoPageSelected);
+        window_.message(lang::NoPageSelected);
         return;
     }
     newPage(true);
@@ -65,10 +60,10 @@ void PageCommands::deletePage() {
     Storyboard& storyboard = window_.storyboard();
     const int page = storyboard.page();
     if (page == 0) {
-        window_.message(kNoPageSelected);
+        window_.message(lang::NoPageSelected);
         return;
     }
-    if (window_.prompter().ask(state_.text(kDeletePageQuestion), {},
+    if (window_.prompter().ask(state_.text(lang::DeletePageQuestion), {},
                                Prompter::Buttons::YesNoCancel) != Prompter::Yes) {
         return;
     }

@@ -21,15 +21,6 @@ namespace ztv::editor {
 namespace {
 
 constexpr int kNoPageToSave = 9;
-constexpr int kSaveFailed = 17;
-constexpr int kRecentMissing = 77;
-constexpr int kOverwriteQuestion = 90;
-constexpr int kSaveChangesQuestion = 92;
-constexpr int kOnCdDrive = 448;
-constexpr int kWorkingDirRefused = 464;
-constexpr int kOpenCaption = 703;
-constexpr int kSaveAsCaption = 716;
-constexpr int kBackgroundsResized = 65;
 
 QString projectFilter() {
     return QStringLiteral(" (*.PZV *.pzv)");
@@ -156,11 +147,11 @@ void ProjectCommands::openCommand(bool askToSave) {
     if (askToSave && !saveChangesPrompt()) {
         return;
     }
-    const QString path = window_.prompter().openFileName(state_.text(kOpenCaption),
+    const QString path = window_.prompter().openFileName(state_.text(lang::OpenProjectCaption),
                                                          state_.projectDir, projectFilter());
     if (!path.isEmpty()) {
         if (onCdDrive(path)) {
-            window_.message(kOnCdDrive);
+            window_.message(lang::ProjectOnCdDrive);
         } else {
             openProject(path);
         }
@@ -208,7 +199,7 @@ void ProjectCommands::openRecent(int index) {
         } else {
             state_.settings.setLine(state_.settings.lines().indexOf(path), QStringLiteral("$"));
             window_.updateRecentItems();
-            window_.message(kRecentMissing);
+            window_.message(lang::RecentProjectMissing);
             openCommand(false);
         }
     }
@@ -258,7 +249,7 @@ int ProjectCommands::applyParameters(const ProjectParameters& values) {
                               PageBook(state_.paths.workingDir()).livePages(), width, height);
         storyboard.openPage(page);
         window_.repaintGrid();
-        window_.message(changed < 0 ? lang::PageFilesNotWritten : kBackgroundsResized);
+        window_.message(changed < 0 ? lang::PageFilesNotWritten : lang::BackgroundsResized);
     }
     return 0;
 }
@@ -280,7 +271,7 @@ bool ProjectCommands::save() {
     }
     if (result.status != workingcopy::SaveResult::Saved) {
         qWarning("save: %s", qPrintable(result.error));
-        window_.message(kSaveFailed);
+        window_.message(lang::SaveFailed);
         return false;
     }
     ProjectSettings settings;
@@ -298,14 +289,14 @@ bool ProjectCommands::save() {
 
 bool ProjectCommands::saveAs(QString projectHost, bool updateRecent) {
     if (onCdDrive(projectHost)) {
-        window_.message(kOnCdDrive);
+        window_.message(lang::ProjectOnCdDrive);
         return false;
     }
     if (QFileInfo(projectHost).suffix().isEmpty()) {
         projectHost += QStringLiteral(".PZV");
     }
     if (QFileInfo::exists(projectHost) &&
-        window_.prompter().ask(state_.text(kOverwriteQuestion), {},
+        window_.prompter().ask(state_.text(lang::ProjectExistsReplace), {},
                                Prompter::Buttons::YesNoCancel) != Prompter::Yes) {
         return false;
     }
@@ -332,7 +323,7 @@ bool ProjectCommands::saveAs(QString projectHost, bool updateRecent) {
 QString ProjectCommands::chooseSavePath() {
     const QString working = QDir(state_.paths.workingDir()).canonicalPath().toUpper();
     for (int attempt = 0; attempt < 2; ++attempt) {
-        const QString path = window_.prompter().saveFileName(state_.text(kSaveAsCaption),
+        const QString path = window_.prompter().saveFileName(state_.text(lang::SaveAsCaption),
                                                              state_.projectDir, projectFilter());
         if (path.isEmpty()) {
             return {};
@@ -341,7 +332,7 @@ QString ProjectCommands::chooseSavePath() {
         if (dir != working) {
             return path;
         }
-        window_.message(kWorkingDirRefused);
+        window_.message(lang::WorkingFolderRefused);
     }
     return {};
 }
@@ -364,7 +355,7 @@ bool ProjectCommands::saveChangesPrompt(QString* savedAs, bool updateRecent) {
     if (!state_.modified) {
         return true;
     }
-    switch (window_.prompter().ask(state_.text(kSaveChangesQuestion), {},
+    switch (window_.prompter().ask(state_.text(lang::SaveChangesQuestion), {},
                                    Prompter::Buttons::YesNoCancel)) {
         case Prompter::Yes:
             return saveNamedOrChoose(savedAs, updateRecent);

@@ -1,4 +1,5 @@
 #include "editor/ProjectParameters.h"
+#include "common/LangLines.h"
 
 #include "common/ColorText.h"
 #include "common/ElementRecord.h"
@@ -12,8 +13,6 @@ namespace ztv::editor {
 
 namespace {
 
-constexpr int kFieldsEmpty = 63;
-constexpr int kNotAWholeNumber = 64;
 constexpr int kBackgroundRow = 3;
 
 bool isSet(const QString& line) {
@@ -50,11 +49,11 @@ ProjectParameters ProjectParameters::read(const ProjectSettings& settings) {
 
 int ProjectParameters::check() const {
     if (width.trimmed().isEmpty() || height.trimmed().isEmpty() || firstPage.trimmed().isEmpty()) {
-        return kFieldsEmpty;
+        return lang::ParametersEmpty;
     }
     if (!inRange(width, ProjectSettings::kMaxSide) || !inRange(height, ProjectSettings::kMaxSide) ||
         !inRange(firstPage, std::numeric_limits<int>::max())) {
-        return kNotAWholeNumber;
+        return lang::SizeNotAWholeNumber;
     }
     return 0;
 }

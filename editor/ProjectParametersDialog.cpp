@@ -1,4 +1,5 @@
 #include "editor/ProjectParametersDialog.h"
+#include "common/LangLines.h"
 
 #include "common/platform/Prompter.h"
 #include "editor/EditorState.h"
@@ -30,14 +31,14 @@ TFParaProjet::TFParaProjet(const EditorState& state, Prompter& prompter,
                            const ProjectParameters& values, Apply apply, QWidget* parent)
     : TiledDialog(parent), state_(state), prompter_(prompter), apply_(std::move(apply)) {
     setObjectName(QStringLiteral("FParaProjet"));
-    setWindowTitle(state.text(600));
+    setWindowTitle(state.text(lang::ProjectParametersCaption));
     setFixedSize(440, 330);
     chooseColour_ = [this](const QColor& initial) -> std::optional<QColor> {
         const QColor c = QColorDialog::getColor(initial, this);
         return c.isValid() ? std::optional<QColor>(c) : std::nullopt;
     };
 
-    auto* group = new QGroupBox(state.text(601), this);
+    auto* group = new QGroupBox(state.text(lang::PropertiesGroup), this);
     group->setObjectName(QStringLiteral("GroupBox1"));
     group->setGeometry(12, 12, 416, 262);
     group->setAutoFillBackground(true);
@@ -76,13 +77,13 @@ TFParaProjet::TFParaProjet(const EditorState& state, Prompter& prompter,
     maskColour_ = values.maskColour;
     paintSwatch();
 
-    auto* ok = new QPushButton(state.text(489), this);
+    auto* ok = new QPushButton(state.text(lang::ButtonOk), this);
     ok->setObjectName(QStringLiteral("BitBtn1"));
     ok->setGeometry(12, 288, 90, 30);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TFParaProjet::BitBtn1Click);
     // The help pages come with their own command.
-    auto* help = new QPushButton(state.text(492), this);
+    auto* help = new QPushButton(state.text(lang::ButtonHelp), this);
     help->setObjectName(QStringLiteral("BitBtn5"));
     help->setGeometry(110, 288, 90, 30);
     help->setEnabled(false);

@@ -194,7 +194,7 @@ void TSommaire::buildToolbar(QWidget* panel) {
     // commands and the picture list click it.
     auto* visuel = new QToolButton(panel);
     visuel->setObjectName(QStringLiteral("BVisuel"));
-    visuel->setText(state_.text(708));
+    visuel->setText(state_.text(lang::EditCellButton));
     visuel->hide();
     connect(visuel, &QToolButton::clicked, this, [this] { PageClick(QStringLiteral("BVisuel")); });
     commands_[QStringLiteral("BVisuel")].buttons.append(visuel);

@@ -182,7 +182,7 @@ void TSommaire::positionCommand() {
     } else if (!storyboard_.hasElements()) {
         message(lang::PageFileMissing);
     } else if (isDisappearanceMarker(cell, state_.language)) {
-        prompter_.message(cell + state_.text(82));
+        prompter_.message(cell + state_.text(lang::CellHoldsNothingToPlace));
     } else if (row == 1) {
         message(83);
     } else if (row == 3) {

@@ -1,4 +1,5 @@
 #include "editor/ToolSettingsDialog.h"
+#include "common/LangLines.h"
 
 #include "common/platform/Prompter.h"
 #include "editor/EditorState.h"
@@ -33,9 +34,9 @@ constexpr ToolSpec kTools[] = {
 TForm26::TForm26(EditorState& state, Prompter& prompter, QWidget* parent)
     : TiledDialog(parent), state_(state), prompter_(prompter) {
     setObjectName(QStringLiteral("Form26"));
-    setWindowTitle(state.text(589));
+    setWindowTitle(state.text(lang::ToolSettingsCaption));
     setFixedSize(560, 330);
-    auto* group = new QGroupBox(state.text(590), this);
+    auto* group = new QGroupBox(state.text(lang::ExternalProgramsGroup), this);
     group->setObjectName(QStringLiteral("GroupBox1"));
     group->setGeometry(12, 12, 536, 262);
     group->setStyleSheet(
@@ -63,18 +64,19 @@ TForm26::TForm26(EditorState& state, Prompter& prompter, QWidget* parent)
         tools_.append({line, edit});
         top += 38;
     }
-    auto* close = new QPushButton(state.text(574), this);
+    auto* close = new QPushButton(state.text(lang::ButtonClose), this);
     close->setObjectName(QStringLiteral("BSortir"));
     close->setGeometry(12, 288, 90, 30);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    auto* help = new QPushButton(state.text(492), this);
+    auto* help = new QPushButton(state.text(lang::ButtonHelp), this);
     help->setObjectName(QStringLiteral("BitBtn5"));
     help->setGeometry(110, 288, 90, 30);
     help->setEnabled(false);
 }
 
 void TForm26::BtChoixExtClick(int line) {
-    const QString path = prompter_.openFileName(state_.text(589), QString(), QStringLiteral("(*)"));
+    const QString path = prompter_.openFileName(state_.text(lang::ToolSettingsCaption), QString(),
+                                                QStringLiteral("(*)"));
     if (path.isEmpty()) {
         return;
     }
