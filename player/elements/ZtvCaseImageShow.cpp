@@ -1,6 +1,5 @@
 // The picture cell on the page: its appearance and disappearance, the GIF frames and the hover
 // picture.
-#include "common/LangLines.h"
 #include "player/ZTVImage.h"
 #include "player/elements/Appearance.h"
 #include "player/elements/KeyedCopy.h"
