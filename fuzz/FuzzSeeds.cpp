@@ -102,6 +102,10 @@ QList<QByteArray> seeds(std::string_view target) {
         return {makeIco(picture.scaled(16, 16))};
     if (target == "gif")
         return gifSeeds();
+    if (target == "cursor") {
+        const QByteArray frame = makeCursorFrame(picture.scaled(32, 32), QPoint(3, 4));
+        return {makeAni(riffChunk("icon", frame) + riffChunk("icon", frame))};
+    }
     return {};
 }
 

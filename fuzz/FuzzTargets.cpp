@@ -1,5 +1,6 @@
 #include "fuzz/FuzzTargets.h"
 
+#include "common/AniCursor.h"
 #include "common/AnimatedPicture.h"
 #include "common/Container.h"
 #include "common/ElementRecord.h"
@@ -140,6 +141,10 @@ void gifPicture(const std::uint8_t* data, std::size_t size) {
     gif.composeFrame(std::min(gif.frameCount() - 1, 3));
 }
 
+void cursor(const std::uint8_t* data, std::size_t size) {
+    cursorFromAni(bytesOf(data, size));
+}
+
 }  // namespace
 
 const std::vector<Target>& targets() {
@@ -147,7 +152,7 @@ const std::vector<Target>& targets() {
         {"records", records},   {"page_table", pageTable}, {"keyword_table", keywordTable},
         {"settings", settings}, {"language", language},    {"container", container},
         {"entries", entries},   {"jpeg", jpegPicture},     {"bmp", bmpPicture},
-        {"ico", icoPicture},    {"gif", gifPicture},
+        {"ico", icoPicture},    {"gif", gifPicture},       {"cursor", cursor},
     };
     return all;
 }

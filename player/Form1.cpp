@@ -3,7 +3,7 @@
 #include "common/platform/AppPaths.h"
 #include "common/platform/CloseRequest.h"
 #include "common/platform/FileIo.h"
-#include "player/AniCursor.h"
+#include "common/AniCursor.h"
 #include "player/EndPicture.h"
 #include "player/ScreenSaverFilter.h"
 

@@ -180,6 +180,30 @@ QByteArray makeIco(const QImage& image) {
     return writeWithQt(image, "ico");
 }
 
+QByteArray riffChunk(const QByteArray& id, const QByteArray& body) {
+    QByteArray chunk = id;
+    QByteArray size(4, '\0');
+    qToLittleEndian(quint32(body.size()), size.data());
+    chunk += size + body;
+    if (body.size() % 2)
+        chunk += '\0';
+    return chunk;
+}
+
+QByteArray makeCursorFrame(const QImage& image, QPoint hotSpot) {
+    QByteArray ico = makeIco(image);
+    ico[2] = 2;  // resource type: cursor; planes and bit count become the hot spot
+    qToLittleEndian(quint16(hotSpot.x()), ico.data() + 10);
+    qToLittleEndian(quint16(hotSpot.y()), ico.data() + 12);
+    return ico;
+}
+
+QByteArray makeAni(const QByteArray& frames) {
+    const QByteArray body =
+        "ACON" + riffChunk("anih", QByteArray(36, '\0')) + riffChunk("LIST", "fram" + frames);
+    return riffChunk("RIFF", body);
+}
+
 QByteArray makeGif(const GifTestPicture& picture) {
     QByteArray out("GIF89a");
     putLe16(out, picture.screen.width());

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QList>
+#include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <optional>
@@ -45,6 +46,14 @@ struct GifTestPicture {
 QByteArray makeGif(const GifTestPicture& picture);
 // A frame filled with one index.
 GifTestFrame solidGifFrame(const QRect& rect, int index, int disposal = 0, int delayCs = 0);
+
+// A RIFF chunk: id, little-endian size, body, padded to an even length.
+QByteArray riffChunk(const QByteArray& id, const QByteArray& body);
+// An icon of `image` whose header says cursor, with its hot spot.
+QByteArray makeCursorFrame(const QImage& image, QPoint hotSpot);
+// An animated cursor ("RIFF" "ACON"): a header chunk, then a "fram" list holding `frames` (the
+// "icon" chunks, as they are).
+QByteArray makeAni(const QByteArray& frames);
 
 // A 16-bit PCM mono WAV of silence with a 440 Hz beep, ms milliseconds long.
 QByteArray makeWav(int ms, int sampleRate = 22050);

@@ -1,5 +1,6 @@
-#include "player/AniCursor.h"
+#include "common/AniCursor.h"
 
+#include "common/PictureLoader.h"
 #include "common/platform/Bytes.h"
 
 #include <QImage>
@@ -66,10 +67,12 @@ std::optional<QCursor> cursorFromAni(const QByteArray& data) {
     for (int i = 10; i < 14; ++i) {
         (*frame)[i] = 0;
     }
-    const QImage image = QImage::fromData(*frame, "ICO");
-    if (image.isNull()) {
+    // Through the icon reader of every picture, so the same size caps hold.
+    const Picture picture = decodePicture(*frame, PictureKind::Icon);
+    if (!picture.ok()) {
         return std::nullopt;
     }
+    const QImage& image = picture.image;
     return QCursor(QPixmap::fromImage(image), std::min(hotX, image.width() - 1),
                    std::min(hotY, image.height() - 1));
 }
