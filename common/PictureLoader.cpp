@@ -71,8 +71,11 @@ bool bitmapRowsComplete(const QByteArray& data) {
     const std::int64_t compression = field(30, 4);
     if (compression != 0 && compression != 3)  // run-length data has no fixed size
         return true;
-    const std::int64_t width = std::abs(std::int32_t(field(18, 4)));
-    const std::int64_t height = std::abs(std::int32_t(field(22, 4)));
+    const std::int64_t width = std::abs(std::int64_t(std::int32_t(field(18, 4))));
+    const std::int64_t height = std::abs(std::int64_t(std::int32_t(field(22, 4))));
+    // Sizes beyond the caps are refused by the size check, before anything is read.
+    if (!limits::pictureSizeAllowed(width, height))
+        return true;
     const std::int64_t stride = (width * field(28, 2) + 31) / 32 * 4;
     return field(10, 4) + stride * height <= data.size();
 }

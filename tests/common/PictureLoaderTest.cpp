@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <QBuffer>
 #include <QImageWriter>
 #include <QTemporaryDir>
@@ -88,6 +90,11 @@ TEST(PictureLoader, BitmapWithAbsurdHeaderSizeIsRefused) {
     const Picture loaded = decodePicture(bmp, PictureKind::Bitmap);
     EXPECT_FALSE(loaded.ok());
     EXPECT_TRUE(loaded.image.isNull());
+    // Extreme fields must not overflow the check of the rows' size.
+    qToLittleEndian<qint32>(std::numeric_limits<qint32>::min(), bmp.data() + 18);
+    qToLittleEndian<qint32>(std::numeric_limits<qint32>::max(), bmp.data() + 22);
+    qToLittleEndian<quint16>(0xffff, bmp.data() + 28);
+    EXPECT_FALSE(decodePicture(bmp, PictureKind::Bitmap).ok());
 }
 
 TEST(PictureLoader, FilesAreReadByTheirExtension) {
