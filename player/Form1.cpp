@@ -1,9 +1,9 @@
 #include "player/Form1.h"
 
+#include "common/AniCursor.h"
 #include "common/platform/AppPaths.h"
 #include "common/platform/CloseRequest.h"
 #include "common/platform/FileIo.h"
-#include "common/AniCursor.h"
 #include "player/EndPicture.h"
 #include "player/ScreenSaverFilter.h"
 
