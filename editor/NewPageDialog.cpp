@@ -1,13 +1,13 @@
 #include "editor/NewPageDialog.h"
-#include "common/LangLines.h"
 
+#include "common/LangLines.h"
 #include "common/platform/Prompter.h"
+#include "editor/DialogButton.h"
 #include "editor/EditorState.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRegularExpressionValidator>
 
 namespace ztv::editor {
@@ -45,10 +45,7 @@ TForm2::TForm2(const EditorState& state, Prompter& prompter, PageBook& book, int
     title_->setMaxLength(200);
 
     auto addButton = [this](const char* name, int line, int left, int width) {
-        auto* button = new QPushButton(state_.text(line), this);
-        button->setObjectName(QLatin1String(name));
-        button->setGeometry(left, 140, width, 30);
-        return button;
+        return dialogButton(this, name, state_.text(line), QRect(left, 140, width, 30));
     };
     QPushButton* ok = addButton("BitBtn1", lang::ButtonOk, 12, 80);
     ok->setDefault(true);

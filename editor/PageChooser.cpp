@@ -1,12 +1,12 @@
 #include "editor/PageChooser.h"
-#include "common/LangLines.h"
 
+#include "common/LangLines.h"
 #include "common/platform/Prompter.h"
+#include "editor/DialogButton.h"
 #include "editor/EditorState.h"
 #include "editor/PageBook.h"
 
 #include <QListWidget>
-#include <QPushButton>
 
 namespace ztv::editor {
 
@@ -25,14 +25,11 @@ TFormpage::TFormpage(const EditorState& state, const QList<PageEntry>& pages, QW
         list_->setCurrentRow(0);
     }
     connect(list_, &QListWidget::itemDoubleClicked, this, &TFormpage::choose);
-    auto* ok = new QPushButton(state.text(lang::ButtonOk), this);
-    ok->setObjectName(QStringLiteral("BitBtn1"));
-    ok->setGeometry(12, 256, 90, 30);
+    auto* ok = dialogButton(this, "BitBtn1", state.text(lang::ButtonOk), QRect(12, 256, 90, 30));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TFormpage::choose);
-    auto* cancel = new QPushButton(state.text(lang::ButtonCancel), this);
-    cancel->setObjectName(QStringLiteral("BitBtn2"));
-    cancel->setGeometry(110, 256, 90, 30);
+    auto* cancel =
+        dialogButton(this, "BitBtn2", state.text(lang::ButtonCancel), QRect(110, 256, 90, 30));
     connect(cancel, &QPushButton::clicked, this, [this] {
         chosen_ = 0;
         done(0);

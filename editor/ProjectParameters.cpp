@@ -1,8 +1,8 @@
 #include "editor/ProjectParameters.h"
-#include "common/LangLines.h"
 
 #include "common/ColorText.h"
 #include "common/ElementRecord.h"
+#include "common/LangLines.h"
 #include "common/platform/FileIo.h"
 #include "common/platform/RecordFile.h"
 #include "editor/Storyboard.h"

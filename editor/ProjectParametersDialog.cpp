@@ -1,7 +1,8 @@
 #include "editor/ProjectParametersDialog.h"
-#include "common/LangLines.h"
 
+#include "common/LangLines.h"
 #include "common/platform/Prompter.h"
+#include "editor/DialogButton.h"
 #include "editor/EditorState.h"
 
 #include <QCheckBox>
@@ -10,7 +11,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace ztv::editor {
 
@@ -77,16 +77,12 @@ TFParaProjet::TFParaProjet(const EditorState& state, Prompter& prompter,
     maskColour_ = values.maskColour;
     paintSwatch();
 
-    auto* ok = new QPushButton(state.text(lang::ButtonOk), this);
-    ok->setObjectName(QStringLiteral("BitBtn1"));
-    ok->setGeometry(12, 288, 90, 30);
+    auto* ok = dialogButton(this, "BitBtn1", state.text(lang::ButtonOk), QRect(12, 288, 90, 30));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TFParaProjet::BitBtn1Click);
     // The help pages come with their own command.
-    auto* help = new QPushButton(state.text(lang::ButtonHelp), this);
-    help->setObjectName(QStringLiteral("BitBtn5"));
-    help->setGeometry(110, 288, 90, 30);
-    help->setEnabled(false);
+    dialogButton(this, "BitBtn5", state.text(lang::ButtonHelp), QRect(110, 288, 90, 30))
+        ->setEnabled(false);
 }
 
 ProjectParameters TFParaProjet::values() const {

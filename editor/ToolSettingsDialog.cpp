@@ -1,13 +1,13 @@
 #include "editor/ToolSettingsDialog.h"
-#include "common/LangLines.h"
 
+#include "common/LangLines.h"
 #include "common/platform/Prompter.h"
+#include "editor/DialogButton.h"
 #include "editor/EditorState.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace ztv::editor {
 
@@ -64,14 +64,11 @@ TForm26::TForm26(EditorState& state, Prompter& prompter, QWidget* parent)
         tools_.append({line, edit});
         top += 38;
     }
-    auto* close = new QPushButton(state.text(lang::ButtonClose), this);
-    close->setObjectName(QStringLiteral("BSortir"));
-    close->setGeometry(12, 288, 90, 30);
+    auto* close =
+        dialogButton(this, "BSortir", state.text(lang::ButtonClose), QRect(12, 288, 90, 30));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    auto* help = new QPushButton(state.text(lang::ButtonHelp), this);
-    help->setObjectName(QStringLiteral("BitBtn5"));
-    help->setGeometry(110, 288, 90, 30);
-    help->setEnabled(false);
+    dialogButton(this, "BitBtn5", state.text(lang::ButtonHelp), QRect(110, 288, 90, 30))
+        ->setEnabled(false);
 }
 
 void TForm26::BtChoixExtClick(int line) {
