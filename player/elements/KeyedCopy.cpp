@@ -7,8 +7,11 @@ namespace ztv {
 
 void drawThrough(QImage& target, QPoint at, const QImage& picture, std::optional<QRgb> key) {
     const QRect visible = picture.rect() & target.rect().translated(-at);
-    if (visible.isEmpty() || target.depth() != 32 || picture.depth() != 32) {
+    if (visible.isEmpty() || picture.depth() != 32) {
         return;
+    }
+    if (target.depth() != 32) {
+        target.convertTo(QImage::Format_RGB32);
     }
     const int left = visible.left();
     const int width = visible.width();

@@ -28,6 +28,11 @@ QString TZtvCase::TexteLangue(int n) const {
     return engine_ != nullptr ? engine_->Showmess(n) : QString();
 }
 
+bool TZtvCase::isLine(const QString& text, int line) const {
+    const QString lineText = TexteLangue(line);
+    return !lineText.isEmpty() && text == lineText;
+}
+
 QString TZtvCase::TrouverMedia(const QString& path) {
     const QString onMediaDrive = engine_->mediaDrive + path;
     if (engine_->existsWindowsPath(onMediaDrive)) {

@@ -43,6 +43,8 @@ class TZtvCase : public ElementRecord {
     void attacher(TZTVImage& engine) { engine_ = &engine; }
 
     QString TexteLangue(int n) const;
+    // The text is exactly language line `line` (an empty line matches nothing).
+    bool isLine(const QString& text, int line) const;
     // The drive-less media path on the media drive, else on the first searched drive (which
     // becomes the media drive). Empty after language line 41 when it is nowhere.
     QString TrouverMedia(const QString& path);

@@ -40,17 +40,13 @@ int cappedCount(int count, QSize frameSize, int stripWidth) {
 
 std::optional<QRgb> TZtvCase::CouleurMasque(const QString& transparent,
                                             const QImage& picture) const {
-    const auto is = [&](int line) {
-        const QString text = TexteLangue(line);
-        return !text.isEmpty() && transparent == text;
-    };
-    if (is(lang::AppearanceWhiteClear)) {
+    if (isLine(transparent, lang::AppearanceWhiteClear)) {
         return qRgb(255, 255, 255);
     }
-    if (is(lang::AppearanceBlackClear)) {
+    if (isLine(transparent, lang::AppearanceBlackClear)) {
         return qRgb(0, 0, 0);
     }
-    if (is(lang::AppearanceCornerClear) && !picture.isNull()) {
+    if (isLine(transparent, lang::AppearanceCornerClear) && !picture.isNull()) {
         return picture.pixel(0, picture.height() - 1) | 0xff000000;
     }
     return std::nullopt;

@@ -30,11 +30,6 @@ bool TZtvCaseImage::drawable() const {
     return limits::pictureSizeAllowed(Largeur, Hauteur);
 }
 
-bool TZtvCaseImage::isLine(const QString& text, int line) const {
-    const QString lineText = TexteLangue(line);
-    return !lineText.isEmpty() && text == lineText;
-}
-
 void TZtvCaseImage::Preparer(TZTVImage& engine, bool mediaByPage) {
     attacher(engine);
     frames_.clear();

@@ -36,7 +36,6 @@ class TZtvCaseImage : public TZtvCase {
 
   private:
     bool drawable() const;
-    bool isLine(const QString& text, int line) const;
     QImage loadPicture(const QString& fichier, bool mediaByPage);
     void prepareFrames(QImage picture);
     void prepareHover(bool mediaByPage);
@@ -44,8 +43,6 @@ class TZtvCaseImage : public TZtvCase {
     void startTransition(const QString& effet, std::optional<QRgb> keyColour);
     void showGifFrame();
     void endAnimation();
-    void putOnCanvas(const QImage& bitmap, std::optional<QRgb> key);
-    void putInFond(const QImage& bitmap, std::optional<QRgb> key);
 
     QList<QImage> frames_;  // the picture (or the GIF's composed frames), then the hover picture
     QImage bitmap_;         // what is to appear

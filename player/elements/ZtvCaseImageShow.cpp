@@ -31,7 +31,7 @@ void TZtvCaseImage::Afficher() {
     composed_ = bitmap_;
     composedKey_ = key;
     if (Ligne == 3 || IntegrFond == QStringLiteral("oui")) {
-        putInFond(bitmap_, key);
+        drawThrough(im.Fond, QPoint(Gauche, Haut), bitmap_, key);
     }
     QString effet = Effet;
     im.transitions().applyInverse(effet, im.EffetInverse);
@@ -114,9 +114,9 @@ void TZtvCaseImage::showGifFrame() {
         bitmap_ = frame;
     }
     if (IntegrFond == QStringLiteral("oui")) {
-        putInFond(bitmap_, std::nullopt);
+        drawThrough(engine()->Fond, QPoint(Gauche, Haut), bitmap_, std::nullopt);
     }
-    putOnCanvas(bitmap_, std::nullopt);
+    drawThrough(engine()->canvas(), QPoint(Gauche, Haut), bitmap_, std::nullopt);
 }
 
 void TZtvCaseImage::endAnimation() {
@@ -143,26 +143,10 @@ void TZtvCaseImage::Survoler(bool on) {
         bitmap_ = composed_.isNull() ? frames_.first() : composed_;
         key = composedKey_;
     }
-    putOnCanvas(bitmap_, key);
+    drawThrough(engine()->canvas(), QPoint(Gauche, Haut), bitmap_, key);
     state_.step = std::max(1, EffetPas);
     state_.position = EffetDepart;
     engine()->pagePlay().pauseDone = false;
-}
-
-void TZtvCaseImage::putOnCanvas(const QImage& bitmap, std::optional<QRgb> key) {
-    TZTVImage& im = *engine();
-    if (im.canvas().depth() != 32) {
-        im.canvas().convertTo(QImage::Format_RGB32);
-    }
-    drawThrough(im.canvas(), QPoint(Gauche, Haut), bitmap, key);
-}
-
-void TZtvCaseImage::putInFond(const QImage& bitmap, std::optional<QRgb> key) {
-    TZTVImage& im = *engine();
-    if (im.Fond.depth() != 32) {
-        im.Fond.convertTo(QImage::Format_RGB32);
-    }
-    drawThrough(im.Fond, QPoint(Gauche, Haut), bitmap, key);
 }
 
 }  // namespace ztv

@@ -14,10 +14,6 @@
 namespace ztv {
 namespace {
 
-bool isLine(const QString& text, const QString& line) {
-    return !line.isEmpty() && text == line;
-}
-
 // A picture of the target's size and format simply becomes the target, without a copy;
 // otherwise the target is filled black, then the picture stretched over it (an icon may leave
 // parts of it uncovered).
@@ -38,11 +34,11 @@ void drawStretched(QImage& target, const QImage& picture) {
 bool TZtvCase::ChargerImage(const QString& fichier, QImage& target, bool mediaByPage) {
     gif_.reset();
     loadedName_ = fichier;
-    if (isLine(fichier, TexteLangue(lang::MarkerDisappear))) {
+    if (isLine(fichier, lang::MarkerDisappear)) {
         target.fill(Qt::black);
         return true;
     }
-    if (isLine(fichier, TexteLangue(lang::MarkerBackgroundDisappear))) {
+    if (isLine(fichier, lang::MarkerBackgroundDisappear)) {
         return true;
     }
     const QString word = TexteLangue(lang::MediaFileWord);
