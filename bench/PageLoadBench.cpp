@@ -5,11 +5,12 @@
 #include "common/ElementRecord.h"
 #include "common/platform/FileIo.h"
 #include "player/ZTVImage.h"
+#include "player/elements/ZtvCaseImage.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <cstdlib>
 
 namespace {
@@ -75,7 +76,8 @@ void pageLoad(benchmark::State& state) {
     }
     for (auto _ : state) {
         engine.ChargerPage(1, 1);
-        if (!engine.pagePlay().elements.images[23][1]->hasPicture()) {
+        if (!static_cast<const ztv::TZtvCaseImage*>(engine.pagePlay().elements.at(23, 1))
+                 ->hasPicture()) {
             state.SkipWithError("a picture did not load");
         }
     }
@@ -102,7 +104,7 @@ BENCHMARK(pageLoad)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -19,7 +19,7 @@ ElementRecord plainElement(const LanguageFile& language, int row, int column,
     r.Hauteur = rect.height();
     r.EffetPas = 10;
     r.EffetFin = 100;
-    r.Click = r.DisparAuto = r.Inverse = r.IntegrFond = QStringLiteral("non");
+    r.Click = r.DisparAuto = r.Inverse = r.IntegrFond = ouiNon(false);
     return r;
 }
 

@@ -7,13 +7,13 @@ namespace {
 
 enum class Layout { Page, Project };
 
-int offsetIn(const FieldSpec& field, Layout layout) {
+int offsetIn(const FieldLayout& field, Layout layout) {
     return layout == Layout::Page ? field.pageOffset : field.projectOffset;
 }
 
 QByteArray encode(const ElementRecord& record, Layout layout, int size) {
     QByteArray buf(size, '\0');
-    forEachField(record, [&](const FieldSpec& field, const auto& value) {
+    forEachField(record, [&](const FieldLayout& field, const auto& value) {
         using T = std::decay_t<decltype(value)>;
         const int at = offsetIn(field, layout);
         if constexpr (std::is_same_v<T, QString>) {
@@ -29,7 +29,7 @@ QByteArray encode(const ElementRecord& record, Layout layout, int size) {
 
 ElementRecord decode(const QByteArray& buf, Layout layout) {
     ElementRecord record;
-    forEachField(record, [&](const FieldSpec& field, auto& value) {
+    forEachField(record, [&](const FieldLayout& field, auto& value) {
         using T = std::decay_t<decltype(value)>;
         const int at = offsetIn(field, layout);
         if constexpr (std::is_same_v<T, QString>) {

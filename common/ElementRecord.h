@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/YesNo.h"
+
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
@@ -46,12 +48,19 @@ struct ElementRecord {
 
     // A deleted record, an empty Fichier, or a cell outside the 61 x 20 grid holds nothing.
     bool isAbsent() const;
+
+    // The yes/no flags, as what they mean. Only the exact text counts: a flag that is neither
+    // "oui" nor "non" is the default of its field.
+    bool actsWithoutClick() const { return isNon(Click); }
+    bool disappearsAtChange() const { return isOui(DisparAuto); }
+    bool reversesNextEffect() const { return isOui(Inverse); }
+    bool joinsBackground() const { return isOui(IntegrFond); }
     bool operator==(const ElementRecord&) const = default;
 };
 
 // Where a field sits in the two layouts; capacity is N for string[N], 0 for int32, 8 for the
 // double.
-struct FieldSpec {
+struct FieldLayout {
     const char* name;
     int pageOffset;
     int projectOffset;
@@ -66,37 +75,37 @@ inline constexpr int kProjectPageOffset = 945;
 // and printing.
 template <class Record, class F>
 void forEachField(Record& r, F&& f) {
-    f(FieldSpec{"Ligne", 0, 0, 0}, r.Ligne);
-    f(FieldSpec{"Colonne", 4, 4, 0}, r.Colonne);
-    f(FieldSpec{"Effet", 8, 8, 100}, r.Effet);
-    f(FieldSpec{"Fichier", 109, 109, 249}, r.Fichier);
-    f(FieldSpec{"Transparent", 359, 359, 30}, r.Transparent);
-    f(FieldSpec{"Gauche", 392, 390, 0}, r.Gauche);
-    f(FieldSpec{"Haut", 396, 394, 0}, r.Haut);
-    f(FieldSpec{"Largeur", 400, 398, 0}, r.Largeur);
-    f(FieldSpec{"Hauteur", 404, 402, 0}, r.Hauteur);
-    f(FieldSpec{"Acte", 408, 406, 100}, r.Acte);
-    f(FieldSpec{"Destination", 509, 507, 100}, r.Destination);
-    f(FieldSpec{"Destin2", 610, 608, 100}, r.Destin2);
-    f(FieldSpec{"Vitesse", 712, 709, 0}, r.Vitesse);
-    f(FieldSpec{"Attente", 720, 713, 8}, r.Attente);
-    f(FieldSpec{"Couleur", 728, 721, 0}, r.Couleur);
-    f(FieldSpec{"Click", 732, 725, 4}, r.Click);
-    f(FieldSpec{"DisparAuto", 737, 730, 4}, r.DisparAuto);
-    f(FieldSpec{"Inverse", 742, 735, 4}, r.Inverse);
-    f(FieldSpec{"IntegrFond", 747, 740, 4}, r.IntegrFond);
-    f(FieldSpec{"Couldegra", 752, 745, 0}, r.Couldegra);
-    f(FieldSpec{"sensdegra", 756, 749, 150}, r.sensdegra);
-    f(FieldSpec{"style", 907, 900, 40}, r.style);
-    f(FieldSpec{"size", 948, 941, 0}, r.size);
-    f(FieldSpec{"EffetPas", 952, 949, 0}, r.EffetPas);
-    f(FieldSpec{"EffetDepart", 956, 953, 0}, r.EffetDepart);
-    f(FieldSpec{"EffetFin", 960, 957, 0}, r.EffetFin);
-    f(FieldSpec{"SurvolFichier", 964, 961, 249}, r.SurvolFichier);
-    f(FieldSpec{"SurvolAction", 1216, 1211, 0}, r.SurvolAction);
-    f(FieldSpec{"SurvolPage", 1220, 1215, 0}, r.SurvolPage);
-    f(FieldSpec{"SurvolColonne", 1224, 1219, 0}, r.SurvolColonne);
-    f(FieldSpec{"SurvolRetablir", 1228, 1223, 0}, r.SurvolRetablir);
+    f(FieldLayout{"Ligne", 0, 0, 0}, r.Ligne);
+    f(FieldLayout{"Colonne", 4, 4, 0}, r.Colonne);
+    f(FieldLayout{"Effet", 8, 8, 100}, r.Effet);
+    f(FieldLayout{"Fichier", 109, 109, 249}, r.Fichier);
+    f(FieldLayout{"Transparent", 359, 359, 30}, r.Transparent);
+    f(FieldLayout{"Gauche", 392, 390, 0}, r.Gauche);
+    f(FieldLayout{"Haut", 396, 394, 0}, r.Haut);
+    f(FieldLayout{"Largeur", 400, 398, 0}, r.Largeur);
+    f(FieldLayout{"Hauteur", 404, 402, 0}, r.Hauteur);
+    f(FieldLayout{"Acte", 408, 406, 100}, r.Acte);
+    f(FieldLayout{"Destination", 509, 507, 100}, r.Destination);
+    f(FieldLayout{"Destin2", 610, 608, 100}, r.Destin2);
+    f(FieldLayout{"Vitesse", 712, 709, 0}, r.Vitesse);
+    f(FieldLayout{"Attente", 720, 713, 8}, r.Attente);
+    f(FieldLayout{"Couleur", 728, 721, 0}, r.Couleur);
+    f(FieldLayout{"Click", 732, 725, 4}, r.Click);
+    f(FieldLayout{"DisparAuto", 737, 730, 4}, r.DisparAuto);
+    f(FieldLayout{"Inverse", 742, 735, 4}, r.Inverse);
+    f(FieldLayout{"IntegrFond", 747, 740, 4}, r.IntegrFond);
+    f(FieldLayout{"Couldegra", 752, 745, 0}, r.Couldegra);
+    f(FieldLayout{"sensdegra", 756, 749, 150}, r.sensdegra);
+    f(FieldLayout{"style", 907, 900, 40}, r.style);
+    f(FieldLayout{"size", 948, 941, 0}, r.size);
+    f(FieldLayout{"EffetPas", 952, 949, 0}, r.EffetPas);
+    f(FieldLayout{"EffetDepart", 956, 953, 0}, r.EffetDepart);
+    f(FieldLayout{"EffetFin", 960, 957, 0}, r.EffetFin);
+    f(FieldLayout{"SurvolFichier", 964, 961, 249}, r.SurvolFichier);
+    f(FieldLayout{"SurvolAction", 1216, 1211, 0}, r.SurvolAction);
+    f(FieldLayout{"SurvolPage", 1220, 1215, 0}, r.SurvolPage);
+    f(FieldLayout{"SurvolColonne", 1224, 1219, 0}, r.SurvolColonne);
+    f(FieldLayout{"SurvolRetablir", 1228, 1223, 0}, r.SurvolRetablir);
 }
 
 // The 1232-byte page element record of .JOU and .ACT files. Padding is written as zeros.

@@ -19,4 +19,9 @@ QString LanguageFile::text(int n) const {
     return comma < 0 ? QString() : line.mid(comma + 1);
 }
 
+bool LanguageFile::isLine(const QString& stored, int n) const {
+    const QString line = text(n);
+    return !line.isEmpty() && stored == line;
+}
+
 }  // namespace ztv

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/NumberedLines.h"
+#include "common/YesNo.h"
 
 #include <optional>
 
@@ -51,8 +52,8 @@ class ProjectSettings {
     int height() const;
     int firstPage() const;
 
-    bool isFullScreen() const { return line(FullScreen) == QStringLiteral("oui"); }
-    bool isMaskedOption() const { return line(Masked) == QStringLiteral("oui"); }
+    bool isFullScreen() const { return isOui(line(FullScreen)); }
+    bool isMaskedOption() const { return isOui(line(Masked)); }
     bool isTransparent() const { return line(Transparent) == QStringLiteral("1"); }
     bool isMediaPackedByPage() const { return line(MediaPackedByPage) == QStringLiteral("1"); }
     bool areSoundsVideosPacked() const { return line(SoundsVideosPacked) == QStringLiteral("1"); }

@@ -1,6 +1,7 @@
 #include "editor/EditorStartup.h"
 
 #include "common/platform/FileIo.h"
+#include "common/platform/SoundOutput.h"
 #include "editor/DriveScan.h"
 #include "editor/EditorPrompter.h"
 
@@ -12,18 +13,6 @@
 namespace ztv::editor {
 
 namespace {
-
-// A sound output exists when a test asks for the fake one, the kernel lists a sound card, or a
-// sound server listens in the user's runtime folder.
-bool detectSoundOutput() {
-    if (qEnvironmentVariable("ZTV_AUDIO") == QStringLiteral("fake")) {
-        return true;
-    }
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    return !QDir(QStringLiteral("/dev/snd")).entryList({QStringLiteral("pcm*")}).isEmpty() ||
-           (!runtime.isEmpty() && (QFileInfo::exists(runtime + QStringLiteral("/pulse/native")) ||
-                                   QFileInfo::exists(runtime + QStringLiteral("/pipewire-0"))));
-}
 
 int primaryScreenWidth() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -106,7 +95,7 @@ std::unique_ptr<EditorSession> startEditor(StartOptions options) {
         prompter.ask(languageMissingText(), applicationTitle(), Prompter::Buttons::Ok);
         return nullptr;
     }
-    state.soundCapable = detectSoundOutput();
+    state.soundCapable = soundOutputPresent();
 
     session->window = std::make_unique<TSommaire>(state, prompter);
     if (session->ownPrompter) {

@@ -1,5 +1,6 @@
 #include "editor/PageComposer.h"
 
+#include "common/ElementKinds.h"
 #include "common/LangLines.h"
 
 #include <QImageReader>
@@ -46,16 +47,30 @@ void PageComposer::add(const ElementRecord& r) {
         r.Fichier == language_.text(lang::MarkerSoundStop)) {
         return;
     }
-    if (r.Ligne == 3) {
-        drawBackground(r);
-    } else if (r.Ligne >= 4 && r.Ligne <= 29) {
-        drawPicture(r);
-    } else if (r.Ligne >= 30 && r.Ligne <= 49) {
-        drawText(r);
-    } else if (r.Ligne >= 50 && r.Ligne <= 59) {
-        drawOutline(r, QColor(200, 40, 40), Qt::DashLine);
-    } else if (r.Ligne == 2 || r.Ligne >= 60) {
-        drawOutline(r, QColor(40, 60, 140), Qt::SolidLine);
+    switch (kindOfRow(r.Ligne)) {
+        case ElementKind::Background:
+            drawBackground(r);
+            break;
+        case ElementKind::Picture:
+        case ElementKind::Character:
+        case ElementKind::Panorama:
+        case ElementKind::Animation:
+            drawPicture(r);
+            break;
+        case ElementKind::Text:
+            drawText(r);
+            break;
+        case ElementKind::ClickZone:
+            drawOutline(r, QColor(200, 40, 40), Qt::DashLine);
+            break;
+        case ElementKind::Video:
+        case ElementKind::KeywordList:
+        case ElementKind::LongText:
+            drawOutline(r, QColor(40, 60, 140), Qt::SolidLine);
+            break;
+        case ElementKind::Sound:
+        case ElementKind::None:
+            break;
     }
 }
 

@@ -16,25 +16,29 @@ constexpr int kThumbnailSide = 100;
 
 QString kindCaption(const ElementRecord& r, const LanguageFile& language) {
     switch (kindOfRow(r.Ligne)) {
-        case 0:
+        case ElementKind::Sound:
             return language.text(lang::KindSound);
-        case 1:
+        case ElementKind::Video:
             return language.text(lang::KindVideo);
-        case 2:
+        case ElementKind::Background:
+        case ElementKind::Picture:
             return language.text(lang::KindPicture);
-        case 3:
+        case ElementKind::Character:
             return language.text(lang::KindCharacter);
-        case 4:
+        case ElementKind::Panorama:
             return language.text(lang::KindPanorama);
-        case 5:
+        case ElementKind::Animation:
             return language.text(lang::KindAnimation);
-        case 6:
+        case ElementKind::Text:
             return language.text(lang::KindText);
-        case 9:
+        case ElementKind::LongText:
             return language.text(lang::KindLongText) + QStringLiteral(": ") + r.Fichier;
-        default:
-            return r.Fichier;
+        case ElementKind::ClickZone:
+        case ElementKind::KeywordList:
+        case ElementKind::None:
+            break;
     }
+    return r.Fichier;
 }
 
 // The column item's picture: its caption written on the panel colour.
@@ -55,7 +59,8 @@ QImage columnPicture(const QString& text, QSize size) {
 
 QString elementCaption(const ElementRecord& r, const LanguageFile& language) {
     QStringList parts{kindCaption(r, language)};
-    if (kindOfRow(r.Ligne) == 2) {
+    if (const ElementKind kind = kindOfRow(r.Ligne);
+        kind == ElementKind::Background || kind == ElementKind::Picture) {
         if (!r.Transparent.isEmpty() && r.Transparent != language.text(lang::AppearanceOpaque)) {
             parts.append(r.Transparent);
         }

@@ -1,45 +1,47 @@
 #include "editor/StoryboardRows.h"
 
 namespace ztv::editor {
+namespace {
 
-int kindOfRow(int row) {
-    if (row < 1 || row > kLongTextRow) {
-        return -1;
+const char* pictureName(ElementKind kind) {
+    switch (kind) {
+        case ElementKind::Sound:
+            return "son";
+        case ElementKind::Video:
+            return "video";
+        case ElementKind::Background:
+            return "fond";
+        case ElementKind::Picture:
+            return "image";
+        case ElementKind::Character:
+            return "personnage";
+        case ElementKind::Panorama:
+            return "panorama";
+        case ElementKind::Animation:
+            return "animation";
+        case ElementKind::Text:
+            return "texte";
+        case ElementKind::ClickZone:
+            return "zoneclic";
+        case ElementKind::KeywordList:
+            return "motcle";
+        case ElementKind::LongText:
+            return "longtext";
+        case ElementKind::None:
+            break;
     }
-    if (row <= 2) {
-        return row - 1;
-    }
-    if (row <= 23) {
-        return 2;
-    }
-    if (row <= 25) {
-        return row - 21;
-    }
-    if (row <= 29) {
-        return 5;
-    }
-    if (row <= kLastTextRow) {
-        return 6;
-    }
-    if (row <= 59) {
-        return 7;
-    }
-    return row == kKeywordRow ? 8 : 9;
+    return nullptr;
 }
 
+}  // namespace
+
 QString rowPicture(int row) {
-    static const char* const names[] = {"son",       "video", "image",    "personnage", "panorama",
-                                        "animation", "texte", "zoneclic", "motcle",     "longtext"};
-    const int kind = kindOfRow(row);
-    if (kind < 0) {
-        return {};
-    }
-    const QString name = row == 3 ? QStringLiteral("fond") : QString::fromLatin1(names[kind]);
-    return QStringLiteral("boutons/ligne_%1.jpg").arg(name);
+    const char* name = pictureName(kindOfRow(row));
+    return name ? QStringLiteral("boutons/ligne_%1.jpg").arg(QLatin1String(name)) : QString();
 }
 
 QString cellTextFor(int row, const QString& fichier) {
-    if (row >= kFirstTextRow && row <= kKeywordRow) {
+    if (!factsOfRow(row).fileInFichier) {
         return fichier;
     }
     return fichier.mid(fichier.lastIndexOf(QLatin1Char('\\')) + 1);

@@ -156,7 +156,7 @@ void TSommaire::dispatchCellDialog() {
     if (!cellDialog_ || column == 0 || row == 0) {
         return;
     }
-    if (kindOfRow(row) < 0) {
+    if (kindOfRow(row) == ElementKind::None) {
         message(58);
     }
     if (cellDialog_(row) != Prompter::Yes) {
@@ -183,9 +183,9 @@ void TSommaire::positionCommand() {
         message(lang::PageFileMissing);
     } else if (isDisappearanceMarker(cell, state_.language)) {
         prompter_.message(cell + state_.text(lang::CellHoldsNothingToPlace));
-    } else if (row == 1) {
+    } else if (kindOfRow(row) == ElementKind::Sound) {
         message(83);
-    } else if (row == 3) {
+    } else if (kindOfRow(row) == ElementKind::Background) {
         message(66);
     } else if (const auto bytes = RecordFile::readAll(storyboard_.jouPath(), kPageRecordSize);
                !bytes) {
@@ -272,7 +272,7 @@ void TSommaire::onGridPressed(int column, int row, Qt::MouseButton button, QPoin
     popupCell_ = QPoint(column, row);
     const QString text = storyboard_.cellText(column, row);
     setCommandEnabled(QStringLiteral("OuvrirMedia1"),
-                      !text.isEmpty() && (row < kFirstTextRow || row == kLongTextRow));
+                      !text.isEmpty() && factsOfRow(row).fileInFichier);
     popup_->popup(globalPos);
 }
 

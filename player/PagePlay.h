@@ -1,54 +1,14 @@
 #pragma once
 
+#include "common/ActionModel.h"
 #include "common/ElementRecord.h"
 #include "common/platform/RecordFile.h"
-#include "player/elements/ZtvCaseImage.h"
-#include "player/elements/ZtvCaseKinds.h"
+#include "player/ElementGrid.h"
 
 #include <QRect>
 #include <array>
-#include <memory>
 
 namespace ztv {
-
-// One owning cell per column 1 to 20 (index 0 unused).
-template <class T>
-using ColumnCells = std::array<std::unique_ptr<T>, kColumnCount + 1>;
-
-// The elements of the loaded columns, one owning table per kind, indexed by row and column.
-// A cell that holds an element is the cell's present flag: an element that is freed leaves
-// nothing behind that could still point at it.
-struct PageElements {
-    ColumnCells<TZtvCaseSon> sons;
-    ColumnCells<TZtvCaseVideo> videos;
-    std::array<ColumnCells<TZtvCaseImage>, 24> images;  // rows 3 to 23
-    ColumnCells<TZTVCasePerso> persos;                  // row 24
-    ColumnCells<TZtvCasePano> panos;                    // row 25
-    std::array<ColumnCells<TZtvCaseAnim>, 30> anims;    // rows 26 to 29
-    std::array<ColumnCells<TZtvCaseTexte>, 50> textes;  // rows 30 to 49
-    ColumnCells<TZtvCaseMotCle> motcles;                // row 60
-    ColumnCells<TZtvCaseLongTexte> longtextes;          // row 61
-
-    // An element exists at (row 3..49, column), markers included.
-    bool present(int row, int column) const;
-    // Frees the elements of rows 3 to 49.
-    void freeVisual();
-    // Frees everything.
-    void freeAll();
-};
-
-// Calls f on the cell's element, then frees it when it asked to be freed. An empty cell is
-// left alone.
-template <class T, class F>
-void withCell(std::unique_ptr<T>& cell, F&& f) {
-    if (!cell) {
-        return;
-    }
-    f(*cell);
-    if (cell && cell->liberationDemandee()) {
-        cell.reset();
-    }
-}
 
 // What the page-play state keeps per row 1 to 61.
 struct RowState {
@@ -72,7 +32,7 @@ struct PagePlayState {
     bool runFinished = true;
     int currentColumn = 1;
     int lastColumn = 1;
-    PageElements elements;
+    ElementGrid elements;
     std::array<RowState, kRowCount + 1> rows;
     // Engine clock times (ms) of each cell's next step; 0 = due.
     std::array<std::array<qint64, kColumnCount + 1>, kRowCount + 1> nextStep{};
@@ -83,6 +43,15 @@ struct PagePlayState {
     bool ready = false;
     bool rewindBeforeDisplay = false;
     bool scanBeforeDisplay = false;
+    // The action that runs at the end of the run (`Acte`: the row whose action it is; the
+    // action runs without a click when `clickztv` is false).
+    int Acte = 0;
+    bool clickztv = true;
+    int LigAct = 0, ColAct = 0;  // the record being shown
+    bool EffetInverse = false;   // the next appearance runs its effect reversed
+    bool GifOnly = false;        // only animated pictures still change
+    int GifVitesse = 0;          // the longest frame delay of the page's animated pictures
+    qint64 Heure = 0;            // engine clock (ms) of the last step check
 
     void clearTables();
 };

@@ -2,6 +2,8 @@
 
 #include "common/platform/Clock.h"
 #include "common/platform/DriveTable.h"
+#include "common/platform/MediaService.h"
+#include "common/platform/ProgramRunner.h"
 #include "common/platform/Prompter.h"
 
 #include <QImage>
@@ -9,11 +11,12 @@
 #include <QSize>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 namespace ztv {
 
 // Everything the engine asks of the machine, so that tests run it headless with a manual
-// clock, a scripted prompter, their own drive table and any screen size.
+// clock, a scripted prompter, their own drive table, any screen size and scripted media.
 struct PlayerEnvironment {
     Prompter* prompter = nullptr;
     const Clock* clock = nullptr;
@@ -25,6 +28,10 @@ struct PlayerEnvironment {
     // The screen content under a rectangle, for transparent projects; a null image when the
     // platform cannot give it.
     std::function<QImage(const QRect&)> grabScreen;
+    // Plays sounds and videos; the engine owns it from then on. None: nothing plays.
+    std::shared_ptr<MediaService> media;
+    // Starts a program and waits for it to end, serving events meanwhile. None: the platform's.
+    ProgramRunner runAndWait;
 };
 
 }  // namespace ztv

@@ -3,14 +3,14 @@
 #include "common/LanguageFile.h"
 #include "common/platform/AppPaths.h"
 #include "common/platform/ApplicationMutex.h"
+#include "common/platform/SoundOutput.h"
+#include "common/platform/TermSignal.h"
 #include "player/Form1.h"
 #include "player/Form2.h"
 #include "player/PlayerCommandLine.h"
-#include "player/TermSignal.h"
 #include "player/WidgetPrompter.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QScreen>
 #include <QStandardPaths>
@@ -29,21 +29,6 @@ QString programPath(const QApplication& app) {
     return found.isEmpty() ? QCoreApplication::applicationFilePath() : found;
 }
 
-// An audio output exists: the fake output of tests, an ALSA playback device or a sound server.
-bool soundCardPresent() {
-    if (qEnvironmentVariable("ZTV_AUDIO") == QStringLiteral("fake")) {
-        return true;
-    }
-    if (!QDir(QStringLiteral("/dev/snd"))
-             .entryList({QStringLiteral("pcm*p")}, QDir::System)
-             .isEmpty()) {
-        return true;
-    }
-    const QDir runtime(qEnvironmentVariable("XDG_RUNTIME_DIR"));
-    return QFileInfo::exists(runtime.filePath(QStringLiteral("pulse/native"))) ||
-           QFileInfo::exists(runtime.filePath(QStringLiteral("pipewire-0")));
-}
-
 int runMainWindow(QApplication& app, const QString& program, bool screenSaver) {
     const QString folder = QFileInfo(program).absolutePath();
     WidgetPrompter prompter;
@@ -56,7 +41,7 @@ int runMainWindow(QApplication& app, const QString& program, bool screenSaver) {
     env.screenSize = screen ? screen->size() : QSize(640, 480);
     env.programPath = program;
     env.arguments = app.arguments().mid(1);
-    env.soundCard = soundCardPresent();
+    env.soundCard = soundOutputPresent();
     env.grabScreen = [screen](const QRect& r) {
         return screen ? screen->grabWindow(0, r.x(), r.y(), r.width(), r.height()).toImage()
                       : QImage();

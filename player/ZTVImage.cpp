@@ -12,7 +12,11 @@
 namespace ztv {
 
 TZTVImage::TZTVImage(PlayerEnvironment env, QObject* parent)
-    : QObject(parent), env_(std::move(env)), transitions_(language_, env_.prompter) {
+    : QObject(parent),
+      env_(std::move(env)),
+      transitions_(language_, env_.prompter),
+      media_(env_.media ? env_.media : unavailableMediaService(), *this,
+             {[this](int row) { AllerDirectJoudata(row); }, [this] { ChargerDessin(); }}) {
     Q_ASSERT(env_.prompter && env_.clock);
     timer_.setInterval(1);
     timer_.setTimerType(Qt::PreciseTimer);
@@ -30,7 +34,7 @@ bool TZTVImage::Initialiser(const QString& playerFolderHost) {
     ProjetStretch = ProjetCache = ZTVXExt = false;
     CouleurCache = Qt::black;
     playbackName = QStringLiteral("base");
-    mediaDrive = QStringLiteral("C:");
+    mediaDrive_ = QStringLiteral("C:");
     Chemin = playerFolder_;
     projectWidth = ProjectSettings::kDefaultWidth;
     projectHeight = ProjectSettings::kDefaultHeight;
@@ -96,27 +100,27 @@ void TZTVImage::prepareBackground() {
 }
 
 void TZTVImage::resetProperties() {
-    Acte = ActeVideo = ActeMusic = Showmess(lang::ActionNone);
-    clickztv = clickVideo = ClickMusic = QStringLiteral("oui");
-    EffetInverse = false;
-    SonFutur = VideoFutur = SonPersoFutur = false;
-    FicSonFutur.clear();
-    FicVideoFutur.clear();
-    FicSonPersoFutur.clear();
-    FDevVideo = FDevSon = FDevSonPerso = 0;
-    VideoPrec.clear();
-    SonPrec.clear();
-    SonPersoPrec.clear();
-    VidMpeg = DisparitionAutoVideoFin = DisparitionAutoVideoChgt = AttendreFinVideo = false;
-    DebutVideo = FinVideo = PauseVideo = 0;
-    FondMusic = BoucleMusic = ArretAutoMusicChgt = AttendreFinMusic = false;
-    DebutMusic = FinMusic = 0;
-    LigAct = ColAct = 0;
+    PagePlayState& pp = pagePlay_;
+    pp.Acte = 0;
+    pp.clickztv = true;
+    pp.EffetInverse = false;
+    pp.LigAct = pp.ColAct = 0;
+    pp.GifOnly = false;
+    pp.GifVitesse = 0;
+    pp.Heure = env_.clock->nowMs();
     NumEnregPano = -1;
-    GifOnly = false;
-    GifVitesse = 0;
-    Heure = env_.clock->nowMs();
-    CarteSon = env_.soundCard;
+    media_.reset(env_.soundCard);
+}
+
+void TZTVImage::Terminer() {
+    timer_.stop();
+    pagePlay_.jou.close();
+    pagePlay_.fileClosed = true;
+    pagePlay_.runFinished = true;
+    pagePlay_.ready = false;
+    FermerCDS();
+    media_.Terminer();
+    pagePlay_.elements.freeAll();
 }
 
 void TZTVImage::CreerLogoFin(const QImage* endPicture, bool keepLanguageFile) {

@@ -3,9 +3,12 @@
 #include "common/DisplayScaling.h"
 #include "common/LanguageFile.h"
 #include "common/ProjectSettings.h"
+#include "player/MediaPlayback.h"
 #include "player/PagePlay.h"
 #include "player/PlayerCommandLine.h"
 #include "player/PlayerEnvironment.h"
+#include "player/elements/ElementFactory.h"
+#include "player/elements/ElementHost.h"
 #include "player/elements/MediaPath.h"
 #include "player/elements/TransitionEngine.h"
 
@@ -21,10 +24,11 @@
 
 namespace ztv {
 
-// The player's engine: it opens the project, owns the playback directory and the page state,
-// and draws on a canvas image that the main window only shows. It needs no window, so tests
-// drive it with a manual clock and a scripted prompter.
-class TZTVImage : public QObject {
+// The player's engine: it opens the project, owns the playback directory, the page state, the
+// elements and the media, and draws on a canvas image that the main window only shows. It
+// needs no window, so tests drive it with a manual clock and a scripted prompter. Elements see
+// it only as their ElementHost.
+class TZTVImage : public QObject, public ElementHost {
     Q_OBJECT
   public:
     explicit TZTVImage(PlayerEnvironment env, QObject* parent = nullptr);
@@ -64,9 +68,10 @@ class TZTVImage : public QObject {
     void DisparitionAuto();
     // Runs the action of row's action record without a click (the immediate action).
     void AllerDirectJoudata(int row);
-    // The one entry point of actions: the page and column jumps and quitting are built; the
-    // other actions arrive with their features and until then only end the click.
-    void DemarrerAction(const QString& acte, const QString& p1, const QString& p2);
+    // The one entry point of actions. Built: the page and column jumps, quitting, running a
+    // program and waiting for it, the sound and video toggles; the others arrive with their
+    // features and until then only end the click.
+    void DemarrerAction(const Action& action);
     // The mouse at a canvas point: image rows switch to their hover picture, and back when the
     // row restores its look on leaving.
     void hoverAt(QPoint point);
@@ -74,18 +79,20 @@ class TZTVImage : public QObject {
     // The page's media data file (media packed page by page), while a page loads.
     bool OuvrirCDS();
     void FermerCDS();
-    QIODevice* mediaDataFile() { return mediaData_.isOpen() ? &mediaData_ : nullptr; }
 
-    // What the elements share with the engine.
-    PagePlayState& pagePlay() { return pagePlay_; }
+    // The state of the page play and of the media, for the windows and tests to read.
     const PagePlayState& pagePlay() const { return pagePlay_; }
-    TransitionEngine& transitions() { return transitions_; }
-    const LanguageFile& language() const { return language_; }
-    void setNextStep(int row, int column, qint64 timeMs);
-    void setRowShown(int row, bool shown);
-    QString mediaPlaybackPath(const QString& stored, MediaKind kind) const;
-    bool existsWindowsPath(const QString& windowsPath) const { return existsWin(windowsPath); }
-    void tell(const QString& text);
+    const MediaState& mediaState() const { return media_.state(); }
+    int currentPage() const { return Page; }
+    // The kinds of element the page play makes; a new kind is defined here.
+    ElementFactory& elementFactory() { return factory_; }
+    TransitionEngine& transitions() override { return transitions_; }
+    const LanguageFile& language() const override { return language_; }
+    QString mediaPlaybackPath(const QString& stored, MediaKind kind) const override;
+    bool existsWindowsPath(const QString& windowsPath) const override {
+        return existsWin(windowsPath);
+    }
+    void tell(const QString& text) override;
     // The application was asked to end (a missing page file): the window closes without the
     // end screen.
     bool terminationRequested() const { return terminationRequested_; }
@@ -99,61 +106,41 @@ class TZTVImage : public QObject {
     // that has it (which becomes the media drive); "0" when found nowhere.
     QString ExistenceFichier(const QString& windowsPath);
     // Tries the drive-less path on A: to Z: (known drives only); a hit sets the media drive.
-    bool NineuilGrosCon(const QString& pathWithoutDrive);
+    bool searchDrivesFor(const QString& pathWithoutDrive) override;
+    QString mediaDrive() const override { return mediaDrive_; }
 
     // Where things are.
-    QString toHost(const QString& windowsPath) const { return env_.drives.toHost(windowsPath); }
+    QString toHost(const QString& windowsPath) const override {
+        return env_.drives.toHost(windowsPath);
+    }
     QString playbackDirectory() const;  // Windows path: Chemin + "\" + the name
     QString playbackDirectoryHost() const;
     bool ownsPlaybackDirectory() const { return !ownedPlaybackHost_.isEmpty(); }
 
-    // The canvas the pages are drawn on and the window's place on the screen.
-    QImage& canvas() { return canvas_; }
+    // The canvas the pages are drawn on, the page background and the window's place.
+    QImage& canvas() override { return canvas_; }
     const QImage& canvas() const { return canvas_; }
+    const QImage& background() const { return Fond; }  // `Fond`
     QRect windowRect() const { return windowRect_; }
     QRect endPictureRect() const { return endPictureRect_; }
     QTimer& timer() { return timer_; }
-    const Clock& clock() const { return *env_.clock; }
+    const Clock& clock() const override { return *env_.clock; }
     Prompter& prompter() { return *env_.prompter; }
     const PlayerEnvironment& environment() const { return env_; }
-    const DisplayGeometry& geometry() const { return geometry_; }
+    const DisplayGeometry& geometry() const override { return geometry_; }
     const QString& title() const { return title_; }
 
-    // --- properties (plain fields, read and written directly by the page, action and media
-    // parts) ---
-    int Page = 1;
-    QString Acte, clickztv;
-    QString ActeVideo, clickVideo;
-    QString ActeMusic, ClickMusic;
-    QImage Fond;
-    bool EffetInverse = false;
-    bool SonFutur = false, VideoFutur = false, SonPersoFutur = false;
-    QString FicSonFutur, FicVideoFutur, FicSonPersoFutur;
-    std::uint16_t FDevVideo = 0, FDevSon = 0, FDevSonPerso = 0;
-    QString VideoPrec, SonPrec, SonPersoPrec;
-    bool VidMpeg = false, DisparitionAutoVideoFin = false, DisparitionAutoVideoChgt = false,
-         AttendreFinVideo = false;
-    int DebutVideo = 0, FinVideo = 0, PauseVideo = 0;
-    bool CarteSon = false;
-    bool FondMusic = false, BoucleMusic = false, ArretAutoMusicChgt = false,
-         AttendreFinMusic = false;
-    int DebutMusic = 0, FinMusic = 0;
-    int LigAct = 0, ColAct = 0;
+    // --- the project and its package: written while a project opens, read elsewhere ---
     QString CheminMotCle;
     QString Chemin;  // root of the playback directory, a Windows path without trailing "\"
     int NumEnregPano = -1;
     bool ZTVXExt = false;
-    bool GifOnly = false;
-    int GifVitesse = 0;
-    qint64 Heure = 0;  // milliseconds of the engine's clock
     bool ProjetStretch = false;
     bool ProjetCache = false;
     QColor CouleurCache = Qt::black;
 
-    // --- engine-wide values ---
     QString projectPath;  // Windows path; empty = no project
     QString playbackName = QStringLiteral("base");
-    QString mediaDrive = QStringLiteral("C:");
     int projectWidth = ProjectSettings::kDefaultWidth;
     int projectHeight = ProjectSettings::kDefaultHeight;
     int screenWidth = 0, screenHeight = 0;
@@ -195,13 +182,31 @@ class TZTVImage : public QObject {
     void createElement(int index, const ElementRecord& record);
     void scanCurrentColumn();
     bool showRecord(int index, const ElementRecord& record);
-    void registerAction(int index, const TZtvCase& element);
-    bool showElement(const TZtvCase& element);
+    void registerAction(int index, const TZtvCase& element, const Action& action);
+    bool showElement(const TZtvCase& element, const Action& action);
+    bool actNow(const TZtvCase& zone, const Action& action);
     void stepRows(bool& stillAnimating, bool& finishedPicture);
     void leaveHoverRows(QPoint point);
     void showHover(int row, bool on);
     void advanceColumn();
-    bool isLine(const QString& text, int line) const;
+    void jumpTo(int page, int column);
+    // Runs the program with its parameters and waits for its end, serving events meanwhile.
+    void waitForProgram(const QString& windowsPath, const QString& parameters);
+    std::optional<int> pageNumber(const QString& text);
+
+    // --- ElementHost: what the elements may ask ---
+    QImage& fond() override { return Fond; }
+    bool projetStretch() const override { return ProjetStretch; }
+    bool& effetInverse() override { return pagePlay_.EffetInverse; }
+    void setNextStep(int row, int column, qint64 timeMs) override;
+    void finishSteps(int row, int column) override;
+    void restartColumnPause() override { pagePlay_.pauseDone = false; }
+    void noteFrameDelay(int ms) override;
+    void resetMediaDrive() override { mediaDrive_ = QStringLiteral("C:"); }
+    QString driveTypeText(QChar letter) const override { return env_.drives.typeText(letter); }
+    QIODevice* mediaDataFile() override;
+    bool mediaPackedByPage() const override { return mediaByPage; }
+    MediaPlayback& media() override { return media_; }
 
     PlayerEnvironment env_;
     QString playerFolder_;  // Windows path
@@ -210,6 +215,11 @@ class TZTVImage : public QObject {
     LanguageFile language_;
     TransitionEngine transitions_;
     PagePlayState pagePlay_;
+    ElementFactory factory_;
+    MediaPlayback media_;
+    int Page = 1;
+    QImage Fond;  // the page background: what a disappearing element copies back
+    QString mediaDrive_ = QStringLiteral("C:");
     QFile mediaData_;
     bool terminationRequested_ = false;
     DisplayGeometry geometry_;

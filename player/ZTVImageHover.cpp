@@ -1,12 +1,10 @@
-// Hover: the mouse over an image row shows its hover picture; rows that restore their look on
+// Hover: the mouse over a row with a hover look shows it; rows that restore their look on
 // leaving switch back when the mouse has left them.
+#include "common/ElementKinds.h"
 #include "player/ZTVImage.h"
 
 namespace ztv {
 namespace {
-
-constexpr int kFirstImageRow = 3;
-constexpr int kLastImageRow = 23;
 
 // Row rectangles include their right and bottom edges.
 bool inRow(const QRect& rect, QPoint p) {
@@ -22,17 +20,17 @@ void TZTVImage::hoverAt(QPoint point) {
         return;
     }
     // Hover looks change only once the column's transitions are done.
-    const bool settled = pp.runFinished || GifOnly;
+    const bool settled = pp.runFinished || pp.GifOnly;
     if (!settled) {
         return;
     }
     if (pp.hoverShown) {
         leaveHoverRows(point);
     }
-    for (int r = kFirstImageRow; r <= kLastImageRow; ++r) {
+    for (int r = 1; r <= kRowCount; ++r) {
         RowState& row = pp.rows[r];
-        if (!inRow(row.rect, point) || !row.hoverEnabled || row.hoverShown ||
-            row.hoverColumn == 0) {
+        if (!factsOfRow(r).hoverLook || !inRow(row.rect, point) || !row.hoverEnabled ||
+            row.hoverShown || row.hoverColumn == 0) {
             continue;
         }
         showHover(r, true);
@@ -44,9 +42,9 @@ void TZTVImage::hoverAt(QPoint point) {
 void TZTVImage::leaveHoverRows(QPoint point) {
     PagePlayState& pp = pagePlay_;
     bool stillInside = false;
-    for (int r = kFirstImageRow; r <= kLastImageRow; ++r) {
+    for (int r = 1; r <= kRowCount; ++r) {
         RowState& row = pp.rows[r];
-        if (!row.hoverShown || !row.hoverRestore) {
+        if (!factsOfRow(r).hoverLook || !row.hoverShown || !row.hoverRestore) {
             continue;
         }
         if (inRow(row.rect, point)) {
@@ -64,7 +62,7 @@ void TZTVImage::showHover(int row, bool on) {
     if (column < 1 || column > kColumnCount) {
         return;
     }
-    withCell(pagePlay_.elements.images[row][column], [on](auto& el) { el.Survoler(on); });
+    pagePlay_.elements.with(row, column, [on](TZtvCase& el) { el.Survoler(on); });
     emit canvasChanged();
 }
 

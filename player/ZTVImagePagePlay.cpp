@@ -1,5 +1,6 @@
 // Page play: loading a page's run of columns, showing its columns one after the other, and the
 // timer tick that steps the elements and keeps the pauses.
+#include "common/ElementKinds.h"
 #include "common/LangLines.h"
 #include "player/ZTVImage.h"
 
@@ -10,8 +11,6 @@
 namespace ztv {
 namespace {
 
-const QString kOui = QStringLiteral("oui");
-const QString kNon = QStringLiteral("non");
 constexpr double kLongestPauseSeconds = 24 * 60 * 60;
 
 // A pause that is negative or not a number waits nothing; none waits more than a day.
@@ -26,20 +25,11 @@ qint64 pauseMs(double seconds) {
     return std::clamp<qint64>(std::llround(seconds * 1000), 1, qint64(kLongestPauseSeconds) * 1000);
 }
 
-template <class T>
-std::unique_ptr<T>& newCell(std::unique_ptr<T>& cell, int index, const ElementRecord& record,
-                            const DisplayGeometry& geometry) {
-    cell = std::make_unique<T>();
-    cell->ChargerEnreg(index, record, geometry);
-    return cell;
+bool isMediaKind(ElementKind kind) {
+    return kind == ElementKind::Sound || kind == ElementKind::Video;
 }
 
 }  // namespace
-
-bool TZTVImage::isLine(const QString& text, int line) const {
-    const QString lineText = Showmess(line);
-    return !lineText.isEmpty() && text == lineText;
-}
 
 void TZTVImage::setNextStep(int row, int column, qint64 timeMs) {
     if (row >= 1 && row <= kRowCount && column >= 1 && column <= kColumnCount) {
@@ -47,10 +37,15 @@ void TZTVImage::setNextStep(int row, int column, qint64 timeMs) {
     }
 }
 
-void TZTVImage::setRowShown(int row, bool shown) {
+void TZTVImage::finishSteps(int row, int column) {
+    setNextStep(row, column, 0);
     if (row >= 1 && row <= kRowCount) {
-        pagePlay_.rows[row].shown = shown;
+        pagePlay_.rows[row].shown = false;
     }
+}
+
+void TZTVImage::noteFrameDelay(int ms) {
+    pagePlay_.GifVitesse = std::max(pagePlay_.GifVitesse, ms);
 }
 
 void TZTVImage::setBusyCursor(bool busy) {
@@ -131,10 +126,7 @@ void TZTVImage::ChargerPage(int page, int column) {
     pp.ready = false;
     pp.runFinished = false;
     pp.busy = true;
-    VideoFutur = SonFutur = SonPersoFutur = false;
-    FicVideoFutur.clear();
-    FicSonFutur.clear();
-    FicSonPersoFutur.clear();
+    media_.clearSchedule();
     const int last = RechDerniereColonne(column);
     if (last == -1) {
         pp.runFinished = true;  // nothing to show: the application is ending
@@ -168,69 +160,27 @@ void TZTVImage::ChargerPage(int page, int column) {
     pp.ready = true;
     pp.busy = false;
     FermerCDS();
-    // Media playback arrives with its feature: what the load scheduled (SonFutur, VideoFutur)
-    // is started here then.
+    media_.startScheduled();
 }
 
+// The element of the record's kind goes into its cell; a record that holds one of the kind's
+// markers is not prepared.
 void TZTVImage::createElement(int index, const ElementRecord& record) {
-    PageElements& e = pagePlay_.elements;
+    std::unique_ptr<TZtvCase> element = factory_.make(kindOfRow(record.Ligne));
+    if (!element) {
+        return;
+    }
+    element->ChargerEnreg(index, record, geometry_);
+    element->attacher(*this);
     const int row = record.Ligne;
     const int col = record.Colonne;
-    const bool gone = isLine(record.Fichier, lang::MarkerDisappear);
-    const bool backgroundGone = isLine(record.Fichier, lang::MarkerBackgroundDisappear);
-    const bool hidden = gone || backgroundGone;
-    const bool byPage = mediaByPage;
-    if (row == 1) {
-        auto& cell = newCell(e.sons[col], index, record, geometry_);
-        cell->Lier(*this);
-        if (!isLine(record.Fichier, lang::MarkerSoundStop)) {
-            cell->Preparer(*this);
+    pagePlay_.elements.put(row, col, std::move(element));
+    pagePlay_.elements.with(row, col, [](TZtvCase& el) {
+        el.Lier();
+        if (!el.sansPreparation()) {
+            el.Preparer();
         }
-    } else if (row == 2) {
-        auto& cell = newCell(e.videos[col], index, record, geometry_);
-        cell->Lier(*this);
-        if (!gone) {
-            cell->Preparer(*this);
-        }
-    } else if (row >= 3 && row <= 23) {
-        auto& cell = newCell(e.images[row][col], index, record, geometry_);
-        if (!hidden) {
-            cell->Preparer(*this, byPage);
-        }
-    } else if (row == 24) {
-        mediaDrive = QStringLiteral("C:");
-        auto& cell = newCell(e.persos[col], index, record, geometry_);
-        if (!hidden) {
-            cell->Preparer(*this, byPage);
-        }
-    } else if (row == 25) {
-        mediaDrive = QStringLiteral("C:");
-        auto& cell = newCell(e.panos[col], index, record, geometry_);
-        if (!gone) {
-            cell->Preparer(*this, record.style.toInt(), record.Destin2.toInt());
-        }
-    } else if (row >= 26 && row <= 29) {
-        mediaDrive = QStringLiteral("C:");
-        auto& cell = newCell(e.anims[row][col], index, record, geometry_);
-        if (!gone) {
-            cell->Preparer(*this, byPage);
-        }
-    } else if (row >= 30 && row <= 49) {
-        auto& cell = newCell(e.textes[row][col], index, record, geometry_);
-        if (!hidden) {
-            cell->Preparer(*this, byPage);
-        }
-    } else if (row == 60) {
-        auto& cell = newCell(e.motcles[col], index, record, geometry_);
-        if (!hidden) {
-            cell->Preparer(*this);
-        }
-    } else if (row == 61) {
-        auto& cell = newCell(e.longtextes[col], index, record, geometry_);
-        if (!hidden) {
-            cell->Preparer(*this);
-        }
-    }
+    });
 }
 
 void TZTVImage::ChargerDessin() {
@@ -276,8 +226,8 @@ void TZTVImage::scanCurrentColumn() {
     pp.scanBeforeDisplay = false;
     pp.columnPause = 0;
     pp.pauseDone = false;
-    Acte = Showmess(lang::ActionNone);
-    clickztv = kOui;
+    pp.Acte = 0;
+    pp.clickztv = true;
     for (RowState& row : pp.rows) {
         row.shown = false;
     }
@@ -294,36 +244,38 @@ void TZTVImage::scanCurrentColumn() {
 
 // False when the display of the column ends with this record.
 bool TZTVImage::showRecord(int index, const ElementRecord& record) {
+    PagePlayState& pp = pagePlay_;
     TZtvCase element;
     element.ChargerEnreg(index, record, geometry_);
-    ColAct = element.Colonne;
-    LigAct = element.Ligne;
-    RowState& row = pagePlay_.rows[LigAct];
+    const Action action = actionOf(element, language_);
+    pp.ColAct = element.Colonne;
+    pp.LigAct = element.Ligne;
+    RowState& row = pp.rows[pp.LigAct];
     row.rect = QRect(element.Gauche, element.Haut, element.Largeur, element.Hauteur);
-    row.autoDisappear = element.DisparAuto == kOui;
-    registerAction(index, element);
-    if (!showElement(element)) {
+    row.autoDisappear = element.disappearsAtChange();
+    registerAction(index, element, action);
+    if (!showElement(element, action)) {
         return false;
     }
-    EffetInverse = element.Inverse == kOui;
+    pp.EffetInverse = element.reversesNextEffect();
     return true;
 }
 
-// An empty `Acte` is no action, like the text of line 280.
-void TZTVImage::registerAction(int index, const TZtvCase& element) {
-    if (element.Acte.isEmpty() || isLine(element.Acte, lang::ActionNone)) {
+void TZTVImage::registerAction(int index, const TZtvCase& element, const Action& action) {
+    if (!action.isAction()) {
         return;
     }
-    RowState& row = pagePlay_.rows[element.Ligne];
+    PagePlayState& pp = pagePlay_;
+    RowState& row = pp.rows[element.Ligne];
     row.actionRecord = index;
-    if (element.Ligne <= 2) {
+    if (isMediaKind(kindOfRow(element.Ligne))) {
         row.hoverEnabled = row.hoverRestore = false;
         row.hoverColumn = row.hoverActionRecord = 0;
         return;
     }
-    if (element.Click == kNon) {
-        clickztv = kNon;
-        Acte = QString::number(element.Ligne);
+    if (element.actsWithoutClick()) {
+        pp.clickztv = false;
+        pp.Acte = element.Ligne;
     }
     if (!element.SurvolFichier.isEmpty()) {
         row.hoverEnabled = true;
@@ -336,70 +288,49 @@ void TZTVImage::registerAction(int index, const TZtvCase& element) {
     }
 }
 
-bool TZTVImage::showElement(const TZtvCase& element) {
-    PageElements& e = pagePlay_.elements;
-    const int row = element.Ligne;
-    const int col = element.Colonne;
-    const bool gone = isLine(element.Fichier, lang::MarkerDisappear);
-    const bool backgroundGone = isLine(element.Fichier, lang::MarkerBackgroundDisappear);
-    const auto takePause = [this, &element] {
-        pagePlay_.columnPause = std::max(pagePlay_.columnPause, sanePause(element.Attente));
-    };
-    const auto showOrErase = [this](auto& cell, bool erase) {
-        withCell(cell, [this, erase](auto& el) {
-            if (erase) {
-                el.Effacer(*this);
-            } else {
-                el.Afficher();
-            }
-        });
-    };
-    if (row == 1 || row == 2) {
-        const bool stop = row == 1 ? isLine(element.Fichier, lang::MarkerSoundStop) : gone;
-        const int waitLine = row == 1 ? lang::SoundPlayAndWait : lang::VideoPlayAndWait;
-        bool playing = false;
-        const auto run = [&](auto& cell) {
-            withCell(cell, [&](auto& el) {
-                if (stop) {
-                    el.Effacer(*this);
-                } else {
-                    playing = el.Afficher();
-                }
-            });
-        };
-        row == 1 ? run(e.sons[col]) : run(e.videos[col]);
-        // The column resumes when the medium ends.
-        return !(playing && isLine(element.sensdegra, waitLine));
+// The cell's element appears or disappears; a click zone may act at once. False when the
+// display of the column stops here.
+bool TZTVImage::showElement(const TZtvCase& record, const Action& action) {
+    PagePlayState& pp = pagePlay_;
+    if (kindOfRow(record.Ligne) == ElementKind::ClickZone) {
+        return action.isAction() && record.actsWithoutClick() ? actNow(record, action) : true;
     }
-    if (row >= 3 && row <= 23) {
-        showOrErase(e.images[row][col], gone || backgroundGone);
-        takePause();
-    } else if (row == 24) {
-        showOrErase(e.persos[col], gone || backgroundGone);
-    } else if (row == 25) {
-        showOrErase(e.panos[col], gone);
-    } else if (row >= 26 && row <= 29) {
-        showOrErase(e.anims[row][col], gone);
-    } else if (row >= 30 && row <= 49) {
-        showOrErase(e.textes[row][col], gone);
-        takePause();
-    } else if (row >= 50 && row <= 59) {
-        const bool action = !element.Acte.isEmpty() && !isLine(element.Acte, lang::ActionNone);
-        if (action && element.Click == kNon) {
-            AllerDirectJoudata(row);
-            return false;
+    bool goesOn = true;
+    double pause = 0;
+    pp.elements.with(record.Ligne, record.Colonne, [&](TZtvCase& el) {
+        if (el.aEffacer()) {
+            el.Effacer();
+        } else {
+            goesOn = el.Afficher();
         }
-    } else if (row == 60) {
-        withCell(e.motcles[col], [](auto& el) { el.Afficher(); });
-    } else if (row == 61) {
-        withCell(e.longtextes[col], [](auto& el) { el.Afficher(); });
+        pause = el.pauseColonne();
+    });
+    pp.columnPause = std::max(pp.columnPause, sanePause(pause));
+    return goesOn;
+}
+
+// A click zone whose action runs without a click. Running a program waits for it and goes on
+// with the column; every other action ends the column's display.
+bool TZTVImage::actNow(const TZtvCase& zone, const Action& action) {
+    if (action.kind != ActionKind::RunAndWait) {
+        AllerDirectJoudata(zone.Ligne);
+        return false;
     }
+    // A zone looks its program up from drive D:.
+    const QString found = ExistenceFichier(QStringLiteral("D:") + action.first);
+    pagePlay_.busy = false;
+    if (found == QStringLiteral("0")) {
+        return false;
+    }
+    setBusyCursor(false);
+    waitForProgram(found, action.second);
+    pagePlay_.clickztv = true;
     return true;
 }
 
 void TZTVImage::TimerTimer() {
     PagePlayState& pp = pagePlay_;
-    GifOnly = true;
+    pp.GifOnly = true;
     timer_.stop();
     timer_.setInterval(1);
     if (pp.busy) {
@@ -415,13 +346,13 @@ void TZTVImage::TimerTimer() {
             timer_.start(1);
         }
     } else if (finishedPicture && pp.currentColumn == pp.lastColumn && !pp.busy) {
-        if (GifOnly) {
-            timer_.setInterval(std::max(1, GifVitesse));
+        if (pp.GifOnly) {
+            timer_.setInterval(std::max(1, pp.GifVitesse));
         }
         timer_.start();
     } else {
         if (!finishedPicture) {
-            GifOnly = false;
+            pp.GifOnly = false;
         }
         if (pp.columnPause == 0 || pp.pauseDone) {
             advanceColumn();
@@ -433,51 +364,33 @@ void TZTVImage::TimerTimer() {
     emit canvasChanged();
 }
 
-// Steps the due elements of the rows shown in the current column. A row whose element is gone
-// needs no more steps.
+// Steps the due elements of the visual rows shown in the current column. A row whose element
+// is gone needs no more steps.
 void TZTVImage::stepRows(bool& stillAnimating, bool& finishedPicture) {
     PagePlayState& pp = pagePlay_;
-    PageElements& e = pagePlay_.elements;
     const int col = pp.currentColumn;
     if (col < 1 || col > kColumnCount) {
         return;
     }
-    for (int r = 3; r <= 49 && !pp.busy; ++r) {
-        if (!pp.rows[r].shown) {
+    for (int r = 1; r <= kRowCount && !pp.busy; ++r) {
+        if (!pp.rows[r].shown || !factsOfRow(r).visual) {
             continue;
         }
-        if (!e.present(r, col)) {
+        TZtvCase* element = pp.elements.at(r, col);
+        if (element == nullptr) {
             pp.rows[r].shown = false;
             continue;
         }
-        const qint64 now = clock().nowMs();
-        Heure = now;
-        const bool due = now >= pp.nextStep[r][col];
-        const auto step = [due](auto& cell) {
-            if (due) {
-                withCell(cell, [](auto& el) { el.Avancer(); });
-            }
-        };
-        if (r <= 23) {
-            if (e.images[r][col]->transitionFinie()) {
-                finishedPicture = true;
-            } else {
-                stillAnimating = true;
-                GifOnly = false;
-            }
-            step(e.images[r][col]);
-            continue;
-        }
-        GifOnly = false;
-        stillAnimating = true;
-        if (r == 24) {
-            step(e.persos[col]);
-        } else if (r == 25) {
-            step(e.panos[col]);
-        } else if (r <= 29) {
-            step(e.anims[r][col]);
+        if (element->transitionFinie()) {
+            finishedPicture = true;
         } else {
-            step(e.textes[r][col]);
+            stillAnimating = true;
+            pp.GifOnly = false;
+        }
+        const qint64 now = clock().nowMs();
+        pp.Heure = now;
+        if (now >= pp.nextStep[r][col]) {
+            pp.elements.with(r, col, [](TZtvCase& el) { el.Avancer(); });
         }
     }
 }
@@ -494,8 +407,8 @@ void TZTVImage::advanceColumn() {
     pp.fileClosed = true;
     pp.runFinished = true;
     setBusyCursor(false);
-    if (clickztv == kNon) {
-        AllerDirectJoudata(Acte.toInt());
+    if (!pp.clickztv) {
+        AllerDirectJoudata(pp.Acte);
     }
 }
 
@@ -511,30 +424,26 @@ void TZTVImage::DeChargerDessin() {
     setBusyCursor(false);
 }
 
+// The rows marked to disappear go back to the background; every element goes (a control hides
+// itself first), and the media marked to go at a change go.
 void TZTVImage::DisparitionAuto() {
     PagePlayState& pp = pagePlay_;
     {
         QPainter painter(&canvas_);
-        for (int r = 3; r <= 49; ++r) {
-            if (pp.rows[r].autoDisappear) {
+        for (int r = 1; r <= kRowCount; ++r) {
+            if (factsOfRow(r).visual && pp.rows[r].autoDisappear) {
                 painter.drawImage(pp.rows[r].rect.topLeft(), Fond, pp.rows[r].rect);
             }
         }
     }
-    pp.elements.freeVisual();
-    for (int r = 3; r <= 49; ++r) {
+    for (int r = 1; r <= kRowCount; ++r) {
         pp.nextStep[r].fill(0);
+        for (int c = 1; c <= kColumnCount; ++c) {
+            pp.elements.with(r, c, [](TZtvCase& el) { el.Cacher(); });
+        }
     }
-    // The media marked to stop at a change join here with media playback. The keyword lists
-    // and long texts have no control of their own yet: freeing them hides them.
-    for (auto& cell : pp.elements.motcles) {
-        withCell(cell, [](auto& el) { el.Cacher(); });
-        cell.reset();
-    }
-    for (auto& cell : pp.elements.longtextes) {
-        withCell(cell, [](auto& el) { el.Cacher(); });
-        cell.reset();
-    }
+    pp.elements.freeAll();
+    media_.atPageChange();
     emit canvasChanged();
 }
 
@@ -554,78 +463,8 @@ void TZTVImage::AllerDirectJoudata(int row) {
         pagePlay_.busy = false;
         return;
     }
-    EffetInverse = record->Inverse == kOui;
-    DemarrerAction(record->Acte, record->Destination, record->Destin2);
-}
-
-void TZTVImage::DemarrerAction(const QString& acte, const QString& p1, const QString& p2) {
-    const auto number = [this](const QString& text) -> std::optional<int> {
-        bool ok = false;
-        const int value = text.trimmed().toInt(&ok);
-        if (!ok) {
-            tell(Showmess(lang::PageNumberNotANumber) + u' ' + text);
-            pagePlay_.busy = false;
-            return std::nullopt;
-        }
-        return value;
-    };
-    const bool toPage = isLine(acte, lang::ActionGoToPage);
-    const bool toColumn = isLine(acte, lang::ActionGoToColumn);
-    const bool toPageAndColumn = isLine(acte, lang::ActionGoToPageAndColumn);
-    if (toPage || toColumn || toPageAndColumn) {
-        const auto first = number(p1);
-        const auto second = toPageAndColumn ? number(p2) : std::optional<int>(1);
-        if (!first || !second) {
-            return;
-        }
-        DisparitionAuto();
-        const int page = toColumn ? Page : *first;
-        ChargerPage(page, toColumn ? *first : *second);
-        ChargerDessin();
-        return;
-    }
-    if (isLine(acte, lang::ActionQuit)) {
-        pagePlay_.busy = false;
-        emit quitRequested();
-        return;
-    }
-    pagePlay_.busy = false;
-    EffetInverse = false;
-}
-
-bool TZTVImage::OuvrirCDS() {
-    const QString found =
-        ExistenceFichier(mediaDataFolder + u'\\' + QString::number(Page) + QStringLiteral(".CDS"));
-    if (found == QStringLiteral("0")) {
-        return false;
-    }
-    mediaData_.setFileName(toHost(found));
-    return mediaData_.open(QIODevice::ReadOnly);
-}
-
-void TZTVImage::FermerCDS() {
-    mediaData_.close();
-}
-
-QString TZTVImage::mediaPlaybackPath(const QString& stored, MediaKind kind) const {
-    MediaPacking packing;
-    packing.mediaByPage = mediaByPage;
-    packing.packageMode = packedProject;
-    packing.mediaInPackage = mediaInPackage;
-    packing.chemin = Chemin;
-    packing.playbackDirectory = playbackDirectory();
-    packing.playerFolder = playerFolder_;
-    return ztv::mediaPlaybackPath(stored, kind, packing);
-}
-
-void TZTVImage::Terminer() {
-    timer_.stop();
-    pagePlay_.jou.close();
-    pagePlay_.fileClosed = true;
-    pagePlay_.runFinished = true;
-    pagePlay_.ready = false;
-    FermerCDS();
-    pagePlay_.elements.freeAll();
+    pagePlay_.EffetInverse = record->reversesNextEffect();
+    DemarrerAction(actionOf(*record, language_));
 }
 
 }  // namespace ztv

@@ -25,20 +25,20 @@ QString TZTVImage::ExistenceFichier(const QString& windowsPath) {
     }
     const QString rest =
         winpath::hasDrive(windowsPath) ? winpath::withoutDrive(windowsPath) : windowsPath;
-    if (existsWin(mediaDrive + rest) || NineuilGrosCon(rest)) {
-        return mediaDrive + rest;
+    if (existsWin(mediaDrive_ + rest) || searchDrivesFor(rest)) {
+        return mediaDrive_ + rest;
     }
     return QStringLiteral("0");
 }
 
-bool TZTVImage::NineuilGrosCon(const QString& pathWithoutDrive) {
+bool TZTVImage::searchDrivesFor(const QString& pathWithoutDrive) {
     for (char16_t letter = u'A'; letter <= u'Z'; ++letter) {
         if (env_.drives.type(QChar(letter)) == DriveType::Unknown) {
             continue;
         }
         const QString drive = QString(QChar(letter)) + u':';
         if (existsWin(drive + pathWithoutDrive)) {
-            mediaDrive = drive;
+            mediaDrive_ = drive;
             return true;
         }
     }

@@ -124,7 +124,7 @@ QString TZTVImage::findProjectBesidePlayer() {
         if (winpath::hasDrive(line0)) {
             path = line0;
         } else if (line0.startsWith(u'\\')) {
-            path = mediaDrive + line0;
+            path = mediaDrive_ + line0;
         } else if (!line0.isEmpty()) {
             path = env_.drives.outsideToWindows(QDir(playerFolderHost_).absoluteFilePath(line0));
         }

@@ -3,7 +3,8 @@
 #include "common/AnimatedPicture.h"
 #include "common/EntryReader.h"
 #include "common/LangLines.h"
-#include "player/ZTVImage.h"
+#include "common/LanguageFile.h"
+#include "player/elements/ElementHost.h"
 
 namespace ztv {
 
@@ -17,48 +18,63 @@ void TZtvCase::ChargerEnreg(int index, const ElementRecord& record,
     scaleToDisplay(*this, geometry);
 }
 
+bool TZtvCase::sansPreparation() const {
+    return fichierEst({lang::MarkerDisappear, lang::MarkerBackgroundDisappear});
+}
+
+bool TZtvCase::aEffacer() const {
+    return fichierEst({lang::MarkerDisappear, lang::MarkerBackgroundDisappear});
+}
+
+bool TZtvCase::fichierEst(std::initializer_list<int> lines) const {
+    for (int line : lines) {
+        if (isLine(Fichier, line)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void TZtvCase::finirPas() {
-    if (engine_ != nullptr) {
-        engine_->setNextStep(Ligne, Colonne, 0);
-        engine_->setRowShown(Ligne, false);
+    if (host_ != nullptr) {
+        host_->finishSteps(Ligne, Colonne);
     }
 }
 
 QString TZtvCase::TexteLangue(int n) const {
-    return engine_ != nullptr ? engine_->Showmess(n) : QString();
+    return host_ != nullptr ? host_->language().text(n) : QString();
 }
 
 bool TZtvCase::isLine(const QString& text, int line) const {
-    const QString lineText = TexteLangue(line);
-    return !lineText.isEmpty() && text == lineText;
+    return host_ != nullptr && host_->language().isLine(text, line);
 }
 
 QString TZtvCase::TrouverMedia(const QString& path) {
-    const QString onMediaDrive = engine_->mediaDrive + path;
-    if (engine_->existsWindowsPath(onMediaDrive)) {
+    const QString onMediaDrive = host_->mediaDrive() + path;
+    if (host_->existsWindowsPath(onMediaDrive)) {
         return onMediaDrive;
     }
     if (ChercherLecteur(path)) {
-        return engine_->mediaDrive + path;
+        return host_->mediaDrive() + path;
     }
-    engine_->tell(TexteLangue(lang::FileNotOnAnyDrive));
+    host_->tell(TexteLangue(lang::FileNotOnAnyDrive));
     return {};
 }
 
 bool TZtvCase::ChercherLecteur(const QString& path) {
-    return engine_->NineuilGrosCon(path);
+    return host_->searchDrivesFor(path);
 }
 
 QString TZtvCase::TypeLecteur(QChar letter) const {
-    return engine_->environment().drives.typeText(letter);
+    return host_->driveTypeText(letter);
 }
 
 bool TZtvCase::ChercherEntree(const QString& name) {
-    QIODevice* file = engine_->mediaDataFile();
+    QIODevice* file = host_->mediaDataFile();
     if (file != nullptr && EntryReader(file).findEntry(name)) {
         return true;
     }
-    engine_->tell(TexteLangue(lang::FileNotOnAnyDrive));
+    host_->tell(TexteLangue(lang::FileNotOnAnyDrive));
     return false;
 }
 

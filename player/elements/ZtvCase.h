@@ -8,26 +8,29 @@
 #include <QRgb>
 #include <QSize>
 #include <QString>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 
 namespace ztv {
 
 class AnimatedPicture;
-class TZTVImage;
+class ElementHost;
 
 // How reading a picture into a target ended.
 enum class PictureRead { Ok, CannotOpen, Failed };
 
-// The base of every page element: the record's fields under their own names, and the routines
-// every kind shares (language look-ups, finding media, loading pictures, frame strips).
+// The base of every page element: the record's fields under their own names, the operations
+// the engine calls on any element, and the routines every kind shares (language look-ups,
+// finding media, loading pictures, frame strips).
 //
-// The engine owns every element. An element never deletes itself: where it is done for good it
-// calls LibererSoi(), and the engine frees it once the element's call has returned.
+// The engine owns every element and calls it through the virtual operations below; a kind
+// overrides what it does. An element never deletes itself: where it is done for good it calls
+// LibererSoi(), and the engine frees it once the element's call has returned.
 class TZtvCase : public ElementRecord {
   public:
     TZtvCase();
-    ~TZtvCase();
+    virtual ~TZtvCase();
     TZtvCase(const TZtvCase&) = delete;
     TZtvCase& operator=(const TZtvCase&) = delete;
 
@@ -35,12 +38,38 @@ class TZtvCase : public ElementRecord {
 
     // Copies the record, then adapts its rectangle to the display.
     void ChargerEnreg(int index, const ElementRecord& record, const DisplayGeometry& geometry);
+    // The engine that plays the element; set before any operation below.
+    void attacher(ElementHost& host) { host_ = &host; }
+
+    // --- the operations the engine calls ---
+    // Page load, whatever the record holds.
+    virtual void Lier() {}
+    // The record holds a marker that keeps this kind from being prepared at page load.
+    virtual bool sansPreparation() const;
+    // The record holds a marker that makes this kind disappear (Effacer) instead of appearing.
+    virtual bool aEffacer() const;
+    // Page load: everything that can be ready before the column is shown.
+    virtual void Preparer() {}
+    // The element's column is shown. False: the column waits (for the end of a medium) before
+    // its display goes on.
+    virtual bool Afficher() { return true; }
+    // The element's column is shown and the record holds a disappearance marker.
+    virtual void Effacer() {}
+    // A timer step that has come due.
+    virtual void Avancer() {}
+    // The element's transition has finished; what steps on is a picture's animation only.
+    virtual bool transitionFinie() const { return false; }
+    // Seconds the column waits once its effects are done (`Attente` where the kind keeps one).
+    virtual double pauseColonne() const { return 0; }
+    // The mouse entered (on) or left (off) the element's row.
+    virtual void Survoler(bool /*on*/) {}
+    // The page changes: the element's own display goes away.
+    virtual void Cacher() {}
 
     bool liberationDemandee() const { return freeRequested_; }
 
-    // --- shared routines; they need the engine of a Preparer or Effacer ---
-    TZTVImage* engine() const { return engine_; }
-    void attacher(TZTVImage& engine) { engine_ = &engine; }
+    // --- shared routines ---
+    ElementHost& host() const { return *host_; }
 
     QString TexteLangue(int n) const;
     // The text is exactly language line `line` (an empty line matches nothing).
@@ -79,6 +108,8 @@ class TZtvCase : public ElementRecord {
     void LibererSoi() { freeRequested_ = true; }
     // The row is no longer shown in the column, and the cell needs no more steps.
     void finirPas();
+    // `Fichier` is the text of one of these marker lines.
+    bool fichierEst(std::initializer_list<int> lines) const;
 
   private:
     PictureRead drawDecoded(QImage& target, const QByteArray& data, const QString& name,
@@ -88,7 +119,7 @@ class TZtvCase : public ElementRecord {
     QList<QImage> stripFrameList(const QImage& strip, int count, QSize frameSize,
                                  std::optional<QRgb> mask) const;
 
-    TZTVImage* engine_ = nullptr;
+    ElementHost* host_ = nullptr;
     std::unique_ptr<AnimatedPicture> gif_;
     QString loadedName_;  // the stored name of the last picture load (its extension counts)
     bool freeRequested_ = false;

@@ -3,7 +3,7 @@
 #include "common/LangLines.h"
 #include "common/SafetyLimits.h"
 #include "common/platform/WinPath.h"
-#include "player/ZTVImage.h"
+#include "player/elements/ElementHost.h"
 #include "player/elements/ZtvCase.h"
 
 #include <QPainter>
@@ -66,8 +66,8 @@ QList<QImage> TZtvCase::ConstruireImages(const QImage& strip, int count, QSize f
 
 QList<QImage> TZtvCase::gifFrameList(int count, QSize frameSize, std::optional<QRgb> mask) {
     FrameScale scale;
-    if (engine_->ProjetStretch) {
-        const DisplayGeometry& g = engine_->geometry();
+    if (host_->projetStretch()) {
+        const DisplayGeometry& g = host_->geometry();
         scale = FrameScale{g.screenWidth, std::max(1, g.projectWidth), g.screenHeight,
                            std::max(1, g.projectHeight)};
     }
@@ -87,8 +87,8 @@ QList<QImage> TZtvCase::stripFrameList(const QImage& strip, int count, QSize fra
         strip.height() == h && std::int64_t(strip.width()) == std::int64_t(count) * w;
     const int n = cappedCount(count, frameSize, strip.width());
     QRect cut(0, 0, w, h);
-    if (engine_->ProjetStretch && !cutAtFrameSize(loadedName_)) {
-        const DisplayGeometry& g = engine_->geometry();
+    if (host_->projetStretch() && !cutAtFrameSize(loadedName_)) {
+        const DisplayGeometry& g = host_->geometry();
         cut.setSize(QSize(nearest(std::int64_t(g.projectWidth) * w, std::max(1, g.screenWidth)),
                           nearest(std::int64_t(g.projectHeight) * h, std::max(1, g.screenHeight))));
     }
@@ -97,7 +97,7 @@ QList<QImage> TZtvCase::stripFrameList(const QImage& strip, int count, QSize fra
         QImage frame(frameSize, QImage::Format_RGB32);
         frame.fill(mask.value_or(kNoMaskFill));
         QPainter painter(&frame);
-        if (engine_->ProjetStretch) {
+        if (host_->projetStretch()) {
             painter.drawImage(frame.rect(), strip, cut.translated(cut.width() * i, 0));
         } else if (exactStrip) {
             painter.drawImage(QPoint(0, 0), strip, QRect(w * i, 0, w, h));

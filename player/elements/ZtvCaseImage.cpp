@@ -4,9 +4,10 @@
 
 #include "common/AnimatedPicture.h"
 #include "common/LangLines.h"
+#include "common/LanguageFile.h"
 #include "common/SafetyLimits.h"
-#include "player/ZTVImage.h"
 #include "player/elements/Appearance.h"
+#include "player/elements/ElementHost.h"
 #include "player/elements/GradientFill.h"
 
 namespace ztv {
@@ -30,15 +31,15 @@ bool TZtvCaseImage::drawable() const {
     return limits::pictureSizeAllowed(Largeur, Hauteur);
 }
 
-void TZtvCaseImage::Preparer(TZTVImage& engine, bool mediaByPage) {
-    attacher(engine);
+void TZtvCaseImage::Preparer() {
+    const bool mediaByPage = host().mediaPackedByPage();
     frames_.clear();
     hasHover_ = false;
     gifFrameCount_ = 0;
     if (!drawable()) {
         return;
     }
-    mode_ = appearanceMode(Transparent, engine.language());
+    mode_ = appearanceMode(Transparent, host().language());
     QImage picture = loadPicture(Fichier, mediaByPage);
     if (picture.isNull()) {
         return;
@@ -62,7 +63,7 @@ QImage TZtvCaseImage::loadPicture(const QString& fichier, bool mediaByPage) {
         picture.fill(colourOf(Couleur));
     } else if (isLine(fichier, lang::MarkerGradient)) {
         fillGradient(picture, colourOf(Couleur), colourOf(Couldegra),
-                     gradientDirection(sensdegra, engine()->language()));
+                     gradientDirection(sensdegra, host().language()));
     } else if (!ChargerImage(fichier, picture, mediaByPage)) {
         return {};
     }
@@ -80,8 +81,7 @@ void TZtvCaseImage::prepareFrames(QImage picture) {
     }
     const AnimatedPicture& gif = *gifFrames();
     loopCount_ = gif.loopCount();
-    TZTVImage& im = *engine();
-    im.GifVitesse = std::max(im.GifVitesse, gif.longestDelayMs());
+    host().noteFrameDelay(gif.longestDelayMs());
     transparent_ = CouleurMasque(Transparent, picture);
     frames_ = ConstruireImages(picture, gif.frameCount(), size, transparent_);
     gifFrameCount_ = int(frames_.size());

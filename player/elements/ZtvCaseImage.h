@@ -18,19 +18,22 @@ class TZtvCaseImage : public TZtvCase {
   public:
     // Loads `Fichier` (a file, a plain colour, a gradient or a marker) into the frames, tinted
     // by the appearance mode, and `SurvolFichier` as the last frame.
-    void Preparer(TZTVImage& engine, bool mediaByPage);
+    void Preparer() override;
     // Composes the element bitmap (over the page in the transparent modes) and starts its
     // appearance at the element's rectangle.
-    void Afficher();
+    bool Afficher() override;
     // Starts the disappearance: what `Fond` holds under the rectangle comes back.
-    void Effacer(TZTVImage& engine);
+    void Effacer() override;
     // One step of the transition or one GIF frame; the step after the last frees the element
     // unless it keeps a hover picture.
-    void Avancer();
+    void Avancer() override;
     // The hover picture on, or the picture shown before back.
-    void Survoler(bool on);
+    void Survoler(bool on) override;
 
-    bool transitionFinie() const { return state_.finished || state_.effect == kEffectGifFrames; }
+    bool transitionFinie() const override {
+        return state_.finished || state_.effect == kEffectGifFrames;
+    }
+    double pauseColonne() const override { return Attente; }
     bool hasPicture() const { return !frames_.isEmpty(); }
     bool animated() const { return gifFrameCount_ > 1; }
 

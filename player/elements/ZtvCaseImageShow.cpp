@@ -1,18 +1,20 @@
 // The picture cell on the page: its appearance and disappearance, the GIF frames and the hover
 // picture.
-#include "player/ZTVImage.h"
+#include "common/ElementKinds.h"
+#include "common/platform/Clock.h"
 #include "player/elements/Appearance.h"
+#include "player/elements/ElementHost.h"
 #include "player/elements/KeyedCopy.h"
 #include "player/elements/StepTiming.h"
 #include "player/elements/ZtvCaseImage.h"
 
 namespace ztv {
 
-void TZtvCaseImage::Afficher() {
-    TZTVImage& im = *engine();
+bool TZtvCaseImage::Afficher() {
+    ElementHost& im = host();
     if (!hasPicture()) {
         state_.finished = true;
-        return;
+        return true;
     }
     std::optional<QRgb> key;
     if (isTransparentMode(mode_) && transparent_) {
@@ -30,12 +32,13 @@ void TZtvCaseImage::Afficher() {
     }
     composed_ = bitmap_;
     composedKey_ = key;
-    if (Ligne == 3 || IntegrFond == QStringLiteral("oui")) {
-        drawThrough(im.Fond, QPoint(Gauche, Haut), bitmap_, key);
+    if (kindOfRow(Ligne) == ElementKind::Background || joinsBackground()) {
+        drawThrough(im.fond(), QPoint(Gauche, Haut), bitmap_, key);
     }
     QString effet = Effet;
-    im.transitions().applyInverse(effet, im.EffetInverse);
+    im.transitions().applyInverse(effet, im.effetInverse());
     startTransition(effet, key);
+    return true;
 }
 
 // The frame over what the page shows at the element's rectangle, or over the transparent
@@ -46,32 +49,31 @@ QImage TZtvCaseImage::composeOverPage(const QImage& frame, bool overKeyColour) {
         bitmap = QImage(frame.size(), QImage::Format_RGB32);
         bitmap.fill(*transparent_);
     } else {
-        bitmap = engine()->canvas().copy(Gauche, Haut, Largeur, Hauteur);
+        bitmap = host().canvas().copy(Gauche, Haut, Largeur, Hauteur);
         bitmap.convertTo(QImage::Format_RGB32);
     }
     drawThrough(bitmap, QPoint(0, 0), frame, transparent_);
     return bitmap;
 }
 
-void TZtvCaseImage::Effacer(TZTVImage& engine) {
-    attacher(engine);
+void TZtvCaseImage::Effacer() {
     if (!drawable()) {
         state_.finished = true;
         return;
     }
-    bitmap_ = engine.Fond.copy(Gauche, Haut, Largeur, Hauteur);
+    bitmap_ = host().fond().copy(Gauche, Haut, Largeur, Hauteur);
     startTransition(Effet, std::nullopt);
 }
 
 void TZtvCaseImage::startTransition(const QString& effet, std::optional<QRgb> keyColour) {
-    TZTVImage& im = *engine();
+    ElementHost& im = host();
     state_ = im.transitions().start(effet, {EffetDepart, EffetPas, EffetFin, size}, im.canvas(),
                                     bitmap_, QPoint(Gauche, Haut), keyColour);
-    im.pagePlay().pauseDone = false;
+    im.restartColumnPause();
 }
 
 void TZtvCaseImage::Avancer() {
-    TZTVImage& im = *engine();
+    ElementHost& im = host();
     if (state_.finished) {
         // An animated GIF goes on with its frames once it has appeared.
         if (!animated() || state_.effect == kEffectUnknown) {
@@ -113,10 +115,10 @@ void TZtvCaseImage::showGifFrame() {
     } else {
         bitmap_ = frame;
     }
-    if (IntegrFond == QStringLiteral("oui")) {
-        drawThrough(engine()->Fond, QPoint(Gauche, Haut), bitmap_, std::nullopt);
+    if (joinsBackground()) {
+        drawThrough(host().fond(), QPoint(Gauche, Haut), bitmap_, std::nullopt);
     }
-    drawThrough(engine()->canvas(), QPoint(Gauche, Haut), bitmap_, std::nullopt);
+    drawThrough(host().canvas(), QPoint(Gauche, Haut), bitmap_, std::nullopt);
 }
 
 void TZtvCaseImage::endAnimation() {
@@ -129,7 +131,7 @@ void TZtvCaseImage::endAnimation() {
 }
 
 void TZtvCaseImage::Survoler(bool on) {
-    if (!hasPicture() || engine() == nullptr) {
+    if (!hasPicture()) {
         return;
     }
     std::optional<QRgb> key;
@@ -143,10 +145,10 @@ void TZtvCaseImage::Survoler(bool on) {
         bitmap_ = composed_.isNull() ? frames_.first() : composed_;
         key = composedKey_;
     }
-    drawThrough(engine()->canvas(), QPoint(Gauche, Haut), bitmap_, key);
+    drawThrough(host().canvas(), QPoint(Gauche, Haut), bitmap_, key);
     state_.step = std::max(1, EffetPas);
     state_.position = EffetDepart;
-    engine()->pagePlay().pauseDone = false;
+    host().restartColumnPause();
 }
 
 }  // namespace ztv

@@ -1,57 +1,45 @@
 #include "player/elements/ZtvCaseKinds.h"
 
 #include "common/LangLines.h"
-#include "player/ZTVImage.h"
+#include "player/elements/ElementHost.h"
 
 namespace ztv {
-
-void TZtvCaseSon::Preparer(TZTVImage& engine) {
-    attacher(engine);
-    if (!engine.SonFutur) {
-        engine.SonFutur = true;
-        engine.FicSonFutur = engine.mediaPlaybackPath(Fichier, MediaKind::Sound);
-    }
-}
-
-bool TZtvCaseSon::Afficher() {
-    LibererSoi();
-    return false;
-}
-
-void TZtvCaseSon::Effacer(TZTVImage& engine) {
-    attacher(engine);
-    LibererSoi();
-}
-
-void TZtvCaseVideo::Preparer(TZTVImage& engine) {
-    attacher(engine);
-    if (!engine.VideoFutur) {
-        engine.VideoFutur = true;
-        engine.FicVideoFutur = engine.mediaPlaybackPath(Fichier, MediaKind::Video);
-    }
-}
-
-bool TZtvCaseVideo::Afficher() {
-    LibererSoi();
-    return false;
-}
-
-void TZtvCaseVideo::Effacer(TZTVImage& engine) {
-    attacher(engine);
-    LibererSoi();
-}
-
-void TSteppedElement::Preparer(TZTVImage& engine, bool) {
-    attacher(engine);
-}
 
 void TSteppedElement::Avancer() {
     finirPas();
     LibererSoi();
 }
 
-void TZtvCasePano::Preparer(TZTVImage& engine, int, int) {
-    attacher(engine);
+void TZTVCasePerso::Lier() {
+    host().resetMediaDrive();
+}
+
+void TZtvCaseAnim::Lier() {
+    host().resetMediaDrive();
+}
+
+bool TZtvCaseAnim::sansPreparation() const {
+    return fichierEst({lang::MarkerDisappear});
+}
+
+bool TZtvCaseAnim::aEffacer() const {
+    return fichierEst({lang::MarkerDisappear});
+}
+
+bool TZtvCaseTexte::aEffacer() const {
+    return fichierEst({lang::MarkerDisappear});
+}
+
+void TZtvCasePano::Lier() {
+    host().resetMediaDrive();
+}
+
+bool TZtvCasePano::sansPreparation() const {
+    return fichierEst({lang::MarkerDisappear});
+}
+
+bool TZtvCasePano::aEffacer() const {
+    return fichierEst({lang::MarkerDisappear});
 }
 
 void TZtvCasePano::Avancer() {

@@ -3,62 +3,53 @@
 #include "player/elements/ZtvCase.h"
 
 // The element kinds whose own behaviour comes with their feature: the engine already creates
-// them, calls them in its order and frees them. Until their feature is built they draw and
-// play nothing, and the ones that take timer steps finish at their first step so that a column
-// holding them still goes on.
+// them, calls them in its order and frees them. Until their feature is built they draw nothing,
+// and the ones that take timer steps finish at their first step so that a column holding them
+// still goes on.
 namespace ztv {
-
-// Row 1. Media playback is not built yet: the sound is scheduled at page load like every
-// sound, but nothing plays it.
-class TZtvCaseSon : public TZtvCase {
-  public:
-    void Lier(TZTVImage& engine) { attacher(engine); }
-    // Schedules the first sound of the load (`SonFutur`, `FicSonFutur`).
-    void Preparer(TZTVImage& engine);
-    // Starts the sound; true when it plays (the column may then wait for its end).
-    bool Afficher();
-    // The sound-stop marker: the music pauses.
-    void Effacer(TZTVImage& engine);
-};
-
-// Row 2. Like the sound: scheduled at page load, nothing plays it yet.
-class TZtvCaseVideo : public TZtvCase {
-  public:
-    void Lier(TZTVImage& engine) { attacher(engine); }
-    void Preparer(TZTVImage& engine);
-    bool Afficher();
-    void Effacer(TZTVImage& engine);
-};
 
 // Rows 24 (character), 26 to 29 (animations) and 30 to 49 (texts): they take timer steps and
 // free themselves when done.
 class TSteppedElement : public TZtvCase {
   public:
-    void Preparer(TZTVImage& engine, bool mediaByPage);
-    void Afficher() {}
-    void Effacer(TZTVImage& engine) { attacher(engine); }
-    void Avancer();
+    void Avancer() override;
 };
 
-class TZTVCasePerso : public TSteppedElement {};
-class TZtvCaseAnim : public TSteppedElement {};
-class TZtvCaseTexte : public TSteppedElement {};
+// The character, the panorama and the animations look their files up from drive C: again.
+class TZTVCasePerso : public TSteppedElement {
+  public:
+    void Lier() override;
+};
+
+class TZtvCaseAnim : public TSteppedElement {
+  public:
+    void Lier() override;
+    bool sansPreparation() const override;
+    bool aEffacer() const override;
+};
+
+// A text keeps the column's pause; the background marker keeps it from being prepared but not
+// from being shown.
+class TZtvCaseTexte : public TSteppedElement {
+  public:
+    bool aEffacer() const override;
+    double pauseColonne() const override { return Attente; }
+};
 
 // Row 25: stays alive after its steps to serve clicks.
 class TZtvCasePano : public TZtvCase {
   public:
-    void Preparer(TZTVImage& engine, int pictureWidth, int pictureHeight);
-    void Afficher() {}
-    void Effacer(TZTVImage& engine) { attacher(engine); }
-    void Avancer();
+    void Lier() override;
+    bool sansPreparation() const override;
+    bool aEffacer() const override;
+    void Avancer() override;
 };
 
-// Rows 60 and 61: controls that the engine hides and frees at a page change.
+// Rows 60 and 61: controls that the engine hides and frees at a page change; they never
+// disappear through a marker.
 class TShownControl : public TZtvCase {
   public:
-    void Preparer(TZTVImage& engine) { attacher(engine); }
-    void Afficher() {}
-    void Cacher() {}
+    bool aEffacer() const override { return false; }
 };
 
 class TZtvCaseMotCle : public TShownControl {};

@@ -5,7 +5,7 @@
 #include "common/LangLines.h"
 #include "common/PictureLoader.h"
 #include "common/SafetyLimits.h"
-#include "player/ZTVImage.h"
+#include "player/elements/ElementHost.h"
 #include "player/elements/ZtvCase.h"
 
 #include <QFile>
@@ -47,22 +47,22 @@ bool TZtvCase::ChargerImage(const QString& fichier, QImage& target, bool mediaBy
     if (!mediaByPage) {
         path = TrouverMedia(fichier);
         if (path.isEmpty()) {
-            engine_->tell(QStringLiteral("Position 1") + word + u' ' + fichier + u' ' +
-                          TexteLangue(lang::MediaNotFoundSuffix));
+            host_->tell(QStringLiteral("Position 1") + word + u' ' + fichier + u' ' +
+                        TexteLangue(lang::MediaNotFoundSuffix));
             return false;
         }
         read = LireImageFichier(target, path);
     } else {
         if (!ChercherEntree(fichier)) {
-            engine_->tell(QStringLiteral("Position 1") + word + u' ' + fichier + u' ' +
-                          TexteLangue(lang::MediaNotInPageDataSuffix));
+            host_->tell(QStringLiteral("Position 1") + word + u' ' + fichier + u' ' +
+                        TexteLangue(lang::MediaNotInPageDataSuffix));
             return false;
         }
         read = LireImageArchive(target, fichier);
     }
     if (read == PictureRead::CannotOpen) {
-        engine_->tell(QStringLiteral("Position 2") + word + u' ' + path + u' ' +
-                      TexteLangue(lang::MediaCannotOpenSuffix));
+        host_->tell(QStringLiteral("Position 2") + word + u' ' + path + u' ' +
+                    TexteLangue(lang::MediaCannotOpenSuffix));
     }
     return read == PictureRead::Ok;
 }
@@ -72,12 +72,12 @@ void TZtvCase::oublierGif() {
 }
 
 PictureRead TZtvCase::LireImageFichier(QImage& target, const QString& windowsPath) {
-    QFile file(engine_->toHost(windowsPath));
+    QFile file(host_->toHost(windowsPath));
     if (!file.open(QIODevice::ReadOnly)) {
         return PictureRead::CannotOpen;
     }
     if (file.size() > limits::kMaxEntrySize) {
-        engine_->tell(TexteLangue(lang::UnknownPictureFormat));
+        host_->tell(TexteLangue(lang::UnknownPictureFormat));
         return PictureRead::Failed;
     }
     const QByteArray data = file.readAll();
@@ -88,7 +88,7 @@ PictureRead TZtvCase::LireImageFichier(QImage& target, const QString& windowsPat
 }
 
 PictureRead TZtvCase::LireImageArchive(QImage& target, const QString& name) {
-    QIODevice* file = engine_->mediaDataFile();
+    QIODevice* file = host_->mediaDataFile();
     const auto data = file != nullptr ? EntryReader(file).readContent() : std::nullopt;
     if (!data) {
         return PictureRead::CannotOpen;
@@ -109,7 +109,7 @@ PictureRead TZtvCase::drawDecoded(QImage& target, const QByteArray& data, const 
     }
     const Picture picture = decodePicture(data, kind);
     if (!picture.ok()) {
-        engine_->tell(TexteLangue(lang::UnknownPictureFormat));
+        host_->tell(TexteLangue(lang::UnknownPictureFormat));
         return PictureRead::Failed;
     }
     if (kind == PictureKind::Bitmap || kind == PictureKind::Other) {
@@ -126,7 +126,7 @@ PictureRead TZtvCase::drawGif(QImage& target, const QByteArray& data) {
     auto gif = std::make_unique<AnimatedPicture>();
     const GifError error = gif->load(data);
     if (error != GifError::None) {
-        engine_->tell(gifLoadFailedMessage(error));
+        host_->tell(gifLoadFailedMessage(error));
         return PictureRead::Failed;
     }
     const QImage first = gif->composeFrame(0);

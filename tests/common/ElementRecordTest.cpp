@@ -12,7 +12,7 @@ namespace {
 ElementRecord distinctRecord() {
     ElementRecord r;
     int n = 1;
-    forEachField(r, [&](const FieldSpec& field, auto& value) {
+    forEachField(r, [&](const FieldLayout& field, auto& value) {
         using T = std::decay_t<decltype(value)>;
         if constexpr (std::is_same_v<T, QString>) {
             value = QString::fromLatin1(field.name).left(field.capacity);

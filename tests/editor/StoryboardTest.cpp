@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace ztv::test {
@@ -26,22 +27,24 @@ class StoryboardTest : public ::testing::Test {
     QTemporaryDir dir_;
 };
 
-TEST(StoryboardRows, KindsFollowTheRowTable) {
-    EXPECT_EQ(editor::kindOfRow(1), 0);
-    EXPECT_EQ(editor::kindOfRow(3), 2);
-    EXPECT_EQ(editor::kindOfRow(23), 2);
-    EXPECT_EQ(editor::kindOfRow(24), 3);
-    EXPECT_EQ(editor::kindOfRow(25), 4);
-    EXPECT_EQ(editor::kindOfRow(29), 5);
-    EXPECT_EQ(editor::kindOfRow(30), 6);
-    EXPECT_EQ(editor::kindOfRow(59), 7);
-    EXPECT_EQ(editor::kindOfRow(60), 8);
-    EXPECT_EQ(editor::kindOfRow(61), 9);
-    EXPECT_EQ(editor::kindOfRow(0), -1);
-    EXPECT_EQ(editor::kindOfRow(62), -1);
-    EXPECT_EQ(editor::rowPicture(3), QStringLiteral("boutons/ligne_fond.jpg"));
-    EXPECT_EQ(editor::rowPicture(4), QStringLiteral("boutons/ligne_image.jpg"));
-    EXPECT_EQ(editor::rowPicture(61), QStringLiteral("boutons/ligne_longtext.jpg"));
+// Each row's label shows the picture of the kind the record format gives the row, and the build
+// drew every one of them.
+TEST(StoryboardRows, EachRowShowsThePictureOfItsKind) {
+    const std::pair<int, const char*> rows[] = {
+        {1, "son"},        {2, "video"},       {3, "fond"},      {4, "image"},
+        {23, "image"},     {24, "personnage"}, {25, "panorama"}, {26, "animation"},
+        {29, "animation"}, {30, "texte"},      {49, "texte"},    {50, "zoneclic"},
+        {59, "zoneclic"},  {60, "motcle"},     {61, "longtext"}};
+    for (const auto& [row, name] : rows) {
+        EXPECT_EQ(editor::rowPicture(row), QStringLiteral("boutons/ligne_%1.jpg").arg(name))
+            << "row " << row;
+    }
+    const QDir app(QStringLiteral(ZTV_APPDIR));
+    for (int row = 1; row <= kRowCount; ++row) {
+        EXPECT_TRUE(QFileInfo(app.filePath(editor::rowPicture(row))).isFile()) << "row " << row;
+    }
+    EXPECT_TRUE(editor::rowPicture(0).isEmpty());
+    EXPECT_TRUE(editor::rowPicture(62).isEmpty());
 }
 
 TEST_F(StoryboardTest, CellTextIsTheFileNameExceptForTextsZonesAndKeywords) {

@@ -43,7 +43,7 @@ TEST_F(ColumnPlayback, GoingToColumnFiveStartsANewRun) {
     startPreview();
     engine_->JouerPage();
     ASSERT_TRUE(runUntilIdle());
-    engine_->DemarrerAction(text(lang::ActionGoToColumn), QStringLiteral("5"), QString());
+    engine_->DemarrerAction({ActionKind::GoToColumn, QStringLiteral("5"), {}});
     ASSERT_TRUE(runUntilIdle());
     EXPECT_EQ(engine_->pagePlay().lastColumn, 5);
     EXPECT_EQ(canvasAt(210, 20), rgb(Qt::yellow));
@@ -107,7 +107,7 @@ TEST_F(ColumnPlayback, AnElementWithoutClickRunsItsActionAtTheEndOfTheRun) {
     startPreview();
     engine_->JouerPage();
     ASSERT_TRUE(runUntilIdle());
-    EXPECT_EQ(engine_->Page, 2);  // the later record wins
+    EXPECT_EQ(engine_->currentPage(), 2);  // the later record wins
     EXPECT_EQ(canvasAt(210, 10), rgb(Qt::white));
 }
 
@@ -119,9 +119,38 @@ TEST_F(ColumnPlayback, AClickZoneWithoutClickActsAsSoonAsItsColumnShows) {
     writePage(2, {picture(4, 1, solidBmp("w.bmp", Qt::white), QRect(200, 0, 40, 30))});
     startPreview();
     engine_->JouerPage();
-    EXPECT_EQ(engine_->Page, 2);
+    EXPECT_EQ(engine_->currentPage(), 2);
     ASSERT_TRUE(runUntilIdle());
     EXPECT_EQ(canvasAt(210, 10), rgb(Qt::white));
+}
+
+// Running a program and waiting for it is the one immediate action after which the column goes
+// on: the run is not closed, and the next column still comes.
+TEST_F(ColumnPlayback, AClickZoneThatRunsAProgramWaitsThenGoesOn) {
+    writeMedia(QStringLiteral("outil"), QByteArray("#!"));
+    ElementRecord zone = makeRecord(50, 1, text(168) + QStringLiteral(" 1"));
+    zone.Acte = text(lang::ActionRunAndWait);
+    zone.Destination = QStringLiteral("\\media\\outil");
+    zone.Destin2 = QStringLiteral("-x 1");
+    zone.Click = QStringLiteral("non");
+    writePage(1, {zone, picture(4, 2, solidBmp("r.bmp", Qt::red), QRect(0, 0, 40, 30))});
+    startPreview();
+    engine_->JouerPage();
+    ASSERT_EQ(programsRun_.size(), 1);
+    EXPECT_EQ(programsRun_[0], host(QStringLiteral("media/outil")) + QStringLiteral(" -x 1"));
+    EXPECT_FALSE(engine_->pagePlay().runFinished);
+    ASSERT_TRUE(runUntilIdle());
+    EXPECT_EQ(canvasAt(10, 10), rgb(Qt::red));
+    EXPECT_EQ(engine_->currentPage(), 1);
+
+    // A program that is nowhere ends the column's display.
+    zone.Destination = QStringLiteral("\\media\\absent");
+    writePage(1, {zone, picture(4, 2, QStringLiteral("\\media\\r.bmp"), QRect(0, 0, 40, 30))});
+    startPreview();
+    engine_->JouerPage();
+    EXPECT_EQ(programsRun_.size(), 1);
+    EXPECT_FALSE(engine_->timer().isActive());
+    EXPECT_EQ(canvasAt(10, 10), rgb(Qt::black));
 }
 
 TEST_F(ColumnPlayback, AMissingPageFileEndsTheApplication) {

@@ -21,7 +21,7 @@ TEST_F(DisplaySizing, CentredOnTheFourThirdsHeightOfTheScreen) {
     EXPECT_EQ(engine_->windowRect(), QRect(320, 240, 640, 480));
     EXPECT_EQ(engine_->canvas().size(), QSize(640, 480));
     EXPECT_EQ(engine_->canvas().pixelColor(10, 10), QColor(Qt::black));
-    EXPECT_EQ(engine_->Fond, engine_->canvas());
+    EXPECT_EQ(engine_->background(), engine_->canvas());
     EXPECT_FALSE(engine_->ProjetStretch);
     EXPECT_FALSE(engine_->ProjetCache);
 }
@@ -46,7 +46,7 @@ TEST_F(DisplaySizing, MaskedProjectFillsTheScreenWithTheMaskColour) {
     EXPECT_EQ(engine_->CouleurCache, QColor(Qt::red));
     EXPECT_EQ(engine_->windowRect(), QRect(0, 0, 1024, 768));
     EXPECT_EQ(engine_->canvas().pixelColor(1023, 767), QColor(Qt::red));
-    EXPECT_EQ(engine_->Fond.pixelColor(0, 0), QColor(Qt::red));
+    EXPECT_EQ(engine_->background().pixelColor(0, 0), QColor(Qt::red));
 }
 
 TEST_F(DisplaySizing, ProjectAsWideAsTheScreenIsNotMasked) {
@@ -77,18 +77,20 @@ TEST_F(DisplaySizing, TransparentProjectStartsFromTheScreenUnderTheWindow) {
     ASSERT_TRUE(engine.Initialiser(appHost()));
     EXPECT_EQ(asked, QRect(320, 240, 640, 480));
     EXPECT_EQ(engine.canvas().pixelColor(100, 100), QColor(Qt::green));
-    EXPECT_EQ(engine.Fond.pixelColor(639, 479), QColor(Qt::green));
+    EXPECT_EQ(engine.background().pixelColor(639, 479), QColor(Qt::green));
 }
 
-TEST_F(DisplaySizing, PropertiesAreResetForPlayback) {
+// The opening prepares the page but plays nothing: a tick that comes before the first page
+// neither draws nor starts the timer again.
+TEST_F(DisplaySizing, NothingPlaysBeforeTheFirstPage) {
     ASSERT_TRUE(startWith(settingsLines(), {1280, 1024}));
-    EXPECT_EQ(engine_->Acte, engine_->Showmess(280));
-    EXPECT_FALSE(engine_->Acte.isEmpty());
-    EXPECT_EQ(engine_->ActeVideo, engine_->Acte);
-    EXPECT_EQ(engine_->ClickMusic, QStringLiteral("oui"));
-    EXPECT_EQ(engine_->NumEnregPano, -1);
     EXPECT_FALSE(engine_->timer().isActive());
-    EXPECT_EQ(engine_->timer().interval(), 1);
+    const QImage before = engine_->canvas();
+    clock_.advance(5000);
+    engine_->TimerTimer();
+    EXPECT_EQ(engine_->canvas(), before);
+    EXPECT_FALSE(engine_->timer().isActive());
+    EXPECT_TRUE(prompter_.texts().isEmpty());
 }
 
 }  // namespace

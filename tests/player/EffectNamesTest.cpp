@@ -57,23 +57,62 @@ TEST_F(EffectNamesTest, UnknownNameShowsLine40AtLookUpAndAtTheFirstStep) {
     EXPECT_EQ(canvas, makeCanvas(100, 80)) << "the element never appears";
 }
 
-TEST_F(EffectNamesTest, InversePairsGoBothWays) {
+// Where a uniform picture shows after `percent` of an effect over a black page: white where
+// it is revealed.
+QImage revealedAt(TransitionEngine& engine, const QString& effet, int percent) {
+    QImage canvas(40, 40, QImage::Format_RGB32);
+    canvas.fill(Qt::black);
+    QImage white(40, 40, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    TransitionState state =
+        engine.start(effet, TransitionParams{0, percent, 100, 0}, canvas, white, QPoint(0, 0));
+    engine.step(state, canvas, white, QPoint(0, 0));
+    return canvas;
+}
+
+// A reversed effect runs the other way: a wipe up becomes a wipe down, an opening from one
+// corner an opening from the opposite corner. Checked on what the two effects draw, so the
+// test does not depend on how the pairs are stored.
+TEST_F(EffectNamesTest, ReversedEffectsRunTheOtherWay) {
     const EffectNames& names = engine.names();
-    const std::pair<int, int> pairs[] = {{221, 223}, {222, 224}, {225, 226}, {227, 228}, {229, 230},
-                                         {231, 232}, {233, 234}, {235, 236}, {237, 238}, {239, 240},
-                                         {241, 242}, {243, 244}, {245, 246}, {247, 248}, {249, 250},
-                                         {263, 266}, {264, 265}, {267, 268}, {269, 270}, {271, 272},
-                                         {274, 277}, {275, 276}, {278, 279}, {296, 297}};
-    for (const auto& [a, b] : pairs) {
-        EXPECT_EQ(names.inverse(line(a)), line(b)) << a;
-        EXPECT_EQ(names.inverse(line(b)), line(a)) << b;
+    struct Mirror {
+        int line;
+        bool horizontal;
+        bool vertical;
+    };
+    const Mirror mirrors[] = {{221, false, true}, {222, true, false}, {223, false, true},
+                              {224, true, false}, {229, true, true},  {231, true, true}};
+    for (const Mirror& m : mirrors) {
+        const QString reversed = names.inverse(line(m.line));
+        ASSERT_NE(reversed, line(m.line)) << m.line;
+        const QImage forward = revealedAt(engine, line(m.line), 30);
+        const QImage backward = revealedAt(engine, reversed, 30);
+        EXPECT_NE(forward, backward) << m.line;
+        EXPECT_EQ(forward.mirrored(m.horizontal, m.vertical), backward) << m.line;
     }
+}
+
+// Reversing twice gives the effect back, except where a name has no partner: it reverses to
+// the small-block dissolve. Rotation about the centre, the pulsed zoom and the flight from the
+// bottom have no direction and stay themselves.
+TEST_F(EffectNamesTest, ReversingTwiceGivesTheEffectBack) {
+    const EffectNames& names = engine.names();
+    int paired = 0;
+    for (int n : EffectNames::listLines()) {
+        const QString reversed = names.inverse(line(n));
+        if (reversed == line(225) && n != 226) {
+            continue;  // no partner
+        }
+        EXPECT_EQ(names.inverse(reversed), line(n)) << n;
+        paired += reversed != line(n) ? 1 : 0;
+    }
+    EXPECT_EQ(paired, 48) << "24 pairs";
     for (int same : {262, 273, 298}) {
-        EXPECT_EQ(names.inverse(line(same)), line(same));
+        EXPECT_EQ(names.inverse(line(same)), line(same)) << same;
     }
-    for (int other : {125, 251, 252, 258}) {
-        EXPECT_EQ(names.inverse(line(other)), line(225)) << other;
-    }
+    EXPECT_EQ(names.inverse(line(221)), line(223));
+    EXPECT_EQ(names.inverse(line(251)), line(225));
+    EXPECT_EQ(names.inverse(line(125)), line(225));
     EXPECT_EQ(names.inverse("Tourbillon"), line(225));
 }
 

@@ -2,6 +2,7 @@
 // the entries of a page's media data file.
 #include "common/EntryReader.h"
 #include "common/LangLines.h"
+#include "player/elements/ZtvCaseImage.h"
 #include "tests/player/PagePlayFixture.h"
 #include "tests/support/PictureMakers.h"
 

@@ -36,7 +36,7 @@ class ImageElement : public PagePlayFixture {
         engine_->JouerPage();
         ASSERT_TRUE(runUntilIdle());
     }
-    QRgb fondAt(int x, int y) const { return engine_->Fond.pixel(x, y) & 0xffffff; }
+    QRgb fondAt(int x, int y) const { return engine_->background().pixel(x, y) & 0xffffff; }
 };
 
 TEST_F(ImageElement, APlainBackgroundIsKeptInFondAndALaterDisappearanceRestoresIt) {
@@ -70,7 +70,7 @@ TEST_F(ImageElement, APictureHoldingItsKeyColourIsDrawnThroughIt) {
         picture(4, 2, blockBmp("w.bmp", Qt::white, Qt::red, {40, 40}), QRect(100, 100, 40, 40));
     r.Transparent = text(lang::AppearanceWhiteClear);
     r.Effet = text(262);
-    r.IntegrFond = QStringLiteral("oui");
+    r.IntegrFond = ouiNon(true);
     writePage(1, {plainBackground(Qt::green), r});
     play();
     EXPECT_EQ(canvasAt(102, 102), rgb(Qt::green));
@@ -104,7 +104,7 @@ TEST_F(ImageElement, AGifThatLoopsTwiceEndsOnItsFirstFrameAndIsFreed) {
     writePage(1, {picture(4, 1, writeMedia("a.gif", makeGif(gif)), QRect(0, 0, 32, 32))});
     startPreview();
     engine_->JouerPage();
-    EXPECT_EQ(engine_->GifVitesse, 120);
+    EXPECT_EQ(engine_->pagePlay().GifVitesse, 120);
     QList<QRgb> shown{canvasAt(5, 5)};
     while (engine_->pagePlay().elements.present(4, 1) && shown.size() < 50) {
         tick();

@@ -52,7 +52,7 @@ TEST_F(PagePlayWindow, AMissingPageLaterClosesTheWindowWithoutTheEndScreen) {
     window.show();
     const QString playback = window.im1().playbackDirectoryHost();
     EXPECT_TRUE(QFileInfo::exists(playback));
-    window.im1().DemarrerAction(text(281), QStringLiteral("5"), QString());
+    window.im1().DemarrerAction({ActionKind::GoToPage, QStringLiteral("5"), {}});
     QTest::qWait(20);
     EXPECT_FALSE(window.isVisible());
     EXPECT_NE(window.im1().canvas().pixel(0, 0) & 0xffffff, rgb(Qt::white));

@@ -39,6 +39,12 @@ PlayerEnvironment PlayerFixture::environment(const QStringList& args, const QStr
     env.screenSize = screen_;
     env.programPath = QDir(appHost()).filePath(programName);
     env.arguments = args;
+    env.media = media_;
+    env.soundCard = soundCard_;
+    env.runAndWait = [this](const QString& program, const QStringList& arguments) {
+        programsRun_.append((QStringList{program} + arguments).join(u' '));
+        return 0;
+    };
     return env;
 }
 

@@ -5,6 +5,7 @@
 #include "player/PlayerEnvironment.h"
 #include "player/ZTVImage.h"
 #include "tests/support/ProjectWriter.h"
+#include "tests/support/ScriptedMediaService.h"
 #include "tests/support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
@@ -15,8 +16,9 @@
 namespace ztv::test {
 
 // A temporary folder that C: stands for, a player folder "app" inside it with the French
-// rlang.asc, a temp folder "tmp" of its own (where "tempztv" goes), a scripted prompter and a
-// manual clock.
+// rlang.asc, a temp folder "tmp" of its own (where "tempztv" goes), a scripted prompter, a
+// manual clock, scripted media on a machine with a sound card, and programs that are only
+// recorded when an action runs them.
 class PlayerFixture : public ::testing::Test {
   protected:
     PlayerFixture();
@@ -42,6 +44,9 @@ class PlayerFixture : public ::testing::Test {
     ScriptedPrompter prompter_;
     ManualClock clock_;
     QSize screen_{1280, 1024};
+    std::shared_ptr<ScriptedMediaService> media_ = std::make_shared<ScriptedMediaService>();
+    bool soundCard_ = true;
+    QStringList programsRun_;  // "program arguments..." per program an action ran
     std::unique_ptr<TZTVImage> engine_;
 };
 

@@ -131,13 +131,13 @@ TEST_F(ProjectOpening, SettingsThatAreNotNumbersFallBack) {
     ASSERT_TRUE(start({}, QStringLiteral("demo")));
     EXPECT_EQ(engine_->projectWidth, 640);
     EXPECT_EQ(engine_->projectHeight, 480);
-    EXPECT_EQ(engine_->Page, 1);
+    EXPECT_EQ(engine_->currentPage(), 1);
 }
 
 TEST_F(ProjectOpening, FirstPageComesFromTheSettings) {
     writeProject(appHost(), QStringLiteral("demo"), settingsLines(640, 480, 7));
     ASSERT_TRUE(start({}, QStringLiteral("demo")));
-    EXPECT_EQ(engine_->Page, 7);
+    EXPECT_EQ(engine_->currentPage(), 7);
 }
 
 TEST_F(ProjectOpening, MissingSettingsFileIsReported) {

@@ -22,7 +22,7 @@ class WorkingCopy : public PlayerFixture {
 TEST_F(WorkingCopy, PreviewPlaysTheDataFolderCopyInPlace) {
     ASSERT_TRUE(start({QStringLiteral("somm"), QStringLiteral("4"), host("data")}));
     EXPECT_EQ(engine_->mode, StartMode::Preview);
-    EXPECT_EQ(engine_->Page, 4);
+    EXPECT_EQ(engine_->currentPage(), 4);
     EXPECT_EQ(engine_->playbackDirectoryHost(), host("data/base"));
     EXPECT_EQ(engine_->CheminMotCle, QStringLiteral("C:\\data\\base\\Mots.pmg"));
     EXPECT_EQ(engine_->windowRect(), QRect(240, 180, 800, 600));

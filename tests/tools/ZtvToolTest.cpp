@@ -82,7 +82,7 @@ TEST_F(ZtvToolTest, DumpOfAContainerShowsEveryField) {
     EXPECT_EQ(o["Attente"].toDouble(), 2.5);
     EXPECT_EQ(o.size(), 33) << "every field, the record index and the page";
     ElementRecord back;
-    forEachField(back, [&](const FieldSpec& field, auto& value) {
+    forEachField(back, [&](const FieldLayout& field, auto& value) {
         using T = std::decay_t<decltype(value)>;
         const QJsonValue v = o[QLatin1String(field.name)];
         if constexpr (std::is_same_v<T, QString>) {

@@ -181,7 +181,7 @@ QList<ElementRecord> effectsPage(const Demo& demo) {
     button.SurvolRetablir = 1;
     button.Acte = demo.text(lang::ActionGoToPage);
     button.Destination = QStringLiteral("1");
-    button.Click = QStringLiteral("oui");
+    button.Click = ouiNon(true);
     page << star << button;
     return page;
 }

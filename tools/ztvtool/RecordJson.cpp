@@ -38,7 +38,7 @@ static QString number(double v) {
 
 QString elementJson(qint64 index, const ElementRecord& r, std::optional<std::int32_t> page) {
     QStringList parts{QStringLiteral("\"record\":%1").arg(index)};
-    forEachField(r, [&](const FieldSpec& field, const auto& value) {
+    forEachField(r, [&](const FieldLayout& field, const auto& value) {
         using T = std::decay_t<decltype(value)>;
         const QString key = jsonString(QString::fromLatin1(field.name)) + u':';
         if constexpr (std::is_same_v<T, QString>) {

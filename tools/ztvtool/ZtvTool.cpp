@@ -161,7 +161,7 @@ void info(const QString& pzv, QTextStream& out) {
     out << "colour mask: " << yesNo(settings.isMaskedOption()) << " (" << settings.line(15)
         << ")\n";
     out << "transparent: " << yesNo(settings.isTransparent()) << '\n';
-    out << "screen saver: " << yesNo(settings.line(ProjectSettings::ScreenSaver) == "oui") << '\n';
+    out << "screen saver: " << yesNo(isOui(settings.line(ProjectSettings::ScreenSaver))) << '\n';
     out << "media packed by page: " << yesNo(settings.isMediaPackedByPage()) << '\n';
     out << "container: " << (ztvName.isEmpty() ? QStringLiteral("missing") : ztvName) << '\n';
     out << "keywords: " << keywords << '\n';

@@ -1,4 +1,4 @@
-#include "player/TermSignal.h"
+#include "common/platform/TermSignal.h"
 
 #include <sys/socket.h>
 #include <unistd.h>

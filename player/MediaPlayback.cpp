@@ -1,0 +1,340 @@
+#include "player/MediaPlayback.h"
+
+#include "common/LangLines.h"
+#include "common/LanguageFile.h"
+#include "common/platform/WinPath.h"
+#include "player/elements/ElementHost.h"
+
+namespace ztv {
+namespace {
+
+// Resuming goes back a few milliseconds, so that nothing that was cut is lost.
+qint64 resumePosition(qint64 position) {
+    return position > 3 ? position - 3 : 0;
+}
+
+bool isMpeg(const QString& path) {
+    const QString ext = winpath::extension(path).toUpper();
+    return ext == QStringLiteral(".MPEG") || ext == QStringLiteral(".MPG");
+}
+
+}  // namespace
+
+MediaPlayback::MediaPlayback(std::shared_ptr<MediaService> service, ElementHost& host,
+                             Reactions reactions)
+    : service_(std::move(service)), host_(host), reactions_(std::move(reactions)) {
+    service_->setEndHandler(
+        this, [this](MediaDeviceId device, bool aborted) { ImMMNotify(device, aborted); });
+}
+
+MediaPlayback::~MediaPlayback() {
+    Terminer();
+    service_->clearEndHandler(this);
+}
+
+void MediaPlayback::reset(bool soundCard) {
+    Terminer();
+    s_ = MediaState{};
+    s_.CarteSon = soundCard;
+}
+
+void MediaPlayback::clearSchedule() {
+    s_.SonFutur = s_.VideoFutur = false;
+    s_.FicSonFutur.clear();
+    s_.FicVideoFutur.clear();
+}
+
+void MediaPlayback::scheduleSound(const QString& path) {
+    if (!s_.SonFutur && !path.isEmpty()) {
+        s_.SonFutur = true;
+        s_.FicSonFutur = path;
+    }
+}
+
+void MediaPlayback::scheduleVideo(const QString& path) {
+    if (!s_.VideoFutur && !path.isEmpty()) {
+        s_.VideoFutur = true;
+        s_.FicVideoFutur = path;
+    }
+}
+
+void MediaPlayback::startScheduled() {
+    const bool videoHidden = s_.videoWindow.isEmpty();
+    if (s_.FDevVideo == 0) {
+        if (s_.VideoFutur) {
+            preloadVideo(s_.FicVideoFutur);
+        }
+    } else if (s_.VideoFutur ? s_.VideoPrec != s_.FicVideoFutur && videoHidden : videoHidden) {
+        // A visible video keeps playing across the load.
+        Nettoyagevideo();
+        if (s_.VideoFutur) {
+            preloadVideo(s_.FicVideoFutur);
+        }
+    }
+    if (s_.FDevSon == 0) {
+        if (s_.SonFutur) {
+            preloadSound(s_.FicSonFutur);
+        }
+    } else if (s_.SonFutur && s_.SonPrec != s_.FicSonFutur) {
+        closeSound();
+        preloadSound(s_.FicSonFutur);
+    } else if (!s_.FondMusic) {
+        closeSound();
+    }
+}
+
+void MediaPlayback::preloadSound(const QString& path) {
+    if (!s_.CarteSon) {
+        return;
+    }
+    s_.FDevSon = RechAffichVideoSon(path, QStringLiteral("jouson1"), QStringLiteral("jouson2"));
+    s_.SonPrec = s_.FDevSon != 0 ? path : QString();
+}
+
+void MediaPlayback::preloadVideo(const QString& path) {
+    s_.FDevVideo =
+        RechAffichVideoSon(path, QStringLiteral("jouvideo1"), QStringLiteral("jouvideo2"));
+    s_.VideoPrec = s_.FDevVideo != 0 ? path : QString();
+}
+
+// The stored path on the media drive or the first drive that has it, opened with times in
+// milliseconds; 0 after a message when it is nowhere or cannot be opened.
+MediaDeviceId MediaPlayback::RechAffichVideoSon(const QString& path, const QString& name1,
+                                                const QString& name2) {
+    const LanguageFile& language = host_.language();
+    if (language.isLine(path, lang::MarkerDisappear) ||
+        language.isLine(path, lang::MarkerBackgroundDisappear)) {
+        return 0;
+    }
+    const QString where = u' ' + path + u' ';
+    if (!host_.existsWindowsPath(host_.mediaDrive() + path) && !host_.searchDrivesFor(path)) {
+        host_.tell(language.text(lang::FileNotOnAnyDrive));
+        host_.tell(name1 + language.text(lang::MediaFileWord) + where +
+                   language.text(lang::MediaNotFoundSuffix));
+        return 0;
+    }
+    const MediaDeviceId device = service_->open(host_.toHost(host_.mediaDrive() + path));
+    if (device == 0) {
+        host_.tell(name2 + language.text(lang::MediaFileWord) + where +
+                   language.text(lang::MediaCannotOpenSuffix));
+        return 0;
+    }
+    s_.VidMpeg = isMpeg(path);
+    service_->setTimeFormatMs(device);
+    return device;
+}
+
+void MediaPlayback::closeSound() {
+    s_.FondMusic = s_.BoucleMusic = false;
+    if (s_.FDevSon != 0) {
+        service_->stop(s_.FDevSon);
+        service_->close(s_.FDevSon);
+    }
+    s_.FDevSon = 0;
+    s_.SonPrec.clear();
+}
+
+bool MediaPlayback::AfficherSon(const SoundCue& cue) {
+    s_.ActeMusic = cue.acte;
+    s_.ClickMusic = !cue.actsWithoutClick;
+    if (!s_.CarteSon) {
+        return false;
+    }
+    bool reused = s_.SonPrec == cue.fichier;
+    if (s_.FDevSon != 0 && !reused) {
+        closeSound();
+    }
+    s_.BoucleMusic = cue.loop;
+    s_.ArretAutoMusicChgt = cue.stopAtChange;
+    s_.FondMusic = cue.background;
+    s_.DebutMusic = cue.startMs;
+    s_.FinMusic = cue.endMs;
+    s_.AttendreFinMusic = false;
+    s_.SonPrec = cue.fichier;
+    if (!reused || s_.FDevSon == 0) {
+        s_.FDevSon =
+            RechAffichVideoSon(cue.path, QStringLiteral("jouson1"), QStringLiteral("jouson2"));
+    }
+    if (s_.FDevSon == 0) {
+        s_.FondMusic = false;
+        return false;
+    }
+    if (cue.start == SoundCue::Start::LoadOnly) {
+        return false;
+    }
+    // A play that cannot start never holds the column.
+    s_.AttendreFinMusic = cue.start == SoundCue::Start::PlayAndWait;
+    playSound();
+    s_.AttendreFinMusic = s_.AttendreFinMusic && service_->isPlaying(s_.FDevSon);
+    return s_.AttendreFinMusic;
+}
+
+// The music mutes the video; a failed ranged play is tried once more to the end.
+void MediaPlayback::playSound() {
+    if (s_.FDevVideo != 0) {
+        service_->setMuted(s_.FDevVideo, true);
+    }
+    if (!service_->play(s_.FDevSon, s_.DebutMusic, s_.FinMusic, true)) {
+        service_->play(s_.FDevSon, service_->position(s_.FDevSon), 0, true);
+    }
+}
+
+void MediaPlayback::EffacerSon() {
+    if (!s_.CarteSon || s_.FDevSon == 0) {
+        return;
+    }
+    s_.FondMusic = s_.BoucleMusic = false;
+    if (service_->isPlaying(s_.FDevSon)) {
+        service_->pause(s_.FDevSon);
+    }
+    if (s_.FDevVideo != 0 && service_->isPlaying(s_.FDevVideo)) {
+        service_->setMuted(s_.FDevVideo, false);
+    }
+}
+
+bool MediaPlayback::AfficherVideo(const VideoCue& cue) {
+    const bool reused = s_.FDevVideo != 0 && s_.VideoPrec == cue.fichier;
+    if (s_.FDevVideo != 0 && !reused) {
+        Nettoyagevideo();
+    }
+    s_.VideoPrec = cue.fichier;
+    if (reused) {
+        s_.VidMpeg = isMpeg(cue.fichier);
+    } else {
+        s_.FDevVideo =
+            RechAffichVideoSon(cue.path, QStringLiteral("jouvideo1"), QStringLiteral("jouvideo2"));
+        if (s_.FDevVideo == 0) {
+            host_.tell(cue.fichier + u' ' + host_.language().text(lang::MediaNotFoundSuffix));
+            s_.VideoPrec.clear();
+            return false;
+        }
+    }
+    s_.videoWindow = cue.window;
+    service_->setVideoWindow(s_.FDevVideo, s_.videoWindow);
+    s_.DisparitionAutoVideoFin = cue.hideAtEnd;
+    s_.DisparitionAutoVideoChgt = cue.hideAtChange;
+    s_.DebutVideo = s_.PauseVideo = cue.startMs;
+    s_.FinVideo = cue.endMs;
+    s_.ActeVideo = cue.acte;
+    s_.clickVideo = !cue.actsWithoutClick;
+    s_.AttendreFinVideo = false;
+    if (cue.start != VideoCue::Start::Play && cue.start != VideoCue::Start::PlayAndWait) {
+        return false;
+    }
+    s_.AttendreFinVideo = cue.start == VideoCue::Start::PlayAndWait;
+    playVideo();
+    s_.AttendreFinVideo = s_.AttendreFinVideo && service_->isPlaying(s_.FDevVideo);
+    return s_.AttendreFinVideo;
+}
+
+// The video pauses the music while it plays.
+void MediaPlayback::playVideo() {
+    if (s_.FDevSon != 0 && service_->isPlaying(s_.FDevSon)) {
+        service_->pause(s_.FDevSon);
+    }
+    if (!service_->play(s_.FDevVideo, s_.DebutVideo, s_.FinVideo, true)) {
+        service_->play(s_.FDevVideo, service_->position(s_.FDevVideo), 0, true);
+    }
+}
+
+void MediaPlayback::EffacerVideo() {
+    FaireDisparaitreVideo();
+}
+
+void MediaPlayback::FaireDisparaitreVideo() {
+    if (s_.FDevVideo == 0) {
+        return;
+    }
+    if (service_->isPlaying(s_.FDevVideo)) {
+        service_->pause(s_.FDevVideo);
+    }
+    s_.videoWindow = QRect();
+    service_->setVideoWindow(s_.FDevVideo, s_.videoWindow);
+}
+
+void MediaPlayback::Nettoyagevideo() {
+    if (s_.FDevVideo == 0) {
+        return;
+    }
+    FaireDisparaitreVideo();
+    service_->close(s_.FDevVideo);
+    s_.FDevVideo = 0;
+    s_.VideoPrec.clear();
+}
+
+void MediaPlayback::atPageChange() {
+    if (s_.FDevVideo != 0 && s_.DisparitionAutoVideoChgt) {
+        FaireDisparaitreVideo();
+    }
+    if (s_.FDevSon != 0 && !s_.FondMusic && s_.ArretAutoMusicChgt && s_.CarteSon) {
+        s_.BoucleMusic = false;
+        if (service_->isPlaying(s_.FDevSon)) {
+            service_->pause(s_.FDevSon);
+        }
+        s_.ArretAutoMusicChgt = false;
+    }
+}
+
+void MediaPlayback::toggleSound() {
+    if (s_.FDevSon == 0) {
+        return;
+    }
+    if (service_->isPlaying(s_.FDevSon)) {
+        service_->pause(s_.FDevSon);
+    } else {
+        playSound();
+    }
+}
+
+void MediaPlayback::toggleVideo() {
+    if (s_.FDevVideo == 0) {
+        return;
+    }
+    if (service_->isPlaying(s_.FDevVideo)) {
+        s_.PauseVideo = int(resumePosition(service_->pause(s_.FDevVideo)));
+    } else {
+        playVideo();
+    }
+}
+
+void MediaPlayback::Terminer() {
+    Nettoyagevideo();
+    closeSound();
+    s_.AttendreFinMusic = s_.AttendreFinVideo = false;
+}
+
+void MediaPlayback::ImMMNotify(MediaDeviceId device, bool aborted) {
+    if (aborted || device == 0) {
+        return;
+    }
+    if (device == s_.FDevSon) {
+        if (s_.BoucleMusic) {
+            playSound();
+        } else if (s_.FDevVideo != 0) {
+            service_->setMuted(s_.FDevVideo, false);
+        }
+        afterEnd(s_.ActeMusic, s_.ClickMusic, s_.AttendreFinMusic, 1);
+    } else if (device == s_.FDevVideo) {
+        if (s_.DisparitionAutoVideoFin) {
+            FaireDisparaitreVideo();
+        }
+        if (s_.BoucleMusic && s_.FDevSon != 0) {
+            playSound();
+        }
+        afterEnd(s_.ActeVideo, s_.clickVideo, s_.AttendreFinVideo, 2);
+    }
+}
+
+// The medium's end action runs without a click, or the column that waited for the end goes on.
+void MediaPlayback::afterEnd(const Action& acte, bool click, bool& waiting, int row) {
+    if (acte.isAction() && !click) {
+        reactions_.runRowAction(row);
+        return;
+    }
+    if (waiting) {
+        waiting = false;
+        reactions_.resumeColumn();
+    }
+}
+
+}  // namespace ztv

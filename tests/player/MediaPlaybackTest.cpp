@@ -1,0 +1,125 @@
+// The engine's media through a scripted service: what the sound records ask of the music
+// device, and how the page reacts when a sound ends.
+#include "common/LangLines.h"
+#include "tests/player/PagePlayFixture.h"
+
+namespace ztv::test {
+namespace {
+
+class MediaPlayback : public PagePlayFixture {
+  protected:
+    // A sound record of the music file (written under "media"), started as `startLine` says.
+    ElementRecord sound(int column, int startLine, int fromMs = 0, int toMs = 0) const {
+        ElementRecord r = picture(1, column, QStringLiteral("\\media\\musique.wav"), QRect());
+        r.sensdegra = text(startLine);
+        r.Couleur = fromMs;
+        r.Couldegra = toMs;
+        return r;
+    }
+    void writeMusic() const { writeMedia(QStringLiteral("musique.wav"), QByteArray("RIFF")); }
+    MediaDeviceId music() const { return media_->deviceOf(QStringLiteral("musique.wav")); }
+    ElementRecord red(int column) const {
+        return picture(4, column, solidBmp(QStringLiteral("r.bmp"), Qt::red), QRect(0, 0, 40, 30));
+    }
+};
+
+TEST_F(MediaPlayback, AWaitedSoundHoldsTheColumnUntilItEnds) {
+    writeMusic();
+    writePage(1, {sound(1, lang::SoundPlayAndWait, 500, 9000), red(2)});
+    startPreview();
+    engine_->JouerPage();
+    ASSERT_NE(music(), 0);
+    EXPECT_TRUE(media_->isPlaying(music()));
+    EXPECT_TRUE(media_->calls().contains(QStringLiteral("play musique.wav 500 9000")));
+    EXPECT_FALSE(engine_->timer().isActive()) << "the column waits for the sound";
+    EXPECT_EQ(engine_->pagePlay().currentColumn, 1);
+    EXPECT_EQ(canvasAt(10, 10), rgb(Qt::black));
+
+    media_->finish(music());
+    EXPECT_TRUE(engine_->timer().isActive());
+    ASSERT_TRUE(runUntilIdle());
+    EXPECT_EQ(canvasAt(10, 10), rgb(Qt::red)) << "column 2 came once the sound had ended";
+    EXPECT_TRUE(engine_->pagePlay().runFinished);
+}
+
+TEST_F(MediaPlayback, ASoundThatIsNotWaitedForLetsTheColumnGoOn) {
+    writeMusic();
+    writePage(1, {sound(1, lang::SoundPlay), red(2)});
+    startPreview();
+    engine_->JouerPage();
+    EXPECT_TRUE(media_->isPlaying(music()));
+    ASSERT_TRUE(runUntilIdle());
+    EXPECT_EQ(canvasAt(10, 10), rgb(Qt::red));
+    EXPECT_TRUE(media_->isPlaying(music())) << "the music goes on over the page";
+}
+
+TEST_F(MediaPlayback, TheEndActionOfASoundRunsWithoutAClick) {
+    writeMusic();
+    ElementRecord withAction = sound(1, lang::SoundPlay);
+    withAction.Acte = text(lang::ActionGoToPage);
+    withAction.Destination = QStringLiteral("2");
+    writePage(1, {withAction});
+    writePage(2, {picture(4, 1, solidBmp("w.bmp", Qt::white), QRect(200, 0, 40, 30))});
+    startPreview();
+    engine_->JouerPage();
+    ASSERT_TRUE(runUntilIdle());
+    EXPECT_EQ(engine_->currentPage(), 1);
+    media_->finish(music());
+    EXPECT_EQ(engine_->currentPage(), 2);
+    ASSERT_TRUE(runUntilIdle());
+    EXPECT_EQ(canvasAt(210, 10), rgb(Qt::white));
+}
+
+TEST_F(MediaPlayback, ALoopingSoundRestartsUntilTheStopMarkerPausesIt) {
+    writeMusic();
+    ElementRecord looping = sound(1, lang::SoundPlay, 500, 2000);
+    looping.Vitesse = 1;
+    ElementRecord stop = picture(1, 2, text(lang::MarkerSoundStop), QRect());
+    writePage(1, {looping, red(2), stop});
+    startPreview();
+    engine_->JouerPage();
+    media_->finish(music());
+    EXPECT_EQ(media_->calls().count(QStringLiteral("play musique.wav 500 2000")), 2);
+    EXPECT_TRUE(media_->isPlaying(music()));
+    ASSERT_TRUE(runUntilIdle());
+    EXPECT_FALSE(media_->isPlaying(music()));
+    EXPECT_TRUE(media_->calls().contains(QStringLiteral("pause musique.wav")));
+    EXPECT_FALSE(engine_->mediaState().BoucleMusic);
+}
+
+// A second opening (another project in place of this one) starts with every device closed.
+TEST_F(MediaPlayback, OpeningAgainClosesTheMedia) {
+    writeMusic();
+    writePage(1, {sound(1, lang::SoundPlay)});
+    startPreview();
+    engine_->JouerPage();
+    ASSERT_NE(engine_->mediaState().FDevSon, 0);
+    ASSERT_TRUE(engine_->Initialiser(appHost()));
+    EXPECT_TRUE(media_->calls().contains(QStringLiteral("close musique.wav")));
+    EXPECT_EQ(engine_->mediaState().FDevSon, 0);
+    EXPECT_TRUE(engine_->mediaState().SonPrec.isEmpty());
+}
+
+TEST_F(MediaPlayback, NothingOpensWithoutASoundCardOrAFile) {
+    soundCard_ = false;
+    writeMusic();
+    writePage(1, {sound(1, lang::SoundPlayAndWait), red(2)});
+    startPreview();
+    engine_->JouerPage();
+    EXPECT_TRUE(media_->calls().isEmpty());
+    ASSERT_TRUE(runUntilIdle()) << "no sound to wait for";
+    EXPECT_EQ(canvasAt(10, 10), rgb(Qt::red));
+
+    soundCard_ = true;
+    writePage(1, {sound(1, lang::SoundPlayAndWait), red(2)});
+    QFile::remove(host(QStringLiteral("media/musique.wav")));
+    startPreview();
+    engine_->JouerPage();
+    EXPECT_EQ(music(), 0);
+    ASSERT_TRUE(runUntilIdle());
+    EXPECT_EQ(canvasAt(10, 10), rgb(Qt::red));
+    EXPECT_TRUE(prompter_.texts().last().startsWith(QStringLiteral("jouson1")));
+}
+
+}  // namespace
+}  // namespace ztv::test
