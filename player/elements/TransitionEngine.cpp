@@ -141,16 +141,16 @@ void TransitionEngine::stepStandard(TransitionState& state, const EffectTarget& 
 }
 
 // 37: the hourglass grows while p is below 100 (whatever the end), then side bands close in
-// from 100 to 200; the end applies to the second phase.
+// from 100 to 200; the end applies to the second phase, which ends only once past it.
 void TransitionEngine::stepTwoPhases(TransitionState& state, const EffectTarget& target) {
     state.position = advance(state.position, state.step);
-    if (state.position >= 200) {
+    if (state.position > 200) {
         finish(state, target);
     } else if (state.position < 100) {
         effects::drawShape(kHourglass, target, std::max(0, state.position));
     } else {
         effects::drawSideBands(target, state.position - 100);
-        state.finished = state.position - 100 >= state.end;
+        state.finished = state.position - 100 > state.end;
     }
 }
 

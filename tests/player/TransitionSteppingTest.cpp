@@ -138,16 +138,31 @@ TEST_F(TransitionStepping, HourglassThenSideBandsThenThePicture) {
     EXPECT_EQ(state.position, 150);
     EXPECT_EQ(shown().pixel(0, 20), picture.pixel(0, 20)) << "a side band";
     EXPECT_EQ(shown().pixel(59, 20), picture.pixel(59, 20));
-    stepUntilFinished(state);
-    EXPECT_EQ(state.position, 200);
+    steps += 6;
+    while (!state.finished) {
+        engine.step(state, canvas, picture, at);
+        ++steps;
+    }
+    // Ten steps of hourglass, ten of side bands, then the whole picture: the bands end only
+    // once past 200.
+    EXPECT_EQ(steps, 21);
+    EXPECT_EQ(state.position, 210);
     EXPECT_EQ(shown(), picture);
+}
 
-    // The end applies to the second phase only.
-    canvas = makeCanvas(100, 80);
-    state = engine.start(line(256), params(0, 10, 30), canvas, picture, at);
-    stepUntilFinished(state);
-    EXPECT_EQ(state.position, 130);
+// The end applies to the second phase only, and the bands stop once past it, not on it.
+TEST_F(TransitionStepping, HourglassBandsStopOncePastTheirEnd) {
+    picture = makePicture(60, 40);
+    TransitionState state = engine.start(line(256), params(0, 10, 30), canvas, picture, at);
+    int steps = 0;
+    while (!state.finished && steps < 100) {
+        engine.step(state, canvas, picture, at);
+        ++steps;
+    }
+    EXPECT_EQ(steps, 14);
+    EXPECT_EQ(state.position, 140);
     EXPECT_NE(shown(), picture);
+    EXPECT_EQ(shown().pixel(0, 20), picture.pixel(0, 20)) << "the bands have started";
 }
 
 TEST_F(TransitionStepping, ClosingBandsCoverAtFiftyButFinishAtTheEnd) {
