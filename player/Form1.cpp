@@ -91,7 +91,7 @@ void TForm1::loadBusyCursor() {
     QFile file(QDir::current().filePath(QStringLiteral("amp1.ani")));
     if (file.open(QIODevice::ReadOnly) && file.size() <= kMaxCursorFileSize) {
         if (auto cursor = cursorFromAni(file.readAll())) {
-            im1_->busyCursor = *cursor;
+            im1_->setLoadingCursor(*cursor);
         }
     }
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "common/ActionModel.h"
 #include "common/ElementRecord.h"
 #include "common/platform/RecordFile.h"
 #include "player/ElementGrid.h"
@@ -52,6 +51,7 @@ struct PagePlayState {
     bool GifOnly = false;        // only animated pictures still change
     int GifVitesse = 0;          // the longest frame delay of the page's animated pictures
     qint64 Heure = 0;            // engine clock (ms) of the last step check
+    int NumEnregPano = -1;       // the page's panorama record
 
     void clearTables();
 };

@@ -108,7 +108,7 @@ void TZTVImage::resetProperties() {
     pp.GifOnly = false;
     pp.GifVitesse = 0;
     pp.Heure = env_.clock->nowMs();
-    NumEnregPano = -1;
+    pp.NumEnregPano = -1;
     media_.reset(env_.soundCard);
 }
 

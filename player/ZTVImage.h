@@ -7,6 +7,7 @@
 #include "player/PagePlay.h"
 #include "player/PlayerCommandLine.h"
 #include "player/PlayerEnvironment.h"
+#include "player/ProjectState.h"
 #include "player/elements/ElementFactory.h"
 #include "player/elements/ElementHost.h"
 #include "player/elements/MediaPath.h"
@@ -27,8 +28,9 @@ namespace ztv {
 // The player's engine: it opens the project, owns the playback directory, the page state, the
 // elements and the media, and draws on a canvas image that the main window only shows. It
 // needs no window, so tests drive it with a manual clock and a scripted prompter. Elements see
-// it only as their ElementHost.
-class TZTVImage : public QObject, public ElementHost {
+// it only as their ElementHost. Its state is grouped by owner: the project (ProjectState,
+// written by the opening), the page play (PagePlayState) and the media (MediaPlayback).
+class TZTVImage : public QObject, public ElementHost, public ProjectState {
     Q_OBJECT
   public:
     explicit TZTVImage(PlayerEnvironment env, QObject* parent = nullptr);
@@ -130,28 +132,8 @@ class TZTVImage : public QObject, public ElementHost {
     const DisplayGeometry& geometry() const override { return geometry_; }
     const QString& title() const { return title_; }
 
-    // --- the project and its package: written while a project opens, read elsewhere ---
-    QString CheminMotCle;
-    QString Chemin;  // root of the playback directory, a Windows path without trailing "\"
-    int NumEnregPano = -1;
-    bool ZTVXExt = false;
-    bool ProjetStretch = false;
-    bool ProjetCache = false;
-    QColor CouleurCache = Qt::black;
-
-    QString projectPath;  // Windows path; empty = no project
-    QString playbackName = QStringLiteral("base");
-    int projectWidth = ProjectSettings::kDefaultWidth;
-    int projectHeight = ProjectSettings::kDefaultHeight;
-    int screenWidth = 0, screenHeight = 0;
-    StartMode mode = StartMode::Application;
-    bool packedProject = false;
-    bool archiveOpen = false;
-    bool mediaByPage = false, mediaInPackage = false, perPageArchives = false;
-    bool transparentProject = false;
-    QString mediaDataFolder;             // where per-page media data files are looked up
-    QCursor busyCursor{Qt::WaitCursor};  // while a page loads; "amp1.ani" when there is one
-    QStringList extractedFiles;          // host paths written by extractions from a package
+    // While a page loads the window shows this cursor ("amp1.ani" when there is one).
+    void setLoadingCursor(const QCursor& cursor) { busyCursor_ = cursor; }
 
   signals:
     void titleChanged(const QString& title);
@@ -220,6 +202,7 @@ class TZTVImage : public QObject, public ElementHost {
     int Page = 1;
     QImage Fond;  // the page background: what a disappearing element copies back
     QString mediaDrive_ = QStringLiteral("C:");
+    QCursor busyCursor_{Qt::WaitCursor};
     QFile mediaData_;
     bool terminationRequested_ = false;
     DisplayGeometry geometry_;

@@ -49,7 +49,7 @@ void TZTVImage::noteFrameDelay(int ms) {
 }
 
 void TZTVImage::setBusyCursor(bool busy) {
-    emit cursorChanged(busy ? busyCursor : QCursor(Qt::ArrowCursor));
+    emit cursorChanged(busy ? busyCursor_ : QCursor(Qt::ArrowCursor));
 }
 
 void TZTVImage::requestTermination() {
