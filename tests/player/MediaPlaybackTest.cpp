@@ -121,5 +121,42 @@ TEST_F(MediaPlayback, NothingOpensWithoutASoundCardOrAFile) {
     EXPECT_TRUE(prompter_.texts().last().startsWith(QStringLiteral("jouson1")));
 }
 
+// A video waited for holds the column like a sound; one that disappears at its end leaves
+// its window before the column goes on.
+TEST_F(MediaPlayback, AWaitedVideoHoldsTheColumnAndMayDisappearAtItsEnd) {
+    writeMedia(QStringLiteral("film.avi"), QByteArray("RIFF"));
+    ElementRecord video =
+        picture(2, 1, QStringLiteral("\\media\\film.avi"), QRect(10, 20, 320, 240));
+    video.sensdegra = text(lang::VideoPlayAndWait);
+    video.Vitesse = 1;  // disappears at its end
+    writePage(1, {video, red(2)});
+    startPreview();
+    engine_->JouerPage();
+    const MediaDeviceId film = media_->deviceOf(QStringLiteral("film.avi"));
+    ASSERT_NE(film, 0);
+    EXPECT_EQ(media_->videoWindow(film), QRect(10, 20, 320, 240));
+    EXPECT_FALSE(engine_->timer().isActive());
+
+    media_->finish(film);
+    EXPECT_TRUE(media_->videoWindow(film).isEmpty());
+    ASSERT_TRUE(runUntilIdle());
+    EXPECT_EQ(canvasAt(10, 10), rgb(Qt::red));
+}
+
+// The sound action pauses the music that plays and plays again the music that is paused.
+TEST_F(MediaPlayback, TheSoundActionPausesAndResumesTheMusic) {
+    writeMusic();
+    writePage(1, {sound(1, lang::SoundPlay, 0, 4000)});
+    startPreview();
+    engine_->JouerPage();
+    ASSERT_TRUE(media_->isPlaying(music()));
+    engine_->DemarrerAction({ActionKind::ToggleSound, {}, {}});
+    EXPECT_FALSE(media_->isPlaying(music()));
+    engine_->DemarrerAction({ActionKind::ToggleSound, {}, {}});
+    EXPECT_TRUE(media_->isPlaying(music()));
+    EXPECT_EQ(media_->calls().count(QStringLiteral("play musique.wav 0 4000")), 2);
+    EXPECT_FALSE(engine_->pagePlay().busy);
+}
+
 }  // namespace
 }  // namespace ztv::test
