@@ -46,7 +46,8 @@ class TZTVImage : public QObject, public ElementHost, public ProjectState {
     // runs it again.
     void prepareDisplay();
 
-    // Stops what playback started: the timer, the page file, the media data file, the elements.
+    // Stops what playback started: the timer, the page file, the media data file, the media
+    // devices, the elements.
     void Terminer();
 
     // --- page play ---
@@ -74,8 +75,8 @@ class TZTVImage : public QObject, public ElementHost, public ProjectState {
     // program and waiting for it, the sound and video toggles; the others arrive with their
     // features and until then only end the click.
     void DemarrerAction(const Action& action);
-    // The mouse at a canvas point: image rows switch to their hover picture, and back when the
-    // row restores its look on leaving.
+    // The mouse at a canvas point: rows with a hover look switch to it, and back when the row
+    // restores its look on leaving.
     void hoverAt(QPoint point);
 
     // The page's media data file (media packed page by page), while a page loads.
