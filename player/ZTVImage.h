@@ -96,10 +96,14 @@ class TZTVImage : public QObject {
 
     QString Showmess(int line) const { return language_.text(line); }
     // A stored path with a drive: itself, else on the media drive, else on the first drive
-    // that has it (which becomes the media drive); "0" when found nowhere.
+    // that has it (which becomes the media drive), else beneath the folder of a moved project;
+    // "0" when found nowhere.
     QString ExistenceFichier(const QString& windowsPath);
     // Tries the drive-less path on A: to Z: (known drives only); a hit sets the media drive.
     bool NineuilGrosCon(const QString& pathWithoutDrive);
+    // A project moved elsewhere: the stored path's file beneath the project's folder (its
+    // longest tail first). The Windows path of the hit, empty when none.
+    QString findBesideProject(const QString& storedPath) const;
 
     // Where things are.
     QString toHost(const QString& windowsPath) const { return env_.drives.toHost(windowsPath); }
@@ -177,10 +181,12 @@ class TZTVImage : public QObject {
   private:
     bool openWorkingCopy();
     bool applySettings(const ProjectSettings& settings, bool readFirstPage);
+    bool isProjectFile(const QString& given);
     QString findProjectBesidePlayer();
     QString chooseProject();
     bool openPlaybackDirectory();
-    void copyContainerAndSplit();
+    bool copyContainerAndSplit();
+    void writeEmptyPages(const QList<std::int32_t>& written);
     void copyKeywordTable();
     void placeWindow();
     void prepareBackground();

@@ -41,8 +41,7 @@ QString TZtvCase::TrouverMedia(const QString& path) {
     if (ChercherLecteur(path)) {
         return engine_->mediaDrive + path;
     }
-    engine_->tell(TexteLangue(lang::FileNotOnAnyDrive));
-    return {};
+    return engine_->findBesideProject(path);
 }
 
 bool TZtvCase::ChercherLecteur(const QString& path) {
@@ -55,11 +54,7 @@ QString TZtvCase::TypeLecteur(QChar letter) const {
 
 bool TZtvCase::ChercherEntree(const QString& name) {
     QIODevice* file = engine_->mediaDataFile();
-    if (file != nullptr && EntryReader(file).findEntry(name)) {
-        return true;
-    }
-    engine_->tell(TexteLangue(lang::FileNotOnAnyDrive));
-    return false;
+    return file != nullptr && EntryReader(file).findEntry(name);
 }
 
 }  // namespace ztv
