@@ -185,7 +185,7 @@ TSommaire::TSommaire(EditorState& state, Prompter& prompter, QWidget* parent)
 TSommaire::~TSommaire() = default;
 
 void TSommaire::buildToolbar(QWidget* panel) {
-    for (const ToolButtonSpec& entry : toolButtons()) {
+    for (const ToolButtonEntry& entry : toolButtons()) {
         auto* button = new QToolButton(panel);
         const QString name = QString::fromLatin1(entry.name);
         button->setObjectName(name);
@@ -227,7 +227,7 @@ void TSommaire::buildToolbar(QWidget* panel) {
 }
 
 void TSommaire::buildMenus() {
-    auto addItem = [this](QMenu* menu, const MenuItemSpec& entry) {
+    auto addItem = [this](QMenu* menu, const MenuItemEntry& entry) {
         if (!entry.name) {
             menu->addSeparator();
             return;
@@ -243,13 +243,13 @@ void TSommaire::buildMenus() {
         commands_[command].items.append(item);
         items_.insert(name, item);
     };
-    for (const MenuSpec& entry : menus()) {
+    for (const MenuEntry& entry : menus()) {
         QMenu* menu = menuBar()->addMenu(state_.text(entry.captionLine));
         menu->setToolTipsVisible(true);
         menu->setObjectName(QString::fromLatin1(entry.name));
         menu->menuAction()->setObjectName(QString::fromLatin1(entry.name));
         items_.insert(QString::fromLatin1(entry.name), menu->menuAction());
-        for (const MenuItemSpec& item : entry.items) {
+        for (const MenuItemEntry& item : entry.items) {
             addItem(menu, item);
         }
         if (QLatin1String(entry.name) == QLatin1String("Edition1")) {
@@ -259,7 +259,7 @@ void TSommaire::buildMenus() {
     popup_ = new QMenu(this);
     popup_->setToolTipsVisible(true);
     popup_->setObjectName(QStringLiteral("PopupMenu1"));
-    for (const MenuItemSpec& item : popupItems()) {
+    for (const MenuItemEntry& item : popupItems()) {
         addItem(popup_, item);
     }
     // The two views are a choice of one.

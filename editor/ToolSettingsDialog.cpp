@@ -13,14 +13,14 @@ namespace ztv::editor {
 
 namespace {
 
-struct ToolSpec {
+struct ExternalTool {
     int settingsLine;
     int labelLine;
     const char* edit;
     const char* button;
 };
 
-constexpr ToolSpec kTools[] = {
+constexpr ExternalTool kTools[] = {
     {PictureEditorLine, 591, "EditRet", "BtChoixRet"},
     {ScannerLine, 592, "EditScan", "BtChoixSca"},
     {SoundRecorderLine, 593, "EditSons", "BtChoixSon"},
@@ -44,7 +44,7 @@ TForm26::TForm26(EditorState& state, Prompter& prompter, QWidget* parent)
                        "border: 1px solid gray; margin-top: 8px; padding-top: 8px; }"
                        "QGroupBox::title { subcontrol-origin: margin; left: 8px; }"));
     int top = 28;
-    for (const ToolSpec& entry : kTools) {
+    for (const ExternalTool& entry : kTools) {
         auto* label = new QLabel(state.text(entry.labelLine), group);
         label->setGeometry(12, top, 200, 22);
         auto* edit = new QLineEdit(group);
