@@ -33,7 +33,9 @@ namespace ztv::lang {
     X(PackedProjectUnsupported, 829)                                  \
     X(PageNumberNotANumber, 830) /* 830 + " " + text */               \
     X(ScreenSaverAbout, 831)                                          \
-    X(ScreenSaverHowToChange, 832)
+    X(ScreenSaverHowToChange, 832)                                    \
+    X(NotAValidProjectSuffix, 835) /* 2 + " " + path + " " + 835 */   \
+    X(PathIsAFolder, 836)          /* 836 + " " + path */
 
 // Markers stored in `Fichier` instead of a path.
 #define ZTV_LANG_MARKERS(X)           \
@@ -164,7 +166,9 @@ namespace ztv::lang {
     X(PageLabel, 155)             \
     X(StoryboardHint, 736)        \
     X(RecoverWorkingCopy, 826)    \
-    X(PageFilesNotWritten, 827)
+    X(PageFilesNotWritten, 827)   \
+    X(RecoverProject, 833)        \
+    X(NotAvailableYet, 834)
 
 // Messages, captions and labels of the editor's commands and dialogs.
 #define ZTV_LANG_EDITOR_DIALOGS(X)   \
@@ -196,7 +200,9 @@ namespace ztv::lang {
     X(PropertiesGroup, 601)          \
     X(OpenProjectCaption, 703)       \
     X(EditCellButton, 708)           \
-    X(SaveAsCaption, 716)
+    X(SaveAsCaption, 716)            \
+    X(ClearToolProgram, 837)         \
+    X(FirstPageMissing, 838)
 
 #define ZTV_LANG_ALL(X)         \
     ZTV_LANG_PLAYER_MESSAGES(X) \

@@ -6,7 +6,7 @@ namespace ztv::editor {
 
 namespace {
 
-constexpr ToolButtonSpec kButtons[] = {
+constexpr ToolButtonEntry kButtons[] = {
     {"BNew", "nouveau", 18, 22, 701, "BNew"},
     {"BOpen", "ouvrir", 52, 22, 703, "BOpen"},
     {"BSave", "enregistrer", 85, 22, 705, "BSave"},
@@ -30,9 +30,9 @@ constexpr ToolButtonSpec kButtons[] = {
     {"BitBtn3", "quitter", 725, 22, 698, "BitBtn3"},
 };
 
-constexpr MenuItemSpec kSeparator{nullptr, -1, "", nullptr};
+constexpr MenuItemEntry kSeparator{nullptr, -1, "", nullptr};
 
-constexpr MenuItemSpec kFile[] = {
+constexpr MenuItemEntry kFile[] = {
     {"Nouveau1", 517, "Ctrl+N", "BNew"},
     {"Ouvrir1", 703, "Ctrl+O", "BOpen"},
     kSeparator,
@@ -55,7 +55,7 @@ constexpr MenuItemSpec kFile[] = {
 };
 
 // Delete and Insert go to the first item of each group only: one key, one command.
-constexpr MenuItemSpec kEdit[] = {
+constexpr MenuItemEntry kEdit[] = {
     {"Dfaire1", 491, "", "Dfaire1"},
     kSeparator,
     {"Copier1", 695, "Ctrl+C", "BCopier"},
@@ -77,12 +77,12 @@ constexpr MenuItemSpec kEdit[] = {
     {"SelecC", 733, "", "SelecC"},
 };
 
-constexpr MenuItemSpec kProject[] = {
+constexpr MenuItemEntry kProject[] = {
     {"FichiersduProjet1", 562, "", "FichiersduProjet1"},
     {"ListedesMotsClefs2", 575, "", "ListedesMotsClefs2"},
 };
 
-constexpr MenuItemSpec kPage[] = {
+constexpr MenuItemEntry kPage[] = {
     {"Positionnement2", 726, "Ctrl+P", "BPosition"},
     kSeparator,
     {"NouvellePage1", 586, "", "BNewPage"},
@@ -92,7 +92,7 @@ constexpr MenuItemSpec kPage[] = {
     {"Diaporama", 175, "", "BDiaporama"},
 };
 
-constexpr MenuItemSpec kStudio[] = {
+constexpr MenuItemEntry kStudio[] = {
     {"Scanner1", 529, "", "Scanner1"},
     {"Dessiner1", 530, "", "Dessiner1"},
     {"Vido1", 744, "", "Vido1"},
@@ -101,12 +101,12 @@ constexpr MenuItemSpec kStudio[] = {
     {"Editeurdetexte1", 713, "", "Editeurdetexte1"},
 };
 
-constexpr MenuItemSpec kRun[] = {
+constexpr MenuItemEntry kRun[] = {
     {"Grille1", 697, "", "BGrille"}, {"Storyboard1", 700, "", "BListe"}, kSeparator,
     {"Excuter1", 699, "", "BJouer"}, {"Excuter2", 420, "", "BJouer2"},
 };
 
-constexpr MenuItemSpec kHelp[] = {
+constexpr MenuItemEntry kHelp[] = {
     {"Aide2", 492, "F1", "Baide"},
     {"Tutorial1", 707, "", "Tutorial1"},
     {"Vosquestions1", 746, "", "BQuestion"},
@@ -120,28 +120,28 @@ constexpr MenuItemSpec kHelp[] = {
     {"Aproposde1", 692, "", "Aproposde1"},
 };
 
-constexpr MenuSpec kMenus[] = {
+constexpr MenuEntry kMenus[] = {
     {"Fichier1", 2, kFile}, {"Edition1", 714, kEdit},  {"Projet1", 732, kProject},
     {"Page1", 723, kPage},  {"Studio1", 737, kStudio}, {"Executer1", 717, kRun},
     {"Aide1", 492, kHelp},
 };
 
-constexpr MenuItemSpec kPopup[] = {
+constexpr MenuItemEntry kPopup[] = {
     {"OuvrirFiche1", 721, "", "BAjout"},
     {"OuvrirMedia1", 722, "", "OuvrirMedia1"},
 };
 
 }  // namespace
 
-std::span<const ToolButtonSpec> toolButtons() {
+std::span<const ToolButtonEntry> toolButtons() {
     return kButtons;
 }
 
-std::span<const MenuSpec> menus() {
+std::span<const MenuEntry> menus() {
     return kMenus;
 }
 
-std::span<const MenuItemSpec> popupItems() {
+std::span<const MenuItemEntry> popupItems() {
     return kPopup;
 }
 

@@ -6,7 +6,7 @@ namespace ztv::editor {
 
 // A toolbar button of the main window: picture under APPDIR, place, hint line (-1: none), and
 // the command it runs through the dispatch point.
-struct ToolButtonSpec {
+struct ToolButtonEntry {
     const char* name;
     const char* picture;
     int left;
@@ -16,22 +16,22 @@ struct ToolButtonSpec {
 };
 
 // A menu item: caption line, shortcut ("" for none) and command. A null name is a separator.
-struct MenuItemSpec {
+struct MenuItemEntry {
     const char* name;
     int captionLine;
     const char* shortcut;
     const char* command;
 };
 
-struct MenuSpec {
+struct MenuEntry {
     const char* name;
     int captionLine;
-    std::span<const MenuItemSpec> items;
+    std::span<const MenuItemEntry> items;
 };
 
-std::span<const ToolButtonSpec> toolButtons();
-std::span<const MenuSpec> menus();
-std::span<const MenuItemSpec> popupItems();
+std::span<const ToolButtonEntry> toolButtons();
+std::span<const MenuEntry> menus();
+std::span<const MenuItemEntry> popupItems();
 
 // Commands whose items are disabled at start until a later state enables them (undo, paste).
 bool startsDisabled(const char* command);

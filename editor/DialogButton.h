@@ -16,4 +16,10 @@ inline QPushButton* dialogButton(QWidget* parent, const char* objectName, const 
     return button;
 }
 
+// A button whose feature has not landed yet: disabled, and its tooltip says so.
+inline void markNotAvailable(QPushButton* button, const QString& notAvailableText) {
+    button->setEnabled(false);
+    button->setToolTip(notAvailableText);
+}
+
 }  // namespace ztv::editor

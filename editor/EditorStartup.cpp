@@ -1,9 +1,14 @@
 #include "editor/EditorStartup.h"
 
+#include "common/platform/ApplicationMutex.h"
 #include "common/platform/FileIo.h"
+#include "common/platform/QtTranslation.h"
 #include "common/platform/SoundOutput.h"
 #include "editor/DriveScan.h"
 #include "editor/EditorPrompter.h"
+#include "editor/OpenRequest.h"
+#include "editor/ProjectCommands.h"
+#include "editor/RecentProjects.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,6 +27,7 @@ int primaryScreenWidth() {
 }  // namespace
 
 EditorSession::~EditorSession() {
+    openRequests.reset();
     window.reset();
 }
 
@@ -52,7 +58,7 @@ NumberedLines loadEditorSettings(const AppPaths& paths) {
     return settings;
 }
 
-std::unique_ptr<EditorSession> startEditor(StartOptions options) {
+std::unique_ptr<EditorSession> startEditor(StartOptions options, bool* handedOver) {
     auto session = std::make_unique<EditorSession>();
     EditorState& state = session->state;
     if (!options.prompter) {
@@ -60,12 +66,6 @@ std::unique_ptr<EditorSession> startEditor(StartOptions options) {
         options.prompter = session->ownPrompter.get();
     }
     Prompter& prompter = *options.prompter;
-    if (!session->instance.acquire()) {
-        prompter.ask(alreadyRunningText(), applicationTitle(), Prompter::Buttons::Ok);
-        return nullptr;
-    }
-
-    state.paths = options.paths;
     // The arguments form one path; the first empty one ends it.
     for (const QString& argument : options.arguments) {
         if (argument.isEmpty()) {
@@ -73,9 +73,26 @@ std::unique_ptr<EditorSession> startEditor(StartOptions options) {
         }
         state.commandLine.append(argument);
     }
+    state.paths = options.paths;
+    state.drives = options.drives ? *options.drives : DriveTable::system(state.paths.appDir());
+    const QString project = state.commandLine.isEmpty()
+                                ? QString()
+                                : canonicalProjectPath(state.drives.outsideToHost(
+                                      state.commandLine.join(QLatin1Char(' '))));
+    session->instance = takeApplicationMutex();
+    if (!session->instance) {
+        const bool handed = !project.isEmpty() && sendOpenRequest(project);
+        if (handedOver) {
+            *handedOver = handed;
+        }
+        if (!handed) {
+            prompter.ask(alreadyRunningText(), applicationTitle(), Prompter::Buttons::Ok);
+        }
+        return nullptr;
+    }
+
     QDir().mkpath(state.paths.workingDir());
     state.settings = loadEditorSettings(state.paths);
-    state.drives = options.drives ? *options.drives : DriveTable::system(state.paths.appDir());
     state.mediaDrive = state.drives.toWindows(state.paths.appDir()).left(2);
     const DriveScan scan = scanDrives(state.drives);
     state.cdDrive = scan.cdDrive;
@@ -95,12 +112,20 @@ std::unique_ptr<EditorSession> startEditor(StartOptions options) {
         prompter.ask(languageMissingText(), applicationTitle(), Prompter::Buttons::Ok);
         return nullptr;
     }
+    session->qtTranslation = installQtTranslation(state.languageName);
     state.soundCapable = soundOutputPresent();
 
     session->window = std::make_unique<TSommaire>(state, prompter);
     if (session->ownPrompter) {
         session->ownPrompter->setParent(session->window.get());
     }
+    session->openRequests = std::make_unique<OpenRequestServer>();
+    TSommaire* window = session->window.get();
+    // Queued: the request's socket is answered before the save question can block.
+    QObject::connect(
+        session->openRequests.get(), &OpenRequestServer::openRequested, window,
+        [window](const QString& path) { window->projects().openHandedOver(path); },
+        Qt::QueuedConnection);
     return session;
 }
 

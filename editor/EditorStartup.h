@@ -4,16 +4,18 @@
 #include "common/platform/DriveTable.h"
 #include "common/platform/Prompter.h"
 #include "editor/EditorState.h"
-#include "editor/SingleInstance.h"
 #include "editor/TSommaire.h"
 
+#include <QLockFile>
 #include <QStringList>
+#include <QTranslator>
 #include <memory>
 #include <optional>
 
 namespace ztv::editor {
 
 class EditorPrompter;
+class OpenRequestServer;
 
 struct StartOptions {
     AppPaths paths;
@@ -26,10 +28,12 @@ struct StartOptions {
 // A running authoring program: the single-instance lock, the editor-wide state and the main
 // window, in the order they must be released.
 struct EditorSession {
-    SingleInstance instance;
+    std::unique_ptr<QLockFile> instance;
+    std::unique_ptr<QTranslator> qtTranslation;
     EditorState state;
     std::unique_ptr<EditorPrompter> ownPrompter;
     std::unique_ptr<TSommaire> window;
+    std::unique_ptr<OpenRequestServer> openRequests;
 
     ~EditorSession();
 };
@@ -39,9 +43,11 @@ QString alreadyRunningText();
 QString languageMissingText();
 QString applicationTitle();
 
-// Start-up up to a built main window (not yet shown). Null when the program must end: another
-// instance runs, or the language file is missing (both after their message).
-std::unique_ptr<EditorSession> startEditor(StartOptions options);
+// Start-up up to a built main window (not yet shown). Null when the program must end: the
+// language file is missing (after its message), or another instance runs; that one is handed
+// the project of the command line (handedOver set, no message), or, without a project or when
+// it does not answer, the message says it runs.
+std::unique_ptr<EditorSession> startEditor(StartOptions options, bool* handedOver = nullptr);
 
 // Creates zentrovale.ini in the data folder from APPDIR's template when missing, and reads it
 // with at least 15 lines ("$" added).

@@ -53,8 +53,10 @@ TForm2::TForm2(const EditorState& state, Prompter& prompter, PageBook& book, int
     connect(addButton("BitBtn2", lang::ButtonCancel, 100, 80), &QPushButton::clicked, this,
             &QDialog::reject);
     // Help and the slideshow expert come with their own commands.
-    addButton("BitBtn5", lang::ButtonHelp, 188, 80)->setEnabled(false);
-    addButton("BExpert", lang::SlideshowExpert, 276, 132)->setEnabled(false);
+    markNotAvailable(addButton("BitBtn5", lang::ButtonHelp, 188, 80),
+                     state_.text(lang::NotAvailableYet));
+    markNotAvailable(addButton("BExpert", lang::SlideshowExpert, 276, 132),
+                     state_.text(lang::NotAvailableYet));
 
     book_.compact();
     if (modifyMode_) {

@@ -43,7 +43,9 @@ void PageCommands::newPage(bool modifyMode) {
     const int result = runModal(state_, dialog);
     const int page = result == Prompter::Yes ? dialog.page() : current;
     if (result == Prompter::Yes) {
-        state_.modified = true;
+        // The first page of a project begun from the opening state opens the project.
+        state_.projectOpen = true;
+        window_.setModified(true);
     }
     window_.showPage(page);
 }
@@ -67,7 +69,7 @@ void PageCommands::deletePage() {
                                Prompter::Buttons::YesNoCancel) != Prompter::Yes) {
         return;
     }
-    state_.modified = true;
+    window_.setModified(true);
     storyboard.closePage();
     if (const int refusal = book().remove(page)) {
         window_.message(refusal);
@@ -96,9 +98,9 @@ void PageCommands::copyPage() {
 void PageCommands::pastePage() {
     Storyboard& storyboard = window_.storyboard();
     const int page = storyboard.page();
+    // With no page to paste into, the message is all: a new page would stay empty.
     if (page == 0) {
         window_.message(lang::NoCurrentPage);
-        newPage();
         return;
     }
     if (!QFileInfo::exists(clipboardPath())) {

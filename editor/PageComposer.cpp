@@ -2,7 +2,9 @@
 
 #include "common/ElementKinds.h"
 #include "common/LangLines.h"
+#include "common/MovedMedia.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 #include <QLinearGradient>
 #include <QPainter>
@@ -15,10 +17,11 @@ QColor recordColour(std::int32_t value) {
 }
 
 PageComposer::PageComposer(const LanguageFile& language, const DriveTable& drives,
-                           QString mediaDrive, QSize pageSize)
+                           QString mediaDrive, QString projectDirHost, QSize pageSize)
     : language_(language),
       drives_(drives),
       mediaDrive_(std::move(mediaDrive)),
+      projectDir_(std::move(projectDirHost)),
       page_(pageSize.expandedTo(QSize(1, 1)), QImage::Format_RGB32) {
     page_.fill(Qt::white);
 }
@@ -28,7 +31,10 @@ QImage PageComposer::thumbnail(int longSide) const {
 }
 
 QImage PageComposer::loadPicture(const QString& stored) const {
-    const QString host = drives_.toHost(mediaDrive_ + stored);
+    QString host = drives_.toHost(mediaDrive_ + stored);
+    if (host.isEmpty() || !QFileInfo::exists(host)) {
+        host = findBesideProject(stored, projectDir_);
+    }
     if (host.isEmpty()) {
         return {};
     }

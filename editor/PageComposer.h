@@ -14,8 +14,10 @@ namespace ztv::editor {
 // click zones and the other kinds as outlines at their rectangles.
 class PageComposer {
   public:
+    // projectDirHost: where a moved project's media are looked for when their stored paths
+    // lead nowhere.
     PageComposer(const LanguageFile& language, const DriveTable& drives, QString mediaDrive,
-                 QSize pageSize);
+                 QString projectDirHost, QSize pageSize);
 
     void add(const ElementRecord& record);
     const QImage& page() const { return page_; }
@@ -33,6 +35,7 @@ class PageComposer {
     const LanguageFile& language_;
     const DriveTable& drives_;
     QString mediaDrive_;
+    QString projectDir_;
     QImage page_;
 };
 

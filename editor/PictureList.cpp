@@ -89,7 +89,8 @@ std::optional<QList<PictureListItem>> buildPictureList(const QString& jouHost,
     if (!records) {
         return std::nullopt;
     }
-    PageComposer composer(source.language, source.drives, source.mediaDrive, source.projectSize);
+    PageComposer composer(source.language, source.drives, source.mediaDrive, source.projectDir,
+                          source.projectSize);
     const QSize thumbSize = composer.thumbnail(kThumbnailSide).size();
     QList<PictureListItem> items;
     int previousColumn = 0;

@@ -26,6 +26,7 @@ struct PictureListSource {
     const LanguageFile& language;
     const DriveTable& drives;
     QString mediaDrive;
+    QString projectDir;  // host folder of the project, for media of a moved project
     QSize projectSize;
 };
 

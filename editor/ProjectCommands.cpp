@@ -10,6 +10,7 @@
 #include "editor/TSommaire.h"
 #include "editor/ToolSettingsDialog.h"
 #include "editor/WorkingCopy.h"
+#include "editor/WorkingCopyOwner.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -53,11 +54,41 @@ bool ProjectCommands::onCdDrive(const QString& host) const {
 }
 
 void ProjectCommands::setProjectPath(const QString& projectHost) {
-    const QFileInfo info(projectHost);
-    state_.projectName = projectHost;
+    const QFileInfo info(canonicalProjectPath(projectHost));
+    state_.projectName = info.filePath();
     state_.projectDir = info.absolutePath();
     state_.projectBase = info.absolutePath() + QLatin1Char('/') + info.completeBaseName();
     window_.updateCaption();
+}
+
+bool ProjectCommands::takeOverWorkingCopy() {
+    const QString dir = state_.paths.workingDir();
+    const auto owner = WorkingCopyOwner::read(state_.paths.workingCopyOwner());
+    const bool unsaved = workingcopy::holdsWork(dir) && (!owner || owner->modified);
+    const bool named = owner && !owner->project.isEmpty();
+    const QString question =
+        named ? state_.text(lang::RecoverProject) + QStringLiteral("\n") + owner->project
+              : state_.text(lang::RecoverWorkingCopy);
+    if (unsaved &&
+        window_.prompter().ask(question, {}, Prompter::Buttons::YesNo) == Prompter::Yes) {
+        if (named) {
+            setProjectPath(owner->project);
+        }
+        ProjectSettings settings;
+        settings.load(workingcopy::settingsPath(dir));
+        state_.projectWidth = settings.width();
+        state_.projectHeight = settings.height();
+        window_.setModified(true);
+        return true;
+    }
+    workingcopy::empty(dir);
+    QString error;
+    if (!workingcopy::createProject(dir, state_.paths.projectTemplate(), state_.projectName,
+                                    &error)) {
+        qWarning("working copy: %s", qPrintable(error));
+    }
+    window_.setModified(false);
+    return false;
 }
 
 bool ProjectCommands::openProject(const QString& projectHost) {
@@ -97,8 +128,8 @@ bool ProjectCommands::openProject(const QString& projectHost) {
     state_.projectOpen = false;
     window_.openPageTable();
     window_.showPage(0);
-    state_.modified = false;
-    updateRecentList(state_.settings, projectHost);
+    window_.setModified(false);
+    updateRecentList(state_.settings, state_.projectName);
     window_.updateRecentItems();
     window_.setCommandEnabled(QStringLiteral("Dfaire1"), false);
     if (!state_.gridMode) {
@@ -133,7 +164,7 @@ void ProjectCommands::newProject(bool askToSave) {
         state_.projectHeight = ProjectSettings::kDefaultHeight;
         state_.settingsFlag = false;
         window_.showPage(0);
-        state_.modified = false;
+        window_.setModified(false);
         window_.setCommandEnabled(QStringLiteral("Dfaire1"), false);
         if (!state_.gridMode) {
             window_.showGridView();
@@ -157,6 +188,21 @@ void ProjectCommands::openCommand(bool askToSave) {
         }
     } else if (window_.windowTitle() == state_.text(lang::MainWindowCaption)) {
         newProject(false);
+    }
+    window_.focusVisibleView();
+}
+
+void ProjectCommands::openHandedOver(const QString& projectHost) {
+    window_.showNormal();
+    window_.raise();
+    window_.activateWindow();
+    if (!saveChangesPrompt()) {
+        return;
+    }
+    if (onCdDrive(projectHost)) {
+        window_.message(lang::ProjectOnCdDrive);
+    } else {
+        openProject(projectHost);
     }
     window_.focusVisibleView();
 }
@@ -225,6 +271,13 @@ int ProjectCommands::applyParameters(const ProjectParameters& values) {
     if (const int refusal = values.check()) {
         return refusal;
     }
+    // Before the first page exists (a new project) any first page is accepted.
+    const auto live = PageBook(state_.paths.workingDir()).livePages();
+    if (!live.isEmpty() && std::none_of(live.begin(), live.end(), [&](const PageEntry& page) {
+            return page.number == values.firstPage.trimmed().toInt();
+        })) {
+        return lang::FirstPageMissing;
+    }
     const QString settingsHost = workingcopy::settingsPath(state_.paths.workingDir());
     ProjectSettings settings;
     settings.load(settingsHost);
@@ -232,7 +285,7 @@ int ProjectCommands::applyParameters(const ProjectParameters& values) {
     if (!settings.save(settingsHost)) {
         return lang::PageFilesNotWritten;
     }
-    state_.modified = true;
+    window_.setModified(true);
     state_.settingsFlag = values.transparent;
     const int width = settings.width();
     const int height = settings.height();
@@ -263,8 +316,8 @@ bool ProjectCommands::save() {
     BusyCursor busy;
     const int page = window_.storyboard().page();
     window_.storyboard().closePage();
-    const auto result =
-        workingcopy::saveProject(state_.paths.workingDir(), state_.projectName, state_.drives);
+    const auto result = workingcopy::saveProject(state_.paths.workingDir(), state_.projectName,
+                                                 state_.paths.projectTemplate(), state_.drives);
     window_.showPage(page);
     if (result.status == workingcopy::SaveResult::NoPages) {
         window_.message(kNoPageToSave);
@@ -279,7 +332,7 @@ bool ProjectCommands::save() {
     state_.projectWidth = settings.width();
     state_.projectHeight = settings.height();
     state_.settingsFlag = settings.line(ProjectSettings::Transparent) != QStringLiteral("$");
-    state_.modified = false;
+    window_.setModified(false);
     window_.setCommandEnabled(QStringLiteral("Dfaire1"), false);
     state_.settings.setLine(LastProjectLine, state_.projectName);
     window_.saveEditorSettings();
@@ -313,7 +366,7 @@ bool ProjectCommands::saveAs(QString projectHost, bool updateRecent) {
         return false;
     }
     if (updateRecent) {
-        updateRecentList(state_.settings, projectHost);
+        updateRecentList(state_.settings, state_.projectName);
         window_.updateRecentItems();
         window_.saveEditorSettings();
     }

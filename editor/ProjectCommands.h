@@ -19,11 +19,19 @@ class ProjectCommands {
     // Registers BOpen, BNew, BSave, Enregistrersous1, proj1 to proj5 and the close saver.
     void bind();
 
+    // At start-up: work that a crash left in the working copy is offered for recovery (as the
+    // project it belongs to, modified); work saved since its last change is cleared without a
+    // question. Otherwise the working copy becomes an empty untitled project. True when work
+    // was recovered.
+    bool takeOverWorkingCopy();
     // Opens the saved project P into the working copy; false when it was abandoned (old
     // format, unreadable project or container), the previous project then stays open.
     bool openProject(const QString& projectHost);
     void newProject(bool askToSave = true);
     void openCommand(bool askToSave = true);
+    // A project handed over by a second start of the program: the window comes to the front and
+    // the project opens after the usual save question.
+    void openHandedOver(const QString& projectHost);
     void saveCommand();
     void saveAsCommand();
     void openRecent(int index);  // 0 to 4: settings lines 6 to 10

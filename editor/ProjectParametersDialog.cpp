@@ -81,8 +81,9 @@ TFParaProjet::TFParaProjet(const EditorState& state, Prompter& prompter,
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TFParaProjet::BitBtn1Click);
     // The help pages come with their own command.
-    dialogButton(this, "BitBtn5", state.text(lang::ButtonHelp), QRect(110, 288, 90, 30))
-        ->setEnabled(false);
+    markNotAvailable(
+        dialogButton(this, "BitBtn5", state.text(lang::ButtonHelp), QRect(110, 288, 90, 30)),
+        state.text(lang::NotAvailableYet));
 }
 
 ProjectParameters TFParaProjet::values() const {

@@ -2,6 +2,8 @@
 
 #include "editor/EditorState.h"
 
+#include <QFileInfo>
+
 namespace ztv::editor {
 
 void updateRecentList(NumberedLines& settings, const QString& path) {
@@ -17,6 +19,16 @@ void updateRecentList(NumberedLines& settings, const QString& path) {
     }
     settings.setLine(FirstRecentLine, path);
     settings.setLine(LastProjectLine, path);
+}
+
+QString canonicalProjectPath(const QString& host) {
+    const QFileInfo info(host);
+    if (const QString canonical = info.canonicalFilePath(); !canonical.isEmpty()) {
+        return canonical;
+    }
+    // A project about to be saved: its folder exists, the file not yet.
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? info.absoluteFilePath() : folder + u'/' + info.fileName();
 }
 
 }  // namespace ztv::editor

@@ -9,4 +9,8 @@ namespace ztv::editor {
 // project) becomes the path too.
 void updateRecentList(NumberedLines& settings, const QString& path);
 
+// The one spelling of a project's path: absolute, links and "." / ".." resolved, so that the
+// recent list never holds the same project twice.
+QString canonicalProjectPath(const QString& host);
+
 }  // namespace ztv::editor

@@ -7,6 +7,7 @@
 #include "editor/PageCommands.h"
 #include "editor/ProjectCommands.h"
 #include "editor/WorkingCopy.h"
+#include "editor/WorkingCopyOwner.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -80,6 +81,17 @@ QIcon loadGlyph(const QString& hostPath) {
 }
 
 }  // namespace
+
+QString withoutMnemonics(const QString& caption) {
+    QString text;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size()) {
+            ++i;  // "&&" is a literal ampersand; "&x" underlines x
+        }
+        text += caption[i];
+    }
+    return text;
+}
 
 TSommaire::TSommaire(EditorState& state, Prompter& prompter, QWidget* parent)
     : QMainWindow(parent),
@@ -156,13 +168,15 @@ TSommaire::TSommaire(EditorState& state, Prompter& prompter, QWidget* parent)
     resize(state_.screenWidth, state_.screenHeight);
     move(0, 0);
 
-    prepareWorkingCopy();
+    const bool recovered = projects_->takeOverWorkingCopy();
     openPageTable();
     if (state_.commandLine.isEmpty() && storyboard_.page() == 0 && state_.projectOpen) {
         switchToPage(pageNumberOfEntry(comboPage_->currentText()));
     }
     updateRecentItems();
-    if (!state_.commandLine.isEmpty() && !state_.projectOpen) {
+    // Recovered work is the open, modified project: the named one opens after the usual
+    // question about saving it.
+    if (!state_.commandLine.isEmpty() && (!recovered || projects_->saveChangesPrompt())) {
         openProject(state_.drives.outsideToHost(state_.commandLine.join(QLatin1Char(' '))));
     }
     updateStatus();
@@ -171,7 +185,7 @@ TSommaire::TSommaire(EditorState& state, Prompter& prompter, QWidget* parent)
 TSommaire::~TSommaire() = default;
 
 void TSommaire::buildToolbar(QWidget* panel) {
-    for (const ToolButtonSpec& entry : toolButtons()) {
+    for (const ToolButtonEntry& entry : toolButtons()) {
         auto* button = new QToolButton(panel);
         const QString name = QString::fromLatin1(entry.name);
         button->setObjectName(name);
@@ -180,10 +194,10 @@ void TSommaire::buildToolbar(QWidget* panel) {
             QStringLiteral("boutons/%1.jpg").arg(QLatin1String(entry.picture)))));
         button->setIconSize(QSize(27, 27));
         button->setAutoRaise(true);
-        if (entry.hintLine >= 0) {
-            button->setToolTip(state_.text(entry.hintLine));
-        }
         const QString command = QString::fromLatin1(entry.command);
+        if (entry.hintLine >= 0) {
+            commands_[command].hint = withoutMnemonics(state_.text(entry.hintLine));
+        }
         connect(button, &QToolButton::clicked, this, [this, command] { PageClick(command); });
         commands_[command].buttons.append(button);
         buttons_.insert(name, button);
@@ -213,7 +227,7 @@ void TSommaire::buildToolbar(QWidget* panel) {
 }
 
 void TSommaire::buildMenus() {
-    auto addItem = [this](QMenu* menu, const MenuItemSpec& entry) {
+    auto addItem = [this](QMenu* menu, const MenuItemEntry& entry) {
         if (!entry.name) {
             menu->addSeparator();
             return;
@@ -229,12 +243,13 @@ void TSommaire::buildMenus() {
         commands_[command].items.append(item);
         items_.insert(name, item);
     };
-    for (const MenuSpec& entry : menus()) {
+    for (const MenuEntry& entry : menus()) {
         QMenu* menu = menuBar()->addMenu(state_.text(entry.captionLine));
+        menu->setToolTipsVisible(true);
         menu->setObjectName(QString::fromLatin1(entry.name));
         menu->menuAction()->setObjectName(QString::fromLatin1(entry.name));
         items_.insert(QString::fromLatin1(entry.name), menu->menuAction());
-        for (const MenuItemSpec& item : entry.items) {
+        for (const MenuItemEntry& item : entry.items) {
             addItem(menu, item);
         }
         if (QLatin1String(entry.name) == QLatin1String("Edition1")) {
@@ -242,8 +257,9 @@ void TSommaire::buildMenus() {
         }
     }
     popup_ = new QMenu(this);
+    popup_->setToolTipsVisible(true);
     popup_->setObjectName(QStringLiteral("PopupMenu1"));
-    for (const MenuItemSpec& item : popupItems()) {
+    for (const MenuItemEntry& item : popupItems()) {
         addItem(popup_, item);
     }
     // The two views are a choice of one.
@@ -312,15 +328,23 @@ bool TSommaire::isCommandEnabled(const QString& command) const {
 void TSommaire::refreshCommand(const QString& name) {
     const Command& command = commands_[name];
     const bool enabled = command.handler && command.stateEnabled;
+    // A command whose feature has not landed says so where the user looks: its tooltip.
+    const QString notYet = command.handler ? QString() : state_.text(lang::NotAvailableYet);
     for (QAction* item : command.items) {
         item->setEnabled(enabled);
+        item->setToolTip(notYet.isEmpty() ? withoutMnemonics(item->text()) : notYet);
+        item->setStatusTip(notYet);
     }
     // In the picture list view the cell editing buttons stay off.
     static const QSet<QString> editing{QStringLiteral("BCopier"), QStringLiteral("BCouper"),
                                        QStringLiteral("BSuppr")};
     const bool viewAllows = state_.gridMode || !editing.contains(name);
+    const QString tip = command.hint.isEmpty() || notYet.isEmpty()
+                            ? command.hint + notYet
+                            : command.hint + QLatin1Char('\n') + notYet;
     for (QToolButton* button : command.buttons) {
         button->setEnabled(enabled && viewAllows);
+        button->setToolTip(tip);
     }
 }
 
@@ -382,18 +406,12 @@ void TSommaire::updateStatus() {
                              : QString());
 }
 
-void TSommaire::prepareWorkingCopy() {
-    const QString dir = state_.paths.workingDir();
-    if (workingcopy::holdsWork(dir) && prompter_.ask(state_.text(lang::RecoverWorkingCopy), {},
-                                                     Prompter::Buttons::YesNo) == Prompter::Yes) {
-        ProjectSettings settings;
-        settings.load(workingcopy::settingsPath(dir));
-        state_.projectWidth = settings.width();
-        state_.projectHeight = settings.height();
-        state_.modified = true;
-        return;
+void TSommaire::setModified(bool modified) {
+    state_.modified = modified;
+    const WorkingCopyOwner owner{state_.isUntitled() ? QString() : state_.projectName, modified};
+    if (!WorkingCopyOwner::write(state_.paths.workingCopyOwner(), owner)) {
+        qWarning("%s not written", qPrintable(state_.paths.workingCopyOwner()));
     }
-    workingcopy::empty(dir);
 }
 
 void TSommaire::closeEvent(QCloseEvent* event) {
@@ -434,6 +452,7 @@ void TSommaire::closeDown() {
     storyboard_.closePage();
     state_.transitionPictures.fill(QImage());
     workingcopy::empty(state_.paths.workingDir());
+    QFile::remove(state_.paths.workingCopyOwner());
     QFile::remove(state_.paths.data(QStringLiteral("copy.cop")));
 }
 

@@ -25,6 +25,9 @@ namespace ztv::editor {
 class PageCommands;
 class ProjectCommands;
 
+// A caption without its mnemonic marks, for tooltips: "&Aide" reads "Aide", "&&" reads "&".
+QString withoutMnemonics(const QString& caption);
+
 // The authoring program's main window: toolbar, menus, page list, storyboard grid and picture
 // list, status bar. Every toolbar button and menu item runs a named command through one
 // dispatch point (PageClick); a command is enabled only once a handler is registered for it,
@@ -92,6 +95,9 @@ class TSommaire : public QMainWindow {
     void updateStatus();
     // Writes zentrovale.ini.
     void saveEditorSettings();
+    // Sets the modified flag and records, beside the working copy, which project it holds and
+    // whether it has unsaved changes (what a start after a crash goes by).
+    void setModified(bool modified);
     // Gives the focus to the grid or the picture list, whichever shows.
     void focusVisibleView();
 
@@ -113,6 +119,7 @@ class TSommaire : public QMainWindow {
     struct Command {
         std::function<void()> handler;
         bool stateEnabled = true;
+        QString hint;  // the toolbar button's hint
         QList<QAction*> items;
         QList<QToolButton*> buttons;
     };
@@ -123,12 +130,13 @@ class TSommaire : public QMainWindow {
     void bindCommands();
     void bindDocument(const QString& command, const QString& fileName);
     void refreshCommand(const QString& name);
-    void prepareWorkingCopy();
     void onGridPressed(int column, int row, Qt::MouseButton button, QPoint globalPos);
     void onComboPageChange();
     void onListClick(QListWidgetItem* item);
     void onListDoubleClick(QListWidgetItem* item);
     void dispatchCellDialog();
+    // The element dialog of the current cell, or the message that there is none yet.
+    void openCellDialog(bool hasElement);
     void setEditingViewEnabled(bool enabled);
     bool FormCloseQuery();
     bool FormClose();

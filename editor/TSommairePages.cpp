@@ -120,7 +120,7 @@ void TSommaire::updateRecentItems() {
 }
 
 bool TSommaire::regeneratePage() {
-    state_.modified = true;
+    setModified(true);
     BusyCursor busy;
     QString error;
     const bool ok = storyboard_.regenerate(&error);
@@ -144,10 +144,19 @@ void TSommaire::openCell() {
     }
     const int column = storyboard_.currentColumn();
     const int row = storyboard_.currentRow();
-    if (column != 0 && row != 0) {
-        state_.hasElement = !storyboard_.cellText(column, row).isEmpty();
-        PageClick(QStringLiteral("BVisuel"));
+    if (column == 0 || row == 0) {
+        return;
     }
+    openCellDialog(!storyboard_.cellText(column, row).isEmpty());
+}
+
+void TSommaire::openCellDialog(bool hasElement) {
+    if (!isCommandEnabled(QStringLiteral("BVisuel"))) {
+        message(lang::NotAvailableYet);
+        return;
+    }
+    state_.hasElement = hasElement;
+    PageClick(QStringLiteral("BVisuel"));
 }
 
 void TSommaire::dispatchCellDialog() {
@@ -162,7 +171,6 @@ void TSommaire::dispatchCellDialog() {
     if (cellDialog_(row) != Prompter::Yes) {
         return;
     }
-    state_.modified = true;
     setCommandEnabled(QStringLiteral("Dfaire1"), true);
     storyboard_.setCellText(column, row, state_.cellText);
     regeneratePage();
@@ -228,6 +236,7 @@ void TSommaire::showPictureListView() {
 
 void TSommaire::rebuildPictureList() {
     const PictureListSource source{state_.language, state_.drives, state_.mediaDrive,
+                                   state_.projectDir,
                                    QSize(state_.projectWidth, state_.projectHeight)};
     const QString jou = storyboard_.jouPath();
     const auto items = QFileInfo::exists(jou) ? buildPictureList(jou, source) : std::nullopt;
@@ -310,8 +319,7 @@ void TSommaire::onListClick(QListWidgetItem* item) {
 void TSommaire::onListDoubleClick(QListWidgetItem* item) {
     onListClick(item);
     if (item && !item->data(IsColumnRole).toBool()) {
-        state_.hasElement = true;
-        PageClick(QStringLiteral("BVisuel"));
+        openCellDialog(true);
     }
 }
 

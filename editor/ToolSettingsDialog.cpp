@@ -13,14 +13,14 @@ namespace ztv::editor {
 
 namespace {
 
-struct ToolSpec {
+struct ExternalTool {
     int settingsLine;
     int labelLine;
     const char* edit;
     const char* button;
 };
 
-constexpr ToolSpec kTools[] = {
+constexpr ExternalTool kTools[] = {
     {PictureEditorLine, 591, "EditRet", "BtChoixRet"},
     {ScannerLine, 592, "EditScan", "BtChoixSca"},
     {SoundRecorderLine, 593, "EditSons", "BtChoixSon"},
@@ -44,12 +44,12 @@ TForm26::TForm26(EditorState& state, Prompter& prompter, QWidget* parent)
                        "border: 1px solid gray; margin-top: 8px; padding-top: 8px; }"
                        "QGroupBox::title { subcontrol-origin: margin; left: 8px; }"));
     int top = 28;
-    for (const ToolSpec& entry : kTools) {
+    for (const ExternalTool& entry : kTools) {
         auto* label = new QLabel(state.text(entry.labelLine), group);
         label->setGeometry(12, top, 200, 22);
         auto* edit = new QLineEdit(group);
         edit->setObjectName(QLatin1String(entry.edit));
-        edit->setGeometry(214, top, 270, 22);
+        edit->setGeometry(214, top, 240, 22);
         // Typing stores nothing: the path comes from the browse button.
         edit->setReadOnly(true);
         const QString path = state.settings.line(entry.settingsLine);
@@ -58,17 +58,36 @@ TForm26::TForm26(EditorState& state, Prompter& prompter, QWidget* parent)
         }
         auto* browse = new QPushButton(QStringLiteral("..."), group);
         browse->setObjectName(QLatin1String(entry.button));
-        browse->setGeometry(490, top, 32, 22);
+        browse->setGeometry(458, top, 32, 22);
         const int line = entry.settingsLine;
         connect(browse, &QPushButton::clicked, this, [this, line] { BtChoixExtClick(line); });
+        auto* clear = new QPushButton(QStringLiteral("\u00d7"), group);
+        clear->setObjectName(QLatin1String(entry.button) + QStringLiteral("Clear"));
+        clear->setGeometry(492, top, 32, 22);
+        clear->setToolTip(state.text(lang::ClearToolProgram));
+        connect(clear, &QPushButton::clicked, this, [this, line] { clearTool(line); });
         tools_.append({line, edit});
         top += 38;
     }
     auto* close =
         dialogButton(this, "BSortir", state.text(lang::ButtonClose), QRect(12, 288, 90, 30));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    dialogButton(this, "BitBtn5", state.text(lang::ButtonHelp), QRect(110, 288, 90, 30))
-        ->setEnabled(false);
+    markNotAvailable(
+        dialogButton(this, "BitBtn5", state.text(lang::ButtonHelp), QRect(110, 288, 90, 30)),
+        state.text(lang::NotAvailableYet));
+}
+
+void TForm26::clearTool(int line) {
+    showPath(line, QString());
+    state_.settings.setLine(line, QStringLiteral("$"));
+}
+
+void TForm26::showPath(int line, const QString& path) {
+    for (const Tool& tool : tools_) {
+        if (tool.line == line) {
+            tool.edit->setText(path);
+        }
+    }
 }
 
 void TForm26::BtChoixExtClick(int line) {
@@ -77,11 +96,7 @@ void TForm26::BtChoixExtClick(int line) {
     if (path.isEmpty()) {
         return;
     }
-    for (const Tool& tool : tools_) {
-        if (tool.line == line) {
-            tool.edit->setText(path);
-        }
-    }
+    showPath(line, path);
     state_.settings.setLine(line, path);
 }
 

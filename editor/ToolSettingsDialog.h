@@ -18,7 +18,7 @@ struct EditorState;
 // 13). Only the browse buttons store a path, at once, into the settings lines; the file itself
 // is written at the next save of the settings. Controls: EditRet, EditScan, EditSons,
 // EditVideo, EditMont, EditText with BtChoixRet, BtChoixSca, BtChoixSon, BtChoixVid,
-// BtChoixMon, BtEditeur; BSortir closes.
+// BtChoixMon, BtEditeur, each with a clear button (its name + "Clear"); BSortir closes.
 class TForm26 : public TiledDialog {
     Q_OBJECT
   public:
@@ -26,8 +26,11 @@ class TForm26 : public TiledDialog {
 
     // The browse button of settings line `line`.
     void BtChoixExtClick(int line);
+    // The clear button: the line goes back to "$" (no program).
+    void clearTool(int line);
 
   private:
+    void showPath(int line, const QString& path);
     struct Tool {
         int line;
         QLineEdit* edit;

@@ -26,6 +26,16 @@ QString sibling(const QString& projectHost, const QString& extension) {
     return existingOrCanonical(info.absolutePath(), info.completeBaseName() + extension);
 }
 
+// A working copy begun before it had settings (or with some lines missing) takes the lines it
+// lacks from the template.
+void completeFromTemplate(ProjectSettings& settings, const QString& templateHost) {
+    NumberedLines model;
+    model.load(templateHost);
+    for (int n = settings.lines().count(); n < model.count(); ++n) {
+        settings.lines().setLine(n, model.line(n));
+    }
+}
+
 }  // namespace
 
 QString pageTablePath(const QString& dirHost) {
@@ -118,7 +128,7 @@ bool moveInto(const QString& stagingDirHost, const QString& dirHost) {
 }
 
 SaveResult saveProject(const QString& dirHost, const QString& projectHost,
-                       const DriveTable& drives) {
+                       const QString& templateHost, const DriveTable& drives) {
     SaveResult result;
     const auto pages = pagetable::readAll(pageTablePath(dirHost));
     if (!pages || pages->isEmpty()) {
@@ -129,6 +139,12 @@ SaveResult saveProject(const QString& dirHost, const QString& projectHost,
     const QString settingsHost = settingsPath(dirHost);
     ProjectSettings settings;
     settings.load(settingsHost);
+    completeFromTemplate(settings, templateHost);
+    if (!settings.isCurrentVersion()) {
+        result.error = QStringLiteral("%1: no format mark, the project could not be reopened")
+                           .arg(settingsHost);
+        return result;
+    }
     const QString container = sibling(projectHost, QStringLiteral(".ZTV"));
     settings.lines().setLine(ProjectSettings::ContainerPath, drives.toWindows(container));
     if (!settings.save(settingsHost, &result.error)) {

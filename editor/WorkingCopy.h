@@ -58,9 +58,10 @@ struct SaveResult {
 // line 0 naming NAME.ZTV), NAME.ZTV (the container) and NAME.PMG (the keywords, only when there
 // are some). All four are written beside their targets first and replace the old files only
 // when every one is written: on failure the saved project stays as it was. Without keywords the
-// old NAME.PMG is deleted, so deleted keywords do not come back.
+// old NAME.PMG is deleted, so deleted keywords do not come back. Settings lines the working copy
+// lacks come from the template; settings that the open would refuse are never written.
 SaveResult saveProject(const QString& dirHost, const QString& projectHost,
-                       const DriveTable& drives);
+                       const QString& templateHost, const DriveTable& drives);
 
 // A new, untitled project in the emptied working directory: the settings from the template
 // with lines 0 to 3 set (untitled name, 640, 480, first page 1) and an empty page table.

@@ -8,9 +8,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral("3.0"));
     ztv::editor::StartOptions options{ztv::AppPaths::forApplication(), {}, 0, {}, nullptr};
     options.arguments = QApplication::arguments().mid(1);
-    auto session = ztv::editor::startEditor(options);
+    bool handedOver = false;
+    auto session = ztv::editor::startEditor(options, &handedOver);
     if (!session) {
-        return 1;
+        return handedOver ? 0 : 1;
     }
     session->window->show();
     return QApplication::exec();

@@ -97,8 +97,9 @@ void MediaPlayback::preloadVideo(const QString& path) {
     s_.VideoPrec = s_.FDevVideo != 0 ? path : QString();
 }
 
-// The stored path on the media drive or the first drive that has it, opened with times in
-// milliseconds; 0 after a message when it is nowhere or cannot be opened.
+// The stored path on the media drive, the first drive that has it or beneath a moved project,
+// opened with times in milliseconds; 0 after one message when it is nowhere or cannot be
+// opened.
 MediaDeviceId MediaPlayback::RechAffichVideoSon(const QString& path, const QString& name1,
                                                 const QString& name2) {
     const LanguageFile& language = host_.language();
@@ -106,14 +107,14 @@ MediaDeviceId MediaPlayback::RechAffichVideoSon(const QString& path, const QStri
         language.isLine(path, lang::MarkerBackgroundDisappear)) {
         return 0;
     }
+    const QString found = host_.locateMedia(path);
     const QString where = u' ' + path + u' ';
-    if (!host_.existsWindowsPath(host_.mediaDrive() + path) && !host_.searchDrivesFor(path)) {
-        host_.tell(language.text(lang::FileNotOnAnyDrive));
+    if (found.isEmpty()) {
         host_.tell(name1 + language.text(lang::MediaFileWord) + where +
                    language.text(lang::MediaNotFoundSuffix));
         return 0;
     }
-    const MediaDeviceId device = service_->open(host_.toHost(host_.mediaDrive() + path));
+    const MediaDeviceId device = service_->open(host_.toHost(found));
     if (device == 0) {
         host_.tell(name2 + language.text(lang::MediaFileWord) + where +
                    language.text(lang::MediaCannotOpenSuffix));

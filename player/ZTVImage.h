@@ -106,11 +106,13 @@ class TZTVImage : public QObject, public ElementHost, public ProjectState {
 
     QString Showmess(int line) const { return language_.text(line); }
     // A stored path with a drive: itself, else on the media drive, else on the first drive
-    // that has it (which becomes the media drive); "0" when found nowhere.
+    // that has it (which becomes the media drive), else beneath the folder of a moved project;
+    // "0" when found nowhere.
     QString ExistenceFichier(const QString& windowsPath);
     // Tries the drive-less path on A: to Z: (known drives only); a hit sets the media drive.
     bool searchDrivesFor(const QString& pathWithoutDrive) override;
     QString mediaDrive() const override { return mediaDrive_; }
+    QString findBesideProject(const QString& storedPath) const override;
 
     // Where things are.
     QString toHost(const QString& windowsPath) const override {
@@ -147,10 +149,12 @@ class TZTVImage : public QObject, public ElementHost, public ProjectState {
   private:
     bool openWorkingCopy();
     bool applySettings(const ProjectSettings& settings, bool readFirstPage);
+    bool isProjectFile(const QString& given);
     QString findProjectBesidePlayer();
     QString chooseProject();
     bool openPlaybackDirectory();
-    void copyContainerAndSplit();
+    bool copyContainerAndSplit();
+    void writeEmptyPages(const QList<std::int32_t>& written);
     void copyKeywordTable();
     void placeWindow();
     void prepareBackground();

@@ -1,4 +1,5 @@
 // Stored paths: the drive table turns the system's Windows paths into host paths.
+#include "common/MovedMedia.h"
 #include "common/platform/WinPath.h"
 #include "player/ZTVImage.h"
 
@@ -28,7 +29,17 @@ QString TZTVImage::ExistenceFichier(const QString& windowsPath) {
     if (existsWin(mediaDrive_ + rest) || searchDrivesFor(rest)) {
         return mediaDrive_ + rest;
     }
-    return QStringLiteral("0");
+    const QString moved = findBesideProject(rest);
+    return moved.isEmpty() ? QStringLiteral("0") : moved;
+}
+
+QString TZTVImage::findBesideProject(const QString& storedPath) const {
+    const QString projectHost = projectPath.isEmpty() ? QString() : toHost(projectPath);
+    if (projectHost.isEmpty()) {
+        return {};
+    }
+    const QString found = ztv::findBesideProject(storedPath, QFileInfo(projectHost).absolutePath());
+    return found.isEmpty() ? QString() : env_.drives.toWindows(found);
 }
 
 bool TZTVImage::searchDrivesFor(const QString& pathWithoutDrive) {

@@ -1,7 +1,9 @@
 // Finding and opening the project: the editor's working copy (preview and external host), or
 // a saved project copied into a playback directory of this run's own.
 #include "common/Container.h"
+#include "common/ElementRecord.h"
 #include "common/LangLines.h"
+#include "common/PageTable.h"
 #include "common/PlaybackDirectory.h"
 #include "common/platform/AppPaths.h"
 #include "common/platform/FileIo.h"
@@ -74,10 +76,11 @@ void TZTVImage::OuvrirProjet() {
     const QString given = commandLineProjectPath(env_.arguments);
     projectPath = given.isEmpty() ? findProjectBesidePlayer()
                                   : env_.drives.outsideToWindows(QDir::cleanPath(given));
+    if (!given.isEmpty() && !isProjectFile(given)) {
+        projectPath.clear();
+        return;
+    }
     if (projectPath.isEmpty()) {
-        if (!given.isEmpty()) {
-            tell(Showmess(lang::FilePrefix) + u' ' + given + u' ' + Showmess(lang::NotFoundSuffix));
-        }
         return;
     }
     if (winpath::extension(projectPath).toUpper() == QStringLiteral(".ZTVX")) {
@@ -107,8 +110,29 @@ void TZTVImage::OuvrirProjet() {
         return;
     }
     language_.load(toHost(Chemin + QStringLiteral("\\rlang.asc")));
-    copyContainerAndSplit();
+    if (!copyContainerAndSplit()) {
+        projectPath.clear();
+        return;
+    }
     copyKeywordTable();
+}
+
+// What the user gave is reported as given: a folder as a folder, a missing file as missing.
+// A missing container whose settings file is there is the project's own fault, reported when
+// the container is copied.
+bool TZTVImage::isProjectFile(const QString& given) {
+    const QString host = projectPath.isEmpty() ? QString() : toHost(projectPath);
+    const QFileInfo info(host);
+    if (!host.isEmpty() && info.isDir()) {
+        tell(Showmess(lang::PathIsAFolder) + u' ' + given);
+        return false;
+    }
+    if (host.isEmpty() ||
+        (!info.exists() && !existsWin(withoutLastFour(projectPath) + QStringLiteral(".INI")))) {
+        tell(Showmess(lang::FilePrefix) + u' ' + given + u' ' + Showmess(lang::NotFoundSuffix));
+        return false;
+    }
+    return true;
 }
 
 QString TZTVImage::findProjectBesidePlayer() {
@@ -166,24 +190,49 @@ bool TZTVImage::openPlaybackDirectory() {
     return true;
 }
 
-// A missing, empty or foreign container is reported; playback goes on and the first page
-// load reports the missing page file.
-void TZTVImage::copyContainerAndSplit() {
+// One message for one problem. A missing or empty container is reported and playback goes on
+// (the page load reports the missing page file); a file that is not a container ends the
+// player. Pages without elements are legitimate: they play as empty pages.
+bool TZTVImage::copyContainerAndSplit() {
     const QString containerHost = toHost(projectPath);
     const QString pagesTae = QDir(ownedPlaybackHost_).filePath(QStringLiteral("pages.tae"));
     const QFileInfo container(containerHost);
-    bool ok = false;
     if (!container.isFile()) {
         tell(projectPath + u' ' + Showmess(lang::NotFoundSuffix));
-    } else if (container.size() == 0) {
-        tell(Showmess(lang::ContainerEmpty));
-    } else if (copyFileAtomically(containerHost, pagesTae)) {
-        QFile::setPermissions(pagesTae, QFile::permissions(pagesTae) | QFile::WriteOwner);
-        const SplitResult split = splitContainer(pagesTae, ownedPlaybackHost_, false);
-        ok = split.ok && !split.pages.isEmpty();
+        return true;
     }
-    if (!ok) {
-        tell(Showmess(lang::ContainerSplitFailed));
+    if (container.size() == 0) {
+        tell(Showmess(lang::ContainerEmpty));
+        return true;
+    }
+    const qint64 records = container.size() / kProjectRecordSize;
+    SplitResult split;
+    if (container.size() % kProjectRecordSize == 0 && copyFileAtomically(containerHost, pagesTae)) {
+        QFile::setPermissions(pagesTae, QFile::permissions(pagesTae) | QFile::WriteOwner);
+        split = splitContainer(pagesTae, ownedPlaybackHost_, false);
+    }
+    // Records that hold no element at all: these bytes were never a project.
+    if (!split.ok || (records > 1 && split.pages.isEmpty())) {
+        tell(Showmess(lang::FilePrefix) + u' ' + projectPath + u' ' +
+             Showmess(lang::NotAValidProjectSuffix));
+        return false;
+    }
+    writeEmptyPages(split.pages);
+    return true;
+}
+
+// The container keeps no record of a page without elements; the page table beside the project
+// (NAME.PZV) still lists it, and such a page gets an empty page file.
+void TZTVImage::writeEmptyPages(const QList<std::int32_t>& written) {
+    const QString table = withoutLastFour(projectPath) + QStringLiteral(".PZV");
+    if (!existsWin(table)) {
+        return;
+    }
+    for (const PageEntry& page : pagetable::readLive(toHost(table))) {
+        if (page.number > 0 && !written.contains(page.number)) {
+            writeFileAtomically(QDir(ownedPlaybackHost_).filePath(pageFileName(page.number)),
+                                QByteArray(kPageRecordSize, '\0'));
+        }
     }
 }
 

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config make clang-format
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins
+    qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-translations-l10n
     libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
     gstreamer1.0-libav gstreamer1.0-alsa gstreamer1.0-pulseaudio

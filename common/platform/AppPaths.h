@@ -27,6 +27,8 @@ class AppPaths {
     QString editorSettingsTemplate() const { return asset(QStringLiteral("zentrovale.ini")); }
     QString editorSettings() const { return data(QStringLiteral("zentrovale.ini")); }
     QString workingDir() const { return data(QStringLiteral("base")); }
+    // Which project the working copy holds, and whether it has unsaved changes.
+    QString workingCopyOwner() const { return data(QStringLiteral("base.owner")); }
     QString playerProgram() const { return asset(QStringLiteral("ztvplay")); }
     QString examplesDir() const { return asset(QStringLiteral("exemples")); }
     // "c:\tempztv": the temporary root of players that run from a CD.

@@ -5,10 +5,16 @@
 
 namespace ztv {
 
-std::unique_ptr<QLockFile> takeApplicationMutex() {
+QString userRuntimeDir() {
     const QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    auto lock =
-        std::make_unique<QLockFile>(QDir(dir).filePath(QStringLiteral("ApplicationMutex.lock")));
+    return dir.isEmpty() ? QDir::tempPath() : dir;
+}
+
+std::unique_ptr<QLockFile> takeApplicationMutex() {
+    auto lock = std::make_unique<QLockFile>(
+        QDir(userRuntimeDir()).filePath(QStringLiteral("ApplicationMutex.lock")));
+    // No age limit: only a lock whose process has died (a crash) counts as stale.
+    lock->setStaleLockTime(0);
     // Without waiting: a second instance must give up at once.
     if (!lock->tryLock(0)) {
         return nullptr;

@@ -58,7 +58,13 @@ class ElementHost {
     virtual bool existsWindowsPath(const QString& windowsPath) const = 0;
     // Tries the drive-less path on every known drive A: to Z:; a hit becomes the media drive.
     virtual bool searchDrivesFor(const QString& pathWithoutDrive) = 0;
+    // A project moved elsewhere: the stored path's file beneath the project's folder (its
+    // longest tail first). The Windows path of the hit, empty when none.
+    virtual QString findBesideProject(const QString& storedPath) const = 0;
     virtual QString driveTypeText(QChar letter) const = 0;
+    // The drive-less stored path on the media drive, else on the first drive that has it (which
+    // becomes the media drive), else beneath a moved project; empty when it is nowhere.
+    QString locateMedia(const QString& pathWithoutDrive);
     virtual QString toHost(const QString& windowsPath) const = 0;
     // The page's media data file while a page loads; null when there is none.
     virtual QIODevice* mediaDataFile() = 0;

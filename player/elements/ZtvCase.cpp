@@ -50,15 +50,7 @@ bool TZtvCase::isLine(const QString& text, int line) const {
 }
 
 QString TZtvCase::TrouverMedia(const QString& path) {
-    const QString onMediaDrive = host_->mediaDrive() + path;
-    if (host_->existsWindowsPath(onMediaDrive)) {
-        return onMediaDrive;
-    }
-    if (ChercherLecteur(path)) {
-        return host_->mediaDrive() + path;
-    }
-    host_->tell(TexteLangue(lang::FileNotOnAnyDrive));
-    return {};
+    return host_->locateMedia(path);
 }
 
 bool TZtvCase::ChercherLecteur(const QString& path) {
@@ -71,11 +63,7 @@ QString TZtvCase::TypeLecteur(QChar letter) const {
 
 bool TZtvCase::ChercherEntree(const QString& name) {
     QIODevice* file = host_->mediaDataFile();
-    if (file != nullptr && EntryReader(file).findEntry(name)) {
-        return true;
-    }
-    host_->tell(TexteLangue(lang::FileNotOnAnyDrive));
-    return false;
+    return file != nullptr && EntryReader(file).findEntry(name);
 }
 
 }  // namespace ztv

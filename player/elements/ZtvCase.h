@@ -75,12 +75,14 @@ class TZtvCase : public ElementRecord {
     // The text is exactly language line `line` (an empty line matches nothing).
     bool isLine(const QString& text, int line) const;
     // The drive-less media path on the media drive, else on the first searched drive (which
-    // becomes the media drive). Empty after language line 41 when it is nowhere.
+    // becomes the media drive), else beneath the folder of a moved project. Empty when it is
+    // nowhere: the caller's message names the file.
     QString TrouverMedia(const QString& path);
     bool ChercherLecteur(const QString& path);
     QString TypeLecteur(QChar letter) const;
     // The entry `name` in the page's media data file, from where the last search stopped,
-    // going back to the start once. Found: the file stands on the entry's size field.
+    // going back to the start once. Found: the file stands on the entry's size field. Not
+    // found: the caller's message names the entry.
     bool ChercherEntree(const QString& name);
 
     // The element's picture into target, sized by the caller: a file's picture covers the whole

@@ -23,6 +23,8 @@ void EditorFixture::SetUp() {
         settings.append(QStringLiteral("$"));
     }
     ASSERT_TRUE(writeLines(appDir() + QStringLiteral("/zentrovale.ini"), settings));
+    ASSERT_TRUE(copyFileAtomically(QStringLiteral(ZTV_SOURCE_DIR "/assets/$ini.ini"),
+                                   appDir() + QStringLiteral("/$ini.ini")));
 }
 
 void EditorFixture::writeSettings(const QStringList& lines) const {

@@ -95,8 +95,8 @@ TEST(PictureList, ColumnItemsMarkGapsAndCaptionsNameKindsModesAndActions) {
 
     DriveTable drives;
     drives.set(QLatin1Char('C'), QStringLiteral("/"), DriveType::Fixed);
-    const auto items =
-        editor::buildPictureList(jou, {language, drives, QStringLiteral("C:"), QSize(640, 480)});
+    const auto items = editor::buildPictureList(
+        jou, {language, drives, QStringLiteral("C:"), dir.path(), QSize(640, 480)});
     ASSERT_TRUE(items);
     ASSERT_EQ(items->size(), 4);
     EXPECT_EQ(items->at(0).caption, QStringLiteral("T163 - T201 - T283 4 1"));
@@ -108,8 +108,9 @@ TEST(PictureList, ColumnItemsMarkGapsAndCaptionsNameKindsModesAndActions) {
     EXPECT_EQ(items->at(2).caption, QStringLiteral("T168 1"));
     EXPECT_EQ(items->at(3).caption, QStringLiteral("T169: \\doc\\a.txt"));
 
-    EXPECT_FALSE(editor::buildPictureList(dir.filePath(QStringLiteral("9.JOU")),
-                                          {language, drives, QStringLiteral("C:"), {640, 480}}));
+    EXPECT_FALSE(
+        editor::buildPictureList(dir.filePath(QStringLiteral("9.JOU")),
+                                 {language, drives, QStringLiteral("C:"), dir.path(), {640, 480}}));
 }
 
 }  // namespace

@@ -116,7 +116,9 @@ TEST_F(ProjectCommandsTest, ADeletedPageIsLeftOutOfTheContainerEvenWithItsJou) {
     DriveTable drives;
     drives.set('C', QStringLiteral("/"), DriveType::Fixed);
     const QString pzv = folder() + QStringLiteral("/del.PZV");
-    ASSERT_EQ(editor::workingcopy::saveProject(workingDir(), pzv, drives).status,
+    ASSERT_EQ(editor::workingcopy::saveProject(workingDir(), pzv,
+                                               appDir() + QStringLiteral("/$ini.ini"), drives)
+                  .status,
               editor::workingcopy::SaveResult::Saved);
     const auto records =
         RecordFile::readAll(folder() + QStringLiteral("/del.ZTV"), kProjectRecordSize);

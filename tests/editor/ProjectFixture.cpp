@@ -10,8 +10,6 @@ namespace ztv::test {
 
 void ProjectFixture::SetUp() {
     EditorFixture::SetUp();
-    ASSERT_TRUE(copyFileAtomically(QStringLiteral(ZTV_SOURCE_DIR "/assets/$ini.ini"),
-                                   appDir() + QStringLiteral("/$ini.ini")));
     QDir().mkpath(folder());
     session_ = start();
     ASSERT_TRUE(session_);

@@ -1,5 +1,6 @@
 // Finding and opening a saved project: where it is found, the settings checks and messages,
 // the playback directory and what is copied into it.
+#include "common/ElementRecord.h"
 #include "common/LangLines.h"
 #include "common/LanguageFile.h"
 #include "common/ProjectSettings.h"
@@ -150,37 +151,65 @@ TEST_F(ProjectOpening, MissingSettingsFileIsReported) {
     EXPECT_TRUE(playbackDirs().isEmpty());
 }
 
-TEST_F(ProjectOpening, MissingEmptyOrForeignContainerIsReportedAndPlaybackGoesOn) {
+TEST_F(ProjectOpening, MissingOrEmptyContainerIsReportedOnceAndPlaybackGoesOn) {
     writeProject(appHost(), QStringLiteral("demo"));
     QFile::remove(host("app/demo.ZTV"));
     // Named on the command line: without an argument a missing container means the dialog.
     ASSERT_TRUE(start({host("app/demo.ZTV")}));
-    EXPECT_EQ(prompter_.texts(), (QStringList{"C:\\app\\demo.ZTV " + french(lang::NotFoundSuffix),
-                                              french(lang::ContainerSplitFailed)}));
+    EXPECT_EQ(prompter_.texts(), QStringList{"C:\\app\\demo.ZTV " + french(lang::NotFoundSuffix)});
 
     ProjectWriter(appHost()).writeBytes(QStringLiteral("demo.ZTV"), QByteArray());
     ScriptedPrompter empty;
-    auto second = std::make_unique<TZTVImage>([&] {
-        PlayerEnvironment env = environment({host("app/demo.ZTV")});
-        env.prompter = &empty;
-        return env;
-    }());
-    ASSERT_TRUE(second->Initialiser(appHost()));
-    EXPECT_EQ(empty.texts(),
-              (QStringList{french(lang::ContainerEmpty), french(lang::ContainerSplitFailed)}));
-
-    QByteArray foreign(5000, '\xff');
-    ProjectWriter(appHost()).writeBytes(QStringLiteral("demo.ZTV"), foreign);
-    ScriptedPrompter noise;
     PlayerEnvironment env = environment({host("app/demo.ZTV")});
-    env.prompter = &noise;
-    TZTVImage third(env);
-    ASSERT_TRUE(third.Initialiser(appHost()));
-    EXPECT_EQ(noise.texts(), QStringList{french(lang::ContainerSplitFailed)});
+    env.prompter = &empty;
+    TZTVImage second(env);
+    ASSERT_TRUE(second.Initialiser(appHost()));
+    EXPECT_EQ(empty.texts(), QStringList{french(lang::ContainerEmpty)});
+}
+
+TEST_F(ProjectOpening, BytesThatAreNoContainerAreNotAValidProject) {
+    writeProject(appHost(), QStringLiteral("demo"));
+    for (const QByteArray& foreign :
+         {QByteArray(5000, '\xff'), QByteArray(3 * kProjectRecordSize, '\x07')}) {
+        ProjectWriter(appHost()).writeBytes(QStringLiteral("demo.ZTV"), foreign);
+        prompter_ = ScriptedPrompter();
+        EXPECT_FALSE(start({host("app/demo.ZTV")}));
+        EXPECT_EQ(prompter_.texts(), QStringList{french(lang::FilePrefix) + " C:\\app\\demo.ZTV " +
+                                                 french(lang::NotAValidProjectSuffix)});
+        engine_.reset();
+        EXPECT_TRUE(playbackDirs().isEmpty()) << "the playback directory it claimed is gone";
+    }
+}
+
+TEST_F(ProjectOpening, PagesWithoutElementsPlayAsEmptyPages) {
+    // Saved with two pages and no element: the container holds its empty record 0 only.
+    ProjectWriter(appHost()).writeSavedProject(
+        QStringLiteral("vide"), {{1, QStringLiteral("Un")}, {2, QStringLiteral("Deux")}}, {});
+    ASSERT_TRUE(start({host("app/vide.ZTV")}));
+    EXPECT_TRUE(prompter_.asked().isEmpty()) << prompter_.texts().join('|').toStdString();
+    const QDir playback(engine_->playbackDirectoryHost());
+    EXPECT_EQ(readBytes(playback.filePath("2.JOU")), QByteArray(kPageRecordSize, '\0'));
+    engine_->JouerPage();
+    EXPECT_FALSE(engine_->terminationRequested()) << "an empty page waits";
+    EXPECT_TRUE(prompter_.asked().isEmpty()) << prompter_.texts().join('|').toStdString();
+}
+
+TEST_F(ProjectOpening, WhatTheUserGaveIsReportedAsGiven) {
+    QDir().mkpath(host("x/dirtest"));
+    EXPECT_FALSE(start({host("x/dirtest")}));
+    EXPECT_EQ(prompter_.texts(),
+              QStringList{french(lang::PathIsAFolder) + u' ' + host("x/dirtest")});
+
+    prompter_ = ScriptedPrompter();
+    EXPECT_FALSE(start({host("x/nexiste-pas.ZTV")}));
+    EXPECT_EQ(prompter_.texts(),
+              QStringList{french(lang::FilePrefix) + u' ' + host("x/nexiste-pas.ZTV") + u' ' +
+                          french(lang::NotFoundSuffix)});
+    EXPECT_TRUE(playbackDirs().isEmpty());
 }
 
 TEST_F(ProjectOpening, PackedFormsAreDetectedAndRefused) {
-    writeProject(appHost(), QStringLiteral("demo"));
+    appWriter().writeBytes(QStringLiteral("demo.ZTVX"), QByteArray("packed"));
     EXPECT_FALSE(start({host("app/demo.ZTVX")}));
     EXPECT_EQ(prompter_.texts(), QStringList{french(lang::PackedProjectUnsupported)});
 

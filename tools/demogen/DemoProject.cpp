@@ -145,6 +145,9 @@ bool savePicture(const Demo& demo, const QImage& img, const QString& name, QStri
 // Page 3: a plain background, then a circular gradient zooming in over it, pictures coming in
 // with a range of effects, a turning star whose white lets the page through, and a button that
 // lights up under the mouse.
+// The star's frames are this size, and so is its box: a picture is not stretched to its box.
+constexpr int kStarSide = 120;
+
 QList<ElementRecord> effectsPage(const Demo& demo) {
     const auto coming = [&](int row, int column, const QString& fichier, QRect rect,
                             int effectLine) {
@@ -173,7 +176,8 @@ QList<ElementRecord> effectsPage(const Demo& demo) {
         r.Attente = i % 3 == 2 ? 0.5 : 0;
         page.append(r);
     }
-    ElementRecord star = coming(10, 5, demo.stored("etoile.gif"), QRect(500, 360, 100, 100), 223);
+    ElementRecord star =
+        coming(10, 5, demo.stored("etoile.gif"), QRect(490, 350, kStarSide, kStarSide), 223);
     star.Transparent = demo.text(lang::AppearanceWhiteClear);
     ElementRecord button =
         coming(11, 5, demo.stored("bouton.bmp"), QRect(40, 380, 180, 60), lang::EffectNone);
@@ -205,7 +209,7 @@ bool writeDemoProject(const QString& dirHost, const LanguageFile& language, QStr
         !savePicture(demo, shapesPicture(240, 180, QColor(70, 40, 120), QColor(200, 160, 240)),
                      "lune.jpg", error) ||
         !saveGif(demo, wheelFrames(120), "roue.gif", 3, error) ||
-        !saveGif(demo, starFrames(120), "etoile.gif", 0, error, true) ||
+        !saveGif(demo, starFrames(kStarSide), "etoile.gif", 0, error, true) ||
         !savePicture(demo,
                      gradientPicture(180, 60, QColor(40, 60, 120), QColor(80, 120, 200),
                                      QStringLiteral("Accueil"), 2),
