@@ -1,5 +1,6 @@
 #include "editor/PositionStart.h"
 
+#include "common/ElementKinds.h"
 #include "common/LangLines.h"
 
 namespace ztv::editor {
@@ -15,7 +16,8 @@ int positionStartRecord(const QList<ElementRecord>& records, int column, int row
     int best = -1;
     for (qsizetype i = 1; i < records.size(); ++i) {
         const ElementRecord& r = records[i];
-        if (r.Fichier.isEmpty() || isDisappearanceMarker(r.Fichier, language) || r.Ligne == 1) {
+        if (r.Fichier.isEmpty() || isDisappearanceMarker(r.Fichier, language) ||
+            kindOfRow(r.Ligne) == ElementKind::Sound) {
             continue;
         }
         if (r.Colonne > column || (r.Colonne == column && r.Ligne > row)) {

@@ -79,7 +79,7 @@ void Storyboard::fill() {
         }
         columnUsed_[r.Colonne - 1] = true;
         cells_[cellIndex(r.Colonne, r.Ligne)] = cellTextFor(r.Ligne, r.Fichier);
-        if (r.Ligne != 1) {
+        if (kindOfRow(r.Ligne) != ElementKind::Sound) {
             defaultRects_[r.Ligne] = QRect(r.Gauche, r.Haut, r.Largeur, r.Hauteur);
         }
     }
