@@ -202,7 +202,8 @@ namespace ztv::lang {
     X(EditCellButton, 708)           \
     X(SaveAsCaption, 716)            \
     X(ClearToolProgram, 837)         \
-    X(FirstPageMissing, 838)
+    X(FirstPageMissing, 838)         \
+    X(NothingToUndo, 839)
 
 #define ZTV_LANG_ALL(X)         \
     ZTV_LANG_PLAYER_MESSAGES(X) \
