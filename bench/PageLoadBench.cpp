@@ -1,9 +1,9 @@
 // Loading a page of twenty 1024x768 JPEG pictures through the player's page load, which decodes
 // them on a pool of threads, beside the same pictures decoded one after the other by our loader
 // and by plain libjpeg-turbo. Each reports the wall time of the page (Time), the CPU time of the
-// whole process (CPU, every thread counted) and both per picture. Targets: our loader's CPU per
-// picture within 1.3x of plain libjpeg-turbo; the page load's wall time below the sequential
-// decode's.
+// whole process (CPU, every thread counted) and both per picture. Targets: the CPU per picture
+// of our loader and of the page load within 1.3x of plain libjpeg-turbo; the page load's wall
+// time below the sequential decode's.
 #include "bench/BenchPictures.h"
 #include "common/ElementRecord.h"
 #include "common/PictureLoader.h"
