@@ -2,6 +2,7 @@
 
 #include "common/SafetyLimits.h"
 
+#include <QFileInfo>
 #include <QMutexLocker>
 #include <QRunnable>
 #include <QThread>
@@ -11,6 +12,11 @@ namespace {
 
 bool prefetchable(PictureKind kind) {
     return kind == PictureKind::Jpeg || kind == PictureKind::Bitmap || kind == PictureKind::Icon;
+}
+
+// Only regular files: opening a FIFO or a device could block a pool thread for good.
+Picture decodeFile(const QString& path) {
+    return QFileInfo(path).isFile() ? loadPictureFile(path) : Picture{};
 }
 
 }  // namespace
@@ -84,7 +90,7 @@ std::optional<QImage> PicturePrefetch::take(const QString& hostPath, PictureKind
         // Not started yet: this thread decodes it rather than wait for a free one.
         entry->state = Entry::State::Decoding;
         lock.unlock();
-        Picture picture = loadPictureFile(entry->path);
+        Picture picture = decodeFile(entry->path);
         lock.relock();
         finish(*entry, std::move(picture));
     }
@@ -120,7 +126,7 @@ void PicturePrefetch::decodeQueued(const std::shared_ptr<Entry>& entry) {
     }
     entry->state = Entry::State::Decoding;
     lock.unlock();
-    Picture picture = loadPictureFile(entry->path);
+    Picture picture = decodeFile(entry->path);
     lock.relock();
     finish(*entry, std::move(picture));
 }

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTransform>
 
+#include <sys/stat.h>
+
 namespace ztv {
 namespace {
 
@@ -55,7 +57,10 @@ TEST_F(PicturePrefetchTest, LeavesFailuresOtherKindsAndOtherPagesToTheCaller) {
         write("a.gif",
               test::makeGif({{4, 4}, {qRgb(1, 2, 3)}, {}, {test::solidGifFrame({0, 0, 4, 4}, 0)}}));
     const QString missing = tmp.filePath("missing.jpg");
-    prefetch.start({good, cut, gif, missing});
+    const QString fifo = tmp.filePath("fifo.jpg");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    prefetch.start({good, cut, gif, missing, fifo});
+    EXPECT_FALSE(take(fifo)) << "never opened: no writer would ever come";
     EXPECT_FALSE(take(cut));
     EXPECT_FALSE(take(gif)) << "GIF frames are the animated picture's business";
     EXPECT_FALSE(take(missing));
