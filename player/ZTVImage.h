@@ -2,6 +2,7 @@
 
 #include "common/DisplayScaling.h"
 #include "common/LanguageFile.h"
+#include "common/PicturePrefetch.h"
 #include "common/ProjectSettings.h"
 #include "player/PagePlay.h"
 #include "player/PlayerCommandLine.h"
@@ -75,6 +76,8 @@ class TZTVImage : public QObject {
     bool OuvrirCDS();
     void FermerCDS();
     QIODevice* mediaDataFile() { return mediaData_.isOpen() ? &mediaData_ : nullptr; }
+    // The pictures of the page being loaded, decoded ahead on other threads.
+    PicturePrefetch& picturePrefetch() { return pictures_; }
 
     // What the elements share with the engine.
     PagePlayState& pagePlay() { return pagePlay_; }
@@ -199,6 +202,7 @@ class TZTVImage : public QObject {
     void setBusyCursor(bool busy);
     std::optional<ElementRecord> readRecord(qint64 index);
     void createElement(int index, const ElementRecord& record);
+    void prefetchPictures(const QList<ElementRecord>& records);
     void scanCurrentColumn();
     bool showRecord(int index, const ElementRecord& record);
     void registerAction(int index, const TZtvCase& element);
@@ -217,6 +221,7 @@ class TZTVImage : public QObject {
     TransitionEngine transitions_;
     PagePlayState pagePlay_;
     QFile mediaData_;
+    PicturePrefetch pictures_;
     bool terminationRequested_ = false;
     DisplayGeometry geometry_;
     QImage canvas_;

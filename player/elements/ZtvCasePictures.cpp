@@ -72,7 +72,12 @@ void TZtvCase::oublierGif() {
 }
 
 PictureRead TZtvCase::LireImageFichier(QImage& target, const QString& windowsPath) {
-    QFile file(engine_->toHost(windowsPath));
+    const QString host = engine_->toHost(windowsPath);
+    const PictureKind kind = pictureKindOf(windowsPath);
+    if (const auto picture = engine_->picturePrefetch().take(host, kind)) {
+        return drawPicture(target, *picture, kind);
+    }
+    QFile file(host);
     if (!file.open(QIODevice::ReadOnly)) {
         return PictureRead::CannotOpen;
     }
@@ -112,10 +117,14 @@ PictureRead TZtvCase::drawDecoded(QImage& target, const QByteArray& data, const 
         engine_->tell(TexteLangue(lang::UnknownPictureFormat));
         return PictureRead::Failed;
     }
+    return drawPicture(target, picture.image, kind);
+}
+
+PictureRead TZtvCase::drawPicture(QImage& target, const QImage& picture, PictureKind kind) {
     if (kind == PictureKind::Bitmap || kind == PictureKind::Other) {
-        target = picture.image.convertToFormat(QImage::Format_RGB32);
+        target = picture.convertToFormat(QImage::Format_RGB32);
     } else {
-        drawStretched(target, picture.image);
+        drawStretched(target, picture);
     }
     return PictureRead::Ok;
 }
