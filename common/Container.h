@@ -20,7 +20,8 @@ struct SplitResult {
 // Splits a project container into page files inside targetDir. A page whose records come in
 // several runs keeps only its last run, because its file is recreated when the page changes.
 // With actCopies, each page file is also copied to page + ".ACT". Only file names made from
-// page numbers are written, and only inside targetDir.
+// page numbers are written, and only inside targetDir; each whole and renamed into place, not
+// flushed to disk: the container stays the good copy.
 SplitResult splitContainer(const QString& containerHost, const QString& targetDirHost,
                            bool actCopies);
 

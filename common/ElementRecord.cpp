@@ -46,8 +46,7 @@ ElementRecord decode(const QByteArray& buf, Layout layout) {
 }  // namespace
 
 bool ElementRecord::isAbsent() const {
-    return Ligne < 1 || Ligne > kRowCount || Colonne < 1 || Colonne > kColumnCount ||
-           Fichier.isEmpty();
+    return cellHoldsNothing(Ligne, Colonne, Fichier.isEmpty());
 }
 
 QByteArray encodePageRecord(const ElementRecord& r) {

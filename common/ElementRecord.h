@@ -46,7 +46,7 @@ struct ElementRecord {
     std::int32_t SurvolColonne = 0;
     std::int32_t SurvolRetablir = 0;
 
-    // A deleted record, an empty Fichier, or a cell outside the 61 x 20 grid holds nothing.
+    // See cellHoldsNothing.
     bool isAbsent() const;
 
     // The yes/no flags, as what they mean. Only the exact text counts: a flag that is neither
@@ -57,6 +57,11 @@ struct ElementRecord {
     bool joinsBackground() const { return isOui(IntegrFond); }
     bool operator==(const ElementRecord&) const = default;
 };
+
+// A deleted record, an empty Fichier, or a cell outside the 61 x 20 grid holds nothing.
+inline bool cellHoldsNothing(std::int32_t ligne, std::int32_t colonne, bool fichierEmpty) {
+    return ligne < 1 || ligne > kRowCount || colonne < 1 || colonne > kColumnCount || fichierEmpty;
+}
 
 // Where a field sits in the two layouts; capacity is N for string[N], 0 for int32, 8 for the
 // double.

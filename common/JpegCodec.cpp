@@ -1,5 +1,6 @@
 #include "common/JpegCodec.h"
 
+#include "common/PictureMemory.h"
 #include "common/SafetyLimits.h"
 
 #include <QPainter>
@@ -130,7 +131,8 @@ std::optional<QImage> decode(const QByteArray& data) {
         longEnoughForItsBlocks(cinfo, data.size())) {
         cinfo.progress = &progress;
         cinfo.out_color_space = isCmyk(cinfo.jpeg_color_space) ? JCS_CMYK : kRgb32Space;
-        QImage image(int(cinfo.image_width), int(cinfo.image_height), QImage::Format_RGB32);
+        QImage image = picturememory::newImage(int(cinfo.image_width), int(cinfo.image_height),
+                                               QImage::Format_RGB32);
         std::vector<JSAMPLE> cmykRow(isCmyk(cinfo.jpeg_color_space) ? cinfo.image_width * 4 : 0);
         if (!image.isNull() && readScanlines(cinfo, errors, image, cmykRow) && !errors.truncated)
             result = std::move(image);

@@ -202,7 +202,22 @@ namespace ztv::lang {
     X(EditCellButton, 708)           \
     X(SaveAsCaption, 716)            \
     X(ClearToolProgram, 837)         \
-    X(FirstPageMissing, 838)
+    X(FirstPageMissing, 838)         \
+    X(NothingToUndo, 839)            \
+    X(KeywordTooLong, 840)           \
+    X(KeywordPageEmpty, 35)          \
+    X(KeywordCountNone, 98)          \
+    X(KeywordCountSome, 99)          \
+    X(KeywordEditCaption, 459)       \
+    X(ButtonNew, 517)                \
+    X(ButtonDelete, 518)             \
+    X(ButtonModify, 573)             \
+    X(KeywordListCaption, 575)       \
+    X(KeywordHeader, 576)            \
+    X(KeywordNewCaption, 582)        \
+    X(KeywordLabel, 583)             \
+    X(KeywordPageLabel, 584)         \
+    X(KeywordColumnLabel, 585)
 
 #define ZTV_LANG_ALL(X)         \
     ZTV_LANG_PLAYER_MESSAGES(X) \

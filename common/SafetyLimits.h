@@ -16,6 +16,7 @@
 // | kMaxIconImages         | 256          | pictures examined in one icon file                  |
 // | kMaxJpegScans           | 500          | scans of a progressive JPEG (decoding time)         |
 // | kMaxEntrySize           | 256 MB       | an entry read into memory from a media data file    |
+// | kMaxPrefetchedBytes     | 256 MB       | decoded pictures a page load holds ahead of use     |
 namespace ztv::limits {
 
 inline constexpr std::int64_t kMaxPictureSide = 16384;
@@ -27,6 +28,8 @@ inline constexpr int kMaxGifWriteFrames = 256;
 inline constexpr int kMaxIconImages = 256;
 inline constexpr int kMaxJpegScans = 500;
 inline constexpr std::int64_t kMaxEntrySize = std::int64_t(256) * 1024 * 1024;
+// Past it, a picture is no longer decoded ahead; its element loads it when it needs it.
+inline constexpr std::int64_t kMaxPrefetchedBytes = std::int64_t(256) * 1024 * 1024;
 
 // A picture of these sides may be allocated: both sides positive and within the caps.
 inline bool pictureSizeAllowed(std::int64_t width, std::int64_t height) {

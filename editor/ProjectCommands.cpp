@@ -4,6 +4,7 @@
 #include "common/ProjectSettings.h"
 #include "editor/BusyCursor.h"
 #include "editor/EditorStartup.h"
+#include "editor/KeywordDialogs.h"
 #include "editor/PageBook.h"
 #include "editor/ProjectParametersDialog.h"
 #include "editor/RecentProjects.h"
@@ -41,6 +42,7 @@ void ProjectCommands::bind() {
                                   [this, i] { openRecent(i); });
     }
     window_.setCommandHandler(QStringLiteral("Paramtreduprojet1"), [this] { parametersCommand(); });
+    window_.setCommandHandler(QStringLiteral("ListedesMotsClefs2"), [this] { keywordsCommand(); });
     window_.setCommandHandler(QStringLiteral("Param1"), [this] {
         toolSettingsCommand();
         window_.grid().setFocus();
@@ -305,6 +307,18 @@ int ProjectCommands::applyParameters(const ProjectParameters& values) {
         window_.message(changed < 0 ? lang::PageFilesNotWritten : lang::BackgroundsResized);
     }
     return 0;
+}
+
+void ProjectCommands::keywordsCommand() {
+    if (window_.storyboard().page() == 0) {
+        window_.message(lang::NoCurrentPage);
+        return;
+    }
+    TForm23 dialog(state_, window_.prompter(), &window_);
+    runModal(state_, dialog);
+    // The dialogs set the flag; the record beside the working copy follows it.
+    window_.setModified(state_.modified);
+    window_.focusVisibleView();
 }
 
 void ProjectCommands::toolSettingsCommand() {

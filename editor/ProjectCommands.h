@@ -38,6 +38,8 @@ class ProjectCommands {
     // The project parameters and tool settings dialogs.
     void parametersCommand();
     void toolSettingsCommand();
+    // The project's keyword list (needs a current page).
+    void keywordsCommand();
     // Writes checked parameters into the working settings (never the saved .ini: saving does
     // that) and resizes the backgrounds when the size changed; 0 or a refusal's message line.
     int applyParameters(const ProjectParameters& values);

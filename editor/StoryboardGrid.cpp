@@ -205,6 +205,29 @@ StoryboardGrid::StoryboardGrid(Storyboard& storyboard, const LanguageFile& langu
             });
 }
 
+CellRange StoryboardGrid::selectedRange() const {
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    if (selected.isEmpty()) {
+        const QPoint cell = focusedCell();
+        return {cell.x(), cell.y(), cell.x(), cell.y()};
+    }
+    CellRange range{kColumnCount, kRowCount, 1, 1};
+    for (const QModelIndex& index : selected) {
+        range.left = std::min(range.left, index.column() + 1);
+        range.right = std::max(range.right, index.column() + 1);
+        range.top = std::min(range.top, index.row() + 1);
+        range.bottom = std::max(range.bottom, index.row() + 1);
+    }
+    return range;
+}
+
+void StoryboardGrid::selectRange(const CellRange& range) {
+    selectCell(range.left, range.top);
+    selectionModel()->select(QItemSelection(model_.index(range.top - 1, range.left - 1),
+                                            model_.index(range.bottom - 1, range.right - 1)),
+                             QItemSelectionModel::ClearAndSelect);
+}
+
 QPoint StoryboardGrid::focusedCell() const {
     const QModelIndex current = currentIndex();
     return current.isValid() ? QPoint(current.column() + 1, current.row() + 1) : QPoint(0, 0);

@@ -3,6 +3,7 @@
 #include "common/LanguageFile.h"
 #include "common/platform/AppPaths.h"
 #include "editor/Storyboard.h"
+#include "editor/StoryboardClipboard.h"
 
 #include <QAbstractTableModel>
 #include <QImage>
@@ -58,6 +59,9 @@ class StoryboardGrid : public QTableView {
     // The focused cell as (column, row), 1-based; (0, 0) when none.
     QPoint focusedCell() const;
     void selectCell(int column, int row);
+    // The bounding rectangle of the selected cells; the focused cell when none is selected.
+    CellRange selectedRange() const;
+    void selectRange(const CellRange& range);
     // The cell a press at pos (grid coordinates, label column included) selects; a press on the
     // label column gives column 0, one on the header row gives row 0.
     static QPoint cellForPress(QPoint focused, QPoint pos);

@@ -4,6 +4,7 @@
 #include "common/ProjectSettings.h"
 #include "editor/CommandTable.h"
 #include "editor/DialogBackground.h"
+#include "editor/EditCommands.h"
 #include "editor/PageCommands.h"
 #include "editor/ProjectCommands.h"
 #include "editor/WorkingCopy.h"
@@ -147,6 +148,8 @@ TSommaire::TSommaire(EditorState& state, Prompter& prompter, QWidget* parent)
     projects_->bind();
     pages_ = std::make_unique<PageCommands>(*this);
     pages_->bind();
+    edits_ = std::make_unique<EditCommands>(*this);
+    edits_->bind();
 
     // Esc closes the window from wherever the focus is.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -348,6 +351,11 @@ void TSommaire::refreshCommand(const QString& name) {
     }
 }
 
+bool TSommaire::hasCommandHandler(const QString& command) const {
+    const auto it = commands_.constFind(command);
+    return it != commands_.constEnd() && bool(it->handler);
+}
+
 QAction* TSommaire::menuItem(const QString& name) const {
     return items_.value(name);
 }
@@ -393,6 +401,9 @@ void TSommaire::changeEvent(QEvent* event) {
 }
 
 void TSommaire::updateStatus() {
+    if (edits_) {
+        edits_->refresh();
+    }
     statusProject_->setText(state_.projectName);
     const int page = storyboard_.page();
     statusPage_->setText(page > 0 ? state_.text(lang::PageLabel) + QLatin1Char(' ') +

@@ -22,6 +22,7 @@ class QToolButton;
 
 namespace ztv::editor {
 
+class EditCommands;
 class PageCommands;
 class ProjectCommands;
 
@@ -63,6 +64,8 @@ class TSommaire : public QMainWindow {
     // while it has no handler.
     void setCommandEnabled(const QString& command, bool enabled);
     bool isCommandEnabled(const QString& command) const;
+    // Whether the command's feature is there (it may still be held back by the state).
+    bool hasCommandHandler(const QString& command) const;
     QAction* menuItem(const QString& name) const;
     QToolButton* toolButton(const QString& name) const;
     QMenu* popupMenu() const { return popup_; }
@@ -79,6 +82,7 @@ class TSommaire : public QMainWindow {
     // Project and pages.
     ProjectCommands& projects() { return *projects_; }
     PageCommands& pages() { return *pages_; }
+    EditCommands& edits() { return *edits_; }
     bool openProject(const QString& projectHost);
     void openPageTable();
     // Fills the page list with the live pages; selects `page`, or with 0 the first page, which
@@ -164,6 +168,7 @@ class TSommaire : public QMainWindow {
     CloseSaver closeSaver_;
     std::unique_ptr<ProjectCommands> projects_;
     std::unique_ptr<PageCommands> pages_;
+    std::unique_ptr<EditCommands> edits_;
     bool closing_ = false;
 };
 

@@ -12,6 +12,7 @@
 #include "common/PageTable.h"
 #include "common/PictureLoader.h"
 #include "common/ProjectSettings.h"
+#include "common/RecordLayouts.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -50,13 +51,33 @@ QString scratchFile(const QByteArray& content) {
     return path;
 }
 
+// The byte-range moves between the layouts must equal decoding and encoding again.
+bool layoutMovesAgree(const QByteArray& bytes, const ElementRecord& page,
+                      const ElementRecord& project, std::int32_t number) {
+    if (bytes.size() < kPageRecordSize)
+        return true;
+    const recordlayouts::ProjectBytes projectBytes(bytes.constData(), kProjectRecordSize);
+    const recordlayouts::PageBytes pageBytes(bytes.constData(), kPageRecordSize);
+    QByteArray asPage(kPageRecordSize, '\0');
+    QByteArray asProject(kProjectRecordSize, '\0');
+    recordlayouts::projectToPage(projectBytes,
+                                 std::span<char, kPageRecordSize>(asPage.data(), kPageRecordSize));
+    recordlayouts::pageToProject(
+        pageBytes, number,
+        std::span<char, kProjectRecordSize>(asProject.data(), kProjectRecordSize));
+    return asPage == encodePageRecord(project) && asProject == encodeProjectRecord(page, number) &&
+           recordlayouts::projectRecordIsAbsent(projectBytes) == project.isAbsent() &&
+           recordlayouts::pageRecordIsAbsent(pageBytes) == page.isAbsent();
+}
+
 void records(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes = bytesOf(data, size);
     const ElementRecord page = decodePageRecord(bytes);
     std::int32_t number = 0;
     const ElementRecord project = decodeProjectRecord(bytes, &number);
     if (encodePageRecord(page).size() != kPageRecordSize ||
-        encodeProjectRecord(project, number).size() != kProjectRecordSize)
+        encodeProjectRecord(project, number).size() != kProjectRecordSize ||
+        !layoutMovesAgree(bytes, page, project, number))
         __builtin_trap();
 }
 

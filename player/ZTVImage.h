@@ -2,6 +2,7 @@
 
 #include "common/DisplayScaling.h"
 #include "common/LanguageFile.h"
+#include "common/PicturePrefetch.h"
 #include "common/ProjectSettings.h"
 #include "player/MediaPlayback.h"
 #include "player/PagePlay.h"
@@ -82,6 +83,8 @@ class TZTVImage : public QObject, public ElementHost, public ProjectState {
     // The page's media data file (media packed page by page), while a page loads.
     bool OuvrirCDS();
     void FermerCDS();
+    // The pictures of the page being loaded, decoded ahead on other threads.
+    PicturePrefetch& picturePrefetch() override { return pictures_; }
 
     // The state of the page play and of the media, for the windows and tests to read.
     const PagePlayState& pagePlay() const { return pagePlay_; }
@@ -167,6 +170,7 @@ class TZTVImage : public QObject, public ElementHost, public ProjectState {
     void setBusyCursor(bool busy);
     std::optional<ElementRecord> readRecord(qint64 index);
     void createElement(int index, const ElementRecord& record);
+    void prefetchPictures(const QList<ElementRecord>& records);
     void scanCurrentColumn();
     bool showRecord(int index, const ElementRecord& record);
     void registerAction(int index, const TZtvCase& element, const Action& action);
@@ -209,6 +213,7 @@ class TZTVImage : public QObject, public ElementHost, public ProjectState {
     QString mediaDrive_ = QStringLiteral("C:");
     QCursor busyCursor_{Qt::WaitCursor};
     QFile mediaData_;
+    PicturePrefetch pictures_;
     bool terminationRequested_ = false;
     DisplayGeometry geometry_;
     QImage canvas_;

@@ -140,6 +140,8 @@ void TZTVImage::ChargerPage(int page, int column) {
     pp.fileClosed = false;
     pp.currentColumn = column;
     pp.lastColumn = last;
+    QList<int> indexes;
+    QList<ElementRecord> records;
     for (qint64 i = 1;; ++i) {
         const auto record = readRecord(i);
         if (!record) {
@@ -152,15 +154,33 @@ void TZTVImage::ChargerPage(int page, int column) {
             break;
         }
         if (record->Colonne >= column) {
-            createElement(int(i), *record);
+            indexes.append(int(i));
+            records.append(*record);
         }
     }
+    prefetchPictures(records);
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        createElement(indexes[i], records[i]);
+    }
+    pictures_.clear();
     pp.jouIndex = 0;
     pp.rewindBeforeDisplay = pp.scanBeforeDisplay = true;
     pp.ready = true;
     pp.busy = false;
     FermerCDS();
     media_.startScheduled();
+}
+
+// Pictures from files only: a media data file is read entry by entry, in page order.
+void TZTVImage::prefetchPictures(const QList<ElementRecord>& records) {
+    if (mediaByPage) {
+        return;
+    }
+    QStringList hostPaths;
+    for (const QString& stored : prefetchablePictures(records)) {
+        hostPaths.append(toHost(mediaDrive_ + stored));
+    }
+    pictures_.start(hostPaths);
 }
 
 // The element of the record's kind goes into its cell; a record that holds one of the kind's

@@ -2,10 +2,13 @@
 
 #include "common/platform/Cp1252.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <cstdio>
 
 namespace ztv {
 
@@ -29,6 +32,29 @@ bool copyFileAtomically(const QString& fromHost, const QString& toHost, QString*
         return false;
     }
     return writeFileAtomically(toHost, source.readAll(), error);
+}
+
+bool writeDerivedFile(const QString& hostPath, const QByteArray& data, QString* error) {
+    // Named after this process, so no other writer shares it; created with the usual rights.
+    QFile file(hostPath + QStringLiteral(".~%1").arg(QCoreApplication::applicationPid()));
+    const auto fail = [&](const QString& why) {
+        if (error) {
+            *error = why;
+        }
+        file.remove();
+        return false;
+    };
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(data) != data.size() ||
+        !file.flush()) {
+        return fail(file.errorString());
+    }
+    file.close();
+    // POSIX rename replaces the old file in one step; QFile::rename refuses an existing target.
+    if (std::rename(QFile::encodeName(file.fileName()).constData(),
+                    QFile::encodeName(hostPath).constData()) != 0) {
+        return fail(QStringLiteral("cannot rename %1").arg(file.fileName()));
+    }
+    return true;
 }
 
 std::optional<QStringList> readLines(const QString& hostPath) {

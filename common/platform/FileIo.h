@@ -11,6 +11,10 @@ namespace ztv {
 // folder, is flushed, and only then renamed over the old file.
 bool writeFileAtomically(const QString& hostPath, const QByteArray& data, QString* error = nullptr);
 bool copyFileAtomically(const QString& fromHost, const QString& toHost, QString* error = nullptr);
+// A file rebuilt from another that stays the good copy (a page file split from its container):
+// written whole under a temporary name and renamed over the old one, so that no reader sees
+// half a file, but not flushed to disk, which costs a disk round trip per file.
+bool writeDerivedFile(const QString& hostPath, const QByteArray& data, QString* error = nullptr);
 
 // Text files of lines: CR LF or LF on read, CR LF on write; Windows-1252 on disk.
 std::optional<QStringList> readLines(const QString& hostPath);

@@ -13,6 +13,7 @@ namespace ztv {
 class Clock;
 class LanguageFile;
 class MediaPlayback;
+class PicturePrefetch;
 class TransitionEngine;
 struct DisplayGeometry;
 
@@ -68,6 +69,8 @@ class ElementHost {
     virtual QString toHost(const QString& windowsPath) const = 0;
     // The page's media data file while a page loads; null when there is none.
     virtual QIODevice* mediaDataFile() = 0;
+    // The picture files of the page being loaded, decoded ahead on other threads.
+    virtual PicturePrefetch& picturePrefetch() = 0;
     // Media packed page by page (settings line 4).
     virtual bool mediaPackedByPage() const = 0;
     // Where packing put a stored sound or video, as a drive-less path.

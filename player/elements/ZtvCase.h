@@ -2,6 +2,7 @@
 
 #include "common/DisplayScaling.h"
 #include "common/ElementRecord.h"
+#include "common/PictureLoader.h"
 
 #include <QImage>
 #include <QList>
@@ -117,6 +118,7 @@ class TZtvCase : public ElementRecord {
     PictureRead drawDecoded(QImage& target, const QByteArray& data, const QString& name,
                             bool fromFile);
     PictureRead drawGif(QImage& target, const QByteArray& data);
+    PictureRead drawPicture(QImage& target, const QImage& picture, PictureKind kind);
     QList<QImage> gifFrameList(int count, QSize frameSize, std::optional<QRgb> mask);
     QList<QImage> stripFrameList(const QImage& strip, int count, QSize frameSize,
                                  std::optional<QRgb> mask) const;

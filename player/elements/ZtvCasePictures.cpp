@@ -4,6 +4,7 @@
 #include "common/EntryReader.h"
 #include "common/LangLines.h"
 #include "common/PictureLoader.h"
+#include "common/PicturePrefetch.h"
 #include "common/SafetyLimits.h"
 #include "player/elements/ElementHost.h"
 #include "player/elements/ZtvCase.h"
@@ -72,7 +73,12 @@ void TZtvCase::oublierGif() {
 }
 
 PictureRead TZtvCase::LireImageFichier(QImage& target, const QString& windowsPath) {
-    QFile file(host_->toHost(windowsPath));
+    const QString host = host_->toHost(windowsPath);
+    const PictureKind kind = pictureKindOf(windowsPath);
+    if (const auto picture = host_->picturePrefetch().take(host, kind)) {
+        return drawPicture(target, *picture, kind);
+    }
+    QFile file(host);
     if (!file.open(QIODevice::ReadOnly)) {
         return PictureRead::CannotOpen;
     }
@@ -112,10 +118,14 @@ PictureRead TZtvCase::drawDecoded(QImage& target, const QByteArray& data, const 
         host_->tell(TexteLangue(lang::UnknownPictureFormat));
         return PictureRead::Failed;
     }
+    return drawPicture(target, picture.image, kind);
+}
+
+PictureRead TZtvCase::drawPicture(QImage& target, const QImage& picture, PictureKind kind) {
     if (kind == PictureKind::Bitmap || kind == PictureKind::Other) {
-        target = picture.image.convertToFormat(QImage::Format_RGB32);
+        target = picture.convertToFormat(QImage::Format_RGB32);
     } else {
-        drawStretched(target, picture.image);
+        drawStretched(target, picture);
     }
     return PictureRead::Ok;
 }
