@@ -6,6 +6,7 @@
 #include "editor/DialogBackground.h"
 #include "editor/EditCommands.h"
 #include "editor/PageCommands.h"
+#include "editor/PrintDialog.h"
 #include "editor/ProjectCommands.h"
 #include "editor/WorkingCopy.h"
 #include "editor/WorkingCopyOwner.h"
@@ -21,6 +22,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPrinter>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -291,6 +293,7 @@ void TSommaire::bindCommands() {
     setCommandHandler(QStringLiteral("BitBtn3"), [this] { close(); });
     setCommandHandler(QStringLiteral("BGrille"), [this] { showGridView(); });
     setCommandHandler(QStringLiteral("BListe"), [this] { showPictureListView(); });
+    setCommandHandler(QStringLiteral("Imprimer1"), [this] { printCommand(*this, printer()); });
     bindDocument(QStringLiteral("Informationsgnrales1"), QStringLiteral("readme.txt"));
     bindDocument(QStringLiteral("Historique1"), QStringLiteral("history.txt"));
     bindDocument(QStringLiteral("Informationsvendeurs1"), QStringLiteral("vendor.txt"));
@@ -349,6 +352,13 @@ void TSommaire::refreshCommand(const QString& name) {
         button->setEnabled(enabled && viewAllows);
         button->setToolTip(tip);
     }
+}
+
+QPrinter& TSommaire::printer() {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
+    return *printer_;
 }
 
 bool TSommaire::hasCommandHandler(const QString& command) const {

@@ -17,6 +17,7 @@ class QLabel;
 class QListWidget;
 class QListWidgetItem;
 class QMenu;
+class QPrinter;
 class QStackedWidget;
 class QToolButton;
 
@@ -83,6 +84,8 @@ class TSommaire : public QMainWindow {
     ProjectCommands& projects() { return *projects_; }
     PageCommands& pages() { return *pages_; }
     EditCommands& edits() { return *edits_; }
+    // The printer the listings go to; kept so that its settings last the session.
+    QPrinter& printer();
     bool openProject(const QString& projectHost);
     void openPageTable();
     // Fills the page list with the live pages; selects `page`, or with 0 the first page, which
@@ -169,6 +172,7 @@ class TSommaire : public QMainWindow {
     std::unique_ptr<ProjectCommands> projects_;
     std::unique_ptr<PageCommands> pages_;
     std::unique_ptr<EditCommands> edits_;
+    std::unique_ptr<QPrinter> printer_;
     bool closing_ = false;
 };
 

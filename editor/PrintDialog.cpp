@@ -1,0 +1,132 @@
+#include "editor/PrintDialog.h"
+
+#include "common/LangLines.h"
+#include "common/platform/Prompter.h"
+#include "common/platform/RecordFile.h"
+#include "editor/BusyCursor.h"
+#include "editor/DialogButton.h"
+#include "editor/EditorState.h"
+#include "editor/PageBook.h"
+#include "editor/PageListing.h"
+#include "editor/Storyboard.h"
+#include "editor/TSommaire.h"
+
+#include <QDateTime>
+#include <QGroupBox>
+#include <QLocale>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRadioButton>
+
+namespace ztv::editor {
+
+namespace {
+
+constexpr int kCaption = 554;
+constexpr int kGroup = 555;
+constexpr int kThisPage = 556;
+constexpr int kAllPages = 557;
+constexpr int kSmallPoints = 8;
+constexpr int kBigPoints = 14;
+
+// Prints the listing of one page, once per copy, each copy its own document.
+bool printPage(TSommaire& window, QPrinter& printer, int page, int copies) {
+    const EditorState& state = window.state();
+    const QString jou = Storyboard::pageFilePath(state.paths.workingDir(), page, ".JOU");
+    const auto bytes = RecordFile::readAll(jou, kPageRecordSize);
+    if (!bytes) {
+        window.message(lang::PageFileMissing);
+        return false;
+    }
+    const QList<PageEntry> pages = PageBook(state.paths.workingDir()).livePages();
+    ListingSource source{state.language, state.projectName, {}, {}, page, {}, {}};
+    source.pageTitle = [pages](int number) {
+        for (const PageEntry& p : pages) {
+            if (p.number == number) {
+                return p.title;
+            }
+        }
+        return QString();
+    };
+    for (qsizetype i = 1; i < bytes->size(); ++i) {
+        source.records.append(decodePageRecord(bytes->at(i)));
+    }
+    const QString fontName = state.text(lang::ListingFontName);
+    const QFontMetrics small(QFont(fontName, kSmallPoints), &printer);
+    const QFontMetrics big(QFont(fontName, kBigPoints), &printer);
+    for (int copy = 0; copy < copies; ++copy) {
+        const QDateTime now = QDateTime::currentDateTime();
+        source.printedOn = QLocale().toString(now.date(), QLocale::ShortFormat);
+        source.printedAt = QLocale().toString(now.time(), QLocale::LongFormat);
+        const auto sheets =
+            layoutPageListing(source, small, big, QSize(printer.width(), printer.height()));
+        if (!printListing(printer, sheets, fontName)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+TFormPrint::TFormPrint(const EditorState& state, QWidget* parent) : TiledDialog(parent) {
+    setObjectName(QStringLiteral("FormPrint"));
+    setWindowTitle(state.text(kCaption));
+    setFixedSize(340, 160);
+    auto* group = new QGroupBox(state.text(kGroup), this);
+    group->setGeometry(12, 10, 316, 90);
+    group->setStyleSheet(QStringLiteral("QGroupBox { background: rgb(195,198,200); }"));
+    auto* one = new QRadioButton(state.text(kThisPage), group);
+    one->setObjectName(QStringLiteral("RadioButton1"));
+    one->setGeometry(12, 26, 290, 22);
+    one->setChecked(true);
+    all_ = new QRadioButton(state.text(kAllPages), group);
+    all_->setObjectName(QStringLiteral("RadioButton2"));
+    all_->setGeometry(12, 56, 290, 22);
+    auto* ok = dialogButton(this, "BitBtn1", state.text(lang::ButtonOk), QRect(12, 114, 90, 30));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, [this] { done(Prompter::Yes); });
+    connect(dialogButton(this, "BitBtn2", state.text(lang::ButtonCancel), QRect(110, 114, 90, 30)),
+            &QPushButton::clicked, this, &QDialog::reject);
+}
+
+bool TFormPrint::allPages() const {
+    return all_->isChecked();
+}
+
+void printCommand(TSommaire& window, QPrinter& printer) {
+    EditorState& state = window.state();
+    const int current = window.storyboard().page();
+    if (current == 0) {
+        window.message(lang::NoCurrentPage);
+        return;
+    }
+    TFormPrint choice(state, &window);
+    if (runModal(state, choice) != Prompter::Yes) {
+        return;
+    }
+    QPrintDialog dialog(&printer, &window);
+    if (runModal(state, dialog) != QDialog::Accepted) {
+        return;
+    }
+    BusyCursor busy;
+    // Each copy is a document of its own, as the listing's sheet numbers restart.
+    const int copies = std::max(1, printer.copyCount());
+    printer.setCopyCount(1);
+    QList<int> pages{current};
+    if (choice.allPages()) {
+        pages.clear();
+        for (const PageEntry& p : PageBook(state.paths.workingDir()).livePages()) {
+            pages.append(p.number);
+        }
+    }
+    for (const int page : pages) {
+        if (!printPage(window, printer, page, copies)) {
+            break;
+        }
+    }
+    printer.setCopyCount(copies);
+    window.focusVisibleView();
+}
+
+}  // namespace ztv::editor
