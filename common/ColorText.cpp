@@ -53,4 +53,8 @@ std::optional<std::uint32_t> colorFromText(const QString& text) {
     return std::uint32_t(v);
 }
 
+QColor colourOfValue(std::uint32_t colour) {
+    return QColor(int(colour & 0xff), int((colour >> 8) & 0xff), int((colour >> 16) & 0xff));
+}
+
 }  // namespace ztv

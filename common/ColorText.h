@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -10,5 +11,7 @@ namespace ztv {
 // name ("clBlack") or "$" and eight hexadecimal digits (blue, green, red order).
 QString colorToText(std::uint32_t colour);
 std::optional<std::uint32_t> colorFromText(const QString& text);
+// A stored colour value (red in the low byte; the high byte is ignored) as a QColor.
+QColor colourOfValue(std::uint32_t colour);
 
 }  // namespace ztv

@@ -1,6 +1,7 @@
 #include "editor/EditorPrompter.h"
 
 #include "common/LangLines.h"
+#include "common/platform/MessageBoxButtons.h"
 #include "editor/MessageBoxes.h"
 
 #include <QFileDialog>
@@ -29,30 +30,8 @@ int EditorPrompter::ask(const QString& text, const QString& caption, Buttons but
 }
 
 int EditorPrompter::platformMessage(const QString& text, const QString& caption, Buttons buttons) {
-    QMessageBox::StandardButtons standard = QMessageBox::Ok;
-    switch (buttons) {
-        case Buttons::Ok:
-            break;
-        case Buttons::OkCancel:
-            standard = QMessageBox::Ok | QMessageBox::Cancel;
-            break;
-        case Buttons::YesNo:
-            standard = QMessageBox::Yes | QMessageBox::No;
-            break;
-        case Buttons::YesNoCancel:
-            standard = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-            break;
-    }
-    switch (QMessageBox::warning(parent_, caption, text, standard)) {
-        case QMessageBox::Yes:
-            return Yes;
-        case QMessageBox::No:
-            return No;
-        case QMessageBox::Ok:
-            return Ok;
-        default:
-            return Cancel;
-    }
+    return messagebox::answerOf(
+        QMessageBox::warning(parent_, caption, text, messagebox::standardButtons(buttons)));
 }
 
 QString EditorPrompter::openFileName(const QString& caption, const QString& dirHost,

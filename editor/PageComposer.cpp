@@ -1,5 +1,6 @@
 #include "editor/PageComposer.h"
 
+#include "common/ColorText.h"
 #include "common/ElementKinds.h"
 #include "common/LangLines.h"
 #include "common/MovedMedia.h"
@@ -12,8 +13,7 @@
 namespace ztv::editor {
 
 QColor recordColour(std::int32_t value) {
-    const auto v = std::uint32_t(value);
-    return QColor(int(v & 0xff), int((v >> 8) & 0xff), int((v >> 16) & 0xff));
+    return colourOfValue(std::uint32_t(value));
 }
 
 PageComposer::PageComposer(const LanguageFile& language, const DriveTable& drives,

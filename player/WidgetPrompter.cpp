@@ -1,40 +1,12 @@
 #include "player/WidgetPrompter.h"
 
+#include "common/platform/MessageBoxButtons.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
 namespace ztv {
-namespace {
-
-QMessageBox::StandardButtons standardButtons(Prompter::Buttons buttons) {
-    switch (buttons) {
-        case Prompter::Buttons::Ok:
-            return QMessageBox::Ok;
-        case Prompter::Buttons::OkCancel:
-            return QMessageBox::Ok | QMessageBox::Cancel;
-        case Prompter::Buttons::YesNo:
-            return QMessageBox::Yes | QMessageBox::No;
-        case Prompter::Buttons::YesNoCancel:
-            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    }
-    return QMessageBox::Ok;
-}
-
-int answerOf(int button) {
-    switch (button) {
-        case QMessageBox::Yes:
-            return Prompter::Yes;
-        case QMessageBox::No:
-            return Prompter::No;
-        case QMessageBox::Cancel:
-            return Prompter::Cancel;
-        default:
-            return Prompter::Ok;
-    }
-}
-
-}  // namespace
 
 void WidgetPrompter::stopAsking() {
     stopped_ = true;
@@ -49,9 +21,9 @@ int WidgetPrompter::ask(const QString& text, const QString& caption, Buttons but
     }
     QMessageBox box(QMessageBox::NoIcon,
                     caption.isEmpty() ? QGuiApplication::applicationDisplayName() : caption, text,
-                    standardButtons(buttons), QApplication::activeWindow());
+                    messagebox::standardButtons(buttons), QApplication::activeWindow());
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    return answerOf(box.exec());
+    return messagebox::answerOf(box.exec());
 }
 
 QString WidgetPrompter::openFileName(const QString& caption, const QString& dirHost,

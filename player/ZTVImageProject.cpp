@@ -1,5 +1,6 @@
 // Finding and opening the project: the editor's working copy (preview and external host), or
 // a saved project copied into a playback directory of this run's own.
+#include "common/ColorText.h"
 #include "common/Container.h"
 #include "common/ElementRecord.h"
 #include "common/LangLines.h"
@@ -22,10 +23,6 @@ const QString kProjectFilter = QStringLiteral("Zentrovale ZTV (*.ZTV *.ZTVX *.zt
 // "demo.ztv" without its last four characters.
 QString withoutLastFour(const QString& path) {
     return path.left(std::max<qsizetype>(0, path.size() - 4));
-}
-
-QColor fromColourValue(std::uint32_t value) {
-    return QColor(int(value & 0xff), int((value >> 8) & 0xff), int((value >> 16) & 0xff));
 }
 
 }  // namespace
@@ -67,7 +64,7 @@ bool TZTVImage::applySettings(const ProjectSettings& settings, bool readFirstPag
     transparentProject = settings.isTransparent();
     ProjetStretch = geometry_.fullScreen;
     ProjetCache = geometry_.masked;
-    CouleurCache = ProjetCache ? fromColourValue(settings.maskColour()) : QColor(Qt::black);
+    CouleurCache = ProjetCache ? colourOfValue(settings.maskColour()) : QColor(Qt::black);
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "player/elements/ZtvCaseImage.h"
 
 #include "common/AnimatedPicture.h"
+#include "common/ColorText.h"
 #include "common/LangLines.h"
 #include "common/LanguageFile.h"
 #include "common/SafetyLimits.h"
@@ -14,8 +15,7 @@ namespace ztv {
 namespace {
 
 QColor colourOf(std::int32_t value) {
-    const auto v = std::uint32_t(value);
-    return QColor(int(v & 0xff), int((v >> 8) & 0xff), int((v >> 16) & 0xff));
+    return colourOfValue(std::uint32_t(value));
 }
 
 QImage atSize(const QImage& picture, QSize size) {
