@@ -1,6 +1,7 @@
 #include "common/ElementRecord.h"
 
 #include "common/platform/Bytes.h"
+#include "common/platform/RecordFile.h"
 
 namespace ztv {
 namespace {
@@ -68,6 +69,19 @@ ElementRecord decodeProjectRecord(const QByteArray& bytes, std::int32_t* page) {
         *page = bytes::getInt32(bytes, kProjectPageOffset);
     }
     return decode(bytes, Layout::Project);
+}
+
+std::optional<QList<ElementRecord>> readPageFile(const QString& hostPath) {
+    const auto bytes = RecordFile::readAll(hostPath, kPageRecordSize);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    QList<ElementRecord> records;
+    records.reserve(bytes->size());
+    for (const QByteArray& record : *bytes) {
+        records.append(decodePageRecord(record));
+    }
+    return records;
 }
 
 }  // namespace ztv

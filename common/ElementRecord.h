@@ -3,8 +3,10 @@
 #include "common/YesNo.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace ztv {
 
@@ -117,6 +119,9 @@ void forEachField(Record& r, F&& f) {
 QByteArray encodePageRecord(const ElementRecord& r);
 // A buffer shorter than a record reads its missing fields as zero or empty.
 ElementRecord decodePageRecord(const QByteArray& bytes);
+// Every record of a page file decoded, record 0 included so that list indexes are record
+// indexes; a trailing partial record is left out. nullopt when the file cannot be opened.
+std::optional<QList<ElementRecord>> readPageFile(const QString& hostPath);
 
 // The 1227-byte unaligned project record of containers, with its page number.
 QByteArray encodeProjectRecord(const ElementRecord& r, std::int32_t page);

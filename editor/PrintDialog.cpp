@@ -2,7 +2,6 @@
 
 #include "common/LangLines.h"
 #include "common/platform/Prompter.h"
-#include "common/platform/RecordFile.h"
 #include "editor/BusyCursor.h"
 #include "editor/DialogButton.h"
 #include "editor/EditorState.h"
@@ -33,8 +32,8 @@ constexpr int kBigPoints = 14;
 bool printPage(TSommaire& window, QPrinter& printer, int page, int copies) {
     const EditorState& state = window.state();
     const QString jou = Storyboard::pageFilePath(state.paths.workingDir(), page, ".JOU");
-    const auto bytes = RecordFile::readAll(jou, kPageRecordSize);
-    if (!bytes) {
+    const auto records = readPageFile(jou);
+    if (!records) {
         window.message(lang::PageFileMissing);
         return false;
     }
@@ -48,9 +47,7 @@ bool printPage(TSommaire& window, QPrinter& printer, int page, int copies) {
         }
         return QString();
     };
-    for (qsizetype i = 1; i < bytes->size(); ++i) {
-        source.records.append(decodePageRecord(bytes->at(i)));
-    }
+    source.records = records->mid(1);
     const QString fontName = state.text(lang::ListingFontName);
     const QFontMetrics small(QFont(fontName, kSmallPoints), &printer);
     const QFontMetrics big(QFont(fontName, kBigPoints), &printer);

@@ -3,7 +3,6 @@
 #include "common/ElementDefaults.h"
 #include "common/LangLines.h"
 #include "common/platform/FileIo.h"
-#include "common/platform/RecordFile.h"
 #include "editor/Storyboard.h"
 #include "editor/StoryboardRows.h"
 #include "editor/UndoSnapshot.h"
@@ -25,15 +24,14 @@ constexpr int kCutFileMissing = 51;
 const QString kCopyFile = QStringLiteral("copier.cop");
 const QString kCutFile = QStringLiteral("couper.cop");
 
-// Record 0 holds no cell; it is kept so that list indexes are record indexes.
+// A page file or a snapshot of one; a size that is not whole records means it is not one.
 std::optional<QList<ElementRecord>> readRecords(const QString& hostPath) {
-    const auto bytes = RecordFile::readAll(hostPath, kPageRecordSize);
-    if (!bytes || QFileInfo(hostPath).size() % kPageRecordSize != 0) {
+    auto records = readPageFile(hostPath);
+    if (!records || QFileInfo(hostPath).size() % kPageRecordSize != 0) {
         return std::nullopt;
     }
-    QList<ElementRecord> records{ElementRecord{}};
-    for (qsizetype i = 1; i < bytes->size(); ++i) {
-        records.append(decodePageRecord(bytes->at(i)));
+    if (records->isEmpty()) {
+        records->append(ElementRecord{});  // record 0 of a page never written to
     }
     return records;
 }
@@ -99,6 +97,20 @@ void copyActionGroup(ElementRecord& to, const ElementRecord& from) {
     to.SurvolRetablir = from.SurvolRetablir;
 }
 
+// Tombstones the range's cells; true when there was one.
+bool clearCells(QList<ElementRecord>& records, const CellRange& range) {
+    bool cleared = false;
+    for (int column = range.left; column <= range.right; ++column) {
+        for (int row = range.top; row <= range.bottom; ++row) {
+            if (const int index = findCell(records, column, row); index > 0) {
+                records[index] = ElementRecord{};
+                cleared = true;
+            }
+        }
+    }
+    return cleared;
+}
+
 CellRange wholeColumns(int left, int right) {
     return {left, 1, right, kRowCount};
 }
@@ -148,68 +160,46 @@ EditResult StoryboardClipboard::insertColumn(const CellRange& selection) {
         return {kColumnReachesEnd};
     }
     const CellRange moved = wholeColumns(selection.left, kColumnCount - 1);
-    if (const EditResult refusal = snapshotCopy(moved, kCutFile); refusal.message) {
-        return refusal;
-    }
-    const auto source = readRecords(snapshot_);
-    bool complete = true;
-    // One snapshot for the whole shift, so that one undo puts the page back.
-    EditResult written = rewriteWithUndo([&](QList<ElementRecord>& records) {
-        for (int column = moved.left; column <= moved.right; ++column) {
-            for (int row = 1; row <= kRowCount; ++row) {
-                if (const int index = findCell(records, column, row); index > 0) {
-                    records[index] = ElementRecord{};
-                }
-            }
-        }
-        complete = source &&
-                   pasteInto(records, *source, wholeColumns(selection.left + 1, kColumnCount), {});
-        return true;
-    });
-    if (written.message == 0 && !complete) {
-        written.message = kNotAllPasted;
-    }
-    return written;
+    return shiftColumns(moved, moved, wholeColumns(selection.left + 1, kColumnCount));
 }
 
 EditResult StoryboardClipboard::removeColumn(const CellRange& selection) {
     if (selection.left >= kColumnCount) {
         return {kNoColumnAfterLast};
     }
-    const CellRange moved = wholeColumns(selection.left + 1, kColumnCount);
+    return shiftColumns(wholeColumns(selection.left + 1, kColumnCount),
+                        wholeColumns(selection.left, kColumnCount),
+                        wholeColumns(selection.left, kColumnCount - 1));
+}
+
+EditResult StoryboardClipboard::shiftColumns(const CellRange& moved, const CellRange& cleared,
+                                             const CellRange& destination) {
     if (const EditResult refusal = snapshotCopy(moved, kCutFile); refusal.message) {
         return refusal;
     }
-    const auto source = readRecords(snapshot_);
-    bool complete = true;
-    EditResult written = rewriteWithUndo([&](QList<ElementRecord>& records) {
-        for (int column = selection.left; column <= kColumnCount; ++column) {
-            for (int row = 1; row <= kRowCount; ++row) {
-                if (const int index = findCell(records, column, row); index > 0) {
-                    records[index] = ElementRecord{};
-                }
-            }
-        }
-        complete = source &&
-                   pasteInto(records, *source, wholeColumns(selection.left, kColumnCount - 1), {});
-        return true;
-    });
-    if (written.message == 0 && !complete) {
-        written.message = kNotAllPasted;
-    }
-    return written;
+    // Cleared and pasted in one rewrite, so that one undo puts the page back.
+    return pasteFromSnapshot(cleared, destination, {});
 }
 
 EditResult StoryboardClipboard::paste(const CellRange& destination, PasteGroups groups) {
     if (entries_.isEmpty() || storyboard_.page() == 0) {
         return {};
     }
+    return pasteFromSnapshot(std::nullopt, destination, groups);
+}
+
+EditResult StoryboardClipboard::pasteFromSnapshot(const std::optional<CellRange>& cleared,
+                                                  const CellRange& destination,
+                                                  PasteGroups groups) {
     const auto source = readRecords(snapshot_);
     if (!source) {
         return {snapshot_.endsWith(kCutFile) ? kCutFileMissing : kCopiedPageMissing};
     }
     bool complete = true;
     EditResult written = rewriteWithUndo([&](QList<ElementRecord>& records) {
+        if (cleared) {
+            clearCells(records, *cleared);
+        }
         complete = pasteInto(records, *source, destination, groups);
         return true;
     });
@@ -279,18 +269,8 @@ EditResult StoryboardClipboard::deleteCells(const CellRange& range) {
     if (storyboard_.page() == 0) {
         return {lang::NoCurrentPage};
     }
-    return rewriteWithUndo([&](QList<ElementRecord>& records) {
-        bool changed = false;
-        for (int row = range.top; row <= range.bottom; ++row) {
-            for (int column = range.left; column <= range.right; ++column) {
-                if (const int index = findCell(records, column, row); index > 0) {
-                    records[index] = ElementRecord{};
-                    changed = true;
-                }
-            }
-        }
-        return changed;
-    });
+    return rewriteWithUndo(
+        [&](QList<ElementRecord>& records) { return clearCells(records, range); });
 }
 
 EditResult StoryboardClipboard::rewriteWithUndo(

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace ztv::editor {
 
@@ -63,6 +64,10 @@ class StoryboardClipboard {
 
   private:
     EditResult snapshotCopy(const CellRange& range, const QString& snapshotName);
+    EditResult shiftColumns(const CellRange& moved, const CellRange& cleared,
+                            const CellRange& destination);
+    EditResult pasteFromSnapshot(const std::optional<CellRange>& cleared,
+                                 const CellRange& destination, PasteGroups groups);
     EditResult rewriteWithUndo(const std::function<bool(QList<ElementRecord>&)>& change);
     bool pasteInto(QList<ElementRecord>& records, const QList<ElementRecord>& source,
                    const CellRange& destination, PasteGroups groups);

@@ -195,15 +195,10 @@ void TSommaire::positionCommand() {
         message(83);
     } else if (kindOfRow(row) == ElementKind::Background) {
         message(66);
-    } else if (const auto bytes = RecordFile::readAll(storyboard_.jouPath(), kPageRecordSize);
-               !bytes) {
+    } else if (const auto records = readPageFile(storyboard_.jouPath()); !records) {
         message(lang::PageFileMissing);
     } else {
-        QList<ElementRecord> records;
-        for (const QByteArray& b : *bytes) {
-            records.append(decodePageRecord(b));
-        }
-        const int start = positionStartRecord(records, column, row, state_.language);
+        const int start = positionStartRecord(*records, column, row, state_.language);
         if (start < 0) {
             message(68);
         } else if (positionEditor_) {
