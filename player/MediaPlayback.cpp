@@ -8,11 +8,6 @@
 namespace ztv {
 namespace {
 
-// Resuming goes back a few milliseconds, so that nothing that was cut is lost.
-qint64 resumePosition(qint64 position) {
-    return position > 3 ? position - 3 : 0;
-}
-
 bool isMpeg(const QString& path) {
     const QString ext = winpath::extension(path).toUpper();
     return ext == QStringLiteral(".MPEG") || ext == QStringLiteral(".MPG");
@@ -292,7 +287,7 @@ void MediaPlayback::toggleVideo() {
         return;
     }
     if (service_->isPlaying(s_.FDevVideo)) {
-        s_.PauseVideo = int(resumePosition(service_->pause(s_.FDevVideo)));
+        s_.PauseVideo = int(service_->pause(s_.FDevVideo));
     } else {
         playVideo();
     }

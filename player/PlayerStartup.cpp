@@ -3,6 +3,7 @@
 #include "common/LanguageFile.h"
 #include "common/platform/AppPaths.h"
 #include "common/platform/ApplicationMutex.h"
+#include "common/platform/GstMediaService.h"
 #include "common/platform/SoundOutput.h"
 #include "common/platform/TermSignal.h"
 #include "player/Form1.h"
@@ -42,6 +43,7 @@ int runMainWindow(QApplication& app, const QString& program, bool screenSaver) {
     env.programPath = program;
     env.arguments = app.arguments().mid(1);
     env.soundCard = soundOutputPresent();
+    env.media = std::make_shared<GstMediaService>();
     env.grabScreen = [screen](const QRect& r) {
         return screen ? screen->grabWindow(0, r.x(), r.y(), r.width(), r.height()).toImage()
                       : QImage();

@@ -9,7 +9,8 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-translations-l10n
     libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
-    gstreamer1.0-libav gstreamer1.0-alsa gstreamer1.0-pulseaudio
+    gstreamer1.0-libav gstreamer1.0-alsa gstreamer1.0-pulseaudio gstreamer1.0-plugins-ugly
+    gstreamer1.0-tools timgm6mb-soundfont
     libjpeg62-turbo-dev libgif-dev libmspack-dev libgcab-dev
     fonts-liberation
     xvfb xauth x11-utils xdotool

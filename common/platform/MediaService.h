@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QRect>
 #include <QString>
 #include <cstdint>
@@ -31,7 +32,7 @@ class MediaService {
     // Plays from `fromMs` to `toMs` (to the end when toMs <= fromMs); with notify, the end
     // handler hears of the end. False when the device cannot play.
     virtual bool play(MediaDeviceId device, qint64 fromMs, qint64 toMs, bool notify) = 0;
-    // Pauses and answers the position reached.
+    // Pauses and answers where to resume: a few milliseconds before the position reached.
     virtual qint64 pause(MediaDeviceId device) = 0;
     // Stops and answers the position reached.
     virtual qint64 stop(MediaDeviceId device) = 0;
@@ -40,6 +41,12 @@ class MediaService {
     virtual void setMuted(MediaDeviceId device, bool muted) = 0;
     // Where the video shows, in the player window's coordinates; an empty rectangle hides it.
     virtual void setVideoWindow(MediaDeviceId device, const QRect& rect) = 0;
+    // The picture the video shows now; null before its first frame and for sounds.
+    virtual QImage videoFrame(MediaDeviceId) { return {}; }
+
+    // Told on the UI thread that a device has a new frame to show.
+    using FrameHandler = std::function<void(MediaDeviceId)>;
+    void setFrameHandler(FrameHandler handler) { frameHandler_ = std::move(handler); }
 
     // One listener at a time; owner identifies it so that a listener that goes away removes
     // only its own handler.
@@ -62,10 +69,22 @@ class MediaService {
         }
     }
 
+    void notifyFrame(MediaDeviceId device) {
+        if (frameHandler_) {
+            frameHandler_(device);
+        }
+    }
+
   private:
+    FrameHandler frameHandler_;
     const void* endOwner_ = nullptr;
     EndHandler endHandler_;
 };
+
+// Resuming goes back a few milliseconds, so that nothing that was cut is lost.
+inline qint64 resumePosition(qint64 position) {
+    return position > 3 ? position - 3 : 0;
+}
 
 // The service of a machine without a media back end: nothing opens, so nothing plays.
 std::shared_ptr<MediaService> unavailableMediaService();

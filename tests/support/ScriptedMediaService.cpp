@@ -42,7 +42,7 @@ qint64 ScriptedMediaService::pause(MediaDeviceId device) {
     }
     calls_.append(QStringLiteral("pause ") + devices_[device].name);
     devices_[device].playing = false;
-    return devices_[device].position;
+    return resumePosition(devices_[device].position);
 }
 
 qint64 ScriptedMediaService::stop(MediaDeviceId device) {

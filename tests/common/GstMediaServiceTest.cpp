@@ -1,0 +1,169 @@
+// The media service on the real GStreamer with the synchronised fake audio output: plays keep
+// real time, end when the medium has been played, and survive broken files.
+#include "common/platform/GstMediaService.h"
+#include "tests/support/GstMakers.h"
+#include "tests/support/PictureMakers.h"
+
+#include <gtest/gtest.h>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace ztv::test {
+namespace {
+
+class GstMedia : public ::testing::Test {
+  protected:
+    GstMedia() {
+        media_.setEndHandler(this, [this](MediaDeviceId device, bool aborted) {
+            ends_.append(device);
+            EXPECT_FALSE(aborted);
+        });
+    }
+    QString write(const QString& name, const QByteArray& bytes) const {
+        QFile file(dir_.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    }
+    QString path(const QString& name) const { return dir_.filePath(name); }
+    // Waits for the next end notification of the device; the milliseconds it took, -1 without
+    // one.
+    qint64 waitForEnd(MediaDeviceId device, int timeoutMs = 15000) {
+        QElapsedTimer elapsed;
+        elapsed.start();
+        const qsizetype before = ends_.count(device);
+        const bool ended = QTest::qWaitFor([&] { return ends_.count(device) > before; }, timeoutMs);
+        return ended ? elapsed.elapsed() : -1;
+    }
+
+    QTemporaryDir dir_;
+    GstMediaService media_{GstMediaService::AudioOutput::Fake};
+    QList<MediaDeviceId> ends_;
+};
+
+TEST_F(GstMedia, AWavPlaysInRealTimeAndEndsWithANotification) {
+    const MediaDeviceId wav = media_.open(write("three.wav", makeWav(3000)));
+    ASSERT_NE(wav, 0);
+    EXPECT_TRUE(media_.setTimeFormatMs(wav));
+    EXPECT_NEAR(media_.length(wav), 3000, 20);
+    EXPECT_FALSE(media_.isPlaying(wav));
+    ASSERT_TRUE(media_.play(wav, 0, 0, true));
+    EXPECT_TRUE(media_.isPlaying(wav));
+    const qint64 took = waitForEnd(wav);
+    EXPECT_GE(took, 2800) << "the fake output keeps the medium's time";
+    EXPECT_FALSE(media_.isPlaying(wav));
+    EXPECT_EQ(ends_.count(wav), 1);
+    media_.close(wav);
+    EXPECT_EQ(media_.length(wav), 0);
+}
+
+TEST_F(GstMedia, ARangedPlayStopsAtItsEndAndCanPlayAgain) {
+    const MediaDeviceId wav = media_.open(write("three.wav", makeWav(3000)));
+    ASSERT_TRUE(media_.play(wav, 1000, 1400, true));
+    const qint64 took = waitForEnd(wav);
+    EXPECT_GE(took, 300);
+    EXPECT_LT(took, 2000) << "stopped at 1400, not at the end of the file";
+    EXPECT_NEAR(media_.position(wav), 1400, 60);
+
+    ASSERT_TRUE(media_.play(wav, 2700, 0, true)) << "to the end this time";
+    EXPECT_GE(waitForEnd(wav), 0);
+    EXPECT_EQ(ends_.count(wav), 2);
+}
+
+// Record positions below zero or beyond the medium are clamped; an end before the start plays
+// to the end.
+TEST_F(GstMedia, PositionsOutsideTheMediumAreClamped) {
+    const MediaDeviceId wav = media_.open(write("one.wav", makeWav(1000)));
+    ASSERT_TRUE(media_.play(wav, -500, 90000, true));
+    EXPECT_LT(media_.position(wav), 200);
+    EXPECT_GE(waitForEnd(wav), 800);
+
+    ASSERT_TRUE(media_.play(wav, 90000, 0, true)) << "a start beyond the end ends at once";
+    EXPECT_GE(waitForEnd(wav), 0);
+    ASSERT_TRUE(media_.play(wav, 700, 300, true));
+    const qint64 took = waitForEnd(wav);
+    EXPECT_GE(took, 200);
+    EXPECT_LT(took, 900);
+}
+
+TEST_F(GstMedia, PauseAnswersAResumePositionAFewMillisecondsBack) {
+    EXPECT_EQ(resumePosition(2), 0);
+    EXPECT_EQ(resumePosition(3), 0);
+    EXPECT_EQ(resumePosition(4), 1);
+    EXPECT_EQ(resumePosition(5000), 4997);
+
+    const MediaDeviceId wav = media_.open(write("six.wav", makeWav(6000)));
+    ASSERT_TRUE(media_.play(wav, 5000, 0, true));
+    QTest::qWait(100);
+    const qint64 resume = media_.pause(wav);
+    EXPECT_GE(resume, 4997);
+    EXPECT_LT(resume, 5400);
+    EXPECT_FALSE(media_.isPlaying(wav));
+    QTest::qWait(1500);
+    EXPECT_TRUE(ends_.isEmpty()) << "a paused play does not end";
+    EXPECT_NEAR(media_.position(wav), resume + 3, 5);
+    EXPECT_NEAR(media_.stop(wav), resume + 3, 5);
+}
+
+TEST_F(GstMedia, BrokenFilesDoNotOpenOrEndTheirPlay) {
+    EXPECT_EQ(media_.open(path("missing.wav")), 0);
+    EXPECT_EQ(media_.open(write("empty.wav", {})), 0);
+    EXPECT_EQ(media_.open(write("text.mp3", QByteArray("this is not a sound\n").repeated(50))), 0);
+    EXPECT_EQ(media_.open(dir_.path()), 0) << "a folder";
+    // A header that promises more samples than the file holds.
+    const MediaDeviceId truncated = media_.open(write("cut.wav", makeWav(3000).left(20000)));
+    if (truncated != 0) {
+        ASSERT_TRUE(media_.play(truncated, 0, 0, true));
+        EXPECT_GE(waitForEnd(truncated), 0) << "the play of what is there ends";
+    }
+    EXPECT_EQ(media_.open(write("head.wav", makeWav(3000).left(30))), 0);
+    EXPECT_FALSE(media_.play(0, 0, 0, true));
+    EXPECT_EQ(media_.pause(77), 0);
+}
+
+// The file vanishes under a play: the play ends as if it had been played, so that nothing
+// waits for it for ever, and the device plays again once the file is back.
+TEST_F(GstMedia, AnErrorDuringAPlayEndsIt) {
+    const QString file = write("gone.mp3", {});
+    ASSERT_TRUE(
+        runGstPipeline("audiotestsrc num-buffers=200 ! lamemp3enc ! filesink location=" + file)
+            .isEmpty());
+    const MediaDeviceId mp3 = media_.open(file);
+    ASSERT_NE(mp3, 0);
+    QFile(file).resize(0);
+    ASSERT_TRUE(media_.play(mp3, 0, 0, true));
+    EXPECT_GE(waitForEnd(mp3), 0);
+    EXPECT_FALSE(media_.isPlaying(mp3));
+}
+
+TEST_F(GstMedia, VideoFramesArriveAsPictures) {
+    const QString file = path("green.avi");
+    ASSERT_EQ(runGstPipeline("videotestsrc pattern=solid-color foreground-color=0xff00ff00 "
+                             "num-buffers=10 ! video/x-raw,width=64,height=48,framerate=10/1 ! "
+                             "jpegenc ! avimux ! filesink location=" +
+                             file),
+              QString());
+    QList<MediaDeviceId> framed;
+    media_.setFrameHandler([&](MediaDeviceId device) { framed.append(device); });
+    const MediaDeviceId avi = media_.open(file);
+    ASSERT_NE(avi, 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return framed.contains(avi); }, 5000))
+        << "the first picture shows before the play";
+    const QImage first = media_.videoFrame(avi);
+    ASSERT_EQ(first.size(), QSize(64, 48));
+    const QColor centre = first.pixelColor(32, 24);
+    EXPECT_LT(centre.red(), 30);
+    EXPECT_GT(centre.green(), 220);
+    EXPECT_LT(centre.blue(), 30);
+
+    media_.setVideoWindow(avi, QRect(0, 0, 64, 48));
+    ASSERT_TRUE(media_.play(avi, 0, 0, true));
+    EXPECT_GE(waitForEnd(avi), 800);
+    EXPECT_GT(framed.count(avi), 5);
+    media_.setFrameHandler(nullptr);
+}
+
+}  // namespace
+}  // namespace ztv::test
