@@ -136,7 +136,8 @@ bool MediaPlayback::AfficherSon(const SoundCue& cue) {
     if (!s_.CarteSon) {
         return false;
     }
-    bool reused = s_.SonPrec == cue.fichier;
+    // The preload names a medium by where it plays from: so does the reuse test.
+    bool reused = s_.SonPrec == cue.path;
     if (s_.FDevSon != 0 && !reused) {
         closeSound();
     }
@@ -146,7 +147,7 @@ bool MediaPlayback::AfficherSon(const SoundCue& cue) {
     s_.DebutMusic = cue.startMs;
     s_.FinMusic = cue.endMs;
     s_.AttendreFinMusic = false;
-    s_.SonPrec = cue.fichier;
+    s_.SonPrec = cue.path;
     if (!reused || s_.FDevSon == 0) {
         s_.FDevSon =
             RechAffichVideoSon(cue.path, QStringLiteral("jouson1"), QStringLiteral("jouson2"));
@@ -189,11 +190,11 @@ void MediaPlayback::EffacerSon() {
 }
 
 bool MediaPlayback::AfficherVideo(const VideoCue& cue) {
-    const bool reused = s_.FDevVideo != 0 && s_.VideoPrec == cue.fichier;
+    const bool reused = s_.FDevVideo != 0 && s_.VideoPrec == cue.path;
     if (s_.FDevVideo != 0 && !reused) {
         Nettoyagevideo();
     }
-    s_.VideoPrec = cue.fichier;
+    s_.VideoPrec = cue.path;
     if (reused) {
         s_.VidMpeg = isMpeg(cue.fichier);
     } else {

@@ -15,8 +15,8 @@ class ElementHost;
 // What a sound record asks of the music device when its column is shown.
 struct SoundCue {
     enum class Start { Play, PlayAndWait, LoadOnly };
-    QString fichier;  // as stored: what tells one music from another
-    QString path;     // where it is played from (drive-less)
+    QString fichier;  // as stored
+    QString path;     // where it is played from (drive-less): what tells one music from another
     Action acte;
     bool actsWithoutClick = false;
     bool loop = false;          // `BoucleMusic`

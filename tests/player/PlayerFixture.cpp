@@ -39,7 +39,7 @@ PlayerEnvironment PlayerFixture::environment(const QStringList& args, const QStr
     env.screenSize = screen_;
     env.programPath = QDir(appHost()).filePath(programName);
     env.arguments = args;
-    env.media = media_;
+    env.media = otherMedia_ ? otherMedia_ : media_;
     env.soundCard = soundCard_;
     env.runAndWait = [this](const QString& program, const QStringList& arguments) {
         programsRun_.append((QStringList{program} + arguments).join(u' '));

@@ -45,6 +45,8 @@ class PlayerFixture : public ::testing::Test {
     ManualClock clock_;
     QSize screen_{1280, 1024};
     std::shared_ptr<ScriptedMediaService> media_ = std::make_shared<ScriptedMediaService>();
+    // When set, plays in place of the scripted media.
+    std::shared_ptr<MediaService> otherMedia_;
     bool soundCard_ = true;
     QStringList programsRun_;  // "program arguments..." per program an action ran
     std::unique_ptr<TZTVImage> engine_;
