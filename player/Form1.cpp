@@ -5,6 +5,8 @@
 #include "common/platform/CloseRequest.h"
 #include "common/platform/FileIo.h"
 #include "player/EndPicture.h"
+#include "player/MediaPl.h"
+#include "player/PanelVideo.h"
 #include "player/ScreenSaverFilter.h"
 
 #include <QApplication>
@@ -39,7 +41,13 @@ TForm1::TForm1(PlayerEnvironment env, QWidget* parent)
     connect(im1_.get(), &TZTVImage::windowPlaced, this, [this](const QRect& r) {
         setGeometry(r);
         setFixedSize(r.size());
+        showVideo();
     });
+    panelVideo_ = new PanelVideo(im1_->mediaService(), this);
+    panelVideo_->hide();
+    mediaPl_ = new MediaPl([this](MediaButton b) { im1_->MediaPlClick(b); }, this);
+    mediaPl_->hide();
+    connect(im1_.get(), &TZTVImage::videoChanged, this, &TForm1::showVideo);
     connect(im1_.get(), &TZTVImage::titleChanged, this, [this](const QString& title) {
         QGuiApplication::setApplicationDisplayName(title);
         setWindowTitle(title);
@@ -58,6 +66,10 @@ TForm1::TForm1(PlayerEnvironment env, QWidget* parent)
 
 TForm1::~TForm1() {
     qApp->removeEventFilter(this);
+    // The panel shows the engine's media: it goes before the engine does.
+    im1_->disconnect(this);
+    delete panelVideo_;
+    delete mediaPl_;
 }
 
 bool TForm1::FormCreate(const QString& playerFolderHost) {
@@ -80,6 +92,31 @@ bool TForm1::FormCreate(const QString& playerFolderHost) {
     closeServer_ = new CloseRequestServer(QStringLiteral("Form1"), this);
     connect(closeServer_, &CloseRequestServer::closeRequested, this, &QWidget::close);
     return true;
+}
+
+// The engine's video panel and control bar, placed over the canvas as it is drawn.
+void TForm1::showVideo() {
+    const MediaState& media = im1_->mediaState();
+    const bool open = media.FDevVideo != 0;
+    panelVideo_->setDevice(media.FDevVideo);
+    panelVideo_->setVisible(open && !media.videoWindow.isEmpty());
+    panelVideo_->setGeometry(toWindow(media.videoWindow));
+    mediaPl_->showButtons(media.MediaPl);
+    mediaPl_->setVisible(open && media.MediaPl.visible);
+    mediaPl_->move(toWindow(media.MediaPl.rect).topLeft());
+    mediaPl_->raise();
+}
+
+QRect TForm1::toWindow(const QRect& canvasRect) const {
+    const QImage& canvas = im1_->canvas();
+    if (canvas.isNull() || canvas.size() == size()) {
+        return canvasRect;
+    }
+    const qreal sx = qreal(width()) / canvas.width();
+    const qreal sy = qreal(height()) / canvas.height();
+    return QRectF(canvasRect.x() * sx, canvasRect.y() * sy, canvasRect.width() * sx,
+                  canvasRect.height() * sy)
+        .toAlignedRect();
 }
 
 void TForm1::endFromEngine() {
@@ -144,9 +181,13 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::KeyPress) {
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget && widget->window() == this &&
-            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (widget && widget->window() == this && key == Qt::Key_Escape) {
             close();
+            return true;
+        }
+        if (widget && widget->window() == this && key == Qt::Key_Space) {
+            im1_->spaceKey();
             return true;
         }
     }

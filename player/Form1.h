@@ -11,6 +11,8 @@
 namespace ztv {
 
 class CloseRequestServer;
+class MediaPl;
+class PanelVideo;
 class ScreenSaverFilter;
 
 // The player's one window: borderless and black, it shows the engine's canvas and turns keys,
@@ -32,6 +34,8 @@ class TForm1 : public QWidget {
 
     TZTVImage& im1() { return *im1_; }
     bool isClosing() const { return closing_; }
+    PanelVideo* panelVideo() const { return panelVideo_; }
+    MediaPl* mediaPl() const { return mediaPl_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -50,6 +54,8 @@ class TForm1 : public QWidget {
     void hostActivated();
     void endScreenSaver();
     void endFromEngine();
+    void showVideo();
+    QRect toWindow(const QRect& canvasRect) const;
 
     std::unique_ptr<TZTVImage> im1_;
     QString playerFolderHost_;
@@ -61,6 +67,8 @@ class TForm1 : public QWidget {
     bool withoutEndScreen_ = false;  // the engine ended the application
     CloseRequestServer* closeServer_ = nullptr;
     ScreenSaverFilter* screenSaver_ = nullptr;
+    PanelVideo* panelVideo_ = nullptr;
+    MediaPl* mediaPl_ = nullptr;
 };
 
 }  // namespace ztv

@@ -23,6 +23,7 @@ MediaPlayback::MediaPlayback(std::shared_ptr<MediaService> service, ElementHost&
 }
 
 MediaPlayback::~MediaPlayback() {
+    reactions_.videoChanged = nullptr;  // the engine that listens is going
     Terminer();
     service_->clearEndHandler(this);
 }
@@ -87,6 +88,7 @@ void MediaPlayback::preloadSound(const QString& path) {
 }
 
 void MediaPlayback::preloadVideo(const QString& path) {
+    s_.MediaPl = MediaControlBar::created();
     s_.FDevVideo =
         RechAffichVideoSon(path, QStringLiteral("jouvideo1"), QStringLiteral("jouvideo2"));
     s_.VideoPrec = s_.FDevVideo != 0 ? path : QString();
@@ -198,16 +200,19 @@ bool MediaPlayback::AfficherVideo(const VideoCue& cue) {
     if (reused) {
         s_.VidMpeg = isMpeg(cue.fichier);
     } else {
+        s_.MediaPl = MediaControlBar::created();
         s_.FDevVideo =
             RechAffichVideoSon(cue.path, QStringLiteral("jouvideo1"), QStringLiteral("jouvideo2"));
         if (s_.FDevVideo == 0) {
             host_.tell(cue.fichier + u' ' + host_.language().text(lang::MediaNotFoundSuffix));
             s_.VideoPrec.clear();
+            s_.MediaPl = MediaControlBar{};
+            videoChanged();
             return false;
         }
     }
-    s_.videoWindow = cue.window;
-    service_->setVideoWindow(s_.FDevVideo, s_.videoWindow);
+    s_.MediaPl.placeBy(cue.window, cue.bar);
+    setVideoWindow(cue.window);
     s_.DisparitionAutoVideoFin = cue.hideAtEnd;
     s_.DisparitionAutoVideoChgt = cue.hideAtChange;
     s_.DebutVideo = s_.PauseVideo = cue.startMs;
@@ -215,22 +220,38 @@ bool MediaPlayback::AfficherVideo(const VideoCue& cue) {
     s_.ActeVideo = cue.acte;
     s_.clickVideo = !cue.actsWithoutClick;
     s_.AttendreFinVideo = false;
+    if (cue.start == VideoCue::Start::WaitForUser) {
+        s_.MediaPl.enableOnly({MediaButton::Play});
+        videoChanged();
+    }
     if (cue.start != VideoCue::Start::Play && cue.start != VideoCue::Start::PlayAndWait) {
         return false;
     }
     s_.AttendreFinVideo = cue.start == VideoCue::Start::PlayAndWait;
-    playVideo();
+    playVideo(s_.DebutVideo, true);
     s_.AttendreFinVideo = s_.AttendreFinVideo && service_->isPlaying(s_.FDevVideo);
     return s_.AttendreFinVideo;
 }
 
+void MediaPlayback::setVideoWindow(const QRect& rect) {
+    s_.videoWindow = rect;
+    service_->setVideoWindow(s_.FDevVideo, rect);
+    videoChanged();
+}
+
+void MediaPlayback::videoChanged() {
+    if (reactions_.videoChanged) {
+        reactions_.videoChanged();
+    }
+}
+
 // The video pauses the music while it plays.
-void MediaPlayback::playVideo() {
+void MediaPlayback::playVideo(qint64 fromMs, bool notify) {
     if (s_.FDevSon != 0 && service_->isPlaying(s_.FDevSon)) {
         service_->pause(s_.FDevSon);
     }
-    if (!service_->play(s_.FDevVideo, s_.DebutVideo, s_.FinVideo, true)) {
-        service_->play(s_.FDevVideo, service_->position(s_.FDevVideo), 0, true);
+    if (!service_->play(s_.FDevVideo, fromMs, s_.FinVideo, notify)) {
+        service_->play(s_.FDevVideo, service_->position(s_.FDevVideo), 0, notify);
     }
 }
 
@@ -245,8 +266,8 @@ void MediaPlayback::FaireDisparaitreVideo() {
     if (service_->isPlaying(s_.FDevVideo)) {
         service_->pause(s_.FDevVideo);
     }
-    s_.videoWindow = QRect();
-    service_->setVideoWindow(s_.FDevVideo, s_.videoWindow);
+    s_.MediaPl.visible = false;
+    setVideoWindow(QRect());
 }
 
 void MediaPlayback::Nettoyagevideo() {
@@ -257,6 +278,8 @@ void MediaPlayback::Nettoyagevideo() {
     service_->close(s_.FDevVideo);
     s_.FDevVideo = 0;
     s_.VideoPrec.clear();
+    s_.MediaPl = MediaControlBar{};
+    videoChanged();
 }
 
 void MediaPlayback::atPageChange() {
@@ -290,8 +313,53 @@ void MediaPlayback::toggleVideo() {
     if (service_->isPlaying(s_.FDevVideo)) {
         s_.PauseVideo = int(service_->pause(s_.FDevVideo));
     } else {
-        playVideo();
+        playVideo(s_.DebutVideo, true);
     }
+}
+
+// The bar's plays are not waited for and have no end action.
+void MediaPlayback::MediaPlClick(MediaButton button) {
+    if (s_.FDevVideo == 0 || !s_.MediaPl.isEnabled(button)) {
+        return;
+    }
+    switch (button) {
+        case MediaButton::Play:
+            s_.MediaPl.enableOnly({MediaButton::Pause, MediaButton::Stop, MediaButton::Eject});
+            playVideo(s_.DebutVideo, false);
+            break;
+        case MediaButton::Pause:
+            pauseOrResumeVideo();
+            break;
+        case MediaButton::Stop:
+            s_.MediaPl.enableOnly({MediaButton::Play, MediaButton::Pause, MediaButton::Eject});
+            if (service_->isPlaying(s_.FDevVideo)) {
+                s_.PauseVideo = int(service_->pause(s_.FDevVideo));
+            }
+            break;
+        case MediaButton::Previous:
+            break;
+        case MediaButton::Eject:
+            FaireDisparaitreVideo();
+            break;
+    }
+    videoChanged();
+}
+
+void MediaPlayback::spaceKey() {
+    if (s_.FDevVideo != 0) {
+        pauseOrResumeVideo();
+        videoChanged();
+    }
+}
+
+void MediaPlayback::pauseOrResumeVideo() {
+    s_.MediaPl.enableOnly({MediaButton::Play, MediaButton::Pause, MediaButton::Eject});
+    if (service_->isPlaying(s_.FDevVideo)) {
+        s_.PauseVideo = int(service_->pause(s_.FDevVideo));
+        return;
+    }
+    s_.MediaPl.enableOnly({MediaButton::Pause, MediaButton::Stop, MediaButton::Eject});
+    playVideo(s_.PauseVideo, false);
 }
 
 void MediaPlayback::Terminer() {

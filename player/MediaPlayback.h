@@ -2,6 +2,7 @@
 
 #include "common/ActionModel.h"
 #include "common/platform/MediaService.h"
+#include "player/MediaControlBar.h"
 
 #include <QRect>
 #include <QString>
@@ -39,6 +40,7 @@ struct VideoCue {
     int startMs = 0;
     int endMs = 0;
     QRect window;
+    ControlBarPlace bar = ControlBarPlace::Above;
     Start start = Start::OpenOnly;
 };
 
@@ -65,7 +67,8 @@ struct MediaState {
     int DebutVideo = 0, FinVideo = 0, PauseVideo = 0;
     Action ActeVideo;
     bool clickVideo = true;
-    QRect videoWindow;  // empty: hidden
+    QRect videoWindow;  // `PanelVideo`'s bounds; empty: hidden
+    MediaControlBar MediaPl;
 };
 
 // The engine's media: it owns the media state and is the only one to change it. The sound and
@@ -78,6 +81,8 @@ class MediaPlayback {
     struct Reactions {
         std::function<void(int row)> runRowAction;
         std::function<void()> resumeColumn;
+        // The video panel or its control bar moved, showed, hid or changed its buttons.
+        std::function<void()> videoChanged;
     };
 
     MediaPlayback(std::shared_ptr<MediaService> service, ElementHost& host, Reactions reactions);
@@ -112,10 +117,15 @@ class MediaPlayback {
     void atPageChange();
     void toggleSound();
     void toggleVideo();
+    // A button of the control bar; disabled buttons do nothing.
+    void MediaPlClick(MediaButton button);
+    // The Space key: the pause button's toggle, while a video is open.
+    void spaceKey();
     // Closes every device.
     void Terminer();
 
     const MediaState& state() const { return s_; }
+    MediaService& service() { return *service_; }
 
   private:
     MediaDeviceId RechAffichVideoSon(const QString& path, const QString& name1,
@@ -126,7 +136,10 @@ class MediaPlayback {
     void Nettoyagevideo();
     void FaireDisparaitreVideo();
     void playSound();
-    void playVideo();
+    void playVideo(qint64 fromMs, bool notify);
+    void pauseOrResumeVideo();
+    void videoChanged();
+    void setVideoWindow(const QRect& rect);
     void ImMMNotify(MediaDeviceId device, bool aborted);
     void afterEnd(const Action& acte, bool click, bool& waiting, int row);
 

@@ -16,7 +16,8 @@ TZTVImage::TZTVImage(PlayerEnvironment env, QObject* parent)
       env_(std::move(env)),
       transitions_(language_, env_.prompter),
       media_(env_.media ? env_.media : unavailableMediaService(), *this,
-             {[this](int row) { AllerDirectJoudata(row); }, [this] { ChargerDessin(); }}) {
+             {[this](int row) { AllerDirectJoudata(row); }, [this] { ChargerDessin(); },
+              [this] { emit videoChanged(); }}) {
     Q_ASSERT(env_.prompter && env_.clock);
     timer_.setInterval(1);
     timer_.setTimerType(Qt::PreciseTimer);

@@ -89,6 +89,11 @@ class TZTVImage : public QObject, public ElementHost, public ProjectState {
     // The state of the page play and of the media, for the windows and tests to read.
     const PagePlayState& pagePlay() const { return pagePlay_; }
     const MediaState& mediaState() const { return media_.state(); }
+    // The video's control bar and the Space key.
+    void MediaPlClick(MediaButton button) { media_.MediaPlClick(button); }
+    void spaceKey() { media_.spaceKey(); }
+    // What plays the media, for the video panel to show its frames.
+    MediaService& mediaService() { return media_.service(); }
     int currentPage() const { return Page; }
     // The kinds of element the page play makes; a new kind is defined here.
     ElementFactory& elementFactory() { return factory_; }
@@ -145,6 +150,7 @@ class TZTVImage : public QObject, public ElementHost, public ProjectState {
     void titleChanged(const QString& title);
     void windowPlaced(const QRect& rect);
     void canvasChanged();
+    void videoChanged();  // the video panel or its control bar changed
     void cursorChanged(const QCursor& cursor);
     void terminateRequested();  // end now, without the end screen
     void quitRequested();       // the quit action: the normal close

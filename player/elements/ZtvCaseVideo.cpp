@@ -31,6 +31,11 @@ bool TZtvCaseVideo::Afficher() {
     cue.startMs = Couleur;
     cue.endMs = Couldegra;
     cue.window = QRect(Gauche, Haut, Largeur, Hauteur);
+    if (language.isLine(Transparent, lang::VideoBarNone)) {
+        cue.bar = ControlBarPlace::None;
+    } else if (language.isLine(Transparent, lang::VideoBarBelow)) {
+        cue.bar = ControlBarPlace::Below;
+    }
     if (language.isLine(sensdegra, lang::VideoPlay)) {
         cue.start = VideoCue::Start::Play;
     } else if (language.isLine(sensdegra, lang::VideoPlayAndWait)) {

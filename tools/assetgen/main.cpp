@@ -1,7 +1,10 @@
 // Writes the pictures the authoring program shows into an application folder:
 //   ztvassetgen <appdir>             boutons/, handflat.cur, logo.jpg
 //   ztvassetgen --warning <file.png>  the message boxes' picture (compiled into the editor)
+//   ztvassetgen --media-buttons <dir>  the video control bar's pictures (compiled into the
+//                                      player): mediapl_NAME.png
 #include "Glyphs.h"
+#include "MediaButtons.h"
 #include "Pictures.h"
 
 #include <QDir>
@@ -51,6 +54,16 @@ bool writeAppAssets(const QString& appDir) {
     return ok;
 }
 
+bool writeMediaButtons(const QString& dir) {
+    bool ok = true;
+    for (const QString& name : mediaButtonNames()) {
+        ok = save(mediaButton(name),
+                  QDir(dir).filePath(QStringLiteral("mediapl_%1.png").arg(name))) &&
+             ok;
+    }
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -59,8 +72,12 @@ int main(int argc, char** argv) {
     if (args.size() == 3 && args[1] == QStringLiteral("--warning")) {
         return save(warningPicture(), args[2]) ? 0 : 1;
     }
+    if (args.size() == 3 && args[1] == QStringLiteral("--media-buttons")) {
+        return writeMediaButtons(args[2]) ? 0 : 1;
+    }
     if (args.size() != 2) {
-        std::fprintf(stderr, "usage: ztvassetgen <appdir> | --warning <file.png>\n");
+        std::fprintf(
+            stderr, "usage: ztvassetgen <appdir> | --warning <file.png> | --media-buttons <dir>\n");
         return 2;
     }
     return writeAppAssets(args[1]) ? 0 : 1;
