@@ -1,7 +1,7 @@
 // The media service on the real GStreamer with the synchronised fake audio output: plays keep
 // real time, end when the medium has been played, and survive broken files.
 #include "common/platform/GstMediaService.h"
-#include "tests/support/GstMakers.h"
+#include "common/platform/GstPipeline.h"
 #include "tests/support/PictureMakers.h"
 
 #include <gtest/gtest.h>

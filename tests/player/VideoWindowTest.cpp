@@ -2,11 +2,11 @@
 // element's rectangle, the control bar under it answers, and Space pauses and resumes.
 #include "common/LangLines.h"
 #include "common/platform/GstMediaService.h"
+#include "common/platform/GstPipeline.h"
 #include "player/Form1.h"
 #include "player/MediaPl.h"
 #include "player/PanelVideo.h"
 #include "tests/player/PagePlayFixture.h"
-#include "tests/support/GstMakers.h"
 
 #include <QTest>
 

@@ -11,6 +11,7 @@
 #include "common/platform/DriveTable.h"
 #include "common/platform/FileIo.h"
 #include "common/platform/WinPath.h"
+#include "tools/demogen/DemoMedia.h"
 
 #include <QDir>
 #include <QImage>
@@ -184,10 +185,28 @@ QList<ElementRecord> effectsPage(const Demo& demo) {
     button.SurvolFichier = demo.stored("bouton-survol.bmp");
     button.SurvolRetablir = 1;
     button.Acte = demo.text(lang::ActionGoToPage);
-    button.Destination = QStringLiteral("1");
+    button.Destination = QStringLiteral("4");
     button.Click = ouiNon(true);
     page << star << button;
     return page;
+}
+
+// Page 4: a tune that the page waits for, then a bouncing ball with its control bar below; at
+// the video's end the ball goes and the show starts again from page 1.
+QList<ElementRecord> mediaPage(const Demo& demo) {
+    ElementRecord plain =
+        demo.element(3, 1, demo.text(lang::MarkerPlainBackground), QRect(0, 0, 640, 480));
+    plain.Couleur = 0x301808;
+    ElementRecord tune = demo.element(1, 1, demo.stored("air.wav"), QRect());
+    tune.sensdegra = demo.text(lang::SoundPlayAndWait);
+    ElementRecord ball = demo.element(2, 2, demo.stored("balle.avi"), QRect(160, 100, 320, 240));
+    ball.Transparent = demo.text(lang::VideoBarBelow);
+    ball.sensdegra = demo.text(lang::VideoPlay);
+    ball.Vitesse = 1;  // disappears at its end
+    ball.Acte = demo.text(lang::ActionGoToPage);
+    ball.Destination = QStringLiteral("1");
+    ball.Click = ouiNon(false);
+    return {plain, tune, ball};
 }
 
 }  // namespace
@@ -217,7 +236,10 @@ bool writeDemoProject(const QString& dirHost, const LanguageFile& language, QStr
         !savePicture(demo,
                      gradientPicture(90, 30, QColor(200, 120, 20), QColor(250, 200, 60),
                                      QStringLiteral("Accueil"), 2),
-                     "bouton-survol.bmp", error)) {
+                     "bouton-survol.bmp", error) ||
+        !writeFileAtomically(QDir(demo.dir).filePath(QStringLiteral("air.wav")), tuneWav(),
+                             error) ||
+        !writeBallVideo(QDir(demo.dir).filePath(QStringLiteral("balle.avi")), error)) {
         return false;
     }
 
@@ -258,6 +280,9 @@ bool writeDemoProject(const QString& dirHost, const LanguageFile& language, QStr
     for (const ElementRecord& r : effectsPage(demo)) {
         records.append({3, r});
     }
+    for (const ElementRecord& r : mediaPage(demo)) {
+        records.append({4, r});
+    }
     QByteArray container(kProjectRecordSize, '\0');
     for (const auto& [page, record] : records) {
         container += encodeProjectRecord(record, page);
@@ -277,11 +302,13 @@ bool writeDemoProject(const QString& dirHost, const LanguageFile& language, QStr
 
     const QList<PageEntry> pages = {{1, QStringLiteral("Bienvenue")},
                                     {2, QStringLiteral("Une page en deux temps")},
-                                    {3, QStringLiteral("Effets")}};
+                                    {3, QStringLiteral("Effets")},
+                                    {4, QStringLiteral("Musique et vidéo")}};
     const QList<KeywordEntry> keywords = {
         {QStringLiteral("accueil"), QStringLiteral("1"), QStringLiteral("1")},
         {QStringLiteral("suite"), QStringLiteral("2"), QStringLiteral("1")},
-        {QStringLiteral("effets"), QStringLiteral("3"), QStringLiteral("1")}};
+        {QStringLiteral("effets"), QStringLiteral("3"), QStringLiteral("1")},
+        {QStringLiteral("musique"), QStringLiteral("4"), QStringLiteral("1")}};
     return writeFileAtomically(base + ".ZTV", container, error) &&
            settings.save(base + ".ini", error) && pagetable::write(base + ".PZV", pages, error) &&
            keywordtable::write(base + ".PMG", keywords, error);

@@ -1,8 +1,8 @@
 #include <gst/gst.h>
 
-#include "tests/support/GstMakers.h"
+#include "common/platform/GstPipeline.h"
 
-namespace ztv::test {
+namespace ztv {
 
 QString runGstPipeline(const QString& description) {
     gst_init(nullptr, nullptr);
@@ -44,4 +44,4 @@ bool gstHasElement(const char* name) {
     return factory != nullptr;
 }
 
-}  // namespace ztv::test
+}  // namespace ztv
