@@ -5,7 +5,9 @@
 #include "tests/player/PagePlayFixture.h"
 #include "tests/support/PictureMakers.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTest>
 
 namespace ztv::test {
@@ -104,6 +106,28 @@ TEST_F(GstPlayback, BackgroundMusicScheduledAgainPlaysOnAcrossThePageChange) {
     EXPECT_EQ(music(), first) << "the same device";
     EXPECT_TRUE(gst_->isPlaying(first));
     EXPECT_GE(gst_->position(first), 400) << "not started again";
+}
+
+// The demo's music and video page: the tune holds the page, then the ball plays under its bar
+// and, once over, takes the show back to page 1.
+TEST_F(GstPlayback, TheDemoMediaPagePlaysItsTuneThenItsVideo) {
+    const QDir demo(QStringLiteral(ZTV_APPDIR "/exemples/demo"));
+    QDir().mkpath(host("demo"));
+    for (const QString& name : demo.entryList(QDir::Files)) {
+        ASSERT_TRUE(QFile::copy(demo.filePath(name), host("demo/") + name));
+    }
+    ASSERT_TRUE(start({host("demo/demo.ZTV")}));
+    engine_->ChargerPage(4, 1);
+    engine_->ChargerDessin();
+    EXPECT_NE(music(), 0);
+    EXPECT_TRUE(engine_->mediaState().AttendreFinMusic);
+    const MediaState& media = engine_->mediaState();
+    EXPECT_GT(serveUntil([&] { return media.FDevVideo != 0 && gst_->isPlaying(media.FDevVideo); }),
+              2500)
+        << "the ball waits for the tune";
+    EXPECT_TRUE(media.MediaPl.visible);
+    EXPECT_GE(serveUntil([&] { return engine_->currentPage() == 1; }, 15000), 0);
+    EXPECT_TRUE(prompter_.texts().isEmpty()) << prompter_.texts().join('|').toStdString();
 }
 
 }  // namespace
