@@ -104,6 +104,7 @@ struct GstMediaService::Device {
     bool playing = false;
     bool notify = false;
     bool broken = false;  // an error stopped the pipeline: it prerolls again before a play
+    bool atStart = true;  // prerolled at the start, never played: no seek is needed from there
     QRect window;
     QImage frame;
 
@@ -240,6 +241,7 @@ bool GstMediaService::play(MediaDeviceId device, qint64 fromMs, qint64 toMs, boo
     if (d->broken) {
         gst_element_set_state(d->playbin, GST_STATE_NULL);
         d->broken = !prerolled(d->playbin);
+        d->atStart = true;
         if (d->drainBus() || d->broken) {
             return false;
         }
@@ -258,9 +260,13 @@ bool GstMediaService::play(MediaDeviceId device, qint64 fromMs, qint64 toMs, boo
     gst_object_unref(bus);
     d->playing = false;
     d->notify = false;
-    if (!gst_element_seek(d->playbin, 1.0, GST_FORMAT_TIME,
-                          GstSeekFlags(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE),
-                          GST_SEEK_TYPE_SET, from * GST_MSECOND, GST_SEEK_TYPE_SET, stop) ||
+    // A seek costs a second preroll: a first play of the whole medium starts without one.
+    const bool seek = !(d->atStart && from == 0 && toEnd);
+    d->atStart = false;
+    if ((seek &&
+         !gst_element_seek(d->playbin, 1.0, GST_FORMAT_TIME,
+                           GstSeekFlags(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE),
+                           GST_SEEK_TYPE_SET, from * GST_MSECOND, GST_SEEK_TYPE_SET, stop)) ||
         gst_element_set_state(d->playbin, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
         return false;
     }
