@@ -4,7 +4,6 @@
 #include "common/platform/AppPaths.h"
 #include "common/platform/ApplicationMutex.h"
 #include "common/platform/GstMediaService.h"
-#include "common/platform/SoundOutput.h"
 #include "common/platform/TermSignal.h"
 #include "player/Form1.h"
 #include "player/Form2.h"
@@ -42,8 +41,9 @@ int runMainWindow(QApplication& app, const QString& program, bool screenSaver) {
     env.screenSize = screen ? screen->size() : QSize(640, 480);
     env.programPath = program;
     env.arguments = app.arguments().mid(1);
-    env.soundCard = soundOutputPresent();
-    env.media = std::make_shared<GstMediaService>();
+    auto media = std::make_shared<GstMediaService>();
+    env.soundCard = media->audioOutputOpens();
+    env.media = std::move(media);
     env.grabScreen = [screen](const QRect& r) {
         return screen ? screen->grabWindow(0, r.x(), r.y(), r.width(), r.height()).toImage()
                       : QImage();

@@ -153,6 +153,32 @@ GstMediaService::GstMediaService(AudioOutput audio) : audio_(audio) {
     }
 }
 
+// The automatic sink stands in a fake one of its own when no output opens.
+bool GstMediaService::audioOutputOpens() const {
+    if (audio_ == AudioOutput::Fake) {
+        return available_;
+    }
+    GstElement* sink = available_ ? gst_element_factory_make("autoaudiosink", nullptr) : nullptr;
+    if (!sink) {
+        return false;
+    }
+    gst_object_ref_sink(sink);
+    bool opens = gst_element_set_state(sink, GST_STATE_READY) == GST_STATE_CHANGE_SUCCESS;
+    GstIterator* children = gst_bin_iterate_elements(GST_BIN(sink));
+    GValue child = G_VALUE_INIT;
+    while (opens && gst_iterator_next(children, &child) == GST_ITERATOR_OK) {
+        GstElementFactory* factory =
+            gst_element_get_factory(GST_ELEMENT(g_value_get_object(&child)));
+        opens = !factory || g_strcmp0(GST_OBJECT_NAME(factory), "fakesink") != 0;
+        g_value_reset(&child);
+    }
+    g_value_unset(&child);
+    gst_iterator_free(children);
+    gst_element_set_state(sink, GST_STATE_NULL);
+    gst_object_unref(sink);
+    return opens;
+}
+
 GstMediaService::~GstMediaService() {
     // Joins the streaming threads before the receiver of their news goes.
     devices_.clear();

@@ -27,6 +27,9 @@ class GstMediaService final : public MediaService {
 
     // False when GStreamer itself could not start: nothing opens then.
     bool available() const { return available_; }
+    // "A sound card is present": the desktop's sound output really opens (the fake output
+    // always does).
+    bool audioOutputOpens() const;
 
     MediaDeviceId open(const QString& hostPath) override;
     bool setTimeFormatMs(MediaDeviceId device) override;

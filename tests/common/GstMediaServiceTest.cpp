@@ -43,6 +43,14 @@ class GstMedia : public ::testing::Test {
     QList<MediaDeviceId> ends_;
 };
 
+// The machine's real answer depends on its sound output; asking must not disturb anything.
+TEST_F(GstMedia, TheFakeOutputCountsAsASoundCard) {
+    EXPECT_TRUE(media_.audioOutputOpens());
+    GstMediaService system(GstMediaService::AudioOutput::System);
+    const bool opens = system.audioOutputOpens();
+    EXPECT_EQ(system.audioOutputOpens(), opens);
+}
+
 TEST_F(GstMedia, AWavPlaysInRealTimeAndEndsWithANotification) {
     const MediaDeviceId wav = media_.open(write("three.wav", makeWav(3000)));
     ASSERT_NE(wav, 0);
