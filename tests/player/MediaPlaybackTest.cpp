@@ -158,5 +158,24 @@ TEST_F(MediaPlayback, TheSoundActionPausesAndResumesTheMusic) {
     EXPECT_FALSE(engine_->pagePlay().busy);
 }
 
+// After a load the video opens first, then the sound; the next page closes a music that is
+// not background music, even one it names again.
+TEST_F(MediaPlayback, ThePreloadOpensTheVideoThenTheSoundAndThePageChangeClosesWhatGoes) {
+    writeMusic();
+    writeMedia(QStringLiteral("film.avi"), QByteArray("RIFF"));
+    ElementRecord video = picture(2, 2, QStringLiteral("\\media\\film.avi"), QRect(0, 0, 64, 48));
+    writePage(1, {sound(2, lang::SoundPlay), video});
+    writePage(2, {sound(1, lang::SoundLoadOnly)});
+    startPreview();
+    engine_->JouerPage();
+    EXPECT_EQ(media_->calls().mid(0, 2),
+              (QStringList{QStringLiteral("open film.avi"), QStringLiteral("open musique.wav")}));
+    const MediaDeviceId first = music();
+    ASSERT_TRUE(runUntilIdle());
+    engine_->DemarrerAction({ActionKind::GoToPage, QStringLiteral("2"), {}});
+    EXPECT_TRUE(media_->calls().contains(QStringLiteral("close musique.wav")));
+    EXPECT_NE(music(), first) << "opened again for the new page";
+}
+
 }  // namespace
 }  // namespace ztv::test
