@@ -11,7 +11,8 @@ packages=(
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
     gstreamer1.0-libav gstreamer1.0-alsa gstreamer1.0-pulseaudio
     libjpeg62-turbo-dev libgif-dev libmspack-dev libgcab-dev
-    fonts-liberation
+    fontconfig fonts-liberation fonts-crosextra-carlito fonts-crosextra-caladea fonts-dejavu-core
+    fonts-comic-neue
     xvfb xauth x11-utils xdotool
 )
 # Fuzzing needs clang's libFuzzer runtime; only `make fuzz` asks for it.
