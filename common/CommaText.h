@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace ztv {
+
+// Lists stored as one line: items separated by commas; an item in double quotes may hold
+// blanks, commas and doubled double quotes. Outside quotes, blanks and control characters end an
+// item too, and blanks before an item are skipped. A NUL character ends the text.
+QStringList readCommaText(const QString& text);
+
+}  // namespace ztv
