@@ -81,14 +81,13 @@ void stepFlight(TransitionState& s, const EffectTarget& t, const QRect& page) {
     const auto rectAt = [&](int p) {
         return QRect(path.at(p) + page.topLeft(), t.picture().size());
     };
-    if (s.saved.isNull()) {
+    if (!s.held) {
         saveUnder(s, canvas, rectAt(s.position));
     } else {
         restoreSaved(s, canvas);
     }
     s.position = std::min(advancePosition(s.position, s.step), s.end);
     if (s.position > 99) {
-        s.saved = QImage();
         drawThrough(canvas, t.at(), t.picture(), s.keyColour);
         release(s);
         return;

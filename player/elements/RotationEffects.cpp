@@ -2,6 +2,7 @@
 
 #include <QPointF>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
 namespace ztv::effects {
@@ -49,22 +50,34 @@ void drawTurned(const TransitionState& s, const EffectTarget& t, const Pivot& pi
     const double radians = degrees * std::numbers::pi / 180.0;
     const double cs = std::cos(radians);
     const double sn = std::sin(radians);
-    const double w = picture.width();
-    const double h = picture.height();
+    // Picture coordinates in 16.16 fixed point: one addition per pixel, and one unsigned
+    // comparison per axis tells whether the point lies on the picture.
+    constexpr double kOne = 65536.0;
+    const std::int64_t du = std::llround(cs * kOne);
+    const std::int64_t dv = -std::llround(sn * kOne);
+    const auto wide = std::uint64_t(picture.width()) << 16;
+    const auto high = std::uint64_t(picture.height()) << 16;
+    // Locals, so that the pixel stores cannot make the compiler read them again.
+    const uchar* bits = picture.constBits();
+    const qsizetype stride = picture.bytesPerLine();
+    const bool keyed = s.keyColour.has_value();
+    const QRgb key = s.keyColour.value_or(0);
     for (int y = area.top(); y <= area.bottom(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(canvas.scanLine(y));
-        const auto* under = reinterpret_cast<const QRgb*>(s.saved.constScanLine(y - s.savedAt.y()));
+        QRgb* row = reinterpret_cast<QRgb*>(canvas.scanLine(y)) + area.left();
+        const QRgb* under =
+            reinterpret_cast<const QRgb*>(s.saved.constScanLine(y - s.savedAt.y())) +
+            (area.left() - s.savedAt.x());
         const double dx = area.left() + 0.5 - centre.x();
         const double dy = y + 0.5 - centre.y();
-        double u = dx * cs + dy * sn + pivot.anchor.x();
-        double v = -dx * sn + dy * cs + pivot.anchor.y();
-        for (int x = area.left(); x <= area.right(); ++x, u += cs, v -= sn) {
-            QRgb pixel = under[x - s.savedAt.x()];
-            if (u >= 0 && v >= 0 && u < w && v < h) {
-                const QRgb p = reinterpret_cast<const QRgb*>(picture.constScanLine(int(v)))[int(u)];
-                pixel = isKey(s, p) ? pixel : p;
+        std::int64_t u = std::llround((dx * cs + dy * sn + pivot.anchor.x()) * kOne);
+        std::int64_t v = std::llround((-dx * sn + dy * cs + pivot.anchor.y()) * kOne);
+        for (int i = 0; i < area.width(); ++i, u += du, v += dv) {
+            QRgb pixel = under[i];
+            if (std::uint64_t(u) < wide && std::uint64_t(v) < high) {
+                const QRgb p = reinterpret_cast<const QRgb*>(bits + (v >> 16) * stride)[u >> 16];
+                pixel = keyed && ((p ^ key) & 0x00FFFFFF) == 0 ? pixel : p;
             }
-            row[x] = pixel;
+            row[i] = pixel;
         }
     }
 }
@@ -73,8 +86,9 @@ void drawTurned(const TransitionState& s, const EffectTarget& t, const Pivot& pi
 
 void stepRotation(TransitionState& s, const EffectTarget& t) {
     const Pivot pivot = pivotOf(s.effect, t.width(), t.height());
-    if (s.saved.isNull()) {
-        saveUnder(s, t.canvas(), squareOf(t, pivot));
+    if (!s.held) {
+        // Only what lies on the canvas: the square of a large picture can be far larger.
+        saveUnder(s, t.canvas(), squareOf(t, pivot) & t.canvas().rect());
         s.turns = 0;
     }
     s.position = advancePosition(s.position, s.step);

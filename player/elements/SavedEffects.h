@@ -25,6 +25,8 @@ void stepFlight(TransitionState& s, const EffectTarget& t, const QRect& page);
 void stepCrossFade(TransitionState& s, const EffectTarget& t);
 
 // --- shared by the files above ---
+// The canvas under `area` into the scratch bitmap, which is then held; what lies off the canvas
+// is left undefined and never put back.
 void saveUnder(TransitionState& s, const QImage& canvas, const QRect& area);
 // Puts the saved page back where it came from.
 void restoreSaved(const TransitionState& s, QImage& canvas);

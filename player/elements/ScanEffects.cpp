@@ -28,84 +28,102 @@ int squeezed(int i, int length, int p, bool fromEnd) {
     return std::clamp(source, 0, length - 1);
 }
 
+// One step of a scan-line effect. Everything that depends only on the column or only on the
+// row is worked out once per step, so the pixel loops hold no division.
 class ScanDrawing {
   public:
-    ScanDrawing(const TransitionState& s, const EffectTarget& t) : s_(s), t_(t) {}
+    ScanDrawing(const TransitionState& s, const EffectTarget& t, int p)
+        : s_(s), t_(t), p_(p), w_(t.width()), h_(t.height()), columns_(std::size_t(w_)) {}
 
-    void draw(int p) {
+    void draw() {
         const QRect area = t_.visible();
-        if (s_.effect == 47 || s_.effect == 48) {
-            columnReach_.resize(std::size_t(t_.width()));
-            for (int i = 0; i < t_.width(); ++i) {
-                columnReach_[std::size_t(i)] = pointedReach(i, t_.width(), t_.height(), p);
-            }
+        const int effect = s_.effect;
+        for (int x = 0; x < w_; ++x) {
+            columns_[std::size_t(x)] = effect <= 46   ? squeezed(x, w_, p_, effect == 46)
+                                       : effect <= 48 ? pointedReach(x, w_, h_, p_)
+                                                      : (x * 10 / w_) % 2;
         }
         for (int y = area.top(); y <= area.bottom(); ++y) {
-            drawRow(y, area.left(), area.right(), p);
+            if (effect <= 46) {
+                drawPointedRow(y, area);
+            } else if (effect <= 48) {
+                drawPointedColumns(y, area);
+            } else {
+                drawCheckeredRow(y, area);
+            }
         }
     }
 
   private:
-    void drawRow(int y, int left, int right, int p) {
-        const int w = t_.width();
-        const int h = t_.height();
-        QRgb* row = t_.canvasRow(y, left);
-        const auto* under = reinterpret_cast<const QRgb*>(s_.saved.constScanLine(y));
-        const int rowReach = (s_.effect <= 46) ? pointedReach(y, h, w, p) : 0;
-        for (int x = left; x <= right; ++x) {
-            QPoint source(-1, -1);
-            switch (s_.effect) {
-                case 45:
-                    source = x < rowReach ? QPoint(squeezed(x, w, p, false), y) : source;
-                    break;
-                case 46:
-                    source = x >= w - rowReach ? QPoint(squeezed(x, w, p, true), y) : source;
-                    break;
-                case 47:
-                    source = y < columnReach_[std::size_t(x)] ? QPoint(x, squeezed(y, h, p, false))
-                                                              : source;
-                    break;
-                case 48:
-                    source = y >= h - columnReach_[std::size_t(x)]
-                                 ? QPoint(x, squeezed(y, h, p, true))
-                                 : source;
-                    break;
-                default:
-                    source = checkered(x, y, p) ? QPoint(x, y) : source;
-                    break;
-            }
-            QRgb pixel = under[x];
-            if (source.x() >= 0) {
-                const QRgb b = t_.pictureRow(source.y(), source.x())[0];
-                pixel = isKey(s_, b) ? pixel : b;
-            }
-            row[x - left] = pixel;
+    // 45 and 46: the row's reach from its edge, each revealed pixel from its squeezed column.
+    void drawPointedRow(int y, const QRect& area) {
+        const int reach = pointedReach(y, h_, w_, p_);
+        const int from = s_.effect == 45 ? 0 : w_ - reach;
+        const int to = s_.effect == 45 ? reach : w_;
+        const QRgb* picture = t_.pictureRow(y, 0);
+        Row row = rowAt(y, area);
+        for (int x = area.left(); x <= area.right(); ++x) {
+            row.put(x, x >= from && x < to, picture[columns_[std::size_t(x)]]);
+        }
+    }
+
+    // 47 and 48: each column's reach from its edge, the row from its squeezed source row.
+    void drawPointedColumns(int y, const QRect& area) {
+        const bool fromTop = s_.effect == 47;
+        const QRgb* picture = t_.pictureRow(squeezed(y, h_, p_, !fromTop), 0);
+        Row row = rowAt(y, area);
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const int reach = columns_[std::size_t(x)];
+            row.put(x, fromTop ? y < reach : y >= h_ - reach, picture[x]);
         }
     }
 
     // 49 and 50: a 10 x 10 checkerboard; cells whose column and row share their parity come
     // from the left first, the others after half the course, from the left (49) or the right.
-    bool checkered(int x, int y, int p) const {
-        const int w = t_.width();
-        const bool first = ((x * 10 / w) + (y * 10 / t_.height())) % 2 == 0;
-        if (first) {
-            return x < 2 * p * w / 100;
+    void drawCheckeredRow(int y, const QRect& area) {
+        const int rowParity = (y * 10 / h_) % 2;
+        const int firstEnd = 2 * p_ * w_ / 100;
+        const bool second = p_ > 50;
+        const int fromRight = (200 - 2 * p_) * w_ / 100;
+        const int fromLeft = (2 * p_ - 100) * w_ / 100;
+        const QRgb* picture = t_.pictureRow(y, 0);
+        Row row = rowAt(y, area);
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const bool first = columns_[std::size_t(x)] == rowParity;
+            const bool shown =
+                first ? x < firstEnd : second && (s_.effect == 50 ? x > fromRight : x < fromLeft);
+            row.put(x, shown, picture[x]);
         }
-        if (p <= 50) {
-            return false;
+    }
+
+    // A canvas row and the saved row under it, in element columns.
+    struct Row {
+        QRgb* canvas;  // from the area's left column
+        int left;
+        const QRgb* under;
+        const TransitionState& s;
+        void put(int x, bool revealed, QRgb b) const {
+            canvas[x - left] = revealed && !isKey(s, b) ? b : under[x];
         }
-        return s_.effect == 50 ? x > (200 - 2 * p) * w / 100 : x < (2 * p - 100) * w / 100;
+    };
+    Row rowAt(int y, const QRect& area) const {
+        return {t_.canvasRow(y, area.left()), area.left(),
+                reinterpret_cast<const QRgb*>(s_.saved.constScanLine(y)), s_};
     }
 
     const TransitionState& s_;
     const EffectTarget& t_;
-    std::vector<int> columnReach_;
+    const int p_;
+    const int w_;
+    const int h_;
+    // Per column: the squeezed source column (45, 46), the reach (47, 48) or the cell parity.
+    std::vector<int> columns_;
 };
 
 }  // namespace
 
 void stepScan(TransitionState& s, const EffectTarget& t) {
-    if (s.saved.isNull()) {
+    if (!s.held) {
         saveUnder(s, t.canvas(), QRect(t.at(), t.picture().size()));
     }
     s.position = advancePosition(s.position, s.step);
@@ -118,7 +136,7 @@ void stepScan(TransitionState& s, const EffectTarget& t) {
         return;
     }
     if (s.position > 0) {
-        ScanDrawing(s, t).draw(s.position);
+        ScanDrawing(s, t, s.position).draw();
     }
     if (s.position >= s.end) {
         release(s);

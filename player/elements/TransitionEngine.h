@@ -40,7 +40,8 @@ struct TransitionState {
     // and where on the canvas it came from. Held from their first step until they finish.
     QImage saved;
     QPoint savedAt;
-    int turns = 0;  // rotations: turns made
+    bool held = false;  // `saved` was made for this run
+    int turns = 0;      // rotations: turns made
 };
 
 // The one transition engine, addressed by effect number, shared by every visual element of
