@@ -1,5 +1,7 @@
 #include "common/CommaText.h"
 
+#include <algorithm>
+
 namespace ztv {
 namespace {
 
@@ -70,6 +72,18 @@ class CommaReader {
 
 QStringList readCommaText(const QString& text) {
     return CommaReader(text).items();
+}
+
+QString writeCommaText(const QStringList& items) {
+    QStringList written;
+    for (const QString& item : items) {
+        const bool quoted = item.isEmpty() || std::any_of(item.begin(), item.end(), [](QChar c) {
+                                return isBlank(c) || c == u',' || c == u'"';
+                            });
+        written.append(quoted ? u'"' + QString(item).replace(u'"', QStringLiteral("\"\"")) + u'"'
+                              : item);
+    }
+    return written.join(u',');
 }
 
 }  // namespace ztv

@@ -22,6 +22,13 @@ TEST(CommaText, BlanksQuotesAndEmptyItemsSplitAsStored) {
     EXPECT_EQ(readCommaText(QString(249, u'x')).size(), 1);
 }
 
+TEST(CommaText, WrittenListsReadBackAsTheSameItems) {
+    const QStringList items{"Arial", "Times New Roman", "", "say \"hi\"", "a,b", "tab\there"};
+    EXPECT_EQ(writeCommaText({"Arial", "gras italique"}),
+              QStringLiteral("Arial,\"gras italique\""));
+    EXPECT_EQ(readCommaText(writeCommaText(items)), items);
+}
+
 TEST(ColorText, NamesHexadecimalAndDecimalValuesAreColours) {
     EXPECT_EQ(colorFromText(QStringLiteral("clRed")), 0x0000FFu);
     EXPECT_EQ(colorFromText(QStringLiteral("$00FF0000")), 0xFF0000u);
