@@ -3,6 +3,7 @@
 #include "common/LangLines.h"
 #include "common/YesNo.h"
 #include "tests/player/PagePlayFixture.h"
+#include "tests/support/ProjectWriter.h"
 
 namespace ztv::test {
 namespace {
@@ -125,6 +126,35 @@ TEST_F(TextElement, TheDisappearanceMarkerBringsThePageBackThroughItsTransition)
     EXPECT_TRUE(partly) << "the wipe passes through a partial state";
     EXPECT_EQ(census(engine_->canvas(), rgb(Qt::yellow), 255).of, kRect.width() * kRect.height());
     EXPECT_TRUE(prompter_.texts().isEmpty());
+}
+
+// A full-screen project renders at the design size and stretches, so the text keeps its place
+// in the rectangle on any screen.
+TEST_F(TextElement, OnAStretchedDisplayTheTextGrowsWithThePage) {
+    const auto redRows = [](const QImage& img, const QRect& area) {
+        int top = area.bottom();
+        int bottom = area.top();
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                if ((img.pixel(x, y) & 0xffffff) == 0xff0000) {
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+            }
+        }
+        return bottom - top + 1;
+    };
+    writePage(1, {plainBackground(Qt::yellow), textCell(2)});
+    play();
+    const int designRows = redRows(engine_->canvas(), kRect);
+
+    QStringList settings = settingsLines();
+    settings[11] = QStringLiteral("oui");
+    writeSettings(settings);
+    screen_ = QSize(1280, 1024);  // 640 x 480 shown on 1280 x 960: twice as large
+    play();
+    const QRect scaled(kRect.topLeft() * 2, kRect.size() * 2);
+    EXPECT_NEAR(redRows(engine_->canvas(), scaled), 2 * designRows, 3);
 }
 
 TEST_F(TextElement, ABackgroundMarkerOrAnEmptyRectangleShowsNothing) {
