@@ -4,16 +4,15 @@
 // whole process (CPU, every thread counted) and both per picture. Targets: the CPU per picture
 // of our loader and of the page load within 1.3x of plain libjpeg-turbo; the page load's wall
 // time below the sequential decode's.
+#include "bench/BenchPage.h"
 #include "bench/BenchPictures.h"
 #include "common/ElementRecord.h"
 #include "common/PictureLoader.h"
-#include "common/platform/FileIo.h"
 #include "player/ZTVImage.h"
 #include "player/elements/ZtvCaseImage.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QDir>
 #include <QGuiApplication>
 #include <chrono>
 #include <cstdlib>
@@ -24,46 +23,20 @@ namespace {
 using ztv::bench::jpegPictures;
 using ztv::bench::kPictures;
 
-// Any message means the page did not load as it should.
-class AbortingPrompter : public ztv::Prompter {
-  public:
-    int ask(const QString& text, const QString&, Buttons) override {
-        qFatal("unexpected message: %s", qPrintable(text));
-        return Ok;
+// Page 1 holds the twenty pictures, one per picture row, in column 1.
+QList<ztv::ElementRecord> pictureRecords() {
+    QList<ztv::ElementRecord> records;
+    for (int i = 0; i < kPictures; ++i) {
+        ztv::ElementRecord r;
+        r.Ligne = 4 + i;
+        r.Colonne = 1;
+        r.Fichier = QString(jpegPictures().paths[i]).replace(u'/', u'\\');
+        r.Largeur = 1024;
+        r.Hauteur = 768;
+        records.append(r);
     }
-    QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    QString folderName(const QString&, const QString&) override { return {}; }
-};
-
-// A working copy whose page 1 holds the twenty pictures, one per picture row, in column 1.
-struct PictureProject {
-    QTemporaryDir dir;
-    PictureProject() {
-        const QString base = dir.filePath(QStringLiteral("base"));
-        QDir().mkpath(base);
-        QStringList settings(16, QStringLiteral("$"));
-        settings[1] = QStringLiteral("1024");
-        settings[2] = QStringLiteral("768");
-        settings[5] = QStringLiteral("2");
-        QByteArray page(ztv::kPageRecordSize, '\0');
-        for (int i = 0; i < kPictures; ++i) {
-            ztv::ElementRecord r;
-            r.Ligne = 4 + i;
-            r.Colonne = 1;
-            r.Fichier = QString(jpegPictures().paths[i]).replace(u'/', u'\\');
-            r.Largeur = 1024;
-            r.Hauteur = 768;
-            page += ztv::encodePageRecord(r);
-        }
-        if (!ztv::writeLines(QDir(base).filePath(QStringLiteral("$inip.ini")), settings) ||
-            !ztv::writeFileAtomically(QDir(base).filePath(QStringLiteral("1.JOU")), page) ||
-            !ztv::copyFileAtomically(QStringLiteral(ZTV_SOURCE_DIR "/assets/lang/FRENCH.asc"),
-                                     dir.filePath(QStringLiteral("rlang.asc")))) {
-            std::abort();
-        }
-    }
-};
+    return records;
+}
 
 double processCpuSeconds() {
     timespec t{};
@@ -87,20 +60,8 @@ void measurePages(benchmark::State& state, F&& loadPage) {
 }
 
 void pageLoad(benchmark::State& state) {
-    PictureProject project;
-    AbortingPrompter prompter;
-    ztv::ManualClock clock;
-    ztv::PlayerEnvironment env;
-    env.prompter = &prompter;
-    env.clock = &clock;
-    env.drives.set(u'C', QStringLiteral("/"), ztv::DriveType::Fixed);
-    env.screenSize = QSize(1024, 768);
-    env.programPath = project.dir.filePath(QStringLiteral("ztvplay"));
-    env.arguments = {QStringLiteral("somm"), QStringLiteral("1"), project.dir.path()};
-    ztv::TZTVImage engine(std::move(env));
-    if (!engine.Initialiser(project.dir.path())) {
-        std::abort();
-    }
+    ztv::bench::BenchPage page(QSize(1024, 768), pictureRecords());
+    ztv::TZTVImage& engine = page.engine();
     measurePages(state, [&] {
         engine.ChargerPage(1, 1);
         if (!static_cast<const ztv::TZtvCaseImage*>(engine.pagePlay().elements.at(23, 1))

@@ -1,6 +1,7 @@
 #include "common/ColorText.h"
 
 #include <array>
+#include <cstdint>
 #include <utility>
 
 namespace ztv {
@@ -42,10 +43,18 @@ std::optional<std::uint32_t> colorFromText(const QString& text) {
             return value;
         }
     }
-    if (text.size() < 2 || text[0] != u'$') {
+    bool ok = false;
+    if (text.isEmpty() || text[0] != u'$') {
+        // A decimal colour value, as the colour text writes numbers it has no name for.
+        const qlonglong v = text.toLongLong(&ok);
+        if (!ok || v < INT32_MIN || v > qlonglong(UINT32_MAX)) {
+            return std::nullopt;
+        }
+        return std::uint32_t(v);
+    }
+    if (text.size() < 2) {
         return std::nullopt;
     }
-    bool ok = false;
     const qulonglong v = text.mid(1).toULongLong(&ok, 16);
     if (!ok || text.size() > 9) {
         return std::nullopt;

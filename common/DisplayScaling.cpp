@@ -29,6 +29,17 @@ DisplayGeometry DisplayGeometry::from(const ProjectSettings& settings, int scree
     return g;
 }
 
+QRect DisplayGeometry::pageArea() const {
+    if (fullScreen) {
+        return {0, 0, screenWidth, screenHeight};
+    }
+    if (masked) {
+        return {int((qint64(screenWidth) - projectWidth) / 2),
+                int((qint64(screenHeight) - projectHeight) / 2), projectWidth, projectHeight};
+    }
+    return {0, 0, projectWidth, projectHeight};
+}
+
 void scaleToDisplay(ElementRecord& r, const DisplayGeometry& g) {
     if (g.fullScreen) {
         r.Gauche = scale(r.Gauche, g.screenWidth, g.projectWidth);

@@ -2,6 +2,8 @@
 
 #include "common/ElementRecord.h"
 
+#include <QRect>
+
 namespace ztv {
 
 class ProjectSettings;
@@ -16,6 +18,9 @@ struct DisplayGeometry {
     bool masked = false;      // centred on a full-screen mask
 
     static int heightForWidth(int screenWidth) { return int(qint64(screenWidth) * 480 / 640); }
+    // Where the page lies on the display: the whole screen when scaled, centred in the mask
+    // when masked, else at the top-left corner.
+    QRect pageArea() const;
     static DisplayGeometry from(const ProjectSettings& settings, int screenWidth);
 };
 

@@ -1,8 +1,11 @@
 #include "editor/EditorStartup.h"
 
+#include "common/platform/Fonts.h"
+
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    ztv::useApplicationFonts();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zentrovale"));
     QApplication::setApplicationVersion(QStringLiteral("3.0"));

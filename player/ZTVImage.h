@@ -183,6 +183,7 @@ class TZTVImage : public QObject, public ElementHost, public ProjectState {
     bool showElement(const TZtvCase& element, const Action& action);
     bool actNow(const TZtvCase& zone, const Action& action);
     void stepRows(bool& stillAnimating, bool& finishedPicture);
+    void startTick(qint64 waitMs);
     void leaveHoverRows(QPoint point);
     void showHover(int row, bool on);
     void advanceColumn();

@@ -3,6 +3,7 @@
 #include "common/ElementKinds.h"
 #include "common/LangLines.h"
 #include "player/ZTVImage.h"
+#include "player/elements/StepTiming.h"
 
 #include <QFileInfo>
 #include <QPainter>
@@ -237,7 +238,7 @@ void TZTVImage::ChargerDessin() {
         }
     }
     pp.pauseDone = false;
-    timer_.start(1);
+    startTick(1);
     emit canvasChanged();
 }
 
@@ -352,7 +353,6 @@ void TZTVImage::TimerTimer() {
     PagePlayState& pp = pagePlay_;
     pp.GifOnly = true;
     timer_.stop();
-    timer_.setInterval(1);
     if (pp.busy) {
         return;
     }
@@ -363,13 +363,10 @@ void TZTVImage::TimerTimer() {
     }
     if (stillAnimating) {
         if (!pp.busy) {
-            timer_.start(1);
+            startTick(1);
         }
     } else if (finishedPicture && pp.currentColumn == pp.lastColumn && !pp.busy) {
-        if (pp.GifOnly) {
-            timer_.setInterval(std::max(1, pp.GifVitesse));
-        }
-        timer_.start();
+        startTick(pp.GifOnly ? std::max(1, pp.GifVitesse) : 1);
     } else {
         if (!finishedPicture) {
             pp.GifOnly = false;
@@ -378,10 +375,15 @@ void TZTVImage::TimerTimer() {
             advanceColumn();
         } else {
             pp.pauseDone = true;
-            timer_.start(int(pauseMs(pp.columnPause)));
+            startTick(pauseMs(pp.columnPause));
         }
     }
     emit canvasChanged();
+}
+
+// The timer fires at the first tick of the platform's pace at or after the wait.
+void TZTVImage::startTick(qint64 waitMs) {
+    timer_.start(int(steptiming::msToTick(clock().nowMs(), waitMs)));
 }
 
 // Steps the due elements of the visual rows shown in the current column. A row whose element

@@ -56,6 +56,7 @@ bool TZTVImage::applySettings(const ProjectSettings& settings, bool readFirstPag
         return false;
     }
     geometry_ = DisplayGeometry::from(settings, screenWidth);
+    transitions_.setPageArea(geometry_.pageArea());
     projectWidth = geometry_.projectWidth;
     projectHeight = geometry_.projectHeight;
     if (readFirstPage) {

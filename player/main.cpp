@@ -1,8 +1,11 @@
 #include "player/PlayerStartup.h"
 
+#include "common/platform/Fonts.h"
+
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    ztv::useApplicationFonts();
     QApplication app(argc, argv);
     return ztv::runPlayer(app);
 }

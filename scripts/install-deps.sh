@@ -12,7 +12,8 @@ packages=(
     gstreamer1.0-libav gstreamer1.0-alsa gstreamer1.0-pulseaudio gstreamer1.0-plugins-ugly
     gstreamer1.0-tools timgm6mb-soundfont
     libjpeg62-turbo-dev libgif-dev libmspack-dev libgcab-dev
-    fonts-liberation
+    fontconfig fonts-liberation fonts-crosextra-carlito fonts-crosextra-caladea fonts-dejavu-core
+    fonts-comic-neue
     xvfb xauth x11-utils xdotool
 )
 # Fuzzing needs clang's libFuzzer runtime; only `make fuzz` asks for it.

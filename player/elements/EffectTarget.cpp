@@ -3,6 +3,7 @@
 #include "player/elements/KeyedCopy.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cstring>
 
 namespace ztv {
@@ -18,6 +19,10 @@ int roundDiv(std::int64_t num, std::int64_t den) {
         ++q;
     }
     return int(q);
+}
+
+int advancePosition(int position, int step) {
+    return int(std::min<std::int64_t>(std::int64_t(position) + step, INT32_MAX));
 }
 
 void EffectRandom::seed(std::uint32_t value) {

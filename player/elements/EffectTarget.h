@@ -11,6 +11,8 @@ namespace ztv {
 
 // Nearest integer to num / den (den > 0), halves to the even neighbour, in exact integers.
 int roundDiv(std::int64_t num, std::int64_t den);
+// p + s without overflow: both come from a record and may be anything.
+int advancePosition(int position, int step);
 
 // The generator of the random reveals. Production reseeds it at every step; a fixed seed makes
 // every run draw the same blocks, for tests and for pictures that must come out the same.
@@ -39,6 +41,9 @@ class EffectTarget {
     int option() const { return option_; }
     int step() const { return step_; }
     EffectRandom& random() const { return random_; }
+    QImage& canvas() const { return canvas_; }
+    const QImage& picture() const { return picture_; }
+    QPoint at() const { return at_; }
 
     // Part of B copied to the same place.
     void copy(const QRect& part) const { copy(part, part.topLeft()); }

@@ -3,6 +3,7 @@
 #include "player/elements/ZtvCaseImage.h"
 #include "player/elements/ZtvCaseKinds.h"
 #include "player/elements/ZtvCaseSon.h"
+#include "player/elements/ZtvCaseTexte.h"
 #include "player/elements/ZtvCaseVideo.h"
 
 namespace ztv {

@@ -1,12 +1,13 @@
 #include "player/elements/KeyedCopy.h"
 
-#include <QRect>
 #include <cstring>
 
 namespace ztv {
 
-void drawThrough(QImage& target, QPoint at, const QImage& picture, std::optional<QRgb> key) {
-    const QRect visible = picture.rect() & target.rect().translated(-at);
+void drawThrough(QImage& target, QPoint at, const QImage& picture, std::optional<QRgb> key,
+                 const QRect& clip) {
+    const QRect area = clip.isNull() ? target.rect() : target.rect() & clip;
+    const QRect visible = picture.rect() & area.translated(-at);
     if (visible.isEmpty() || picture.depth() != 32) {
         return;
     }

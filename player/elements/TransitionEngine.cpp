@@ -4,6 +4,7 @@
 #include "common/LanguageFile.h"
 #include "common/platform/Prompter.h"
 #include "player/elements/EffectFamilies.h"
+#include "player/elements/SavedEffects.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -15,9 +16,9 @@ constexpr int kHourglass = 37;
 
 using DrawFn = void (*)(int effect, const EffectTarget& t, int p);
 
-// The drawing of each effect 2 to 39. Effects 40 to 60, which work over a saved copy of the
-// page, get their entries (and their own stepping) when they are built; until then they show
-// the picture at once, like effect 1.
+constexpr int kFirstOverSaved = 40;
+
+// The drawing of each effect 2 to 39; 40 to 60 step themselves over a saved copy of the page.
 DrawFn drawingOf(int effect) {
     if (effect == 5 || (effect >= 21 && effect <= 27)) {
         return effects::drawRandom;
@@ -41,11 +42,6 @@ DrawFn drawingOf(int effect) {
 // a few scattered pixels.
 bool finishesAbove98(int effect) {
     return effect == 25 || effect == 26 || effect == 27;
-}
-
-// p + s without overflow: both come from a record and may be anything.
-int advance(int position, int step) {
-    return int(std::min<std::int64_t>(std::int64_t(position) + step, INT32_MAX));
 }
 
 }  // namespace
@@ -120,7 +116,9 @@ void TransitionEngine::step(TransitionState& state, QImage& canvas, const QImage
         picture.format() == canvas.format() ? picture : picture.convertedTo(canvas.format());
     random_.reseedForStep();
     const EffectTarget target(canvas, source, at, state.option, state.step, random_);
-    if (state.effect == kHourglass) {
+    if (state.effect >= kFirstOverSaved) {
+        stepOverSaved(state, target);
+    } else if (state.effect == kHourglass) {
         stepTwoPhases(state, target);
     } else {
         stepStandard(state, target);
@@ -129,7 +127,7 @@ void TransitionEngine::step(TransitionState& state, QImage& canvas, const QImage
 
 void TransitionEngine::stepStandard(TransitionState& state, const EffectTarget& target) {
     const DrawFn draw = drawingOf(state.effect);
-    state.position = std::min(advance(state.position, state.step), state.end);
+    state.position = std::min(advancePosition(state.position, state.step), state.end);
     const bool complete = draw == nullptr || state.position >= 100 ||
                           (finishesAbove98(state.effect) && state.position > 98);
     if (complete) {
@@ -140,10 +138,25 @@ void TransitionEngine::stepStandard(TransitionState& state, const EffectTarget& 
     state.finished = state.position >= state.end;
 }
 
+void TransitionEngine::stepOverSaved(TransitionState& state, const EffectTarget& target) {
+    const int effect = state.effect;
+    if (effect <= 44) {
+        effects::stepRotation(state, target);
+    } else if (effect <= 50) {
+        effects::stepScan(state, target);
+    } else if (effect == 51) {
+        effects::stepPulse(state, target);
+    } else if (effect <= 59) {
+        effects::stepFlight(state, target, pageArea_.isNull() ? target.canvas().rect() : pageArea_);
+    } else {
+        effects::stepCrossFade(state, target);
+    }
+}
+
 // 37: the hourglass grows while p is below 100 (whatever the end), then side bands close in
 // from 100 to 200; the end applies to the second phase, which ends only once past it.
 void TransitionEngine::stepTwoPhases(TransitionState& state, const EffectTarget& target) {
-    state.position = advance(state.position, state.step);
+    state.position = advancePosition(state.position, state.step);
     if (state.position > 200) {
         finish(state, target);
     } else if (state.position < 100) {

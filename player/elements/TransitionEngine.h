@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -30,11 +31,17 @@ struct TransitionState {
     int position = 0;  // percent; effect 37 runs its own course to 200
     int step = 1;      // percent per step, never below 1
     int end = 100;     // `EffetFin`, never above 100
-    int option = 0;    // `size`: stretch flag, band count (and later turns, zoom factor)
+    int option = 0;    // `size`: stretch flag, band count, turns, zoom factor
     // The transparent colour that B still holds when it was not composed over the page (effects
     // 40 to 48 and 52 to 59 in the transparent appearance modes): their final state draws B
     // through it.
     std::optional<QRgb> keyColour;
+    // Effects 40 to 60: the page saved under the picture (or under its path) while they run,
+    // and where on the canvas it came from. Held from their first step until they finish.
+    QImage saved;
+    QPoint savedAt;
+    bool held = false;  // `saved` was made for this run
+    int turns = 0;      // rotations: turns made
 };
 
 // The one transition engine, addressed by effect number, shared by every visual element of
@@ -78,6 +85,10 @@ class TransitionEngine {
     // How far an effect's position runs: 200 for the two phases of 37, else 100.
     static int course(int effect);
 
+    // Where flights may draw: the page on the canvas (inside the mask of masked projects). Null:
+    // the whole canvas.
+    void setPageArea(const QRect& area) { pageArea_ = area; }
+
     // A fixed seed for the random reveals (tests, generated pictures); production reseeds the
     // generator at every step.
     void seed(std::uint32_t value) { random_.seed(value); }
@@ -86,12 +97,14 @@ class TransitionEngine {
     void showUnknownEffect();
     void stepStandard(TransitionState& state, const EffectTarget& target);
     void stepTwoPhases(TransitionState& state, const EffectTarget& target);
+    void stepOverSaved(TransitionState& state, const EffectTarget& target);
     static void finish(TransitionState& state, const EffectTarget& target);
 
     const LanguageFile& lang_;
     Prompter* prompter_;
     EffectNames names_;
     EffectRandom random_;
+    QRect pageArea_;
 };
 
 }  // namespace ztv

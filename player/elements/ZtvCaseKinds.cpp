@@ -26,10 +26,6 @@ bool TZtvCaseAnim::aEffacer() const {
     return fichierEst({lang::MarkerDisappear});
 }
 
-bool TZtvCaseTexte::aEffacer() const {
-    return fichierEst({lang::MarkerDisappear});
-}
-
 void TZtvCasePano::Lier() {
     host().resetMediaDrive();
 }

@@ -8,7 +8,7 @@
 // still goes on.
 namespace ztv {
 
-// Rows 24 (character), 26 to 29 (animations) and 30 to 49 (texts): they take timer steps and
+// Rows 24 (character) and 26 to 29 (animations): they take timer steps and
 // free themselves when done.
 class TSteppedElement : public TZtvCase {
   public:
@@ -26,14 +26,6 @@ class TZtvCaseAnim : public TSteppedElement {
     void Lier() override;
     bool sansPreparation() const override;
     bool aEffacer() const override;
-};
-
-// A text keeps the column's pause; the background marker keeps it from being prepared but not
-// from being shown.
-class TZtvCaseTexte : public TSteppedElement {
-  public:
-    bool aEffacer() const override;
-    double pauseColonne() const override { return Attente; }
 };
 
 // Row 25: stays alive after its steps to serve clicks.

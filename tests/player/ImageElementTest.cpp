@@ -70,6 +70,7 @@ TEST_F(ImageElement, APictureHoldingItsKeyColourIsDrawnThroughIt) {
         picture(4, 2, blockBmp("w.bmp", Qt::white, Qt::red, {40, 40}), QRect(100, 100, 40, 40));
     r.Transparent = text(lang::AppearanceWhiteClear);
     r.Effet = text(262);
+    r.size = 1;  // one turn: without a count the picture turns until the page is left
     r.IntegrFond = ouiNon(true);
     writePage(1, {plainBackground(Qt::green), r});
     play();

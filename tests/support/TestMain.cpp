@@ -1,5 +1,7 @@
 // The test runner: one QApplication for the process, offscreen and silent whatever the caller's
 // environment, with a runtime folder of its own so lock files and local servers never collide.
+#include "common/platform/Fonts.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -11,6 +13,8 @@ int main(int argc, char** argv) {
     qputenv("ZTV_AUDIO", "fake");
     QTemporaryDir runtime;
     qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    // The font names of pages resolve as in the programs.
+    ztv::useApplicationFonts(QStringLiteral(ZTV_SOURCE_DIR "/assets"));
     std::srand(1);
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);

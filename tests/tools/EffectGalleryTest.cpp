@@ -23,10 +23,15 @@ TEST(EffectGallery, TransitionPicturesFollowTheEffectList) {
     const QImage wipe = QImage(QDir(dir).filePath("1.bmp")).convertedTo(QImage::Format_RGB32);
     EXPECT_EQ(wipe.copy(0, 36, 96, 36), picture.copy(0, 36, 96, 36));
     EXPECT_EQ(wipe.copy(0, 0, 96, 36), background.copy(0, 0, 96, 36));
-    for (int n = 0; n <= 38; ++n) {
+    for (int n = 0; n <= 59; ++n) {
         EXPECT_EQ(QImage(QDir(dir).filePath(QString("%1.bmp").arg(n))).size(), size) << n;
     }
-    EXPECT_FALSE(QFile::exists(QDir(dir).filePath("39.bmp"))) << "drawn with effects 40 to 60";
+    // Entry 59 is the cross-fade, halfway between the page and the picture.
+    const QImage fade = QImage(QDir(dir).filePath("59.bmp")).convertedTo(QImage::Format_RGB32);
+    const QRgb p = picture.pixel(10, 10);
+    const QRgb b = background.pixel(10, 10);
+    EXPECT_EQ(qRed(fade.pixel(10, 10)), qRed(b) / 2 + qRed(p) / 2);
+    EXPECT_FALSE(QFile::exists(QDir(dir).filePath("60.bmp")));
 }
 
 TEST(EffectGallery, ZtvtoolRendersEveryEffectAtThreePositions) {
@@ -34,8 +39,8 @@ TEST(EffectGallery, ZtvtoolRendersEveryEffectAtThreePositions) {
     QString out, err;
     QTextStream o(&out), e(&err);
     ASSERT_EQ(tool::run({"effects", tmp.path()}, o, e), 0) << err.toStdString();
-    EXPECT_EQ(out.count('\n'), 39);
-    EXPECT_EQ(QDir(tmp.path()).entryList({"*.png"}).size(), 39 * 3);
+    EXPECT_EQ(out.count('\n'), 60);
+    EXPECT_EQ(QDir(tmp.path()).entryList({"*.png"}).size(), 60 * 3);
     // The rightward wipe: a quarter, a half, three quarters of the picture.
     const QImage picture = gallery::samplePicture(QSize(320, 240));
     for (const auto& [percent, width] : {std::pair{25, 80}, {50, 160}, {75, 240}}) {

@@ -12,6 +12,7 @@
 #include "common/platform/FileIo.h"
 #include "common/platform/WinPath.h"
 #include "tools/demogen/DemoMedia.h"
+#include "tools/demogen/DemoTexts.h"
 
 #include <QDir>
 #include <QImage>
@@ -19,7 +20,9 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace ztv::demo {
 namespace {
@@ -283,6 +286,21 @@ bool writeDemoProject(const QString& dirHost, const LanguageFile& language, QStr
     for (const ElementRecord& r : mediaPage(demo)) {
         records.append({4, r});
     }
+    for (int page = 1; page <= 3; ++page) {
+        for (const ElementRecord& r : pageTexts(language, page)) {
+            records.append({page, r});
+        }
+    }
+    const QStringList pictures{demo.stored("soleil.bmp"), demo.stored("feuille.jpg"),
+                               demo.stored("lune.jpg")};
+    for (const ElementRecord& r : savedEffectsPage(language, pictures)) {
+        records.append({kSavedEffectsPage, r});
+    }
+    // Each page's records in the order its columns play.
+    std::stable_sort(records.begin(), records.end(), [](const auto& a, const auto& b) {
+        return std::tie(a.first, a.second.Colonne, a.second.Ligne) <
+               std::tie(b.first, b.second.Colonne, b.second.Ligne);
+    });
     QByteArray container(kProjectRecordSize, '\0');
     for (const auto& [page, record] : records) {
         container += encodeProjectRecord(record, page);
@@ -300,15 +318,18 @@ bool writeDemoProject(const QString& dirHost, const LanguageFile& language, QStr
     lines.setLine(ProjectSettings::FirstPage, QStringLiteral("1"));
     lines.setLine(ProjectSettings::Version, QStringLiteral("2"));
 
-    const QList<PageEntry> pages = {{1, QStringLiteral("Bienvenue")},
-                                    {2, QStringLiteral("Une page en deux temps")},
-                                    {3, QStringLiteral("Effets")},
-                                    {4, QStringLiteral("Musique et vidéo")}};
+    const QList<PageEntry> pages = {
+        {1, QStringLiteral("Bienvenue")},
+        {2, QStringLiteral("Une page en deux temps")},
+        {3, QStringLiteral("Effets")},
+        {4, QStringLiteral("Musique et vidéo")},
+        {kSavedEffectsPage, QStringLiteral("Effets sur fond sauvegardé")}};
     const QList<KeywordEntry> keywords = {
         {QStringLiteral("accueil"), QStringLiteral("1"), QStringLiteral("1")},
         {QStringLiteral("suite"), QStringLiteral("2"), QStringLiteral("1")},
         {QStringLiteral("effets"), QStringLiteral("3"), QStringLiteral("1")},
-        {QStringLiteral("musique"), QStringLiteral("4"), QStringLiteral("1")}};
+        {QStringLiteral("musique"), QStringLiteral("4"), QStringLiteral("1")},
+        {QStringLiteral("fond"), QString::number(kSavedEffectsPage), QStringLiteral("1")}};
     return writeFileAtomically(base + ".ZTV", container, error) &&
            settings.save(base + ".ini", error) && pagetable::write(base + ".PZV", pages, error) &&
            keywordtable::write(base + ".PMG", keywords, error);

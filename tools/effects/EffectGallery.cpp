@@ -13,8 +13,6 @@
 namespace ztv::gallery {
 namespace {
 
-// Effects drawn so far; those over a saved background (40 to 60) come later.
-constexpr int kLastDrawnEffect = 39;
 constexpr QSize kTransitionPictureSize(96, 72);
 constexpr QSize kGallerySize(320, 240);
 // Generated pictures must come out the same at every build.
@@ -101,9 +99,6 @@ bool writeTransitionPictures(const QString& dir, QString* error) {
     const auto lines = EffectNames::listLines();
     for (std::size_t n = 0; n < lines.size(); ++n) {
         const int effect = EffectNames::numberOfLine(lines[n]);
-        if (effect > kLastDrawnEffect) {
-            continue;
-        }
         const QImage shot =
             transitionSnapshot(engine, effect, 50, previewOption(effect), background, picture);
         if (!savePicture(shot, QDir(dir).filePath(QStringLiteral("%1.bmp").arg(n)), error)) {
@@ -126,9 +121,6 @@ bool writeEffectGallery(const QString& dir, const QString& languageFile, QTextSt
     const QImage background = sampleBackground(kGallerySize);
     for (const int line : EffectNames::listLines()) {
         const int effect = EffectNames::numberOfLine(line);
-        if (effect > kLastDrawnEffect) {
-            continue;
-        }
         for (const int percent : {25, 50, 75}) {
             const QImage shot = transitionSnapshot(engine, effect, percent, previewOption(effect),
                                                    background, picture);

@@ -15,7 +15,7 @@ QImage samplePicture(QSize size);
 QImage sampleBackground(QSize size);
 
 // The editor's effect pictures: transitions/n.bmp for entry n of the effect list, each effect
-// caught halfway. Writes the effects that are drawn so far; false with `error` set on failure.
+// caught halfway. False with `error` set on failure.
 bool writeTransitionPictures(const QString& dir, QString* error);
 
 // Every effect at 25, 50 and 75 percent as effectNN-PP.png in `dir`, with a list of the
