@@ -11,6 +11,7 @@ packages=(
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
     gstreamer1.0-libav gstreamer1.0-alsa gstreamer1.0-pulseaudio
     libjpeg62-turbo-dev libgif-dev libmspack-dev libgcab-dev
+    gcab cabextract
     fonts-liberation
     xvfb xauth x11-utils xdotool
 )
