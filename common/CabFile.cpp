@@ -1,5 +1,7 @@
 #include "common/CabFile.h"
 
+#include <QFileInfo>
+
 namespace ztv {
 
 QString cabErrorText(int code) {
@@ -29,6 +31,14 @@ QString cabErrorText(int code) {
 
 ECABFileError::ECABFileError(int code)
     : std::runtime_error(cabErrorText(code).toStdString()), code_(code) {}
+
+QString cabinetMemberName(const TCABFileEntry& entry) {
+    const QString fileName = QFileInfo(entry.Name).fileName();
+    if (entry.RelPath.isEmpty())
+        return fileName;
+    return entry.RelPath.endsWith(u'\\') ? entry.RelPath + fileName
+                                         : entry.RelPath + u'\\' + fileName;
+}
 
 bool TCABFile::listContents() {
     return read(ReadMode::List);

@@ -9,7 +9,7 @@
 
 // Microsoft cabinet archives: one component for the builder, which writes them, and the
 // player, which lists and extracts them. Reading goes through libmspack (MSZIP, LZX, Quantum),
-// writing through libgcab (stored or MSZIP).
+// writing through libgcab (stored or MSZIP) and our own LZX encoder.
 namespace ztv {
 
 enum class TCompressionType { typNone, typMSZIP, typLZX };
@@ -44,6 +44,10 @@ struct TCABFileEntry {
     bool selected = false;
 };
 using TCABFileContents = QList<TCABFileEntry>;
+
+// The name an entry is stored under: RelPath, a backslash and the file name of Name, or the
+// file name alone without RelPath.
+QString cabinetMemberName(const TCABFileEntry& entry);
 
 class TCABFile {
   public:
@@ -90,6 +94,7 @@ class TCABFile {
   private:
     enum class ReadMode { List, All, One, Selected };
     bool read(ReadMode mode, const QString& wanted = {});
+    void writeLzx();
     bool wants(ReadMode mode, const QString& name, const QString& wanted) const;
     friend class CabReadSession;
 

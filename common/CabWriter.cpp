@@ -35,20 +35,12 @@ void check(int code, Call call) {
         throw ECABFileError(code);
 }
 
-QString archiveName(const TCABFileEntry& entry) {
-    const QString fileName = QFileInfo(entry.Name).fileName();
-    if (entry.RelPath.isEmpty())
-        return fileName;
-    return entry.RelPath.endsWith(u'\\') ? entry.RelPath + fileName
-                                         : entry.RelPath + u'\\' + fileName;
-}
-
 bool isAscii(const QString& text) {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
 }
 
 GCabFile* cabinetFile(const TCABFileEntry& entry) {
-    const QString name = archiveName(entry);
+    const QString name = cabinetMemberName(entry);
     GObjectPtr<GFile> source(g_file_new_for_path(QFile::encodeName(entry.Name).constData()));
     GCabFile* file = gcab_file_new_with_file(name.toUtf8().constData(), source.get());
     const QFileInfo info(entry.Name);
@@ -80,10 +72,11 @@ gboolean fileWritten(GCabFile* file, gpointer data) {
 }  // namespace
 
 bool TCABFile::write() {
-    // No library writes LZX; it is never handed to libgcab, which would write a broken
-    // archive without a word.
-    if (CompressionType == TCompressionType::typLZX)
-        throw ECABFileError(UnknownCompression);
+    // No library writes LZX, and libgcab would write a broken archive without a word.
+    if (CompressionType == TCompressionType::typLZX) {
+        writeLzx();
+        return true;
+    }
     Progress progress{this};
     for (const TCABFileEntry& entry : CABFileContents) {
         QFile source(entry.Name);

@@ -78,7 +78,7 @@ QList<QByteArray> gifSeeds() {
     return {makeGif(animated), encodeAnimatedGif({frame, frame}, GifWriteOptions{3, 100, true})};
 }
 
-// A stored cabinet made byte by byte, and an MSZIP one as the builder writes it.
+// A stored cabinet made byte by byte, and MSZIP and LZX ones as the builder writes them.
 QList<QByteArray> cabinetSeeds() {
     QList<QByteArray> out = {
         craftCabinet({{"a.txt", "hello"}, {"F\\b.bin", QByteArray(100, 'b')}, {"c", {}}})};
@@ -91,6 +91,9 @@ QList<QByteArray> cabinetSeeds() {
             writer.writeBytes(QStringLiteral("page.txt"), QByteArray("zentrovale ").repeated(300))),
         TCABFileEntry(writer.writeBytes(QStringLiteral("1.cds"), encodeEntry("\\a.jpg", "jpeg")),
                       QStringLiteral("sub"))};
+    cab.write();
+    out.append(readBytes(cab.CABFile));
+    cab.CompressionType = TCompressionType::typLZX;
     cab.write();
     out.append(readBytes(cab.CABFile));
     return out;

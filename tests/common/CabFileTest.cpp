@@ -92,10 +92,21 @@ class CabFileTest : public ::testing::Test {
 TEST_F(CabFileTest, EveryTypeRoundTripsThroughOurReaderAndCabextract) {
     const auto files = writeSources();
     const bool haveCabextract = !QStandardPaths::findExecutable("cabextract").isEmpty();
-    for (const auto type : {TCompressionType::typNone, TCompressionType::typMSZIP}) {
-        SCOPED_TRACE(int(type));
+    struct Case {
+        TCompressionType type;
+        TLZXMemory memory;
+    };
+    const QList<Case> cases = {{TCompressionType::typNone, TLZXMemory::lzxLowest},
+                               {TCompressionType::typMSZIP, TLZXMemory::lzxLowest},
+                               {TCompressionType::typLZX, TLZXMemory::lzxHighest}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QStringLiteral("type %1 window %2")
+                         .arg(int(c.type))
+                         .arg(lzxWindowBits(c.memory))
+                         .toStdString());
         TCABFile cab = cabOf("out.cab", files);
-        cab.CompressionType = type;
+        cab.CompressionType = c.type;
+        cab.LZXMemory = c.memory;
         std::int64_t lastPos = -1, total = 0;
         cab.OnCompressProgress = [&](TCABFile&, std::int64_t pos, std::int64_t tot) {
             EXPECT_GE(pos, lastPos);
@@ -121,6 +132,36 @@ TEST_F(CabFileTest, EveryTypeRoundTripsThroughOurReaderAndCabextract) {
     }
     if (!haveCabextract)
         GTEST_SKIP() << "cabextract is not installed";
+}
+
+TEST_F(CabFileTest, EveryLzxWindowRoundTripsAndBeatsMszipOnText) {
+    QDir().mkpath(path("src"));
+    const QMap<QString, QByteArray> files = {{"a.txt", textLike(300 * 1024, 7)},
+                                             {"b.bin", randomBytes(40000, 8)},
+                                             {"c.txt", textLike(100, 9)}};
+    for (auto it = files.begin(); it != files.end(); ++it)
+        test::ProjectWriter(path("src")).writeBytes(it.key(), it.value());
+    TCABFile mszip = cabOf("mszip.cab", {{"a.txt", {}}});
+    ASSERT_TRUE(mszip.write());
+    for (int memory = 0; memory <= 6; ++memory) {
+        SCOPED_TRACE(memory);
+        TCABFile cab = cabOf("lzx.cab", files);
+        cab.CompressionType = TCompressionType::typLZX;
+        cab.LZXMemory = TLZXMemory(memory);
+        ASSERT_TRUE(cab.write());
+        TCABFile reader;
+        reader.CABFile = path("lzx.cab");
+        reader.TargetPath = path("out");
+        ASSERT_TRUE(reader.extractAll());
+        EXPECT_EQ(treeOf(path("out")), files);
+        QDir(path("out")).removeRecursively();
+
+        TCABFile textOnly = cabOf("text.cab", {{"a.txt", {}}});
+        textOnly.CompressionType = TCompressionType::typLZX;
+        textOnly.LZXMemory = TLZXMemory(memory);
+        ASSERT_TRUE(textOnly.write());
+        EXPECT_LT(QFileInfo(path("text.cab")).size(), QFileInfo(path("mszip.cab")).size());
+    }
 }
 
 TEST_F(CabFileTest, ArchivesWrittenByGcabExtractIdentically) {

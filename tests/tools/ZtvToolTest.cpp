@@ -180,6 +180,9 @@ TEST_F(ZtvToolTest, CabCreateListAndExtract) {
     EXPECT_EQ(missing.code, 1);
     EXPECT_FALSE(missing.err.isEmpty());
     EXPECT_EQ(ztvtool({"cab", "list", a}).code, 1);
+    EXPECT_EQ(ztvtool({"cab", "create", "--type", "lzx", "--window", "21", cab, a}).code, 0);
+    EXPECT_EQ(ztvtool({"cab", "extract", cab, writer.path("lzx"), "A.TXT"}).code, 0);
+    EXPECT_EQ(test::readBytes(writer.path("lzx/a.txt")), QByteArray("alpha ").repeated(1000));
     EXPECT_EQ(ztvtool({"cab", "create", "--window", "22", cab, a}).code, 1);
     EXPECT_EQ(ztvtool({"cab", "create", "--type", "zip", cab, a}).code, 1);
     EXPECT_EQ(ztvtool({"cab", "frobnicate"}).code, 1);
