@@ -117,7 +117,9 @@ bool TCABFile::write() {
     check(CreateCabinet, [&](GError** error) {
         return g_output_stream_close(G_OUTPUT_STREAM(stream.get()), nullptr, error);
     });
-    temp.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    // By name: the library replaced the file that the temporary one had open.
+    QFile::setPermissions(temp.fileName(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                               QFile::ReadOther);
     if (std::rename(QFile::encodeName(temp.fileName()).constData(),
                     QFile::encodeName(target.absoluteFilePath()).constData()) != 0)
         throw ECABFileError(CreateCabinet);

@@ -191,6 +191,7 @@ TEST_F(CabFileTest, ListingGivesNamesSizesAndDosTimesAndWritesNothing) {
     cab.CABFile = path("x.cab");
     cab.CABFileContents = {TCABFileEntry(path("src/a.txt"), "F"), TCABFileEntry(path("src/a.txt"))};
     ASSERT_TRUE(cab.write());
+    EXPECT_TRUE(QFile::permissions(path("x.cab")) & QFile::ReadOther) << "not a private file";
 
     TCABFile reader;
     reader.CABFile = path("x.cab");
