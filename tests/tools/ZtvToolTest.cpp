@@ -204,6 +204,17 @@ TEST_F(ZtvToolTest, EntriesListAndExtractOfAMediaDataFile) {
     EXPECT_EQ(ztvtool({"entries", "extract", cds, writer.path("one"), "\\IMAGES\\A.JPG"}).code, 0);
     EXPECT_EQ(QDir(writer.path("one")).entryList(QDir::Files), QStringList{"a.jpg"});
     EXPECT_EQ(ztvtool({"entries", "extract", cds, writer.path("two"), "none"}).code, 1);
+
+    // A program's entries start where its ELF image ends (here a bare 64-byte header).
+    QByteArray elf(64, '\0');
+    elf.replace(0, 7,
+                QByteArray("\x7f"
+                           "ELF\x02\x01\x01",
+                           7));
+    const QString player = writer.writeBytes("player", elf + encodeEntry("demo.ztv", "ZZ"));
+    const ToolRun packed = ztvtool({"entries", "list", player});
+    ASSERT_EQ(packed.code, 0);
+    EXPECT_EQ(packed.out.simplified(), "64 2 demo.ztv");
     EXPECT_EQ(ztvtool({"entries", "list", writer.path("missing")}).code, 1);
 }
 
