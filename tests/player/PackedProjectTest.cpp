@@ -145,6 +145,17 @@ TEST_F(PackedProject, ASingleFileProjectPlays) {
               QStringList{"demo.ZTVX"});
 }
 
+TEST_F(PackedProject, ASingleFileProjectOnACdPlaysFromTheTempFolder) {
+    QDir().mkpath(host("cd"));
+    ASSERT_TRUE(QFile::rename(cabinetOf("demo.ZTVX", writeProjectFiles()), host("cd/demo.ZTVX")));
+    drives_.set(u'D', host("cd"), DriveType::Cd);
+    ASSERT_TRUE(start({"D:\\demo.ZTVX"}));
+    EXPECT_EQ(engine_->playbackDirectoryHost(), QDir(host("tmp/tempztv")).filePath("base0"));
+    expectFirstPagePlaysAndCleansUp();
+    EXPECT_EQ(QDir(host("cd")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+              QStringList{"demo.ZTVX"});
+}
+
 TEST_F(PackedProject, AnActionPlaysASingleFileProjectInPlaceOfThisOne) {
     QDir().mkpath(host("cd"));
     ASSERT_TRUE(QFile::rename(cabinetOf("demo.ZTVX", writeProjectFiles()), host("cd/demo.ZTVX")));
