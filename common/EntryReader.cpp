@@ -1,5 +1,6 @@
 #include "common/EntryReader.h"
 
+#include "common/ConfinedFile.h"
 #include "common/SafetyLimits.h"
 #include "common/platform/Cp1252.h"
 
@@ -39,12 +40,11 @@ QByteArray encodeEntry(const QString& name, const QByteArray& content) {
 }
 
 QString entryExtractionName(const QString& storedName) {
-    QString name = storedName.mid(std::max(storedName.lastIndexOf(QLatin1Char('\\')),
-                                           storedName.lastIndexOf(QLatin1Char('/'))) +
-                                  1);
-    if (name.size() >= 2 && name[1] == QLatin1Char(':'))
-        name = name.mid(2);
-    if (name == QLatin1String(".") || name == QLatin1String(".."))
+    const QString name = storedName.mid(std::max(storedName.lastIndexOf(QLatin1Char('\\')),
+                                                 storedName.lastIndexOf(QLatin1Char('/'))) +
+                                        1);
+    if (name == QLatin1String(".") || name == QLatin1String("..") || name.contains(u':') ||
+        name.contains(QChar(0)))
         return {};
     return name;
 }
@@ -94,6 +94,25 @@ bool EntryReader::findEntryMatching(const std::function<bool(const QString&)>& m
         if (matches(header->name))
             return device_->seek(header->headerOffset + kEntryNameFieldSize);
     }
+}
+
+std::optional<QString> EntryReader::extractTo(const QString& targetDirHost, const QString& name) {
+    const QString fileName = entryExtractionName(name);
+    const auto size = readSizeField();
+    ConfinedFile out;
+    if (fileName.isEmpty() || !size || !out.open(targetDirHost, {fileName}))
+        return std::nullopt;
+    // Copied in pieces, so a large entry never sits in memory whole.
+    constexpr std::int64_t kPiece = 1 << 20;
+    for (std::int64_t left = *size; left > 0;) {
+        const QByteArray piece = device_->read(std::min(left, kPiece));
+        if (piece.isEmpty() || out.file().write(piece) != piece.size())
+            return std::nullopt;
+        left -= piece.size();
+    }
+    if (!out.commit())
+        return std::nullopt;
+    return out.finalPath();
 }
 
 std::optional<QByteArray> EntryReader::readContent() {

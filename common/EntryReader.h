@@ -24,8 +24,8 @@ std::optional<std::int64_t> parseEntrySize(QByteArrayView field);
 // One entry as a builder writes it (the name is cut to 249 bytes so its zero byte fits).
 QByteArray encodeEntry(const QString& name, const QByteArray& content);
 
-// The name under which an entry may be extracted: its file name alone, without folders or a
-// drive; empty when nothing usable is left ("", ".", "..").
+// The name under which an entry may be extracted: its file name alone, without folders; empty
+// when nothing usable is left ("", ".", "..") or it holds ":" or a NUL.
 QString entryExtractionName(const QString& storedName);
 
 struct EntryHeader {
@@ -57,6 +57,12 @@ class EntryReader {
     // field is not valid, passes the end, or the content is larger than the entry cap. The
     // position then stands on the next entry.
     std::optional<QByteArray> readContent();
+
+    // Reads the size field at the current position and copies the content into the target
+    // folder under the entry name's file name (a file or link already there is replaced only
+    // once the copy is complete). The host path written; nullopt when the name is refused or
+    // the copy comes up short, and then nothing is left behind.
+    std::optional<QString> extractTo(const QString& targetDirHost, const QString& name);
 
     void rewind() { device_->seek(start_); }
 

@@ -29,8 +29,7 @@ namespace ztv::lang {
     X(PictureNotPreparedSuffix, 48) /* path + 48 */                   \
     X(LongTextPrefix, 49)                                             \
     X(MediaNotInPageDataSuffix, 50)                                   \
-    X(NoPlaybackDirectory, 828) /* 828 + " " + folder */              \
-    X(PackedProjectUnsupported, 829)                                  \
+    X(NoPlaybackDirectory, 828)  /* 828 + " " + folder */             \
     X(PageNumberNotANumber, 830) /* 830 + " " + text */               \
     X(ScreenSaverAbout, 831)                                          \
     X(ScreenSaverHowToChange, 832)                                    \

@@ -17,6 +17,7 @@
 // | kMaxJpegScans           | 500          | scans of a progressive JPEG (decoding time)         |
 // | kMaxEntrySize           | 256 MB       | an entry read into memory from a media data file    |
 // | kMaxPrefetchedBytes     | 256 MB       | decoded pictures a page load holds ahead of use     |
+// | kMaxCabinetMemberSize   | 1 GB         | one file extracted from a cabinet archive           |
 namespace ztv::limits {
 
 inline constexpr std::int64_t kMaxPictureSide = 16384;
@@ -30,6 +31,8 @@ inline constexpr int kMaxJpegScans = 500;
 inline constexpr std::int64_t kMaxEntrySize = std::int64_t(256) * 1024 * 1024;
 // Past it, a picture is no longer decoded ahead; its element loads it when it needs it.
 inline constexpr std::int64_t kMaxPrefetchedBytes = std::int64_t(256) * 1024 * 1024;
+
+inline constexpr std::int64_t kMaxCabinetMemberSize = std::int64_t(1) << 30;
 
 // A picture of these sides may be allocated: both sides positive and within the caps.
 inline bool pictureSizeAllowed(std::int64_t width, std::int64_t height) {

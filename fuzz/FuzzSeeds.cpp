@@ -1,14 +1,17 @@
 #include "fuzz/FuzzSeeds.h"
 
+#include "common/CabFile.h"
 #include "common/ElementRecord.h"
 #include "common/EntryReader.h"
 #include "common/GifWriter.h"
 #include "common/KeywordTable.h"
 #include "common/PageTable.h"
+#include "tests/support/CabinetCrafter.h"
 #include "tests/support/PictureMakers.h"
 #include "tests/support/ProjectWriter.h"
 
 #include <QImage>
+#include <QTemporaryDir>
 
 namespace ztv::fuzz {
 namespace {
@@ -75,6 +78,27 @@ QList<QByteArray> gifSeeds() {
     return {makeGif(animated), encodeAnimatedGif({frame, frame}, GifWriteOptions{3, 100, true})};
 }
 
+// A stored cabinet made byte by byte, and MSZIP and LZX ones as the builder writes them.
+QList<QByteArray> cabinetSeeds() {
+    QList<QByteArray> out = {
+        craftCabinet({{"a.txt", "hello"}, {"F\\b.bin", QByteArray(100, 'b')}, {"c", {}}})};
+    QTemporaryDir dir;
+    const ProjectWriter writer(dir.path());
+    TCABFile cab;
+    cab.CABFile = writer.path(QStringLiteral("seed.cab"));
+    cab.CABFileContents = {
+        TCABFileEntry(
+            writer.writeBytes(QStringLiteral("page.txt"), QByteArray("zentrovale ").repeated(300))),
+        TCABFileEntry(writer.writeBytes(QStringLiteral("1.cds"), encodeEntry("\\a.jpg", "jpeg")),
+                      QStringLiteral("sub"))};
+    cab.write();
+    out.append(readBytes(cab.CABFile));
+    cab.CompressionType = TCompressionType::typLZX;
+    cab.write();
+    out.append(readBytes(cab.CABFile));
+    return out;
+}
+
 }  // namespace
 
 QList<QByteArray> seeds(std::string_view target) {
@@ -93,6 +117,8 @@ QList<QByteArray> seeds(std::string_view target) {
         return containerSeeds();
     if (target == "entries")
         return entrySeeds();
+    if (target == "cabinet")
+        return cabinetSeeds();
     if (target == "jpeg")
         return {makeJpeg(picture, 80), makeJpeg(picture, 50, true),
                 makeJpeg(picture.convertToFormat(QImage::Format_Grayscale8))};

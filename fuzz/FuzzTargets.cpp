@@ -2,8 +2,10 @@
 
 #include "common/AniCursor.h"
 #include "common/AnimatedPicture.h"
+#include "common/CabFile.h"
 #include "common/Container.h"
 #include "common/ElementRecord.h"
+#include "common/ElfImage.h"
 #include "common/EntryReader.h"
 #include "common/JpegCodec.h"
 #include "common/KeywordTable.h"
@@ -126,7 +128,9 @@ void entries(const std::uint8_t* data, std::size_t size) {
     QByteArray bytes = bytesOf(data, size);
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    EntryReader reader(&buffer);
+    // Appended data starts where a program's image ends; other files are entries throughout.
+    EntryReader reader(&buffer, elfImageSize(buffer).value_or(0));
+    reader.rewind();
     QStringList names;
     while (const auto header = reader.next())
         names.append(header->name);
@@ -137,6 +141,27 @@ void entries(const std::uint8_t* data, std::size_t size) {
         entryExtractionName(name);
         if (reader.findEntry(name))
             reader.readContent();
+    }
+    const QString target = scratchDir() + QStringLiteral("/entries");
+    QDir(target).removeRecursively();
+    QDir().mkpath(target);
+    if (!names.isEmpty() && reader.findEntry(names.last()))
+        reader.extractTo(target, names.last());
+}
+
+void cabinet(const std::uint8_t* data, std::size_t size) {
+    const QString target = scratchDir() + QStringLiteral("/cabinet");
+    QDir(target).removeRecursively();
+    TCABFile cab;
+    cab.CABFile = scratchFile(bytesOf(data, size));
+    cab.TargetPath = target;
+    if (!cab.listContents())
+        return;
+    cab.extractAll();
+    if (!cab.CABFileContents.isEmpty()) {
+        cab.CABFileContents.last().selected = true;
+        cab.extractSelected();
+        cab.extractFile(cab.CABFileContents.first().Name);
     }
 }
 
@@ -174,6 +199,7 @@ const std::vector<Target>& targets() {
         {"settings", settings}, {"language", language},    {"container", container},
         {"entries", entries},   {"jpeg", jpegPicture},     {"bmp", bmpPicture},
         {"ico", icoPicture},    {"gif", gifPicture},       {"cursor", cursor},
+        {"cabinet", cabinet},
     };
     return all;
 }

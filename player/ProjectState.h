@@ -33,8 +33,7 @@ struct ProjectState {
     bool packedProject = false;
     bool archiveOpen = false;
     bool mediaByPage = false, mediaInPackage = false, perPageArchives = false;
-    QString mediaDataFolder;     // where per-page media data files are looked up
-    QStringList extractedFiles;  // host paths written by extractions from a package
+    QString mediaDataFolder;  // where per-page media data files are looked up
 };
 
 }  // namespace ztv

@@ -1,8 +1,8 @@
 #include "player/ZTVImage.h"
 
+#include "common/ElfImage.h"
 #include "common/LangLines.h"
 #include "common/platform/AppPaths.h"
-#include "player/ElfImage.h"
 #include "player/RemoveTree.h"
 
 #include <QDir>
@@ -54,8 +54,9 @@ bool TZTVImage::Initialiser(const QString& playerFolderHost) {
             return false;
         }
     } else if (carriesAppendedData(env_.programPath)) {
-        tell(Showmess(lang::PackedProjectUnsupported));
-        return false;
+        if (!InitExeUnique()) {
+            return false;
+        }
     } else {
         OuvrirProjet();
         if (projectPath.isEmpty()) {
@@ -152,14 +153,14 @@ void TZTVImage::removeOwnedPlaybackDirectory() {
 // Only files inside the playback directory or the temp folder's "tempztv" are ever deleted,
 // whatever a package named them.
 void TZTVImage::removeExtractedFiles() {
-    for (const QString& path : std::as_const(extractedFiles)) {
+    for (const QString& path : package_.extractedFiles()) {
         if (isInsideFolder(path, AppPaths::tempZtvDir()) ||
             (!ownedPlaybackHost_.isEmpty() && isInsideFolder(path, ownedPlaybackHost_))) {
             QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner);
             QFile::remove(path);
         }
     }
-    extractedFiles.clear();
+    package_.forget();
 }
 
 void TZTVImage::setTitle(const QString& title) {

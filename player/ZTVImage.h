@@ -2,6 +2,7 @@
 
 #include "common/DisplayScaling.h"
 #include "common/LanguageFile.h"
+#include "common/PackageReader.h"
 #include "common/PicturePrefetch.h"
 #include "common/ProjectSettings.h"
 #include "player/MediaPlayback.h"
@@ -79,6 +80,20 @@ class TZTVImage : public QObject, public ElementHost, public ProjectState {
     // The mouse at a canvas point: rows with a hover look switch to it, and back when the row
     // restores its look on leaving.
     void hoverAt(QPoint point);
+
+    // The project appended to this player's program; false: the player ends.
+    bool InitExeUnique();
+    // The single-file project named by projectPath; false: the player ends.
+    bool InitZTVX();
+    // In a packed project, the host path of the file a stored path names in the playback
+    // directory, extracted from the package when it is not there yet; empty when the package
+    // has no such file. Otherwise the path in the playback directory, unchanged.
+    QString extractOnDemand(const QString& storedPath) const;
+    // The action that plays another single-file project in place of this one, from its first
+    // page, in a window of its own size.
+    void openSingleFileProject(const QString& storedPath);
+    // The files extractions from the package wrote, removed at the end of playback.
+    const QStringList& extractedFiles() const { return package_.extractedFiles(); }
 
     // The page's media data file (media packed page by page), while a page loads.
     bool OuvrirCDS();
@@ -161,8 +176,15 @@ class TZTVImage : public QObject, public ElementHost, public ProjectState {
     bool isProjectFile(const QString& given);
     QString findProjectBesidePlayer();
     QString chooseProject();
-    bool openPlaybackDirectory();
+    bool openPlaybackDirectory(const QString& driveOf, const QString& rootFolder);
     bool copyContainerAndSplit();
+    bool splitPagesTae();
+    void beginPackage();
+    bool endPackageOpening();
+    void loadPackedLanguage();
+    bool openPackedContainer(const QString& baseName);
+    void applyPackingSettings(const ProjectSettings& settings);
+    QString packedMediaDataFile();
     void writeEmptyPages(const QList<std::int32_t>& written);
     void copyKeywordTable();
     void placeWindow();
@@ -220,6 +242,8 @@ class TZTVImage : public QObject, public ElementHost, public ProjectState {
     QString mediaDrive_ = QStringLiteral("C:");
     QCursor busyCursor_{Qt::WaitCursor};
     QFile mediaData_;
+    // Finding a media file may extract it from the package, from the const media look-up too.
+    mutable PackageReader package_;
     PicturePrefetch pictures_;
     bool terminationRequested_ = false;
     DisplayGeometry geometry_;

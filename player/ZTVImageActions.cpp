@@ -43,6 +43,9 @@ void TZTVImage::DemarrerAction(const Action& action) {
             }
             pagePlay_.busy = false;
             return;
+        case ActionKind::OpenProject:
+            openSingleFileProject(action.first);
+            return;
         case ActionKind::ToggleSound:
             media_.toggleSound();
             pagePlay_.busy = false;

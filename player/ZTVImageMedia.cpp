@@ -1,15 +1,24 @@
 // Where the media of a page are: the page's media data file and the paths packing gave them.
 #include "player/ZTVImage.h"
 
+#include <QFile>
+
 namespace ztv {
 
 bool TZTVImage::OuvrirCDS() {
-    const QString found =
-        ExistenceFichier(mediaDataFolder + u'\\' + QString::number(Page) + QStringLiteral(".CDS"));
-    if (found == QStringLiteral("0")) {
+    QString host;
+    if (packedProject) {
+        host = packedMediaDataFile();
+    } else {
+        const QString found = ExistenceFichier(mediaDataFolder + u'\\' + QString::number(Page) +
+                                               QStringLiteral(".CDS"));
+        host = found == QStringLiteral("0") ? QString() : toHost(found);
+    }
+    if (host.isEmpty()) {
         return false;
     }
-    mediaData_.setFileName(toHost(found));
+    QFile::setPermissions(host, QFile::permissions(host) | QFile::WriteOwner);
+    mediaData_.setFileName(host);
     return mediaData_.open(QIODevice::ReadOnly);
 }
 
@@ -29,6 +38,9 @@ QString TZTVImage::mediaPlaybackPath(const QString& stored, MediaKind kind) cons
     packing.chemin = Chemin;
     packing.playbackDirectory = playbackDirectory();
     packing.playerFolder = playerFolder_;
+    if (packedProject && mediaByPage && mediaInPackage) {
+        extractOnDemand(stored);
+    }
     return ztv::mediaPlaybackPath(stored, kind, packing);
 }
 

@@ -82,8 +82,7 @@ void TZTVImage::OuvrirProjet() {
         return;
     }
     if (winpath::extension(projectPath).toUpper() == QStringLiteral(".ZTVX")) {
-        tell(Showmess(lang::PackedProjectUnsupported));
-        projectPath.clear();
+        InitZTVX();
         return;
     }
     const QString settingsPath = withoutLastFour(projectPath) + QStringLiteral(".INI");
@@ -103,7 +102,7 @@ void TZTVImage::OuvrirProjet() {
         mediaDataFolder = Chemin;
     }
     setTitle(winpath::fileName(projectPath));
-    if (!openPlaybackDirectory()) {
+    if (!openPlaybackDirectory(projectPath, playerFolder_)) {
         projectPath.clear();
         return;
     }
@@ -164,11 +163,13 @@ QString TZTVImage::chooseProject() {
     return chosen.isEmpty() ? QString() : env_.drives.toWindows(chosen);
 }
 
-bool TZTVImage::openPlaybackDirectory() {
-    // A player installed in a folder it cannot write to plays from the temp folder, as from a CD.
-    const bool inTemp = env_.drives.type(winpath::driveLetter(projectPath)) == DriveType::Cd ||
-                        !QFileInfo(playerFolderHost_).isWritable();
-    const QString rootHost = inTemp ? AppPaths::tempZtvDir() : playerFolderHost_;
+// The playback directory goes into rootFolder, or into the temp folder when driveOf is on a CD
+// or rootFolder cannot be written to (a player installed read-only plays as from a CD).
+bool TZTVImage::openPlaybackDirectory(const QString& driveOf, const QString& rootFolder) {
+    const QString folderHost = toHost(rootFolder);
+    const bool inTemp = env_.drives.type(winpath::driveLetter(driveOf)) == DriveType::Cd ||
+                        !QFileInfo(folderHost).isWritable();
+    const QString rootHost = inTemp ? AppPaths::tempZtvDir() : folderHost;
     const auto name = claimPlaybackDirectory(rootHost);
     if (!name) {
         tell(Showmess(lang::NoPlaybackDirectory) + u' ' + env_.drives.toWindows(rootHost));
@@ -183,7 +184,7 @@ bool TZTVImage::openPlaybackDirectory() {
         }
         Chemin = env_.drives.toWindows(rootHost);
     } else {
-        Chemin = playerFolder_.toLower();
+        Chemin = rootFolder.toLower();
     }
     return true;
 }
@@ -203,19 +204,32 @@ bool TZTVImage::copyContainerAndSplit() {
         tell(Showmess(lang::ContainerEmpty));
         return true;
     }
-    const qint64 records = container.size() / kProjectRecordSize;
-    SplitResult split;
-    if (container.size() % kProjectRecordSize == 0 && copyFileAtomically(containerHost, pagesTae)) {
-        QFile::setPermissions(pagesTae, QFile::permissions(pagesTae) | QFile::WriteOwner);
-        split = splitContainer(pagesTae, ownedPlaybackHost_, false);
-    }
-    // Records that hold no element at all: these bytes were never a project.
-    if (!split.ok || (records > 1 && split.pages.isEmpty())) {
+    if (container.size() % kProjectRecordSize != 0 ||
+        !copyFileAtomically(containerHost, pagesTae) || !splitPagesTae()) {
         tell(Showmess(lang::FilePrefix) + u' ' + projectPath + u' ' +
              Showmess(lang::NotAValidProjectSuffix));
         return false;
     }
-    writeEmptyPages(split.pages);
+    return true;
+}
+
+// Splits "pages.tae" of the playback directory into page files. Records that hold no element
+// at all were never a project.
+bool TZTVImage::splitPagesTae() {
+    const QString pagesTae = QDir(ownedPlaybackHost_).filePath(QStringLiteral("pages.tae"));
+    const qint64 size = QFileInfo(pagesTae).size();
+    SplitResult split;
+    if (size > 0 && size % kProjectRecordSize == 0) {
+        QFile::setPermissions(pagesTae, QFile::permissions(pagesTae) | QFile::WriteOwner);
+        split = splitContainer(pagesTae, ownedPlaybackHost_, false);
+    }
+    if (!split.ok || (size / kProjectRecordSize > 1 && split.pages.isEmpty())) {
+        return false;
+    }
+    // A package carries no page table, so only a saved project can name pages without elements.
+    if (!packedProject) {
+        writeEmptyPages(split.pages);
+    }
     return true;
 }
 

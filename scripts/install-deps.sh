@@ -14,6 +14,7 @@ packages=(
     libjpeg62-turbo-dev libgif-dev libmspack-dev libgcab-dev
     fontconfig fonts-liberation fonts-crosextra-carlito fonts-crosextra-caladea fonts-dejavu-core
     fonts-comic-neue
+    gcab cabextract
     xvfb xauth x11-utils xdotool
 )
 # Fuzzing needs clang's libFuzzer runtime; only `make fuzz` asks for it.

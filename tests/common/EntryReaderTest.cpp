@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 using namespace ztv;
 
@@ -131,10 +135,46 @@ TEST(EntryReader, WalksFromAStartOffsetWithAnyTest) {
 TEST(EntryReader, ExtractionNamesAreBareFileNames) {
     EXPECT_EQ(entryExtractionName("\\images\\photo.jpg"), "photo.jpg");
     EXPECT_EQ(entryExtractionName("C:\\x\\..\\..\\evil.exe"), "evil.exe");
+    EXPECT_EQ(entryExtractionName(QStringLiteral("a") + QChar(0) + "b"), "");
     EXPECT_EQ(entryExtractionName("../../etc/passwd"), "passwd");
-    EXPECT_EQ(entryExtractionName("D:autoexec.bat"), "autoexec.bat");
+    EXPECT_EQ(entryExtractionName("D:autoexec.bat"), "");
     EXPECT_EQ(entryExtractionName("rlang.asc"), "rlang.asc");
     EXPECT_EQ(entryExtractionName("a\\.."), "");
     EXPECT_EQ(entryExtractionName("a\\"), "");
     EXPECT_EQ(entryExtractionName(""), "");
+}
+
+TEST(EntryReader, ExtractionStaysInTheTargetAndLeavesNothingWhenItFails) {
+    QTemporaryDir tmp;
+    const QString target = tmp.filePath("target");
+    QDir().mkpath(target);
+    QDir().mkpath(tmp.filePath("outside"));
+    QFile victim(tmp.filePath("outside/victim"));
+    ASSERT_TRUE(victim.open(QIODevice::WriteOnly));
+    victim.write("precious");
+    victim.close();
+    ASSERT_TRUE(QFile::link(victim.fileName(), target + "/victim"));
+
+    QByteArray data = encodeEntry("..\\..\\outside\\victim", "replaced") +
+                      encodeEntry("C:evil", "x") + encodeEntry("last", "12345");
+    data.chop(2);  // the last entry's content comes up short
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    EntryReader reader(&buffer);
+    ASSERT_TRUE(reader.findEntry("..\\..\\outside\\victim"));
+    const auto written = reader.extractTo(target, "..\\..\\outside\\victim");
+    ASSERT_TRUE(written);
+    EXPECT_EQ(QFileInfo(*written).fileName(), "victim");
+    EXPECT_FALSE(QFileInfo(*written).isSymLink()) << "the link itself is replaced";
+    ASSERT_TRUE(victim.open(QIODevice::ReadOnly));
+    EXPECT_EQ(victim.readAll(), "precious");
+
+    ASSERT_TRUE(reader.findEntry("C:evil"));
+    EXPECT_FALSE(reader.extractTo(target, "C:evil")) << "a name with a colon is refused";
+    // The short entry is no entry at all: the walk ends before it.
+    EXPECT_FALSE(reader.findEntry("last"));
+    buffer.seek(data.size() - 3 - kEntrySizeFieldSize);
+    EXPECT_FALSE(reader.extractTo(target, "last"));
+    EXPECT_EQ(QDir(target).entryList(QDir::Files | QDir::Hidden | QDir::System),
+              QStringList{"victim"});
 }

@@ -44,12 +44,11 @@ TEST_F(PlaybackCleanup, LinksAndListedFilesOutsideArePreserved) {
     ASSERT_TRUE(QFile::link(host("keep"), QDir(playback_).filePath("folderlink")));
     ASSERT_TRUE(QFile::link(precious, QDir(playback_).filePath("filelink")));
     engine_->packedProject = true;
-    engine_->extractedFiles = {precious, QDir(playback_).filePath("1.JOU")};
 
     engine_->CreerLogoFin(nullptr, true);
     EXPECT_FALSE(QFileInfo::exists(playback_));
     EXPECT_TRUE(QFileInfo::exists(precious));
-    EXPECT_TRUE(engine_->extractedFiles.isEmpty());
+    EXPECT_TRUE(engine_->extractedFiles().isEmpty());
 }
 
 TEST_F(PlaybackCleanup, ASecondCleanupRemovesNothingMore) {

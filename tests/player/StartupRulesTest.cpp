@@ -1,5 +1,5 @@
 // The command line, the screen-saver protocol and the ELF image size.
-#include "player/ElfImage.h"
+#include "common/ElfImage.h"
 #include "player/PlayerCommandLine.h"
 #include "player/ScreenSaverFilter.h"
 #include "tests/support/ProjectWriter.h"

@@ -1,4 +1,5 @@
 #include "common/Container.h"
+#include "common/EntryReader.h"
 #include "tests/support/ProjectWriter.h"
 #include "tools/ztvtool/ZtvTool.h"
 
@@ -155,6 +156,66 @@ TEST_F(ZtvToolTest, BadInputFailsWithOneLineAndWritesNothing) {
     }
     EXPECT_EQ(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
     EXPECT_EQ(ztvtool({"frobnicate"}).code, 2);
+}
+
+TEST_F(ZtvToolTest, CabCreateListAndExtract) {
+    const QString a = writer.writeBytes("a.txt", QByteArray("alpha ").repeated(1000));
+    const QString b = writer.writeBytes("B.bin", "bee");
+    const QString cab = writer.path("out.cab");
+    EXPECT_EQ(ztvtool({"cab", "create", "--type", "none", cab, a, b}).code, 0);
+    const ToolRun list = ztvtool({"cab", "list", cab});
+    ASSERT_EQ(list.code, 0);
+    const QStringList lines = list.out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[0].trimmed().startsWith("6000 ")) << lines[0].toStdString();
+    EXPECT_TRUE(lines[0].endsWith(" a.txt"));
+    EXPECT_TRUE(lines[1].endsWith(" B.bin"));
+
+    EXPECT_EQ(ztvtool({"cab", "extract", cab, writer.path("one"), "b.BIN"}).code, 0);
+    EXPECT_EQ(QDir(writer.path("one")).entryList(QDir::Files), QStringList{"B.bin"});
+    EXPECT_EQ(ztvtool({"cab", "extract", cab, writer.path("all")}).code, 0);
+    EXPECT_EQ(test::readBytes(writer.path("all/a.txt")), QByteArray("alpha ").repeated(1000));
+
+    const ToolRun missing = ztvtool({"cab", "extract", cab, writer.path("x"), "nope"});
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_FALSE(missing.err.isEmpty());
+    EXPECT_EQ(ztvtool({"cab", "list", a}).code, 1);
+    EXPECT_EQ(ztvtool({"cab", "create", "--type", "lzx", "--window", "21", cab, a}).code, 0);
+    EXPECT_EQ(ztvtool({"cab", "extract", cab, writer.path("lzx"), "A.TXT"}).code, 0);
+    EXPECT_EQ(test::readBytes(writer.path("lzx/a.txt")), QByteArray("alpha ").repeated(1000));
+    EXPECT_EQ(ztvtool({"cab", "create", "--window", "22", cab, a}).code, 1);
+    EXPECT_EQ(ztvtool({"cab", "create", "--type", "zip", cab, a}).code, 1);
+    EXPECT_EQ(ztvtool({"cab", "frobnicate"}).code, 1);
+}
+
+TEST_F(ZtvToolTest, EntriesListAndExtractOfAMediaDataFile) {
+    const QString cds = writer.writeBytes(
+        "1.cds", encodeEntry("\\images\\a.jpg", "AAAA") + encodeEntry("..\\..\\b.bmp", "BB"));
+    const ToolRun list = ztvtool({"entries", "list", cds});
+    ASSERT_EQ(list.code, 0);
+    const QStringList lines = list.out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0].simplified(), "0 4 \\images\\a.jpg");
+    EXPECT_EQ(lines[1].simplified(), "265 2 ..\\..\\b.bmp");
+
+    EXPECT_EQ(ztvtool({"entries", "extract", cds, writer.path("out")}).code, 0);
+    EXPECT_EQ(test::readBytes(writer.path("out/a.jpg")), "AAAA");
+    EXPECT_EQ(test::readBytes(writer.path("out/b.bmp")), "BB") << "reduced to its file name";
+    EXPECT_EQ(ztvtool({"entries", "extract", cds, writer.path("one"), "\\IMAGES\\A.JPG"}).code, 0);
+    EXPECT_EQ(QDir(writer.path("one")).entryList(QDir::Files), QStringList{"a.jpg"});
+    EXPECT_EQ(ztvtool({"entries", "extract", cds, writer.path("two"), "none"}).code, 1);
+
+    // A program's entries start where its ELF image ends (here a bare 64-byte header).
+    QByteArray elf(64, '\0');
+    elf.replace(0, 7,
+                QByteArray("\x7f"
+                           "ELF\x02\x01\x01",
+                           7));
+    const QString player = writer.writeBytes("player", elf + encodeEntry("demo.ztv", "ZZ"));
+    const ToolRun packed = ztvtool({"entries", "list", player});
+    ASSERT_EQ(packed.code, 0);
+    EXPECT_EQ(packed.out.simplified(), "64 2 demo.ztv");
+    EXPECT_EQ(ztvtool({"entries", "list", writer.path("missing")}).code, 1);
 }
 
 }  // namespace

@@ -9,7 +9,9 @@
 #include "common/platform/FileIo.h"
 #include "common/platform/RecordFile.h"
 #include "tools/effects/EffectGallery.h"
+#include "tools/ztvtool/ArchiveCommands.h"
 #include "tools/ztvtool/RecordJson.h"
+#include "tools/ztvtool/ToolFailure.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,11 +23,7 @@ namespace {
 
 const char* kUsage =
     "usage: ztvtool dump FILE | split CONTAINER DIR | pack DIR OUT | info PROJECT.PZV | "
-    "effects DIR";
-
-struct Failure {
-    QString message;
-};
+    "effects DIR | cab create|list|extract ... | entries list|extract ...";
 
 // Reads every whole record of a file whose size must be a multiple of the record size.
 QList<QByteArray> readRecords(const QString& path, int recordSize) {
@@ -196,6 +194,10 @@ int run(const QStringList& args, QTextStream& out, QTextStream& err) {
             info(args[1], out);
         } else if (command == "effects" && args.size() == 2) {
             effects(args[1], out);
+        } else if (command == "cab") {
+            cabCommand(args.mid(1), out);
+        } else if (command == "entries") {
+            entriesCommand(args.mid(1), out);
         } else {
             err << kUsage << '\n';
             err.flush();

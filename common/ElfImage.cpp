@@ -1,4 +1,4 @@
-#include "player/ElfImage.h"
+#include "common/ElfImage.h"
 
 #include <QFile>
 #include <QtEndian>
