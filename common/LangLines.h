@@ -217,7 +217,12 @@ namespace ztv::lang {
     X(KeywordNewCaption, 582)        \
     X(KeywordLabel, 583)             \
     X(KeywordPageLabel, 584)         \
-    X(KeywordColumnLabel, 585)
+    X(KeywordColumnLabel, 585)                 \
+    X(NotAnInteger, 841)        /* %1: the text */ \
+    X(NotAFloat, 842)           /* %1: the text */ \
+    X(PathNotStorable, 843)     /* 843 + " " + path */ \
+    X(PathTooLong, 844)         /* 844 + " " + path */ \
+    X(ReducedCopyNotSaved, 845) /* 845 + " " + path */
 
 #define ZTV_LANG_ALL(X)         \
     ZTV_LANG_PLAYER_MESSAGES(X) \
