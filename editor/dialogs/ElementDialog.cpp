@@ -134,8 +134,8 @@ void ElementDialog::OKBtnClick() {
             break;
     }
     actIndex_ = written;
-    storyboard_.setDefaultRect(row_, QRect(record.Gauche, record.Haut, record.Largeur,
-                                           record.Hauteur));
+    storyboard_.setDefaultRect(row_,
+                               QRect(record.Gauche, record.Haut, record.Largeur, record.Hauteur));
     afterSave(record);
     state_.hasElement = false;
     state_.cellText = cellText;
@@ -159,8 +159,8 @@ bool ElementDialog::EnregJou() {
         case CellRecords::PreviewError::None:
             break;
     }
-    storyboard_.setDefaultRect(row_, QRect(record.Gauche, record.Haut, record.Largeur,
-                                           record.Hauteur));
+    storyboard_.setDefaultRect(row_,
+                               QRect(record.Gauche, record.Haut, record.Largeur, record.Hauteur));
     if (previewedJouIndex_ < 0) {
         prompter_.message(text(13));
     }
@@ -168,10 +168,10 @@ bool ElementDialog::EnregJou() {
 }
 
 QString ElementDialog::helpPath() const {
-    const bool french = state_.languageName.compare(QStringLiteral("FRENCH"),
-                                                    Qt::CaseInsensitive) == 0;
-    const QString folder = french ? QStringLiteral("aide/zentrovale/")
-                                  : QStringLiteral("help/zentrovale/");
+    const bool french =
+        state_.languageName.compare(QStringLiteral("FRENCH"), Qt::CaseInsensitive) == 0;
+    const QString folder =
+        french ? QStringLiteral("aide/zentrovale/") : QStringLiteral("help/zentrovale/");
     return state_.paths.asset(folder + helpPage(french));
 }
 

@@ -76,8 +76,7 @@ class ElementDialog : public TiledDialog {
     static void selectText(QComboBox* list, const QString& text);
 
     // The transition option (`size`) of an effect from the bands edit or the stretch box.
-    bool transitionOption(const QString& effect, QLineEdit* bands, QCheckBox* stretch,
-                          int* size);
+    bool transitionOption(const QString& effect, QLineEdit* bands, QCheckBox* stretch, int* size);
     void showTransitionOption(const QString& effect, QLabel* bandsLabel, QLineEdit* bands,
                               QCheckBox* stretch, int storedSize) const;
     // The parameter edits and browse buttons that the action needs.
