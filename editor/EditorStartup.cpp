@@ -8,8 +8,8 @@
 #include "editor/EditorPrompter.h"
 #include "editor/OpenRequest.h"
 #include "editor/ProjectCommands.h"
-#include "editor/dialogs/CellDialogs.h"
 #include "editor/RecentProjects.h"
+#include "editor/dialogs/CellDialogs.h"
 
 #include <QDir>
 #include <QFileInfo>

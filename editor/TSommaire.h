@@ -75,8 +75,8 @@ class TSommaire : public QMainWindow {
 
     // hasDialog: whether a row's kind has its dialog yet; the cell commands stay disabled, with
     // a tooltip that says so, while the current cell is on a row without one.
-    void setCellDialogOpener(CellDialogOpener opener,
-                             std::function<bool(int row)> hasDialog = [](int) { return true; });
+    void setCellDialogOpener(
+        CellDialogOpener opener, std::function<bool(int row)> hasDialog = [](int) { return true; });
     void setPositionEditor(PositionEditor editor);
     void setCloseSaver(CloseSaver saver) { closeSaver_ = std::move(saver); }
 
@@ -130,7 +130,7 @@ class TSommaire : public QMainWindow {
         std::function<void()> handler;
         bool stateEnabled = true;
         bool notAvailableHere = false;  // the feature exists, not yet for this cell
-        QString hint;  // the toolbar button's hint
+        QString hint;                   // the toolbar button's hint
         QList<QAction*> items;
         QList<QToolButton*> buttons;
     };

@@ -85,15 +85,13 @@ W* named(W* widget, const char* name) {
 
 void showPicture(QLabel* label, const PictureControl& control, const QRect& geometry) {
     label->setGeometry(geometry);
-    label->setPixmap(control.image.isNull() ? QPixmap()
-                                            : QPixmap::fromImage(control.shown()));
+    label->setPixmap(control.image.isNull() ? QPixmap() : QPixmap::fromImage(control.shown()));
     label->setVisible(!control.image.isNull());
 }
 
 }  // namespace
 
-TFormVis::TFormVis(EditorState& state, Prompter& prompter, Storyboard& storyboard,
-                   QWidget* parent)
+TFormVis::TFormVis(EditorState& state, Prompter& prompter, Storyboard& storyboard, QWidget* parent)
     : ElementDialog(state, prompter, storyboard, parent) {
     setObjectName(QStringLiteral("FormVis"));
     setWindowTitle(text(637));
@@ -493,8 +491,7 @@ void TFormVis::onImageTypeChosen(ImageType type) {
 
 bool TFormVis::drawPreview() {
     const ImageType type = imageType();
-    if (type == ImageType::Disappear ||
-        (type == ImageType::Picture && edit1_->text().isEmpty())) {
+    if (type == ImageType::Disappear || (type == ImageType::Picture && edit1_->text().isEmpty())) {
         preview_ = PictureControl{};
         showPicture(image_, preview_, QRect());
         return true;
@@ -511,8 +508,8 @@ bool TFormVis::drawPreview() {
     const QString marker = text(gradient ? lang::MarkerGradient : lang::MarkerPlainBackground);
     const QColor first = gradient ? state_.rememberedColours[1] : state_.rememberedColours[0];
     const QColor second = gradient ? state_.rememberedColours[2] : QColor(Qt::white);
-    const bool ok = pictures_.prepare(preview_, marker, appearance_->currentText(), first,
-                                      second, direction_->currentText(), false, QString());
+    const bool ok = pictures_.prepare(preview_, marker, appearance_->currentText(), first, second,
+                                      direction_->currentText(), false, QString());
     showPicture(image_, preview_, area);
     paintSwatches();
     return ok;
@@ -604,8 +601,8 @@ void TFormVis::offerReducedCopy(const QString& stored) {
         return;
     }
     const Picture picture = loadPictureFile(source);
-    const QSize size = reducedSize(state_.loadedSize, QSize(state_.projectWidth,
-                                                            state_.projectHeight));
+    const QSize size =
+        reducedSize(state_.loadedSize, QSize(state_.projectWidth, state_.projectHeight));
     QString error;
     if (!picture.ok() || !saveReducedCopy(picture.image, size, target, jpeg, &error)) {
         prompter_.message(text(lang::ReducedCopyNotSaved) + u' ' + target + u'\n' + error);
@@ -622,8 +619,7 @@ void TFormVis::offerReducedCopy(const QString& stored) {
 }
 
 void TFormVis::chooseHoverPicture() {
-    const QString chosen = prompter_.openFileName(text(811), QString(),
-                                                  QStringLiteral("* (*)"));
+    const QString chosen = prompter_.openFileName(text(811), QString(), QStringLiteral("* (*)"));
     const QString stored = chosen.isEmpty() ? QString() : storedPath(chosen);
     if (stored.isEmpty()) {
         return;
@@ -741,8 +737,8 @@ bool TFormVis::fillRecord(ElementRecord& r, QString& cellText) {
         !readInteger(step_->currentText(), step_, &percents[0]) ||
         !readInteger(start_->currentText(), start_, &percents[1]) ||
         !readInteger(end_->currentText(), end_, &percents[2]) ||
-        (hoverGoTo && (!readInteger(hoverPage_, &hoverPage) ||
-                       !readInteger(hoverColumn_, &hoverColumn)))) {
+        (hoverGoTo &&
+         (!readInteger(hoverPage_, &hoverPage) || !readInteger(hoverColumn_, &hoverColumn)))) {
         return false;
     }
     switch (type) {
@@ -757,8 +753,8 @@ bool TFormVis::fillRecord(ElementRecord& r, QString& cellText) {
             r.Fichier = text(lang::MarkerPlainBackground);
             break;
         case ImageType::Disappear:
-            r.Fichier = text(isBackground() ? lang::MarkerBackgroundDisappear
-                                            : lang::MarkerDisappear);
+            r.Fichier =
+                text(isBackground() ? lang::MarkerBackgroundDisappear : lang::MarkerDisappear);
             break;
     }
     if (type != ImageType::Picture) {
