@@ -83,6 +83,26 @@ W* named(W* widget, const char* name) {
     return widget;
 }
 
+// The speed and percentage lists take typed values too, so that a stored value outside the
+// entries is shown and kept.
+QComboBox* numberList(QWidget* parent, const char* name, const QStringList& entries) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setEditable(true);
+    list->addItems(entries);
+    return list;
+}
+
+void showNumber(QComboBox* list, int value) {
+    const QString text = QString::number(value);
+    const int index = list->findText(text);
+    if (index >= 0) {
+        list->setCurrentIndex(index);
+    } else {
+        list->setEditText(text);
+    }
+}
+
 void showPicture(QLabel* label, const PictureControl& control, const QRect& geometry) {
     label->setGeometry(geometry);
     label->setPixmap(control.image.isNull() ? QPixmap() : QPixmap::fromImage(control.shown()));
@@ -183,21 +203,17 @@ void TFormVis::buildImageTab(QWidget* tab) {
     effect_ = named(new QComboBox(showBox), "ComboBox3");
     effect_->setMinimumWidth(200);
     appearance_ = named(new QComboBox(showBox), "ComboBox5");
-    speed_ = named(new QComboBox(showBox), "ComboBox4");
-    speed_->addItems(speedEntries());
+    speed_ = numberList(showBox, "ComboBox4", speedEntries());
     wait_ = named(new QLineEdit(showBox), "Edit7");
     bandsLabel_ = named(new QLabel(text(548), showBox), "Label8");
     bands_ = named(new QLineEdit(showBox), "Edit8");
     stretch_ = named(new QCheckBox(text(533), showBox), "CheckBox1");
-    step_ = named(new QComboBox(showBox), "ComboPas");
-    step_->addItems(countdown(100, 1));
-    step_->setCurrentText(QStringLiteral("6"));
-    start_ = named(new QComboBox(showBox), "ComboDep");
-    start_->addItems(countdown(100, 0));
-    start_->setCurrentText(QStringLiteral("0"));
-    end_ = named(new QComboBox(showBox), "ComboArr");
-    end_->addItems(countdown(100, 0));
-    end_->setCurrentText(QStringLiteral("100"));
+    step_ = numberList(showBox, "ComboPas", countdown(100, 1));
+    showNumber(step_, 6);
+    start_ = numberList(showBox, "ComboDep", countdown(100, 0));
+    showNumber(start_, 0);
+    end_ = numberList(showBox, "ComboArr", countdown(100, 0));
+    showNumber(end_, 100);
     addRow(0, 545, effect_);
     show->addWidget(bandsLabel_, 1, 0);
     show->addWidget(bands_, 1, 1);
@@ -368,12 +384,12 @@ void TFormVis::setNewDefaults() {
 void TFormVis::InitVisuel(const ElementRecord& r) {
     showRect(QRect(r.Gauche, r.Haut, r.Largeur, r.Hauteur));
     selectText(effect_, r.Effet);
-    selectText(speed_, QString::number(r.Vitesse));
+    showNumber(speed_, r.Vitesse);
     selectText(appearance_, r.Transparent);
     selectText(action_, r.Acte);
-    selectText(step_, QString::number(r.EffetPas));
-    selectText(start_, QString::number(r.EffetDepart));
-    selectText(end_, QString::number(r.EffetFin));
+    showNumber(step_, r.EffetPas);
+    showNumber(start_, r.EffetDepart);
+    showNumber(end_, r.EffetFin);
     wait_->setText(QLocale().toString(r.Attente));
     destination_->setText(r.Destination);
     destin2_->setText(r.Destin2);
