@@ -236,10 +236,12 @@ void TFormVis::buildImageTab(QWidget* tab) {
     for (int i = 0; i < 4; ++i) {
         rectLabels_[std::size_t(i)] = new QLabel(text(540 + i), positionBox);
         rect_[std::size_t(i)] = named(new QLineEdit(positionBox), rectNames[i]);
-        rect_[std::size_t(i)]->setMaximumWidth(70);
+        rect_[std::size_t(i)]->setFixedWidth(70);
         position->addWidget(rectLabels_[std::size_t(i)]);
         position->addWidget(rect_[std::size_t(i)]);
+        position->addSpacing(16);
     }
+    position->addStretch();
     grid->addWidget(positionBox, 2, 0, 1, 2);
 
     connect(typeGroup_, &QButtonGroup::idClicked, this,

@@ -72,9 +72,10 @@ TEST_P(ImageDialogLayout, CaptionsFitOnBothTabs) {
         EXPECT_TRUE(clippedCaptions(dialog).isEmpty())
             << clippedCaptions(dialog).join(u'|').toStdString();
         if (!shots.isEmpty()) {
-            dialog.grab().save(QStringLiteral("%1/image-dialog-%2-tab%3.png")
-                                   .arg(shots, state.languageName)
-                                   .arg(tab + 1));
+            const QString name = QStringLiteral("%1/image-dialog-%2-tab%3")
+                                     .arg(shots, state.languageName)
+                                     .arg(tab + 1);
+            dialog.grab().save(name + QStringLiteral(".png"));
         }
     }
     EXPECT_TRUE(prompter.asked().isEmpty()) << prompter.texts().join(u'|').toStdString();
