@@ -357,3 +357,21 @@ TEST_F(ImageDialogTest, TransitionOptionAndActionParametersFollowTheChoices) {
 
 }  // namespace
 }  // namespace ztv::test
+
+namespace ztv::test {
+namespace {
+
+TEST_F(ImageDialogTest, HelpOpensTheKindsPageOrSaysItIsNotInstalled) {
+    auto picture = open(1, 4);
+    EXPECT_TRUE(picture->helpPath().endsWith(QStringLiteral("/aide/zentrovale/image.html")));
+    QTest::keyClick(picture.get(), Qt::Key_F1);
+    EXPECT_EQ(prompter_.texts().last(), QStringLiteral("T834"));
+    EXPECT_FALSE(control<QPushButton>(*picture, "BitBtn4")->isEnabled());
+    state().languageName = QStringLiteral("ENGLISH");
+    auto background = open(1, 3);
+    EXPECT_TRUE(
+        background->helpPath().endsWith(QStringLiteral("/help/zentrovale/background.html")));
+}
+
+}  // namespace
+}  // namespace ztv::test
