@@ -127,7 +127,8 @@ void ElementDialog::OKBtnClick() {
             setResult(0);
             return;
         case CellRecords::SaveError::WriteFailed:
-            prompter_.message(text(14) + u'\n' + error);
+            // Line 846: the element was not written, the page stays as it was.
+            prompter_.message(text(846) + u'\n' + error);
             setResult(0);
             return;
         case CellRecords::SaveError::None:
@@ -154,7 +155,8 @@ bool ElementDialog::EnregJou() {
             prompter_.message(text(11));
             return false;
         case CellRecords::PreviewError::WriteFailed:
-            prompter_.message(text(12) + u'\n' + error);
+            // Line 847: the preview was not written, the page stays as it was.
+            prompter_.message(text(847) + u'\n' + error);
             return false;
         case CellRecords::PreviewError::None:
             break;
