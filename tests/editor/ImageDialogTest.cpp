@@ -375,3 +375,25 @@ TEST_F(ImageDialogTest, HelpOpensTheKindsPageOrSaysItIsNotInstalled) {
 
 }  // namespace
 }  // namespace ztv::test
+
+namespace ztv::test {
+namespace {
+
+TEST_F(ImageDialogTest, PreviewWriteFailureIsReportedAndChangesNothing) {
+    setAct({makeRecord(4, 1)});
+    const QByteArray before = readBytes(actPath());
+    // A folder where the .JOU file should go cannot be replaced by a file.
+    const QString jou = window().storyboard().jouPath();
+    QFile::remove(jou);
+    ASSERT_TRUE(QDir().mkdir(jou));
+    auto dialog = open(2, 4);
+    dialog->selectImageType(TFormVis::ImageType::Plain);
+    EXPECT_FALSE(dialog->EnregJou());
+    EXPECT_TRUE(prompter_.texts().last().startsWith(QStringLiteral("T847")));
+    EXPECT_TRUE(QFileInfo(jou).isDir());
+    EXPECT_EQ(readBytes(actPath()), before);
+    EXPECT_TRUE(window().storyboard().cellText(2, 4).isEmpty());
+}
+
+}  // namespace
+}  // namespace ztv::test
