@@ -5,6 +5,7 @@
 #include "common/NumberedLines.h"
 #include "common/platform/AppPaths.h"
 #include "common/platform/DriveTable.h"
+#include "common/platform/MediaService.h"
 
 #include <QColor>
 #include <QImage>
@@ -13,6 +14,7 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <memory>
 
 class QDialog;
 
@@ -79,6 +81,10 @@ struct EditorState {
     QSize loadedSize;
     int gifFrameCount = -1;
     QRgb overlayTransparentColour = kNoColour;
+
+    // Sounds and films of the dialogs' panels: one device at a time in the whole editor.
+    std::shared_ptr<MediaService> media;
+    MediaDeviceId mediaDevice = 0;
 
     std::array<QColor, 3> rememberedColours{QColor(245, 186, 71), QColor(240, 243, 177),
                                             QColor(91, 169, 95)};

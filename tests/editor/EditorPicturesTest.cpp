@@ -4,9 +4,11 @@
 #include "editor/EditorState.h"
 #include "editor/dialogs/EditorPictures.h"
 #include "editor/dialogs/MediaLookup.h"
+#include "editor/dialogs/PanelMedia.h"
 #include "editor/dialogs/ReducedCopy.h"
 #include "tests/support/PictureMakers.h"
 #include "tests/support/ProjectWriter.h"
+#include "tests/support/ScriptedMediaService.h"
 #include "tests/support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
@@ -176,6 +178,42 @@ TEST_F(EditorPicturesTest, JpegRefusesSidesBeyondTheFormat) {
     QImage fine(65500, 1, QImage::Format_RGB32);
     fine.fill(Qt::gray);
     EXPECT_FALSE(jpeg::encode(fine).isEmpty());
+}
+
+TEST_F(EditorPicturesTest, PanelMediaKeepsOneDeviceAndPlaysToTheEnd) {
+    writeFile("e/snd/a.wav", makeWav(100));
+    writeFile("e/snd/film.avi", QByteArray("x"));
+    auto media = std::make_shared<ScriptedMediaService>();
+    media->refuse(QStringLiteral("bad.wav"));
+    writeFile("e/snd/bad.wav", makeWav(100));
+    state_.media = media;
+    editor::PanelMedia panel(state_, prompter_);
+    // The markers open nothing.
+    EXPECT_TRUE(panel.open(QStringLiteral("T124"), {}));
+    EXPECT_TRUE(panel.open(QStringLiteral("T123"), {}));
+    EXPECT_TRUE(media->calls().isEmpty());
+    EXPECT_EQ(panel.length(), 0);
+    EXPECT_FALSE(panel.playing());
+    EXPECT_EQ(panel.pause(), 0);
+
+    ASSERT_TRUE(panel.open(QStringLiteral("\\snd\\a.wav"), {}));
+    EXPECT_EQ(panel.length(), 60000);
+    ASSERT_TRUE(panel.play({}, true, 60000, 500));
+    EXPECT_TRUE(panel.playing());
+    ASSERT_TRUE(panel.open(QStringLiteral("\\snd\\film.avi"), {}));
+    const QRect screen(10, 20, 160, 120);
+    ASSERT_TRUE(panel.play(screen, false, 60000, 0));
+    EXPECT_EQ(media->videoWindow(state_.mediaDevice), screen);
+    EXPECT_EQ(media->calls().filter(QStringLiteral("close")).size(), 1)
+        << "a.wav, when the film opened";
+    panel.close();
+    EXPECT_EQ(state_.mediaDevice, 0);
+
+    EXPECT_FALSE(panel.open(QStringLiteral("\\snd\\gone.wav"), QStringLiteral("Vperso1")));
+    EXPECT_EQ(prompter_.texts().last(), QStringLiteral("Vperso1 T43 \\snd\\gone.wav T44"));
+    EXPECT_FALSE(panel.open(QStringLiteral("\\snd\\bad.wav"), {}));
+    EXPECT_EQ(prompter_.texts().last(), QStringLiteral(".wav Open Failed"));
+    EXPECT_EQ(state_.mediaDevice, 0);
 }
 
 }  // namespace
