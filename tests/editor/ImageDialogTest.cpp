@@ -397,3 +397,39 @@ TEST_F(ImageDialogTest, PreviewWriteFailureIsReportedAndChangesNothing) {
 
 }  // namespace
 }  // namespace ztv::test
+
+namespace ztv::test {
+namespace {
+
+TEST_F(ImageDialogTest, SwatchesChooseTheTypeAndToolsGetThePicture) {
+    const QString host = picture(QStringLiteral("chat.bmp"), {20, 10});
+    auto dialog = open(1, 4);
+    dialog->chooseColour = [](const QColor&) { return std::optional<QColor>(QColor(1, 2, 3)); };
+    dialog->swatchClick(0);
+    EXPECT_EQ(dialog->imageType(), TFormVis::ImageType::Plain);
+    EXPECT_EQ(dialog->preview().image.pixel(5, 5) & 0xFFFFFF, 0x010203u);
+    dialog->chooseColour = [](const QColor&) { return std::optional<QColor>(QColor(4, 5, 6)); };
+    dialog->swatchClick(2);
+    EXPECT_EQ(dialog->imageType(), TFormVis::ImageType::Gradient);
+    EXPECT_EQ(state().rememberedColours[2], QColor(4, 5, 6));
+    dialog->OKBtnClick();
+    EXPECT_EQ(act().last().Couleur, state().rememberedColours[1].red() |
+                                        (state().rememberedColours[1].green() << 8) |
+                                        (state().rememberedColours[1].blue() << 16));
+    EXPECT_EQ(act().last().Couldegra, 0x060504);
+
+    // "Dessiner" starts the configured drawing program on the chosen picture.
+    auto second = open(2, 4);
+    choosePicture(*second, prompter_, host);
+    QStringList started;
+    second->startProgram = [&started](const QString& program, const QStringList& arguments) {
+        started << program << arguments;
+        return true;
+    };
+    state().settings.setLine(editor::PictureEditorLine, QStringLiteral("/usr/bin/dessin"));
+    second->BRetouchClick();
+    EXPECT_EQ(started, (QStringList{QStringLiteral("/usr/bin/dessin"), host}));
+}
+
+}  // namespace
+}  // namespace ztv::test
