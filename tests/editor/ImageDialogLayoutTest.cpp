@@ -46,20 +46,10 @@ QStringList clippedCaptions(QWidget& dialog) {
     return clipped;
 }
 
-TEST_P(ImageDialogLayout, CaptionsFitOnBothTabs) {
-    QTemporaryDir dir;
-    editor::EditorState state;
-    ASSERT_TRUE(state.language.load(QStringLiteral(ZTV_SOURCE_DIR "/assets/lang/") + GetParam() +
-                                    QStringLiteral(".asc")));
-    state.languageName = QString::fromLatin1(GetParam());
-    state.paths = AppPaths(dir.path(), dir.path());
-    state.drives.set(u'C', QStringLiteral("/"), DriveType::Fixed);
-    state.projectWidth = 800;
-    state.projectHeight = 600;
-    editor::Storyboard storyboard(dir.path());
-    ASSERT_TRUE(storyboard.openPage(1));
-    storyboard.setCurrentCell(1, 4);
-    ScriptedPrompter prompter;
+// Every caption of both tabs fits; with ZTV_SHOT_DIR set, each tab is saved there.
+void checkDialog(editor::EditorState& state, editor::Storyboard& storyboard,
+                 ScriptedPrompter& prompter, int row) {
+    storyboard.setCurrentCell(1, row);
     editor::TFormVis dialog(state, prompter, storyboard);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -72,11 +62,32 @@ TEST_P(ImageDialogLayout, CaptionsFitOnBothTabs) {
         EXPECT_TRUE(clippedCaptions(dialog).isEmpty())
             << clippedCaptions(dialog).join(u'|').toStdString();
         if (!shots.isEmpty()) {
-            const QString name = QStringLiteral("%1/image-dialog-%2-tab%3")
-                                     .arg(shots, state.languageName)
+            const QString name = QStringLiteral("%1/image-dialog-row%2-%3-tab%4")
+                                     .arg(shots)
+                                     .arg(row)
+                                     .arg(state.languageName)
                                      .arg(tab + 1);
             dialog.grab().save(name + QStringLiteral(".png"));
         }
+    }
+}
+
+TEST_P(ImageDialogLayout, CaptionsFitOnBothTabs) {
+    QTemporaryDir dir;
+    editor::EditorState state;
+    ASSERT_TRUE(state.language.load(QStringLiteral(ZTV_SOURCE_DIR "/assets/lang/") + GetParam() +
+                                    QStringLiteral(".asc")));
+    state.languageName = QString::fromLatin1(GetParam());
+    state.paths = AppPaths(dir.path(), dir.path());
+    state.drives.set(u'C', QStringLiteral("/"), DriveType::Fixed);
+    state.projectWidth = 800;
+    state.projectHeight = 600;
+    editor::Storyboard storyboard(dir.path());
+    ASSERT_TRUE(storyboard.openPage(1));
+    ScriptedPrompter prompter;
+    // The picture dialog, then the background's.
+    for (const int row : {4, 3}) {
+        checkDialog(state, storyboard, prompter, row);
     }
     EXPECT_TRUE(prompter.asked().isEmpty()) << prompter.texts().join(u'|').toStdString();
 }
