@@ -168,7 +168,9 @@ bool writeScanlines(jpeg_compress_struct& cinfo, ErrorManager& errors, const QIm
 }  // namespace
 
 QByteArray encode(const QImage& image, int quality) {
-    if (image.isNull())
+    // The format's own limit: libjpeg would end the process on a larger side.
+    constexpr int kMaxJpegSide = 65500;
+    if (image.isNull() || image.width() > kMaxJpegSide || image.height() > kMaxJpegSide)
         return {};
     // Transparent pixels are flattened onto white, as a painted picture would show them.
     QImage opaque(image.size(), QImage::Format_RGB32);

@@ -12,7 +12,8 @@ namespace ztv::jpeg {
 // corrupt, or declares a size beyond the picture caps (checked before any allocation).
 std::optional<QImage> decode(const QByteArray& data);
 
-// The picture encoded at the given quality (1 to 100, clamped); empty on failure.
+// The picture encoded at the given quality (1 to 100, clamped); empty on failure, and for a
+// side above 65,500 pixels, which the format cannot hold.
 QByteArray encode(const QImage& image, int quality = 75);
 
 }  // namespace ztv::jpeg

@@ -170,53 +170,58 @@ namespace ztv::lang {
     X(NotAvailableYet, 834)
 
 // Messages, captions and labels of the editor's commands and dialogs.
-#define ZTV_LANG_EDITOR_DIALOGS(X)   \
-    X(SaveFailed, 17)                \
-    X(PageNumberEmpty, 37)           \
-    X(PageNumberNotPositive, 38)     \
-    X(ParametersEmpty, 63)           \
-    X(SizeNotAWholeNumber, 64)       \
-    X(BackgroundsResized, 65)        \
-    X(RecentProjectMissing, 77)      \
-    X(NoPageSelected, 80)            \
-    X(DeletedPageNotInTable, 81)     \
-    X(CellHoldsNothingToPlace, 82)   \
-    X(ProjectExistsReplace, 90)      \
-    X(SaveChangesQuestion, 92)       \
-    X(DeletePageQuestion, 94)        \
-    X(ModifyPageCaption, 108)        \
-    X(SlideshowExpert, 175)          \
-    X(ProjectOnCdDrive, 448)         \
-    X(WorkingFolderRefused, 464)     \
-    X(ButtonClose, 574)              \
-    X(PageChooserCaption, 577)       \
-    X(NewPageCaption, 586)           \
-    X(PageNumberLabel, 587)          \
-    X(PageTitleLabel, 588)           \
-    X(ToolSettingsCaption, 589)      \
-    X(ExternalProgramsGroup, 590)    \
-    X(ProjectParametersCaption, 600) \
-    X(PropertiesGroup, 601)          \
-    X(OpenProjectCaption, 703)       \
-    X(EditCellButton, 708)           \
-    X(SaveAsCaption, 716)            \
-    X(ClearToolProgram, 837)         \
-    X(FirstPageMissing, 838)         \
-    X(NothingToUndo, 839)            \
-    X(KeywordTooLong, 840)           \
-    X(KeywordPageEmpty, 35)          \
-    X(KeywordCountNone, 98)          \
-    X(KeywordCountSome, 99)          \
-    X(KeywordEditCaption, 459)       \
-    X(ButtonNew, 517)                \
-    X(ButtonDelete, 518)             \
-    X(ButtonModify, 573)             \
-    X(KeywordListCaption, 575)       \
-    X(KeywordHeader, 576)            \
-    X(KeywordNewCaption, 582)        \
-    X(KeywordLabel, 583)             \
-    X(KeywordPageLabel, 584)         \
-    X(KeywordColumnLabel, 585)
+#define ZTV_LANG_EDITOR_DIALOGS(X)                     \
+    X(SaveFailed, 17)                                  \
+    X(PageNumberEmpty, 37)                             \
+    X(PageNumberNotPositive, 38)                       \
+    X(ParametersEmpty, 63)                             \
+    X(SizeNotAWholeNumber, 64)                         \
+    X(BackgroundsResized, 65)                          \
+    X(RecentProjectMissing, 77)                        \
+    X(NoPageSelected, 80)                              \
+    X(DeletedPageNotInTable, 81)                       \
+    X(CellHoldsNothingToPlace, 82)                     \
+    X(ProjectExistsReplace, 90)                        \
+    X(SaveChangesQuestion, 92)                         \
+    X(DeletePageQuestion, 94)                          \
+    X(ModifyPageCaption, 108)                          \
+    X(SlideshowExpert, 175)                            \
+    X(ProjectOnCdDrive, 448)                           \
+    X(WorkingFolderRefused, 464)                       \
+    X(ButtonClose, 574)                                \
+    X(PageChooserCaption, 577)                         \
+    X(NewPageCaption, 586)                             \
+    X(PageNumberLabel, 587)                            \
+    X(PageTitleLabel, 588)                             \
+    X(ToolSettingsCaption, 589)                        \
+    X(ExternalProgramsGroup, 590)                      \
+    X(ProjectParametersCaption, 600)                   \
+    X(PropertiesGroup, 601)                            \
+    X(OpenProjectCaption, 703)                         \
+    X(EditCellButton, 708)                             \
+    X(SaveAsCaption, 716)                              \
+    X(ClearToolProgram, 837)                           \
+    X(FirstPageMissing, 838)                           \
+    X(NothingToUndo, 839)                              \
+    X(KeywordTooLong, 840)                             \
+    X(KeywordPageEmpty, 35)                            \
+    X(KeywordCountNone, 98)                            \
+    X(KeywordCountSome, 99)                            \
+    X(KeywordEditCaption, 459)                         \
+    X(ButtonNew, 517)                                  \
+    X(ButtonDelete, 518)                               \
+    X(ButtonModify, 573)                               \
+    X(KeywordListCaption, 575)                         \
+    X(KeywordHeader, 576)                              \
+    X(KeywordNewCaption, 582)                          \
+    X(KeywordLabel, 583)                               \
+    X(KeywordPageLabel, 584)                           \
+    X(KeywordColumnLabel, 585)                         \
+    X(NotAnInteger, 841)        /* %1: the text */     \
+    X(NotAFloat, 842)           /* %1: the text */     \
+    X(PathNotStorable, 843)     /* 843 + " " + path */ \
+    X(PathTooLong, 844)         /* 844 + " " + path */ \
+    X(ReducedCopyNotSaved, 845) /* 845 + " " + path */
 
 #define ZTV_LANG_ALL(X)         \
     ZTV_LANG_PLAYER_MESSAGES(X) \

@@ -9,6 +9,7 @@
 #include "editor/OpenRequest.h"
 #include "editor/ProjectCommands.h"
 #include "editor/RecentProjects.h"
+#include "editor/dialogs/CellDialogs.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -116,6 +117,7 @@ std::unique_ptr<EditorSession> startEditor(StartOptions options, bool* handedOve
     state.soundCapable = soundOutputPresent();
 
     session->window = std::make_unique<TSommaire>(state, prompter);
+    installCellDialogs(*session->window);
     if (session->ownPrompter) {
         session->ownPrompter->setParent(session->window.get());
     }

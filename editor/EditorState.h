@@ -5,13 +5,16 @@
 #include "common/NumberedLines.h"
 #include "common/platform/AppPaths.h"
 #include "common/platform/DriveTable.h"
+#include "common/platform/MediaService.h"
 
 #include <QColor>
 #include <QImage>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <memory>
 
 class QDialog;
 
@@ -32,6 +35,9 @@ enum SettingsLine {
     LanguageLine = 14,
 };
 inline constexpr int kSettingsLineCount = 15;
+
+// The "no colour" value of a picture without a transparent colour.
+inline constexpr QRgb kNoColour = 0x1FFFFFFF;
 
 // The editor-wide state the main window keeps and every command, dialog and builder shares.
 struct EditorState {
@@ -68,6 +74,17 @@ struct EditorState {
 
     // The effect previews of the element dialogs, transitions/0.bmp to 59.bmp.
     std::array<QImage, 60> transitionPictures;
+
+    // Left by the picture routines of the element dialogs: the natural size of the picture
+    // loaded last (frames x width for a GIF strip), the frame count of an animated GIF (-1 for
+    // any other picture) and the colour the last appearance mode made transparent.
+    QSize loadedSize;
+    int gifFrameCount = -1;
+    QRgb overlayTransparentColour = kNoColour;
+
+    // Sounds and films of the dialogs' panels: one device at a time in the whole editor.
+    std::shared_ptr<MediaService> media;
+    MediaDeviceId mediaDevice = 0;
 
     std::array<QColor, 3> rememberedColours{QColor(245, 186, 71), QColor(240, 243, 177),
                                             QColor(91, 169, 95)};

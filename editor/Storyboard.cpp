@@ -159,22 +159,58 @@ bool Storyboard::regenerate(QString* error) {
     }
 
     columnUsed_.fill(false);
-    QByteArray jou(kPageRecordSize, '\0');
+    for (const ElementRecord& r : kept) {
+        if (isCell(r.Colonne, r.Ligne) && !cellText(r.Colonne, r.Ligne).isEmpty()) {
+            columnUsed_[r.Colonne - 1] = true;
+        }
+    }
+    const QByteArray jou = orderedPageFile(kept);
+    return writeFileAtomically(jouPath(), jou, error);
+}
+
+QByteArray Storyboard::orderedPageFile(const QList<ElementRecord>& records) const {
+    QByteArray file(kPageRecordSize, '\0');
     for (int column = 1; column <= kColumnCount; ++column) {
         for (int row = 1; row <= kRowCount; ++row) {
             if (cellText(column, row).isEmpty()) {
                 continue;
             }
-            const auto found = std::find_if(kept.begin(), kept.end(), [&](const ElementRecord& r) {
-                return r.Ligne == row && r.Colonne == column;
+            const auto found = std::find_if(records.begin(), records.end(), [&](const auto& r) {
+                return r.Ligne == row && r.Colonne == column && !r.Fichier.isEmpty();
             });
-            if (found != kept.end()) {
-                jou += encodePageRecord(*found);
-                columnUsed_[column - 1] = true;
+            if (found != records.end()) {
+                file += encodePageRecord(*found);
             }
         }
     }
-    return writeFileAtomically(jouPath(), jou, error);
+    return file;
+}
+
+bool Storyboard::writeActRecord(qint64 index, const ElementRecord& record, QString* error) {
+    // An empty file gets its unused record 0 first.
+    const qint64 count = std::max<qint64>(act_.count(), 1);
+    if (page_ == 0 || index < 1 || index > count) {
+        return false;
+    }
+    QByteArray file(kPageRecordSize, '\0');
+    file.reserve(qsizetype((count + 1) * kPageRecordSize));
+    for (qint64 i = 1; i < count; ++i) {
+        const auto bytes = i == index ? encodePageRecord(record) : act_.read(i);
+        if (!bytes) {
+            if (error) {
+                *error = act_.errorString();
+            }
+            return false;
+        }
+        file += *bytes;
+    }
+    if (index == count) {
+        file += encodePageRecord(record);
+    }
+    const QString path = actPath();
+    act_.close();
+    const bool written = writeFileAtomically(path, file, error);
+    return reopenAct(written ? error : nullptr) && written;
 }
 
 QRect Storyboard::defaultRect(int row) const {

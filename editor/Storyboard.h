@@ -46,6 +46,13 @@ class Storyboard {
     // Index of the cell's record in the .ACT file, -1 when the cell is empty or not found.
     int findCellRecord(int column, int row);
     std::optional<ElementRecord> actRecord(int index);
+    qint64 actRecordCount() const { return act_.count(); }
+    // Writes the record at index (the record count appends) by rewriting the whole .ACT file
+    // through a temporary file: on failure the file stays as it was and error says why.
+    bool writeActRecord(qint64 index, const ElementRecord& record, QString* error = nullptr);
+    // A page file in column then row order: for each occupied cell, the first of the records
+    // that has its row and column.
+    QByteArray orderedPageFile(const QList<ElementRecord>& records) const;
 
     // Compacts the .ACT file (tombstones and empty records dropped; written to a temporary
     // file and renamed over the old one) and rewrites the .JOU file in column then row order

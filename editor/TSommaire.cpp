@@ -335,7 +335,9 @@ void TSommaire::refreshCommand(const QString& name) {
     const Command& command = commands_[name];
     const bool enabled = command.handler && command.stateEnabled;
     // A command whose feature has not landed says so where the user looks: its tooltip.
-    const QString notYet = command.handler ? QString() : state_.text(lang::NotAvailableYet);
+    const QString notYet = command.handler && !command.notAvailableHere
+                               ? QString()
+                               : state_.text(lang::NotAvailableYet);
     for (QAction* item : command.items) {
         item->setEnabled(enabled);
         item->setToolTip(notYet.isEmpty() ? withoutMnemonics(item->text()) : notYet);
@@ -374,8 +376,10 @@ QToolButton* TSommaire::toolButton(const QString& name) const {
     return buttons_.value(name);
 }
 
-void TSommaire::setCellDialogOpener(CellDialogOpener opener) {
+void TSommaire::setCellDialogOpener(CellDialogOpener opener,
+                                    std::function<bool(int row)> hasDialog) {
     cellDialog_ = std::move(opener);
+    rowHasDialog_ = std::move(hasDialog);
     setCommandHandler(QStringLiteral("BVisuel"), [this] { dispatchCellDialog(); });
     setCommandHandler(QStringLiteral("BAjout"), [this] {
         if (state_.gridMode) {
@@ -386,6 +390,21 @@ void TSommaire::setCellDialogOpener(CellDialogOpener opener) {
             onListDoubleClick(list_->currentItem());
         }
     });
+    refreshCellCommands();
+}
+
+void TSommaire::refreshCellCommands() {
+    if (!rowHasDialog_) {
+        return;
+    }
+    const int row = state_.gridMode ? storyboard_.currentRow() : 0;
+    const bool available = row == 0 || rowHasDialog_(row);
+    for (const QString& name : {QStringLiteral("BVisuel"), QStringLiteral("BAjout")}) {
+        Command& command = commands_[name];
+        command.notAvailableHere = !available;
+        command.stateEnabled = available;
+        refreshCommand(name);
+    }
 }
 
 void TSommaire::setPositionEditor(PositionEditor editor) {
@@ -411,6 +430,7 @@ void TSommaire::changeEvent(QEvent* event) {
 }
 
 void TSommaire::updateStatus() {
+    refreshCellCommands();
     if (edits_) {
         edits_->refresh();
     }

@@ -73,7 +73,10 @@ class TSommaire : public QMainWindow {
     // The cell under the last right press, for the popup's commands.
     QPoint popupCell() const { return popupCell_; }
 
-    void setCellDialogOpener(CellDialogOpener opener);
+    // hasDialog: whether a row's kind has its dialog yet; the cell commands stay disabled, with
+    // a tooltip that says so, while the current cell is on a row without one.
+    void setCellDialogOpener(
+        CellDialogOpener opener, std::function<bool(int row)> hasDialog = [](int) { return true; });
     void setPositionEditor(PositionEditor editor);
     void setCloseSaver(CloseSaver saver) { closeSaver_ = std::move(saver); }
 
@@ -126,7 +129,8 @@ class TSommaire : public QMainWindow {
     struct Command {
         std::function<void()> handler;
         bool stateEnabled = true;
-        QString hint;  // the toolbar button's hint
+        bool notAvailableHere = false;  // the feature exists, not yet for this cell
+        QString hint;                   // the toolbar button's hint
         QList<QAction*> items;
         QList<QToolButton*> buttons;
     };
@@ -142,6 +146,7 @@ class TSommaire : public QMainWindow {
     void onListClick(QListWidgetItem* item);
     void onListDoubleClick(QListWidgetItem* item);
     void dispatchCellDialog();
+    void refreshCellCommands();
     // The element dialog of the current cell, or the message that there is none yet.
     void openCellDialog(bool hasElement);
     void setEditingViewEnabled(bool enabled);
@@ -167,6 +172,7 @@ class TSommaire : public QMainWindow {
     QHash<QString, QToolButton*> buttons_;
     QPoint popupCell_;
     CellDialogOpener cellDialog_;
+    std::function<bool(int row)> rowHasDialog_;
     PositionEditor positionEditor_;
     CloseSaver closeSaver_;
     std::unique_ptr<ProjectCommands> projects_;

@@ -147,6 +147,7 @@ void TSommaire::openCell() {
     if (column == 0 || row == 0) {
         return;
     }
+    refreshCellCommands();
     openCellDialog(!storyboard_.cellText(column, row).isEmpty());
 }
 

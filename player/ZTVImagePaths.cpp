@@ -43,17 +43,12 @@ QString TZTVImage::findBesideProject(const QString& storedPath) const {
 }
 
 bool TZTVImage::searchDrivesFor(const QString& pathWithoutDrive) {
-    for (char16_t letter = u'A'; letter <= u'Z'; ++letter) {
-        if (env_.drives.type(QChar(letter)) == DriveType::Unknown) {
-            continue;
-        }
-        const QString drive = QString(QChar(letter)) + u':';
-        if (existsWin(drive + pathWithoutDrive)) {
-            mediaDrive_ = drive;
-            return true;
-        }
+    const QString drive = env_.drives.firstDriveHolding(pathWithoutDrive);
+    if (drive.isEmpty()) {
+        return false;
     }
-    return false;
+    mediaDrive_ = drive;
+    return true;
 }
 
 }  // namespace ztv

@@ -113,6 +113,22 @@ DriveType DriveTable::type(QChar letter) const {
     return d ? d->type : DriveType::Unknown;
 }
 
+bool DriveTable::exists(const QString& windowsPath) const {
+    const QString host = toHost(windowsPath);
+    return !host.isEmpty() && QFileInfo::exists(host);
+}
+
+QString DriveTable::firstDriveHolding(const QString& pathWithoutDrive) const {
+    for (char c = 'A'; c <= 'Z'; ++c) {
+        const QChar letter = QLatin1Char(c);
+        const QString drive = QString(letter) + QLatin1Char(':');
+        if (type(letter) != DriveType::Unknown && exists(drive + pathWithoutDrive)) {
+            return drive;
+        }
+    }
+    return {};
+}
+
 QString DriveTable::toHost(const QString& windowsPath) const {
     const QChar letter = winpath::hasDrive(windowsPath) ? winpath::driveLetter(windowsPath) : u'C';
     const Drive* d = drive(letter);

@@ -37,6 +37,12 @@ class DriveTable {
     QString outsideToHost(const QString& path) const;
     QString outsideToWindows(const QString& path) const;
 
+    // Whether the Windows path names an existing file or folder.
+    bool exists(const QString& windowsPath) const;
+    // The first drive "A:" to "Z:" of a known type on which the drive-less path exists (drives
+    // of unknown type are never touched); empty when none has it.
+    QString firstDriveHolding(const QString& pathWithoutDrive) const;
+
     // C: is "/"; optical and network mounts get the next free letters from D:; the lines
     // "D=/media/cdrom,cd" of drivesIni (types fixed, network, cd, unknown) override.
     static DriveTable fromMounts(const QString& mountsText, const QString& drivesIniText);

@@ -59,10 +59,19 @@ TEST_F(CommandAvailability, EveryItemButtonAndShortcutWorksOrSaysItIsNotAvailabl
 
 TEST_F(CommandAvailability, OpeningACellWithoutItsDialogSaysSo) {
     newProjectWithPages({QStringLiteral("Un")});
-    window().storyboard().setCurrentCell(2, 5);
+    // A text row: its dialog comes later.
+    window().storyboard().setCurrentCell(2, 30);
     window().openCell();  // double click and Enter
     ASSERT_FALSE(prompter_.asked().isEmpty());
     EXPECT_EQ(prompter_.asked().last().text, notYet);
+    const QToolButton* open = window().toolButton(QStringLiteral("BAjout"));
+    EXPECT_FALSE(open->isEnabled());
+    EXPECT_TRUE(open->toolTip().contains(notYet));
+    // A picture row has its dialog.
+    window().storyboard().setCurrentCell(2, 5);
+    window().updateStatus();
+    EXPECT_TRUE(open->isEnabled());
+    EXPECT_FALSE(open->toolTip().contains(notYet));
 }
 
 TEST_F(CommandAvailability, TooltipsShowNoMnemonicMarks) {

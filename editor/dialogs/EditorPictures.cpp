@@ -1,0 +1,185 @@
+#include "editor/dialogs/EditorPictures.h"
+
+#include "common/AnimatedPicture.h"
+#include "common/LangLines.h"
+#include "common/PictureLoader.h"
+#include "common/platform/Prompter.h"
+#include "editor/EditorState.h"
+#include "editor/dialogs/MediaLookup.h"
+#include "player/elements/Appearance.h"
+#include "player/elements/GradientFill.h"
+
+#include <QPainter>
+#include <cmath>
+
+namespace ztv::editor {
+
+namespace {
+
+void drawStretched(QImage& target, const QImage& picture) {
+    if (target.isNull()) {
+        target = picture.convertToFormat(QImage::Format_RGB32);
+        return;
+    }
+    target.fill(Qt::black);
+    QPainter(&target).drawImage(target.rect(), picture);
+}
+
+// Nearest integer, halves to even.
+int roundEven(double value) {
+    return int(std::nearbyint(value));
+}
+
+}  // namespace
+
+QImage PictureControl::shown() const {
+    if (!transparent || image.isNull()) {
+        return image;
+    }
+    QImage out = image.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = transparentColour | 0xFF000000u;
+    for (int y = 0; y < out.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            if ((line[x] | 0xFF000000u) == key) {
+                line[x] = 0;
+            }
+        }
+    }
+    return out;
+}
+
+void EditorPictures::loadFailed(const QString& windowsPath) {
+    prompter_.message(QStringLiteral("Error 6: ") + state_.text(lang::MediaFileWord) + u' ' +
+                      windowsPath + u' ' + state_.text(lang::MediaCannotOpenSuffix));
+}
+
+void EditorPictures::load(PictureControl& target, const QString& windowsPath, bool strip) {
+    state_.gifFrameCount = -1;
+    const QString host = state_.drives.toHost(windowsPath);
+    const PictureKind kind = pictureKindOf(windowsPath);
+    if (kind == PictureKind::Gif) {
+        loadGif(target, host, windowsPath, strip);
+        return;
+    }
+    const Picture picture = loadPictureFile(host);
+    if (!picture.ok()) {
+        if (kind == PictureKind::Other && picture.status == PictureStatus::Unreadable) {
+            prompter_.message(state_.text(lang::UnknownPictureFormat));
+        } else {
+            loadFailed(windowsPath);
+        }
+        return;
+    }
+    if (kind == PictureKind::Bitmap || kind == PictureKind::Other) {
+        target.image = picture.image.convertToFormat(QImage::Format_RGB32);
+    } else {
+        drawStretched(target.image, picture.image);
+    }
+    state_.loadedSize = picture.image.size();
+}
+
+void EditorPictures::loadGif(PictureControl& target, const QString& hostPath,
+                             const QString& windowsPath, bool strip) {
+    AnimatedPicture gif;
+    if (gif.loadFile(hostPath) != GifError::None || gif.frameCount() == 0) {
+        loadFailed(windowsPath);
+        return;
+    }
+    const QSize size = gif.size();
+    if (!gif.hasSeveralFrames()) {
+        drawStretched(target.image, gif.composeFrame(0));
+        state_.loadedSize = size;
+        return;
+    }
+    state_.gifFrameCount = gif.frameCount();
+    if (!strip) {
+        drawStretched(target.image, gif.composeFrame(0));
+        state_.loadedSize = size;
+        return;
+    }
+    const QList<QImage> frames = gif.composeFrames(gif.frameCount(), size, 0);
+    QImage stripPicture(size.width() * int(frames.size()), size.height(),
+                        QImage::Format_ARGB32_Premultiplied);
+    stripPicture.fill(Qt::transparent);
+    {
+        QPainter painter(&stripPicture);
+        for (int i = 0; i < frames.size(); ++i) {
+            painter.drawImage(i * size.width(), 0, frames[i]);
+        }
+    }
+    drawStretched(target.image, stripPicture);
+    state_.loadedSize = stripPicture.size();
+}
+
+bool EditorPictures::prepare(PictureControl& target, const QString& fichier,
+                             const QString& appearance, QColor colour, QColor secondColour,
+                             const QString& direction, bool strip, const QString& messagePrefix) {
+    const LanguageFile& language = state_.language;
+    const int mode = appearanceMode(appearance, language);
+    if (fichier == language.text(lang::MarkerPlainBackground)) {
+        target.image.fill(colour);
+    } else if (fichier == language.text(lang::MarkerGradient)) {
+        fillGradient(target.image, colour, secondColour, gradientDirection(direction, language));
+    } else if (fichier == language.text(lang::MarkerDisappear)) {
+        target.image.fill(Qt::black);
+    } else if (fichier != language.text(lang::MarkerBackgroundDisappear)) {
+        if (!lookUpMedia(state_, fichier)) {
+            const QString prefix = messagePrefix.isEmpty() ? QString() : messagePrefix + u' ';
+            prompter_.message(prefix + state_.text(lang::MediaFileWord) + u' ' + fichier + u' ' +
+                              state_.text(lang::MediaNotFoundSuffix));
+            return false;
+        }
+        load(target, state_.mediaDrive + fichier, strip);
+    }
+    if (!isTransparentMode(mode) && mode != lang::AppearanceOpaque && !target.image.isNull()) {
+        target.image = target.image.convertToFormat(QImage::Format_RGB32);
+        applyTint(target.image, mode);
+    }
+    applyAppearance(target, appearance);
+    return true;
+}
+
+void EditorPictures::applyAppearance(PictureControl& target, const QString& appearance) {
+    const int mode = appearanceMode(appearance, state_.language);
+    target.transparent = isTransparentMode(mode) && !target.image.isNull();
+    if (!target.transparent) {
+        state_.overlayTransparentColour = kNoColour;
+        return;
+    }
+    QRgb colour = 0xFFFFFF;
+    if (mode == lang::AppearanceBlackClear) {
+        colour = 0;
+    } else if (mode == lang::AppearanceCornerClear) {
+        colour = target.image.pixel(0, target.image.height() - 1) & 0xFFFFFF;
+    }
+    target.transparentColour = colour;
+    state_.overlayTransparentColour = colour;
+}
+
+QRect previewFitRect(QSize panel, QSize loaded) {
+    const int w0 = loaded.width();
+    const int h0 = loaded.height();
+    if (w0 <= 0 || h0 <= 0) {
+        return {};
+    }
+    int width = w0;
+    int height = h0;
+    if (w0 > panel.width() || h0 > panel.height()) {
+        const bool wide = h0 < w0;
+        int& side = wide ? width : height;
+        int& other = wide ? height : width;
+        const double num = wide ? h0 : w0;
+        const double den = wide ? w0 : h0;
+        side = (wide ? panel.width() : panel.height()) - 4;
+        other = roundEven(side * num / den);
+        const int room = wide ? panel.height() : panel.width();
+        for (int k = 99; room < other && k > 0; --k) {
+            side = side * k / 100;
+            other = roundEven(side * num / den);
+        }
+    }
+    return QRect((panel.width() - width) / 2, (panel.height() - height) / 2, width, height);
+}
+
+}  // namespace ztv::editor

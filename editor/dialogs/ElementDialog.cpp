@@ -1,0 +1,361 @@
+#include "editor/dialogs/ElementDialog.h"
+
+#include "common/LangLines.h"
+#include "common/platform/Cp1252.h"
+#include "common/platform/Prompter.h"
+#include "common/platform/WinPath.h"
+#include "editor/EditorState.h"
+#include "editor/PageChooser.h"
+#include "editor/Storyboard.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace ztv::editor {
+
+namespace {
+
+// Effects whose option is a number of bands, turns or a zoom factor.
+bool takesBands(int effect) {
+    return (effect >= 239 && effect <= 242) || (effect >= 262 && effect <= 266) || effect == 273;
+}
+
+// Effects whose option is stretching.
+bool takesStretch(int effect) {
+    return (effect >= 221 && effect <= 224) || (effect >= 229 && effect <= 236);
+}
+
+bool oneOf(int line, std::initializer_list<int> lines) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+}  // namespace
+
+ElementDialog::ElementDialog(EditorState& state, Prompter& prompter, Storyboard& storyboard,
+                             QWidget* parent)
+    : TiledDialog(parent),
+      state_(state),
+      prompter_(prompter),
+      storyboard_(storyboard),
+      records_(storyboard, state.language, QSize(state.projectWidth, state.projectHeight)),
+      pictures_(state, prompter),
+      row_(storyboard.currentRow()),
+      column_(storyboard.currentColumn()),
+      existing_(state.hasElement) {
+    choosePage = [this] { return editor::choosePage(state_, this); };
+}
+
+QString ElementDialog::text(int line) const {
+    return state_.text(line);
+}
+
+int ElementDialog::vocabularyLine(const QString& value, int first, int last) const {
+    for (int line = first; line <= last; ++line) {
+        if (state_.language.isLine(value, line)) {
+            return line;
+        }
+    }
+    return 0;
+}
+
+bool ElementDialog::isLine(const QString& value, int line) const {
+    return value == state_.text(line);
+}
+
+void ElementDialog::showEvent(QShowEvent* event) {
+    TiledDialog::showEvent(event);
+    if (!activated_) {
+        activated_ = true;
+        FormActivate();
+    }
+}
+
+void ElementDialog::FormActivate() {
+    activated_ = true;
+    fillLists();
+    records_.rebuildDefaultRects();
+    if (!existing_) {
+        setNewDefaults();
+    } else if (const int index = records_.findCell(row_, column_); index > 0) {
+        actIndex_ = index;
+        InitVisuel(*records_.record(index));
+    } else {
+        prompter_.message(text(10));
+    }
+    afterActivate();
+}
+
+bool ElementDialog::buildRecord(ElementRecord& record, QString& cellText) {
+    if (existing_ && actIndex_ > 0) {
+        if (const auto old = records_.record(actIndex_)) {
+            record = *old;
+        }
+    }
+    if (!fillRecord(record, cellText)) {
+        return false;
+    }
+    record.Ligne = row_;
+    record.Colonne = column_;
+    return true;
+}
+
+void ElementDialog::OKBtnClick() {
+    ElementRecord record;
+    QString cellText;
+    if (!buildRecord(record, cellText)) {
+        setResult(0);
+        return;
+    }
+    int written = 0;
+    QString error;
+    switch (records_.save(record, existing_ ? actIndex_ : 0, &written, &error)) {
+        case CellRecords::SaveError::PageMissing:
+            prompter_.message(text(lang::FilePrefix) + u' ' + QString::number(storyboard_.page()) +
+                              u' ' + text(lang::NotFoundSuffix));
+            setResult(0);
+            return;
+        case CellRecords::SaveError::WriteFailed:
+            // Line 846: the element was not written, the page stays as it was.
+            prompter_.message(text(846) + u'\n' + error);
+            setResult(0);
+            return;
+        case CellRecords::SaveError::None:
+            break;
+    }
+    actIndex_ = written;
+    storyboard_.setDefaultRect(row_,
+                               QRect(record.Gauche, record.Haut, record.Largeur, record.Hauteur));
+    afterSave(record);
+    state_.hasElement = false;
+    state_.cellText = cellText;
+    done(Prompter::Yes);
+}
+
+bool ElementDialog::EnregJou() {
+    ElementRecord record;
+    QString cellText;
+    if (!buildRecord(record, cellText)) {
+        return false;
+    }
+    QString error;
+    switch (records_.previewWrite(record, existing_, cellText, &previewedJouIndex_, &error)) {
+        case CellRecords::PreviewError::NotFound:
+            prompter_.message(text(11));
+            return false;
+        case CellRecords::PreviewError::WriteFailed:
+            // Line 847: the preview was not written, the page stays as it was.
+            prompter_.message(text(847) + u'\n' + error);
+            return false;
+        case CellRecords::PreviewError::None:
+            break;
+    }
+    storyboard_.setDefaultRect(row_,
+                               QRect(record.Gauche, record.Haut, record.Largeur, record.Hauteur));
+    if (previewedJouIndex_ < 0) {
+        prompter_.message(text(13));
+    }
+    return true;
+}
+
+QString ElementDialog::helpPath() const {
+    const bool french =
+        state_.languageName.compare(QStringLiteral("FRENCH"), Qt::CaseInsensitive) == 0;
+    const QString folder =
+        french ? QStringLiteral("aide/zentrovale/") : QStringLiteral("help/zentrovale/");
+    return state_.paths.asset(folder + helpPage(french));
+}
+
+void ElementDialog::showHelp() {
+    const QString path = helpPath();
+    if (!QFileInfo::exists(path)) {
+        prompter_.message(text(lang::NotAvailableYet));
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void ElementDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        showHelp();
+        return;
+    }
+    TiledDialog::keyPressEvent(event);
+}
+
+void ElementDialog::fillFromLines(QComboBox* list,
+                                  std::initializer_list<std::pair<int, int>> runs) const {
+    list->clear();
+    for (const auto& [first, last] : runs) {
+        for (int line = first; line <= last; ++line) {
+            list->addItem(text(line));
+        }
+    }
+}
+
+void ElementDialog::fillActionList(QComboBox* list) const {
+    fillFromLines(list, {{280, 295}, {299, 299}, {379, 379}});
+}
+
+void ElementDialog::fillTransitionList(QComboBox* list) const {
+    list->clear();
+    int picture = 0;
+    constexpr std::pair<int, int> runs[] = {{220, 258}, {262, 279}, {296, 298}};
+    for (const auto& [first, last] : runs) {
+        for (int line = first; line <= last; ++line, ++picture) {
+            const QImage& image = state_.transitionPictures[std::size_t(picture)];
+            list->addItem(QIcon(QPixmap::fromImage(image)), text(line));
+        }
+    }
+}
+
+void ElementDialog::selectText(QComboBox* list, const QString& value) {
+    list->setCurrentIndex(list->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+bool ElementDialog::transitionOption(const QString& effect, QLineEdit* bands, QCheckBox* stretch,
+                                     int* size) {
+    const int line = vocabularyLine(effect, 220, 298);
+    *size = 0;
+    if (takesBands(line)) {
+        return readInteger(bands, size);
+    }
+    if (takesStretch(line)) {
+        *size = stretch->isChecked() ? 1 : 0;
+    }
+    return true;
+}
+
+void ElementDialog::showTransitionOption(const QString& effect, QLabel* bandsLabel,
+                                         QLineEdit* bands, QCheckBox* stretch,
+                                         int storedSize) const {
+    const int line = vocabularyLine(effect, 220, 298);
+    const bool withBands = takesBands(line);
+    const bool withStretch = takesStretch(line);
+    bandsLabel->setVisible(withBands);
+    bands->setVisible(withBands);
+    stretch->setVisible(withStretch);
+    const bool keepStored = existing_ && storedSize != 0;
+    if (withBands) {
+        bandsLabel->setText(text(line >= 262 && line <= 266 ? 386 : line == 273 ? 387 : 548));
+        bands->setText(keepStored ? QString::number(storedSize) : QStringLiteral("2"));
+    } else if (withStretch) {
+        stretch->setChecked(keepStored);
+    }
+}
+
+void ElementDialog::showActionParameters(const QString& action, QLineEdit* first,
+                                         QPushButton* firstBrowse, QLineEdit* second,
+                                         QPushButton* secondBrowse) const {
+    const int line = vocabularyLine(action, 280, 379);
+    const bool withFirst = !oneOf(line, {280, 287, 289, 290, 291});
+    first->setVisible(withFirst);
+    firstBrowse->setVisible(withFirst && !oneOf(line, {282, 286}));
+    const bool withSecond = oneOf(line, {283, 285, 292, 294, 379});
+    second->setVisible(withSecond);
+    secondBrowse->setVisible(withSecond && !oneOf(line, {283, 292}));
+}
+
+void ElementDialog::browseFirstParameter(const QString& action, QLineEdit* edit) {
+    const int line = vocabularyLine(action, 280, 379);
+    QString filter;
+    if (oneOf(line, {284, 285, 292, 294, 299, 288, 379})) {
+        filter = QStringLiteral("*.* (*)");
+    } else if (line == 293) {
+        filter = QStringLiteral("* (*)");
+    } else if (line == 295) {
+        filter = QStringLiteral("*.ztvx *.cab (*.ztvx *.ZTVX *.cab *.CAB)");
+    } else if (line == 281 || line == 283) {
+        if (const int page = choosePage(); page != 0) {
+            edit->setText(QString::number(page));
+        }
+        return;
+    } else {
+        return;
+    }
+    const QString chosen = prompter_.openFileName(QString(), QString(), filter);
+    if (!chosen.isEmpty()) {
+        if (const QString stored = storedPath(chosen); !stored.isEmpty()) {
+            edit->setText(stored);
+        }
+    }
+}
+
+void ElementDialog::browseSecondParameter(const QString& action, QLineEdit* edit) {
+    const int line = vocabularyLine(action, 280, 379);
+    if (line == 285) {
+        const QString chosen =
+            prompter_.openFileName(QString(), QString(), QStringLiteral("*.* (*)"));
+        if (const QString stored = chosen.isEmpty() ? QString() : storedPath(chosen);
+            !stored.isEmpty()) {
+            edit->setText(stored);
+        }
+    } else if (line == 379) {
+        if (const int page = choosePage(); page != 0) {
+            edit->setText(QString::number(page));
+        }
+    }
+}
+
+bool ElementDialog::readInteger(QLineEdit* edit, int* value) {
+    return readInteger(edit->text(), edit, value);
+}
+
+bool ElementDialog::readInteger(const QString& typed, QWidget* focus, int* value) {
+    bool ok = false;
+    const int v = typed.trimmed().toInt(&ok);
+    if (!ok) {
+        prompter_.message(text(lang::NotAnInteger).arg(typed));
+        focus->setFocus();
+        return false;
+    }
+    *value = v;
+    return true;
+}
+
+bool ElementDialog::readAttente(QLineEdit* edit, double* value) {
+    const QLocale locale;
+    bool ok = false;
+    double v = locale.toDouble(edit->text().trimmed(), &ok);
+    if (!ok) {
+        // Typed with the other decimal separator.
+        QString fixed = edit->text();
+        fixed.replace(u'.', locale.decimalPoint());
+        edit->setText(fixed);
+        v = locale.toDouble(fixed.trimmed(), &ok);
+    }
+    if (!ok) {
+        prompter_.message(text(lang::NotAFloat).arg(edit->text()));
+        edit->setFocus();
+        return false;
+    }
+    *value = v;
+    return true;
+}
+
+QString ElementDialog::storedPath(const QString& hostPath) {
+    const QString windows = state_.drives.toWindows(QFileInfo(hostPath).absoluteFilePath());
+    if (windows.isEmpty() || fromCp1252(toCp1252(windows)) != windows) {
+        prompter_.message(text(lang::PathNotStorable) + u' ' + hostPath);
+        return {};
+    }
+    const QString stored = winpath::withoutDrive(windows);
+    if (toCp1252(stored).size() > 249) {
+        prompter_.message(text(lang::PathTooLong) + u' ' + hostPath);
+        return {};
+    }
+    return stored;
+}
+
+}  // namespace ztv::editor

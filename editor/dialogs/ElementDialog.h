@@ -1,0 +1,121 @@
+#pragma once
+
+#include "common/ElementRecord.h"
+#include "editor/TiledDialog.h"
+#include "editor/dialogs/CellRecords.h"
+#include "editor/dialogs/EditorPictures.h"
+
+#include <QString>
+#include <functional>
+#include <initializer_list>
+#include <utility>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace ztv {
+class Prompter;
+}
+
+namespace ztv::editor {
+
+struct EditorState;
+class Storyboard;
+
+// What every element dialog shares: it edits the storyboard's current cell, loads the cell's
+// record on activation, and on OK writes the record into the .ACT file (find-or-append, undo
+// snapshot first) and returns 6; the preview write puts it into the .JOU file. A write that
+// fails keeps the dialog open with what the author typed. The dialogs of each kind add their
+// controls and say how they load and fill a record.
+class ElementDialog : public TiledDialog {
+    Q_OBJECT
+  public:
+    ElementDialog(EditorState& state, Prompter& prompter, Storyboard& storyboard,
+                  QWidget* parent = nullptr);
+
+    int row() const { return row_; }
+    int column() const { return column_; }
+    bool editing() const { return existing_; }
+    int actIndex() const { return actIndex_; }
+    // The .JOU record the last preview write left the element at; -1 when none.
+    int previewedJouIndex() const { return previewedJouIndex_; }
+
+    // FormActivate: lists, default rectangles, then the cell's record or the new element's
+    // defaults. Runs when the dialog is first shown.
+    void FormActivate();
+    void OKBtnClick();
+    bool EnregJou();
+    // F1 and the help button: the dialog's help page in the browser.
+    void showHelp();
+    QString helpPath() const;
+
+  protected:
+    virtual void fillLists() {}
+    virtual void setNewDefaults() = 0;
+    virtual void InitVisuel(const ElementRecord& record) = 0;
+    virtual void afterActivate() {}
+    // Validates the controls and fills the record's fields and the cell text; false after a
+    // message, with nothing written.
+    virtual bool fillRecord(ElementRecord& record, QString& cellText) = 0;
+    // The help page's name under the French or the English help folder.
+    virtual QString helpPage(bool french) const = 0;
+    // Runs after OK has written the record (the next-disappearance propagation of some kinds).
+    virtual void afterSave(const ElementRecord&) {}
+
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+    // --- shared routines ---
+    void fillFromLines(QComboBox* list, std::initializer_list<std::pair<int, int>> runs) const;
+    void fillActionList(QComboBox* list) const;
+    void fillTransitionList(QComboBox* list) const;
+    // Selects the entry whose text is exactly the text; none when there is none.
+    static void selectText(QComboBox* list, const QString& text);
+
+    // The transition option (`size`) of an effect from the bands edit or the stretch box.
+    bool transitionOption(const QString& effect, QLineEdit* bands, QCheckBox* stretch, int* size);
+    void showTransitionOption(const QString& effect, QLabel* bandsLabel, QLineEdit* bands,
+                              QCheckBox* stretch, int storedSize) const;
+    // The parameter edits and browse buttons that the action needs.
+    void showActionParameters(const QString& action, QLineEdit* first, QPushButton* firstBrowse,
+                              QLineEdit* second, QPushButton* secondBrowse) const;
+    void browseFirstParameter(const QString& action, QLineEdit* edit);
+    void browseSecondParameter(const QString& action, QLineEdit* edit);
+
+    // Integer and wait conversions: a text that is no number shows the conversion message and
+    // gives false. The wait accepts a point where the locale wants a comma, and shows the
+    // corrected text.
+    bool readInteger(QLineEdit* edit, int* value);
+    bool readInteger(const QString& text, QWidget* focus, int* value);
+    bool readAttente(QLineEdit* edit, double* value);
+    // A chosen host path as records store it: its Windows path without the drive; empty, after
+    // a message, when it cannot be stored (characters outside Windows-1252, too long).
+    QString storedPath(const QString& hostPath);
+    // Shows the page chooser; the chosen page number, 0 when none.
+    std::function<int()> choosePage;
+
+    bool isLine(const QString& text, int line) const;
+    // The line of first to last whose text the value is; 0 when none.
+    int vocabularyLine(const QString& value, int first, int last) const;
+    QString text(int line) const;
+
+    EditorState& state_;
+    Prompter& prompter_;
+    Storyboard& storyboard_;
+    CellRecords records_;
+    EditorPictures pictures_;
+    int row_ = 0;
+    int column_ = 0;
+    bool existing_ = false;
+    int actIndex_ = 0;
+    int previewedJouIndex_ = -1;
+    bool activated_ = false;
+
+  private:
+    bool buildRecord(ElementRecord& record, QString& cellText);
+};
+
+}  // namespace ztv::editor

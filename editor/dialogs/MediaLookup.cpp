@@ -1,0 +1,30 @@
+#include "editor/dialogs/MediaLookup.h"
+
+#include "editor/EditorState.h"
+
+namespace ztv::editor {
+
+bool lookUpMedia(EditorState& state, const QString& storedPath) {
+    const DriveTable& drives = state.drives;
+    if (drives.exists(state.mediaDrive + storedPath)) {
+        return true;
+    }
+    // The CD drive, then the further drives: the media drive stays on the last one tried.
+    QStringList candidates{state.cdDrive};
+    candidates += state.furtherDrives.mid(0, 4);
+    for (const QString& drive : candidates) {
+        state.mediaDrive = drive;
+        if (drives.exists(drive + storedPath)) {
+            return true;
+        }
+    }
+    const QString holder = drives.firstDriveHolding(storedPath);
+    state.mediaDrive = holder.isEmpty() ? QStringLiteral("C:") : holder;
+    return !holder.isEmpty();
+}
+
+QString mediaHostPath(const EditorState& state, const QString& storedPath) {
+    return state.drives.toHost(state.mediaDrive + storedPath);
+}
+
+}  // namespace ztv::editor

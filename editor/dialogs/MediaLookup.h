@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace ztv::editor {
+
+struct EditorState;
+
+// Finds the file of a drive-less stored path: on the media drive, then the CD drive, the
+// further drives, then every drive of a known type. A hit leaves the media drive on the drive
+// where the file lies, for every later look-up; a miss sets it to "C:". Shows no message.
+bool lookUpMedia(EditorState& state, const QString& storedPath);
+
+// The host path of a stored path on the current media drive.
+QString mediaHostPath(const EditorState& state, const QString& storedPath);
+
+}  // namespace ztv::editor

@@ -1,0 +1,98 @@
+// The image dialog in the shipped languages: every caption fits its control. With
+// ZTV_SHOT_DIR set, each tab is also saved there as a picture, to be looked at.
+#include "common/platform/FileIo.h"
+#include "editor/EditorState.h"
+#include "editor/Storyboard.h"
+#include "editor/dialogs/TFormVis.h"
+#include "tests/support/ScriptedPrompter.h"
+
+#include <gtest/gtest.h>
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace ztv::test {
+namespace {
+
+class ImageDialogLayout : public ::testing::TestWithParam<const char*> {};
+
+QStringList clippedCaptions(QWidget& dialog) {
+    QStringList clipped;
+    for (QWidget* w : dialog.findChildren<QWidget*>()) {
+        if (!w->isVisible()) {
+            continue;
+        }
+        const auto* label = qobject_cast<QLabel*>(w);
+        const auto* button = qobject_cast<QAbstractButton*>(w);
+        const QString caption = label ? label->text() : button ? button->text() : QString();
+        // A push button's hint asks for a style's minimum width; its caption needs less.
+        const int needed = qobject_cast<QPushButton*>(w)
+                               ? w->fontMetrics().horizontalAdvance(caption) + 8
+                               : w->sizeHint().width();
+        if (!caption.isEmpty() && w->width() < needed) {
+            clipped << caption;
+        }
+    }
+    for (QGroupBox* group : dialog.findChildren<QGroupBox*>()) {
+        if (group->isVisible() &&
+            group->fontMetrics().horizontalAdvance(group->title()) + 16 > group->width()) {
+            clipped << group->title();
+        }
+    }
+    return clipped;
+}
+
+// Every caption of both tabs fits; with ZTV_SHOT_DIR set, each tab is saved there.
+void checkDialog(editor::EditorState& state, editor::Storyboard& storyboard,
+                 ScriptedPrompter& prompter, int row) {
+    storyboard.setCurrentCell(1, row);
+    editor::TFormVis dialog(state, prompter, storyboard);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    auto* tabs = dialog.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    ASSERT_TRUE(tabs);
+    const QString shots = qEnvironmentVariable("ZTV_SHOT_DIR");
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        tabs->setCurrentIndex(tab);
+        QTest::qWait(50);
+        EXPECT_TRUE(clippedCaptions(dialog).isEmpty())
+            << clippedCaptions(dialog).join(u'|').toStdString();
+        if (!shots.isEmpty()) {
+            const QString name = QStringLiteral("%1/image-dialog-row%2-%3-tab%4")
+                                     .arg(shots)
+                                     .arg(row)
+                                     .arg(state.languageName)
+                                     .arg(tab + 1);
+            dialog.grab().save(name + QStringLiteral(".png"));
+        }
+    }
+}
+
+TEST_P(ImageDialogLayout, CaptionsFitOnBothTabs) {
+    QTemporaryDir dir;
+    editor::EditorState state;
+    ASSERT_TRUE(state.language.load(QStringLiteral(ZTV_SOURCE_DIR "/assets/lang/") + GetParam() +
+                                    QStringLiteral(".asc")));
+    state.languageName = QString::fromLatin1(GetParam());
+    state.paths = AppPaths(dir.path(), dir.path());
+    state.drives.set(u'C', QStringLiteral("/"), DriveType::Fixed);
+    state.projectWidth = 800;
+    state.projectHeight = 600;
+    editor::Storyboard storyboard(dir.path());
+    ASSERT_TRUE(storyboard.openPage(1));
+    ScriptedPrompter prompter;
+    // The picture dialog, then the background's.
+    for (const int row : {4, 3}) {
+        checkDialog(state, storyboard, prompter, row);
+    }
+    EXPECT_TRUE(prompter.asked().isEmpty()) << prompter.texts().join(u'|').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, ImageDialogLayout, ::testing::Values("FRENCH", "ENGLISH"));
+
+}  // namespace
+}  // namespace ztv::test
