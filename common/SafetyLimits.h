@@ -17,6 +17,7 @@
 // | kMaxJpegScans           | 500          | scans of a progressive JPEG (decoding time)         |
 // | kMaxEntrySize           | 256 MB       | an entry read into memory from a media data file    |
 // | kMaxPrefetchedBytes     | 256 MB       | decoded pictures a page load holds ahead of use     |
+// | kMaxPrintedTextBytes    | 4 MB         | a text file an action prints (about 1,000 pages)    |
 namespace ztv::limits {
 
 inline constexpr std::int64_t kMaxPictureSide = 16384;
@@ -30,6 +31,7 @@ inline constexpr int kMaxJpegScans = 500;
 inline constexpr std::int64_t kMaxEntrySize = std::int64_t(256) * 1024 * 1024;
 // Past it, a picture is no longer decoded ahead; its element loads it when it needs it.
 inline constexpr std::int64_t kMaxPrefetchedBytes = std::int64_t(256) * 1024 * 1024;
+inline constexpr std::int64_t kMaxPrintedTextBytes = std::int64_t(4) * 1024 * 1024;
 
 // A picture of these sides may be allocated: both sides positive and within the caps.
 inline bool pictureSizeAllowed(std::int64_t width, std::int64_t height) {

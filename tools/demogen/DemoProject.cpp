@@ -8,6 +8,7 @@
 #include "common/LangLines.h"
 #include "common/PageTable.h"
 #include "common/ProjectSettings.h"
+#include "common/YesNo.h"
 #include "common/platform/DriveTable.h"
 #include "common/platform/FileIo.h"
 #include "common/platform/WinPath.h"
@@ -147,6 +148,7 @@ bool savePicture(const Demo& demo, const QImage& img, const QString& name, QStri
 // lights up under the mouse.
 // The star's frames are this size, and so is its box: a picture is not stretched to its box.
 constexpr int kStarSide = 120;
+constexpr int kMenuPage = 4;
 
 QList<ElementRecord> effectsPage(const Demo& demo) {
     const auto coming = [&](int row, int column, const QString& fichier, QRect rect,
@@ -184,10 +186,68 @@ QList<ElementRecord> effectsPage(const Demo& demo) {
     button.SurvolFichier = demo.stored("bouton-survol.bmp");
     button.SurvolRetablir = 1;
     button.Acte = demo.text(lang::ActionGoToPage);
-    button.Destination = QStringLiteral("1");
+    button.Destination = QString::number(kMenuPage);
     button.Click = ouiNon(true);
     page << star << button;
     return page;
+}
+
+// A button of the menu page: a picture that lights up under the mouse and acts on a click.
+ElementRecord menuButton(const Demo& demo, int row, int column, const QString& picture, QRect rect,
+                         int actionLine, const QString& destination) {
+    ElementRecord r = demo.element(row, column, demo.stored(picture + ".bmp"), rect);
+    r.SurvolFichier = demo.stored(picture + "-survol.bmp");
+    r.SurvolRetablir = 1;
+    r.Acte = demo.text(actionLine);
+    r.Destination = destination;
+    r.Click = ouiNon(true);
+    return r;
+}
+
+// Page 4, the menu: buttons lead to the other pages (whose runs come back here), a corner that
+// shows the effects page as soon as the mouse passes over it, and a quit button.
+QList<ElementRecord> menuPage(const Demo& demo) {
+    ElementRecord ground = demo.element(3, 1, demo.stored("menu.jpg"), QRect(0, 0, 640, 480));
+    QList<ElementRecord> page{ground};
+    const char* pictures[] = {"menu-bienvenue", "menu-deux-temps", "menu-effets"};
+    for (int i = 0; i < 3; ++i) {
+        page.append(menuButton(demo, 4 + i, 2, pictures[i], QRect(220, 140 + i * 80, 200, 60),
+                               lang::ActionGoToPage, QString::number(i + 1)));
+    }
+    page.append(
+        menuButton(demo, 7, 2, "menu-quitter", QRect(220, 380, 200, 60), lang::ActionQuit, {}));
+    ElementRecord corner = demo.element(8, 2, demo.stored("coin.bmp"), QRect(560, 400, 80, 80));
+    corner.SurvolAction = 1;  // hover: straight to the effects
+    corner.SurvolPage = 3;
+    corner.SurvolColonne = 1;
+    page.append(corner);
+    return page;
+}
+
+bool saveMenuPictures(const Demo& demo, QString* error) {
+    const std::pair<const char*, QString> buttons[] = {
+        {"menu-bienvenue", QStringLiteral("Bienvenue")},
+        {"menu-deux-temps", QStringLiteral("Deux temps")},
+        {"menu-effets", QStringLiteral("Effets")},
+        {"menu-quitter", QStringLiteral("Quitter")}};
+    for (const auto& [name, caption] : buttons) {
+        if (!savePicture(
+                demo,
+                gradientPicture(200, 60, QColor(40, 60, 120), QColor(80, 120, 200), caption, 3),
+                QString::fromLatin1(name) + ".bmp", error) ||
+            !savePicture(
+                demo,
+                gradientPicture(200, 60, QColor(200, 120, 20), QColor(250, 200, 60), caption, 3),
+                QString::fromLatin1(name) + "-survol.bmp", error)) {
+            return false;
+        }
+    }
+    return savePicture(demo,
+                       gradientPicture(640, 480, QColor(30, 30, 60), QColor(60, 90, 140),
+                                       QStringLiteral("Menu"), 6),
+                       "menu.jpg", error) &&
+           savePicture(demo, shapesPicture(80, 80, QColor(70, 40, 120), QColor(250, 210, 60)),
+                       "coin.bmp", error);
 }
 
 }  // namespace
@@ -217,7 +277,8 @@ bool writeDemoProject(const QString& dirHost, const LanguageFile& language, QStr
         !savePicture(demo,
                      gradientPicture(90, 30, QColor(200, 120, 20), QColor(250, 200, 60),
                                      QStringLiteral("Accueil"), 2),
-                     "bouton-survol.bmp", error)) {
+                     "bouton-survol.bmp", error) ||
+        !saveMenuPictures(demo, error)) {
         return false;
     }
 
@@ -258,6 +319,9 @@ bool writeDemoProject(const QString& dirHost, const LanguageFile& language, QStr
     for (const ElementRecord& r : effectsPage(demo)) {
         records.append({3, r});
     }
+    for (const ElementRecord& r : menuPage(demo)) {
+        records.append({kMenuPage, r});
+    }
     QByteArray container(kProjectRecordSize, '\0');
     for (const auto& [page, record] : records) {
         container += encodeProjectRecord(record, page);
@@ -277,11 +341,13 @@ bool writeDemoProject(const QString& dirHost, const LanguageFile& language, QStr
 
     const QList<PageEntry> pages = {{1, QStringLiteral("Bienvenue")},
                                     {2, QStringLiteral("Une page en deux temps")},
-                                    {3, QStringLiteral("Effets")}};
+                                    {3, QStringLiteral("Effets")},
+                                    {kMenuPage, QStringLiteral("Menu")}};
     const QList<KeywordEntry> keywords = {
         {QStringLiteral("accueil"), QStringLiteral("1"), QStringLiteral("1")},
         {QStringLiteral("suite"), QStringLiteral("2"), QStringLiteral("1")},
-        {QStringLiteral("effets"), QStringLiteral("3"), QStringLiteral("1")}};
+        {QStringLiteral("effets"), QStringLiteral("3"), QStringLiteral("1")},
+        {QStringLiteral("menu"), QString::number(kMenuPage), QStringLiteral("1")}};
     return writeFileAtomically(base + ".ZTV", container, error) &&
            settings.save(base + ".ini", error) && pagetable::write(base + ".PZV", pages, error) &&
            keywordtable::write(base + ".PMG", keywords, error);
