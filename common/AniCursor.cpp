@@ -53,22 +53,26 @@ int le16(const QByteArray& data, int offset) {
 
 }  // namespace
 
-std::optional<QCursor> cursorFromAni(const QByteArray& data) {
-    auto frame = firstFrame(data);
-    if (!frame || frame->size() < 22) {
+std::optional<QCursor> cursorFromAni(QByteArray data) {
+    const auto frame = firstFrame(data);
+    return frame ? cursorFromCur(*frame) : std::nullopt;
+}
+
+std::optional<QCursor> cursorFromCur(QByteArray data) {
+    if (data.size() < 22) {
         return std::nullopt;
     }
-    // A cursor frame keeps its hot spot where an icon keeps planes and bit count; read as an
-    // icon, the image decodes the same.
-    const bool isCursor = le16(*frame, 2) == 2;
-    const int hotX = isCursor ? le16(*frame, 10) : 0;
-    const int hotY = isCursor ? le16(*frame, 12) : 0;
-    (*frame)[2] = 1;
+    // A cursor keeps its hot spot where an icon keeps planes and bit count; read as an icon,
+    // the image decodes the same.
+    const bool isCursor = le16(data, 2) == 2;
+    const int hotX = isCursor ? le16(data, 10) : 0;
+    const int hotY = isCursor ? le16(data, 12) : 0;
+    data[2] = 1;
     for (int i = 10; i < 14; ++i) {
-        (*frame)[i] = 0;
+        data[i] = 0;
     }
     // Through the icon reader of every picture, so the same size caps hold.
-    const Picture picture = decodePicture(*frame, PictureKind::Icon);
+    const Picture picture = decodePicture(data, PictureKind::Icon);
     if (!picture.ok()) {
         return std::nullopt;
     }

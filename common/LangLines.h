@@ -33,6 +33,7 @@ namespace ztv::lang {
     X(PageNumberNotANumber, 830) /* 830 + " " + text */               \
     X(ScreenSaverAbout, 831)                                          \
     X(ScreenSaverHowToChange, 832)                                    \
+    X(AllowProjectPrograms, 848)   /* 848 + " " + program */          \
     X(NotAValidProjectSuffix, 835) /* 2 + " " + path + " " + 835 */   \
     X(PathIsAFolder, 836)          /* 836 + " " + path */
 

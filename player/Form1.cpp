@@ -20,6 +20,19 @@
 #include <QPainter>
 
 namespace ztv {
+namespace {
+
+// A cursor file of the player's folder; a missing, huge or broken one leaves the default.
+std::optional<QCursor> cursorFromFile(const QString& host,
+                                      std::optional<QCursor> (*read)(QByteArray)) {
+    QFile file(host);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > TForm1::kMaxCursorFileSize) {
+        return std::nullopt;
+    }
+    return read(file.readAll());
+}
+
+}  // namespace
 
 TForm1::TForm1(PlayerEnvironment env, QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint),
@@ -77,6 +90,7 @@ bool TForm1::FormCreate(const QString& playerFolderHost) {
     // A leftover of an earlier run from a CD.
     QFile::remove(QDir(AppPaths::tempZtvDir()).filePath(QStringLiteral("rlang.asc")));
     loadBusyCursor();
+    loadHandCursor(playerFolderHost);
     if (!im1_->Initialiser(playerFolderHost)) {
         return false;
     }
@@ -125,11 +139,16 @@ void TForm1::endFromEngine() {
 }
 
 void TForm1::loadBusyCursor() {
-    QFile file(QDir::current().filePath(QStringLiteral("amp1.ani")));
-    if (file.open(QIODevice::ReadOnly) && file.size() <= kMaxCursorFileSize) {
-        if (auto cursor = cursorFromAni(file.readAll())) {
-            im1_->setLoadingCursor(*cursor);
-        }
+    if (auto cursor =
+            cursorFromFile(QDir::current().filePath(QStringLiteral("amp1.ani")), cursorFromAni)) {
+        im1_->setLoadingCursor(*cursor);
+    }
+}
+
+void TForm1::loadHandCursor(const QString& folderHost) {
+    if (auto cursor = cursorFromFile(QDir(folderHost).filePath(QStringLiteral("handflat.cur")),
+                                     cursorFromCur)) {
+        im1_->setHandCursor(*cursor);
     }
 }
 
@@ -200,18 +219,28 @@ void TForm1::mousePressEvent(QMouseEvent* event) {
         im1_->endPictureRect().contains(event->position().toPoint())) {
         QDesktopServices::openUrl(address);
     }
+    if (const auto point = canvasPoint(event); point && event->button() == Qt::LeftButton) {
+        im1_->mouseDown(*point);
+    }
     QWidget::mousePressEvent(event);
 }
 
-// The canvas is drawn over the whole window: the point is mapped back onto it.
 void TForm1::mouseMoveEvent(QMouseEvent* event) {
-    const QImage& canvas = im1_->canvas();
-    if (!closing_ && !canvas.isNull() && width() > 0 && height() > 0) {
-        const QPointF p = event->position();
-        im1_->hoverAt(
-            QPoint(int(p.x() * canvas.width() / width()), int(p.y() * canvas.height() / height())));
+    if (const auto point = canvasPoint(event)) {
+        im1_->hoverAt(*point);
     }
     QWidget::mouseMoveEvent(event);
+}
+
+// The canvas is drawn over the whole window: the point is mapped back onto it. None while the
+// window closes.
+std::optional<QPoint> TForm1::canvasPoint(const QMouseEvent* event) const {
+    const QImage& canvas = im1_->canvas();
+    if (closing_ || canvas.isNull() || width() <= 0 || height() <= 0) {
+        return std::nullopt;
+    }
+    const QPointF p = event->position();
+    return QPoint(int(p.x() * canvas.width() / width()), int(p.y() * canvas.height() / height()));
 }
 
 // Whatever closes the window (Escape, the quit action, the screen saver, a close request,

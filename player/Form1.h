@@ -46,6 +46,8 @@ class TForm1 : public QWidget {
 
   private:
     void loadBusyCursor();
+    void loadHandCursor(const QString& folderHost);
+    std::optional<QPoint> canvasPoint(const QMouseEvent* event) const;
     bool beginClose();
     void checkEndScreen();
     void finishClose();

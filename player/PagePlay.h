@@ -20,6 +20,12 @@ struct RowState {
     int hoverColumn = 0;
     int hoverActionRecord = 0;
     bool shown = false;  // shown in the current column and still taking steps
+
+    // Clicks and hover: the rectangle with its right and bottom edges.
+    bool contains(QPoint p) const {
+        return !rect.isNull() && p.x() >= rect.left() && p.x() <= rect.left() + rect.width() &&
+               p.y() >= rect.top() && p.y() <= rect.top() + rect.height();
+    }
 };
 
 // The state that page loading, column display and the timer tick share (one set, reused for
@@ -52,6 +58,9 @@ struct PagePlayState {
     int GifVitesse = 0;          // the longest frame delay of the page's animated pictures
     qint64 Heure = 0;            // engine clock (ms) of the last step check
     int NumEnregPano = -1;       // the page's panorama record
+    // The target (page, column) of the last hover action: the same one never runs twice in a
+    // row. Kept across pages.
+    int lastHoverPage = 0, lastHoverColumn = 0;
 
     void clearTables();
 };

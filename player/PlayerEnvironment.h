@@ -1,8 +1,10 @@
 #pragma once
 
 #include "common/platform/Clock.h"
+#include "common/platform/DesktopShell.h"
 #include "common/platform/DriveTable.h"
 #include "common/platform/MediaService.h"
+#include "common/platform/PrinterService.h"
 #include "common/platform/ProgramRunner.h"
 #include "common/platform/Prompter.h"
 
@@ -32,6 +34,12 @@ struct PlayerEnvironment {
     std::shared_ptr<MediaService> media;
     // Starts a program and waits for it to end, serving events meanwhile. None: the platform's.
     ProgramRunner runAndWait;
+    // Opens files and addresses and starts programs for actions. None: the desktop's.
+    std::shared_ptr<DesktopShell> shell;
+    // Prints for actions. None: nothing is printed.
+    std::shared_ptr<PrinterService> printer;
+    // Where the answers to "may this project start programs?" are kept; empty: nowhere.
+    QString trustStoreHost;
 };
 
 }  // namespace ztv

@@ -8,6 +8,8 @@
 #include "player/Form1.h"
 #include "player/Form2.h"
 #include "player/PlayerCommandLine.h"
+#include "player/ProjectTrust.h"
+#include "player/QtPrinterService.h"
 #include "player/WidgetPrompter.h"
 
 #include <QApplication>
@@ -44,6 +46,8 @@ int runMainWindow(QApplication& app, const QString& program, bool screenSaver) {
     auto media = std::make_shared<GstMediaService>();
     env.soundCard = media->audioOutputOpens();
     env.media = std::move(media);
+    env.printer = std::make_shared<QtPrinterService>();
+    env.trustStoreHost = ProjectTrust::defaultStore();
     env.grabScreen = [screen](const QRect& r) {
         return screen ? screen->grabWindow(0, r.x(), r.y(), r.width(), r.height()).toImage()
                       : QImage();

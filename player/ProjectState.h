@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace ztv {
 
 // What the engine knows of the open project and its package. Opening a project (start-up, or
@@ -14,11 +16,19 @@ namespace ztv {
 // read it.
 struct ProjectState {
     QString projectPath;  // Windows path; empty = no project
+    // The project path without its extension ("demo.ztv" without its last four characters):
+    // the settings, page table and keyword table are named after it.
+    QString projectBase() const {
+        return projectPath.left(std::max<qsizetype>(0, projectPath.size() - 4));
+    }
     StartMode mode = StartMode::Application;
     QString Chemin;  // root of the playback directory, a Windows path without trailing "\"
     QString playbackName = QStringLiteral("base");
     QString CheminMotCle;  // the keyword table in the playback directory
     bool ZTVXExt = false;  // a single-file project opened by an action
+    // Handed to the player as a document (not carried by it, nor the editor's preview): its
+    // actions start programs only once the user allowed it.
+    bool openedAsDocument = false;
 
     // Display
     int projectWidth = ProjectSettings::kDefaultWidth;

@@ -73,13 +73,16 @@ class TZTVImage : public QObject, public ElementHost, public ProjectState {
     void DisparitionAuto();
     // Runs the action of row's action record without a click (the immediate action).
     void AllerDirectJoudata(int row);
-    // The one entry point of actions. Built: the page and column jumps, quitting, running a
-    // program and waiting for it, the sound and video toggles; the others arrive with their
-    // features and until then only end the click.
+    // The one entry point of actions.
     void DemarrerAction(const Action& action);
     // The mouse at a canvas point: rows with a hover look switch to it, and back when the row
-    // restores its look on leaving.
+    // restores its look on leaving; a hover action runs; the cursor shows what a click does.
     void hoverAt(QPoint point);
+    // A mouse press on the canvas: the highest row under the point that has an action (or the
+    // panorama) gets the click.
+    void mouseDown(QPoint point);
+    // A keyword chosen in a keyword list: its page (and column) from the keyword table.
+    void ComboBox1Click(const QString& keyword);
 
     // The project appended to this player's program; false: the player ends.
     bool InitExeUnique();
@@ -160,6 +163,8 @@ class TZTVImage : public QObject, public ElementHost, public ProjectState {
 
     // While a page loads the window shows this cursor ("amp1.ani" when there is one).
     void setLoadingCursor(const QCursor& cursor) { busyCursor_ = cursor; }
+    // Over what takes a click ("handflat.cur" when there is one).
+    void setHandCursor(const QCursor& cursor) { handCursor_ = cursor; }
 
   signals:
     void titleChanged(const QString& title);
@@ -209,7 +214,33 @@ class TZTVImage : public QObject, public ElementHost, public ProjectState {
     void leaveHoverRows(QPoint point);
     void showHover(int row, bool on);
     void advanceColumn();
+    // The click target under a point: row 0 when nothing there takes a click.
+    struct ClickTarget {
+        int row = 0;
+        int record = 0;
+        int direction = 0;  // panorama: 0 left, 1 right, 2 up, 3 down
+    };
+    ClickTarget clickTargetAt(QPoint point) const;
+    void ClickDessin(const ClickTarget& target);
+    // A record of the current page file, read through a file of its own (the run's may be
+    // closed); nullopt for an index outside the file.
+    std::optional<ElementRecord> readActionRecord(int index) const;
+    bool runHoverAction(int row);
     void jumpTo(int page, int column);
+    bool pageExists(int page) const;
+    // The file an action names, as a host path; empty when it is nowhere.
+    QString actionFile(const QString& stored);
+    // Starts a program or opens a file for an action; asks first for a project handed over
+    // as a document.
+    void openForAction(const QString& host, const QStringList& arguments);
+    bool mayStartPrograms(const QString& what);
+    void openAddress(const QString& address);
+    void startApplication(const QString& stored);
+    void runAndWait(const QString& stored, const QString& parameters);
+    // False when the file is nowhere.
+    bool printTextFile(const QString& stored);
+    void printScreen();
+    DesktopShell& shell();
     // Runs the program with its parameters and waits for its end, serving events meanwhile.
     void waitForProgram(const QString& windowsPath, const QString& parameters);
     std::optional<int> pageNumber(const QString& text);
@@ -241,6 +272,8 @@ class TZTVImage : public QObject, public ElementHost, public ProjectState {
     QImage Fond;  // the page background: what a disappearing element copies back
     QString mediaDrive_ = QStringLiteral("C:");
     QCursor busyCursor_{Qt::WaitCursor};
+    QCursor handCursor_{Qt::PointingHandCursor};
+    std::optional<bool> programsAllowed_;  // the answer for this run, once asked
     QFile mediaData_;
     // Finding a media file may extract it from the package, from the const media look-up too.
     mutable PackageReader package_;

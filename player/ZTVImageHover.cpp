@@ -1,18 +1,11 @@
-// Hover: the mouse over a row with a hover look shows it; rows that restore their look on
-// leaving switch back when the mouse has left them.
+// Hover: the mouse over a row with a hover look shows it, rows that restore their look on
+// leaving switch back, a hover action runs once per target, and the cursor shows what a click
+// would do.
 #include "common/ElementKinds.h"
+#include "common/LangLines.h"
 #include "player/ZTVImage.h"
 
 namespace ztv {
-namespace {
-
-// Row rectangles include their right and bottom edges.
-bool inRow(const QRect& rect, QPoint p) {
-    return !rect.isNull() && p.x() >= rect.left() && p.x() <= rect.left() + rect.width() &&
-           p.y() >= rect.top() && p.y() <= rect.top() + rect.height();
-}
-
-}  // namespace
 
 void TZTVImage::hoverAt(QPoint point) {
     PagePlayState& pp = pagePlay_;
@@ -21,22 +14,56 @@ void TZTVImage::hoverAt(QPoint point) {
     }
     // Hover looks change only once the column's transitions are done.
     const bool settled = pp.runFinished || pp.GifOnly;
-    if (!settled) {
-        return;
-    }
-    if (pp.hoverShown) {
+    if (settled && pp.hoverShown) {
         leaveHoverRows(point);
     }
-    for (int r = 1; r <= kRowCount; ++r) {
+    bool hand = false;
+    for (int r = 1; r <= kRowCount && !hand; ++r) {
         RowState& row = pp.rows[r];
-        if (!factsOfRow(r).hoverLook || !inRow(row.rect, point) || !row.hoverEnabled ||
-            row.hoverShown || row.hoverColumn == 0) {
+        if (!row.contains(point)) {
             continue;
         }
-        showHover(r, true);
-        row.hoverShown = true;
-        pp.hoverShown = pp.hoverShown || row.hoverRestore;
+        if (kindOfRow(r) == ElementKind::Panorama) {
+            hand = true;
+            break;
+        }
+        if (row.hoverEnabled && settled && !row.hoverShown) {
+            if (row.hoverColumn != 0 && factsOfRow(r).hoverLook) {
+                showHover(r, true);
+                row.hoverShown = true;
+                pp.hoverShown = pp.hoverShown || row.hoverRestore;
+            }
+            if (row.hoverActionRecord != 0 && runHoverAction(r)) {
+                return;
+            }
+        }
+        hand = row.actionRecord != 0;
     }
+    emit cursorChanged(hand ? handCursor_ : QCursor(Qt::ArrowCursor));
+}
+
+// False when the hover action is the one that ran last: nothing changes then, so animated
+// pictures keep their timer.
+bool TZTVImage::runHoverAction(int row) {
+    PagePlayState& pp = pagePlay_;
+    const auto record = readActionRecord(pp.rows[row].hoverActionRecord);
+    if (!record ||
+        (record->SurvolPage == pp.lastHoverPage && record->SurvolColonne == pp.lastHoverColumn)) {
+        return false;
+    }
+    if (pp.GifOnly && !pp.runFinished) {
+        pp.GifOnly = false;
+        DeChargerDessin();
+    }
+    timer_.stop();
+    timer_.setInterval(1);
+    pp.rows[row].hoverShown = false;
+    pp.hoverShown = false;
+    pp.lastHoverPage = record->SurvolPage;
+    pp.lastHoverColumn = record->SurvolColonne;
+    DemarrerAction({ActionKind::GoToPageAndColumn, QString::number(record->SurvolPage),
+                    QString::number(record->SurvolColonne)});
+    return true;
 }
 
 void TZTVImage::leaveHoverRows(QPoint point) {
@@ -47,7 +74,7 @@ void TZTVImage::leaveHoverRows(QPoint point) {
         if (!factsOfRow(r).hoverLook || !row.hoverShown || !row.hoverRestore) {
             continue;
         }
-        if (inRow(row.rect, point)) {
+        if (row.contains(point)) {
             stillInside = true;
             continue;
         }

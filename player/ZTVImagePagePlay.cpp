@@ -282,19 +282,19 @@ bool TZTVImage::showRecord(int index, const ElementRecord& record) {
     return true;
 }
 
+// A row's hover look and hover action are registered whether or not it also has an action.
 void TZTVImage::registerAction(int index, const TZtvCase& element, const Action& action) {
-    if (!action.isAction()) {
-        return;
-    }
     PagePlayState& pp = pagePlay_;
     RowState& row = pp.rows[element.Ligne];
-    row.actionRecord = index;
+    if (action.isAction()) {
+        row.actionRecord = index;
+    }
     if (isMediaKind(kindOfRow(element.Ligne))) {
         row.hoverEnabled = row.hoverRestore = false;
         row.hoverColumn = row.hoverActionRecord = 0;
         return;
     }
-    if (element.actsWithoutClick()) {
+    if (action.isAction() && element.actsWithoutClick()) {
         pp.clickztv = false;
         pp.Acte = element.Ligne;
     }

@@ -20,11 +20,6 @@ namespace {
 
 const QString kProjectFilter = QStringLiteral("Zentrovale ZTV (*.ZTV *.ZTVX *.ztv *.ztvx)");
 
-// "demo.ztv" without its last four characters.
-QString withoutLastFour(const QString& path) {
-    return path.left(std::max<qsizetype>(0, path.size() - 4));
-}
-
 }  // namespace
 
 bool TZTVImage::openWorkingCopy() {
@@ -78,6 +73,7 @@ void TZTVImage::OuvrirProjet() {
         projectPath.clear();
         return;
     }
+    openedAsDocument = !given.isEmpty();
     if (projectPath.isEmpty()) {
         return;
     }
@@ -85,7 +81,7 @@ void TZTVImage::OuvrirProjet() {
         InitZTVX();
         return;
     }
-    const QString settingsPath = withoutLastFour(projectPath) + QStringLiteral(".INI");
+    const QString settingsPath = projectBase() + QStringLiteral(".INI");
     if (!existsWin(settingsPath)) {
         tell(Showmess(lang::FilePrefix) + u' ' + settingsPath + u' ' +
              Showmess(lang::NotFoundSuffix));
@@ -124,8 +120,7 @@ bool TZTVImage::isProjectFile(const QString& given) {
         tell(Showmess(lang::PathIsAFolder) + u' ' + given);
         return false;
     }
-    if (host.isEmpty() ||
-        (!info.exists() && !existsWin(withoutLastFour(projectPath) + QStringLiteral(".INI")))) {
+    if (host.isEmpty() || (!info.exists() && !existsWin(projectBase() + QStringLiteral(".INI")))) {
         tell(Showmess(lang::FilePrefix) + u' ' + given + u' ' + Showmess(lang::NotFoundSuffix));
         return false;
     }
@@ -236,7 +231,7 @@ bool TZTVImage::splitPagesTae() {
 // The container keeps no record of a page without elements; the page table beside the project
 // (NAME.PZV) still lists it, and such a page gets an empty page file.
 void TZTVImage::writeEmptyPages(const QList<std::int32_t>& written) {
-    const QString table = withoutLastFour(projectPath) + QStringLiteral(".PZV");
+    const QString table = projectBase() + QStringLiteral(".PZV");
     if (!existsWin(table)) {
         return;
     }
@@ -249,7 +244,7 @@ void TZTVImage::writeEmptyPages(const QList<std::int32_t>& written) {
 }
 
 void TZTVImage::copyKeywordTable() {
-    const QString keywords = withoutLastFour(projectPath) + QStringLiteral(".PMG");
+    const QString keywords = projectBase() + QStringLiteral(".PMG");
     if (existsWin(keywords) &&
         copyFileAtomically(toHost(keywords),
                            QDir(ownedPlaybackHost_).filePath(QStringLiteral("MOTS.PMG")))) {

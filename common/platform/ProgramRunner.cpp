@@ -18,7 +18,7 @@ int runProgramAndWait(const QString& program, const QStringList& arguments) {
     });
     process.start(program, arguments);
     if (!failed && process.state() != QProcess::NotRunning) {
-        loop.exec();
+        loop.exec(QEventLoop::ExcludeUserInputEvents);  // the window repaints, takes no input
     }
     return failed || process.error() == QProcess::FailedToStart ? -1 : 0;
 }

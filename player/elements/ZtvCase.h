@@ -64,6 +64,8 @@ class TZtvCase : public ElementRecord {
     virtual double pauseColonne() const { return 0; }
     // The mouse entered (on) or left (off) the element's row.
     virtual void Survoler(bool /*on*/) {}
+    // A click on the element scrolls it (the panorama): 0 left, 1 right, 2 up, 3 down.
+    virtual void Defiler(int /*direction*/) {}
     // The page changes: the element's own display goes away.
     virtual void Cacher() {}
 

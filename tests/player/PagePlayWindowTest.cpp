@@ -52,7 +52,9 @@ TEST_F(PagePlayWindow, AMissingPageLaterClosesTheWindowWithoutTheEndScreen) {
     window.show();
     const QString playback = window.im1().playbackDirectoryHost();
     EXPECT_TRUE(QFileInfo::exists(playback));
-    window.im1().DemarrerAction({ActionKind::GoToPage, QStringLiteral("5"), {}});
+    // Page 1 is in the page table, its file is gone.
+    ASSERT_TRUE(QFile::remove(QDir(playback).filePath(QStringLiteral("1.JOU"))));
+    window.im1().DemarrerAction({ActionKind::GoToPage, QStringLiteral("1"), {}});
     QTest::qWait(20);
     EXPECT_FALSE(window.isVisible());
     EXPECT_NE(window.im1().canvas().pixel(0, 0) & 0xffffff, rgb(Qt::white));

@@ -8,6 +8,7 @@
 #include "common/LangLines.h"
 #include "common/PageTable.h"
 #include "common/ProjectSettings.h"
+#include "common/YesNo.h"
 #include "common/platform/DriveTable.h"
 #include "common/platform/FileIo.h"
 #include "common/platform/WinPath.h"
@@ -188,14 +189,14 @@ QList<ElementRecord> effectsPage(const Demo& demo) {
     button.SurvolFichier = demo.stored("bouton-survol.bmp");
     button.SurvolRetablir = 1;
     button.Acte = demo.text(lang::ActionGoToPage);
-    button.Destination = QStringLiteral("4");
+    button.Destination = QStringLiteral("4");  // music and video
     button.Click = ouiNon(true);
     page << star << button;
     return page;
 }
 
 // Page 4: a tune that the page waits for, then a bouncing ball with its control bar below; at
-// the video's end the ball goes and the show starts again from page 1.
+// the video's end the ball goes and the menu comes.
 QList<ElementRecord> mediaPage(const Demo& demo) {
     ElementRecord plain =
         demo.element(3, 1, demo.text(lang::MarkerPlainBackground), QRect(0, 0, 640, 480));
@@ -207,9 +208,70 @@ QList<ElementRecord> mediaPage(const Demo& demo) {
     ball.sensdegra = demo.text(lang::VideoPlay);
     ball.Vitesse = 1;  // disappears at its end
     ball.Acte = demo.text(lang::ActionGoToPage);
-    ball.Destination = QStringLiteral("1");
+    ball.Destination = QString::number(kMenuPage);
     ball.Click = ouiNon(false);
     return {plain, tune, ball};
+}
+
+// A button of the menu page: a picture that lights up under the mouse and acts on a click.
+ElementRecord menuButton(const Demo& demo, int row, int column, const QString& picture, QRect rect,
+                         int actionLine, const QString& destination) {
+    ElementRecord r = demo.element(row, column, demo.stored(picture + ".bmp"), rect);
+    r.SurvolFichier = demo.stored(picture + "-survol.bmp");
+    r.SurvolRetablir = 1;
+    r.Acte = demo.text(actionLine);
+    r.Destination = destination;
+    r.Click = ouiNon(true);
+    return r;
+}
+
+// The menu page: buttons lead to the other pages (whose runs come back here), a corner that
+// shows the effects page as soon as the mouse passes over it, and a quit button.
+QList<ElementRecord> menuPage(const Demo& demo) {
+    ElementRecord ground = demo.element(3, 1, demo.stored("menu.jpg"), QRect(0, 0, 640, 480));
+    QList<ElementRecord> page{ground};
+    const char* pictures[] = {"menu-bienvenue", "menu-deux-temps", "menu-effets", "menu-musique",
+                              "menu-fond"};
+    for (int i = 0; i < 5; ++i) {
+        page.append(menuButton(demo, 4 + i, 2, pictures[i], QRect(220, 70 + i * 62, 200, 50),
+                               lang::ActionGoToPage, QString::number(i + 1)));
+    }
+    page.append(
+        menuButton(demo, 9, 2, "menu-quitter", QRect(220, 380, 200, 50), lang::ActionQuit, {}));
+    ElementRecord corner = demo.element(10, 2, demo.stored("coin.bmp"), QRect(560, 400, 80, 80));
+    corner.SurvolAction = 1;  // hover: straight to the effects
+    corner.SurvolPage = 3;
+    corner.SurvolColonne = 1;
+    page.append(corner);
+    return page;
+}
+
+bool saveMenuPictures(const Demo& demo, QString* error) {
+    const std::pair<const char*, QString> buttons[] = {
+        {"menu-bienvenue", QStringLiteral("Bienvenue")},
+        {"menu-deux-temps", QStringLiteral("Deux temps")},
+        {"menu-effets", QStringLiteral("Effets")},
+        {"menu-musique", QStringLiteral("Musique et vidéo")},
+        {"menu-fond", QStringLiteral("Effets 40 à 60")},
+        {"menu-quitter", QStringLiteral("Quitter")}};
+    for (const auto& [name, caption] : buttons) {
+        if (!savePicture(
+                demo,
+                gradientPicture(200, 50, QColor(40, 60, 120), QColor(80, 120, 200), caption, 3),
+                QString::fromLatin1(name) + ".bmp", error) ||
+            !savePicture(
+                demo,
+                gradientPicture(200, 50, QColor(200, 120, 20), QColor(250, 200, 60), caption, 3),
+                QString::fromLatin1(name) + "-survol.bmp", error)) {
+            return false;
+        }
+    }
+    return savePicture(demo,
+                       gradientPicture(640, 480, QColor(30, 30, 60), QColor(60, 90, 140),
+                                       QStringLiteral("Menu"), 6),
+                       "menu.jpg", error) &&
+           savePicture(demo, shapesPicture(80, 80, QColor(70, 40, 120), QColor(250, 210, 60)),
+                       "coin.bmp", error);
 }
 
 }  // namespace
@@ -242,7 +304,8 @@ bool writeDemoProject(const QString& dirHost, const LanguageFile& language, QStr
                      "bouton-survol.bmp", error) ||
         !writeFileAtomically(QDir(demo.dir).filePath(QStringLiteral("air.wav")), tuneWav(),
                              error) ||
-        !writeBallVideo(QDir(demo.dir).filePath(QStringLiteral("balle.avi")), error)) {
+        !writeBallVideo(QDir(demo.dir).filePath(QStringLiteral("balle.avi")), error) ||
+        !saveMenuPictures(demo, error)) {
         return false;
     }
 
@@ -301,6 +364,9 @@ bool writeDemoProject(const QString& dirHost, const LanguageFile& language, QStr
         return std::tie(a.first, a.second.Colonne, a.second.Ligne) <
                std::tie(b.first, b.second.Colonne, b.second.Ligne);
     });
+    for (const ElementRecord& r : menuPage(demo)) {
+        records.append({kMenuPage, r});
+    }
     QByteArray container(kProjectRecordSize, '\0');
     for (const auto& [page, record] : records) {
         container += encodeProjectRecord(record, page);
@@ -323,13 +389,15 @@ bool writeDemoProject(const QString& dirHost, const LanguageFile& language, QStr
         {2, QStringLiteral("Une page en deux temps")},
         {3, QStringLiteral("Effets")},
         {4, QStringLiteral("Musique et vidéo")},
-        {kSavedEffectsPage, QStringLiteral("Effets sur fond sauvegardé")}};
+        {kSavedEffectsPage, QStringLiteral("Effets sur fond sauvegardé")},
+        {kMenuPage, QStringLiteral("Menu")}};
     const QList<KeywordEntry> keywords = {
         {QStringLiteral("accueil"), QStringLiteral("1"), QStringLiteral("1")},
         {QStringLiteral("suite"), QStringLiteral("2"), QStringLiteral("1")},
         {QStringLiteral("effets"), QStringLiteral("3"), QStringLiteral("1")},
         {QStringLiteral("musique"), QStringLiteral("4"), QStringLiteral("1")},
-        {QStringLiteral("fond"), QString::number(kSavedEffectsPage), QStringLiteral("1")}};
+        {QStringLiteral("fond"), QString::number(kSavedEffectsPage), QStringLiteral("1")},
+        {QStringLiteral("menu"), QString::number(kMenuPage), QStringLiteral("1")}};
     return writeFileAtomically(base + ".ZTV", container, error) &&
            settings.save(base + ".ini", error) && pagetable::write(base + ".PZV", pages, error) &&
            keywordtable::write(base + ".PMG", keywords, error);

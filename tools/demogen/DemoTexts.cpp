@@ -146,7 +146,7 @@ QList<ElementRecord> savedEffectsPage(const LanguageFile& lang, const QStringLis
     ElementRecord back =
         textCell(lang, 33, 2 + int(columns.size()), {QStringLiteral("Retour à l'accueil")},
                  QRect(170, 420, 300, 40), heading);
-    page << linkTo(lang, back, 1);
+    page << linkTo(lang, back, kMenuPage);
     return page;
 }
 

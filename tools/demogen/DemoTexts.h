@@ -13,8 +13,9 @@ namespace ztv::demo {
 // and on page 3 a caption that lights up under the mouse and leads to the effects 40 to 60.
 QList<ElementRecord> pageTexts(const LanguageFile& lang, int page);
 
-// The page that shows effects 40 to 60.
+// The page that shows effects 40 to 60, and the menu that leads to every page.
 inline constexpr int kSavedEffectsPage = 5;
+inline constexpr int kMenuPage = 6;
 
 // That page: the effects over a saved background, two pictures a column with their names
 // beneath, among `pictures` (stored paths).
