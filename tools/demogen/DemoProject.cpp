@@ -296,11 +296,11 @@ bool writeDemoProject(const QString& dirHost, const LanguageFile& language, QStr
         !saveGif(demo, starFrames(kStarSide), "etoile.gif", 0, error, true) ||
         !savePicture(demo,
                      gradientPicture(180, 60, QColor(40, 60, 120), QColor(80, 120, 200),
-                                     QStringLiteral("Accueil"), 2),
+                                     QStringLiteral("Suite"), 2),
                      "bouton.bmp", error) ||
         !savePicture(demo,
                      gradientPicture(90, 30, QColor(200, 120, 20), QColor(250, 200, 60),
-                                     QStringLiteral("Accueil"), 2),
+                                     QStringLiteral("Suite"), 2),
                      "bouton-survol.bmp", error) ||
         !writeFileAtomically(QDir(demo.dir).filePath(QStringLiteral("air.wav")), tuneWav(),
                              error) ||

@@ -144,7 +144,7 @@ QList<ElementRecord> savedEffectsPage(const LanguageFile& lang, const QStringLis
         }
     }
     ElementRecord back =
-        textCell(lang, 33, 2 + int(columns.size()), {QStringLiteral("Retour à l'accueil")},
+        textCell(lang, 33, 2 + int(columns.size()), {QStringLiteral("Retour au menu")},
                  QRect(170, 420, 300, 40), heading);
     page << linkTo(lang, back, kMenuPage);
     return page;
