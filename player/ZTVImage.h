@@ -229,7 +229,7 @@ class TZTVImage : public QObject, public ElementHost, public ProjectState {
     void jumpTo(int page, int column);
     bool pageExists(int page) const;
     // The file an action names, as a host path; empty when it is nowhere.
-    QString actionFile(const QString& stored);
+    QString actionFile(const QString& stored, bool fromPackage = false);
     // Starts a program or opens a file for an action; asks first for a project handed over
     // as a document.
     void openForAction(const QString& host, const QStringList& arguments);

@@ -59,7 +59,8 @@ void TZTVImage::DemarrerAction(const Action& action) {
             break;
         case ActionKind::OpenDocumentWith: {
             const QString program = actionFile(action.first);
-            const QString document = program.isEmpty() ? QString() : actionFile(action.second);
+            const QString document =
+                program.isEmpty() ? QString() : actionFile(action.second, true);
             if (!document.isEmpty()) {
                 // A program this system cannot start leaves the document to the desktop.
                 openForAction(isProgramFile(program) ? program : document,
@@ -84,7 +85,9 @@ void TZTVImage::DemarrerAction(const Action& action) {
             break;
         case ActionKind::OpenWithParameters:
         case ActionKind::OpenWithParametersOnDrives:
-            if (const QString file = actionFile(action.first); !file.isEmpty()) {
+            if (const QString file =
+                    actionFile(action.first, action.kind == ActionKind::OpenWithParameters);
+                !file.isEmpty()) {
                 openForAction(file, argumentsOf(action.second));
             }
             break;
@@ -153,10 +156,16 @@ bool TZTVImage::pageExists(int page) const {
 }
 
 // A stored path beginning with "\" is on the media drive; it is then looked for as every
-// stored path is. A path that climbs out of its folder names nothing.
-QString TZTVImage::actionFile(const QString& stored) {
+// stored path is, or taken from the package of a packed project when fromPackage. A path that
+// climbs out of its folder names nothing.
+QString TZTVImage::actionFile(const QString& stored, bool fromPackage) {
     if (stored.trimmed().isEmpty() || climbsOut(stored)) {
         return {};
+    }
+    if (fromPackage && packedProject) {
+        // The package's own copy, extracted into the playback directory when first needed.
+        const QString extracted = extractOnDemand(stored);
+        return QFileInfo(extracted).isFile() ? extracted : QString();
     }
     const QString found =
         ExistenceFichier(stored.startsWith(u'\\') ? mediaDrive_ + stored : stored);
@@ -226,7 +235,7 @@ void TZTVImage::runAndWait(const QString& stored, const QString& parameters) {
 }
 
 bool TZTVImage::printTextFile(const QString& stored) {
-    const QString file = actionFile(stored);
+    const QString file = actionFile(stored, true);
     if (file.isEmpty()) {
         return false;
     }
