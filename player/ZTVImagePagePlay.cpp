@@ -121,6 +121,9 @@ int TZTVImage::RechDerniereColonne(int first) {
 
 void TZTVImage::ChargerPage(int page, int column) {
     PagePlayState& pp = pagePlay_;
+    // The previous page's ticks end here: an animated picture kept them going, and a tick of
+    // the new page before its column is shown would step elements that have not appeared.
+    timer_.stop();
     setBusyCursor(true);
     Page = page;
     column = std::clamp(column, 1, kColumnCount);

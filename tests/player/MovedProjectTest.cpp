@@ -78,7 +78,7 @@ TEST_F(MovedProject, TheDemoCopiedElsewherePlaysEveryPageWithAllItsPictures) {
             << name.toStdString();
     }
     ASSERT_TRUE(start({host("elsewhere/demo/demo.ZTV")}));
-    for (int page = 1; page <= 4; ++page) {
+    for (int page = 1; page <= 6; ++page) {
         engine_->ChargerPage(page, 1);
         engine_->ChargerDessin();
         runUntilIdle(20000);
