@@ -218,8 +218,8 @@ TEST_F(ClickActions, AJumpPutsTheBackgroundBackWhereElementsWereMarkedToGo) {
     ElementRecord going = picture(4, 1, solidBmp("r.bmp", Qt::red), QRect(10, 10, 40, 30));
     going.DisparAuto = ouiNon(true);
     ElementRecord staying = picture(5, 1, solidBmp("g.bmp", Qt::green), QRect(100, 10, 40, 30));
-    writePage(1, {picture(3, 1, solidBmp("b.bmp", Qt::blue), QRect(0, 0, 640, 480)), going,
-                  staying, picture(6, 3, solidBmp("y.bmp", Qt::yellow), QRect(300, 300, 9, 9))});
+    writePage(1, {picture(3, 1, solidBmp("b.bmp", Qt::blue), QRect(0, 0, 640, 480)), going, staying,
+                  picture(6, 3, solidBmp("y.bmp", Qt::yellow), QRect(300, 300, 9, 9))});
     play();
     ASSERT_EQ(canvasAt(20, 20), rgb(Qt::red));
     engine_->DemarrerAction({ActionKind::GoToColumn, QStringLiteral("3"), {}});
