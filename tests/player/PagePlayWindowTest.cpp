@@ -1,5 +1,7 @@
 // The main window drives page play: the first page at start-up, the external host's reload,
 // and the end that the engine asks for.
+#include "common/LangLines.h"
+#include "common/YesNo.h"
 #include "player/Form1.h"
 #include "tests/player/PagePlayFixture.h"
 
@@ -36,6 +38,28 @@ TEST_F(PagePlayWindow, StartUpPlaysTheFirstPageAndTheTimerTicksIt) {
     }
     EXPECT_TRUE(engine.pagePlay().runFinished);
     EXPECT_EQ(engine.canvas().pixel(39, 29) & 0xffffff, rgb(Qt::red));
+}
+
+TEST_F(PagePlayWindow, AMousePressOnTheWindowClicksThePointOfTheCanvasUnderIt) {
+    ElementRecord button = picture(4, 1, solidBmp("w.bmp", Qt::white), QRect(0, 0, 100, 100));
+    button.Acte = text(lang::ActionGoToPage);
+    button.Destination = QStringLiteral("2");
+    button.Click = ouiNon(true);
+    writePage(1, {button});
+    writePage(2, {picture(3, 1, solidBmp("r.bmp", Qt::red), QRect(0, 0, 640, 480))});
+    auto window = form(QStringLiteral("somm"), 1);
+    ASSERT_TRUE(window->FormCreate(appHost()));
+    window->show();
+    TZTVImage& engine = window->im1();
+    for (int i = 0; i < 100 && !engine.pagePlay().runFinished; ++i) {
+        clock_.advance(20);
+        QTest::qWait(2);
+    }
+    // The window may be larger than the canvas: the point is mapped onto it.
+    const QPoint onButton(50 * window->width() / engine.canvas().width(),
+                          50 * window->height() / engine.canvas().height());
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, onButton);
+    EXPECT_EQ(engine.currentPage(), 2);
 }
 
 TEST_F(PagePlayWindow, AMissingFirstPageEndsWithoutAWindow) {
