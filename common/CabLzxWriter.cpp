@@ -2,27 +2,18 @@
 // 32768-byte frame of the folder's data becomes one data block.
 #include "common/CabFile.h"
 #include "common/LzxEncoder.h"
+#include "common/platform/Bytes.h"
 #include "common/platform/Cp1252.h"
 #include "common/platform/FileIo.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QtEndian>
 
 namespace ztv {
 namespace {
 
-void put16(QByteArray& out, quint16 v) {
-    char b[2];
-    qToLittleEndian(v, b);
-    out.append(b, 2);
-}
-
-void put32(QByteArray& out, quint32 v) {
-    char b[4];
-    qToLittleEndian(v, b);
-    out.append(b, 4);
-}
+using bytes::appendLe16;
+using bytes::appendLe32;
 
 constexpr int kHeaderSize = 36, kFolderSize = 8;
 constexpr quint16 kCompressionLzx = 3;
@@ -56,13 +47,13 @@ void TCABFile::writeLzx() {
         const bool utf = fromCp1252(cp1252) != name;
         const QFileInfo info(entry.Name);
         const QDateTime modified = info.lastModified();
-        put32(files, quint32(bytes.size()));
-        put32(files, quint32(data.size()));
-        put16(files, 0);
-        put16(files, dosDate(modified.date()));
-        put16(files, dosTime(modified.time()));
-        put16(files, quint16(kAttributeArchive | (info.isWritable() ? 0 : kAttributeReadOnly) |
-                             (utf ? kAttributeUtf : 0)));
+        appendLe32(files, quint32(bytes.size()));
+        appendLe32(files, quint32(data.size()));
+        appendLe16(files, 0);
+        appendLe16(files, dosDate(modified.date()));
+        appendLe16(files, dosTime(modified.time()));
+        appendLe16(files, quint16(kAttributeArchive | (info.isWritable() ? 0 : kAttributeReadOnly) |
+                                  (utf ? kAttributeUtf : 0)));
         files += (utf ? name.toUtf8() : cp1252) + '\0';
         data += bytes;
     }
@@ -77,9 +68,9 @@ void TCABFile::writeLzx() {
         const QByteArrayView frame = QByteArrayView(data).sliced(
             at, std::min<qsizetype>(LzxEncoder::kFrameSize, data.size() - at));
         const QByteArray packed = encoder.encodeFrame(frame);
-        put32(blocks, 0);  // no checksum
-        put16(blocks, quint16(packed.size()));
-        put16(blocks, quint16(frame.size()));
+        appendLe32(blocks, 0);  // no checksum
+        appendLe16(blocks, quint16(packed.size()));
+        appendLe16(blocks, quint16(frame.size()));
         blocks += packed;
         if (OnCompressProgress)
             OnCompressProgress(*this, at + frame.size(), data.size());
@@ -88,20 +79,20 @@ void TCABFile::writeLzx() {
     const quint32 filesAt = kHeaderSize + kFolderSize;
     const quint32 blocksAt = filesAt + quint32(files.size());
     QByteArray cab("MSCF");
-    put32(cab, 0);
-    put32(cab, blocksAt + quint32(blocks.size()));
-    put32(cab, 0);
-    put32(cab, filesAt);
-    put32(cab, 0);
+    appendLe32(cab, 0);
+    appendLe32(cab, blocksAt + quint32(blocks.size()));
+    appendLe32(cab, 0);
+    appendLe32(cab, filesAt);
+    appendLe32(cab, 0);
     cab.append(char(3)).append(char(1));
-    put16(cab, 1);
-    put16(cab, quint16(CABFileContents.size()));
-    put16(cab, 0);
-    put16(cab, 12345);  // the set identifier
-    put16(cab, 0);
-    put32(cab, blocksAt);
-    put16(cab, blockCount);
-    put16(cab, quint16(kCompressionLzx | (window << 8)));
+    appendLe16(cab, 1);
+    appendLe16(cab, quint16(CABFileContents.size()));
+    appendLe16(cab, 0);
+    appendLe16(cab, 12345);  // the set identifier
+    appendLe16(cab, 0);
+    appendLe32(cab, blocksAt);
+    appendLe16(cab, blockCount);
+    appendLe16(cab, quint16(kCompressionLzx | (window << 8)));
     if (!writeFileAtomically(CABFile, cab + files + blocks))
         throw ECABFileError(CreateCabinet);
 }

@@ -1,5 +1,7 @@
 #include "common/platform/Bytes.h"
 
+#include <QtEndian>
+
 #include "common/platform/Cp1252.h"
 
 #include <algorithm>
@@ -74,6 +76,18 @@ void putString(QByteArray& buf, int offset, int capacity, const QString& text) {
     const QByteArray encoded = toCp1252(text).left(std::min(capacity, 255));
     buf[offset] = char(encoded.size());
     std::memcpy(buf.data() + offset + 1, encoded.constData(), size_t(encoded.size()));
+}
+
+void appendLe16(QByteArray& out, std::uint16_t value) {
+    char b[2];
+    qToLittleEndian(value, b);
+    out.append(b, 2);
+}
+
+void appendLe32(QByteArray& out, std::uint32_t value) {
+    char b[4];
+    qToLittleEndian(value, b);
+    out.append(b, 4);
 }
 
 }  // namespace ztv::bytes

@@ -19,4 +19,8 @@ void putDouble(QByteArray& buf, int offset, double value);
 QString getString(const QByteArray& buf, int offset, int capacity);
 void putString(QByteArray& buf, int offset, int capacity, const QString& text);
 
+// Little-endian fields appended to a stream being written (archive, sound and video headers).
+void appendLe16(QByteArray& out, std::uint16_t value);
+void appendLe32(QByteArray& out, std::uint32_t value);
+
 }  // namespace ztv::bytes

@@ -1,8 +1,8 @@
 #include "tools/demogen/DemoMedia.h"
 
+#include "common/platform/Bytes.h"
 #include "common/platform/GstPipeline.h"
 
-#include <QtEndian>
 #include <cmath>
 
 namespace ztv::demo {
@@ -11,17 +11,8 @@ namespace {
 constexpr int kRate = 22050;
 constexpr int kNoteSamples = kRate * 2 / 5;
 
-void put16(QByteArray& out, quint16 v) {
-    char b[2];
-    qToLittleEndian(v, b);
-    out.append(b, 2);
-}
-
-void put32(QByteArray& out, quint32 v) {
-    char b[4];
-    qToLittleEndian(v, b);
-    out.append(b, 4);
-}
+using bytes::appendLe16;
+using bytes::appendLe32;
 
 }  // namespace
 
@@ -30,22 +21,22 @@ QByteArray tuneWav() {
     const double notes[] = {261.63, 329.63, 392.00, 523.25, 392.00, 329.63, 293.66, 261.63};
     const quint32 samples = quint32(std::size(notes)) * kNoteSamples;
     QByteArray out("RIFF");
-    put32(out, 36 + samples * 2);
+    appendLe32(out, 36 + samples * 2);
     out.append("WAVEfmt ");
-    put32(out, 16);
-    put16(out, 1);  // PCM
-    put16(out, 1);  // mono
-    put32(out, kRate);
-    put32(out, kRate * 2);
-    put16(out, 2);
-    put16(out, 16);
+    appendLe32(out, 16);
+    appendLe16(out, 1);  // PCM
+    appendLe16(out, 1);  // mono
+    appendLe32(out, kRate);
+    appendLe32(out, kRate * 2);
+    appendLe16(out, 2);
+    appendLe16(out, 16);
     out.append("data");
-    put32(out, samples * 2);
+    appendLe32(out, samples * 2);
     for (const double frequency : notes) {
         for (int i = 0; i < kNoteSamples; ++i) {
             const double t = double(i) / kRate;
             const double value = 9000 * std::exp(-4 * t) * std::sin(2 * M_PI * frequency * t);
-            put16(out, quint16(qint16(std::lround(value))));
+            appendLe16(out, quint16(qint16(std::lround(value))));
         }
     }
     return out;
