@@ -1,8 +1,8 @@
 // Writing LZX archives ourselves: no library writes LZX. One folder holds every file; each
 // 32768-byte frame of the folder's data becomes one data block.
 #include "common/CabFile.h"
+#include "common/CabLayout.h"
 #include "common/LzxEncoder.h"
-#include "common/platform/Bytes.h"
 #include "common/platform/Cp1252.h"
 #include "common/platform/FileIo.h"
 
@@ -12,10 +12,6 @@
 namespace ztv {
 namespace {
 
-using bytes::appendLe16;
-using bytes::appendLe32;
-
-constexpr int kHeaderSize = 36, kFolderSize = 8;
 constexpr quint16 kCompressionLzx = 3;
 constexpr quint16 kAttributeReadOnly = 0x01, kAttributeArchive = 0x20, kAttributeUtf = 0x80;
 constexpr std::int64_t kMaxFolderSize = std::int64_t(0x7FFF8000);
@@ -47,14 +43,12 @@ void TCABFile::writeLzx() {
         const bool utf = fromCp1252(cp1252) != name;
         const QFileInfo info(entry.Name);
         const QDateTime modified = info.lastModified();
-        appendLe32(files, quint32(bytes.size()));
-        appendLe32(files, quint32(data.size()));
-        appendLe16(files, 0);
-        appendLe16(files, dosDate(modified.date()));
-        appendLe16(files, dosTime(modified.time()));
-        appendLe16(files, quint16(kAttributeArchive | (info.isWritable() ? 0 : kAttributeReadOnly) |
-                                  (utf ? kAttributeUtf : 0)));
-        files += (utf ? name.toUtf8() : cp1252) + '\0';
+        cablayout::appendFile(
+            files, {quint32(bytes.size()), quint32(data.size()), dosDate(modified.date()),
+                    dosTime(modified.time()),
+                    quint16(kAttributeArchive | (info.isWritable() ? 0 : kAttributeReadOnly) |
+                            (utf ? kAttributeUtf : 0)),
+                    utf ? name.toUtf8() : cp1252});
         data += bytes;
     }
     if (CABFileContents.size() > 0xFFFF)
@@ -68,32 +62,15 @@ void TCABFile::writeLzx() {
         const QByteArrayView frame = QByteArrayView(data).sliced(
             at, std::min<qsizetype>(LzxEncoder::kFrameSize, data.size() - at));
         const QByteArray packed = encoder.encodeFrame(frame);
-        appendLe32(blocks, 0);  // no checksum
-        appendLe16(blocks, quint16(packed.size()));
-        appendLe16(blocks, quint16(frame.size()));
-        blocks += packed;
+        cablayout::appendBlock(blocks, packed, quint16(frame.size()));
         if (OnCompressProgress)
             OnCompressProgress(*this, at + frame.size(), data.size());
     }
 
-    const quint32 filesAt = kHeaderSize + kFolderSize;
-    const quint32 blocksAt = filesAt + quint32(files.size());
-    QByteArray cab("MSCF");
-    appendLe32(cab, 0);
-    appendLe32(cab, blocksAt + quint32(blocks.size()));
-    appendLe32(cab, 0);
-    appendLe32(cab, filesAt);
-    appendLe32(cab, 0);
-    cab.append(char(3)).append(char(1));
-    appendLe16(cab, 1);
-    appendLe16(cab, quint16(CABFileContents.size()));
-    appendLe16(cab, 0);
-    appendLe16(cab, 12345);  // the set identifier
-    appendLe16(cab, 0);
-    appendLe32(cab, blocksAt);
-    appendLe16(cab, blockCount);
-    appendLe16(cab, quint16(kCompressionLzx | (window << 8)));
-    if (!writeFileAtomically(CABFile, cab + files + blocks))
+    const QByteArray cab =
+        cablayout::assemble(quint16(CABFileContents.size()), 12345 /* the set identifier */,
+                            quint16(kCompressionLzx | (window << 8)), files, blocks, blockCount);
+    if (!writeFileAtomically(CABFile, cab))
         throw ECABFileError(CreateCabinet);
 }
 

@@ -477,14 +477,8 @@ void TZTVImage::AllerDirectJoudata(int row) {
         return;
     }
     DeChargerDessin();
-    const int index = pagePlay_.rows[row].actionRecord;
-    if (!OuvrirJou()) {
-        return;
-    }
-    const auto record = readRecord(index);
-    pagePlay_.jou.close();
-    pagePlay_.fileClosed = true;
-    if (!record || index <= 0) {
+    const auto record = readActionRecord(pagePlay_.rows[row].actionRecord);
+    if (!record) {
         pagePlay_.busy = false;
         return;
     }
