@@ -201,6 +201,9 @@ class TZTVImage : public QObject, public ElementHost, public ProjectState {
     bool existsWin(const QString& windowsPath) const;
     void requestTermination();
     void setBusyCursor(bool busy);
+    enum class CursorShape { Arrow, Busy, Hand };
+    // Tells the window only when the shape changes: the mouse moves often.
+    void showCursor(CursorShape shape);
     std::optional<ElementRecord> readRecord(qint64 index);
     void createElement(int index, const ElementRecord& record);
     void prefetchPictures(const QList<ElementRecord>& records);
@@ -273,6 +276,7 @@ class TZTVImage : public QObject, public ElementHost, public ProjectState {
     QString mediaDrive_ = QStringLiteral("C:");
     QCursor busyCursor_{Qt::WaitCursor};
     QCursor handCursor_{Qt::PointingHandCursor};
+    std::optional<CursorShape> shownCursor_;
     std::optional<bool> programsAllowed_;  // the answer for this run, once asked
     QFile mediaData_;
     // Finding a media file may extract it from the package, from the const media look-up too.

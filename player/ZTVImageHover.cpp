@@ -39,7 +39,7 @@ void TZTVImage::hoverAt(QPoint point) {
         }
         hand = row.actionRecord != 0;
     }
-    emit cursorChanged(hand ? handCursor_ : QCursor(Qt::ArrowCursor));
+    showCursor(hand ? CursorShape::Hand : CursorShape::Arrow);
 }
 
 // False when the hover action is the one that ran last: nothing changes then, so animated

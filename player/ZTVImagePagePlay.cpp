@@ -50,7 +50,25 @@ void TZTVImage::noteFrameDelay(int ms) {
 }
 
 void TZTVImage::setBusyCursor(bool busy) {
-    emit cursorChanged(busy ? busyCursor_ : QCursor(Qt::ArrowCursor));
+    showCursor(busy ? CursorShape::Busy : CursorShape::Arrow);
+}
+
+void TZTVImage::showCursor(CursorShape shape) {
+    if (shownCursor_ == shape) {
+        return;
+    }
+    shownCursor_ = shape;
+    switch (shape) {
+        case CursorShape::Busy:
+            emit cursorChanged(busyCursor_);
+            return;
+        case CursorShape::Hand:
+            emit cursorChanged(handCursor_);
+            return;
+        case CursorShape::Arrow:
+            emit cursorChanged(QCursor(Qt::ArrowCursor));
+            return;
+    }
 }
 
 void TZTVImage::requestTermination() {
