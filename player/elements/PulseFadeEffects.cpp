@@ -4,6 +4,10 @@
 #include <cstdint>
 #include <vector>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace ztv::effects {
 namespace {
 
@@ -37,17 +41,44 @@ inline std::uint8_t share(std::uint8_t v, std::uint16_t w) {
     return std::uint8_t(std::uint16_t((std::uint32_t(x) * 41944u) >> 16) >> 6);
 }
 
-// old x (100 - p) div 100 + new x p div 100 on each byte of the row; then the alpha bytes are
-// made opaque again.
+#ifdef __SSE2__
+// share() on eight 16-bit lanes.
+inline __m128i shareLanes(__m128i v, __m128i w) {
+    const __m128i x = _mm_mullo_epi16(v, w);
+    return _mm_srli_epi16(_mm_mulhi_epu16(x, _mm_set1_epi16(short(41944))), 6);
+}
+#endif
+
+// old x (100 - p) div 100 + new x p div 100 on each byte of the row, the pixels made opaque
+// again. Sixteen bytes at a time where the processor allows: the compiler does not vectorise
+// the byte loop by itself, and the fade is the slowest step of the effects.
 void fadeRow(std::uint8_t* out, const std::uint8_t* old, const std::uint8_t* next, int width,
              std::uint16_t a, std::uint16_t b) {
     const int bytes = width * 4;
-    for (int i = 0; i < bytes; ++i) {
+    int i = 0;
+#ifdef __SSE2__
+    const __m128i wa = _mm_set1_epi16(short(a));
+    const __m128i wb = _mm_set1_epi16(short(b));
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i opaque = _mm_set1_epi32(int(0xFF000000u));
+    for (; i + 16 <= bytes; i += 16) {
+        const __m128i o = _mm_loadu_si128(reinterpret_cast<const __m128i*>(old + i));
+        const __m128i n = _mm_loadu_si128(reinterpret_cast<const __m128i*>(next + i));
+        const __m128i low = _mm_add_epi16(shareLanes(_mm_unpacklo_epi8(o, zero), wa),
+                                          shareLanes(_mm_unpacklo_epi8(n, zero), wb));
+        const __m128i high = _mm_add_epi16(shareLanes(_mm_unpackhi_epi8(o, zero), wa),
+                                           shareLanes(_mm_unpackhi_epi8(n, zero), wb));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i),
+                         _mm_or_si128(_mm_packus_epi16(low, high), opaque));
+    }
+#endif
+    const int tail = i / 4;
+    for (; i < bytes; ++i) {
         out[i] = std::uint8_t(share(old[i], a) + share(next[i], b));
     }
     auto* pixels = reinterpret_cast<QRgb*>(out);
-    for (int i = 0; i < width; ++i) {
-        pixels[i] |= 0xFF000000u;
+    for (int pixel = tail; pixel < width; ++pixel) {
+        pixels[pixel] |= 0xFF000000u;
     }
 }
 
