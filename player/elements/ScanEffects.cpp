@@ -96,19 +96,23 @@ class ScanDrawing {
         }
     }
 
-    // A canvas row and the saved row under it, in element columns.
+    // A canvas row and the saved row under it, in element columns. The key colour is copied in
+    // so that the compiler need not reload it after every pixel written.
     struct Row {
         QRgb* canvas;  // from the area's left column
         int left;
         const QRgb* under;
-        const TransitionState& s;
+        bool keyed;
+        QRgb key;
         void put(int x, bool revealed, QRgb b) const {
-            canvas[x - left] = revealed && !isKey(s, b) ? b : under[x];
+            const bool transparent = keyed && ((b ^ key) & 0x00FFFFFF) == 0;
+            canvas[x - left] = revealed && !transparent ? b : under[x];
         }
     };
     Row rowAt(int y, const QRect& area) const {
         return {t_.canvasRow(y, area.left()), area.left(),
-                reinterpret_cast<const QRgb*>(s_.saved.constScanLine(y)), s_};
+                reinterpret_cast<const QRgb*>(s_.saved.constScanLine(y)), s_.keyColour.has_value(),
+                s_.keyColour.value_or(0)};
     }
 
     const TransitionState& s_;
