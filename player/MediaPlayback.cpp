@@ -35,9 +35,10 @@ void MediaPlayback::reset(bool soundCard) {
 }
 
 void MediaPlayback::clearSchedule() {
-    s_.SonFutur = s_.VideoFutur = false;
+    s_.SonFutur = s_.VideoFutur = s_.SonPersoFutur = false;
     s_.FicSonFutur.clear();
     s_.FicVideoFutur.clear();
+    s_.FicSonPersoFutur.clear();
 }
 
 void MediaPlayback::scheduleSound(const QString& path) {
@@ -51,6 +52,13 @@ void MediaPlayback::scheduleVideo(const QString& path) {
     if (!s_.VideoFutur && !path.isEmpty()) {
         s_.VideoFutur = true;
         s_.FicVideoFutur = path;
+    }
+}
+
+void MediaPlayback::scheduleCharacterSound(const QString& path) {
+    if (!s_.SonPersoFutur && !path.isEmpty()) {
+        s_.SonPersoFutur = true;
+        s_.FicSonPersoFutur = path;
     }
 }
 
@@ -77,6 +85,19 @@ void MediaPlayback::startScheduled() {
     } else if (!s_.FondMusic) {
         closeSound();
     }
+    // An open voice never carries over a load, even when named again: the character opens it
+    // anew when it speaks.
+    if (s_.FDevSonPerso == 0) {
+        if (s_.SonPersoFutur) {
+            preloadCharacterSound(s_.FicSonPersoFutur);
+        }
+    } else {
+        const bool another = s_.SonPersoFutur && s_.SonPersoPrec != s_.FicSonPersoFutur;
+        closeCharacterSound();
+        if (another) {
+            preloadCharacterSound(s_.FicSonPersoFutur);
+        }
+    }
 }
 
 void MediaPlayback::preloadSound(const QString& path) {
@@ -85,6 +106,24 @@ void MediaPlayback::preloadSound(const QString& path) {
     }
     s_.FDevSon = RechAffichVideoSon(path, QStringLiteral("jouson1"), QStringLiteral("jouson2"));
     s_.SonPrec = s_.FDevSon != 0 ? path : QString();
+}
+
+void MediaPlayback::preloadCharacterSound(const QString& path) {
+    if (!s_.CarteSon) {
+        return;
+    }
+    s_.FDevSonPerso =
+        RechAffichVideoSon(path, QStringLiteral("jouperso1"), QStringLiteral("jouperso2"));
+    s_.SonPersoPrec = s_.FDevSonPerso != 0 ? path : QString();
+}
+
+void MediaPlayback::closeCharacterSound() {
+    if (s_.FDevSonPerso != 0) {
+        service_->stop(s_.FDevSonPerso);
+        service_->close(s_.FDevSonPerso);
+    }
+    s_.FDevSonPerso = 0;
+    s_.SonPersoPrec.clear();
 }
 
 void MediaPlayback::preloadVideo(const QString& path) {
@@ -168,11 +207,13 @@ bool MediaPlayback::AfficherSon(const SoundCue& cue) {
     return s_.AttendreFinMusic;
 }
 
-// The music mutes the video; a failed ranged play is tried once more to the end.
+// The music mutes the video and ends a character's voice; a failed ranged play is tried once more
+// to the end.
 void MediaPlayback::playSound() {
     if (s_.FDevVideo != 0) {
         service_->setMuted(s_.FDevVideo, true);
     }
+    closeCharacterSound();
     if (!service_->play(s_.FDevSon, s_.DebutMusic, s_.FinMusic, true)) {
         service_->play(s_.FDevSon, service_->position(s_.FDevSon), 0, true);
     }
@@ -233,6 +274,41 @@ bool MediaPlayback::AfficherVideo(const VideoCue& cue) {
     return s_.AttendreFinVideo;
 }
 
+bool MediaPlayback::openCharacterSound(const QString& path) {
+    if (!s_.CarteSon) {
+        return false;
+    }
+    if (s_.SonPersoPrec != path) {
+        closeCharacterSound();
+    }
+    s_.FondMusic = false;
+    s_.SonPersoPrec = path;
+    if (s_.FDevSonPerso == 0) {
+        s_.FDevSonPerso =
+            RechAffichVideoSon(path, QStringLiteral("jouperso1"), QStringLiteral("jouperso2"));
+    }
+    return s_.FDevSonPerso != 0;
+}
+
+// The voice silences the video, and ends the music rather than letting it talk over it.
+void MediaPlayback::PlayMediaSonPerso() {
+    if (s_.FDevSonPerso == 0) {
+        return;
+    }
+    if (s_.FDevVideo != 0) {
+        service_->setMuted(s_.FDevVideo, true);
+    }
+    if (s_.FDevSon != 0 && service_->isPlaying(s_.FDevSon)) {
+        closeSound();
+    }
+    // The character watches its voice itself: no end notification.
+    service_->play(s_.FDevSonPerso, 0, 0, false);
+}
+
+bool MediaPlayback::characterSoundPlaying() {
+    return s_.FDevSonPerso != 0 && service_->isPlaying(s_.FDevSonPerso);
+}
+
 void MediaPlayback::setVideoWindow(const QRect& rect) {
     s_.videoWindow = rect;
     service_->setVideoWindow(s_.FDevVideo, rect);
@@ -247,8 +323,10 @@ void MediaPlayback::videoChanged() {
 
 // The video pauses the music while it plays.
 void MediaPlayback::playVideo(qint64 fromMs, bool notify) {
-    if (s_.FDevSon != 0 && service_->isPlaying(s_.FDevSon)) {
-        service_->pause(s_.FDevSon);
+    for (const MediaDeviceId device : {s_.FDevSon, s_.FDevSonPerso}) {
+        if (device != 0 && service_->isPlaying(device)) {
+            service_->pause(device);
+        }
     }
     if (!service_->play(s_.FDevVideo, fromMs, s_.FinVideo, notify)) {
         service_->play(s_.FDevVideo, service_->position(s_.FDevVideo), 0, notify);
@@ -365,6 +443,7 @@ void MediaPlayback::pauseOrResumeVideo() {
 void MediaPlayback::Terminer() {
     Nettoyagevideo();
     closeSound();
+    closeCharacterSound();
     s_.AttendreFinMusic = s_.AttendreFinVideo = false;
 }
 

@@ -49,8 +49,8 @@ struct VideoCue {
 struct MediaState {
     bool CarteSon = false;
     // Scheduled by the page load.
-    bool SonFutur = false, VideoFutur = false;
-    QString FicSonFutur, FicVideoFutur;
+    bool SonFutur = false, VideoFutur = false, SonPersoFutur = false;
+    QString FicSonFutur, FicVideoFutur, FicSonPersoFutur;
     // The music device and its options.
     MediaDeviceId FDevSon = 0;
     QString SonPrec;
@@ -59,6 +59,9 @@ struct MediaState {
     int DebutMusic = 0, FinMusic = 0;
     Action ActeMusic;
     bool ClickMusic = true;  // false: the end action runs without a click
+    // The character's voice: a device of its own, never background music.
+    MediaDeviceId FDevSonPerso = 0;
+    QString SonPersoPrec;
     // The video device and its options.
     MediaDeviceId FDevVideo = 0;
     QString VideoPrec;
@@ -99,6 +102,7 @@ class MediaPlayback {
     // The first sound (video) of a load is the one preloaded after it.
     void scheduleSound(const QString& path);
     void scheduleVideo(const QString& path);
+    void scheduleCharacterSound(const QString& path);
     // After the load: opens what was scheduled, closes what is no longer wanted.
     void startScheduled();
 
@@ -111,6 +115,12 @@ class MediaPlayback {
     bool AfficherVideo(const VideoCue& cue);
     // The video-disappear marker.
     void EffacerVideo();
+    // A character that speaks: keeps the voice open on `path` (opening it when another was
+    // open) and ends background music. False when it cannot be opened.
+    bool openCharacterSound(const QString& path);
+    // Plays the character's voice from its beginning; the music and the video fall silent.
+    void PlayMediaSonPerso();
+    bool characterSoundPlaying();
 
     // --- page changes, actions, the end ---
     // Before a jump: the video and music marked to go at a change go.
@@ -133,6 +143,8 @@ class MediaPlayback {
     void preloadSound(const QString& path);
     void preloadVideo(const QString& path);
     void closeSound();
+    void preloadCharacterSound(const QString& path);
+    void closeCharacterSound();
     void Nettoyagevideo();
     void FaireDisparaitreVideo();
     void playSound();

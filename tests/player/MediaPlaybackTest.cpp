@@ -177,5 +177,42 @@ TEST_F(MediaPlayback, ThePreloadOpensTheVideoThenTheSoundAndThePageChangeClosesW
     EXPECT_NE(music(), first) << "opened again for the new page";
 }
 
+// A character's voice is a third device: it silences the music and the video, a new music ends
+// it, a video pauses it, and no load carries it over to the next page.
+TEST_F(MediaPlayback, ACharactersVoiceHasItsOwnDeviceAndSilencesTheOthers) {
+    writeMusic();
+    writeMedia(QStringLiteral("voix.wav"), QByteArray("RIFF"));
+    writePage(1, {sound(1, lang::SoundPlay)});
+    startPreview();
+    engine_->JouerPage();
+    ztv::MediaPlayback& playback = static_cast<ElementHost&>(*engine_).media();
+    const QString voice = QStringLiteral("\\media\\voix.wav");
+    ASSERT_TRUE(playback.openCharacterSound(voice));
+    const MediaDeviceId voiceDevice = media_->deviceOf(QStringLiteral("voix.wav"));
+    ASSERT_NE(voiceDevice, 0);
+    EXPECT_TRUE(playback.openCharacterSound(voice));
+    EXPECT_EQ(media_->calls().count(QStringLiteral("open voix.wav")), 1) << "reused";
+
+    playback.PlayMediaSonPerso();
+    EXPECT_TRUE(playback.characterSoundPlaying());
+    EXPECT_TRUE(media_->calls().contains(QStringLiteral("close musique.wav")));
+    EXPECT_EQ(playback.state().FDevSon, 0);
+
+    playback.clearSchedule();
+    playback.scheduleCharacterSound(voice);
+    playback.startScheduled();
+    EXPECT_EQ(playback.state().FDevSonPerso, 0) << "closed even when named again";
+    playback.clearSchedule();
+    playback.scheduleCharacterSound(voice);
+    playback.startScheduled();
+    EXPECT_NE(playback.state().FDevSonPerso, 0) << "preloaded when none was open";
+
+    media_->refuse(QStringLiteral("muet.wav"));
+    writeMedia(QStringLiteral("muet.wav"), QByteArray("RIFF"));
+    EXPECT_FALSE(playback.openCharacterSound(QStringLiteral("\\media\\muet.wav")));
+    EXPECT_TRUE(prompter_.texts().last().startsWith(QStringLiteral("jouperso2")));
+    EXPECT_EQ(playback.state().FDevSonPerso, 0);
+}
+
 }  // namespace
 }  // namespace ztv::test
