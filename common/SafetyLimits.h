@@ -19,6 +19,7 @@
 // | kMaxPrefetchedBytes     | 256 MB       | decoded pictures a page load holds ahead of use     |
 // | kMaxCabinetMemberSize   | 1 GB         | one file extracted from a cabinet archive           |
 // | kMaxPrintedTextBytes    | 4 MB         | a text file an action prints (about 1,000 pages)    |
+// | kMaxVideoFrameSide      | 4096 px      | a video frame handed to the player (scaled down)    |
 namespace ztv::limits {
 
 inline constexpr std::int64_t kMaxPictureSide = 16384;
@@ -33,6 +34,7 @@ inline constexpr std::int64_t kMaxEntrySize = std::int64_t(256) * 1024 * 1024;
 // Past it, a picture is no longer decoded ahead; its element loads it when it needs it.
 inline constexpr std::int64_t kMaxPrefetchedBytes = std::int64_t(256) * 1024 * 1024;
 inline constexpr std::int64_t kMaxPrintedTextBytes = std::int64_t(4) * 1024 * 1024;
+inline constexpr int kMaxVideoFrameSide = 4096;
 
 inline constexpr std::int64_t kMaxCabinetMemberSize = std::int64_t(1) << 30;
 

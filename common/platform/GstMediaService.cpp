@@ -6,6 +6,8 @@
 
 #include "common/platform/GstMediaService.h"
 
+#include "common/SafetyLimits.h"
+
 #include <QFileInfo>
 #include <QMetaObject>
 #include <algorithm>
@@ -218,7 +220,12 @@ MediaDeviceId GstMediaService::open(const QString& hostPath) {
     d->link.frameNews = [this, id] { takeFrame(id); };
 
     gchar* uri = gst_filename_to_uri(QFileInfo(hostPath).absoluteFilePath().toLocal8Bit(), nullptr);
-    GstCaps* caps = gst_caps_from_string("video/x-raw,format=BGRx");
+    // A frame larger than any screen is scaled down before it reaches us: a video's stated
+    // size is the file's word, and each frame is copied once more into a picture.
+    const QByteArray frameCaps = QByteArrayLiteral("video/x-raw,format=BGRx,width=[1,") +
+                                 QByteArray::number(limits::kMaxVideoFrameSide) + "],height=[1," +
+                                 QByteArray::number(limits::kMaxVideoFrameSide) + "]";
+    GstCaps* caps = gst_caps_from_string(frameCaps.constData());
     g_object_set(d->appsink, "caps", caps, "max-buffers", 1, "drop", TRUE, "sync", TRUE, nullptr);
     gst_caps_unref(caps);
     GstAppSinkCallbacks callbacks{};

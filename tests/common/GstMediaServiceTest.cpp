@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -170,6 +171,43 @@ TEST_F(GstMedia, VideoFramesArriveAsPictures) {
     ASSERT_TRUE(media_.play(avi, 0, 0, true));
     EXPECT_GE(waitForEnd(avi), 800);
     EXPECT_GT(framed.count(avi), 5);
+    media_.setFrameHandler(nullptr);
+}
+
+// Cut-off videos play what they hold or do not open; a frame larger than any screen arrives
+// scaled down to a size the player can hold.
+TEST_F(GstMedia, TruncatedAndHugeVideosNeitherCrashNorHang) {
+    for (const auto& [name, pipeline] :
+         {std::pair{"cut.avi", "jpegenc ! avimux"}, std::pair{"cut.mpg", "mpeg2enc ! mpegpsmux"}}) {
+        const QString file = path(name);
+        ASSERT_EQ(runGstPipeline(QStringLiteral("videotestsrc num-buffers=20 ! "
+                                                "video/x-raw,format=I420,width=64,height=48,"
+                                                "framerate=25/1 ! ") +
+                                 pipeline + " ! filesink location=" + file),
+                  QString());
+        QFile(file).resize(QFileInfo(file).size() / 2);
+        if (const MediaDeviceId cut = media_.open(file); cut != 0) {
+            ASSERT_TRUE(media_.play(cut, 0, 0, true));
+            EXPECT_GE(waitForEnd(cut), 0) << name;
+            media_.close(cut);
+        }
+    }
+
+    const QString huge = path("huge.mkv");
+    ASSERT_EQ(runGstPipeline("videotestsrc pattern=solid-color num-buffers=1 ! "
+                             "video/x-raw,format=I420,width=16000,height=16000,framerate=1/1 ! "
+                             "jpegenc ! matroskamux ! filesink location=" +
+                             huge),
+              QString());
+    QList<MediaDeviceId> framed;
+    media_.setFrameHandler([&](MediaDeviceId device) { framed.append(device); });
+    const MediaDeviceId big = media_.open(huge);
+    ASSERT_NE(big, 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return framed.contains(big); }, 60000));
+    const QImage frame = media_.videoFrame(big);
+    EXPECT_FALSE(frame.isNull());
+    EXPECT_LE(frame.width(), 4096);
+    EXPECT_LE(frame.height(), 4096);
     media_.setFrameHandler(nullptr);
 }
 
