@@ -261,6 +261,29 @@ qint64 GstMediaService::length(MediaDeviceId device) {
     return d ? d->lengthMs() : 0;
 }
 
+// From the decoded stream, before any scaling: the caps of the playbin's first video pad.
+QSize GstMediaService::naturalSize(MediaDeviceId device) {
+    const Device* d = find(device);
+    if (!d) {
+        return {};
+    }
+    GstPad* pad = nullptr;
+    g_signal_emit_by_name(d->playbin, "get-video-pad", 0, &pad);
+    if (!pad) {
+        return {};
+    }
+    QSize size;
+    if (GstCaps* caps = gst_pad_get_current_caps(pad)) {
+        GstVideoInfo info;
+        if (gst_video_info_from_caps(&info, caps)) {
+            size = QSize(GST_VIDEO_INFO_WIDTH(&info), GST_VIDEO_INFO_HEIGHT(&info));
+        }
+        gst_caps_unref(caps);
+    }
+    gst_object_unref(pad);
+    return size;
+}
+
 bool GstMediaService::isPlaying(MediaDeviceId device) {
     const Device* d = find(device);
     return d && d->playing;

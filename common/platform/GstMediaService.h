@@ -34,6 +34,7 @@ class GstMediaService final : public MediaService {
     MediaDeviceId open(const QString& hostPath) override;
     bool setTimeFormatMs(MediaDeviceId device) override;
     qint64 length(MediaDeviceId device) override;
+    QSize naturalSize(MediaDeviceId device) override;
     bool isPlaying(MediaDeviceId device) override;
     bool play(MediaDeviceId device, qint64 fromMs, qint64 toMs, bool notify) override;
     qint64 pause(MediaDeviceId device) override;

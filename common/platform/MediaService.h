@@ -41,6 +41,8 @@ class MediaService {
     virtual void setMuted(MediaDeviceId device, bool muted) = 0;
     // Where the video shows, in the player window's coordinates; an empty rectangle hides it.
     virtual void setVideoWindow(MediaDeviceId device, const QRect& rect) = 0;
+    // The size the film was made at; empty for sounds.
+    virtual QSize naturalSize(MediaDeviceId) { return {}; }
     // The picture the video shows now; null before its first frame and for sounds.
     virtual QImage videoFrame(MediaDeviceId) { return {}; }
 

@@ -35,6 +35,10 @@ bool PanelMedia::open(const QString& fichier, const QString& messagePrefix) {
     return true;
 }
 
+QSize PanelMedia::naturalSize() const {
+    return state_.mediaDevice != 0 ? service()->naturalSize(state_.mediaDevice) : QSize();
+}
+
 qint64 PanelMedia::length() const {
     return state_.mediaDevice != 0 ? service()->length(state_.mediaDevice) : 0;
 }

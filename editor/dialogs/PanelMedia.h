@@ -23,6 +23,8 @@ class PanelMedia {
     // markers open nothing and succeed. A failure shows its message.
     bool open(const QString& fichier, const QString& messagePrefix);
     qint64 length() const;
+    // The film's own size; empty for a sound or with nothing open.
+    QSize naturalSize() const;
     bool playing() const;
     // Plays from startMs to the end of the media, the film stretched over the panel (a
     // sound shows nothing); the end is notified. endMs is not a stop position.

@@ -57,6 +57,7 @@ TEST_F(GstMedia, AWavPlaysInRealTimeAndEndsWithANotification) {
     ASSERT_NE(wav, 0);
     EXPECT_TRUE(media_.setTimeFormatMs(wav));
     EXPECT_NEAR(media_.length(wav), 3000, 20);
+    EXPECT_TRUE(media_.naturalSize(wav).isEmpty());
     EXPECT_FALSE(media_.isPlaying(wav));
     ASSERT_TRUE(media_.play(wav, 0, 0, true));
     EXPECT_TRUE(media_.isPlaying(wav));
@@ -162,6 +163,7 @@ TEST_F(GstMedia, VideoFramesArriveAsPictures) {
         << "the first picture shows before the play";
     const QImage first = media_.videoFrame(avi);
     ASSERT_EQ(first.size(), QSize(64, 48));
+    EXPECT_EQ(media_.naturalSize(avi), QSize(64, 48));
     const QColor centre = first.pixelColor(32, 24);
     EXPECT_LT(centre.red(), 30);
     EXPECT_GT(centre.green(), 220);
@@ -208,6 +210,7 @@ TEST_F(GstMedia, TruncatedAndHugeVideosNeitherCrashNorHang) {
     EXPECT_FALSE(frame.isNull());
     EXPECT_LE(frame.width(), 4096);
     EXPECT_LE(frame.height(), 4096);
+    EXPECT_EQ(media_.naturalSize(big), QSize(16000, 16000)) << "the film's size, not the frame's";
     media_.setFrameHandler(nullptr);
 }
 
