@@ -15,6 +15,7 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Zentrovale developers <zentrovale@localhost
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_INSTALL_PREFIX /usr)
 # The desktop entries hold the installed path (/usr/...), not the staging folder's.
 set(CPACK_SET_DESTDIR ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -108,7 +108,7 @@ QImage playerPage1(ShotContext& context, QString& error) {
     if (id == 0) {
         error = QStringLiteral("no window titled demo.ZTV");
     } else {
-        settle(4000);
+        settle(3500);
         shot = QGuiApplication::primaryScreen()->grabWindow(id).toImage();
     }
     player.terminate();  // the player's normal close sequence
