@@ -7,6 +7,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace ztv::editor {
 namespace {
@@ -22,32 +23,38 @@ std::optional<QByteArray> readWhole(const QString& path) {
     return file.readAll();
 }
 
-// Copies a file unless the target already holds the same bytes; true when it wrote.
-bool copyWhenDifferent(const QString& from, const QString& to) {
+// Puts a copy of a file at relative in the user's data folder, unless that folder or the
+// system's already hold the same bytes there (a package installed it); true when it wrote.
+bool provideDataFile(const QString& from, const QString& relative) {
     const auto bytes = readWhole(from);
-    if (!bytes || readWhole(to) == bytes) {
+    if (!bytes) {
         return false;
     }
+    const QStringList dirs = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    for (const QString& dir : dirs) {
+        if (readWhole(QDir(dir).filePath(relative)) == bytes) {
+            return false;
+        }
+    }
+    const QString to = QDir(xdg::dataHome()).filePath(relative);
     QDir().mkpath(QFileInfo(to).absolutePath());
     return writeFileAtomically(to, *bytes);
 }
 
 void installMimePackage(const QString& appDir) {
-    const QString mimeDir = QDir(xdg::dataHome()).filePath(QStringLiteral("mime"));
-    if (copyWhenDifferent(QDir(appDir).filePath(QStringLiteral("xdg/") + kMimePackage),
-                          QDir(mimeDir).filePath(QStringLiteral("packages/") + kMimePackage))) {
-        xdg::refreshMimeDatabase(mimeDir);
+    if (provideDataFile(QDir(appDir).filePath(QStringLiteral("xdg/") + kMimePackage),
+                        QStringLiteral("mime/packages/") + kMimePackage)) {
+        xdg::refreshMimeDatabase(QDir(xdg::dataHome()).filePath(QStringLiteral("mime")));
     }
 }
 
 void installIcons(const QString& appDir) {
     const QDir from(QDir(appDir).filePath(QStringLiteral("icons")));
-    const QDir to(QDir(xdg::dataHome()).filePath(QStringLiteral("icons")));
     QDirIterator it(from.path(), {QStringLiteral("*.png")}, QDir::Files,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString file = it.next();
-        copyWhenDifferent(file, to.filePath(from.relativeFilePath(file)));
+        provideDataFile(file, QStringLiteral("icons/") + from.relativeFilePath(file));
     }
 }
 

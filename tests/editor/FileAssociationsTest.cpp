@@ -75,6 +75,7 @@ class FileAssociationsTest : public ::testing::Test {
         for (const QString& file : source.entryList(QDir::Files)) {
             QFile::copy(source.filePath(file), appDir + "/xdg/" + file);
         }
+        writeAll(appDir + "/icons/hicolor/48x48/apps/zentrovale.png", name.toUtf8());
         return appDir;
     }
 
@@ -107,6 +108,7 @@ TEST_F(FileAssociationsTest, FirstRegistrationCreatesAllThreeInTheEditorsFolder)
     EXPECT_EQ(xdg::desktopEntryValue(applications("ztvplay.desktop"), "MimeType"),
               kZtv + ";" + kZtvx + ";");
     EXPECT_TRUE(QFile::exists(dir_.filePath("data/mime/packages/zentrovale.xml")));
+    EXPECT_TRUE(QFile::exists(dir_.filePath("data/icons/hicolor/48x48/apps/zentrovale.png")));
 }
 
 TEST_F(FileAssociationsTest, MovingTheInstallationMovesTheCommands) {
@@ -155,7 +157,8 @@ TEST_F(FileAssociationsTest, AnEqualAssociationIsNotWrittenAgain) {
     editor::registerFileAssociations(appDir);
     const QStringList written{mimeApps(), applications("zentrovale.desktop"),
                               applications("ztvplay.desktop"),
-                              dir_.filePath("data/mime/packages/zentrovale.xml")};
+                              dir_.filePath("data/mime/packages/zentrovale.xml"),
+                              dir_.filePath("data/icons/hicolor/48x48/apps/zentrovale.png")};
     for (const QString& path : written) {
         age(path);
     }
@@ -173,6 +176,7 @@ TEST_F(FileAssociationsTest, AnEqualAssociationIsNotWrittenAgain) {
     EXPECT_EQ(xdg::MimeAppsList(other.filePath("config/mimeapps.list")).defaults(kPzv),
               QStringList{"zentrovale.desktop"});
     EXPECT_FALSE(QFile::exists(other.filePath("data/applications/zentrovale.desktop")));
+    EXPECT_FALSE(QFile::exists(other.filePath("data/mime/packages/zentrovale.xml")));
 }
 
 // What a program that asks the desktop answers, through each tool this machine has.
