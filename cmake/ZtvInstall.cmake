@@ -19,6 +19,9 @@ install(DIRECTORY ${ZTV_APPDIR}/boutons ${ZTV_APPDIR}/transitions ${ZTV_APPDIR}/
                   ${ZTV_APPDIR}/icons
         DESTINATION ${ZTV_INSTALL_APPDIR})
 install(FILES ${ZTV_APPDIR}/logo.jpg ${ZTV_APPDIR}/handflat.cur DESTINATION ${ZTV_INSTALL_APPDIR})
+# The help folders, when the build writes them rather than copying them from assets/.
+install(DIRECTORY ${ZTV_APPDIR}/aide ${ZTV_APPDIR}/help DESTINATION ${ZTV_INSTALL_APPDIR}
+        OPTIONAL)
 
 set(ZTV_XDG_SOURCE ${PROJECT_SOURCE_DIR}/assets/xdg)
 # The desktop's files. The entries name the installed programs by their full path, as the
