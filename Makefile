@@ -11,7 +11,7 @@ SAN_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1 \
            UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
            QT_QPA_PLATFORM=offscreen ZTV_AUDIO=fake
 
-.PHONY: deps build run play info test build-test fuzz format clean
+.PHONY: deps build run play info test build-test fuzz format clean deb screenshots
 
 deps:
 	@scripts/install-deps.sh
@@ -48,6 +48,15 @@ fuzz:
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZTV_FUZZ=ON
 	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzzers
 	scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
+# A Debian package of the Release build, with /usr as prefix: build/zentrovale_*.deb.
+deb: build
+	cd $(BUILD) && cpack -G DEB
+
+# The documentation's pictures (docs/screenshots/), taken on a virtual screen.
+screenshots: build
+	cmake --build $(BUILD) -j$(JOBS) --target ztvshots
+	scripts/screenshots.sh $(BUILD) docs/screenshots
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -10,6 +10,7 @@
 #include "editor/ProjectCommands.h"
 #include "editor/WorkingCopy.h"
 #include "editor/WorkingCopyOwner.h"
+#include "editor/builder/FileAssociations.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -424,9 +425,21 @@ void TSommaire::changeEvent(QEvent* event) {
         if (state_.introShown) {
             items_.value(QStringLiteral("Tutorial1"))->setVisible(false);
         }
+        registerAssociations();
         setCommandEnabled(QStringLiteral("BCreerAppli"), true);
     }
     QMainWindow::changeEvent(event);
+}
+
+// The cache tools run while events are served: an activation meanwhile does not start a
+// second registration.
+void TSommaire::registerAssociations() {
+    if (registeringAssociations_) {
+        return;
+    }
+    registeringAssociations_ = true;
+    registerFileAssociations(state_.paths.appDir());
+    registeringAssociations_ = false;
 }
 
 void TSommaire::updateStatus() {

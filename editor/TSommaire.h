@@ -153,6 +153,7 @@ class TSommaire : public QMainWindow {
     bool FormCloseQuery();
     bool FormClose();
     void closeDown();
+    void registerAssociations();
 
     EditorState& state_;
     Prompter& prompter_;
@@ -180,6 +181,7 @@ class TSommaire : public QMainWindow {
     std::unique_ptr<EditCommands> edits_;
     std::unique_ptr<QPrinter> printer_;
     bool closing_ = false;
+    bool registeringAssociations_ = false;
 };
 
 }  // namespace ztv::editor

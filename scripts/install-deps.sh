@@ -16,6 +16,7 @@ packages=(
     fonts-comic-neue
     gcab cabextract
     xvfb xauth x11-utils xdotool
+    shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl dpkg-dev
 )
 # Fuzzing needs clang's libFuzzer runtime; only `make fuzz` asks for it.
 if [ "${1:-}" = "--fuzz" ]; then

@@ -1,5 +1,6 @@
 // The test runner: one QApplication for the process, offscreen and silent whatever the caller's
-// environment, with a runtime folder of its own so lock files and local servers never collide.
+// environment, with runtime, data and configuration folders of its own so lock files, local
+// servers and what the editor registers with the desktop never collide.
 #include "common/platform/Fonts.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,8 @@ int main(int argc, char** argv) {
     qputenv("ZTV_AUDIO", "fake");
     QTemporaryDir runtime;
     qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (runtime.path() + "/data").toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (runtime.path() + "/config").toLocal8Bit());
     // The font names of pages resolve as in the programs.
     ztv::useApplicationFonts(QStringLiteral(ZTV_SOURCE_DIR "/assets"));
     std::srand(1);

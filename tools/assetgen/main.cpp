@@ -1,9 +1,10 @@
 // Writes the pictures the authoring program shows into an application folder:
-//   ztvassetgen <appdir>             boutons/, handflat.cur, logo.jpg
+//   ztvassetgen <appdir>             boutons/, handflat.cur, logo.jpg, icons/hicolor/
 //   ztvassetgen --warning <file.png>  the message boxes' picture (compiled into the editor)
 //   ztvassetgen --media-buttons <dir>  the video control bar's pictures (compiled into the
 //                                      player): mediapl_NAME.png
 #include "Glyphs.h"
+#include "Icons.h"
 #include "MediaButtons.h"
 #include "Pictures.h"
 
@@ -22,6 +23,22 @@ bool save(const QImage& image, const QString& path) {
         return false;
     }
     return true;
+}
+
+// The desktop's icons in the layout of the hicolor theme, ready to be copied under share/.
+bool writeIcons(const QString& themeDir) {
+    bool ok = true;
+    for (const int size : iconSizes()) {
+        const QDir dir(QStringLiteral("%1/%2x%2").arg(themeDir).arg(size));
+        ok = dir.mkpath(QStringLiteral("apps")) && dir.mkpath(QStringLiteral("mimetypes")) && ok;
+        for (const QString& name : programIconNames()) {
+            ok = save(programIcon(name, size), dir.filePath("apps/" + name + ".png")) && ok;
+        }
+        for (const QString& name : fileTypeIconNames()) {
+            ok = save(fileTypeIcon(name, size), dir.filePath("mimetypes/" + name + ".png")) && ok;
+        }
+    }
+    return ok;
 }
 
 bool writeAppAssets(const QString& appDir) {
@@ -51,7 +68,7 @@ bool writeAppAssets(const QString& appDir) {
     ok = save(logoPicture(), app.filePath(QStringLiteral("logo.jpg"))) && ok;
     QFile cursor(app.filePath(QStringLiteral("handflat.cur")));
     ok = cursor.open(QIODevice::WriteOnly) && cursor.write(handCursor()) > 0 && ok;
-    return ok;
+    return writeIcons(app.filePath(QStringLiteral("icons/hicolor"))) && ok;
 }
 
 bool writeMediaButtons(const QString& dir) {

@@ -1,0 +1,169 @@
+#include "Shots.h"
+
+#include "common/platform/Prompter.h"
+#include "editor/EditorStartup.h"
+#include "editor/dialogs/TFormVis.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QProcess>
+#include <QScreen>
+#include <QTimer>
+
+namespace ztv::shots {
+namespace {
+
+// Lets the windows lay out, paint and play for a while.
+void settle(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// No window may wait for an answer while shots are taken: every question is answered with
+// Cancel and kept, so that a shot that raised one can say so.
+class QuietPrompter : public Prompter {
+  public:
+    int ask(const QString& text, const QString&, Buttons) override {
+        asked << text;
+        return Cancel;
+    }
+    QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
+    QString folderName(const QString&, const QString&) override { return {}; }
+
+    QStringList asked;
+};
+
+// The X window of the program whose title matches, through xdotool; 0 when none shows in time.
+WId findWindow(const QString& titlePattern, int timeoutMs) {
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < timeoutMs) {
+        QProcess search;
+        search.start(QStringLiteral("xdotool"),
+                     {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                      QStringLiteral("--name"), titlePattern});
+        search.waitForFinished(5000);
+        const QString ids = QString::fromLocal8Bit(search.readAllStandardOutput()).trimmed();
+        if (!ids.isEmpty()) {
+            return WId(ids.section(u'\n', 0, 0).toULongLong());
+        }
+        settle(100);
+    }
+    return 0;
+}
+
+}  // namespace
+
+struct ShotContext::Editor {
+    QuietPrompter prompter;
+    std::unique_ptr<editor::EditorSession> session;
+};
+
+namespace {
+
+QImage editorWindow(ShotContext& context, QString& error) {
+    ShotContext::Editor* editor = context.editor(error);
+    return editor ? editor->session->window->grab().toImage() : QImage();
+}
+
+// The image dialog on the demo's first picture (page 1, column 1, row 4).
+QImage imageDialog(ShotContext& context, QString& error) {
+    ShotContext::Editor* editor = context.editor(error);
+    if (!editor) {
+        return {};
+    }
+    editor::TSommaire& window = *editor->session->window;
+    window.storyboard().setCurrentCell(1, 4);
+    window.state().hasElement = !window.storyboard().cellText(1, 4).isEmpty();
+    if (!window.state().hasElement) {
+        error = QStringLiteral("the demo's page 1 has no picture at column 1, row 4");
+        return {};
+    }
+    editor::TFormVis dialog(window.state(), editor->prompter, window.storyboard(), &window);
+    dialog.show();
+    settle(800);
+    const QImage shot = dialog.grab().toImage();
+    dialog.reject();
+    return shot;
+}
+
+// The real player on the demo, on the X display the shots run on, when page 1 has shown its
+// pictures.
+QImage playerPage1(ShotContext& context, QString& error) {
+    if (QGuiApplication::platformName() != QStringLiteral("xcb")) {
+        error = QStringLiteral("the player's shot needs an X display (run under xvfb-run)");
+        return {};
+    }
+    QProcess player;
+    player.setProcessChannelMode(QProcess::ForwardedChannels);
+    player.start(QDir(context.appDir()).filePath(QStringLiteral("ztvplay")),
+                 {context.demoProject(QStringLiteral(".ZTV"))});
+    const WId id = findWindow(QStringLiteral("^demo\\.ZTV$"), 30000);
+    QImage shot;
+    if (id == 0) {
+        error = QStringLiteral("no window titled demo.ZTV");
+    } else {
+        settle(3500);
+        shot = QGuiApplication::primaryScreen()->grabWindow(id).toImage();
+    }
+    player.terminate();  // the player's normal close sequence
+    if (!player.waitForFinished(15000)) {
+        player.kill();
+        player.waitForFinished(5000);
+    }
+    return shot;
+}
+
+}  // namespace
+
+ShotContext::ShotContext(QString appDir, QString dataDir)
+    : appDir_(std::move(appDir)), dataDir_(std::move(dataDir)) {}
+
+ShotContext::~ShotContext() = default;
+
+QString ShotContext::demoProject(const QString& extension) const {
+    return QDir(appDir_).filePath(QStringLiteral("exemples/demo/demo") + extension);
+}
+
+ShotContext::Editor* ShotContext::editor(QString& error) {
+    if (editor_) {
+        return editor_.get();
+    }
+    auto editor = std::make_unique<Editor>();
+    editor::StartOptions options{AppPaths(appDir_, dataDir_),
+                                 {demoProject(QStringLiteral(".PZV"))},
+                                 0,
+                                 {},
+                                 &editor->prompter};
+    editor->session = editor::startEditor(options);
+    if (!editor->session) {
+        error = QStringLiteral("the authoring program did not start");
+        return nullptr;
+    }
+    editor->session->window->resize(1200, 800);
+    editor->session->window->show();
+    settle(1500);
+    if (!editor->prompter.asked.isEmpty()) {
+        error = QStringLiteral("the authoring program asked: ") +
+                editor->prompter.asked.join(QStringLiteral(" / "));
+        return nullptr;
+    }
+    editor_ = std::move(editor);
+    return editor_.get();
+}
+
+const QList<Shot>& allShots() {
+    static const QList<Shot> shots{
+        {QStringLiteral("editor"), editorWindow},
+        {QStringLiteral("image-dialog"), imageDialog},
+        {QStringLiteral("player"), playerPage1},
+    };
+    return shots;
+}
+
+}  // namespace ztv::shots
