@@ -115,7 +115,7 @@ TEST_F(MainWindowTest, ShortcutsAndStartStates) {
         EXPECT_TRUE(window().isCommandEnabled(QLatin1String(on))) << on;
     }
     for (const char* off :
-         {"BJouer", "BCopier", "Dfaire1", "CollerPage1", "BColler", "BPosition", "Baide"}) {
+         {"BCopier", "Dfaire1", "CollerPage1", "BColler", "BPosition"}) {
         EXPECT_FALSE(window().isCommandEnabled(QLatin1String(off))) << off;
         if (const QToolButton* button = window().toolButton(QLatin1String(off))) {
             EXPECT_FALSE(button->isEnabled()) << off;
