@@ -85,7 +85,8 @@ QString OutsideTools::cellMediaPath() {
     if (board.page() == 0 || board.cellText(column, row).isEmpty()) {
         return {};
     }
-    const auto record = board.actRecord(board.findCellRecord(column, row));
+    const int index = board.findCellRecord(column, row);
+    const auto record = index > 0 ? board.actRecord(index) : std::nullopt;
     if (!record || record->Fichier.isEmpty() || !record->Fichier.startsWith(u'\\')) {
         return {};
     }

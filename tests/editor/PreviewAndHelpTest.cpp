@@ -32,7 +32,7 @@ class PreviewAndHelp : public ProjectFixture {
         record.Colonne = column;
         record.Fichier = fichier;
         editor::Storyboard& board = window().storyboard();
-        ASSERT_TRUE(board.writeActRecord(board.actRecordCount(), record));
+        ASSERT_TRUE(board.writeActRecord(std::max<qint64>(board.actRecordCount(), 1), record));
         board.fill();
     }
     // A file in the test folder and its stored path (C: is "/").
