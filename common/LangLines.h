@@ -222,7 +222,27 @@ namespace ztv::lang {
     X(NotAFloat, 842)           /* %1: the text */     \
     X(PathNotStorable, 843)     /* 843 + " " + path */ \
     X(PathTooLong, 844)         /* 844 + " " + path */ \
-    X(ReducedCopyNotSaved, 845) /* 845 + " " + path */
+    X(ReducedCopyNotSaved, 845) /* 845 + " " + path */ \
+    X(ProjectMissingSuffix, 76) /* path + " " + 76 */  \
+    X(OpenExistingProject, 100)                        \
+    X(ReadStartGuide, 472)                             \
+    X(AboutCaption, 483)                               \
+    X(AboutFirstLabel, 484)                            \
+    X(AboutLastLabel, 488)                             \
+    X(AboutThanks, 490)                                \
+    X(WelcomeCaption, 493)                             \
+    X(WelcomeGroup, 494)                               \
+    X(WelcomeOpen, 495)                                \
+    X(WelcomeLastProject, 496)                         \
+    X(WelcomeNew, 497)                                 \
+    X(WelcomeQuit, 498)                                \
+    X(TutorialCaption, 707)                            \
+    X(WebPreviewText, 764)                             \
+    X(WebPreviewHelpLink, 765)                         \
+    X(NoBrowser, 804)                                  \
+    X(HelpPageMissing, 861)   /* 861 + " " + path */   \
+    X(ProgramNotStarted, 862) /* 862 + " " + path */   \
+    X(FileNotWritten, 863)    /* 863 + " " + path */
 
 #define ZTV_LANG_ALL(X)         \
     ZTV_LANG_PLAYER_MESSAGES(X) \

@@ -6,6 +6,7 @@
 #include "common/platform/SoundOutput.h"
 #include "editor/DriveScan.h"
 #include "editor/EditorPrompter.h"
+#include "editor/LaunchCommands.h"
 #include "editor/OpenRequest.h"
 #include "editor/ProjectCommands.h"
 #include "editor/RecentProjects.h"
@@ -75,6 +76,9 @@ std::unique_ptr<EditorSession> startEditor(StartOptions options, bool* handedOve
         state.commandLine.append(argument);
     }
     state.paths = options.paths;
+    if (options.shell) {
+        state.shell = options.shell;
+    }
     state.drives = options.drives ? *options.drives : DriveTable::system(state.paths.appDir());
     const QString project = state.commandLine.isEmpty()
                                 ? QString()
@@ -118,6 +122,9 @@ std::unique_ptr<EditorSession> startEditor(StartOptions options, bool* handedOve
 
     session->window = std::make_unique<TSommaire>(state, prompter);
     installCellDialogs(*session->window);
+    if (options.closePreview) {
+        session->window->preview().setCloseRequester(options.closePreview);
+    }
     if (session->ownPrompter) {
         session->ownPrompter->setParent(session->window.get());
     }

@@ -9,6 +9,7 @@
 #include <QLockFile>
 #include <QStringList>
 #include <QTranslator>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -19,10 +20,12 @@ class OpenRequestServer;
 
 struct StartOptions {
     AppPaths paths;
-    QStringList arguments;             // after the program name
-    int screenWidth = 0;               // 0: the primary screen's work area
-    std::optional<DriveTable> drives;  // none: this machine's table
-    Prompter* prompter = nullptr;      // none: the editor's own message boxes
+    QStringList arguments;                // after the program name
+    int screenWidth = 0;                  // 0: the primary screen's work area
+    std::optional<DriveTable> drives;     // none: this machine's table
+    Prompter* prompter = nullptr;         // none: the editor's own message boxes
+    std::shared_ptr<DesktopShell> shell;  // none: the desktop's handlers and QProcess
+    std::function<void()> closePreview;   // none: the close request to the player's window
 };
 
 // A running authoring program: the single-instance lock, the editor-wide state and the main

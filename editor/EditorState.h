@@ -4,6 +4,7 @@
 #include "common/LanguageFile.h"
 #include "common/NumberedLines.h"
 #include "common/platform/AppPaths.h"
+#include "common/platform/DesktopShell.h"
 #include "common/platform/DriveTable.h"
 #include "common/platform/MediaService.h"
 
@@ -85,6 +86,9 @@ struct EditorState {
     // Sounds and films of the dialogs' panels: one device at a time in the whole editor.
     std::shared_ptr<MediaService> media;
     MediaDeviceId mediaDevice = 0;
+
+    // Opens documents and addresses and starts the player and the outside programs.
+    std::shared_ptr<DesktopShell> shell = std::make_shared<SystemShell>();
 
     std::array<QColor, 3> rememberedColours{QColor(245, 186, 71), QColor(240, 243, 177),
                                             QColor(91, 169, 95)};

@@ -4,6 +4,7 @@
 #include "common/platform/Prompter.h"
 #include "editor/DialogButton.h"
 #include "editor/EditorState.h"
+#include "editor/HelpPages.h"
 #include "editor/PageBook.h"
 #include "editor/PageChooser.h"
 #include "editor/WorkingCopy.h"
@@ -17,6 +18,10 @@
 namespace ztv::editor {
 
 namespace {
+
+HelpPage keywordHelp() {
+    return {QStringLiteral("motcle.html"), QStringLiteral("keyword.html")};
+}
 
 constexpr int kKeywordCapacity = 150;
 constexpr int kPageCapacity = 100;
@@ -79,9 +84,9 @@ TForm24::TForm24(EditorState& state, Prompter& prompter, QString fileHost, int i
     connect(ok, &QPushButton::clicked, this, &TForm24::BitBtn1Click);
     connect(dialogButton(this, "BitBtn2", state.text(lang::ButtonCancel), QRect(110, 140, 90, 30)),
             &QPushButton::clicked, this, &QDialog::reject);
-    markNotAvailable(
-        dialogButton(this, "BitBtn5", state.text(lang::ButtonHelp), QRect(208, 140, 90, 30)),
-        state.text(lang::NotAvailableYet));
+    attachHelp(this,
+               dialogButton(this, "BitBtn5", state.text(lang::ButtonHelp), QRect(208, 140, 90, 30)),
+               state, prompter, keywordHelp());
     if (index_ > 0) {
         const KeywordEntry entry = readEntries(file_).value(index_ - 1);
         keyword_->setText(entry.keyword);
@@ -144,8 +149,7 @@ TForm23::TForm23(EditorState& state, Prompter& prompter, QWidget* parent)
     connect(remove_, &QPushButton::clicked, this, &TForm23::BitBtn3Click);
     connect(addButton("BitBtn4", lang::ButtonClose, 126), &QPushButton::clicked, this,
             &QDialog::accept);
-    markNotAvailable(addButton("BitBtn5", lang::ButtonHelp, 164),
-                     state.text(lang::NotAvailableYet));
+    attachHelp(this, addButton("BitBtn5", lang::ButtonHelp, 164), state, prompter, keywordHelp());
     if (QFile::exists(file_)) {
         QFile::setPermissions(file_, QFile::permissions(file_) | QFile::WriteOwner);
     } else {

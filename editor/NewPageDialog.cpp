@@ -4,6 +4,7 @@
 #include "common/platform/Prompter.h"
 #include "editor/DialogButton.h"
 #include "editor/EditorState.h"
+#include "editor/HelpPages.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -52,9 +53,9 @@ TForm2::TForm2(const EditorState& state, Prompter& prompter, PageBook& book, int
     connect(ok, &QPushButton::clicked, this, &TForm2::BitBtn1Click);
     connect(addButton("BitBtn2", lang::ButtonCancel, 100, 80), &QPushButton::clicked, this,
             &QDialog::reject);
-    // Help and the slideshow expert come with their own commands.
-    markNotAvailable(addButton("BitBtn5", lang::ButtonHelp, 188, 80),
-                     state_.text(lang::NotAvailableYet));
+    attachHelp(this, addButton("BitBtn5", lang::ButtonHelp, 188, 80), state_, prompter_,
+               {QStringLiteral("page.html"), QStringLiteral("page.html")});
+    // The slideshow expert comes with its own command.
     markNotAvailable(addButton("BExpert", lang::SlideshowExpert, 276, 132),
                      state_.text(lang::NotAvailableYet));
 

@@ -24,11 +24,11 @@ namespace {
 
 constexpr int kNoPageToSave = 9;
 
+}  // namespace
+
 QString projectFilter() {
     return QStringLiteral(" (*.PZV *.pzv)");
 }
-
-}  // namespace
 
 ProjectCommands::ProjectCommands(TSommaire& window) : window_(window), state_(window.state()) {}
 
@@ -183,15 +183,19 @@ void ProjectCommands::openCommand(bool askToSave) {
     const QString path = window_.prompter().openFileName(state_.text(lang::OpenProjectCaption),
                                                          state_.projectDir, projectFilter());
     if (!path.isEmpty()) {
-        if (onCdDrive(path)) {
-            window_.message(lang::ProjectOnCdDrive);
-        } else {
-            openProject(path);
-        }
+        openChosenProject(path);
     } else if (window_.windowTitle() == state_.text(lang::MainWindowCaption)) {
         newProject(false);
     }
     window_.focusVisibleView();
+}
+
+bool ProjectCommands::openChosenProject(const QString& projectHost) {
+    if (onCdDrive(projectHost)) {
+        window_.message(lang::ProjectOnCdDrive);
+        return false;
+    }
+    return openProject(projectHost);
 }
 
 void ProjectCommands::openHandedOver(const QString& projectHost) {
@@ -201,11 +205,7 @@ void ProjectCommands::openHandedOver(const QString& projectHost) {
     if (!saveChangesPrompt()) {
         return;
     }
-    if (onCdDrive(projectHost)) {
-        window_.message(lang::ProjectOnCdDrive);
-    } else {
-        openProject(projectHost);
-    }
+    openChosenProject(projectHost);
     window_.focusVisibleView();
 }
 

@@ -9,6 +9,9 @@ namespace ztv::editor {
 class TSommaire;
 struct EditorState;
 
+// The file chooser's filter of project files.
+QString projectFilter();
+
 // The project commands of the main window: open, new, save, save as, the recent projects and
 // the save-changes prompt. The files themselves are the working copy's (workingcopy::). A
 // command the author cancels, or whose save fails, leaves the open project as it was.
@@ -27,6 +30,8 @@ class ProjectCommands {
     // Opens the saved project P into the working copy; false when it was abandoned (old
     // format, unreadable project or container), the previous project then stays open.
     bool openProject(const QString& projectHost);
+    // A project the author chose: refused on a CD drive (message 448), else opened.
+    bool openChosenProject(const QString& projectHost);
     void newProject(bool askToSave = true);
     void openCommand(bool askToSave = true);
     // A project handed over by a second start of the program: the window comes to the front and

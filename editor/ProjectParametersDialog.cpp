@@ -4,6 +4,7 @@
 #include "common/platform/Prompter.h"
 #include "editor/DialogButton.h"
 #include "editor/EditorState.h"
+#include "editor/HelpPages.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -80,10 +81,10 @@ TFParaProjet::TFParaProjet(const EditorState& state, Prompter& prompter,
     auto* ok = dialogButton(this, "BitBtn1", state.text(lang::ButtonOk), QRect(12, 288, 90, 30));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TFParaProjet::BitBtn1Click);
-    // The help pages come with their own command.
-    markNotAvailable(
-        dialogButton(this, "BitBtn5", state.text(lang::ButtonHelp), QRect(110, 288, 90, 30)),
-        state.text(lang::NotAvailableYet));
+    attachHelp(
+        this, dialogButton(this, "BitBtn5", state.text(lang::ButtonHelp), QRect(110, 288, 90, 30)),
+        state, prompter,
+        {QStringLiteral("projet.html#parametres"), QStringLiteral("project.html#parametres")});
 }
 
 ProjectParameters TFParaProjet::values() const {

@@ -5,6 +5,7 @@
 #include "editor/CommandTable.h"
 #include "editor/DialogBackground.h"
 #include "editor/EditCommands.h"
+#include "editor/LaunchCommands.h"
 #include "editor/PageCommands.h"
 #include "editor/PrintDialog.h"
 #include "editor/ProjectCommands.h"
@@ -153,6 +154,8 @@ TSommaire::TSommaire(EditorState& state, Prompter& prompter, QWidget* parent)
     pages_->bind();
     edits_ = std::make_unique<EditCommands>(*this);
     edits_->bind();
+    launches_ = std::make_unique<LaunchCommands>(*this);
+    launches_->bind();
 
     // Esc closes the window from wherever the focus is.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -468,8 +471,18 @@ void TSommaire::setModified(bool modified) {
     }
 }
 
+PreviewLauncher& TSommaire::preview() {
+    return launches_->preview();
+}
+
+void TSommaire::quit() {
+    quitAsked_ = true;
+    close();
+    quitAsked_ = false;
+}
+
 void TSommaire::closeEvent(QCloseEvent* event) {
-    if (closing_ || !FormCloseQuery() || !FormClose()) {
+    if (closing_ || !(quitAsked_ || FormCloseQuery()) || !FormClose()) {
         event->ignore();
         return;
     }
@@ -508,6 +521,7 @@ void TSommaire::closeDown() {
     workingcopy::empty(state_.paths.workingDir());
     QFile::remove(state_.paths.workingCopyOwner());
     QFile::remove(state_.paths.data(QStringLiteral("copy.cop")));
+    preview().closeRunningPreview();
 }
 
 }  // namespace ztv::editor

@@ -24,7 +24,9 @@ class QToolButton;
 namespace ztv::editor {
 
 class EditCommands;
+class LaunchCommands;
 class PageCommands;
+class PreviewLauncher;
 class ProjectCommands;
 
 // A caption without its mnemonic marks, for tooltips: "&Aide" reads "Aide", "&&" reads "&".
@@ -87,6 +89,9 @@ class TSommaire : public QMainWindow {
     ProjectCommands& projects() { return *projects_; }
     PageCommands& pages() { return *pages_; }
     EditCommands& edits() { return *edits_; }
+    LaunchCommands& launches() { return *launches_; }
+    // The preview in the player; closeRunningPreview() ends a running one.
+    PreviewLauncher& preview();
     // The printer the listings go to; kept so that its settings last the session.
     QPrinter& printer();
     bool openProject(const QString& projectHost);
@@ -108,6 +113,9 @@ class TSommaire : public QMainWindow {
     // Sets the modified flag and records, beside the working copy, which project it holds and
     // whether it has unsaved changes (what a start after a crash goes by).
     void setModified(bool modified);
+    // Closes the window without the question whether to quit (the welcome dialog's quit);
+    // unsaved work still gets its save question.
+    void quit();
     // Gives the focus to the grid or the picture list, whichever shows.
     void focusVisibleView();
 
@@ -179,9 +187,11 @@ class TSommaire : public QMainWindow {
     std::unique_ptr<ProjectCommands> projects_;
     std::unique_ptr<PageCommands> pages_;
     std::unique_ptr<EditCommands> edits_;
+    std::unique_ptr<LaunchCommands> launches_;
     std::unique_ptr<QPrinter> printer_;
     bool closing_ = false;
     bool registeringAssociations_ = false;
+    bool quitAsked_ = false;
 };
 
 }  // namespace ztv::editor

@@ -4,6 +4,7 @@
 #include "common/platform/Prompter.h"
 #include "editor/DialogButton.h"
 #include "editor/EditorState.h"
+#include "editor/HelpPages.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -72,9 +73,10 @@ TForm26::TForm26(EditorState& state, Prompter& prompter, QWidget* parent)
     auto* close =
         dialogButton(this, "BSortir", state.text(lang::ButtonClose), QRect(12, 288, 90, 30));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    markNotAvailable(
-        dialogButton(this, "BitBtn5", state.text(lang::ButtonHelp), QRect(110, 288, 90, 30)),
-        state.text(lang::NotAvailableYet));
+    attachHelp(this,
+               dialogButton(this, "BitBtn5", state.text(lang::ButtonHelp), QRect(110, 288, 90, 30)),
+               state, prompter,
+               {QStringLiteral("projet.html#externe"), QStringLiteral("project.html#externe")});
 }
 
 void TForm26::clearTool(int line) {

@@ -5,12 +5,12 @@
 #include "common/platform/Prompter.h"
 #include "common/platform/WinPath.h"
 #include "editor/EditorState.h"
+#include "editor/HelpPages.h"
 #include "editor/PageChooser.h"
 #include "editor/Storyboard.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
@@ -19,7 +19,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-#include <QUrl>
 
 #include <algorithm>
 
@@ -170,20 +169,11 @@ bool ElementDialog::EnregJou() {
 }
 
 QString ElementDialog::helpPath() const {
-    const bool french =
-        state_.languageName.compare(QStringLiteral("FRENCH"), Qt::CaseInsensitive) == 0;
-    const QString folder =
-        french ? QStringLiteral("aide/zentrovale/") : QStringLiteral("help/zentrovale/");
-    return state_.paths.asset(folder + helpPage(french));
+    return helpPagePath(state_, {helpPage(true), helpPage(false)});
 }
 
 void ElementDialog::showHelp() {
-    const QString path = helpPath();
-    if (!QFileInfo::exists(path)) {
-        prompter_.message(text(lang::NotAvailableYet));
-        return;
-    }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    openHelpPage(state_, prompter_, {helpPage(true), helpPage(false)});
 }
 
 void ElementDialog::keyPressEvent(QKeyEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/EditorStartup.h"
+#include "tests/support/RecordingShell.h"
 #include "tests/support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +13,7 @@ namespace ztv::test {
 QString numberedText(int line);
 
 // An application folder of the test's own (language file, settings template), a drive table
-// where C: is "/", a scripted prompter and a 1024-pixel screen.
+// where C: is "/", a scripted prompter, a recording shell and a 1024-pixel screen.
 class EditorFixture : public ::testing::Test {
   protected:
     void SetUp() override;
@@ -26,6 +27,9 @@ class EditorFixture : public ::testing::Test {
 
     QTemporaryDir dir_;
     ScriptedPrompter prompter_;
+    // Nothing a test does opens a browser, starts a program or closes a real player.
+    std::shared_ptr<RecordingShell> shell_ = std::make_shared<RecordingShell>();
+    int previewCloseRequests_ = 0;
 };
 
 }  // namespace ztv::test

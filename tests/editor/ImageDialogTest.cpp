@@ -365,7 +365,8 @@ TEST_F(ImageDialogTest, HelpOpensTheKindsPageOrSaysItIsNotInstalled) {
     auto picture = open(1, 4);
     EXPECT_TRUE(picture->helpPath().endsWith(QStringLiteral("/aide/zentrovale/image.html")));
     QTest::keyClick(picture.get(), Qt::Key_F1);
-    EXPECT_EQ(prompter_.texts().last(), QStringLiteral("T834"));
+    // The message names the page that is not installed.
+    EXPECT_EQ(prompter_.texts().last(), QStringLiteral("T861 ") + picture->helpPath());
     EXPECT_FALSE(control<QPushButton>(*picture, "BitBtn4")->isEnabled());
     state().languageName = QStringLiteral("ENGLISH");
     auto background = open(1, 3);

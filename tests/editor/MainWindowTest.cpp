@@ -114,8 +114,7 @@ TEST_F(MainWindowTest, ShortcutsAndStartStates) {
          {"BGrille", "BListe", "BitBtn3", "BNew", "BOpen", "BSave", "BNewPage", "BAjout"}) {
         EXPECT_TRUE(window().isCommandEnabled(QLatin1String(on))) << on;
     }
-    for (const char* off :
-         {"BJouer", "BCopier", "Dfaire1", "CollerPage1", "BColler", "BPosition", "Baide"}) {
+    for (const char* off : {"BCopier", "Dfaire1", "CollerPage1", "BColler", "BPosition"}) {
         EXPECT_FALSE(window().isCommandEnabled(QLatin1String(off))) << off;
         if (const QToolButton* button = window().toolButton(QLatin1String(off))) {
             EXPECT_FALSE(button->isEnabled()) << off;

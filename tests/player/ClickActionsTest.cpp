@@ -5,32 +5,13 @@
 #include "common/YesNo.h"
 #include "player/Printing.h"
 #include "tests/player/PagePlayFixture.h"
+#include "tests/support/RecordingShell.h"
 
 #include <QPdfWriter>
 #include <QRegularExpression>
 
 namespace ztv::test {
 namespace {
-
-struct ShellCall {
-    QString path;
-    QStringList arguments;
-    QString workingDir;
-};
-
-class RecordingShell : public DesktopShell {
-  public:
-    bool open(const QString& host, const QStringList& arguments, const QString& dir) override {
-        calls.append({host, arguments, dir});
-        return true;
-    }
-    bool openAddress(const QString& address) override {
-        addresses.append(address);
-        return true;
-    }
-    QList<ShellCall> calls;
-    QStringList addresses;
-};
 
 // Each document a PDF of its own: A4 at 600 dpi, no margins.
 class PdfPrinter : public PrinterService {

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QDialog>
+
+namespace ztv::editor {
+
+struct EditorState;
+
+// The about box: the program's name and a few words, on its own panel colour.
+class TAboutBox : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TAboutBox(const EditorState& state, QWidget* parent = nullptr);
+};
+
+}  // namespace ztv::editor
