@@ -1,25 +1,22 @@
 #include "editor/dialogs/ElementDialog.h"
 
 #include "common/LangLines.h"
-#include "common/platform/Cp1252.h"
 #include "common/platform/Prompter.h"
-#include "common/platform/WinPath.h"
 #include "editor/EditorState.h"
+#include "editor/HelpPage.h"
 #include "editor/PageChooser.h"
+#include "editor/StoredPath.h"
 #include "editor/Storyboard.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QDir>
-#include <QFileInfo>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-#include <QUrl>
 
 #include <algorithm>
 
@@ -170,20 +167,11 @@ bool ElementDialog::EnregJou() {
 }
 
 QString ElementDialog::helpPath() const {
-    const bool french =
-        state_.languageName.compare(QStringLiteral("FRENCH"), Qt::CaseInsensitive) == 0;
-    const QString folder =
-        french ? QStringLiteral("aide/zentrovale/") : QStringLiteral("help/zentrovale/");
-    return state_.paths.asset(folder + helpPage(french));
+    return helpFilePath(state_, helpPage(helpInFrench(state_)));
 }
 
 void ElementDialog::showHelp() {
-    const QString path = helpPath();
-    if (!QFileInfo::exists(path)) {
-        prompter_.message(text(lang::NotAvailableYet));
-        return;
-    }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    showHelpPage(state_, prompter_, helpPage(helpInFrench(state_)));
 }
 
 void ElementDialog::keyPressEvent(QKeyEvent* event) {
@@ -345,17 +333,11 @@ bool ElementDialog::readAttente(QLineEdit* edit, double* value) {
 }
 
 QString ElementDialog::storedPath(const QString& hostPath) {
-    const QString windows = state_.drives.toWindows(QFileInfo(hostPath).absoluteFilePath());
-    if (windows.isEmpty() || fromCp1252(toCp1252(windows)) != windows) {
-        prompter_.message(text(lang::PathNotStorable) + u' ' + hostPath);
-        return {};
+    const StoredPath stored = storedPathFor(state_.drives, hostPath);
+    if (stored.refusal != 0) {
+        prompter_.message(text(stored.refusal) + u' ' + hostPath);
     }
-    const QString stored = winpath::withoutDrive(windows);
-    if (toCp1252(stored).size() > 249) {
-        prompter_.message(text(lang::PathTooLong) + u' ' + hostPath);
-        return {};
-    }
-    return stored;
+    return stored.path;
 }
 
 }  // namespace ztv::editor
