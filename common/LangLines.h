@@ -155,7 +155,9 @@ namespace ztv::lang {
     X(MessageBoxCaption, 528)     \
     X(ButtonYes, 578)             \
     X(ButtonNo, 579)              \
+    X(OperationDone, 4)           \
     X(NoCurrentPage, 60)          \
+    X(SaveProjectFirst, 61)       \
     X(PageNumberInUse, 39)        \
     X(PageTitleEmpty, 36)         \
     X(CurrentPageNotInTable, 62)  \
@@ -222,7 +224,11 @@ namespace ztv::lang {
     X(NotAFloat, 842)           /* %1: the text */     \
     X(PathNotStorable, 843)     /* 843 + " " + path */ \
     X(PathTooLong, 844)         /* 844 + " " + path */ \
-    X(ReducedCopyNotSaved, 845) /* 845 + " " + path */
+    X(ReducedCopyNotSaved, 845) /* 845 + " " + path */ \
+    X(FontTallerThanPage, 889)                         \
+    X(FileListNotWritten, 890)                         \
+    X(GatherCopyFailed, 891)                           \
+    X(GatherFolderNotCreated, 892)
 
 #define ZTV_LANG_ALL(X)         \
     ZTV_LANG_PLAYER_MESSAGES(X) \
