@@ -93,7 +93,9 @@ void TForm28::print() {
 
 void TForm28::copyFiles() {
     TForm1 copy(window_, this);
-    runModal(window_.state(), copy);
+    if (runModal(window_.state(), copy) == QDialog::Accepted) {
+        fill();  // the records now name the copies
+    }
 }
 
 TForm1::TForm1(TSommaire& window, QWidget* parent) : TiledDialog(parent), window_(window) {

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFontDialog>
+#include <QLineEdit>
 #include <QPageSize>
 #include <QPrinter>
 #include <QPushButton>
@@ -238,9 +239,24 @@ TEST_F(ProjectFiles, GatheringCopiesTheMediaFromTheSecondDriveAndRewritesThePath
                {5, picture(4, 1, a1)},
                {5, picture(6, 1, QStringLiteral("\\nowhere\\lost.jpg"))}});
 
-    editor::copyProjectMedia(window(), folders(), copyFileAtomically);
-    EXPECT_EQ(prompter_.texts(), (QStringList{QStringLiteral("T2 \\nowhere\\lost.jpg T3"),
-                                              numberedText(lang::OperationDone)}));
+    // Through the dialogs: the list, its copy button, the copy dialog's folders and its button.
+    onDialog([](QDialog& d) { d.findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click(); });
+    onDialog([this](QDialog& d) {
+        auto* edit = d.findChild<QLineEdit*>(QStringLiteral("Edit1"));
+        EXPECT_EQ(edit->text(), QStringLiteral("C:\\MEDIAALBUM"));
+        EXPECT_EQ(d.findChild<QLineEdit*>(QStringLiteral("Edit2"))->text(), numberedText(507));
+        edit->setText(target());
+        d.findChild<QLineEdit*>(QStringLiteral("Edit2"))->setText(QStringLiteral("images"));
+        d.findChild<QLineEdit*>(QStringLiteral("Edit3"))->setText(QStringLiteral("sons"));
+        d.findChild<QLineEdit*>(QStringLiteral("Edit4"))->setText(QStringLiteral("videos"));
+        d.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    });
+    window().PageClick(QStringLiteral("FichiersduProjet1"));
+    ASSERT_EQ(dialogsShown, (QStringList{QStringLiteral("Form28"), QStringLiteral("Form1")}));
+    // The listing, the copy and the list refilled after it each report the lost picture.
+    const QString lost = QStringLiteral("T2 \\nowhere\\lost.jpg T3");
+    EXPECT_EQ(prompter_.texts(),
+              (QStringList{lost, lost, numberedText(lang::OperationDone), lost}));
     EXPECT_TRUE(state().modified);
     EXPECT_EQ(window().storyboard().page(), 2);
 
