@@ -44,7 +44,7 @@ class Gatherer {
         }
         const QString dir = state_.paths.workingDir();
         for (const PageEntry& page : PageBook(dir).livePages()) {
-            const QString jou = Storyboard::pageFilePath(dir, page.number, QStringLiteral(".jou"));
+            const QString jou = Storyboard::pageFilePath(dir, page.number, QStringLiteral(".JOU"));
             if (QFileInfo::exists(jou) && !gatherPage(page.number, jou)) {
                 return result_;
             }
@@ -130,7 +130,7 @@ class Gatherer {
     bool rewritePage(int page, const QString& jou, const QList<QByteArray>& records) {
         const QByteArray data = records.join();
         const QString act =
-            Storyboard::pageFilePath(state_.paths.workingDir(), page, QStringLiteral(".act"));
+            Storyboard::pageFilePath(state_.paths.workingDir(), page, QStringLiteral(".ACT"));
         StagedFiles staged;
         if (!staged.stage(jou, data) || !staged.stage(act, data) || !staged.commit()) {
             prompter_.message(state_.text(lang::PageFilesNotWritten) + u' ' + jou);

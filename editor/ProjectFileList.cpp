@@ -56,7 +56,7 @@ class Lister {
         lines_.addHeading(QStringLiteral(" "));
         const QString dir = state_.paths.workingDir();
         for (const PageEntry& page : PageBook(dir).livePages()) {
-            const QString jou = Storyboard::pageFilePath(dir, page.number, QStringLiteral(".jou"));
+            const QString jou = Storyboard::pageFilePath(dir, page.number, QStringLiteral(".JOU"));
             if (!QFileInfo::exists(jou)) {
                 continue;
             }
