@@ -155,7 +155,9 @@ namespace ztv::lang {
     X(MessageBoxCaption, 528)     \
     X(ButtonYes, 578)             \
     X(ButtonNo, 579)              \
+    X(OperationDone, 4)           \
     X(NoCurrentPage, 60)          \
+    X(SaveProjectFirst, 61)       \
     X(PageNumberInUse, 39)        \
     X(PageTitleEmpty, 36)         \
     X(CurrentPageNotInTable, 62)  \
@@ -242,7 +244,11 @@ namespace ztv::lang {
     X(NoBrowser, 804)                                  \
     X(HelpPageMissing, 861)   /* 861 + " " + path */   \
     X(ProgramNotStarted, 862) /* 862 + " " + path */   \
-    X(FileNotWritten, 863)    /* 863 + " " + path */
+    X(FileNotWritten, 863)    /* 863 + " " + path */   \
+    X(FontTallerThanPage, 889)                         \
+    X(FileListNotWritten, 890)                         \
+    X(GatherCopyFailed, 891)                           \
+    X(GatherFolderNotCreated, 892)
 
 #define ZTV_LANG_ALL(X)         \
     ZTV_LANG_PLAYER_MESSAGES(X) \

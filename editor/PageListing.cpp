@@ -15,11 +15,6 @@ constexpr int kTitleLeft = 1000;
 constexpr int kSmallPoints = 8;
 constexpr int kBigPoints = 14;
 
-// Lines of a sheet for a font: never fewer than the header and one row.
-int linesPerSheet(const QFontMetrics& font, int pageHeight) {
-    return std::max(kHeaderLines + 1, pageHeight / (font.height() + 10));
-}
-
 int kindLine(int row) {
     switch (kindOfRow(row)) {
         case ElementKind::Sound:
@@ -64,9 +59,16 @@ class Layout {
     Layout(const ListingSource& source, const QFontMetrics& small, const QFontMetrics& big,
            QSize page)
         : source_(source), small_(small), page_(page) {
-        lines_ = linesPerSheet(small, page.height());
-        step_ = page.height() / lines_;
-        titleStep_ = page.height() / linesPerSheet(big, page.height());
+        lines_ = listingLinesPerSheet(small.height(), page.height());
+        header_.projectName = source.projectName;
+        header_.printedOn = source.printedOn;
+        header_.printedAt = source.printedAt;
+        header_.title = line(lang::PageLabel) + u' ' + QString::number(source.page) +
+                        QStringLiteral("  ") + source.pageTitle(source.page);
+        header_.step = page.height() / lines_;
+        header_.titleStep = page.height() / listingLinesPerSheet(big.height(), page.height());
+        header_.width = page.width();
+        step_ = header_.step;
         measure();
     }
 
@@ -92,8 +94,8 @@ class Layout {
 
   private:
     QString line(int n) const { return source_.language.text(n); }
-    void text(int x, int y, const QString& t, bool big = false) {
-        sheets_.last().texts.append({QPoint(x, y), t, big});
+    void text(int x, int y, const QString& t) {
+        sheets_.last().texts.append({QPoint(x, y), t, ListingFace::Small});
     }
     void rule(int x1, int y1, int x2, int y2) {
         sheets_.last().rules.append(QLine(x1, y1, x2, y2));
@@ -116,19 +118,7 @@ class Layout {
     }
 
     void startSheet() {
-        sheets_.append(ListingSheet{});
-        const int number = int(sheets_.size());
-        text(0, 0, line(151) + u' ' + source_.projectName + u'.');
-        text(0, step_,
-             line(152) + u' ' + source_.printedOn + line(153) + u' ' + source_.printedAt +
-                 (number == 1 ? line(154) : line(159) + u' ' + QString::number(number) + u'.'));
-        text(kTitleLeft, 3 * step_,
-             line(lang::PageLabel) + u' ' + QString::number(source_.page) + QStringLiteral("  ") +
-                 source_.pageTitle(source_.page),
-             true);
-        rule(0, 3 * step_, page_.width() - 1, 3 * step_);
-        rule(0, 3 * step_ + titleStep_, page_.width() - 1, 3 * step_ + titleStep_);
-        y_ = 3 * step_ + 2 * titleStep_;
+        y_ = appendListingSheet(sheets_, source_.language, header_);
         count_ = kHeaderLines;
     }
 
@@ -150,23 +140,20 @@ class Layout {
     }
 
     void closeSheet(int bottom) {
-        const int top = 3 * step_;
-        const int headerBottom = top + titleStep_;
-        rule(0, top, 0, bottom);
-        rule(page_.width() - 1, top, page_.width() - 1, bottom);
+        const int headerBottom = 3 * step_ + header_.titleStep;
         for (const int x : {firstWidth_ + 14, firstWidth_ + kindWidth_ + 17,
                             firstWidth_ + kindWidth_ + fileWidth_ + 20}) {
             rule(x, headerBottom, x, bottom);
         }
-        rule(0, bottom, page_.width() - 1, bottom);
+        closeListingFrame(sheets_.last(), header_, bottom);
     }
 
     const ListingSource& source_;
     const QFontMetrics& small_;
     QSize page_;
+    ListingHeader header_;
     int lines_ = 0;
     int step_ = 0;
-    int titleStep_ = 0;
     int firstWidth_ = 0;
     int kindWidth_ = 0;
     int fileWidth_ = 0;
@@ -176,6 +163,36 @@ class Layout {
 };
 
 }  // namespace
+
+int listingLinesPerSheet(int fontHeight, int pageHeight) {
+    return std::max(kHeaderLines + 1, pageHeight / (std::max(fontHeight, 0) + 10));
+}
+
+int appendListingSheet(QList<ListingSheet>& sheets, const LanguageFile& language,
+                       const ListingHeader& header) {
+    sheets.append(ListingSheet{});
+    ListingSheet& sheet = sheets.last();
+    const int number = int(sheets.size());
+    const int s = header.step;
+    sheet.texts.append({QPoint(0, 0), language.text(151) + u' ' + header.projectName + u'.'});
+    sheet.texts.append({QPoint(0, s), language.text(152) + u' ' + header.printedOn +
+                                          language.text(153) + u' ' + header.printedAt +
+                                          (number == 1 ? language.text(154)
+                                                       : language.text(159) + u' ' +
+                                                             QString::number(number) + u'.')});
+    sheet.texts.append({QPoint(kTitleLeft, 3 * s), header.title, ListingFace::Big});
+    sheet.rules.append(QLine(0, 3 * s, header.width - 1, 3 * s));
+    sheet.rules.append(
+        QLine(0, 3 * s + header.titleStep, header.width - 1, 3 * s + header.titleStep));
+    return 3 * s + 2 * header.titleStep;
+}
+
+void closeListingFrame(ListingSheet& sheet, const ListingHeader& header, int bottom) {
+    const int top = 3 * header.step;
+    sheet.rules.append(QLine(0, top, 0, bottom));
+    sheet.rules.append(QLine(header.width - 1, top, header.width - 1, bottom));
+    sheet.rules.append(QLine(0, bottom, header.width - 1, bottom));
+}
 
 QString listingDetails(const ElementRecord& r, const LanguageFile& language,
                        const std::function<QString(int)>& pageTitle) {
@@ -215,19 +232,22 @@ QList<ListingSheet> layoutPageListing(const ListingSource& source, const QFontMe
     return Layout(source, small, big, page).run();
 }
 
-bool printListing(QPrinter& printer, const QList<ListingSheet>& sheets, const QString& fontName) {
+bool printListing(QPrinter& printer, const QList<ListingSheet>& sheets, const QString& fontName,
+                  const QFont& body) {
     QPainter painter;
     if (!painter.begin(&printer)) {
         return false;
     }
-    QFont small(fontName, kSmallPoints);
-    QFont big(fontName, kBigPoints);
+    const QFont small(fontName, kSmallPoints);
+    const QFont big(fontName, kBigPoints);
     for (qsizetype i = 0; i < sheets.size(); ++i) {
         if (i > 0) {
             printer.newPage();
         }
         for (const ListingText& t : sheets[i].texts) {
-            painter.setFont(t.big ? big : small);
+            painter.setFont(t.face == ListingFace::Big    ? big
+                            : t.face == ListingFace::Body ? body
+                                                          : small);
             painter.drawText(QRect(t.at, QSize(printer.width(), printer.height())),
                              Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, t.text);
         }

@@ -9,6 +9,7 @@
 #include "editor/PageCommands.h"
 #include "editor/PrintDialog.h"
 #include "editor/ProjectCommands.h"
+#include "editor/ProjectFilesDialog.h"
 #include "editor/WorkingCopy.h"
 #include "editor/WorkingCopyOwner.h"
 #include "editor/builder/FileAssociations.h"
@@ -298,6 +299,7 @@ void TSommaire::bindCommands() {
     setCommandHandler(QStringLiteral("BGrille"), [this] { showGridView(); });
     setCommandHandler(QStringLiteral("BListe"), [this] { showPictureListView(); });
     setCommandHandler(QStringLiteral("Imprimer1"), [this] { printCommand(*this, printer()); });
+    setCommandHandler(QStringLiteral("FichiersduProjet1"), [this] { projectFilesCommand(*this); });
     bindDocument(QStringLiteral("Informationsgnrales1"), QStringLiteral("readme.txt"));
     bindDocument(QStringLiteral("Historique1"), QStringLiteral("history.txt"));
     bindDocument(QStringLiteral("Informationsvendeurs1"), QStringLiteral("vendor.txt"));

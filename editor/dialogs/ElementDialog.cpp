@@ -1,18 +1,16 @@
 #include "editor/dialogs/ElementDialog.h"
 
 #include "common/LangLines.h"
-#include "common/platform/Cp1252.h"
 #include "common/platform/Prompter.h"
-#include "common/platform/WinPath.h"
 #include "editor/EditorState.h"
 #include "editor/HelpPages.h"
 #include "editor/PageChooser.h"
+#include "editor/StoredPath.h"
 #include "editor/Storyboard.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -335,17 +333,11 @@ bool ElementDialog::readAttente(QLineEdit* edit, double* value) {
 }
 
 QString ElementDialog::storedPath(const QString& hostPath) {
-    const QString windows = state_.drives.toWindows(QFileInfo(hostPath).absoluteFilePath());
-    if (windows.isEmpty() || fromCp1252(toCp1252(windows)) != windows) {
-        prompter_.message(text(lang::PathNotStorable) + u' ' + hostPath);
-        return {};
+    const StoredPath stored = storedPathFor(state_.drives, hostPath);
+    if (stored.refusal != 0) {
+        prompter_.message(text(stored.refusal) + u' ' + hostPath);
     }
-    const QString stored = winpath::withoutDrive(windows);
-    if (toCp1252(stored).size() > 249) {
-        prompter_.message(text(lang::PathTooLong) + u' ' + hostPath);
-        return {};
-    }
-    return stored;
+    return stored.path;
 }
 
 }  // namespace ztv::editor

@@ -43,7 +43,7 @@ TEST_F(PageListing, ColumnJumpsAreMarkedAndRowsComeInStoryboardOrder) {
     EXPECT_EQ(rows[10].at.y(), rows[5].at.y() + 4 * step) << "the row two lines below it";
     EXPECT_EQ(sheets[0].texts[1].text, QStringLiteral("T152 1/1/26T153 10:00T154"));
     EXPECT_EQ(sheets[0].texts[2].text, QStringLiteral("T155 2  Deux"));
-    EXPECT_TRUE(sheets[0].texts[2].big);
+    EXPECT_EQ(sheets[0].texts[2].face, editor::ListingFace::Big);
 }
 
 TEST_F(PageListing, LongPagesBreakIntoSheetsOfEqualLines) {
