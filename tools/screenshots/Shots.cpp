@@ -139,7 +139,9 @@ ShotContext::Editor* ShotContext::editor(QString& error) {
                                  {demoProject(QStringLiteral(".PZV"))},
                                  0,
                                  {},
-                                 &editor->prompter};
+                                 &editor->prompter,
+                                 {},
+                                 {}};
     editor->session = editor::startEditor(options);
     if (!editor->session) {
         error = QStringLiteral("the authoring program did not start");
