@@ -135,6 +135,12 @@ std::optional<ElementRecord> Storyboard::actRecord(int index) {
     return decodePageRecord(*bytes);
 }
 
+bool Storyboard::replaceActWith(const QString& fromHost, QString* error) {
+    act_.close();
+    const bool written = copyFileAtomically(fromHost, actPath(), error);
+    return reopenAct(written ? error : nullptr) && written;
+}
+
 bool Storyboard::regenerate(QString* error) {
     QList<ElementRecord> kept;
     for (qint64 i = 1; i < act_.count(); ++i) {
