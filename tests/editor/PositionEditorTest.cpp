@@ -4,6 +4,7 @@
 #include "common/platform/FileIo.h"
 #include "editor/Storyboard.h"
 #include "editor/UndoSnapshot.h"
+#include "editor/dialogs/TFormVis.h"
 #include "editor/position/TForm200.h"
 #include "tests/editor/ProjectFixture.h"
 
@@ -288,6 +289,42 @@ TEST_F(PositionEditorTest, PreviewPlaysTheAppearanceThenGivesTheHandlesBack) {
     EXPECT_EQ(pixel({150, 150}), kBlue);  // the page as it was before the element came
     e.reject();
     EXPECT_FALSE(e.isVisible());
+}
+
+TEST_F(PositionEditorTest, TheImageDialogPlacesByEyeAndReloadsWhatWasKept) {
+    setPage({plain(4, 1, {100, 100, 50, 50}, kRed)});
+    auto& storyboard = window().storyboard();
+    storyboard.setCurrentCell(1, 4);
+    state().hasElement = true;
+    editor::TFormVis dialog(state(), prompter_, storyboard, &window());
+    dialog.show();
+    onDialog([this](QDialog& d) {
+        d.show();
+        QTest::keyClick(&d, Qt::Key_Right);
+        prompter_.answer(Prompter::Ok);
+        d.reject();
+    });
+    dialog.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    EXPECT_TRUE(dialogsShown.contains(QStringLiteral("TForm200")));
+    EXPECT_EQ(act().at(0).Gauche, 101);
+    EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("Edit2"))->text(), QStringLiteral("101"));
+
+    // "Prévisualiser" opens the same editor with the appearance playing; dropped changes leave
+    // the page as it was.
+    onDialog([this](QDialog& d) {
+        d.show();
+        auto& e = static_cast<TForm200&>(d);
+        EXPECT_TRUE(e.previewing());
+        while (e.previewing()) {
+            e.previewTick();
+        }
+        QTest::keyClick(&d, Qt::Key_Down);
+        prompter_.answer(Prompter::Cancel);
+        d.reject();
+    });
+    dialog.findChild<QPushButton*>(QStringLiteral("BVisualis"))->click();
+    EXPECT_EQ(act().at(0).Haut, 100);
+    EXPECT_EQ(jou().at(0).Haut, 100);
 }
 
 }  // namespace
