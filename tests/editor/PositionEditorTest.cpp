@@ -291,6 +291,26 @@ TEST_F(PositionEditorTest, PreviewPlaysTheAppearanceThenGivesTheHandlesBack) {
     EXPECT_FALSE(e.isVisible());
 }
 
+TEST_F(PositionEditorTest, ThePositionCommandStartsFromTheCellAndKeptPositionsCanBeUndone) {
+    setPage({plain(4, 1, {100, 100, 50, 50}, kRed), plain(6, 2, {10, 10, 30, 30}, kBlue)});
+    window().storyboard().setCurrentCell(3, 8);  // an empty cell after both: message 456
+    window().PageClick(QStringLiteral("BPosition"));
+    EXPECT_EQ(asked().last(), state().text(456));
+    window().storyboard().setCurrentCell(1, 4);
+    int edited = 0;
+    onDialog([&edited](QDialog& d) {
+        d.show();
+        edited = static_cast<TForm200&>(d).editedRow();
+        QTest::keyClick(&d, Qt::Key_Down);
+        d.reject();
+    });
+    prompter_.answer(Prompter::Ok);
+    window().PageClick(QStringLiteral("BPosition"));
+    EXPECT_EQ(edited, 4);
+    EXPECT_EQ(act().at(0).Haut, 101);
+    EXPECT_TRUE(window().isCommandEnabled(QStringLiteral("Dfaire1")));
+}
+
 TEST_F(PositionEditorTest, TheImageDialogPlacesByEyeAndReloadsWhatWasKept) {
     setPage({plain(4, 1, {100, 100, 50, 50}, kRed)});
     auto& storyboard = window().storyboard();
