@@ -20,6 +20,7 @@ namespace ztv::editor {
 
 namespace {
 
+constexpr int kWidth = 200;
 constexpr int kCaptionLine = 539;
 constexpr int kRectLabelLine = 540;  // "Gauche" to "Hauteur"
 constexpr int kFirstRowName = 300;
@@ -62,6 +63,8 @@ void TForm101::build() {
     effectGroup_ = new QWidget(this);
     auto* options = new QFormLayout(effectGroup_);
     options->setContentsMargins(0, 0, 0, 0);
+    // Labels above their lists keep the palette narrow beside the page.
+    options->setRowWrapPolicy(QFormLayout::WrapAllRows);
     effect_ = new QComboBox(effectGroup_);
     effect_->setObjectName(QStringLiteral("ComboBox1"));
     fillTransitionEntries(effect_, state_);
@@ -97,6 +100,11 @@ void TForm101::build() {
     layout->addWidget(goTo);
     layout->addWidget(effectButton_);
     layout->addWidget(close);
+    for (QComboBox* list : {effect_, appearance_, rows_}) {
+        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        list->setMinimumContentsLength(10);
+    }
+    setFixedWidth(kWidth);
 
     // Choosing an entry only gives the focus back to the editor.
     for (QComboBox* list : {rows_, columns_}) {
