@@ -9,7 +9,9 @@
 #include <optional>
 
 class QComboBox;
-class QLabel;
+class QFormLayout;
+class QSpinBox;
+class QVBoxLayout;
 class QLineEdit;
 class QPushButton;
 
@@ -33,8 +35,12 @@ class TForm101 : public QDialog {
     void fill(const ElementRecord& record);
     // The rectangle of the four edits; nullopt after the conversion message.
     std::optional<QRect> rect();
-    // Moves the left and top edits by the offsets (the editor's arrow keys).
+    // Moves the shown position's left and top edits by the offsets (the editor's arrow keys).
     void nudge(int dx, int dy);
+    // Animations: which of their two positions the editor shows, and the arrival's edits
+    // (nullopt after the conversion message).
+    void showArrival(bool shown);
+    std::optional<QPoint> arrival();
     // Puts the options of the element's kind into its record.
     void applyValues(ElementRecord& record) const;
     // Whether the edited kind has a preview.
@@ -45,6 +51,8 @@ class TForm101 : public QDialog {
     std::function<void()> onClose;                    // "Fermer"
     std::function<void()> onEffect;                   // "Voir effet"
     std::function<void()> onEscape;
+    std::function<void()> onToggleArrival;  // "Voir arrivée" / "Voir le départ"
+    std::function<void()> onApplyArrival;   // the second "Modifier"
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -52,18 +60,28 @@ class TForm101 : public QDialog {
   private:
     void build();
     QLineEdit* numberEdit(int index);
+    void buildOptions(QVBoxLayout* layout);
+    void buildArrival(QVBoxLayout* layout);
     bool kindHasEffect() const;
+    bool isAnimation() const;
+    std::optional<int> readEdit(QLineEdit* edit);
 
     const EditorState& state_;
     Prompter& prompter_;
     int row_ = 0;
+    bool arrivalShown_ = false;
     std::array<QLineEdit*, 4> edits_{};
+    QPushButton* apply_ = nullptr;
+    QWidget* arrivalGroup_ = nullptr;
+    std::array<QLineEdit*, 2> arrival_{};
+    QSpinBox* steps_ = nullptr;
+    QPushButton* arrivalButton_ = nullptr;
+    QPushButton* applyArrival_ = nullptr;
+    QFormLayout* options_ = nullptr;
     QComboBox* rows_ = nullptr;
     QComboBox* columns_ = nullptr;
-    QWidget* effectGroup_ = nullptr;
     QComboBox* effect_ = nullptr;
     QComboBox* speed_ = nullptr;
-    QLabel* appearanceLabel_ = nullptr;
     QComboBox* appearance_ = nullptr;
     QPushButton* effectButton_ = nullptr;
 };

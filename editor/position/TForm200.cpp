@@ -158,7 +158,10 @@ void TForm200::loadAndRender() {
                  !records->at(jouIndex_).Fichier.isEmpty() &&
                  kindOfRow(records->at(jouIndex_).Ligne) != ElementKind::None;
     if (hasEdited_) {
-        edited_ = records->at(jouIndex_);
+        // Another element starts from its first position.
+        const ElementRecord& next = records->at(jouIndex_);
+        arrivalShown_ = arrivalShown_ && next.Ligne == row_ && next.Colonne == column_;
+        edited_ = next;
         row_ = edited_.Ligne;
         column_ = edited_.Colonne;
     }
@@ -175,7 +178,7 @@ void TForm200::loadAndRender() {
 // The edited element on top, then its handles, or its appearance first when previewing.
 void TForm200::showElement() {
     overlay_->setPicture(rendering_.elementPicture(edited_, jouIndex_));
-    overlay_->setGeometry(QRect(edited_.Gauche, edited_.Haut, edited_.Largeur, edited_.Hauteur));
+    overlay_->setGeometry(QRect(elementPosition(), QSize(edited_.Largeur, edited_.Hauteur)));
     if (preview_ && canPreview()) {
         startPreview();
         return;
@@ -202,6 +205,17 @@ void TForm200::showHandles() {
     setFocus();
 }
 
+bool TForm200::arrivalShown() const {
+    return arrivalShown_ && kindOfRow(row_) == ElementKind::Animation;
+}
+
+QPoint TForm200::elementPosition() const {
+    if (arrivalShown()) {
+        return {edited_.sensdegra.toInt(), edited_.style.toInt()};
+    }
+    return {edited_.Gauche, edited_.Haut};
+}
+
 void TForm200::hideHandles() {
     for (PictureWidget* handle : handles_) {
         handle->hide();
@@ -216,7 +230,10 @@ void TForm200::openPalette() {
         palette_->onClose = [this] { requestClose(); };
         palette_->onEffect = [this] { paletteEffect(); };
         palette_->onEscape = [this] { requestClose(); };
+        palette_->onToggleArrival = [this] { toggleArrival(); };
+        palette_->onApplyArrival = [this] { applyArrival(); };
     }
+    palette_->showArrival(arrivalShown());
     palette_->fill(edited_);
     palette_->setEffectAvailable(canPreview());
     palette_->show();

@@ -49,6 +49,7 @@ class TForm200 : public QDialog {
     TForm101* positionsPalette() const { return palette_; }
     bool busy() const { return busy_; }
     bool previewing() const { return previewTimer_.isActive(); }
+    bool showingArrival() const { return arrivalShown(); }
 
     // A handle pressed: false, after its message, when the element cannot be resized so.
     bool pressHandle(Handle h);
@@ -68,6 +69,9 @@ class TForm200 : public QDialog {
     void loadAndRender();
     void showElement();
     void showHandles();
+    // Where the element shows: an animation's arrival while that is shown.
+    QPoint elementPosition() const;
+    bool arrivalShown() const;
     void hideHandles();
     void openPalette();
     void closePalette();
@@ -86,6 +90,8 @@ class TForm200 : public QDialog {
     void save(const QRect& rect);
     void applyPalette();
     void paletteEffect();
+    void toggleArrival();
+    void applyArrival();
     void requestClose();
     bool closeAllowed();
     void confirmOrDrop();
@@ -125,6 +131,7 @@ class TForm200 : public QDialog {
     bool preview_ = false;
     bool paletteValues_ = false;
     bool closing_ = false;
+    bool arrivalShown_ = false;
 
     QTimer previewTimer_;
     QImage previewSnapshot_;

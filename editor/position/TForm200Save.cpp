@@ -29,14 +29,23 @@ void TForm200::save(const QRect& wanted) {
     // Closing the palette only hides it until this call returns: its values can still be read.
     TForm101* palette = paletteValues_ ? palette_.data() : nullptr;
     paletteValues_ = false;
-    std::function<void(ElementRecord&)> change;
-    if (palette) {
-        change = [palette](ElementRecord& r) { palette->applyValues(r); };
-    }
+    // An animation's arrival moves as text in its record; its first position stays.
+    const bool arrival = arrivalShown();
+    const QRect first =
+        arrival ? QRect(edited_.Gauche, edited_.Haut, rect.width(), rect.height()) : rect;
+    const auto change = [palette, arrival, rect](ElementRecord& r) {
+        if (palette) {
+            palette->applyValues(r);
+        }
+        if (arrival) {
+            r.sensdegra = QString::number(rect.left());
+            r.style = QString::number(rect.top());
+        }
+    };
     closePalette();
-    storyboard_.setDefaultRect(row_, rect);
+    storyboard_.setDefaultRect(row_, first);
     QString error;
-    if (!writePlacement(storyboard_.jouPath(), row_, column_, rect, change, state_.language,
+    if (!writePlacement(storyboard_.jouPath(), row_, column_, first, change, state_.language,
                         &error)) {
         prompter_.message(state_.text(kNotWrittenLine) + u'\n' + error);
         showElement();
@@ -68,6 +77,28 @@ void TForm200::applyPalette() {
     save(*rect);
 }
 
+void TForm200::applyArrival() {
+    if (busy_ || !palette_ || !arrivalShown()) {
+        return;
+    }
+    const auto at = palette_->arrival();
+    if (!at) {
+        return;
+    }
+    paletteValues_ = true;
+    save(QRect(*at, overlay_->size()));
+}
+
+// "Voir arrivée" and back: the overlay goes to the animation's other position.
+void TForm200::toggleArrival() {
+    if (busy_) {
+        return;
+    }
+    arrivalShown_ = !arrivalShown_;
+    overlay_->move(elementPosition());
+    showHandles();
+}
+
 // "Voir effet": the element is placed as the palette says and its appearance replays.
 void TForm200::paletteEffect() {
     if (busy_ || !palette_ || !canPreview()) {
@@ -79,6 +110,7 @@ void TForm200::paletteEffect() {
     }
     preview_ = true;
     fullRedraw_ = true;
+    arrivalShown_ = false;
     paletteValues_ = true;
     save(*rect);
 }
@@ -111,7 +143,11 @@ void TForm200::keyPressEvent(QKeyEvent* event) {
     }
     if (!busy_ && palette_) {
         palette_->nudge(step.x(), step.y());
-        applyPalette();
+        if (arrivalShown()) {
+            applyArrival();
+        } else {
+            applyPalette();
+        }
     }
 }
 

@@ -19,6 +19,7 @@ namespace ztv::test {
 namespace {
 
 using editor::Handle;
+using editor::TForm101;
 using editor::TForm200;
 
 constexpr QRgb kRed = 0xFFFF0000u;
@@ -289,6 +290,44 @@ TEST_F(PositionEditorTest, PreviewPlaysTheAppearanceThenGivesTheHandlesBack) {
     EXPECT_EQ(pixel({150, 150}), kBlue);  // the page as it was before the element came
     e.reject();
     EXPECT_FALSE(e.isVisible());
+}
+
+TEST_F(PositionEditorTest, AnAnimationKeepsItsFirstPositionAndItsArrival) {
+    ElementRecord animation = makeRecord(26, 1, QStringLiteral("\\anim\\strip.bmp"));
+    animation.sensdegra = QStringLiteral("300");
+    animation.style = QStringLiteral("200");
+    animation.Couldegra = 5;
+    place(animation, {10, 20, 40, 30});
+    ElementRecord gone = makeRecord(26, 2, state().text(122));
+    place(gone, {1, 1, 1, 1});
+    setPage({animation, gone});
+    TForm200& e = open(jouIndex(26, 1));
+    TForm101* palette = e.positionsPalette();
+    EXPECT_EQ(palette->findChild<QLineEdit*>(QStringLiteral("Edit5"))->text(),
+              QStringLiteral("300"));
+    EXPECT_FALSE(e.pressHandle(Handle::PDB));
+    EXPECT_EQ(asked().last(), state().text(119));
+
+    palette->findChild<QPushButton*>(QStringLiteral("BVoirArrivee"))->click();
+    EXPECT_EQ(e.elementRect(), QRect(300, 200, 40, 30));
+    QTest::keyClick(&e, Qt::Key_Right);
+    ElementRecord saved = jou().at(jouIndex(26, 1) - 1);
+    EXPECT_EQ(QPoint(saved.Gauche, saved.Haut), QPoint(10, 20));
+    EXPECT_EQ(saved.sensdegra, QStringLiteral("301"));
+    EXPECT_EQ(saved.Couldegra, 5);
+    // The disappearance that follows covers the animation where it arrives.
+    const ElementRecord after = jou().at(jouIndex(26, 2) - 1);
+    EXPECT_EQ(QRect(after.Gauche, after.Haut, after.Largeur, after.Hauteur),
+              QRect(301, 200, 40, 30));
+    EXPECT_EQ(e.elementRect().topLeft(), QPoint(301, 200));
+
+    e.positionsPalette()->findChild<QPushButton*>(QStringLiteral("BVoirArrivee"))->click();
+    EXPECT_EQ(e.elementRect().topLeft(), QPoint(10, 20));
+    QTest::keyClick(&e, Qt::Key_Down);
+    saved = jou().at(jouIndex(26, 1) - 1);
+    EXPECT_EQ(QPoint(saved.Gauche, saved.Haut), QPoint(10, 21));
+    EXPECT_EQ(saved.sensdegra, QStringLiteral("301"));
+    EXPECT_EQ(saved.style, QStringLiteral("200"));
 }
 
 TEST_F(PositionEditorTest, ThePositionCommandStartsFromTheCellAndKeptPositionsCanBeUndone) {
