@@ -5,6 +5,7 @@
 #include "editor/PositionStart.h"
 #include "editor/Storyboard.h"
 #include "editor/UndoSnapshot.h"
+#include "editor/position/HandleGeometry.h"
 
 #include <QFile>
 
@@ -34,7 +35,8 @@ void CellRecords::rebuildDefaultRects() {
         if (r->Ligne == 3) {
             storyboard_.setDefaultRect(3, screen);
         } else if (r->Ligne != 0 && kindOfRow(r->Ligne) != ElementKind::Sound) {
-            storyboard_.setDefaultRect(r->Ligne, QRect(r->Gauche, r->Haut, r->Largeur, r->Hauteur));
+            storyboard_.setDefaultRect(r->Ligne,
+                                       reachableRect(r->Gauche, r->Haut, r->Largeur, r->Hauteur));
         }
     }
 }

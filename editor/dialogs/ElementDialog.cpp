@@ -7,6 +7,7 @@
 #include "editor/EditorState.h"
 #include "editor/PageChooser.h"
 #include "editor/Storyboard.h"
+#include "editor/position/HandleGeometry.h"
 #include "editor/position/TForm200.h"
 
 #include <QCheckBox>
@@ -136,8 +137,8 @@ void ElementDialog::OKBtnClick() {
             break;
     }
     actIndex_ = written;
-    storyboard_.setDefaultRect(row_,
-                               QRect(record.Gauche, record.Haut, record.Largeur, record.Hauteur));
+    storyboard_.setDefaultRect(
+        row_, reachableRect(record.Gauche, record.Haut, record.Largeur, record.Hauteur));
     afterSave(record);
     state_.hasElement = false;
     state_.cellText = cellText;
@@ -162,8 +163,8 @@ bool ElementDialog::EnregJou() {
         case CellRecords::PreviewError::None:
             break;
     }
-    storyboard_.setDefaultRect(row_,
-                               QRect(record.Gauche, record.Haut, record.Largeur, record.Hauteur));
+    storyboard_.setDefaultRect(
+        row_, reachableRect(record.Gauche, record.Haut, record.Largeur, record.Hauteur));
     if (previewedJouIndex_ < 0) {
         prompter_.message(text(13));
     }

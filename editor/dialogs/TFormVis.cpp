@@ -11,6 +11,7 @@
 #include "editor/dialogs/MediaLookup.h"
 #include "editor/dialogs/NumberLists.h"
 #include "editor/dialogs/ReducedCopy.h"
+#include "editor/position/HandleGeometry.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -345,7 +346,7 @@ void TFormVis::setNewDefaults() {
 }
 
 void TFormVis::InitVisuel(const ElementRecord& r) {
-    showRect(QRect(r.Gauche, r.Haut, r.Largeur, r.Hauteur));
+    showRect(reachableRect(r.Gauche, r.Haut, r.Largeur, r.Hauteur));
     selectText(effect_, r.Effet);
     showNumber(speed_, r.Vitesse);
     selectText(appearance_, r.Transparent);
@@ -386,7 +387,7 @@ void TFormVis::InitVisuel(const ElementRecord& r) {
     } else if (isLine(r.Fichier, lang::MarkerDisappear) ||
                isLine(r.Fichier, lang::MarkerBackgroundDisappear)) {
         types_[3]->setChecked(true);
-        showRect(QRect(r.Gauche, r.Haut, r.Largeur, r.Hauteur));
+        showRect(reachableRect(r.Gauche, r.Haut, r.Largeur, r.Hauteur));
     } else {
         edit1_->setText(r.Fichier);
         types_[0]->setChecked(true);

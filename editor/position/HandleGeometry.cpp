@@ -99,6 +99,14 @@ QRect resizedRect(Handle handle, const QRect& e, QPoint drop) {
     return {l, t, w, h};
 }
 
+int withinReach(qint64 value) {
+    return int(std::clamp<qint64>(value, -kFarthest, kFarthest));
+}
+
+QRect reachableRect(qint64 left, qint64 top, qint64 width, qint64 height) {
+    return {withinReach(left), withinReach(top), withinReach(width), withinReach(height)};
+}
+
 QRect playableRect(const QRect& rect) {
     const int side = int(limits::kMaxPictureSide);
     const int w = std::clamp(rect.width(), 1, side);
@@ -106,7 +114,7 @@ QRect playableRect(const QRect& rect) {
     if (qint64(w) * h > limits::kMaxPictureArea) {
         h = int(limits::kMaxPictureArea / w);
     }
-    return {rect.left(), rect.top(), w, h};
+    return {withinReach(rect.left()), withinReach(rect.top()), w, h};
 }
 
 }  // namespace ztv::editor

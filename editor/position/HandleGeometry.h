@@ -27,6 +27,12 @@ QPoint handlePosition(Handle handle, const QRect& element);
 // of an element without width keeps its height, so no size is ever 0 or negative.
 QRect resizedRect(Handle handle, const QRect& element, QPoint drop);
 
+// Positions and sizes far beyond any screen are brought back within reach, so that no
+// rectangle arithmetic can overflow whatever a file or an edit holds.
+inline constexpr int kFarthest = 1000000;
+int withinReach(qint64 value);
+QRect reachableRect(qint64 left, qint64 top, qint64 width, qint64 height);
+
 // The rectangle as the player accepts it: sides from 1 to the largest picture it draws, the
 // area within its cap; the position stays, negative or off the page as the author put it.
 QRect playableRect(const QRect& rect);

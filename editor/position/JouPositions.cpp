@@ -5,6 +5,7 @@
 #include "common/LanguageFile.h"
 #include "common/platform/FileIo.h"
 #include "editor/dialogs/CellRecords.h"
+#include "editor/position/HandleGeometry.h"
 
 namespace ztv::editor {
 
@@ -28,7 +29,7 @@ QRect lastRect(const ElementRecord& r, const QRect& rect) {
     if (kindOfRow(r.Ligne) != ElementKind::Animation) {
         return rect;
     }
-    return {r.sensdegra.toInt(), r.style.toInt(), rect.width(), rect.height()};
+    return reachableRect(r.sensdegra.toInt(), r.style.toInt(), rect.width(), rect.height());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "common/SafetyLimits.h"
 #include "common/YesNo.h"
 #include "editor/EditorState.h"
+#include "editor/position/HandleGeometry.h"
 #include "editor/position/PlaceholderLabel.h"
 
 #include <QFile>
@@ -30,7 +31,7 @@ bool drawableSize(const QRect& rect) {
 }
 
 QRect rectOf(const ElementRecord& r) {
-    return {r.Gauche, r.Haut, r.Largeur, r.Hauteur};
+    return reachableRect(r.Gauche, r.Haut, r.Largeur, r.Hauteur);
 }
 
 QColor colourOf(std::int32_t value) {
@@ -168,8 +169,15 @@ std::unique_ptr<TZtvCase> PageRendering::engineElement(const ElementRecord& r, i
         kind != ElementKind::Text) {
         return nullptr;
     }
+    // The engine draws the element where the editor can reach it.
+    ElementRecord reachable = r;
+    const QRect rect = rectOf(r);
+    reachable.Gauche = rect.left();
+    reachable.Haut = rect.top();
+    reachable.Largeur = rect.width();
+    reachable.Hauteur = rect.height();
     auto element = factory_.make(kind);
-    element->ChargerEnreg(index, r, host_.geometry());
+    element->ChargerEnreg(index, reachable, host_.geometry());
     element->attacher(host_);
     element->Lier();
     return element;

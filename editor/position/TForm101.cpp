@@ -7,6 +7,7 @@
 #include "editor/EditorState.h"
 #include "editor/dialogs/ElementDialog.h"
 #include "editor/dialogs/NumberLists.h"
+#include "editor/position/HandleGeometry.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -163,7 +164,8 @@ bool TForm101::isAnimation() const {
 
 void TForm101::fill(const ElementRecord& r) {
     row_ = r.Ligne;
-    const int values[] = {r.Gauche, r.Haut, r.Largeur, r.Hauteur};
+    const QRect rect = reachableRect(r.Gauche, r.Haut, r.Largeur, r.Hauteur);
+    const int values[] = {rect.left(), rect.top(), rect.width(), rect.height()};
     for (std::size_t i = 0; i < 4; ++i) {
         edits_[i]->setText(QString::number(values[i]));
     }
@@ -176,8 +178,8 @@ void TForm101::fill(const ElementRecord& r) {
     showNumber(speed_, r.Vitesse);
     ElementDialog::selectText(appearance_, r.Transparent);
     arrivalGroup_->setVisible(isAnimation());
-    arrival_[0]->setText(QString::number(r.sensdegra.toInt()));
-    arrival_[1]->setText(QString::number(r.style.toInt()));
+    arrival_[0]->setText(QString::number(withinReach(r.sensdegra.toInt())));
+    arrival_[1]->setText(QString::number(withinReach(r.style.toInt())));
     steps_->setValue(r.Couldegra >= 1 && r.Couldegra <= 100 ? r.Couldegra : kDefaultSteps);
     effectButton_->setText(state_.text(kindHasEffect() ? kViewEffectLine : kViewLine));
     showArrival(arrivalShown_);
@@ -219,7 +221,7 @@ std::optional<QRect> TForm101::rect() {
         }
         values[i] = *value;
     }
-    return QRect(values[0], values[1], values[2], values[3]);
+    return reachableRect(values[0], values[1], values[2], values[3]);
 }
 
 std::optional<QPoint> TForm101::arrival() {

@@ -178,7 +178,8 @@ void TForm200::loadAndRender() {
 // The edited element on top, then its handles, or its appearance first when previewing.
 void TForm200::showElement() {
     overlay_->setPicture(rendering_.elementPicture(edited_, jouIndex_));
-    overlay_->setGeometry(QRect(elementPosition(), QSize(edited_.Largeur, edited_.Hauteur)));
+    const QPoint at = elementPosition();
+    overlay_->setGeometry(reachableRect(at.x(), at.y(), edited_.Largeur, edited_.Hauteur));
     if (preview_ && canPreview()) {
         startPreview();
         return;
@@ -211,9 +212,9 @@ bool TForm200::arrivalShown() const {
 
 QPoint TForm200::elementPosition() const {
     if (arrivalShown()) {
-        return {edited_.sensdegra.toInt(), edited_.style.toInt()};
+        return {withinReach(edited_.sensdegra.toInt()), withinReach(edited_.style.toInt())};
     }
-    return {edited_.Gauche, edited_.Haut};
+    return {withinReach(edited_.Gauche), withinReach(edited_.Haut)};
 }
 
 void TForm200::hideHandles() {

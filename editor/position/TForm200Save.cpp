@@ -32,7 +32,7 @@ void TForm200::save(const QRect& wanted) {
     // An animation's arrival moves as text in its record; its first position stays.
     const bool arrival = arrivalShown();
     const QRect first =
-        arrival ? QRect(edited_.Gauche, edited_.Haut, rect.width(), rect.height()) : rect;
+        arrival ? reachableRect(edited_.Gauche, edited_.Haut, rect.width(), rect.height()) : rect;
     const auto change = [palette, arrival, rect](ElementRecord& r) {
         if (palette) {
             palette->applyValues(r);
@@ -86,7 +86,7 @@ void TForm200::applyArrival() {
         return;
     }
     paletteValues_ = true;
-    save(QRect(*at, overlay_->size()));
+    save(reachableRect(at->x(), at->y(), overlay_->width(), overlay_->height()));
 }
 
 // "Voir arrivée" and back: the overlay goes to the animation's other position.

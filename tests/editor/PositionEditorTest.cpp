@@ -249,7 +249,10 @@ TEST_F(PositionEditorTest, BadRecordsShowWhatCanBeShownAndSaveOnlyPlayableRectan
     place(missing, {10, 10, 100, 100});
     ElementRecord absurd = plain(5, 1, {-50, -60, 100000, 100000}, kRed);
     ElementRecord negative = plain(6, 1, {30, 30, -20, 40}, kBlue);
-    setPage({missing, absurd, negative, plain(7, 1, {300, 300, 50, 50}, kGreen)});
+    ElementRecord far = plain(8, 1, {0, 0, 16000, 10}, kBlue);
+    far.Gauche = 2147483000;
+    far.Haut = -2147483000;
+    setPage({missing, absurd, negative, plain(7, 1, {300, 300, 50, 50}, kGreen), far});
 
     TForm200& beyond = open(5000);
     EXPECT_FALSE(beyond.overlay()->isVisible());
@@ -266,6 +269,11 @@ TEST_F(PositionEditorTest, BadRecordsShowWhatCanBeShownAndSaveOnlyPlayableRectan
     EXPECT_TRUE(asked().join(u'|').contains(QStringLiteral("part.jpg")));
     open(jouIndex(6, 1));
     EXPECT_TRUE(editor_->overlay()->isVisible());
+    // Coordinates beyond any screen come back within reach instead of overflowing.
+    TForm200& beyondReach = open(jouIndex(8, 1));
+    QTest::keyClick(&beyondReach, Qt::Key_Left);
+    const ElementRecord moved = jou().at(jouIndex(8, 1) - 1);
+    EXPECT_EQ(QPoint(moved.Gauche, moved.Haut), QPoint(editor::kFarthest - 1, -editor::kFarthest));
 }
 
 TEST_F(PositionEditorTest, PreviewPlaysTheAppearanceThenGivesTheHandlesBack) {
