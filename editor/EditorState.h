@@ -93,6 +93,11 @@ struct EditorState {
     std::array<QColor, 3> rememberedColours{QColor(245, 186, 71), QColor(240, 243, 177),
                                             QColor(91, 169, 95)};
 
+    // The position editor's new positions were kept in the .ACT file: undo becomes possible.
+    std::function<void()> positionsKept;
+    // Closes the player started for a preview, if one runs (the position editor closes it).
+    std::function<void()> closePlayerPreview;
+
     // Shows a modal dialog and returns its result; empty: exec(). Tests set it to drive the
     // dialog's controls without blocking.
     std::function<int(QDialog&)> dialogRunner;

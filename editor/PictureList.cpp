@@ -1,18 +1,19 @@
 #include "editor/PictureList.h"
 
 #include "common/LangLines.h"
-#include "common/platform/RecordFile.h"
-#include "editor/PageComposer.h"
+#include "editor/EditorState.h"
 #include "editor/StoryboardRows.h"
+#include "editor/position/PageRendering.h"
+#include "editor/position/PlaceholderLabel.h"
 
 #include <QFileInfo>
-#include <QPainter>
 
 namespace ztv::editor {
 
 namespace {
 
 constexpr int kThumbnailSide = 100;
+constexpr int kLabelFontLine = 142;
 
 QString kindCaption(const ElementRecord& r, const LanguageFile& language) {
     switch (kindOfRow(r.Ligne)) {
@@ -41,18 +42,12 @@ QString kindCaption(const ElementRecord& r, const LanguageFile& language) {
     return r.Fichier;
 }
 
-// The column item's picture: its caption written on the panel colour.
-QImage columnPicture(const QString& text, QSize size) {
-    QImage image(size, QImage::Format_RGB32);
+// The column item's picture: its caption as a label on a page-size picture, scaled as the page.
+QImage columnPicture(const QString& text, QSize page, QSize size, const LanguageFile& language) {
+    QImage image(page, QImage::Format_RGB32);
     image.fill(QColor(216, 225, 239));
-    QPainter painter(&image);
-    painter.setPen(QColor(28, 109, 107));
-    QFont font = painter.font();
-    font.setPixelSize(11);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.drawText(image.rect().adjusted(4, 4, -4, -4), Qt::AlignCenter | Qt::TextWordWrap, text);
-    return image;
+    drawPlaceholderLabel(image, text, language.text(kLabelFontLine));
+    return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 }  // namespace
@@ -80,34 +75,40 @@ QString elementCaption(const ElementRecord& r, const LanguageFile& language) {
     return parts.join(QStringLiteral(" - "));
 }
 
-std::optional<QList<PictureListItem>> buildPictureList(const QString& jouHost,
-                                                       const PictureListSource& source) {
+QSize pictureListSize(QSize page) {
+    const int w = std::max(1, page.width());
+    const int h = std::max(1, page.height());
+    if (w < h) {
+        return {std::max(1, kThumbnailSide * w / h), kThumbnailSide};
+    }
+    return {kThumbnailSide, std::max(1, kThumbnailSide * h / w)};
+}
+
+std::optional<QList<PictureListItem>> buildPictureList(const QString& jouHost, EditorState& state,
+                                                       Prompter& prompter) {
     if (!QFileInfo::exists(jouHost)) {
         return std::nullopt;
     }
-    const auto records = RecordFile::readAll(jouHost, kPageRecordSize);
+    const auto records = readPageFile(jouHost);
     if (!records) {
         return std::nullopt;
     }
-    PageComposer composer(source.language, source.drives, source.mediaDrive, source.projectDir,
-                          source.projectSize);
-    const QSize thumbSize = composer.thumbnail(kThumbnailSide).size();
+    const QSize page(state.projectWidth, state.projectHeight);
+    const QSize size = pictureListSize(page);
+    PageRendering rendering(state, prompter, page);
     QList<PictureListItem> items;
     int previousColumn = 0;
-    for (qsizetype i = 1; i < records->size(); ++i) {
-        const ElementRecord r = decodePageRecord(records->at(i));
-        if (r.Fichier.isEmpty()) {
-            continue;
-        }
+    rendering.render(*records, 0, [&](int index, const ElementRecord& r) {
         if (r.Colonne > previousColumn + 1) {
-            const QString text = source.language.text(lang::ColumnGap);
-            items.append({true, r.Colonne, 0, text, columnPicture(text, thumbSize)});
+            const QString text = state.language.text(lang::ColumnGap);
+            items.append(
+                {true, r.Colonne, 0, text, columnPicture(text, page, size, state.language)});
         }
         previousColumn = r.Colonne;
-        composer.add(r);
-        items.append({false, r.Colonne, int(i), elementCaption(r, source.language),
-                      composer.thumbnail(kThumbnailSide)});
-    }
+        items.append(
+            {false, r.Colonne, index, elementCaption(r, state.language),
+             rendering.page().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)});
+    });
     return items;
 }
 

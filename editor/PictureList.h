@@ -2,7 +2,6 @@
 
 #include "common/ElementRecord.h"
 #include "common/LanguageFile.h"
-#include "common/platform/DriveTable.h"
 
 #include <QImage>
 #include <QList>
@@ -10,7 +9,13 @@
 #include <QString>
 #include <optional>
 
+namespace ztv {
+class Prompter;
+}
+
 namespace ztv::editor {
+
+struct EditorState;
 
 // One item of the storyboard picture list: a column item opens a new run of columns, an
 // element item stands for one record of the page's .JOU file.
@@ -22,21 +27,16 @@ struct PictureListItem {
     QImage picture;
 };
 
-struct PictureListSource {
-    const LanguageFile& language;
-    const DriveTable& drives;
-    QString mediaDrive;
-    QString projectDir;  // host folder of the project, for media of a moved project
-    QSize projectSize;
-};
-
 // What the item of a record says: its kind (or its Fichier for click zones and keywords), then
 // for pictures the appearance mode and the effect, and the action with its parameters.
 QString elementCaption(const ElementRecord& r, const LanguageFile& language);
 
-// The items of the .JOU file, pictures composed element by element; nullopt when the file is
-// missing.
-std::optional<QList<PictureListItem>> buildPictureList(const QString& jouHost,
-                                                       const PictureListSource& source);
+// The pictures' size: 100 pixels on the page's longer side.
+QSize pictureListSize(QSize page);
+
+// The items of the .JOU file, each element's picture the page as the player composes it up to
+// and including that element; nullopt when the file is missing.
+std::optional<QList<PictureListItem>> buildPictureList(const QString& jouHost, EditorState& state,
+                                                       Prompter& prompter);
 
 }  // namespace ztv::editor

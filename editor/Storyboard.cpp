@@ -2,6 +2,7 @@
 
 #include "common/platform/FileIo.h"
 #include "editor/StoryboardRows.h"
+#include "editor/position/HandleGeometry.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -80,7 +81,7 @@ void Storyboard::fill() {
         columnUsed_[r.Colonne - 1] = true;
         cells_[cellIndex(r.Colonne, r.Ligne)] = cellTextFor(r.Ligne, r.Fichier);
         if (kindOfRow(r.Ligne) != ElementKind::Sound) {
-            defaultRects_[r.Ligne] = QRect(r.Gauche, r.Haut, r.Largeur, r.Hauteur);
+            defaultRects_[r.Ligne] = reachableRect(r.Gauche, r.Haut, r.Largeur, r.Hauteur);
         }
     }
 }
@@ -133,6 +134,12 @@ std::optional<ElementRecord> Storyboard::actRecord(int index) {
         return std::nullopt;
     }
     return decodePageRecord(*bytes);
+}
+
+bool Storyboard::replaceActWith(const QString& fromHost, QString* error) {
+    act_.close();
+    const bool written = copyFileAtomically(fromHost, actPath(), error);
+    return reopenAct(written ? error : nullptr) && written;
 }
 
 bool Storyboard::regenerate(QString* error) {

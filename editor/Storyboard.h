@@ -50,6 +50,9 @@ class Storyboard {
     // Writes the record at index (the record count appends) by rewriting the whole .ACT file
     // through a temporary file: on failure the file stays as it was and error says why.
     bool writeActRecord(qint64 index, const ElementRecord& record, QString* error = nullptr);
+    // Replaces the .ACT file by a copy of another page file through a temporary file; the page
+    // stays open.
+    bool replaceActWith(const QString& fromHost, QString* error = nullptr);
     // A page file in column then row order: for each occupied cell, the first of the records
     // that has its row and column.
     QByteArray orderedPageFile(const QList<ElementRecord>& records) const;

@@ -231,11 +231,7 @@ void TSommaire::showPictureListView() {
 }
 
 void TSommaire::rebuildPictureList() {
-    const PictureListSource source{state_.language, state_.drives, state_.mediaDrive,
-                                   state_.projectDir,
-                                   QSize(state_.projectWidth, state_.projectHeight)};
-    const QString jou = storyboard_.jouPath();
-    const auto items = QFileInfo::exists(jou) ? buildPictureList(jou, source) : std::nullopt;
+    const auto items = buildPictureList(storyboard_.jouPath(), state_, prompter_);
     if (!items) {
         message(lang::PageFileMissing);
         showGridView();

@@ -3,6 +3,7 @@
 #include "common/ElementKinds.h"
 #include "editor/TSommaire.h"
 #include "editor/dialogs/TFormVis.h"
+#include "editor/position/TForm200.h"
 
 namespace ztv::editor {
 
@@ -22,6 +23,15 @@ int showCellDialog(TSommaire& window, int row) {
 void installCellDialogs(TSommaire& window) {
     window.setCellDialogOpener([&window](int row) { return showCellDialog(window, row); },
                                rowHasDialog);
+    window.state().positionsKept = [&window] {
+        window.setCommandEnabled(QStringLiteral("Dfaire1"), true);
+        window.setModified(true);
+        window.repaintGrid();
+    };
+    window.setPositionEditor([&window](int jouIndex) {
+        runPositionEditor(window.state(), window.prompter(), window.storyboard(), jouIndex, false,
+                          &window);
+    });
 }
 
 }  // namespace ztv::editor

@@ -5,6 +5,7 @@
 #include "editor/PositionStart.h"
 #include "editor/Storyboard.h"
 #include "editor/UndoSnapshot.h"
+#include "editor/position/HandleGeometry.h"
 
 #include <QFile>
 
@@ -34,7 +35,8 @@ void CellRecords::rebuildDefaultRects() {
         if (r->Ligne == 3) {
             storyboard_.setDefaultRect(3, screen);
         } else if (r->Ligne != 0 && kindOfRow(r->Ligne) != ElementKind::Sound) {
-            storyboard_.setDefaultRect(r->Ligne, QRect(r->Gauche, r->Haut, r->Largeur, r->Hauteur));
+            storyboard_.setDefaultRect(r->Ligne,
+                                       reachableRect(r->Gauche, r->Haut, r->Largeur, r->Hauteur));
         }
     }
 }
@@ -135,29 +137,39 @@ QRect CellRecords::proposedDisappearanceRect(int row, int column) const {
     return QRect(best->Gauche, best->Haut, best->Largeur, best->Hauteur);
 }
 
+int nextDisappearance(const QList<ElementRecord>& records, int row, int column,
+                      const LanguageFile& language) {
+    int next = -1;
+    for (int i = 1; i < records.size(); ++i) {
+        const ElementRecord& r = records[i];
+        if (!r.Fichier.isEmpty() && r.Ligne == row && r.Colonne > column && r.Colonne < 23 &&
+            (next < 0 || r.Colonne < records[next].Colonne)) {
+            next = i;
+        }
+    }
+    return next >= 0 && isDisappearanceMarker(records[next].Fichier, language) ? next : -1;
+}
+
 bool CellRecords::propagateNextDisappearance(int row, int column, const QRect& rect,
                                              QString* error) {
-    int next = -1;
-    std::optional<ElementRecord> nextRecord;
+    QList<ElementRecord> records{ElementRecord{}};
     for (qint64 i = 1; i < storyboard_.actRecordCount(); ++i) {
         const auto r = storyboard_.actRecord(int(i));
         if (!r) {
             break;
         }
-        if (!r->Fichier.isEmpty() && r->Ligne == row && r->Colonne > column && r->Colonne < 23 &&
-            (!nextRecord || r->Colonne < nextRecord->Colonne)) {
-            next = int(i);
-            nextRecord = r;
-        }
+        records.append(*r);
     }
-    if (!nextRecord || !isDisappearanceMarker(nextRecord->Fichier, language_)) {
+    const int next = nextDisappearance(records, row, column, language_);
+    if (next < 0) {
         return true;
     }
-    nextRecord->Gauche = rect.left();
-    nextRecord->Haut = rect.top();
-    nextRecord->Largeur = rect.width();
-    nextRecord->Hauteur = rect.height();
-    return storyboard_.writeActRecord(next, *nextRecord, error);
+    ElementRecord& target = records[next];
+    target.Gauche = rect.left();
+    target.Haut = rect.top();
+    target.Largeur = rect.width();
+    target.Hauteur = rect.height();
+    return storyboard_.writeActRecord(next, target, error);
 }
 
 }  // namespace ztv::editor

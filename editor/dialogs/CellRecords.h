@@ -58,4 +58,10 @@ class CellRecords {
     QSize screen_;
 };
 
+// The index of the row's next record after the column (the smallest later column below 23, the
+// first in file order among equals) when it is a disappearance that takes the element's
+// rectangle; -1 otherwise.
+int nextDisappearance(const QList<ElementRecord>& records, int row, int column,
+                      const LanguageFile& language);
+
 }  // namespace ztv::editor

@@ -7,6 +7,8 @@
 #include "editor/PageChooser.h"
 #include "editor/StoredPath.h"
 #include "editor/Storyboard.h"
+#include "editor/position/HandleGeometry.h"
+#include "editor/position/TForm200.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -132,8 +134,8 @@ void ElementDialog::OKBtnClick() {
             break;
     }
     actIndex_ = written;
-    storyboard_.setDefaultRect(row_,
-                               QRect(record.Gauche, record.Haut, record.Largeur, record.Hauteur));
+    storyboard_.setDefaultRect(
+        row_, reachableRect(record.Gauche, record.Haut, record.Largeur, record.Hauteur));
     afterSave(record);
     state_.hasElement = false;
     state_.cellText = cellText;
@@ -158,12 +160,29 @@ bool ElementDialog::EnregJou() {
         case CellRecords::PreviewError::None:
             break;
     }
-    storyboard_.setDefaultRect(row_,
-                               QRect(record.Gauche, record.Haut, record.Largeur, record.Hauteur));
+    storyboard_.setDefaultRect(
+        row_, reachableRect(record.Gauche, record.Haut, record.Largeur, record.Hauteur));
     if (previewedJouIndex_ < 0) {
         prompter_.message(text(13));
     }
     return true;
+}
+
+void ElementDialog::positionElement(bool preview) {
+    if (!EnregJou()) {
+        return;
+    }
+    const bool kept =
+        runPositionEditor(state_, prompter_, storyboard_, previewedJouIndex_, preview, this);
+    if (kept && !existing_) {
+        // The new element is in the .ACT file now: the dialog edits it from here on.
+        storyboard_.fill();
+        existing_ = true;
+        state_.hasElement = true;
+    }
+    if (kept || existing_) {
+        FormActivate();
+    }
 }
 
 QString ElementDialog::helpPath() const {
@@ -196,16 +215,20 @@ void ElementDialog::fillActionList(QComboBox* list) const {
     fillFromLines(list, {{280, 295}, {299, 299}, {379, 379}});
 }
 
-void ElementDialog::fillTransitionList(QComboBox* list) const {
+void fillTransitionEntries(QComboBox* list, const EditorState& state) {
     list->clear();
     int picture = 0;
     constexpr std::pair<int, int> runs[] = {{220, 258}, {262, 279}, {296, 298}};
     for (const auto& [first, last] : runs) {
         for (int line = first; line <= last; ++line, ++picture) {
-            const QImage& image = state_.transitionPictures[std::size_t(picture)];
-            list->addItem(QIcon(QPixmap::fromImage(image)), text(line));
+            const QImage& image = state.transitionPictures[std::size_t(picture)];
+            list->addItem(QIcon(QPixmap::fromImage(image)), state.text(line));
         }
     }
+}
+
+void ElementDialog::fillTransitionList(QComboBox* list) const {
+    fillTransitionEntries(list, state_);
 }
 
 void ElementDialog::selectText(QComboBox* list, const QString& value) {

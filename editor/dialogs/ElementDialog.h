@@ -25,6 +25,9 @@ namespace ztv::editor {
 struct EditorState;
 class Storyboard;
 
+// The transition effects an element can take, each with its picture.
+void fillTransitionEntries(QComboBox* list, const EditorState& state);
+
 // What every element dialog shares: it edits the storyboard's current cell, loads the cell's
 // record on activation, and on OK writes the record into the .ACT file (find-or-append, undo
 // snapshot first) and returns 6; the preview write puts it into the .JOU file. A write that
@@ -48,9 +51,14 @@ class ElementDialog : public TiledDialog {
     void FormActivate();
     void OKBtnClick();
     bool EnregJou();
+    // "Positionnement visuel" (preview false) and "Prévisualiser" (true): the preview write, then
+    // the position editor; kept positions reload the dialog from the page.
+    void positionElement(bool preview);
     // F1 and the help button: the dialog's help page in the browser.
     void showHelp();
     QString helpPath() const;
+    // Selects the entry whose text is exactly the text; none when there is none.
+    static void selectText(QComboBox* list, const QString& text);
 
   protected:
     virtual void fillLists() {}
@@ -72,8 +80,6 @@ class ElementDialog : public TiledDialog {
     void fillFromLines(QComboBox* list, std::initializer_list<std::pair<int, int>> runs) const;
     void fillActionList(QComboBox* list) const;
     void fillTransitionList(QComboBox* list) const;
-    // Selects the entry whose text is exactly the text; none when there is none.
-    static void selectText(QComboBox* list, const QString& text);
 
     // The transition option (`size`) of an effect from the bands edit or the stretch box.
     bool transitionOption(const QString& effect, QLineEdit* bands, QCheckBox* stretch, int* size);

@@ -9,7 +9,9 @@
 #include "editor/Storyboard.h"
 #include "editor/ToolSettingsDialog.h"
 #include "editor/dialogs/MediaLookup.h"
+#include "editor/dialogs/NumberLists.h"
 #include "editor/dialogs/ReducedCopy.h"
+#include "editor/position/HandleGeometry.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -48,25 +50,6 @@ QColor colourOf(std::int32_t value) {
     return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
 }
 
-QStringList countdown(int from, int to) {
-    QStringList entries;
-    for (int n = from; n >= to; --n) {
-        entries << QString::number(n);
-    }
-    return entries;
-}
-
-QStringList speedEntries() {
-    QStringList entries;
-    for (int n = 100; n >= 10; n -= 10) {
-        entries << QString::number(n);
-    }
-    for (int n = 9; n >= 1; --n) {
-        entries << QString::number(n);
-    }
-    return entries;
-}
-
 QGroupBox* panelGroup(const QString& title, const char* name, QWidget* parent) {
     auto* group = new QGroupBox(title, parent);
     group->setObjectName(QLatin1String(name));
@@ -81,26 +64,6 @@ template <class W>
 W* named(W* widget, const char* name) {
     widget->setObjectName(QLatin1String(name));
     return widget;
-}
-
-// The speed and percentage lists take typed values too, so that a stored value outside the
-// entries is shown and kept.
-QComboBox* numberList(QWidget* parent, const char* name, const QStringList& entries) {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(QLatin1String(name));
-    list->setEditable(true);
-    list->addItems(entries);
-    return list;
-}
-
-void showNumber(QComboBox* list, int value) {
-    const QString text = QString::number(value);
-    const int index = list->findText(text);
-    if (index >= 0) {
-        list->setCurrentIndex(index);
-    } else {
-        list->setEditText(text);
-    }
 }
 
 void showPicture(QLabel* label, const PictureControl& control, const QRect& geometry) {
@@ -338,9 +301,8 @@ void TFormVis::buildButtons() {
     help_ = button("BitBtn4", lang::ButtonHelp);
     ok->setDefault(true);
     static_cast<QVBoxLayout*>(layout())->addLayout(row);
-    // The position editor that these two open comes with its own dialog.
-    markNotAvailable(position_, text(lang::NotAvailableYet));
-    markNotAvailable(previewButton_, text(lang::NotAvailableYet));
+    connect(position_, &QPushButton::clicked, this, [this] { positionElement(false); });
+    connect(previewButton_, &QPushButton::clicked, this, [this] { positionElement(true); });
     if (!QFileInfo::exists(helpPath())) {
         markNotAvailable(help_, text(lang::NotAvailableYet));
     }
@@ -384,7 +346,7 @@ void TFormVis::setNewDefaults() {
 }
 
 void TFormVis::InitVisuel(const ElementRecord& r) {
-    showRect(QRect(r.Gauche, r.Haut, r.Largeur, r.Hauteur));
+    showRect(reachableRect(r.Gauche, r.Haut, r.Largeur, r.Hauteur));
     selectText(effect_, r.Effet);
     showNumber(speed_, r.Vitesse);
     selectText(appearance_, r.Transparent);
@@ -425,7 +387,7 @@ void TFormVis::InitVisuel(const ElementRecord& r) {
     } else if (isLine(r.Fichier, lang::MarkerDisappear) ||
                isLine(r.Fichier, lang::MarkerBackgroundDisappear)) {
         types_[3]->setChecked(true);
-        showRect(QRect(r.Gauche, r.Haut, r.Largeur, r.Hauteur));
+        showRect(reachableRect(r.Gauche, r.Haut, r.Largeur, r.Hauteur));
     } else {
         edit1_->setText(r.Fichier);
         types_[0]->setChecked(true);

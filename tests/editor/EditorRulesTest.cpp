@@ -1,10 +1,12 @@
 #include "common/LanguageFile.h"
 #include "common/platform/FileIo.h"
 #include "editor/DriveScan.h"
+#include "editor/EditorState.h"
 #include "editor/PictureList.h"
 #include "editor/PositionStart.h"
 #include "editor/RecentProjects.h"
 #include "tests/support/ProjectWriter.h"
+#include "tests/support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
 #include <QTemporaryDir>
@@ -22,6 +24,16 @@ LanguageFile numberedLanguage(const QTemporaryDir& dir) {
     LanguageFile language;
     EXPECT_TRUE(language.load(path));
     return language;
+}
+
+// What the picture list needs of the editor: the test language, drive C: on "/".
+editor::EditorState pictureListState(const QTemporaryDir& dir) {
+    editor::EditorState state;
+    state.language = numberedLanguage(dir);
+    state.drives.set(QLatin1Char('C'), QStringLiteral("/"), DriveType::Fixed);
+    state.mediaDrive = QStringLiteral("C:");
+    state.projectDir = dir.path();
+    return state;
 }
 
 TEST(DriveScan, TheLastCdMetIsTheCdDriveAndTheScanStopsAtTheFourthDrive) {
@@ -93,10 +105,9 @@ TEST(PictureList, ColumnItemsMarkGapsAndCaptionsNameKindsModesAndActions) {
     ElementRecord longText = makeRecord(61, 4, QStringLiteral("\\doc\\a.txt"));
     const QString jou = ProjectWriter(dir.path()).writePageFile(1, {picture, zone, longText});
 
-    DriveTable drives;
-    drives.set(QLatin1Char('C'), QStringLiteral("/"), DriveType::Fixed);
-    const auto items = editor::buildPictureList(
-        jou, {language, drives, QStringLiteral("C:"), dir.path(), QSize(640, 480)});
+    editor::EditorState state = pictureListState(dir);
+    ScriptedPrompter prompter;
+    const auto items = editor::buildPictureList(jou, state, prompter);
     ASSERT_TRUE(items);
     ASSERT_EQ(items->size(), 4);
     EXPECT_EQ(items->at(0).caption, QStringLiteral("T163 - T201 - T283 4 1"));
@@ -108,9 +119,40 @@ TEST(PictureList, ColumnItemsMarkGapsAndCaptionsNameKindsModesAndActions) {
     EXPECT_EQ(items->at(2).caption, QStringLiteral("T168 1"));
     EXPECT_EQ(items->at(3).caption, QStringLiteral("T169: \\doc\\a.txt"));
 
-    EXPECT_FALSE(
-        editor::buildPictureList(dir.filePath(QStringLiteral("9.JOU")),
-                                 {language, drives, QStringLiteral("C:"), dir.path(), {640, 480}}));
+    EXPECT_FALSE(editor::buildPictureList(dir.filePath(QStringLiteral("9.JOU")), state, prompter));
+}
+
+TEST(PictureList, EachPictureShowsThePageComposedUpToItsElement) {
+    QTemporaryDir dir;
+    editor::EditorState state = pictureListState(dir);
+    auto plain = [&state](int row, int column, QRect rect, QRgb colour) {
+        ElementRecord r = makeRecord(row, column, state.text(120));
+        r.Effet = state.text(220);
+        r.Transparent = state.text(200);
+        r.Couleur = std::int32_t(qRed(colour) | (qGreen(colour) << 8) | (qBlue(colour) << 16));
+        r.Gauche = rect.left();
+        r.Haut = rect.top();
+        r.Largeur = rect.width();
+        r.Hauteur = rect.height();
+        return r;
+    };
+    ElementRecord leaving = plain(4, 1, {0, 0, 320, 480}, 0xFF0000FFu);
+    leaving.DisparAuto = QStringLiteral("oui");
+    const QString jou = ProjectWriter(dir.path())
+                            .writePageFile(1, {plain(3, 1, {0, 0, 640, 480}, 0xFFFF0000u), leaving,
+                                               makeRecord(1, 2, QStringLiteral("a.wav"))});
+    ScriptedPrompter prompter;
+    const auto items = editor::buildPictureList(jou, state, prompter);
+    ASSERT_TRUE(items);
+    ASSERT_EQ(items->size(), 3);
+    EXPECT_EQ(items->at(0).picture.pixel(20, 37) | 0xFF000000u, 0xFFFF0000u);
+    EXPECT_EQ(items->at(1).picture.pixel(20, 37) | 0xFF000000u, 0xFF0000FFu);
+    EXPECT_EQ(items->at(1).picture.pixel(80, 37) | 0xFF000000u, 0xFFFF0000u);
+    // The sound of column 2 draws nothing; the picture that left at the column change is gone.
+    EXPECT_EQ(items->at(2).picture.pixel(20, 37) | 0xFF000000u, 0xFFFF0000u);
+
+    EXPECT_EQ(editor::pictureListSize({300, 600}), QSize(50, 100));
+    EXPECT_EQ(editor::pictureListSize({640, 480}), QSize(100, 75));
 }
 
 }  // namespace

@@ -349,10 +349,6 @@ TEST_F(ImageDialogTest, TransitionOptionAndActionParametersFollowTheChoices) {
     EXPECT_EQ(r.Acte, QStringLiteral("T287"));
     EXPECT_EQ(r.Inverse, QStringLiteral("oui"));
     EXPECT_TRUE(r.style.isEmpty());
-    // The position editor's buttons say they are not there yet.
-    auto* position = control<QPushButton>(*dialog, "Button1");
-    EXPECT_FALSE(position->isEnabled());
-    EXPECT_EQ(position->toolTip(), QStringLiteral("T834"));
 }
 
 }  // namespace

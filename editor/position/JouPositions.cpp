@@ -1,0 +1,81 @@
+#include "editor/position/JouPositions.h"
+
+#include "common/ElementKinds.h"
+#include "common/LangLines.h"
+#include "common/LanguageFile.h"
+#include "common/platform/FileIo.h"
+#include "editor/dialogs/CellRecords.h"
+#include "editor/position/HandleGeometry.h"
+
+namespace ztv::editor {
+
+bool disappearanceFollows(int row) {
+    switch (kindOfRow(row)) {
+        case ElementKind::Character:
+        case ElementKind::Panorama:
+        case ElementKind::Animation:
+        case ElementKind::Text:
+        case ElementKind::Video:
+            return true;
+        default:
+            return false;
+    }
+}
+
+namespace {
+
+// An animation's disappearance covers it where it arrives.
+QRect lastRect(const ElementRecord& r, const QRect& rect) {
+    if (kindOfRow(r.Ligne) != ElementKind::Animation) {
+        return rect;
+    }
+    return reachableRect(r.sensdegra.toInt(), r.style.toInt(), rect.width(), rect.height());
+}
+
+}  // namespace
+
+bool writePlacement(const QString& jouHost, int row, int column, const QRect& rect,
+                    const std::function<void(ElementRecord&)>& change, const LanguageFile& language,
+                    QString* error) {
+    auto records = readPageFile(jouHost);
+    if (!records || records->isEmpty()) {
+        if (error) {
+            *error = jouHost;
+        }
+        return false;
+    }
+    const ElementRecord* placed = nullptr;
+    for (int i = 1; i < records->size(); ++i) {
+        ElementRecord& r = (*records)[i];
+        if (r.Ligne != row || r.Colonne != column) {
+            continue;
+        }
+        r.Gauche = rect.left();
+        r.Haut = rect.top();
+        r.Largeur = rect.width();
+        r.Hauteur = rect.height();
+        if (change) {
+            change(r);
+        }
+        placed = placed ? placed : &r;
+    }
+    if (placed && disappearanceFollows(row) &&
+        placed->Fichier != language.text(lang::MarkerDisappear)) {
+        const int next = nextDisappearance(*records, row, column, language);
+        if (next > 0) {
+            const QRect covered = lastRect(*placed, rect);
+            ElementRecord& target = (*records)[next];
+            target.Gauche = covered.left();
+            target.Haut = covered.top();
+            target.Largeur = covered.width();
+            target.Hauteur = covered.height();
+        }
+    }
+    QByteArray bytes;
+    for (const ElementRecord& r : *records) {
+        bytes += encodePageRecord(r);
+    }
+    return writeFileAtomically(jouHost, bytes, error);
+}
+
+}  // namespace ztv::editor

@@ -1,0 +1,92 @@
+#include "editor/position/PageHost.h"
+
+#include "common/MovedMedia.h"
+#include "common/platform/GstMediaService.h"
+#include "common/platform/Prompter.h"
+#include "editor/EditorState.h"
+#include "player/MediaPlayback.h"
+
+#include <QFileInfo>
+
+namespace ztv::editor {
+
+PageHost::PageHost(EditorState& state, Prompter& prompter, QImage& page, QImage& background)
+    : state_(state),
+      prompter_(prompter),
+      canvas_(&page),
+      background_(&background),
+      transitions_(state.language, &prompter) {
+    geometry_.projectWidth = geometry_.screenWidth = state.projectWidth;
+    geometry_.projectHeight = geometry_.screenHeight = state.projectHeight;
+}
+
+PageHost::~PageHost() = default;
+
+void PageHost::resetSteps() {
+    nextStep_ = -1;
+    stepsFinished_ = false;
+}
+
+void PageHost::setNextStep(int, int, qint64 timeMs) {
+    nextStep_ = timeMs;
+}
+
+void PageHost::finishSteps(int, int) {
+    stepsFinished_ = true;
+    nextStep_ = -1;
+}
+
+void PageHost::tell(const QString& text) {
+    prompter_.message(text);
+}
+
+const LanguageFile& PageHost::language() const {
+    return state_.language;
+}
+
+QString PageHost::mediaDrive() const {
+    return state_.mediaDrive;
+}
+
+void PageHost::resetMediaDrive() {
+    state_.mediaDrive = QStringLiteral("C:");
+}
+
+bool PageHost::existsWindowsPath(const QString& windowsPath) const {
+    return state_.drives.exists(windowsPath);
+}
+
+bool PageHost::searchDrivesFor(const QString& pathWithoutDrive) {
+    const QString drive = state_.drives.firstDriveHolding(pathWithoutDrive);
+    if (drive.isEmpty()) {
+        return false;
+    }
+    state_.mediaDrive = drive;
+    return true;
+}
+
+QString PageHost::findBesideProject(const QString& storedPath) const {
+    const QString found = ztv::findBesideProject(storedPath, state_.projectDir);
+    return found.isEmpty() ? QString() : state_.drives.toWindows(found);
+}
+
+QString PageHost::driveTypeText(QChar letter) const {
+    return state_.drives.typeText(letter);
+}
+
+QString PageHost::toHost(const QString& windowsPath) const {
+    return state_.drives.toHost(windowsPath);
+}
+
+MediaPlayback& PageHost::media() {
+    if (!media_) {
+        mediaService_ = state_.media;
+        if (!mediaService_) {
+            mediaService_ = std::make_shared<GstMediaService>();
+        }
+        media_ = std::make_unique<MediaPlayback>(mediaService_, *this, MediaPlayback::Reactions{});
+    }
+    return *media_;
+}
+
+}  // namespace ztv::editor

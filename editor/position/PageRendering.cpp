@@ -1,0 +1,325 @@
+#include "editor/position/PageRendering.h"
+
+#include "common/ColorText.h"
+#include "common/ElementKinds.h"
+#include "common/LangLines.h"
+#include "common/SafetyLimits.h"
+#include "common/YesNo.h"
+#include "editor/EditorState.h"
+#include "editor/position/HandleGeometry.h"
+#include "editor/position/PlaceholderLabel.h"
+
+#include <QFile>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace ztv::editor {
+
+namespace {
+
+// Where nothing of an element was drawn, its picture shows this colour, made transparent after.
+constexpr QRgb kUnpainted = 0xFF010203u;
+// Enough steps for the slowest transition (1 percent a step, 200 percent for the two-phase one).
+constexpr int kMaxSteps = 1000;
+constexpr int kVideoLine = 162;
+constexpr int kKeywordEntryLine = 607;
+constexpr int kLabelFontLine = 142;
+
+bool drawableSize(const QRect& rect) {
+    return limits::pictureSizeAllowed(rect.width(), rect.height());
+}
+
+QRect rectOf(const ElementRecord& r) {
+    return reachableRect(r.Gauche, r.Haut, r.Largeur, r.Hauteur);
+}
+
+QColor colourOf(std::int32_t value) {
+    return colourOfValue(std::uint32_t(value));
+}
+
+QFont recordFont(const QString& name, int points) {
+    QFont font(name.isEmpty() ? QStringLiteral("Arial") : name);
+    font.setPixelSize(std::clamp(points, 1, 500) * 96 / 72);
+    return font;
+}
+
+}  // namespace
+
+void copyArea(QImage& to, const QImage& from, const QRect& area) {
+    const QRect clipped = area.intersected(to.rect()).intersected(from.rect());
+    if (clipped.isEmpty()) {
+        return;
+    }
+    QPainter painter(&to);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(clipped.topLeft(), from, clipped);
+}
+
+PageRendering::PageRendering(EditorState& state, Prompter& prompter, QSize pageSize)
+    : state_(state),
+      page_(pageSize.expandedTo(QSize(1, 1)), QImage::Format_RGB32),
+      background_(page_.size(), QImage::Format_RGB32),
+      host_(state, prompter, page_, background_),
+      pictures_(state, prompter) {
+    clear();
+}
+
+void PageRendering::clear() {
+    page_.fill(Qt::black);
+    background_.fill(Qt::black);
+    rows_.fill(RowPlace{});
+}
+
+bool PageRendering::isMarker(const QString& fichier) const {
+    return fichier == state_.text(lang::MarkerDisappear) ||
+           fichier == state_.text(lang::MarkerBackgroundDisappear);
+}
+
+bool PageRendering::takesPart(const ElementRecord& r, const ElementRecord* edited) const {
+    if (r.Fichier.isEmpty() || r.Ligne < 1 || r.Ligne > kRowCount || r.Colonne < 1 ||
+        r.Colonne > kColumnCount) {
+        return false;
+    }
+    return !edited || r.Colonne < edited->Colonne ||
+           (r.Colonne == edited->Colonne && r.Ligne <= edited->Ligne);
+}
+
+void PageRendering::render(const QList<ElementRecord>& records, int editedIndex,
+                           const AfterRecord& after) {
+    clear();
+    const bool editing = editedIndex > 0 && editedIndex < records.size();
+    const ElementRecord* edited = editing ? &records[editedIndex] : nullptr;
+    const qsizetype last = editing ? editedIndex : records.size() - 1;
+    int column = 0;
+    int shownControl = 0;  // a keyword list or long text of the current column
+    for (qsizetype i = 1; i <= last; ++i) {
+        const ElementRecord& r = records[i];
+        if (!takesPart(r, edited)) {
+            continue;
+        }
+        if (r.Colonne != column) {
+            eraseDisappearing();
+            column = r.Colonne;
+            shownControl = 0;
+        }
+        const ElementKind kind = kindOfRow(r.Ligne);
+        if ((kind == ElementKind::KeywordList || kind == ElementKind::LongText)) {
+            if (shownControl != 0) {
+                restoreBackground(rows_[std::size_t(shownControl)].rect);
+            }
+            shownControl = r.Ligne;
+        }
+        noteRow(r, int(i));
+        if (i == editedIndex && editing) {
+            continue;
+        }
+        drawRecord(r, int(i), page_, background_);
+        if (kind != ElementKind::Sound &&
+            (kind == ElementKind::Background || isOui(r.IntegrFond))) {
+            copyArea(background_, page_, rectOf(r));
+        }
+        if (after) {
+            after(int(i), r);
+        }
+    }
+}
+
+void PageRendering::noteRow(const ElementRecord& r, int index) {
+    if (r.Ligne == 1) {
+        return;
+    }
+    RowPlace& place = rows_[std::size_t(r.Ligne)];
+    place.rect = rectOf(r);
+    if (isMarker(r.Fichier)) {
+        return;
+    }
+    place.jouIndex = index;
+    place.autoDisappear = r.Ligne == 2 ? r.Attente == 1.0 : isOui(r.DisparAuto);
+}
+
+void PageRendering::eraseDisappearing() {
+    for (RowPlace& place : rows_) {
+        if (place.autoDisappear) {
+            restoreBackground(place.rect);
+            place.autoDisappear = false;
+        }
+    }
+}
+
+void PageRendering::restoreBackground(const QRect& rect) {
+    copyArea(page_, background_, rect);
+}
+
+int PageRendering::hitRow(QPoint point) const {
+    int hit = 0;
+    for (int r = 2; r < int(rows_.size()); ++r) {
+        const RowPlace& place = rows_[std::size_t(r)];
+        if (place.rect.width() != 0 && place.jouIndex != 0 &&
+            place.rect.normalized().adjusted(0, 0, 1, 1).contains(point)) {
+            hit = r;
+        }
+    }
+    return hit;
+}
+
+std::unique_ptr<TZtvCase> PageRendering::engineElement(const ElementRecord& r, int index) {
+    const ElementKind kind = kindOfRow(r.Ligne);
+    if (kind != ElementKind::Background && kind != ElementKind::Picture &&
+        kind != ElementKind::Text) {
+        return nullptr;
+    }
+    // The engine draws the element where the editor can reach it.
+    ElementRecord reachable = r;
+    const QRect rect = rectOf(r);
+    reachable.Gauche = rect.left();
+    reachable.Haut = rect.top();
+    reachable.Largeur = rect.width();
+    reachable.Hauteur = rect.height();
+    auto element = factory_.make(kind);
+    element->ChargerEnreg(index, reachable, host_.geometry());
+    element->attacher(host_);
+    element->Lier();
+    return element;
+}
+
+void PageRendering::drawRecord(const ElementRecord& r, int index, QImage& canvas,
+                               QImage& background) {
+    const QRect rect = rectOf(r);
+    if (isMarker(r.Fichier)) {
+        copyArea(canvas, background, rect);
+        return;
+    }
+    if (!drawableSize(rect)) {
+        return;  // the player draws nothing of it either
+    }
+    host_.drawOn(canvas, background);
+    if (auto element = engineElement(r, index)) {
+        drawByEngine(*element);
+    } else {
+        switch (kindOfRow(r.Ligne)) {
+            case ElementKind::Video:
+                drawPlaceholder(r, state_.text(kVideoLine), canvas);
+                break;
+            case ElementKind::ClickZone:
+                drawPlaceholder(r, r.Fichier, canvas);
+                break;
+            case ElementKind::Character:
+            case ElementKind::Animation:
+                drawFirstFrame(r, canvas, true);
+                break;
+            case ElementKind::Panorama:
+                drawFirstFrame(r, canvas, false);
+                break;
+            case ElementKind::KeywordList:
+                drawKeywordList(r, canvas);
+                break;
+            case ElementKind::LongText:
+                drawLongText(r, canvas);
+                break;
+            default:
+                break;
+        }
+    }
+    host_.drawOn(page_, background_);
+}
+
+// The element appears as it does in the player, its transition run to the end at once.
+void PageRendering::drawByEngine(TZtvCase& element) {
+    element.Preparer();
+    element.Afficher();
+    for (int i = 0; i < kMaxSteps && !element.transitionFinie() && !element.liberationDemandee();
+         ++i) {
+        element.Avancer();
+    }
+}
+
+void PageRendering::drawPlaceholder(const ElementRecord& r, const QString& text, QImage& canvas) {
+    QImage label(r.Largeur, r.Hauteur, QImage::Format_ARGB32_Premultiplied);
+    label.fill(Qt::transparent);
+    drawPlaceholderLabel(label, text, state_.text(kLabelFontLine));
+    QPainter(&canvas).drawImage(QPoint(r.Gauche, r.Haut), label);
+}
+
+// Characters and animations show the first frame of their strip of `Couleur` frames; the
+// panorama its picture.
+void PageRendering::drawFirstFrame(const ElementRecord& r, QImage& canvas, bool strip) {
+    const int frames = strip ? std::clamp(r.Couleur, 1, limits::kMaxGifFrames) : 1;
+    if (!limits::pictureSizeAllowed(qint64(r.Largeur) * frames, r.Hauteur)) {
+        return;
+    }
+    PictureControl picture;
+    picture.image = QImage(r.Largeur * frames, r.Hauteur, QImage::Format_RGB32);
+    picture.image.fill(Qt::black);
+    if (!pictures_.prepare(picture, r.Fichier, r.Transparent, Qt::white, Qt::white, QString(),
+                           strip, QStringLiteral("Position 1"))) {
+        return;
+    }
+    const QImage shown = picture.shown();
+    const QRect first(0, 0, shown.width() / frames, shown.height());
+    QPainter painter(&canvas);
+    painter.drawImage(rectOf(r), shown, first);
+}
+
+void PageRendering::drawKeywordList(const ElementRecord& r, QImage& canvas) {
+    QPainter painter(&canvas);
+    const QRect rect = rectOf(r);
+    painter.fillRect(rect, colourOf(r.Couldegra));
+    QFont font = recordFont(r.sensdegra, r.size);
+    font.setBold(r.style.contains(state_.text(131), Qt::CaseInsensitive));
+    font.setItalic(r.style.contains(state_.text(132), Qt::CaseInsensitive));
+    painter.setFont(font);
+    painter.setPen(colourOf(r.Couleur));
+    const int arrow = std::min(rect.height(), 17);
+    painter.drawText(rect.adjusted(3, 0, -arrow - 2, 0), Qt::AlignVCenter | Qt::AlignLeft,
+                     state_.text(kKeywordEntryLine));
+    const QRect button(rect.right() - arrow + 1, rect.top(), arrow, rect.height());
+    painter.fillRect(button, QColor(195, 198, 200));
+    painter.setPen(Qt::black);
+    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+}
+
+// A ".TXT" long text shows its words; other long texts (rich text, web pages) their file name.
+void PageRendering::drawLongText(const ElementRecord& r, QImage& canvas) {
+    const QRect rect = rectOf(r);
+    const QString found = host_.locateMedia(r.Fichier);
+    QString text = r.Fichier;
+    if (!found.isEmpty() && r.Fichier.endsWith(QStringLiteral(".TXT"), Qt::CaseInsensitive)) {
+        QFile file(host_.toHost(found));
+        if (file.open(QIODevice::ReadOnly)) {
+            text = QString::fromLatin1(file.read(64 * 1024));
+        }
+    }
+    QPainter painter(&canvas);
+    painter.fillRect(rect, colourOf(r.Couldegra));
+    painter.setFont(recordFont(r.sensdegra.section(QLatin1Char(','), 0, 0),
+                               r.sensdegra.section(QLatin1Char(','), 2, 2).toInt()));
+    painter.setPen(colourOf(r.Couleur));
+    painter.drawText(rect.adjusted(4, 4, -4, -4), Qt::TextWordWrap, text);
+    if (r.Vitesse == 1) {
+        painter.setPen(Qt::black);
+        painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    }
+}
+
+QImage PageRendering::elementPicture(const ElementRecord& record, int index) {
+    if (!drawableSize(rectOf(record)) || isMarker(record.Fichier)) {
+        return {};
+    }
+    ElementRecord alone = record;
+    alone.Gauche = 0;
+    alone.Haut = 0;
+    QImage picture(record.Largeur, record.Hauteur, QImage::Format_RGB32);
+    picture.fill(kUnpainted);
+    QImage scratch(picture.size(), QImage::Format_RGB32);
+    scratch.fill(Qt::black);
+    drawRecord(alone, index, picture, scratch);
+    QImage shown = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < shown.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(shown.scanLine(y));
+        std::replace(line, line + shown.width(), kUnpainted, QRgb(0));
+    }
+    return shown;
+}
+
+}  // namespace ztv::editor

@@ -1,0 +1,268 @@
+#include "editor/position/TForm101.h"
+
+#include "common/ElementKinds.h"
+#include "common/LangLines.h"
+#include "common/platform/Prompter.h"
+#include "editor/DialogButton.h"
+#include "editor/EditorState.h"
+#include "editor/dialogs/ElementDialog.h"
+#include "editor/dialogs/NumberLists.h"
+#include "editor/position/HandleGeometry.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace ztv::editor {
+
+namespace {
+
+constexpr int kWidth = 200;
+constexpr int kCaptionLine = 539;
+constexpr int kRectLabelLine = 540;  // "Gauche" to "Hauteur"
+constexpr int kFirstRowName = 300;
+constexpr int kEffectLabelLine = 545;
+constexpr int kSpeedLabelLine = 546;
+constexpr int kAppearanceLabelLine = 628;
+constexpr int kViewLine = 114;
+constexpr int kViewEffectLine = 115;
+constexpr int kCloseLine = 174;
+constexpr int kShowArrivalLine = 116;
+constexpr int kShowStartLine = 117;
+constexpr int kArrivalLine = 613;
+constexpr int kSecondLeftLine = 614;  // "Gauche 2", then "Haut 2"
+constexpr int kStepsLine = 617;
+constexpr int kDefaultSteps = 10;
+constexpr int kApplyLine = 849;
+constexpr int kGoToLine = 850;
+
+}  // namespace
+
+TForm101::TForm101(const EditorState& state, Prompter& prompter, QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint), state_(state), prompter_(prompter) {
+    setObjectName(QStringLiteral("TForm101"));
+    setWindowTitle(state_.text(kCaptionLine));
+    build();
+}
+
+QLineEdit* TForm101::numberEdit(int index) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(QStringLiteral("Edit%1").arg(index + 1));
+    return edit;
+}
+
+void TForm101::build() {
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    for (int i = 0; i < 4; ++i) {
+        edits_[std::size_t(i)] = numberEdit(i);
+        form->addRow(state_.text(kRectLabelLine + i) + QStringLiteral(" :"),
+                     edits_[std::size_t(i)]);
+    }
+    layout->addLayout(form);
+    apply_ = dialogButton(this, "BApplic", state_.text(kApplyLine), QRect());
+    layout->addWidget(apply_);
+    buildOptions(layout);
+    buildArrival(layout);
+
+    auto* cell = new QHBoxLayout;
+    rows_ = new QComboBox(this);
+    rows_->setObjectName(QStringLiteral("ComboBox2"));
+    for (int row = 1; row <= kRowCount; ++row) {
+        rows_->addItem(state_.text(kFirstRowName + row - 1));
+    }
+    columns_ = new QComboBox(this);
+    columns_->setObjectName(QStringLiteral("ComboBox6"));
+    for (int column = 1; column <= 21; ++column) {
+        columns_->addItem(QString::number(column));
+    }
+    cell->addWidget(rows_, 1);
+    cell->addWidget(columns_);
+    layout->addLayout(cell);
+    auto* goTo = dialogButton(this, "BitBtn1", state_.text(kGoToLine), QRect());
+    effectButton_ = dialogButton(this, "Beffet", state_.text(kViewEffectLine), QRect());
+    auto* close = dialogButton(this, "BitBtn2", state_.text(kCloseLine), QRect());
+    layout->addWidget(goTo);
+    layout->addWidget(effectButton_);
+    layout->addWidget(close);
+    for (QComboBox* list : {effect_, appearance_, rows_}) {
+        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        list->setMinimumContentsLength(10);
+    }
+    setFixedWidth(kWidth);
+
+    // Choosing an entry only gives the focus back to the editor.
+    for (QComboBox* list : {rows_, columns_}) {
+        connect(list, &QComboBox::activated, this, [this] { parentWidget()->activateWindow(); });
+    }
+    connect(apply_, &QPushButton::clicked, this, [this] { onApply(); });
+    connect(goTo, &QPushButton::clicked, this,
+            [this] { onGoTo(rows_->currentIndex() + 1, columns_->currentIndex() + 1); });
+    connect(close, &QPushButton::clicked, this, [this] { onClose(); });
+    connect(effectButton_, &QPushButton::clicked, this, [this] { onEffect(); });
+}
+
+// Effect, speed and appearance mode, shown as the edited kind has them.
+void TForm101::buildOptions(QVBoxLayout* layout) {
+    auto* group = new QWidget(this);
+    options_ = new QFormLayout(group);
+    options_->setContentsMargins(0, 0, 0, 0);
+    // Labels above their lists keep the palette narrow beside the page.
+    options_->setRowWrapPolicy(QFormLayout::WrapAllRows);
+    effect_ = new QComboBox(group);
+    effect_->setObjectName(QStringLiteral("ComboBox1"));
+    fillTransitionEntries(effect_, state_);
+    speed_ = numberList(group, "ComboBox4", speedEntries());
+    appearance_ = new QComboBox(group);
+    appearance_->setObjectName(QStringLiteral("ComboBox5"));
+    for (int line = 200; line <= 216; ++line) {
+        appearance_->addItem(state_.text(line));
+    }
+    options_->addRow(state_.text(kEffectLabelLine), effect_);
+    options_->addRow(state_.text(kSpeedLabelLine), speed_);
+    options_->addRow(state_.text(kAppearanceLabelLine), appearance_);
+    layout->addWidget(group);
+}
+
+// An animation's arrival: where it goes, in how many steps.
+void TForm101::buildArrival(QVBoxLayout* layout) {
+    arrivalGroup_ = new QWidget(this);
+    auto* form = new QFormLayout(arrivalGroup_);
+    form->setContentsMargins(0, 0, 0, 0);
+    form->addRow(new QLabel(state_.text(kArrivalLine), arrivalGroup_));
+    for (int i = 0; i < 2; ++i) {
+        arrival_[std::size_t(i)] = numberEdit(4 + i);
+        form->addRow(state_.text(kSecondLeftLine + i), arrival_[std::size_t(i)]);
+    }
+    steps_ = new QSpinBox(arrivalGroup_);
+    steps_->setObjectName(QStringLiteral("SpinEdit2"));
+    steps_->setRange(1, 100);
+    form->addRow(state_.text(kStepsLine), steps_);
+    applyArrival_ = dialogButton(arrivalGroup_, "BBougPoint2", state_.text(kApplyLine), QRect());
+    arrivalButton_ =
+        dialogButton(arrivalGroup_, "BVoirArrivee", state_.text(kShowArrivalLine), QRect());
+    form->addRow(applyArrival_);
+    form->addRow(arrivalButton_);
+    layout->addWidget(arrivalGroup_);
+    connect(applyArrival_, &QPushButton::clicked, this, [this] { onApplyArrival(); });
+    connect(arrivalButton_, &QPushButton::clicked, this, [this] { onToggleArrival(); });
+}
+
+bool TForm101::kindHasEffect() const {
+    const ElementKind kind = kindOfRow(row_);
+    return kind == ElementKind::Background || kind == ElementKind::Picture;
+}
+
+bool TForm101::isAnimation() const {
+    return kindOfRow(row_) == ElementKind::Animation;
+}
+
+void TForm101::fill(const ElementRecord& r) {
+    row_ = r.Ligne;
+    const QRect rect = reachableRect(r.Gauche, r.Haut, r.Largeur, r.Hauteur);
+    const int values[] = {rect.left(), rect.top(), rect.width(), rect.height()};
+    for (std::size_t i = 0; i < 4; ++i) {
+        edits_[i]->setText(QString::number(values[i]));
+    }
+    rows_->setCurrentIndex(std::clamp(r.Ligne, 1, kRowCount) - 1);
+    columns_->setCurrentIndex(std::clamp(r.Colonne, 1, 21) - 1);
+    options_->setRowVisible(effect_, kindHasEffect());
+    options_->setRowVisible(speed_, kindHasEffect() || isAnimation());
+    options_->setRowVisible(appearance_, kindHasEffect() || isAnimation());
+    ElementDialog::selectText(effect_, r.Effet);
+    showNumber(speed_, r.Vitesse);
+    ElementDialog::selectText(appearance_, r.Transparent);
+    arrivalGroup_->setVisible(isAnimation());
+    arrival_[0]->setText(QString::number(withinReach(r.sensdegra.toInt())));
+    arrival_[1]->setText(QString::number(withinReach(r.style.toInt())));
+    steps_->setValue(r.Couldegra >= 1 && r.Couldegra <= 100 ? r.Couldegra : kDefaultSteps);
+    effectButton_->setText(state_.text(kindHasEffect() ? kViewEffectLine : kViewLine));
+    showArrival(arrivalShown_);
+}
+
+void TForm101::showArrival(bool shown) {
+    arrivalShown_ = shown && isAnimation();
+    apply_->setVisible(!arrivalShown_);
+    applyArrival_->setVisible(arrivalShown_);
+    arrivalButton_->setText(state_.text(arrivalShown_ ? kShowStartLine : kShowArrivalLine));
+}
+
+void TForm101::setEffectAvailable(bool available) {
+    if (available) {
+        effectButton_->setEnabled(true);
+        effectButton_->setToolTip(QString());
+    } else {
+        markNotAvailable(effectButton_, state_.text(lang::NotAvailableYet));
+    }
+}
+
+std::optional<int> TForm101::readEdit(QLineEdit* edit) {
+    bool ok = false;
+    const int value = edit->text().trimmed().toInt(&ok);
+    if (!ok) {
+        prompter_.message(state_.text(lang::NotAnInteger).arg(edit->text()));
+        edit->setFocus();
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<QRect> TForm101::rect() {
+    int values[4] = {};
+    for (std::size_t i = 0; i < 4; ++i) {
+        const auto value = readEdit(edits_[i]);
+        if (!value) {
+            return std::nullopt;
+        }
+        values[i] = *value;
+    }
+    return reachableRect(values[0], values[1], values[2], values[3]);
+}
+
+std::optional<QPoint> TForm101::arrival() {
+    const auto x = readEdit(arrival_[0]);
+    const auto y = x ? readEdit(arrival_[1]) : std::nullopt;
+    if (!y) {
+        return std::nullopt;
+    }
+    return QPoint(*x, *y);
+}
+
+void TForm101::nudge(int dx, int dy) {
+    QLineEdit* left = arrivalShown_ ? arrival_[0] : edits_[0];
+    QLineEdit* top = arrivalShown_ ? arrival_[1] : edits_[1];
+    left->setText(QString::number(left->text().toInt() + dx));
+    top->setText(QString::number(top->text().toInt() + dy));
+}
+
+void TForm101::applyValues(ElementRecord& r) const {
+    if (kindHasEffect()) {
+        r.Effet = effect_->currentText();
+    }
+    if (kindHasEffect() || isAnimation()) {
+        bool ok = false;
+        const int speed = speed_->currentText().toInt(&ok);
+        if (ok && speed >= 1 && speed <= 100) {
+            r.Vitesse = speed;
+        }
+        r.Transparent = appearance_->currentText();
+    }
+    if (isAnimation()) {
+        r.Couldegra = steps_->value();
+    }
+}
+
+void TForm101::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        onEscape();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace ztv::editor

@@ -1,0 +1,147 @@
+#pragma once
+
+#include "common/ElementRecord.h"
+#include "editor/dialogs/CellRecords.h"
+#include "editor/position/HandleGeometry.h"
+#include "editor/position/PageRendering.h"
+#include "editor/position/TForm101.h"
+
+#include <QDialog>
+#include <QPointer>
+#include <QTimer>
+#include <array>
+#include <memory>
+#include <optional>
+
+namespace ztv {
+class Prompter;
+}
+
+namespace ztv::editor {
+
+struct EditorState;
+class PictureWidget;
+class Storyboard;
+
+// The position editor: the page as the player shows it when the edited element comes on
+// screen, the element on top with eight handles, and the "Positions" palette. Every change is
+// written into the page's .JOU file at once; closing asks whether to keep them, which copies
+// the .JOU file over the .ACT file, or drops them.
+class TForm200 : public QDialog {
+    Q_OBJECT
+  public:
+    // jouIndex: the record of the .JOU file to edit; preview: play its appearance first.
+    TForm200(EditorState& state, Prompter& prompter, Storyboard& storyboard, int jouIndex,
+             bool preview, QWidget* parent = nullptr);
+    ~TForm200() override;
+
+    // Something was written into the .JOU file and the author kept it.
+    bool positionsChanged() const { return positionsChanged_; }
+    int editedIndex() const { return jouIndex_; }
+    int editedRow() const { return row_; }
+    int editedColumn() const { return column_; }
+    QRect elementRect() const;
+    const QImage& pagePicture() const { return rendering_.page(); }
+    PageRendering& rendering() { return rendering_; }
+    QWidget* overlay() const;
+    QWidget* handle(Handle h) const;
+    QWidget* page() const;
+    TForm101* positionsPalette() const { return palette_; }
+    bool busy() const { return busy_; }
+    bool previewing() const { return previewTimer_.isActive(); }
+    bool showingArrival() const { return arrivalShown(); }
+
+    // A handle pressed: false, after its message, when the element cannot be resized so.
+    bool pressHandle(Handle h);
+    // The pressed handle dropped with its top-left corner at the point: the element resized.
+    void dropHandle(Handle h, QPoint topLeft);
+    // One tick of the preview clock.
+    void previewTick();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void done(int result) override;
+
+  private:
+    // --- loading and showing (TForm200.cpp) ---
+    void activate();
+    void loadAndRender();
+    void showElement();
+    void showHandles();
+    // Where the element shows: an animation's arrival while that is shown.
+    QPoint elementPosition() const;
+    bool arrivalShown() const;
+    void hideHandles();
+    void openPalette();
+    void closePalette();
+    void placePalette();
+    void buildHandles();
+
+    // --- mouse (TForm200Mouse.cpp) ---
+    void overlayPressed(QPoint at);
+    void overlayMoved(QPoint at);
+    void overlayReleased();
+    void handleMoved(Handle h, QPoint at);
+    void pageClicked(QPoint at);
+    void goToCell(int row, int column);
+
+    // --- saving, keys and closing (TForm200Save.cpp) ---
+    void save(const QRect& rect);
+    void applyPalette();
+    void paletteEffect();
+    void toggleArrival();
+    void applyArrival();
+    void requestClose();
+    bool closeAllowed();
+    void confirmOrDrop();
+
+    // --- preview (TForm200Preview.cpp) ---
+    bool canPreview() const;
+    void startPreview();
+    void stopPreview();
+    void endPreview();
+
+    EditorState& state_;
+    Prompter& prompter_;
+    Storyboard& storyboard_;
+    CellRecords records_;
+    PageRendering rendering_;
+    int jouIndex_;
+    int row_ = 0;
+    int column_ = 0;
+    ElementRecord edited_;
+    bool hasEdited_ = false;
+
+    PictureWidget* page_ = nullptr;
+    PictureWidget* overlay_ = nullptr;
+    std::array<PictureWidget*, 8> handles_{};
+    QPointer<TForm101> palette_;
+
+    bool activated_ = false;
+    bool busy_ = false;
+    bool dragging_ = false;
+    bool dragMoved_ = false;
+    QPoint dragPosition_;
+    QPoint dragAnchor_;  // (0, 0) until the first move: the corner goes to the pointer
+    QPoint handleGrab_;
+    std::optional<Handle> resizing_;
+    bool positionsChanged_ = false;
+    bool fullRedraw_ = false;
+    bool preview_ = false;
+    bool paletteValues_ = false;
+    bool closing_ = false;
+    bool arrivalShown_ = false;
+
+    QTimer previewTimer_;
+    QImage previewSnapshot_;
+    std::unique_ptr<TZtvCase> previewElement_;
+    bool previewStop_ = false;
+};
+
+// Opens the position editor modally on the .JOU record; true when the author kept the new
+// positions.
+bool runPositionEditor(EditorState& state, Prompter& prompter, Storyboard& storyboard, int jouIndex,
+                       bool preview, QWidget* parent);
+
+}  // namespace ztv::editor

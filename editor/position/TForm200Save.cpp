@@ -1,0 +1,206 @@
+// Saving each change into the .JOU file, the keys, and keeping or dropping the changes at the
+// end.
+#include "common/LangLines.h"
+#include "common/platform/Prompter.h"
+#include "editor/EditorState.h"
+#include "editor/Storyboard.h"
+#include "editor/UndoSnapshot.h"
+#include "editor/position/JouPositions.h"
+#include "editor/position/PictureWidget.h"
+#include "editor/position/TForm101.h"
+#include "editor/position/TForm200.h"
+
+#include <QKeyEvent>
+
+namespace ztv::editor {
+
+namespace {
+
+constexpr int kKeepPositionsLine = 113;
+constexpr int kNotWrittenLine = 851;
+
+}  // namespace
+
+// The rectangle, as the player accepts it, goes into every record of the cell; the palette's
+// values too when one of its buttons asked.
+void TForm200::save(const QRect& wanted) {
+    busy_ = true;
+    const QRect rect = playableRect(wanted);
+    // Closing the palette only hides it until this call returns: its values can still be read.
+    TForm101* palette = paletteValues_ ? palette_.data() : nullptr;
+    paletteValues_ = false;
+    // An animation's arrival moves as text in its record; its first position stays.
+    const bool arrival = arrivalShown();
+    const QRect first =
+        arrival ? reachableRect(edited_.Gauche, edited_.Haut, rect.width(), rect.height()) : rect;
+    const auto change = [palette, arrival, rect](ElementRecord& r) {
+        if (palette) {
+            palette->applyValues(r);
+        }
+        if (arrival) {
+            r.sensdegra = QString::number(rect.left());
+            r.style = QString::number(rect.top());
+        }
+    };
+    closePalette();
+    storyboard_.setDefaultRect(row_, first);
+    QString error;
+    if (!writePlacement(storyboard_.jouPath(), row_, column_, first, change, state_.language,
+                        &error)) {
+        prompter_.message(state_.text(kNotWrittenLine) + u'\n' + error);
+        showElement();
+        return;
+    }
+    positionsChanged_ = true;
+    if (fullRedraw_) {
+        fullRedraw_ = false;
+        loadAndRender();
+        return;
+    }
+    if (const auto records = readPageFile(storyboard_.jouPath());
+        records && jouIndex_ < records->size()) {
+        edited_ = records->at(jouIndex_);
+    }
+    showElement();
+}
+
+void TForm200::applyPalette() {
+    if (busy_ || !palette_) {
+        return;
+    }
+    const auto rect = palette_->rect();
+    if (!rect) {
+        return;
+    }
+    paletteValues_ = true;
+    overlay_->setGeometry(*rect);
+    save(*rect);
+}
+
+void TForm200::applyArrival() {
+    if (busy_ || !palette_ || !arrivalShown()) {
+        return;
+    }
+    const auto at = palette_->arrival();
+    if (!at) {
+        return;
+    }
+    paletteValues_ = true;
+    save(reachableRect(at->x(), at->y(), overlay_->width(), overlay_->height()));
+}
+
+// "Voir arrivée" and back: the overlay goes to the animation's other position.
+void TForm200::toggleArrival() {
+    if (busy_) {
+        return;
+    }
+    arrivalShown_ = !arrivalShown_;
+    overlay_->move(elementPosition());
+    showHandles();
+}
+
+// "Voir effet": the element is placed as the palette says and its appearance replays.
+void TForm200::paletteEffect() {
+    if (busy_ || !palette_ || !canPreview()) {
+        return;
+    }
+    const auto rect = palette_->rect();
+    if (!rect) {
+        return;
+    }
+    preview_ = true;
+    fullRedraw_ = true;
+    arrivalShown_ = false;
+    paletteValues_ = true;
+    save(*rect);
+}
+
+void TForm200::keyPressEvent(QKeyEvent* event) {
+    QPoint step;
+    switch (event->key()) {
+        case Qt::Key_Escape:
+            if (previewing()) {
+                stopPreview();
+            } else if (!busy_) {
+                requestClose();
+            }
+            return;
+        case Qt::Key_Left:
+            step = {-1, 0};
+            break;
+        case Qt::Key_Right:
+            step = {1, 0};
+            break;
+        case Qt::Key_Up:
+            step = {0, -1};
+            break;
+        case Qt::Key_Down:
+            step = {0, 1};
+            break;
+        default:
+            QDialog::keyPressEvent(event);
+            return;
+    }
+    if (!busy_ && palette_) {
+        palette_->nudge(step.x(), step.y());
+        if (arrivalShown()) {
+            applyArrival();
+        } else {
+            applyPalette();
+        }
+    }
+}
+
+void TForm200::requestClose() {
+    closePalette();
+    reject();
+}
+
+bool TForm200::closeAllowed() {
+    if (previewing()) {
+        stopPreview();
+        return false;
+    }
+    return true;
+}
+
+void TForm200::done(int result) {
+    if (closing_ || !closeAllowed()) {
+        return;
+    }
+    closing_ = true;
+    closePalette();
+    confirmOrDrop();
+    QDialog::done(result);
+}
+
+// Kept: the .JOU file becomes the .ACT file, after the undo snapshot. In every case the .JOU
+// file is made again from the .ACT file, which drops what was not kept.
+void TForm200::confirmOrDrop() {
+    if (state_.closePlayerPreview) {
+        state_.closePlayerPreview();
+    }
+    if (positionsChanged_) {
+        if (prompter_.ask(state_.text(kKeepPositionsLine), QString(),
+                          Prompter::Buttons::OkCancel) == Prompter::Ok) {
+            QString error;
+            if (takeUndoSnapshot(storyboard_, &error) &&
+                storyboard_.replaceActWith(storyboard_.jouPath(), &error)) {
+                if (state_.positionsKept) {
+                    state_.positionsKept();
+                }
+            } else {
+                prompter_.message(state_.text(kNotWrittenLine) + u'\n' + error);
+                positionsChanged_ = false;
+            }
+        } else {
+            positionsChanged_ = false;
+        }
+    }
+    records_.rebuildDefaultRects();
+    if (!storyboard_.regenerate()) {
+        prompter_.message(state_.text(lang::PageFilesNotWritten));
+    }
+}
+
+}  // namespace ztv::editor
