@@ -125,6 +125,8 @@ std::unique_ptr<EditorSession> startEditor(StartOptions options, bool* handedOve
     if (options.closePreview) {
         session->window->preview().setCloseRequester(options.closePreview);
     }
+    // The position editor ends a running preview when it closes.
+    state.closePlayerPreview = [w = session->window.get()] { w->preview().closeRunningPreview(); };
     if (session->ownPrompter) {
         session->ownPrompter->setParent(session->window.get());
     }
