@@ -2,6 +2,7 @@
 
 #include "common/LangLines.h"
 #include "common/ProjectSettings.h"
+#include "common/platform/DesktopShell.h"
 #include "editor/CommandTable.h"
 #include "editor/DialogBackground.h"
 #include "editor/EditCommands.h"
@@ -10,6 +11,7 @@
 #include "editor/ProjectCommands.h"
 #include "editor/WorkingCopy.h"
 #include "editor/WorkingCopyOwner.h"
+#include "editor/builder/BuildApplication.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -294,6 +296,10 @@ void TSommaire::bindCommands() {
     setCommandHandler(QStringLiteral("BGrille"), [this] { showGridView(); });
     setCommandHandler(QStringLiteral("BListe"), [this] { showPictureListView(); });
     setCommandHandler(QStringLiteral("Imprimer1"), [this] { printCommand(*this, printer()); });
+    setCommandHandler(QStringLiteral("BCreerAppli"), [this] {
+        static SystemShell shell;
+        buildApplication(*this, shell);
+    });
     bindDocument(QStringLiteral("Informationsgnrales1"), QStringLiteral("readme.txt"));
     bindDocument(QStringLiteral("Historique1"), QStringLiteral("history.txt"));
     bindDocument(QStringLiteral("Informationsvendeurs1"), QStringLiteral("vendor.txt"));
