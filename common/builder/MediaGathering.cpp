@@ -60,7 +60,8 @@ class PageGathering {
             }
         }
         if (host.isEmpty()) {
-            host = find(winpath::withoutDrive(parameter));
+            host = find(winpath::hasDrive(parameter) ? winpath::withoutDrive(parameter)
+                                                     : parameter);
         }
         if (host.isEmpty()) {
             job_.say(job_.text(lang::FilePrefix) + u' ' + parameter + u' ' +
