@@ -21,7 +21,7 @@ namespace {
 // Copies a file of the project into the output folder, writable there whatever it was.
 bool copyWritable(BuildJob& job, const QString& fromHost, const QString& name) {
     const QString to = job.out(name);
-    if (!copyFileAtomically(fromHost, to, &job.error)) {
+    if (!copyDerivedFile(fromHost, to, &job.error)) {
         return false;
     }
     return QFile::setPermissions(to, QFile::permissions(to) | QFile::WriteOwner);
@@ -199,15 +199,15 @@ bool ApplicationBuild::writeBuildSettings() {
     settings.lines().setLine(ProjectSettings::MediaAsCabinets,
                              o.compression == Compression::PerPage ? QStringLiteral("1")
                                                                    : QStringLiteral("0"));
-    return settings.save(j.out(j.settings()), &job_->error);
+    return writeDerivedLines(j.out(j.settings()), settings.lines().lines(), &job_->error);
 }
 
 // The saved project's page table and page files, in the build's own working folder.
 bool ApplicationBuild::unpackProject() {
     BuildJob& j = *job_;
     if (!QDir().mkpath(j.workDir()) ||
-        !copyFileAtomically(j.request.projectHost,
-                            QDir(j.workDir()).filePath(QStringLiteral("PAGES.TAE")), &j.error)) {
+        !copyDerivedFile(j.request.projectHost,
+                         QDir(j.workDir()).filePath(QStringLiteral("PAGES.TAE")), &j.error)) {
         return false;
     }
     const SplitResult split = splitContainer(j.out(j.container()), j.workDir(), false);
@@ -218,7 +218,8 @@ bool ApplicationBuild::unpackProject() {
 bool ApplicationBuild::packProject() {
     BuildJob& j = *job_;
     const auto table = pagetable::readAll(QDir(j.workDir()).filePath(QStringLiteral("PAGES.TAE")));
-    return table && packContainer(j.workDir(), *table, j.out(j.container()), &j.error);
+    const auto data = table ? packContainerData(j.workDir(), *table, &j.error) : std::nullopt;
+    return data && writeDerivedFile(j.out(j.container()), *data, &j.error);
 }
 
 BuildOutcome ApplicationBuild::run() {

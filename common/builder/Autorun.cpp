@@ -16,7 +16,7 @@ QString shellQuoted(const QString& text) {
 bool writeAutorunFiles(const QString& outputHost, const QString& applicationName,
                        bool singleFileProject, QString* error) {
     const QDir out(outputHost);
-    if (!writeLines(out.filePath(QStringLiteral("autorun.inf")),
+    if (!writeDerivedLines(out.filePath(QStringLiteral("autorun.inf")),
                     {QStringLiteral("[AutoRun]"), QStringLiteral("open=.\\") + applicationName},
                     error)) {
         return false;
@@ -30,7 +30,7 @@ bool writeAutorunFiles(const QString& outputHost, const QString& applicationName
                                           "cd \"$(dirname \"$0\")\" || exit 1\n") +
                            start + u'\n';
     const QString path = out.filePath(QStringLiteral("autorun"));
-    if (!writeFileAtomically(path, script.toUtf8(), error)) {
+    if (!writeDerivedFile(path, script.toUtf8(), error)) {
         return false;
     }
     return QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |

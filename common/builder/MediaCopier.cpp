@@ -67,7 +67,7 @@ std::optional<QString> MediaCopier::copy(const QString& sourceHost, const QStrin
             continue;
         }
         if (!info.exists()) {
-            if (!copyFileAtomically(sourceHost, target, error)) {
+            if (!copyDerivedFile(sourceHost, target, error)) {
                 return std::nullopt;
             }
             return target;
