@@ -61,7 +61,10 @@ struct Project {
             }
         }
         QByteArray elf(64, '\0');
-        elf.replace(0, 4, QByteArray("\x7f" "ELF", 4));
+        elf.replace(0, 4,
+                    QByteArray("\x7f"
+                               "ELF",
+                               4));
         QDir().mkpath(path(QStringLiteral("app")));
         if (!writeFileAtomically(path(QStringLiteral("show.ZTV")), container) ||
             !writeLines(path(QStringLiteral("show.ini")),

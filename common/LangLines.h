@@ -276,7 +276,7 @@ namespace ztv::lang {
     ZTV_LANG_MEDIA_OPTIONS(X)   \
     ZTV_LANG_KINDS(X)           \
     ZTV_LANG_EDITOR_COMMON(X)   \
-    ZTV_LANG_EDITOR_DIALOGS(X)   \
+    ZTV_LANG_EDITOR_DIALOGS(X)  \
     ZTV_LANG_BUILDER(X)
 
 #define ZTV_LANG_DEFINE(name, line) inline constexpr int name = line;

@@ -34,11 +34,20 @@ QString playerProgramName(const BuildOptions& options) {
 }  // namespace
 
 QSet<QString> BuildJob::reservedNames() const {
-    QSet<QString> names{container(), settings(), keywords(), projectArchive(), name,
-                        name + QStringLiteral(".exe"), playerCopy(), playerLanguage(),
-                        QStringLiteral("autorun"), QStringLiteral("autorun.inf"),
-                        QStringLiteral("base"), QStringLiteral("videos"),
-                        QStringLiteral("sounds"), QStringLiteral("xpl.jpg")};
+    QSet<QString> names{container(),
+                        settings(),
+                        keywords(),
+                        projectArchive(),
+                        name,
+                        name + QStringLiteral(".exe"),
+                        playerCopy(),
+                        playerLanguage(),
+                        QStringLiteral("autorun"),
+                        QStringLiteral("autorun.inf"),
+                        QStringLiteral("base"),
+                        QStringLiteral("videos"),
+                        QStringLiteral("sounds"),
+                        QStringLiteral("xpl.jpg")};
     QSet<QString> lower;
     for (const QString& n : names) {
         lower.insert(n.toLower());
@@ -47,8 +56,8 @@ QSet<QString> BuildJob::reservedNames() const {
 }
 
 QStringList BuildJob::outputFiles() const {
-    return QDir(request.outputHost).entryList(QDir::Files | QDir::Hidden | QDir::System,
-                                              QDir::Name);
+    return QDir(request.outputHost)
+        .entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
 }
 
 QString BuildJob::storedPath(const QString& host) const {
@@ -86,8 +95,8 @@ std::function<QString(const QString&)> driveTableMediaFinder(const DriveTable& d
 
 ApplicationBuild::ApplicationBuild(BuildRequest request, const LanguageFile& language,
                                    const DriveTable& drives, Prompter& prompter, BuildHooks hooks)
-    : job_(std::make_unique<BuildJob>(BuildJob{std::move(request), language, drives, prompter,
-                                               std::move(hooks), {}, {}, {}})) {
+    : job_(std::make_unique<BuildJob>(
+          BuildJob{std::move(request), language, drives, prompter, std::move(hooks), {}, {}, {}})) {
     job_->request.options = job_->request.options.normalised();
     job_->name = QFileInfo(job_->request.projectHost).completeBaseName();
 }
@@ -137,8 +146,7 @@ bool ApplicationBuild::checkInputs() {
         {project.isFile(), lang::ProjectFileMissing},
         {!findEntryNoCase(dir, job_->settings()).isEmpty(), lang::ProjectSettingsMissing},
         {QFileInfo(app.filePath(playerProgramName(r.options))).isFile(), lang::PlayerMissing},
-        {QFileInfo(app.filePath(BuildJob::playerLanguage())).isFile(),
-         lang::PlayerLanguageMissing},
+        {QFileInfo(app.filePath(BuildJob::playerLanguage())).isFile(), lang::PlayerLanguageMissing},
     };
     for (const auto& [ok, line] : checks) {
         if (!ok) {
@@ -171,7 +179,8 @@ bool ApplicationBuild::copyProjectFiles() {
         ok = copyWritable(j, app.filePath(playerProgramName(j.request.options)),
                           BuildJob::playerCopy());
     }
-    ok = ok && copyWritable(j, app.filePath(BuildJob::playerLanguage()), BuildJob::playerLanguage());
+    ok =
+        ok && copyWritable(j, app.filePath(BuildJob::playerLanguage()), BuildJob::playerLanguage());
     projectFiles.append(BuildJob::playerLanguage());
     if (ok && j.request.options.compression == Compression::PerPage) {
         QStringList files;
@@ -196,8 +205,8 @@ bool ApplicationBuild::writeBuildSettings() {
     settings.lines().setLine(ProjectSettings::MediaPackedByPage, QStringLiteral("1"));
     settings.lines().setLine(ProjectSettings::SoundsVideosPacked,
                              o.isCdRom() ? QStringLiteral("0") : QStringLiteral("1"));
-    settings.lines().setLine(ProjectSettings::MediaAsCabinets,
-                             o.compression == Compression::PerPage ? QStringLiteral("1")
+    settings.lines().setLine(ProjectSettings::MediaAsCabinets, o.compression == Compression::PerPage
+                                                                   ? QStringLiteral("1")
                                                                    : QStringLiteral("0"));
     return writeDerivedLines(j.out(j.settings()), settings.lines().lines(), &job_->error);
 }
@@ -228,9 +237,8 @@ BuildOutcome ApplicationBuild::run() {
     if (!checkInputs()) {
         return BuildOutcome::Failed;
     }
-    const bool hasKeywords = !findEntryNoCase(QFileInfo(j.request.projectHost).absolutePath(),
-                                              j.keywords())
-                                  .isEmpty();
+    const bool hasKeywords =
+        !findEntryNoCase(QFileInfo(j.request.projectHost).absolutePath(), j.keywords()).isEmpty();
     j.progress(0, hasKeywords ? 5 : 4);
     if (!copyProjectFiles()) {
         message(lang::UnpackFailed);

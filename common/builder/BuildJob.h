@@ -14,9 +14,9 @@ struct BuildJob {
     const DriveTable& drives;
     Prompter& prompter;
     BuildHooks hooks;
-    QString name;                   // N
-    QStringList archivesWritten;    // in the order the player must find them
-    QString error;                  // details of the last failure, for the log
+    QString name;                 // N
+    QStringList archivesWritten;  // in the order the player must find them
+    QString error;                // details of the last failure, for the log
 
     QString text(int line) const { return language.text(line); }
     QString out(const QString& fileName) const {

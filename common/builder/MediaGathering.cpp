@@ -28,9 +28,7 @@ class PageGathering {
         : job_(job), copier_(copier), mediaData_(mediaData) {}
 
     // Gathers one record's files; false on an error that stops the build.
-    bool gather(ElementRecord& r) {
-        return gatherAction(r) && gatherElement(r);
-    }
+    bool gather(ElementRecord& r) { return gatherAction(r) && gatherElement(r); }
 
   private:
     // The document an action opens is the parameter that names it.
@@ -60,8 +58,8 @@ class PageGathering {
             }
         }
         if (host.isEmpty()) {
-            host = find(winpath::hasDrive(parameter) ? winpath::withoutDrive(parameter)
-                                                     : parameter);
+            host =
+                find(winpath::hasDrive(parameter) ? winpath::withoutDrive(parameter) : parameter);
         }
         if (host.isEmpty()) {
             job_.say(job_.text(lang::FilePrefix) + u' ' + parameter + u' ' +
@@ -98,8 +96,8 @@ class PageGathering {
             case kSoundRow:
                 return copyTo(host, soundsFolder(), field);
             case kVideoRow:
-                return copyTo(host, builder::videosFolder(job_.request.outputHost,
-                                                          job_.request.options),
+                return copyTo(host,
+                              builder::videosFolder(job_.request.outputHost, job_.request.options),
                               field);
             case kLongTextRow: {
                 const QString ext = QFileInfo(host).suffix().toUpper();
@@ -198,7 +196,8 @@ bool archivePage(BuildJob& job, std::int32_t page) {
                              job.name.toLower()};
     QStringList files;
     for (const QString& name : job.outputFiles()) {
-        if (!kept.contains(name.toLower()) && !name.endsWith(QLatin1String(".cab"), Qt::CaseInsensitive)) {
+        if (!kept.contains(name.toLower()) &&
+            !name.endsWith(QLatin1String(".cab"), Qt::CaseInsensitive)) {
             files.append(job.out(name));
         }
     }
@@ -216,8 +215,8 @@ bool archivePage(BuildJob& job, std::int32_t page) {
 }  // namespace
 
 BuildOutcome gatherMedia(BuildJob& job, const QList<PageEntry>& pages) {
-    MediaCopier copier(job.reservedNames(), {QStringLiteral(".cds"), QStringLiteral(".cab"),
-                                             QStringLiteral(".ztvx")});
+    MediaCopier copier(job.reservedNames(),
+                       {QStringLiteral(".cds"), QStringLiteral(".cab"), QStringLiteral(".ztvx")});
     job.progress(0, int(pages.size()));
     int done = 0;
     for (const PageEntry& page : pages) {

@@ -20,8 +20,7 @@ bool copyDerivedFile(const QString& fromHost, const QString& toHost, QString* er
 // Text files of lines: CR LF or LF on read, CR LF on write; Windows-1252 on disk.
 std::optional<QStringList> readLines(const QString& hostPath);
 bool writeLines(const QString& hostPath, const QStringList& lines, QString* error = nullptr);
-bool writeDerivedLines(const QString& hostPath, const QStringList& lines,
-                       QString* error = nullptr);
+bool writeDerivedLines(const QString& hostPath, const QStringList& lines, QString* error = nullptr);
 
 // The entry of a folder whose name matches without regard to case (an exact match first);
 // empty when there is none.

@@ -16,9 +16,9 @@ bool savedOrAccepted(TSommaire& window) {
     if (!state.modified) {
         return true;
     }
-    const int answer = window.prompter().ask(state.text(lang::SaveBeforeQuit),
-                                             state.text(lang::MessageBoxCaption),
-                                             Prompter::Buttons::YesNoCancel);
+    const int answer =
+        window.prompter().ask(state.text(lang::SaveBeforeQuit), state.text(lang::MessageBoxCaption),
+                              Prompter::Buttons::YesNoCancel);
     if (answer == Prompter::Yes) {
         return window.projects().saveNamedOrChoose();
     }
@@ -40,10 +40,10 @@ void buildApplication(TSommaire& window, DesktopShell& shell) {
     if (runModal(state, wizard) != Prompter::Yes) {
         return;
     }
-    TFCopyLog build(state, window.prompter(), shell,
-                    {state.projectName, state.paths.appDir(), wizard.outputFolder(),
-                     wizard.options()},
-                    &window);
+    TFCopyLog build(
+        state, window.prompter(), shell,
+        {state.projectName, state.paths.appDir(), wizard.outputFolder(), wizard.options()},
+        &window);
     runModal(state, build);
     window.focusVisibleView();
 }

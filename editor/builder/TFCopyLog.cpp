@@ -51,9 +51,9 @@ TFCopyLog::TFCopyLog(EditorState& state, Prompter& prompter, DesktopShell& shell
         dialogButton(panel, "BitBtn1", state.text(lang::ButtonCancel), QRect(16, 120, 130, 30));
     cancelButton_->hide();
     connect(cancelButton_, &QPushButton::clicked, this, &TFCopyLog::BitBtn1Click);
-    markNotAvailable(dialogButton(panel, "BitBtn3", state.text(lang::ButtonHelp),
-                                  QRect(314, 120, 130, 30)),
-                     state.text(lang::NotAvailableYet));
+    markNotAvailable(
+        dialogButton(panel, "BitBtn3", state.text(lang::ButtonHelp), QRect(314, 120, 130, 30)),
+        state.text(lang::NotAvailableYet));
 }
 
 void TFCopyLog::showEvent(QShowEvent* event) {
@@ -105,9 +105,9 @@ void TFCopyLog::BitBtn2Click() {
 
 // Offers to start the application, then tells where it is.
 void TFCopyLog::finish(ApplicationBuild& build) {
-    const int answer = prompter_.ask(state_.text(lang::StartApplicationQuestion),
-                                     state_.text(lang::MessageBoxCaption),
-                                     Prompter::Buttons::YesNoCancel);
+    const int answer =
+        prompter_.ask(state_.text(lang::StartApplicationQuestion),
+                      state_.text(lang::MessageBoxCaption), Prompter::Buttons::YesNoCancel);
     prompter_.message(build.closingMessage(), state_.text(lang::MessageBoxCaption));
     if (answer == Prompter::Yes) {
         const QString application = build.applicationHost();

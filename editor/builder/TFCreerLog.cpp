@@ -48,7 +48,8 @@ TFCreerLog::TFCreerLog(const EditorState& state, Prompter& prompter, QWidget* pa
     ztvx_ = radio(distribution, "RadioZTVX", state.text(lang::ZtvxOption), 68);
     web_->setChecked(true);
     autorun_ = checkBox(this, "CheckAutorun", state.text(lang::AutorunOption), 122);
-    compressedPlayer_ = checkBox(this, "CheckPlayComp", state.text(lang::CompressedPlayerOption), 150);
+    compressedPlayer_ =
+        checkBox(this, "CheckPlayComp", state.text(lang::CompressedPlayerOption), 150);
 
     auto* compression = new QGroupBox(state.text(lang::CompressionGroup), this);
     compression->setObjectName(QStringLiteral("GroupBox2"));
@@ -76,14 +77,16 @@ TFCreerLog::TFCreerLog(const EditorState& state, Prompter& prompter, QWidget* pa
 
 void TFCreerLog::RadioZTVXClick() {
     global_->setChecked(true);
-    for (QWidget* w : std::initializer_list<QWidget*>{compressedPlayer_, noCompression_, perPage_}) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{compressedPlayer_, noCompression_, perPage_}) {
         w->setEnabled(false);
     }
     compressedPlayer_->setChecked(false);
 }
 
 void TFCreerLog::RadioButton3Click() {
-    for (QWidget* w : std::initializer_list<QWidget*>{compressedPlayer_, noCompression_, perPage_}) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{compressedPlayer_, noCompression_, perPage_}) {
         w->setEnabled(true);
     }
 }
@@ -103,7 +106,8 @@ BuildOptions TFCreerLog::chosen() const {
 
 void TFCreerLog::BitBtn1Click() {
     const BuildOptions o = chosen();
-    const QString folder = nextOutputFolder(state_.projectDir, state_.text(lang::OutputFolderPrefix));
+    const QString folder =
+        nextOutputFolder(state_.projectDir, state_.text(lang::OutputFolderPrefix));
     if (folder.isEmpty()) {
         prompter_.message(state_.text(lang::OutputFoldersExhausted));
         return;

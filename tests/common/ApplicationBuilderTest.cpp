@@ -28,9 +28,13 @@ class ApplicationBuilder : public ::testing::Test {
         QDir().mkpath(host("app"));
         QDir().mkpath(host("proj"));
         QByteArray elf(64, '\0');
-        elf.replace(0, 7, QByteArray("\x7f" "ELF\x02\x01\x01", 7));
+        elf.replace(0, 7,
+                    QByteArray("\x7f"
+                               "ELF\x02\x01\x01",
+                               7));
         ProjectWriter(host("app")).writeBytes("ztvplay", elf);
-        QFile::copy(QStringLiteral(ZTV_SOURCE_DIR "/assets/lang/FRENCH.asc"), host("app/rlang.asc"));
+        QFile::copy(QStringLiteral(ZTV_SOURCE_DIR "/assets/lang/FRENCH.asc"),
+                    host("app/rlang.asc"));
     }
 
     QString host(const QString& relative) const { return QDir(tmp_.path()).filePath(relative); }
@@ -92,7 +96,8 @@ TEST_F(ApplicationBuilder, SameNamedSoundsFromOtherFoldersKeepTheirOwnBytes) {
     const QString first = media("a/air.wav", "first");
     const QString other = media("b/air.wav", "other");
     const QString again = media("c/air.wav", "first");
-    ASSERT_EQ(build("show", {{1, makeRecord(1, 1, first)}, {1, makeRecord(1, 2, other)},
+    ASSERT_EQ(build("show", {{1, makeRecord(1, 1, first)},
+                             {1, makeRecord(1, 2, other)},
                              {1, makeRecord(1, 3, again)}}),
               BuildOutcome::Built)
         << prompter_.texts().join('|').toStdString();
@@ -142,7 +147,8 @@ TEST_F(ApplicationBuilder, AProjectNamedLikeThePlayerKeepsItsPlayer) {
 
 TEST_F(ApplicationBuilder, MissingMediaAreToldAndTheBuildGoesOn) {
     ASSERT_EQ(build("show", {{1, makeRecord(4, 1, "\\gone\\p.bmp")}}), BuildOutcome::Built);
-    EXPECT_EQ(prompter_.texts(), QStringList{"\\gone\\p.bmp " + french_.text(lang::NotFoundSuffix)});
+    EXPECT_EQ(prompter_.texts(),
+              QStringList{"\\gone\\p.bmp " + french_.text(lang::NotFoundSuffix)});
 }
 
 TEST_F(ApplicationBuilder, AProjectWithoutPagesIsNotAssembled) {

@@ -86,8 +86,8 @@ const QImage& BuildFixture::referencePage() {
 QStringList BuildFixture::entriesOf(const QString& folderHost) {
     QStringList names;
     for (const QFileInfo& info :
-         QDir(folderHost).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                                        QDir::Name)) {
+         QDir(folderHost)
+             .entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name)) {
         names.append(info.isDir() ? info.fileName() + u'/' : info.fileName());
     }
     return names;

@@ -60,15 +60,15 @@ BuildArguments parse(const QStringList& args) {
         const QString& arg = args[i];
         const bool hasValue = i + 1 < args.size();
         if (arg == QLatin1String("--dist") && hasValue) {
-            a.options.distribution = choice<Distribution>(
-                args[++i], {{"web", Distribution::Web},
-                            {"cdrom", Distribution::CdRom},
-                            {"ztvx", Distribution::Ztvx}});
+            a.options.distribution =
+                choice<Distribution>(args[++i], {{"web", Distribution::Web},
+                                                 {"cdrom", Distribution::CdRom},
+                                                 {"ztvx", Distribution::Ztvx}});
         } else if (arg == QLatin1String("--compress") && hasValue) {
-            a.options.compression = choice<Compression>(
-                args[++i], {{"none", Compression::None},
-                            {"global", Compression::Global},
-                            {"page", Compression::PerPage}});
+            a.options.compression =
+                choice<Compression>(args[++i], {{"none", Compression::None},
+                                                {"global", Compression::Global},
+                                                {"page", Compression::PerPage}});
         } else if (arg == QLatin1String("--autorun")) {
             a.options.autorun = true;
         } else if (arg == QLatin1String("--compressed-player")) {
@@ -96,7 +96,8 @@ QString outputFolder(const BuildArguments& a, const LanguageFile& language) {
         if (folder.isEmpty())
             throw Failure{language.text(lang::OutputFoldersExhausted)};
     } else if (QFileInfo::exists(folder) || QFileInfo(folder).isSymLink()) {
-        throw Failure{QStringLiteral("%1: already exists; the build needs a new folder").arg(folder)};
+        throw Failure{
+            QStringLiteral("%1: already exists; the build needs a new folder").arg(folder)};
     }
     if (!createOutputFolders(folder, a.options))
         throw Failure{QStringLiteral("%1: cannot create the folder").arg(folder)};
