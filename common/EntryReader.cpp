@@ -30,13 +30,17 @@ std::optional<std::int64_t> parseEntrySize(QByteArrayView field) {
     return value;
 }
 
-QByteArray encodeEntry(const QString& name, const QByteArray& content) {
+QByteArray encodeEntryHeader(const QString& name, std::int64_t contentSize) {
     QByteArray header(kEntryHeaderSize, '\0');
     const QByteArray nameBytes = toCp1252(name).left(kEntryNameFieldSize - 1);
     std::copy(nameBytes.begin(), nameBytes.end(), header.begin());
-    const QByteArray sizeText = QByteArray::number(content.size());
+    const QByteArray sizeText = QByteArray::number(qlonglong(contentSize));
     std::copy(sizeText.begin(), sizeText.end(), header.begin() + kEntryNameFieldSize);
-    return header + content;
+    return header;
+}
+
+QByteArray encodeEntry(const QString& name, const QByteArray& content) {
+    return encodeEntryHeader(name, content.size()) + content;
 }
 
 QString entryExtractionName(const QString& storedName) {

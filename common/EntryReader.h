@@ -23,6 +23,8 @@ std::optional<std::int64_t> parseEntrySize(QByteArrayView field);
 
 // One entry as a builder writes it (the name is cut to 249 bytes so its zero byte fits).
 QByteArray encodeEntry(const QString& name, const QByteArray& content);
+// The name and size fields of an entry whose content follows.
+QByteArray encodeEntryHeader(const QString& name, std::int64_t contentSize);
 
 // The name under which an entry may be extracted: its file name alone, without folders; empty
 // when nothing usable is left ("", ".", "..") or it holds ":" or a NUL.

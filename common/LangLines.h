@@ -250,6 +250,47 @@ namespace ztv::lang {
     X(GatherCopyFailed, 891)                           \
     X(GatherFolderNotCreated, 892)
 
+// The application builder: its two windows, its steps and its messages.
+#define ZTV_LANG_BUILDER(X)                                                     \
+    X(ProjectFileMissing, 5)                                                    \
+    X(ProjectSettingsMissing, 6)                                                \
+    X(PlayerMissing, 7)                                                         \
+    X(UnpackFailed, 20)                                                         \
+    X(PackFailed, 21)                                                           \
+    X(BuildNoPages, 22)                                                         \
+    X(BuiltApplication, 23) /* 23 + " " + N + 24 + " " + folder + "." */        \
+    X(BuiltInFolder, 24)                                                        \
+    X(GatheringFailed, 25)                                                      \
+    X(MediaOfUnexpectedRow, 26)                                                 \
+    X(BuildPressStart, 101)                                                     \
+    X(BuildChecking, 102)                                                       \
+    X(BuildUnpacking, 103)                                                      \
+    X(BuildGathering, 104)                                                      \
+    X(BuildPacking, 105)                                                        \
+    X(BuildSettings, 106)                                                       \
+    X(BuildAssembling, 107)                                                     \
+    X(PlayerLanguageMissing, 401)                                               \
+    X(BuildCancelled, 404)                                                      \
+    X(CompressedPlayerOption, 424)                                              \
+    X(ZtvxOption, 425)                                                          \
+    X(BuiltAsZtvx, 427)                                                         \
+    X(VideosInFolder, 480) /* ... ". " + 480 + " videos " + 481 + " sounds." */ \
+    X(SoundsInFolder, 481)                                                      \
+    X(OutputFolderPrefix, 482)                                                  \
+    X(BuildStart, 515)                                                          \
+    X(BuildWindowCaption, 516)                                                  \
+    X(AutorunOption, 524)                                                       \
+    X(BuildWizardCaption, 525)                                                  \
+    X(WebOption, 526)                                                           \
+    X(CdRomOption, 527)                                                         \
+    X(StartApplicationQuestion, 550)                                            \
+    X(GlobalCompression, 759)                                                   \
+    X(CompressionGroup, 760)                                                    \
+    X(NoCompression, 761)                                                       \
+    X(PageCompression, 762)                                                     \
+    X(OutputFoldersExhausted, 873)                                              \
+    X(AssemblyFailed, 874) /* 874 + " " + folder */
+
 #define ZTV_LANG_ALL(X)         \
     ZTV_LANG_PLAYER_MESSAGES(X) \
     ZTV_LANG_MARKERS(X)         \
@@ -261,7 +302,8 @@ namespace ztv::lang {
     ZTV_LANG_MEDIA_OPTIONS(X)   \
     ZTV_LANG_KINDS(X)           \
     ZTV_LANG_EDITOR_COMMON(X)   \
-    ZTV_LANG_EDITOR_DIALOGS(X)
+    ZTV_LANG_EDITOR_DIALOGS(X)  \
+    ZTV_LANG_BUILDER(X)
 
 #define ZTV_LANG_DEFINE(name, line) inline constexpr int name = line;
 ZTV_LANG_ALL(ZTV_LANG_DEFINE)

@@ -2,6 +2,7 @@
 
 #include "common/LangLines.h"
 #include "common/ProjectSettings.h"
+#include "common/platform/DesktopShell.h"
 #include "editor/CommandTable.h"
 #include "editor/DialogBackground.h"
 #include "editor/EditCommands.h"
@@ -12,6 +13,7 @@
 #include "editor/ProjectFilesDialog.h"
 #include "editor/WorkingCopy.h"
 #include "editor/WorkingCopyOwner.h"
+#include "editor/builder/BuildApplication.h"
 #include "editor/builder/FileAssociations.h"
 
 #include <QAction>
@@ -300,6 +302,8 @@ void TSommaire::bindCommands() {
     setCommandHandler(QStringLiteral("BListe"), [this] { showPictureListView(); });
     setCommandHandler(QStringLiteral("Imprimer1"), [this] { printCommand(*this, printer()); });
     setCommandHandler(QStringLiteral("FichiersduProjet1"), [this] { projectFilesCommand(*this); });
+    setCommandHandler(QStringLiteral("BCreerAppli"),
+                      [this] { buildApplication(*this, *state_.shell); });
     bindDocument(QStringLiteral("Informationsgnrales1"), QStringLiteral("readme.txt"));
     bindDocument(QStringLiteral("Historique1"), QStringLiteral("history.txt"));
     bindDocument(QStringLiteral("Informationsvendeurs1"), QStringLiteral("vendor.txt"));

@@ -23,15 +23,38 @@ bool writeFileAtomically(const QString& hostPath, const QByteArray& data, QStrin
     return true;
 }
 
-bool copyFileAtomically(const QString& fromHost, const QString& toHost, QString* error) {
-    QFile source(fromHost);
+namespace {
+
+std::optional<QByteArray> readWhole(const QString& hostPath, QString* error) {
+    QFile source(hostPath);
     if (!source.open(QIODevice::ReadOnly)) {
         if (error) {
             *error = source.errorString();
         }
-        return false;
+        return std::nullopt;
     }
-    return writeFileAtomically(toHost, source.readAll(), error);
+    return source.readAll();
+}
+
+QByteArray encodeLines(const QStringList& lines) {
+    QByteArray data;
+    for (const QString& line : lines) {
+        data += toCp1252(line);
+        data += "\r\n";
+    }
+    return data;
+}
+
+}  // namespace
+
+bool copyFileAtomically(const QString& fromHost, const QString& toHost, QString* error) {
+    const auto data = readWhole(fromHost, error);
+    return data && writeFileAtomically(toHost, *data, error);
+}
+
+bool copyDerivedFile(const QString& fromHost, const QString& toHost, QString* error) {
+    const auto data = readWhole(fromHost, error);
+    return data && writeDerivedFile(toHost, *data, error);
 }
 
 bool writeDerivedFile(const QString& hostPath, const QByteArray& data, QString* error) {
@@ -81,12 +104,11 @@ std::optional<QStringList> readLines(const QString& hostPath) {
 }
 
 bool writeLines(const QString& hostPath, const QStringList& lines, QString* error) {
-    QByteArray data;
-    for (const QString& line : lines) {
-        data += toCp1252(line);
-        data += "\r\n";
-    }
-    return writeFileAtomically(hostPath, data, error);
+    return writeFileAtomically(hostPath, encodeLines(lines), error);
+}
+
+bool writeDerivedLines(const QString& hostPath, const QStringList& lines, QString* error) {
+    return writeDerivedFile(hostPath, encodeLines(lines), error);
 }
 
 QString findEntryNoCase(const QString& hostDir, const QString& name) {

@@ -15,10 +15,12 @@ bool copyFileAtomically(const QString& fromHost, const QString& toHost, QString*
 // written whole under a temporary name and renamed over the old one, so that no reader sees
 // half a file, but not flushed to disk, which costs a disk round trip per file.
 bool writeDerivedFile(const QString& hostPath, const QByteArray& data, QString* error = nullptr);
+bool copyDerivedFile(const QString& fromHost, const QString& toHost, QString* error = nullptr);
 
 // Text files of lines: CR LF or LF on read, CR LF on write; Windows-1252 on disk.
 std::optional<QStringList> readLines(const QString& hostPath);
 bool writeLines(const QString& hostPath, const QStringList& lines, QString* error = nullptr);
+bool writeDerivedLines(const QString& hostPath, const QStringList& lines, QString* error = nullptr);
 
 // The entry of a folder whose name matches without regard to case (an exact match first);
 // empty when there is none.

@@ -108,6 +108,21 @@ TEST_F(CommandAvailability, PastingAPageWithNoPageOpenStopsAfterItsMessage) {
     EXPECT_EQ(window().pageCombo().count(), 0);
 }
 
+TEST_F(CommandAvailability, BuildingNeedsAPageAndLetsUnsavedChangesStopIt) {
+    window().PageClick(QStringLiteral("BCreerAppli"));
+    EXPECT_EQ(prompter_.texts(), QStringList{numberedText(lang::NoCurrentPage)});
+    newProjectWithPages({QStringLiteral("Un")});
+    dialogsShown.clear();
+    window().setModified(true);
+    prompter_.answer(Prompter::Cancel);
+    window().PageClick(QStringLiteral("BCreerAppli"));
+    EXPECT_EQ(prompter_.texts().last(), numberedText(lang::SaveBeforeQuit));
+    EXPECT_TRUE(dialogsShown.isEmpty()) << "Cancel stops before the wizard";
+    prompter_.answer(Prompter::No);
+    window().PageClick(QStringLiteral("BCreerAppli"));
+    EXPECT_EQ(dialogsShown, QStringList{"FCreerLog"}) << "No goes on to the wizard";
+}
+
 TEST_F(CommandAvailability, TheFirstPageMustBeAPageOfTheProject) {
     newProjectWithPages({QStringLiteral("Un"), QStringLiteral("Deux")});
     const QByteArray before = readBytes(workingDir() + QStringLiteral("/$inip.ini"));

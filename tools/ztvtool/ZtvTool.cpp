@@ -10,6 +10,7 @@
 #include "common/platform/RecordFile.h"
 #include "tools/effects/EffectGallery.h"
 #include "tools/ztvtool/ArchiveCommands.h"
+#include "tools/ztvtool/BuildCommand.h"
 #include "tools/ztvtool/RecordJson.h"
 #include "tools/ztvtool/ToolFailure.h"
 
@@ -23,7 +24,7 @@ namespace {
 
 const char* kUsage =
     "usage: ztvtool dump FILE | split CONTAINER DIR | pack DIR OUT | info PROJECT.PZV | "
-    "effects DIR | cab create|list|extract ... | entries list|extract ...";
+    "effects DIR | cab create|list|extract ... | entries list|extract ... | build PROJECT.PZV ...";
 
 // Reads every whole record of a file whose size must be a multiple of the record size.
 QList<QByteArray> readRecords(const QString& path, int recordSize) {
@@ -198,6 +199,8 @@ int run(const QStringList& args, QTextStream& out, QTextStream& err) {
             cabCommand(args.mid(1), out);
         } else if (command == "entries") {
             entriesCommand(args.mid(1), out);
+        } else if (command == "build") {
+            buildCommand(args.mid(1), AppPaths::forApplication().appDir(), out, err);
         } else {
             err << kUsage << '\n';
             err.flush();

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QIODevice>
+#include <QString>
+
+namespace ztv::builder {
+
+// Appends one entry to an open output: the name field, the size field and the file's bytes,
+// copied in chunks. False when the file cannot be read whole or the output refuses a write.
+bool appendEntry(QIODevice& output, const QString& entryName, const QString& fileHost,
+                 QString* error);
+
+}  // namespace ztv::builder

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QSet>
+#include <QString>
+#include <optional>
+
+namespace ztv::builder {
+
+// Copies media files into the folders of a build without ever overwriting one. Files of the
+// same name from different folders are not merged: when the name is taken by the same bytes,
+// that copy serves again; by other bytes (or by a file the build keeps for itself), the copy
+// takes the next free name, name-2.ext, name-3.ext...
+class MediaCopier {
+  public:
+    // reserved: names, lower-cased, that a copy never takes in any folder; extensions
+    // (".cds", ".cab"...) that a copy never ends with.
+    MediaCopier(QSet<QString> reservedNames, QStringList reservedExtensions);
+
+    // The host path of the copy; nullopt with an error when the copy failed.
+    std::optional<QString> copy(const QString& sourceHost, const QString& folderHost,
+                                QString* error);
+
+  private:
+    bool isReserved(const QString& name) const;
+
+    QSet<QString> reservedNames_;
+    QStringList reservedExtensions_;
+};
+
+// Whether two files hold the same bytes.
+bool sameBytes(const QString& aHost, const QString& bHost);
+
+}  // namespace ztv::builder

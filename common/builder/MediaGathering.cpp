@@ -1,0 +1,243 @@
+#include "common/builder/MediaGathering.h"
+
+#include "common/Container.h"
+#include "common/ElementRecord.h"
+#include "common/LangLines.h"
+#include "common/builder/EntryAppender.h"
+#include "common/builder/MediaCopier.h"
+#include "common/builder/OutputFolder.h"
+#include "common/platform/FileIo.h"
+#include "common/platform/RecordFile.h"
+#include "common/platform/WinPath.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace ztv::builder {
+namespace {
+
+constexpr int kSoundRow = 1;
+constexpr int kVideoRow = 2;
+constexpr int kCharacterRow = 24;
+constexpr int kLastPictureRow = 29;
+constexpr int kLongTextRow = 61;
+
+class PageGathering {
+  public:
+    PageGathering(BuildJob& job, MediaCopier& copier, QFile& mediaData)
+        : job_(job), copier_(copier), mediaData_(mediaData) {}
+
+    // Gathers one record's files; false on an error that stops the build.
+    bool gather(ElementRecord& r) { return gatherAction(r) && gatherElement(r); }
+
+  private:
+    // The document an action opens is the parameter that names it.
+    bool gatherAction(ElementRecord& r) {
+        const QString acte = r.Acte;
+        if (acte == job_.text(lang::ActionOpenDocumentWith)) {
+            return copyActionFile(r.Destin2);
+        }
+        for (const int line : {lang::ActionPrintTextFile, lang::ActionOpenWithParameters,
+                               lang::ActionPrintTextThenGoToPage}) {
+            if (acte == job_.text(line)) {
+                return copyActionFile(r.Destination);
+            }
+        }
+        return true;
+    }
+
+    bool copyActionFile(QString& parameter) {
+        if (parameter.isEmpty()) {
+            return true;
+        }
+        QString host;
+        if (winpath::hasDrive(parameter)) {
+            const QString direct = job_.drives.toHost(parameter);
+            if (QFileInfo(direct).isFile()) {
+                host = direct;
+            }
+        }
+        if (host.isEmpty()) {
+            host =
+                find(winpath::hasDrive(parameter) ? winpath::withoutDrive(parameter) : parameter);
+        }
+        if (host.isEmpty()) {
+            job_.say(job_.text(lang::FilePrefix) + u' ' + parameter + u' ' +
+                     job_.text(lang::NotFoundSuffix));
+            return true;
+        }
+        return copyTo(host, job_.request.outputHost, parameter);
+    }
+
+    bool gatherElement(ElementRecord& r) {
+        const int row = r.Ligne;
+        if (row < 1 || (row > kLastPictureRow && row != kLongTextRow)) {
+            return true;
+        }
+        if (!gatherFile(row, r.SurvolFichier) || !gatherFile(row, r.Fichier)) {
+            return false;
+        }
+        if (row == kCharacterRow && !r.sensdegra.isEmpty()) {
+            const QString host = findStored(r.sensdegra);
+            return host.isEmpty() || copyTo(host, soundsFolder(), r.sensdegra);
+        }
+        return true;
+    }
+
+    bool gatherFile(int row, QString& field) {
+        if (!field.startsWith(u'\\')) {
+            return true;  // empty, or a marker
+        }
+        const QString host = findStored(field);
+        if (host.isEmpty()) {
+            return true;
+        }
+        switch (row) {
+            case kSoundRow:
+                return copyTo(host, soundsFolder(), field);
+            case kVideoRow:
+                return copyTo(host,
+                              builder::videosFolder(job_.request.outputHost, job_.request.options),
+                              field);
+            case kLongTextRow: {
+                const QString ext = QFileInfo(host).suffix().toUpper();
+                return (ext != QLatin1String("TXT") && ext != QLatin1String("RTF")) ||
+                       copyTo(host, job_.request.outputHost, field);
+            }
+            default:
+                return appendPicture(field, host);
+        }
+    }
+
+    // Each picture goes once into the page's media data file, under its stored path.
+    bool appendPicture(const QString& stored, const QString& host) {
+        if (appended_.contains(stored)) {
+            return true;
+        }
+        appended_.insert(stored);
+        return appendEntry(mediaData_, stored, host, &job_.error);
+    }
+
+    QString soundsFolder() const {
+        return builder::soundsFolder(job_.request.outputHost, job_.request.options);
+    }
+
+    QString find(const QString& stored) const {
+        return job_.hooks.findMedia ? job_.hooks.findMedia(stored) : QString();
+    }
+
+    // A stored path the look-up cannot find is told and left as it is.
+    QString findStored(const QString& stored) const {
+        const QString host = find(stored);
+        if (host.isEmpty()) {
+            job_.say(stored + u' ' + job_.text(lang::NotFoundSuffix));
+        }
+        return host;
+    }
+
+    bool copyTo(const QString& host, const QString& folder, QString& field) {
+        const auto copy = copier_.copy(host, folder, &job_.error);
+        if (!copy) {
+            return false;
+        }
+        const QString stored = job_.storedPath(*copy);
+        if (stored.isEmpty()) {
+            job_.error = QStringLiteral("%1: on no drive").arg(*copy);
+            return false;
+        }
+        field = stored;
+        return true;
+    }
+
+    BuildJob& job_;
+    MediaCopier& copier_;
+    QFile& mediaData_;
+    QSet<QString> appended_;
+};
+
+// Every record of the page file from record 1, each written back once gathered.
+bool gatherPage(BuildJob& job, MediaCopier& copier, std::int32_t page, const QString& pageFile) {
+    QFile mediaData(job.out(QString::number(page) + QStringLiteral(".cds")));
+    RecordFile records(kPageRecordSize);
+    if (!mediaData.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        !records.open(pageFile, RecordFile::Mode::ReadWrite)) {
+        job.error = mediaData.isOpen() ? records.errorString() : mediaData.errorString();
+        return false;
+    }
+    PageGathering gathering(job, copier, mediaData);
+    for (qint64 i = 1; i < records.count(); ++i) {
+        const auto bytes = records.read(i);
+        if (!bytes) {
+            job.error = records.errorString();
+            return false;
+        }
+        ElementRecord r = decodePageRecord(*bytes);
+        const ElementRecord before = r;
+        if (!gathering.gather(r)) {
+            return false;
+        }
+        if (!(r == before) && !records.write(i, encodePageRecord(r))) {
+            job.error = records.errorString();
+            return false;
+        }
+    }
+    return mediaData.flush();
+}
+
+// The page's media data file and the media copied for it go into N-page.cab and leave the
+// folder; what the project archive already holds stays.
+bool archivePage(BuildJob& job, std::int32_t page) {
+    const QSet<QString> kept{BuildJob::playerLanguage().toLower(),
+                             BuildJob::playerCopy().toLower(),
+                             job.settings().toLower(),
+                             job.container().toLower(),
+                             job.keywords().toLower(),
+                             QStringLiteral("xpl.jpg"),
+                             job.name.toLower()};
+    QStringList files;
+    for (const QString& name : job.outputFiles()) {
+        if (!kept.contains(name.toLower()) &&
+            !name.endsWith(QLatin1String(".cab"), Qt::CaseInsensitive)) {
+            files.append(job.out(name));
+        }
+    }
+    const QString archive = job.name + u'-' + QString::number(page) + QStringLiteral(".cab");
+    if (!writeArchive(job, job.out(archive), files)) {
+        return false;
+    }
+    job.archivesWritten.append(archive);
+    for (const QString& file : files) {
+        QFile::remove(file);
+    }
+    return true;
+}
+
+}  // namespace
+
+BuildOutcome gatherMedia(BuildJob& job, const QList<PageEntry>& pages) {
+    MediaCopier copier(job.reservedNames(),
+                       {QStringLiteral(".cds"), QStringLiteral(".cab"), QStringLiteral(".ztvx")});
+    job.progress(0, int(pages.size()));
+    int done = 0;
+    for (const PageEntry& page : pages) {
+        if (job.hooks.cancelRequested && job.hooks.cancelRequested()) {
+            return BuildOutcome::Cancelled;
+        }
+        const QString pageFile = findEntryNoCase(job.workDir(), pageFileName(page.number));
+        if (!pageFile.isEmpty()) {
+            if (!gatherPage(job, copier, page.number, QDir(job.workDir()).filePath(pageFile)) ||
+                (job.request.options.compression == Compression::PerPage &&
+                 !archivePage(job, page.number))) {
+                job.say(job.text(lang::GatheringFailed));
+                return BuildOutcome::Failed;
+            }
+        }
+        job.progress(++done, int(pages.size()));
+        if (job.hooks.pageGathered) {
+            job.hooks.pageGathered(page.number);
+        }
+    }
+    return BuildOutcome::Built;
+}
+
+}  // namespace ztv::builder

@@ -1,0 +1,51 @@
+#include "editor/builder/BuildApplication.h"
+
+#include "common/LangLines.h"
+#include "editor/ProjectCommands.h"
+#include "editor/TSommaire.h"
+#include "editor/builder/TFCopyLog.h"
+#include "editor/builder/TFCreerLog.h"
+
+namespace ztv::editor {
+
+namespace {
+
+// Yes saves first, No builds from what was saved last, Cancel stops.
+bool savedOrAccepted(TSommaire& window) {
+    EditorState& state = window.state();
+    if (!state.modified) {
+        return true;
+    }
+    const int answer =
+        window.prompter().ask(state.text(lang::SaveBeforeQuit), state.text(lang::MessageBoxCaption),
+                              Prompter::Buttons::YesNoCancel);
+    if (answer == Prompter::Yes) {
+        return window.projects().saveNamedOrChoose();
+    }
+    return answer == Prompter::No;
+}
+
+}  // namespace
+
+void buildApplication(TSommaire& window, DesktopShell& shell) {
+    EditorState& state = window.state();
+    if (window.storyboard().page() == 0) {
+        window.message(lang::NoCurrentPage);
+        return;
+    }
+    if (!savedOrAccepted(window)) {
+        return;
+    }
+    TFCreerLog wizard(state, window.prompter(), &window);
+    if (runModal(state, wizard) != Prompter::Yes) {
+        return;
+    }
+    TFCopyLog build(
+        state, window.prompter(), shell,
+        {state.projectName, state.paths.appDir(), wizard.outputFolder(), wizard.options()},
+        &window);
+    runModal(state, build);
+    window.focusVisibleView();
+}
+
+}  // namespace ztv::editor

@@ -1,0 +1,119 @@
+#include "editor/builder/TFCopyLog.h"
+
+#include "common/LangLines.h"
+#include "common/platform/DesktopShell.h"
+#include "common/platform/Prompter.h"
+#include "editor/DialogButton.h"
+#include "editor/EditorState.h"
+#include "editor/dialogs/MediaLookup.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QProgressBar>
+
+namespace ztv::editor {
+
+using namespace builder;
+
+TFCopyLog::TFCopyLog(EditorState& state, Prompter& prompter, DesktopShell& shell,
+                     BuildRequest request, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint),
+      state_(state),
+      prompter_(prompter),
+      shell_(shell),
+      request_(std::move(request)) {
+    setObjectName(QStringLiteral("FCopyLog"));
+    setWindowTitle(state.text(lang::BuildWindowCaption));
+    setFixedSize(460, 170);
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setGeometry(0, 0, 460, 170);
+    panel->setAutoFillBackground(true);
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, panelColour());
+    panel->setPalette(palette);
+
+    label_ = new QLabel(panel);
+    label_->setObjectName(QStringLiteral("Label1"));
+    label_->setGeometry(16, 14, 428, 40);
+    label_->setWordWrap(true);
+    bar_ = new QProgressBar(panel);
+    bar_->setObjectName(QStringLiteral("ProgressBar1"));
+    bar_->setGeometry(16, 62, 428, 22);
+    bar_->setValue(0);
+
+    start_ = dialogButton(panel, "BitBtn2", state.text(lang::BuildStart), QRect(16, 120, 130, 30));
+    start_->setDefault(true);
+    connect(start_, &QPushButton::clicked, this, &TFCopyLog::BitBtn2Click);
+    cancelButton_ =
+        dialogButton(panel, "BitBtn1", state.text(lang::ButtonCancel), QRect(16, 120, 130, 30));
+    cancelButton_->hide();
+    connect(cancelButton_, &QPushButton::clicked, this, &TFCopyLog::BitBtn1Click);
+    markNotAvailable(
+        dialogButton(panel, "BitBtn3", state.text(lang::ButtonHelp), QRect(314, 120, 130, 30)),
+        state.text(lang::NotAvailableYet));
+}
+
+void TFCopyLog::showEvent(QShowEvent* event) {
+    label_->setText(state_.text(lang::BuildPressStart));
+    cancel_ = false;
+    QDialog::showEvent(event);
+}
+
+void TFCopyLog::BitBtn1Click() {
+    cancel_ = true;
+}
+
+BuildHooks TFCopyLog::hooks() {
+    BuildHooks h;
+    h.status = [this](const QString& text) {
+        label_->setText(text);
+        QCoreApplication::processEvents();
+    };
+    h.progress = [this](int value, int maximum) {
+        bar_->setRange(0, maximum);
+        bar_->setValue(value);
+    };
+    h.pageGathered = [this](int page) {
+        if (onPageGathered)
+            onPageGathered(page);
+    };
+    h.cancelRequested = [this] {
+        QCoreApplication::processEvents();
+        return cancel_;
+    };
+    h.findMedia = [this](const QString& stored) {
+        return lookUpMedia(state_, stored) ? mediaHostPath(state_, stored) : QString();
+    };
+    return h;
+}
+
+void TFCopyLog::BitBtn2Click() {
+    start_->hide();
+    cancelButton_->show();
+    ApplicationBuild build(request_, state_.language, state_.drives, prompter_, hooks());
+    const BuildOutcome outcome = build.run();
+    cancelButton_->hide();
+    if (outcome != BuildOutcome::Built) {
+        done(Prompter::Cancel);
+        return;
+    }
+    finish(build);
+}
+
+// Offers to start the application, then tells where it is.
+void TFCopyLog::finish(ApplicationBuild& build) {
+    const int answer =
+        prompter_.ask(state_.text(lang::StartApplicationQuestion),
+                      state_.text(lang::MessageBoxCaption), Prompter::Buttons::YesNoCancel);
+    prompter_.message(build.closingMessage(), state_.text(lang::MessageBoxCaption));
+    if (answer == Prompter::Yes) {
+        const QString application = build.applicationHost();
+        shell_.open(application, {}, QFileInfo(application).absolutePath());
+    }
+    done(Prompter::Yes);
+}
+
+}  // namespace ztv::editor

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "common/builder/ApplicationBuild.h"
+
+#include <QDialog>
+#include <functional>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace ztv {
+class DesktopShell;
+class Prompter;
+}  // namespace ztv
+
+namespace ztv::editor {
+
+struct EditorState;
+
+// The build window: a status line, a progress bar, "Démarrer" (BitBtn2), which runs the build
+// and turns into the cancel button (BitBtn1), and help (BitBtn3). A finished build offers to
+// start the application, shows where it is and closes with 6; a failed or cancelled one closes
+// with 2.
+class TFCopyLog : public QDialog {
+    Q_OBJECT
+  public:
+    TFCopyLog(EditorState& state, Prompter& prompter, DesktopShell& shell,
+              builder::BuildRequest request, QWidget* parent = nullptr);
+
+    void BitBtn2Click();  // Démarrer
+    void BitBtn1Click();  // cancel
+    bool cancelRequested() const { return cancel_; }
+    QLabel& statusLabel() const { return *label_; }
+    QProgressBar& progressBar() const { return *bar_; }
+    // Called at every page gathered (tests cancel from here).
+    std::function<void(int page)> onPageGathered;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    builder::BuildHooks hooks();
+    void finish(builder::ApplicationBuild& build);
+
+    EditorState& state_;
+    Prompter& prompter_;
+    DesktopShell& shell_;
+    builder::BuildRequest request_;
+    bool cancel_ = false;
+    QLabel* label_ = nullptr;
+    QProgressBar* bar_ = nullptr;
+    QPushButton* start_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+};
+
+}  // namespace ztv::editor

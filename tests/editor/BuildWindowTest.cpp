@@ -1,0 +1,143 @@
+// The build wizard and the build window driven by mouse clicks: the options, the output folder,
+// a build that plays, its progress and closing message, and cancel.
+#include "common/LangLines.h"
+#include "common/platform/DesktopShell.h"
+#include "editor/EditorState.h"
+#include "editor/builder/TFCopyLog.h"
+#include "editor/builder/TFCreerLog.h"
+#include "tests/editor/BuildFixture.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace ztv::test {
+namespace {
+
+using namespace editor;
+
+class RecordingShell : public DesktopShell {
+  public:
+    bool open(const QString& hostPath, const QStringList&, const QString&) override {
+        opened.append(hostPath);
+        return true;
+    }
+    bool openAddress(const QString&) override { return true; }
+    QStringList opened;
+};
+
+class BuildWindow : public BuildFixture {
+  protected:
+    BuildWindow() {
+        state_.language = french_;
+        state_.paths = AppPaths(QStringLiteral(ZTV_APPDIR), host("data"));
+        state_.drives = drives_;
+        state_.mediaDrive = QStringLiteral("C:");
+        state_.projectName = project();
+        state_.projectDir = host("proj");
+    }
+
+    template <class T>
+    T* child(QWidget& parent, const char* name) {
+        T* w = parent.findChild<T*>(QLatin1String(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+
+    void click(QWidget& parent, const char* name) {
+        QTest::mouseClick(child<QAbstractButton>(parent, name), Qt::LeftButton);
+    }
+
+    // The wizard with the given clicks, confirmed.
+    TFCreerLog* confirmedWizard(const QList<const char*>& clicks) {
+        wizard_ = std::make_unique<TFCreerLog>(state_, prompter_);
+        wizard_->show();
+        for (const char* name : clicks) {
+            click(*wizard_, name);
+        }
+        click(*wizard_, "BitBtn1");
+        EXPECT_EQ(wizard_->result(), Prompter::Yes);
+        return wizard_.get();
+    }
+
+    std::unique_ptr<TFCopyLog> buildWindow(const TFCreerLog& wizard) {
+        auto window = std::make_unique<TFCopyLog>(
+            state_, prompter_, shell_,
+            builder::BuildRequest{project(), QStringLiteral(ZTV_APPDIR), wizard.outputFolder(),
+                                  wizard.options()});
+        window->show();
+        return window;
+    }
+
+    EditorState state_;
+    RecordingShell shell_;
+    std::unique_ptr<TFCreerLog> wizard_;
+};
+
+TEST_F(BuildWindow, TheSingleFileChoiceForcesGlobalCompressionWithoutPlayer) {
+    TFCreerLog wizard(state_, prompter_);
+    wizard.show();
+    EXPECT_TRUE(child<QRadioButton>(wizard, "RadioButton3")->isChecked());
+    EXPECT_TRUE(child<QRadioButton>(wizard, "RadioButton5")->isChecked());
+    click(wizard, "CheckPlayComp");
+    click(wizard, "RadioPage");
+    click(wizard, "RadioZTVX");
+    EXPECT_TRUE(child<QRadioButton>(wizard, "RadioGlobal")->isChecked());
+    for (const char* name : {"CheckPlayComp", "RadioButton5", "RadioPage"}) {
+        EXPECT_FALSE(child<QWidget>(wizard, name)->isEnabled()) << name;
+    }
+    EXPECT_FALSE(child<QCheckBox>(wizard, "CheckPlayComp")->isChecked());
+    click(wizard, "RadioButton4");
+    for (const char* name : {"CheckPlayComp", "RadioButton5", "RadioPage"}) {
+        EXPECT_TRUE(child<QWidget>(wizard, name)->isEnabled()) << name;
+    }
+}
+
+TEST_F(BuildWindow, ACdRomBuildPageByPagePlaysAndSaysWhereItIs) {
+    const TFCreerLog* wizard = confirmedWizard({"RadioButton4", "RadioPage", "CheckAutorun"});
+    const QString out = host("proj/Application1");
+    EXPECT_EQ(wizard->outputFolder(), out);
+    EXPECT_EQ(entriesOf(out), (QStringList{"sounds/", "videos/"}));
+
+    auto window = buildWindow(*wizard);
+    EXPECT_EQ(window->statusLabel().text(), french_.text(lang::BuildPressStart));
+    prompter_.answer(Prompter::No);  // do not start the application
+    click(*window, "BitBtn2");
+    EXPECT_EQ(window->result(), Prompter::Yes);
+    EXPECT_EQ(window->statusLabel().text(), french_.text(lang::BuildAssembling));
+    EXPECT_EQ(window->progressBar().value(), window->progressBar().maximum());
+    const QStringList texts = prompter_.texts();
+    ASSERT_EQ(texts.size(), 2) << texts.join('|').toStdString();
+    EXPECT_EQ(texts[0], french_.text(lang::StartApplicationQuestion));
+    EXPECT_EQ(texts[1], french_.text(23) + " demo" + french_.text(24) + ' ' + out + ". " +
+                            french_.text(480) + " videos " + french_.text(481) + " sounds.");
+    EXPECT_TRUE(shell_.opened.isEmpty());
+    EXPECT_EQ(entriesOf(out),
+              (QStringList{"autorun", "autorun.inf", "demo", "sounds/", "videos/"}));
+
+    prompter_ = ScriptedPrompter();
+    EXPECT_EQ(playFirstPage(out + "/demo"), referencePage());
+}
+
+TEST_F(BuildWindow, CancelStopsTheBuildBeforeAnythingIsAssembled) {
+    auto window = buildWindow(*confirmedWizard({}));
+    window->onPageGathered = [&](int) { click(*window, "BitBtn1"); };
+    click(*window, "BitBtn2");
+    EXPECT_EQ(window->result(), Prompter::Cancel);
+    EXPECT_EQ(prompter_.texts(), QStringList{french_.text(lang::BuildCancelled)});
+    EXPECT_FALSE(QFileInfo::exists(host("proj/Application1/demo")));
+}
+
+TEST_F(BuildWindow, YesStartsTheBuiltSingleFileProject) {
+    auto window = buildWindow(*confirmedWizard({"RadioZTVX"}));
+    prompter_.answer(Prompter::Yes);
+    click(*window, "BitBtn2");
+    EXPECT_EQ(shell_.opened, QStringList{host("proj/Application1/demo.ztvx")});
+    EXPECT_TRUE(prompter_.texts().last().contains(french_.text(lang::BuiltAsZtvx)));
+}
+
+}  // namespace
+}  // namespace ztv::test

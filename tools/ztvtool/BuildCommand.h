@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace ztv::tool {
+
+// ztvtool build PROJECT.PZV [--dist web|cdrom|ztvx] [--compress none|global|page] [--autorun]
+// [--compressed-player] [--out DIR]: builds the application with the players and language
+// file of appDirHost; a line per gathered page, the output folder last.
+void buildCommand(const QStringList& args, const QString& appDirHost, QTextStream& out,
+                  QTextStream& err);
+
+}  // namespace ztv::tool
