@@ -8,7 +8,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -133,11 +132,3 @@ BENCHMARK(BM_ExtractOurs)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ExtractCabextract)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
