@@ -39,14 +39,8 @@ TFParaProjet::TFParaProjet(const EditorState& state, Prompter& prompter,
         return c.isValid() ? std::optional<QColor>(c) : std::nullopt;
     };
 
-    auto* group = new QGroupBox(state.text(lang::PropertiesGroup), this);
-    group->setObjectName(QStringLiteral("GroupBox1"));
-    group->setGeometry(12, 12, 416, 262);
+    QGroupBox* group = panelGroup(state.text(lang::PropertiesGroup), QRect(12, 12, 416, 262), this);
     group->setAutoFillBackground(true);
-    group->setStyleSheet(
-        QStringLiteral("QGroupBox#GroupBox1 { background: rgb(195,198,200); "
-                       "border: 1px solid gray; margin-top: 8px; padding-top: 8px; }"
-                       "QGroupBox::title { subcontrol-origin: margin; left: 8px; }"));
     auto addEdit = [group, &state](const char* name, int labelLine, int top, const QString& text) {
         auto* label = new QLabel(state.text(labelLine), group);
         label->setGeometry(12, top, 270, 22);

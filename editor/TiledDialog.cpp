@@ -3,6 +3,7 @@
 #include "editor/DialogBackground.h"
 #include "editor/EditorState.h"
 
+#include <QGroupBox>
 #include <QPainter>
 
 namespace ztv::editor {
@@ -10,6 +11,17 @@ namespace ztv::editor {
 void TiledDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     DialogBackground::tile(painter, rect());
+}
+
+QGroupBox* panelGroup(const QString& title, const QRect& geometry, QWidget* parent) {
+    auto* group = new QGroupBox(title, parent);
+    group->setObjectName(QStringLiteral("GroupBox1"));
+    group->setGeometry(geometry);
+    group->setStyleSheet(
+        QStringLiteral("QGroupBox#GroupBox1 { background: rgb(195,198,200); "
+                       "border: 1px solid gray; margin-top: 8px; padding-top: 8px; }"
+                       "QGroupBox::title { subcontrol-origin: margin; left: 8px; }"));
+    return group;
 }
 
 int runModal(const EditorState& state, QDialog& dialog) {

@@ -3,6 +3,9 @@
 #include <QDialog>
 #include <functional>
 
+class QGroupBox;
+class QRect;
+
 namespace ztv::editor {
 
 struct EditorState;
@@ -16,6 +19,10 @@ class TiledDialog : public QDialog {
   protected:
     void paintEvent(QPaintEvent* event) override;
 };
+
+// A group box named "GroupBox1" on the dialog panel colour, framed, its title inside the frame:
+// the one group that holds a dialog's controls.
+QGroupBox* panelGroup(const QString& title, const QRect& geometry, QWidget* parent);
 
 // Shows a dialog modally through the state's dialog runner (tests fill and press the dialog's
 // controls there instead of blocking), or with exec() when none is set. Returns its result.

@@ -37,13 +37,8 @@ TForm26::TForm26(EditorState& state, Prompter& prompter, QWidget* parent)
     setObjectName(QStringLiteral("Form26"));
     setWindowTitle(state.text(lang::ToolSettingsCaption));
     setFixedSize(560, 330);
-    auto* group = new QGroupBox(state.text(lang::ExternalProgramsGroup), this);
-    group->setObjectName(QStringLiteral("GroupBox1"));
-    group->setGeometry(12, 12, 536, 262);
-    group->setStyleSheet(
-        QStringLiteral("QGroupBox#GroupBox1 { background: rgb(195,198,200); "
-                       "border: 1px solid gray; margin-top: 8px; padding-top: 8px; }"
-                       "QGroupBox::title { subcontrol-origin: margin; left: 8px; }"));
+    QGroupBox* group =
+        panelGroup(state.text(lang::ExternalProgramsGroup), QRect(12, 12, 536, 262), this);
     int top = 28;
     for (const ExternalTool& entry : kTools) {
         auto* label = new QLabel(state.text(entry.labelLine), group);

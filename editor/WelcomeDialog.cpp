@@ -21,13 +21,7 @@ TForm50::TForm50(TSommaire& window, std::function<void()> tutorial, QWidget* par
     setObjectName(QStringLiteral("Form50"));
     setWindowTitle(state.text(lang::WelcomeCaption));
     setFixedSize(420, 290);
-    auto* group = new QGroupBox(state.text(lang::WelcomeGroup), this);
-    group->setObjectName(QStringLiteral("GroupBox1"));
-    group->setGeometry(12, 12, 396, 200);
-    group->setStyleSheet(
-        QStringLiteral("QGroupBox#GroupBox1 { background: rgb(195,198,200); "
-                       "border: 1px solid gray; margin-top: 8px; padding-top: 8px; }"
-                       "QGroupBox::title { subcontrol-origin: margin; left: 8px; }"));
+    QGroupBox* group = panelGroup(state.text(lang::WelcomeGroup), QRect(12, 12, 396, 200), this);
     const bool introOn = state.settings.line(IntroLine) == QStringLiteral("O");
     const int lines[] = {introOn ? lang::WelcomeOpen : lang::OpenExistingProject,
                          lang::WelcomeLastProject, lang::WelcomeNew, lang::WelcomeQuit,

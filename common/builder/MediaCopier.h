@@ -27,7 +27,4 @@ class MediaCopier {
     QStringList reservedExtensions_;
 };
 
-// Whether two files hold the same bytes.
-bool sameBytes(const QString& aHost, const QString& bHost);
-
 }  // namespace ztv::builder
