@@ -440,15 +440,14 @@ void TSommaire::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
 }
 
-// The cache tools run while events are served: an activation meanwhile does not start a
-// second registration.
+// Once per run, at the first activation: later activations would only read the same files
+// again (and the cache tools run while events are served, so an activation may come meanwhile).
 void TSommaire::registerAssociations() {
-    if (registeringAssociations_) {
+    if (associationsRegistered_) {
         return;
     }
-    registeringAssociations_ = true;
+    associationsRegistered_ = true;
     registerFileAssociations(state_.paths.appDir());
-    registeringAssociations_ = false;
 }
 
 void TSommaire::updateStatus() {

@@ -190,7 +190,7 @@ class TSommaire : public QMainWindow {
     std::unique_ptr<LaunchCommands> launches_;
     std::unique_ptr<QPrinter> printer_;
     bool closing_ = false;
-    bool registeringAssociations_ = false;
+    bool associationsRegistered_ = false;
     bool quitAsked_ = false;
 };
 
