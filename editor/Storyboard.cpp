@@ -81,7 +81,7 @@ void Storyboard::fill() {
         columnUsed_[r.Colonne - 1] = true;
         cells_[cellIndex(r.Colonne, r.Ligne)] = cellTextFor(r.Ligne, r.Fichier);
         if (kindOfRow(r.Ligne) != ElementKind::Sound) {
-            defaultRects_[r.Ligne] = reachableRect(r.Gauche, r.Haut, r.Largeur, r.Hauteur);
+            defaultRects_[r.Ligne] = recordRect(r);
         }
     }
 }

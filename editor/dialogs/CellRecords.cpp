@@ -35,8 +35,7 @@ void CellRecords::rebuildDefaultRects() {
         if (r->Ligne == 3) {
             storyboard_.setDefaultRect(3, screen);
         } else if (r->Ligne != 0 && kindOfRow(r->Ligne) != ElementKind::Sound) {
-            storyboard_.setDefaultRect(r->Ligne,
-                                       reachableRect(r->Gauche, r->Haut, r->Largeur, r->Hauteur));
+            storyboard_.setDefaultRect(r->Ligne, recordRect(*r));
         }
     }
 }

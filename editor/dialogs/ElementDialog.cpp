@@ -134,8 +134,7 @@ void ElementDialog::OKBtnClick() {
             break;
     }
     actIndex_ = written;
-    storyboard_.setDefaultRect(
-        row_, reachableRect(record.Gauche, record.Haut, record.Largeur, record.Hauteur));
+    storyboard_.setDefaultRect(row_, recordRect(record));
     afterSave(record);
     state_.hasElement = false;
     state_.cellText = cellText;
@@ -160,8 +159,7 @@ bool ElementDialog::EnregJou() {
         case CellRecords::PreviewError::None:
             break;
     }
-    storyboard_.setDefaultRect(
-        row_, reachableRect(record.Gauche, record.Haut, record.Largeur, record.Hauteur));
+    storyboard_.setDefaultRect(row_, recordRect(record));
     if (previewedJouIndex_ < 0) {
         prompter_.message(text(13));
     }

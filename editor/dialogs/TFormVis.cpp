@@ -346,7 +346,7 @@ void TFormVis::setNewDefaults() {
 }
 
 void TFormVis::InitVisuel(const ElementRecord& r) {
-    showRect(reachableRect(r.Gauche, r.Haut, r.Largeur, r.Hauteur));
+    showRect(recordRect(r));
     selectText(effect_, r.Effet);
     showNumber(speed_, r.Vitesse);
     selectText(appearance_, r.Transparent);
@@ -387,7 +387,7 @@ void TFormVis::InitVisuel(const ElementRecord& r) {
     } else if (isLine(r.Fichier, lang::MarkerDisappear) ||
                isLine(r.Fichier, lang::MarkerBackgroundDisappear)) {
         types_[3]->setChecked(true);
-        showRect(reachableRect(r.Gauche, r.Haut, r.Largeur, r.Hauteur));
+        showRect(recordRect(r));
     } else {
         edit1_->setText(r.Fichier);
         types_[0]->setChecked(true);

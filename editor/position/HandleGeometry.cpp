@@ -1,5 +1,6 @@
 #include "editor/position/HandleGeometry.h"
 
+#include "common/ElementRecord.h"
 #include "common/SafetyLimits.h"
 
 #include <algorithm>
@@ -105,6 +106,10 @@ int withinReach(qint64 value) {
 
 QRect reachableRect(qint64 left, qint64 top, qint64 width, qint64 height) {
     return {withinReach(left), withinReach(top), withinReach(width), withinReach(height)};
+}
+
+QRect recordRect(const ElementRecord& record) {
+    return reachableRect(record.Gauche, record.Haut, record.Largeur, record.Hauteur);
 }
 
 QRect playableRect(const QRect& rect) {

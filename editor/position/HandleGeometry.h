@@ -4,6 +4,10 @@
 #include <QRect>
 #include <array>
 
+namespace ztv {
+struct ElementRecord;
+}
+
 namespace ztv::editor {
 
 // The eight sizing handles around the edited element: corners, then the middles of the left,
@@ -32,6 +36,8 @@ QRect resizedRect(Handle handle, const QRect& element, QPoint drop);
 inline constexpr int kFarthest = 1000000;
 int withinReach(qint64 value);
 QRect reachableRect(qint64 left, qint64 top, qint64 width, qint64 height);
+// The record's rectangle (`Gauche`, `Haut`, `Largeur`, `Hauteur`) within reach.
+QRect recordRect(const ElementRecord& record);
 
 // The rectangle as the player accepts it: sides from 1 to the largest picture it draws, the
 // area within its cap; the position stays, negative or off the page as the author put it.

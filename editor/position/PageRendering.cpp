@@ -31,7 +31,7 @@ bool drawableSize(const QRect& rect) {
 }
 
 QRect rectOf(const ElementRecord& r) {
-    return reachableRect(r.Gauche, r.Haut, r.Largeur, r.Hauteur);
+    return recordRect(r);
 }
 
 QColor colourOf(std::int32_t value) {

@@ -164,7 +164,7 @@ bool TForm101::isAnimation() const {
 
 void TForm101::fill(const ElementRecord& r) {
     row_ = r.Ligne;
-    const QRect rect = reachableRect(r.Gauche, r.Haut, r.Largeur, r.Hauteur);
+    const QRect rect = recordRect(r);
     const int values[] = {rect.left(), rect.top(), rect.width(), rect.height()};
     for (std::size_t i = 0; i < 4; ++i) {
         edits_[i]->setText(QString::number(values[i]));
