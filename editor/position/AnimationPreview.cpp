@@ -10,14 +10,6 @@
 
 namespace ztv::editor {
 
-namespace {
-
-constexpr int kFirstFramePose = 1;
-constexpr int kLastFramePose = 2;
-constexpr int kNothingPose = 3;
-
-}  // namespace
-
 AnimationRun::AnimationRun(EditorState& state, Prompter& prompter, QImage& page,
                            const ElementRecord& record)
     : page_(page),

@@ -10,13 +10,6 @@
 
 namespace ztv::editor {
 
-namespace {
-
-constexpr int kFirstFramePose = 1;
-constexpr int kLastFramePose = 2;
-
-}  // namespace
-
 CharacterRun::CharacterRun(EditorState& state, Prompter& prompter, QImage& page,
                            const ElementRecord& record)
     : media_(state, prompter), page_(page), record_(record), rect_(recordRect(record)) {
