@@ -2,6 +2,7 @@
 
 #include "common/platform/ApplicationMutex.h"
 #include "common/platform/FileIo.h"
+#include "common/platform/GstMediaService.h"
 #include "common/platform/QtTranslation.h"
 #include "common/platform/SoundOutput.h"
 #include "editor/DriveScan.h"
@@ -119,6 +120,8 @@ std::unique_ptr<EditorSession> startEditor(StartOptions options, bool* handedOve
     }
     session->qtTranslation = installQtTranslation(state.languageName);
     state.soundCapable = soundOutputPresent();
+    // One service for the whole editor: its dialogs and the position editor share one device.
+    state.media = options.media ? options.media : std::make_shared<GstMediaService>();
 
     session->window = std::make_unique<TSommaire>(state, prompter);
     installCellDialogs(*session->window);

@@ -26,6 +26,7 @@ struct StartOptions {
     Prompter* prompter = nullptr;         // none: the editor's own message boxes
     std::shared_ptr<DesktopShell> shell;  // none: the desktop's handlers and QProcess
     std::function<void()> closePreview;   // none: the close request to the player's window
+    std::shared_ptr<MediaService> media;  // none: GStreamer
 };
 
 // A running authoring program: the single-instance lock, the editor-wide state and the main

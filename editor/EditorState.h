@@ -4,6 +4,7 @@
 #include "common/LanguageFile.h"
 #include "common/NumberedLines.h"
 #include "common/platform/AppPaths.h"
+#include "common/platform/Clock.h"
 #include "common/platform/DesktopShell.h"
 #include "common/platform/DriveTable.h"
 #include "common/platform/MediaService.h"
@@ -83,9 +84,13 @@ struct EditorState {
     int gifFrameCount = -1;
     QRgb overlayTransparentColour = kNoColour;
 
-    // Sounds and films of the dialogs' panels: one device at a time in the whole editor.
-    std::shared_ptr<MediaService> media;
+    // Sounds and films of the dialogs' panels and of the position editor's previews: one
+    // service made at start-up, one device at a time in the whole editor.
+    std::shared_ptr<MediaService> media = unavailableMediaService();
     MediaDeviceId mediaDevice = 0;
+
+    // The clock of the position editor's previews; tests advance one by hand.
+    std::shared_ptr<const Clock> clock = std::make_shared<MonotonicClock>();
 
     // Opens documents and addresses and starts the player and the outside programs.
     std::shared_ptr<DesktopShell> shell = std::make_shared<SystemShell>();

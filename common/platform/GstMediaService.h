@@ -25,6 +25,7 @@ class GstMediaService final : public MediaService {
     GstMediaService(const GstMediaService&) = delete;
     GstMediaService& operator=(const GstMediaService&) = delete;
 
+    AudioOutput audioOutput() const { return audio_; }
     // False when GStreamer itself could not start: nothing opens then.
     bool available() const { return available_; }
     // "A sound card is present": the desktop's sound output really opens (the fake output

@@ -1,7 +1,6 @@
 #include "editor/position/PageHost.h"
 
 #include "common/MovedMedia.h"
-#include "common/platform/GstMediaService.h"
 #include "common/platform/Prompter.h"
 #include "editor/EditorState.h"
 #include "player/MediaPlayback.h"
@@ -21,6 +20,10 @@ PageHost::PageHost(EditorState& state, Prompter& prompter, QImage& page, QImage&
 }
 
 PageHost::~PageHost() = default;
+
+const Clock& PageHost::clock() const {
+    return *state_.clock;
+}
 
 void PageHost::resetSteps() {
     nextStep_ = -1;
@@ -80,11 +83,7 @@ QString PageHost::toHost(const QString& windowsPath) const {
 
 MediaPlayback& PageHost::media() {
     if (!media_) {
-        mediaService_ = state_.media;
-        if (!mediaService_) {
-            mediaService_ = std::make_shared<GstMediaService>();
-        }
-        media_ = std::make_unique<MediaPlayback>(mediaService_, *this, MediaPlayback::Reactions{});
+        media_ = std::make_unique<MediaPlayback>(state_.media, *this, MediaPlayback::Reactions{});
     }
     return *media_;
 }

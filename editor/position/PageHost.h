@@ -10,9 +10,8 @@
 #include <memory>
 
 namespace ztv {
-class MediaService;
 class Prompter;
-}  // namespace ztv
+}
 
 namespace ztv::editor {
 
@@ -36,7 +35,7 @@ class PageHost final : public ElementHost {
     qint64 nextStepMs() const { return nextStep_; }
     bool stepsFinished() const { return stepsFinished_; }
     void resetSteps();
-    const Clock& clock() const override { return clock_; }
+    const Clock& clock() const override;
 
     QImage& canvas() override { return *canvas_; }
     QImage& fond() override { return *background_; }
@@ -70,13 +69,11 @@ class PageHost final : public ElementHost {
     QImage* canvas_;
     QImage* background_;
     DisplayGeometry geometry_;
-    MonotonicClock clock_;
     TransitionEngine transitions_;
     PicturePrefetch prefetch_;
     bool effetInverse_ = false;
     qint64 nextStep_ = -1;
     bool stepsFinished_ = false;
-    std::shared_ptr<MediaService> mediaService_;
     std::unique_ptr<MediaPlayback> media_;
 };
 

@@ -6,6 +6,7 @@
 #include "common/SafetyLimits.h"
 #include "common/YesNo.h"
 #include "editor/EditorState.h"
+#include "editor/position/FrameList.h"
 #include "editor/position/HandleGeometry.h"
 #include "editor/position/PlaceholderLabel.h"
 
@@ -245,14 +246,8 @@ void PageRendering::drawPlaceholder(const ElementRecord& r, const QString& text,
 // panorama its picture.
 void PageRendering::drawFirstFrame(const ElementRecord& r, QImage& canvas, bool strip) {
     const int frames = strip ? std::clamp(r.Couleur, 1, limits::kMaxGifFrames) : 1;
-    if (!limits::pictureSizeAllowed(qint64(r.Largeur) * frames, r.Hauteur)) {
-        return;
-    }
-    PictureControl picture;
-    picture.image = QImage(r.Largeur * frames, r.Hauteur, QImage::Format_RGB32);
-    picture.image.fill(Qt::black);
-    if (!pictures_.prepare(picture, r.Fichier, r.Transparent, Qt::white, Qt::white, QString(),
-                           strip, QStringLiteral("Position 1"))) {
+    const PictureControl picture = loadStrip(pictures_, r, frames, strip);
+    if (picture.image.isNull()) {
         return;
     }
     const QImage shown = picture.shown();

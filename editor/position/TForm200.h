@@ -4,6 +4,7 @@
 #include "editor/dialogs/CellRecords.h"
 #include "editor/position/HandleGeometry.h"
 #include "editor/position/PageRendering.h"
+#include "editor/position/PreviewRun.h"
 #include "editor/position/TForm101.h"
 
 #include <QDialog>
@@ -99,6 +100,7 @@ class TForm200 : public QDialog {
     // --- preview (TForm200Preview.cpp) ---
     bool canPreview() const;
     void startPreview();
+    std::unique_ptr<PreviewRun> makePreviewRun();
     void stopPreview();
     void endPreview();
 
@@ -135,8 +137,7 @@ class TForm200 : public QDialog {
 
     QTimer previewTimer_;
     QImage previewSnapshot_;
-    std::unique_ptr<TZtvCase> previewElement_;
-    bool previewStop_ = false;
+    std::unique_ptr<PreviewRun> previewRun_;
 };
 
 // Opens the position editor modally on the .JOU record; true when the author kept the new

@@ -1,21 +1,54 @@
-// The preview: the edited element appears on the page by the player's own element and
-// transition engine, stepped by the preview clock, then the page comes back as it was.
+// The preview: the edited element plays on the page as the player shows it, stepped by the
+// preview clock, then the page comes back as it was.
 #include "common/ElementKinds.h"
 #include "common/LangLines.h"
 #include "editor/EditorState.h"
+#include "editor/position/AnimationPreview.h"
+#include "editor/position/CharacterPreview.h"
+#include "editor/position/EnginePreviews.h"
 #include "editor/position/PictureWidget.h"
 #include "editor/position/TForm200.h"
+#include "editor/position/VideoPreview.h"
 
 namespace ztv::editor {
 
-// The kinds the player's engine draws; a disappearance has nothing to show.
+// Sounds, click zones, keyword lists and long texts have no preview; a disappearance has
+// nothing to show.
 bool TForm200::canPreview() const {
-    const ElementKind kind = kindOfRow(row_);
-    return hasEdited_ &&
-           (kind == ElementKind::Background || kind == ElementKind::Picture ||
-            kind == ElementKind::Text) &&
-           edited_.Fichier != state_.text(lang::MarkerDisappear) &&
+    switch (kindOfRow(row_)) {
+        case ElementKind::Video:
+        case ElementKind::Background:
+        case ElementKind::Picture:
+        case ElementKind::Character:
+        case ElementKind::Panorama:
+        case ElementKind::Animation:
+        case ElementKind::Text:
+            break;
+        default:
+            return false;
+    }
+    return hasEdited_ && edited_.Fichier != state_.text(lang::MarkerDisappear) &&
            edited_.Fichier != state_.text(lang::MarkerBackgroundDisappear);
+}
+
+std::unique_ptr<PreviewRun> TForm200::makePreviewRun() {
+    QImage& page = rendering_.page();
+    const QRect rect = recordRect(edited_);
+    switch (kindOfRow(row_)) {
+        case ElementKind::Video:
+            return std::make_unique<VideoRun>(state_, prompter_, this, rect, edited_.Fichier);
+        case ElementKind::Character:
+            return std::make_unique<CharacterRun>(state_, prompter_, page, edited_);
+        case ElementKind::Animation:
+            return std::make_unique<AnimationRun>(state_, prompter_, page, edited_);
+        case ElementKind::Panorama:
+            return std::make_unique<PanoramaRun>(rendering_.host().transitions(), page, edited_,
+                                                 rendering_.elementPicture(edited_, jouIndex_),
+                                                 rect.topLeft());
+        default:
+            return std::make_unique<EngineRun>(rendering_.host(),
+                                               rendering_.engineElement(edited_, jouIndex_));
+    }
 }
 
 void TForm200::startPreview() {
@@ -23,42 +56,34 @@ void TForm200::startPreview() {
     overlay_->hide();
     hideHandles();
     previewSnapshot_ = rendering_.page().copy();
-    PageHost& host = rendering_.host();
-    host.drawOn(rendering_.page(), rendering_.background());
-    host.resetSteps();
-    previewElement_ = rendering_.engineElement(edited_, jouIndex_);
-    previewElement_->Preparer();
-    previewElement_->Afficher();
-    previewStop_ = false;
+    rendering_.host().drawOn(rendering_.page(), rendering_.background());
+    previewRun_ = makePreviewRun();
     page_->setPicture(rendering_.page());
     previewTimer_.start();
 }
 
 void TForm200::previewTick() {
-    if (!previewElement_) {
+    if (!previewRun_) {
         previewTimer_.stop();
         return;
     }
-    if (previewStop_ || previewElement_->transitionFinie() ||
-        previewElement_->liberationDemandee()) {
+    if (previewRun_->finished()) {
         endPreview();
         return;
     }
-    PageHost& host = rendering_.host();
-    if (host.nextStepMs() > host.clock().nowMs()) {
-        return;
-    }
-    previewElement_->Avancer();
+    previewRun_->tick(state_.clock->nowMs());
     page_->setPicture(rendering_.page());
 }
 
 void TForm200::stopPreview() {
-    previewStop_ = true;
+    if (previewRun_) {
+        previewRun_->stop();
+    }
 }
 
 void TForm200::endPreview() {
     previewTimer_.stop();
-    previewElement_.reset();
+    previewRun_.reset();
     preview_ = false;
     rendering_.page() = previewSnapshot_;
     previewSnapshot_ = QImage();

@@ -35,7 +35,8 @@ editor::StartOptions EditorFixture::options(const QStringList& arguments) {
     DriveTable drives;
     drives.set(QLatin1Char('C'), QStringLiteral("/"), DriveType::Fixed);
     return {
-        paths(), arguments, 1024, drives, &prompter_, shell_, [this] { ++previewCloseRequests_; }};
+        paths(), arguments, 1024, drives, &prompter_, shell_, [this] { ++previewCloseRequests_; },
+        media_};
 }
 
 std::unique_ptr<editor::EditorSession> EditorFixture::start(const QStringList& arguments) {

@@ -2,6 +2,7 @@
 
 #include "editor/EditorStartup.h"
 #include "tests/support/RecordingShell.h"
+#include "tests/support/ScriptedMediaService.h"
 #include "tests/support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +14,8 @@ namespace ztv::test {
 QString numberedText(int line);
 
 // An application folder of the test's own (language file, settings template), a drive table
-// where C: is "/", a scripted prompter, a recording shell and a 1024-pixel screen.
+// where C: is "/", a scripted prompter, a recording shell, a scripted media service and a
+// 1024-pixel screen.
 class EditorFixture : public ::testing::Test {
   protected:
     void SetUp() override;
@@ -29,6 +31,7 @@ class EditorFixture : public ::testing::Test {
     ScriptedPrompter prompter_;
     // Nothing a test does opens a browser, starts a program or closes a real player.
     std::shared_ptr<RecordingShell> shell_ = std::make_shared<RecordingShell>();
+    std::shared_ptr<ScriptedMediaService> media_ = std::make_shared<ScriptedMediaService>();
     int previewCloseRequests_ = 0;
 };
 

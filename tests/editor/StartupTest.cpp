@@ -1,5 +1,6 @@
 #include "common/NumberedLines.h"
 #include "common/platform/FileIo.h"
+#include "common/platform/GstMediaService.h"
 #include "editor/WorkingCopy.h"
 #include "tests/editor/EditorFixture.h"
 #include "tests/support/ProjectWriter.h"
@@ -25,6 +26,16 @@ TEST_F(StartupTest, SecondInstanceIsRefusedWithItsMessage) {
     EXPECT_EQ(prompter_.asked()[0].text, QStringLiteral("Zentrovale is already running !"));
     first.reset();
     EXPECT_TRUE(start()) << "the lock goes with the first instance";
+}
+
+TEST_F(StartupTest, TheEditorMakesOneMediaServiceThatTestsHearNothingFrom) {
+    editor::StartOptions own = options();
+    own.media = nullptr;
+    auto session = editor::startEditor(own);
+    ASSERT_TRUE(session);
+    const auto* service = dynamic_cast<const GstMediaService*>(session->state.media.get());
+    ASSERT_TRUE(service) << "the dialogs and the position editor play through GStreamer";
+    EXPECT_EQ(service->audioOutput(), GstMediaService::AudioOutput::Fake);
 }
 
 TEST_F(StartupTest, DollarLanguageMeansFrenchAndIsWrittenBackAtClose) {

@@ -1,0 +1,47 @@
+#include "editor/position/EnginePreviews.h"
+
+#include "editor/position/PageHost.h"
+#include "player/elements/StepTiming.h"
+#include "player/elements/ZtvCase.h"
+
+namespace ztv::editor {
+
+EngineRun::EngineRun(PageHost& host, std::unique_ptr<TZtvCase> element)
+    : host_(host), element_(std::move(element)) {
+    host_.resetSteps();
+    element_->Preparer();
+    element_->Afficher();
+}
+
+EngineRun::~EngineRun() = default;
+
+void EngineRun::tick(qint64 nowMs) {
+    if (!finished() && host_.nextStepMs() <= nowMs) {
+        element_->Avancer();
+    }
+}
+
+bool EngineRun::finished() const {
+    return stopped_ || element_->transitionFinie() || element_->liberationDemandee();
+}
+
+PanoramaRun::PanoramaRun(TransitionEngine& transitions, QImage& page, const ElementRecord& record,
+                         QImage picture, QPoint at)
+    : transitions_(transitions),
+      page_(page),
+      picture_(std::move(picture)),
+      at_(at),
+      vitesse_(record.Vitesse) {
+    const int percent = std::max(1, roundDiv(steptiming::speed(vitesse_), 10));
+    state_ = transitions_.start(record.Effet, {0, percent, 100, record.size}, page_, picture_, at_);
+}
+
+void PanoramaRun::step() {
+    transitions_.step(state_, page_, picture_, at_);
+}
+
+qint64 PanoramaRun::delayMs() const {
+    return steptiming::panoramaDelayMs(vitesse_);
+}
+
+}  // namespace ztv::editor

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "editor/dialogs/EditorPictures.h"
+
+#include <QImage>
+#include <QList>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <optional>
+
+namespace ztv {
+class LanguageFile;
+class Prompter;
+struct ElementRecord;
+}  // namespace ztv
+
+namespace ztv::editor {
+
+// A character's or animation's end pose (`size`): its first frame, its last frame, or nothing.
+enum EndPose { kFirstFramePose = 1, kLastFramePose = 2, kNothingPose = 3 };
+
+// The frames of a character or animation strip for the position editor's previews, and the
+// colour they are drawn through, if any.
+struct FrameList {
+    QList<QImage> frames;
+    std::optional<QRgb> mask;
+
+    int count() const { return int(frames.size()); }
+    // Frame i at `at` on the target, the mask colour leaving the target as it was.
+    void draw(QImage& target, QPoint at, int i) const;
+};
+
+// The record's picture as a strip of `frames` frames of its size side by side, prepared as the
+// page shows it (markers, appearance mode, tint); in strip mode an animated GIF gives its frames.
+// Null picture when the file is nowhere (after its message) or the strip is larger than the
+// player draws.
+PictureControl loadStrip(EditorPictures& pictures, const ElementRecord& record, int frames,
+                         bool stripMode = true);
+
+// Cuts strips of frames of one size laid side by side. A frame that cannot be cut is told
+// with the file of the record being drawn, and the others are still cut.
+class FrameCutter {
+  public:
+    FrameCutter(const LanguageFile& language, Prompter& prompter, QString fichier)
+        : language_(language), prompter_(prompter), fichier_(std::move(fichier)) {}
+
+    // `count` frames of frameSize from the strip, drawn through `mask` when one is given.
+    FrameList cut(const QImage& strip, int count, QSize frameSize, std::optional<QRgb> mask) const;
+
+    // A character over its background: each frame of the strip, drawn through the mask colour,
+    // is laid over what `page` shows at `rect`, in place. A failure is told once; the frames
+    // composed so far stay.
+    void composeOverBackground(QImage& strip, int count, const QRect& rect, QRgb mask,
+                               const QImage& page) const;
+
+  private:
+    const LanguageFile& language_;
+    Prompter& prompter_;
+    QString fichier_;
+};
+
+}  // namespace ztv::editor

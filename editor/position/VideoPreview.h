@@ -1,0 +1,40 @@
+#pragma once
+
+#include "editor/dialogs/PanelMedia.h"
+#include "editor/position/PreviewRun.h"
+
+#include <QPointer>
+#include <QRect>
+
+class QWidget;
+
+namespace ztv {
+class PanelVideo;
+class Prompter;
+}  // namespace ztv
+
+namespace ztv::editor {
+
+struct EditorState;
+
+// The film plays through the editor's media device in a panel over the element's rectangle,
+// until its end or until it is closed.
+class VideoRun final : public PreviewRun {
+  public:
+    VideoRun(EditorState& state, Prompter& prompter, QWidget* window, const QRect& rect,
+             const QString& fichier);
+    ~VideoRun() override;
+
+    void tick(qint64) override {}
+    bool finished() const override;
+    // Closes the film.
+    void stop() override;
+
+  private:
+    EditorState& state_;
+    PanelMedia media_;
+    MediaDeviceId device_ = 0;
+    QPointer<PanelVideo> panel_;
+};
+
+}  // namespace ztv::editor
