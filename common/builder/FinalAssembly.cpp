@@ -27,21 +27,23 @@ QStringList packageFiles(const BuildJob& job, const QString& program) {
     return files;
 }
 
-bool appendMediaData(BuildJob& job, QFile& program, const QString& name, const MediaData& data) {
-    const QByteArray header = encodeEntryHeader(name, data.size());
+// A file of the output folder, or a media data file written straight from its pictures.
+bool appendFile(BuildJob& job, QFile& program, const QString& name) {
+    const auto streamed = job.streamedMediaData.constFind(name);
+    if (streamed == job.streamedMediaData.constEnd()) {
+        return appendEntry(program, name, job.out(name), &job.error);
+    }
+    const QByteArray header = encodeEntryHeader(name, streamed->size());
     if (program.write(header) != header.size()) {
         job.error = program.errorString();
         return false;
     }
-    return data.writeTo(program, &job.error);
+    return streamed->writeTo(program, &job.error);
 }
 
 bool appendFiles(BuildJob& job, QFile& program, const QStringList& names) {
     for (const QString& name : names) {
-        const auto streamed = job.streamedMediaData.constFind(name);
-        if (!(streamed != job.streamedMediaData.constEnd()
-                  ? appendMediaData(job, program, name, *streamed)
-                  : appendEntry(program, name, job.out(name), &job.error))) {
+        if (!appendFile(job, program, name)) {
             return false;
         }
     }

@@ -145,6 +145,7 @@ class PageGathering {
     MediaData& mediaData_;
 };
 
+// Kept for the program when nothing else reads it, written as a file for the archives otherwise.
 bool writeMediaData(BuildJob& job, const QString& name, const MediaData& data) {
     if (job.streamsMediaData()) {
         job.streamedMediaData.insert(name, data);
