@@ -31,6 +31,15 @@ HelpPage questionsHelp() {
     return {QStringLiteral("questions.html"), QStringLiteral("questions.html")};
 }
 
+// French help has one page for both build windows.
+HelpPage buildWizardHelp() {
+    return {QStringLiteral("application.html"), QStringLiteral("export.html")};
+}
+
+HelpPage buildWindowHelp() {
+    return {QStringLiteral("application.html"), QStringLiteral("presentation.html")};
+}
+
 QString helpPagePath(const EditorState& state, const HelpPage& page) {
     const QString folder =
         isFrench(state) ? QStringLiteral("aide/zentrovale/") : QStringLiteral("help/zentrovale/");

@@ -23,6 +23,8 @@ struct HelpPage {
 // The pages the main window and its dialogs open.
 HelpPage startHelp();
 HelpPage questionsHelp();
+HelpPage buildWizardHelp();
+HelpPage buildWindowHelp();
 
 // The host path of the page's file for the editor's language (anchor left off): aide/zentrovale
 // in French, help/zentrovale otherwise.

@@ -84,9 +84,9 @@ bool writeArchive(BuildJob& job, const QString& archiveHost, const QStringList& 
 
 std::function<QString(const QString&)> driveTableMediaFinder(const DriveTable& drives) {
     return [drives](const QString& stored) {
-        const QString onC = QStringLiteral("C:") + stored;
-        if (drives.exists(onC)) {
-            return drives.toHost(onC);
+        const QString onC = drives.toHost(QStringLiteral("C:") + stored);
+        if (!onC.isEmpty() && QFileInfo::exists(onC)) {
+            return onC;
         }
         const QString holder = drives.firstDriveHolding(stored);
         return holder.isEmpty() ? QString() : drives.toHost(holder + stored);
@@ -95,8 +95,8 @@ std::function<QString(const QString&)> driveTableMediaFinder(const DriveTable& d
 
 ApplicationBuild::ApplicationBuild(BuildRequest request, const LanguageFile& language,
                                    const DriveTable& drives, Prompter& prompter, BuildHooks hooks)
-    : job_(std::make_unique<BuildJob>(
-          BuildJob{std::move(request), language, drives, prompter, std::move(hooks), {}, {}, {}})) {
+    : job_(std::make_unique<BuildJob>(BuildJob{
+          std::move(request), language, drives, prompter, std::move(hooks), {}, {}, {}, {}})) {
     job_->request.options = job_->request.options.normalised();
     job_->name = QFileInfo(job_->request.projectHost).completeBaseName();
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "common/builder/ApplicationBuild.h"
+#include "common/builder/MediaData.h"
 
 #include <QDir>
+#include <QMap>
 #include <QSet>
 
 namespace ztv::builder {
@@ -17,6 +19,9 @@ struct BuildJob {
     QString name;                 // N
     QStringList archivesWritten;  // in the order the player must find them
     QString error;                // details of the last failure, for the log
+    // The media data files of an uncompressed build, by file name: they go straight into the
+    // program instead of into the output folder.
+    QMap<QString, MediaData> streamedMediaData;
 
     QString text(int line) const { return language.text(line); }
     QString out(const QString& fileName) const {
@@ -27,6 +32,11 @@ struct BuildJob {
     QString settings() const { return name + QStringLiteral(".ini"); }
     QString keywords() const { return name + QStringLiteral(".pmg"); }
     QString projectArchive() const { return name + QStringLiteral(".cab"); }
+    QString mediaDataName(std::int32_t page) const {
+        return QString::number(page) + QStringLiteral(".cds");
+    }
+    // Without archives, nothing reads a media data file before the program does.
+    bool streamsMediaData() const { return request.options.compression == Compression::None; }
     static QString playerCopy() { return QStringLiteral("ztvplay"); }
     static QString playerLanguage() { return QStringLiteral("rlang.asc"); }
     // Names, lower-cased, that no copied media file may take.

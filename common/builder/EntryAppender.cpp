@@ -3,6 +3,7 @@
 #include "common/EntryReader.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace ztv::builder {
 namespace {
@@ -14,15 +15,8 @@ bool fail(QString* error, const QString& text) {
     return false;
 }
 
-}  // namespace
-
-bool appendEntry(QIODevice& output, const QString& entryName, const QString& fileHost,
-                 QString* error) {
-    QFile input(fileHost);
-    if (!input.open(QIODevice::ReadOnly)) {
-        return fail(error, QStringLiteral("%1: %2").arg(fileHost, input.errorString()));
-    }
-    const qint64 size = input.size();
+bool copyEntry(QIODevice& output, const QString& entryName, QFile& input, qint64 size,
+               QString* error) {
     const QByteArray header = encodeEntryHeader(entryName, size);
     if (output.write(header) != header.size()) {
         return fail(error, output.errorString());
@@ -32,7 +26,7 @@ bool appendEntry(QIODevice& output, const QString& entryName, const QString& fil
     while (copied < size) {
         const QByteArray chunk = input.read(std::min(kChunk, size - copied));
         if (chunk.isEmpty()) {
-            return fail(error, QStringLiteral("%1: shorter than its size").arg(fileHost));
+            return fail(error, QStringLiteral("%1: shorter than its size").arg(input.fileName()));
         }
         if (output.write(chunk) != chunk.size()) {
             return fail(error, output.errorString());
@@ -40,6 +34,25 @@ bool appendEntry(QIODevice& output, const QString& entryName, const QString& fil
         copied += chunk.size();
     }
     return true;
+}
+
+}  // namespace
+
+bool appendEntry(QIODevice& output, const QString& entryName, const QString& fileHost,
+                 qint64 expectedSize, QString* error) {
+    QFile input(fileHost);
+    if (!input.open(QIODevice::ReadOnly)) {
+        return fail(error, QStringLiteral("%1: %2").arg(fileHost, input.errorString()));
+    }
+    if (input.size() != expectedSize) {
+        return fail(error, QStringLiteral("%1: changed during the build").arg(fileHost));
+    }
+    return copyEntry(output, entryName, input, expectedSize, error);
+}
+
+bool appendEntry(QIODevice& output, const QString& entryName, const QString& fileHost,
+                 QString* error) {
+    return appendEntry(output, entryName, fileHost, QFileInfo(fileHost).size(), error);
 }
 
 }  // namespace ztv::builder

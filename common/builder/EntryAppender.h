@@ -9,5 +9,8 @@ namespace ztv::builder {
 // copied in chunks. False when the file cannot be read whole or the output refuses a write.
 bool appendEntry(QIODevice& output, const QString& entryName, const QString& fileHost,
                  QString* error);
+// The same for a file whose size was taken earlier: false when it has another size now.
+bool appendEntry(QIODevice& output, const QString& entryName, const QString& fileHost,
+                 qint64 expectedSize, QString* error);
 
 }  // namespace ztv::builder

@@ -1,5 +1,6 @@
 #include "common/builder/FinalAssembly.h"
 
+#include "common/EntryReader.h"
 #include "common/builder/EntryAppender.h"
 
 #include <QFile>
@@ -13,20 +14,36 @@ bool isArchive(const QString& name) {
     return name.endsWith(QLatin1String(".cab"), Qt::CaseInsensitive);
 }
 
-// The files that go into the package: all but the player and the archives.
+// The files that go into the package, in name order: all but the player and the archives,
+// with the media data files that never reached the folder.
 QStringList packageFiles(const BuildJob& job, const QString& program) {
-    QStringList files;
+    QStringList files = job.streamedMediaData.keys();
     for (const QString& name : job.outputFiles()) {
         if (name != BuildJob::playerCopy() && name != program && !isArchive(name)) {
             files.append(name);
         }
     }
+    files.sort();
     return files;
+}
+
+// A file of the output folder, or a media data file written straight from its pictures.
+bool appendFile(BuildJob& job, QFile& program, const QString& name) {
+    const auto streamed = job.streamedMediaData.constFind(name);
+    if (streamed == job.streamedMediaData.constEnd()) {
+        return appendEntry(program, name, job.out(name), &job.error);
+    }
+    const QByteArray header = encodeEntryHeader(name, streamed->size());
+    if (program.write(header) != header.size()) {
+        job.error = program.errorString();
+        return false;
+    }
+    return streamed->writeTo(program, &job.error);
 }
 
 bool appendFiles(BuildJob& job, QFile& program, const QStringList& names) {
     for (const QString& name : names) {
-        if (!appendEntry(program, name, job.out(name), &job.error)) {
+        if (!appendFile(job, program, name)) {
             return false;
         }
     }

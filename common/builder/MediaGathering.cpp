@@ -3,7 +3,6 @@
 #include "common/Container.h"
 #include "common/ElementRecord.h"
 #include "common/LangLines.h"
-#include "common/builder/EntryAppender.h"
 #include "common/builder/MediaCopier.h"
 #include "common/builder/OutputFolder.h"
 #include "common/platform/FileIo.h"
@@ -24,7 +23,7 @@ constexpr int kLongTextRow = 61;
 
 class PageGathering {
   public:
-    PageGathering(BuildJob& job, MediaCopier& copier, QFile& mediaData)
+    PageGathering(BuildJob& job, MediaCopier& copier, MediaData& mediaData)
         : job_(job), copier_(copier), mediaData_(mediaData) {}
 
     // Gathers one record's files; false on an error that stops the build.
@@ -105,17 +104,9 @@ class PageGathering {
                        copyTo(host, job_.request.outputHost, field);
             }
             default:
-                return appendPicture(field, host);
+                // Each picture goes once into the page's media data, under its stored path.
+                return mediaData_.add(field, host, &job_.error);
         }
-    }
-
-    // Each picture goes once into the page's media data file, under its stored path.
-    bool appendPicture(const QString& stored, const QString& host) {
-        if (appended_.contains(stored)) {
-            return true;
-        }
-        appended_.insert(stored);
-        return appendEntry(mediaData_, stored, host, &job_.error);
     }
 
     QString soundsFolder() const {
@@ -151,19 +142,31 @@ class PageGathering {
 
     BuildJob& job_;
     MediaCopier& copier_;
-    QFile& mediaData_;
-    QSet<QString> appended_;
+    MediaData& mediaData_;
 };
+
+// Kept for the program when nothing else reads it, written as a file for the archives otherwise.
+bool writeMediaData(BuildJob& job, const QString& name, const MediaData& data) {
+    if (job.streamsMediaData()) {
+        job.streamedMediaData.insert(name, data);
+        return true;
+    }
+    QFile file(job.out(name));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        job.error = file.errorString();
+        return false;
+    }
+    return data.writeTo(file, &job.error) && file.flush();
+}
 
 // Every record of the page file from record 1, each written back once gathered.
 bool gatherPage(BuildJob& job, MediaCopier& copier, std::int32_t page, const QString& pageFile) {
-    QFile mediaData(job.out(QString::number(page) + QStringLiteral(".cds")));
     RecordFile records(kPageRecordSize);
-    if (!mediaData.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        !records.open(pageFile, RecordFile::Mode::ReadWrite)) {
-        job.error = mediaData.isOpen() ? records.errorString() : mediaData.errorString();
+    if (!records.open(pageFile, RecordFile::Mode::ReadWrite)) {
+        job.error = records.errorString();
         return false;
     }
+    MediaData mediaData;
     PageGathering gathering(job, copier, mediaData);
     for (qint64 i = 1; i < records.count(); ++i) {
         const auto bytes = records.read(i);
@@ -181,7 +184,7 @@ bool gatherPage(BuildJob& job, MediaCopier& copier, std::int32_t page, const QSt
             return false;
         }
     }
-    return mediaData.flush();
+    return writeMediaData(job, job.mediaDataName(page), mediaData);
 }
 
 // The page's media data file and the media copied for it go into N-page.cab and leave the

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QStringList>
 
 namespace ztv {
@@ -135,9 +134,11 @@ QString DriveTable::toHost(const QString& windowsPath) const {
     if (!d) {
         return {};
     }
-    const QString rest = winpath::hasDrive(windowsPath) ? windowsPath.mid(2) : windowsPath;
+    // Either slash separates; splitting on one character spares a pattern compiled per path.
+    QString rest = winpath::hasDrive(windowsPath) ? windowsPath.mid(2) : windowsPath;
+    rest.replace(u'/', u'\\');
     QStringList components;
-    for (const QString& part : rest.split(QRegularExpression(R"([\\/])"), Qt::SkipEmptyParts)) {
+    for (const QString& part : rest.split(u'\\', Qt::SkipEmptyParts)) {
         if (part == "..") {
             if (!components.isEmpty()) {
                 components.removeLast();

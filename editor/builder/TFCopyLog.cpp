@@ -5,6 +5,7 @@
 #include "common/platform/Prompter.h"
 #include "editor/DialogButton.h"
 #include "editor/EditorState.h"
+#include "editor/HelpPages.h"
 #include "editor/dialogs/MediaLookup.h"
 
 #include <QCoreApplication>
@@ -51,9 +52,10 @@ TFCopyLog::TFCopyLog(EditorState& state, Prompter& prompter, DesktopShell& shell
         dialogButton(panel, "BitBtn1", state.text(lang::ButtonCancel), QRect(16, 120, 130, 30));
     cancelButton_->hide();
     connect(cancelButton_, &QPushButton::clicked, this, &TFCopyLog::BitBtn1Click);
-    markNotAvailable(
+    attachHelp(
+        this,
         dialogButton(panel, "BitBtn3", state.text(lang::ButtonHelp), QRect(314, 120, 130, 30)),
-        state.text(lang::NotAvailableYet));
+        state, prompter, buildWindowHelp());
 }
 
 void TFCopyLog::showEvent(QShowEvent* event) {

@@ -5,6 +5,7 @@
 #include "common/platform/Prompter.h"
 #include "editor/DialogButton.h"
 #include "editor/EditorState.h"
+#include "editor/HelpPages.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -71,8 +72,8 @@ TFCreerLog::TFCreerLog(const EditorState& state, Prompter& prompter, QWidget* pa
     connect(ok, &QPushButton::clicked, this, &TFCreerLog::BitBtn1Click);
     connect(addButton("BitBtn2", lang::ButtonCancel, 160), &QPushButton::clicked, this,
             &QDialog::reject);
-    markNotAvailable(addButton("BitBtn4", lang::ButtonHelp, 308),
-                     state.text(lang::NotAvailableYet));
+    attachHelp(this, addButton("BitBtn4", lang::ButtonHelp, 308), state, prompter,
+               buildWizardHelp());
 }
 
 void TFCreerLog::RadioZTVXClick() {

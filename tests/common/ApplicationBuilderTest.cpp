@@ -50,11 +50,19 @@ class ApplicationBuilder : public ::testing::Test {
         ProjectWriter(host("proj")).writeSavedProject(name, pages, records);
         out_ = host("proj/out");
         QDir().mkpath(out_);
-        BuildHooks hooks;
+        BuildHooks hooks = hooks_;
         hooks.findMedia = driveTableMediaFinder(drives_);
         ApplicationBuild b({host("proj/" + name + ".PZV"), host("app"), out_, BuildOptions{}},
                            french_, drives_, prompter_, hooks);
         return b.run();
+    }
+
+    // An entry's content in the program; empty when it has none.
+    QByteArray packedContent(const QString& program, const QString& entry) {
+        QFile file(program);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        EntryReader reader(&file, elfImageSize(file).value_or(0));
+        return reader.findEntry(entry) ? reader.readContent().value_or(QByteArray()) : QByteArray();
     }
 
     // The records of the container the program carries.
@@ -90,6 +98,7 @@ class ApplicationBuilder : public ::testing::Test {
     LanguageFile french_;
     ScriptedPrompter prompter_;
     QString out_;
+    BuildHooks hooks_;
 };
 
 TEST_F(ApplicationBuilder, SameNamedSoundsFromOtherFoldersKeepTheirOwnBytes) {
@@ -133,6 +142,37 @@ TEST_F(ApplicationBuilder, ActionsCopyTheFileTheirParameterNames) {
     EXPECT_TRUE(names.contains("show-2.ini"));
     EXPECT_TRUE(names.contains("1.cds"));
     EXPECT_TRUE(prompter_.texts().isEmpty()) << prompter_.texts().join('|').toStdString();
+}
+
+TEST_F(ApplicationBuilder, APagesMediaDataHoldsEachOfItsPicturesOnce) {
+    const QString p = media("pics/p.bmp", "BM-p");
+    const QString q = media("pics/q.jpg", QByteArray(3000, 'q'));
+    ASSERT_EQ(build("show",
+                    {{1, makeRecord(4, 1, p)},
+                     {1, makeRecord(5, 1, q)},
+                     {1, makeRecord(6, 2, p)},
+                     {2, makeRecord(4, 1, q)}},
+                    {{1, QStringLiteral("One")}, {2, QStringLiteral("Two")}}),
+              BuildOutcome::Built)
+        << prompter_.texts().join('|').toStdString();
+    // The pictures one after the other, each under its stored path, the first use only.
+    EXPECT_EQ(packedContent(out_ + "/show", "1.cds"),
+              encodeEntry(p, "BM-p") + encodeEntry(q, QByteArray(3000, 'q')));
+    EXPECT_EQ(packedContent(out_ + "/show", "2.cds"), encodeEntry(q, QByteArray(3000, 'q')));
+}
+
+TEST_F(ApplicationBuilder, APictureThatChangesBeforeTheAssemblyFailsTheBuild) {
+    const QString p = media("pics/p.bmp", "BM");
+    // Its size went into the program's header for the page's media data already.
+    hooks_.pageGathered = [&](int) {
+        QFile picture(host("pics/p.bmp"));
+        ASSERT_TRUE(picture.open(QIODevice::Append));
+        picture.write("grown");
+    };
+    EXPECT_EQ(build("show", {{1, makeRecord(4, 1, p)}}), BuildOutcome::Failed);
+    EXPECT_FALSE(QFileInfo::exists(out_ + "/show"));
+    ASSERT_EQ(prompter_.texts().size(), 1);
+    EXPECT_TRUE(prompter_.texts()[0].startsWith(french_.text(lang::AssemblyFailed)));
 }
 
 TEST_F(ApplicationBuilder, AProjectNamedLikeThePlayerKeepsItsPlayer) {

@@ -8,11 +8,13 @@
 #include "tests/editor/BuildFixture.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QUrl>
 
 namespace ztv::test {
 namespace {
@@ -25,8 +27,12 @@ class RecordingShell : public DesktopShell {
         opened.append(hostPath);
         return true;
     }
-    bool openAddress(const QString&) override { return true; }
+    bool openAddress(const QString& address) override {
+        addresses.append(address);
+        return true;
+    }
     QStringList opened;
+    QStringList addresses;
 };
 
 class BuildWindow : public BuildFixture {
@@ -94,6 +100,37 @@ TEST_F(BuildWindow, TheSingleFileChoiceForcesGlobalCompressionWithoutPlayer) {
     for (const char* name : {"CheckPlayComp", "RadioButton5", "RadioPage"}) {
         EXPECT_TRUE(child<QWidget>(wizard, name)->isEnabled()) << name;
     }
+}
+
+// The page must be installed: a missing one would be told instead of opened.
+TEST_F(BuildWindow, HelpOpensTheBuildPagesInTheEditorsLanguage) {
+    auto browser = std::make_shared<RecordingShell>();
+    state_.shell = browser;
+    const auto helpOf = [&](const QString& language) {
+        state_.languageName = language;
+        TFCreerLog wizard(state_, prompter_);
+        TFCopyLog window(state_, prompter_, shell_,
+                         {project(), QStringLiteral(ZTV_APPDIR), {}, {}});
+        wizard.show();
+        window.show();
+        EXPECT_TRUE(child<QWidget>(wizard, "BitBtn4")->isEnabled());
+        EXPECT_TRUE(child<QWidget>(window, "BitBtn3")->isEnabled());
+        click(wizard, "BitBtn4");
+        click(window, "BitBtn3");
+        QStringList pages;
+        for (const QString& address : browser->addresses) {
+            const QString file = QUrl(address).toLocalFile();
+            EXPECT_TRUE(QFileInfo(file).isFile()) << file.toStdString();
+            pages.append(file.section(u'/', -3));
+        }
+        browser->addresses.clear();
+        return pages;
+    };
+    EXPECT_EQ(helpOf(QStringLiteral("FRENCH")), (QStringList{"aide/zentrovale/application.html",
+                                                             "aide/zentrovale/application.html"}));
+    EXPECT_EQ(helpOf(QStringLiteral("ENGLISH")),
+              (QStringList{"help/zentrovale/export.html", "help/zentrovale/presentation.html"}));
+    EXPECT_TRUE(prompter_.texts().isEmpty()) << prompter_.texts().join('|').toStdString();
 }
 
 TEST_F(BuildWindow, ACdRomBuildPageByPagePlaysAndSaysWhereItIs) {

@@ -65,7 +65,8 @@ export ASAN_OPTIONS=${ASAN_OPTIONS:-}:strict_string_checks=0
 # The installed player, on a virtual screen: its window shows page 1 (ztvshots fails on a
 # window of one flat colour).
 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
-    "$shots" "$app" "$scratch/shots" player >/dev/null || fail "the installed player"
+    "$shots" "$app" "$app/exemples/demo" "$scratch/shots" player >/dev/null ||
+    fail "the installed player"
 [ -s "$scratch/shots/player.png" ] || fail "no picture of the player"
 
 # The installed authoring program, started through its link on the path, registers the file

@@ -1,8 +1,12 @@
 #include "Shots.h"
 
+#include "common/ElementRecord.h"
 #include "common/platform/Prompter.h"
 #include "editor/EditorStartup.h"
+#include "editor/builder/TFCopyLog.h"
+#include "editor/builder/TFCreerLog.h"
 #include "editor/dialogs/TFormVis.h"
+#include "editor/position/TForm200.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -57,6 +61,22 @@ WId findWindow(const QString& titlePattern, int timeoutMs) {
     return 0;
 }
 
+bool onX(QString& error, const char* shot) {
+    if (QGuiApplication::platformName() == QStringLiteral("xcb")) {
+        return true;
+    }
+    error = QStringLiteral("%1 needs an X display (run under xvfb-run)").arg(QLatin1String(shot));
+    return false;
+}
+
+// The screen where the window and the windows it keeps in front of itself show.
+QImage screenArea(const QWidget& window) {
+    const QRect area = window.frameGeometry();
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+        .toImage();
+}
+
 }  // namespace
 
 struct ShotContext::Editor {
@@ -92,11 +112,75 @@ QImage imageDialog(ShotContext& context, QString& error) {
     return shot;
 }
 
+// The position editor on the sun of the demo's first page (column 1, row 4), with its handles
+// and its "Positions" palette beside it. Nothing is moved, so closing asks nothing.
+QImage positionEditor(ShotContext& context, QString& error) {
+    ShotContext::Editor* editor = context.editor(error);
+    if (!editor || !onX(error, "the position editor's shot")) {
+        return {};
+    }
+    editor::TSommaire& window = *editor->session->window;
+    const auto records = readPageFile(window.storyboard().jouPath());
+    int index = -1;
+    for (qsizetype i = 1; records && i < records->size(); ++i) {
+        if ((*records)[i].Ligne == 4 && (*records)[i].Colonne == 1) {
+            index = int(i);
+        }
+    }
+    if (index < 0) {
+        error = QStringLiteral("the demo's page 1 has no picture at column 1, row 4");
+        return {};
+    }
+    editor::TForm200 positions(window.state(), editor->prompter, window.storyboard(), index, false,
+                               &window);
+    positions.show();
+    settle(1500);
+    const QImage shot = positions.positionsPalette() ? screenArea(positions) : QImage();
+    if (shot.isNull()) {
+        error = QStringLiteral("the position editor showed no palette");
+    }
+    positions.reject();
+    return shot;
+}
+
+// The build window half-way through building the demo, uncompressed, beside the project.
+QImage buildWindow(ShotContext& context, QString& error) {
+    ShotContext::Editor* editor = context.editor(error);
+    if (!editor) {
+        return {};
+    }
+    editor::TSommaire& window = *editor->session->window;
+    editor::EditorState& state = window.state();
+    editor::TFCreerLog wizard(state, editor->prompter, &window);
+    wizard.BitBtn1Click();
+    if (wizard.result() != Prompter::Yes) {
+        error = QStringLiteral("the build wizard made no output folder");
+        return {};
+    }
+    editor::TFCopyLog build(
+        state, editor->prompter, *state.shell,
+        {state.projectName, context.appDir(), wizard.outputFolder(), wizard.options()}, &window);
+    QImage shot;
+    build.onPageGathered = [&](int page) {
+        if (page == 3) {
+            settle(300);
+            shot = build.grab().toImage();
+        }
+    };
+    build.show();
+    settle(500);
+    build.BitBtn2Click();  // its closing question is answered with Cancel: nothing starts
+    if (shot.isNull()) {
+        error = QStringLiteral("the build stopped before its third page: ") +
+                editor->prompter.asked.join(QStringLiteral(" / "));
+    }
+    return shot;
+}
+
 // The real player on the demo, on the X display the shots run on, when page 1 has shown its
 // pictures.
 QImage playerPage1(ShotContext& context, QString& error) {
-    if (QGuiApplication::platformName() != QStringLiteral("xcb")) {
-        error = QStringLiteral("the player's shot needs an X display (run under xvfb-run)");
+    if (!onX(error, "the player's shot")) {
         return {};
     }
     QProcess player;
@@ -108,7 +192,7 @@ QImage playerPage1(ShotContext& context, QString& error) {
     if (id == 0) {
         error = QStringLiteral("no window titled demo.ZTV");
     } else {
-        settle(3500);
+        settle(6500);
         shot = QGuiApplication::primaryScreen()->grabWindow(id).toImage();
     }
     player.terminate();  // the player's normal close sequence
@@ -121,13 +205,13 @@ QImage playerPage1(ShotContext& context, QString& error) {
 
 }  // namespace
 
-ShotContext::ShotContext(QString appDir, QString dataDir)
-    : appDir_(std::move(appDir)), dataDir_(std::move(dataDir)) {}
+ShotContext::ShotContext(QString appDir, QString demoDir, QString dataDir)
+    : appDir_(std::move(appDir)), demoDir_(std::move(demoDir)), dataDir_(std::move(dataDir)) {}
 
 ShotContext::~ShotContext() = default;
 
 QString ShotContext::demoProject(const QString& extension) const {
-    return QDir(appDir_).filePath(QStringLiteral("exemples/demo/demo") + extension);
+    return QDir(demoDir_).filePath(QStringLiteral("demo") + extension);
 }
 
 ShotContext::Editor* ShotContext::editor(QString& error) {
@@ -148,7 +232,7 @@ ShotContext::Editor* ShotContext::editor(QString& error) {
         error = QStringLiteral("the authoring program did not start");
         return nullptr;
     }
-    editor->session->window->resize(1200, 800);
+    editor->session->window->resize(1240, 800);  // the twenty columns in full
     editor->session->window->show();
     settle(1500);
     if (!editor->prompter.asked.isEmpty()) {
@@ -164,6 +248,8 @@ const QList<Shot>& allShots() {
     static const QList<Shot> shots{
         {QStringLiteral("editor"), editorWindow},
         {QStringLiteral("image-dialog"), imageDialog},
+        {QStringLiteral("position-editor"), positionEditor},
+        {QStringLiteral("build-window"), buildWindow},
         {QStringLiteral("player"), playerPage1},
     };
     return shots;

@@ -8,11 +8,12 @@
 
 namespace ztv::shots {
 
-// What the shots share: the application folder they show, a data folder of their own, and the
-// authoring program opened on the demo project once, when a shot first needs it.
+// What the shots share: the application folder they show, the demo project's folder, a data
+// folder of their own, and the authoring program opened on the demo project once, when a shot
+// first needs it.
 class ShotContext {
   public:
-    ShotContext(QString appDir, QString dataDir);
+    ShotContext(QString appDir, QString demoDir, QString dataDir);
     ~ShotContext();
 
     const QString& appDir() const { return appDir_; }
@@ -24,6 +25,7 @@ class ShotContext {
 
   private:
     QString appDir_;
+    QString demoDir_;
     QString dataDir_;
     std::unique_ptr<Editor> editor_;
 };

@@ -1,5 +1,6 @@
 // Takes the pictures of the documentation from an application folder:
-//   ztvshots APPDIR OUTDIR [NAME...]   every shot (or the ones named) as OUTDIR/NAME.png
+//   ztvshots APPDIR DEMODIR OUTDIR [NAME...]   every shot (or the ones named) as OUTDIR/NAME.png
+// DEMODIR holds the demo project the shots open (and build, beside it).
 // The authoring program's windows are drawn in this process; the player runs as its own
 // program, so its shot needs an X display (xvfb-run). A shot that comes out as one flat colour
 // shows nothing and fails.
@@ -32,14 +33,16 @@ int main(int argc, char** argv) {
     ztv::useApplicationFonts();
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() < 3) {
-        std::fprintf(stderr, "usage: ztvshots APPDIR OUTDIR [NAME...]\n");
+    if (args.size() < 4) {
+        std::fprintf(stderr, "usage: ztvshots APPDIR DEMODIR OUTDIR [NAME...]\n");
         return 2;
     }
-    const QStringList wanted = args.mid(3);
+    const QString outDir = args[3];
+    const QStringList wanted = args.mid(4);
     QTemporaryDir data;  // what the authoring program writes while it is shown
-    ztv::shots::ShotContext context(QDir(args[1]).absolutePath(), data.path());
-    QDir().mkpath(args[2]);
+    ztv::shots::ShotContext context(QDir(args[1]).absolutePath(), QDir(args[2]).absolutePath(),
+                                    data.path());
+    QDir().mkpath(outDir);
     int failures = 0;
     for (const ztv::shots::Shot& shot : ztv::shots::allShots()) {
         if (!wanted.isEmpty() && !wanted.contains(shot.name)) {
@@ -47,7 +50,7 @@ int main(int argc, char** argv) {
         }
         QString error;
         const QImage image = shot.take(context, error);
-        const QString path = QDir(args[2]).filePath(shot.name + QStringLiteral(".png"));
+        const QString path = QDir(outDir).filePath(shot.name + QStringLiteral(".png"));
         if (image.isNull() || isFlat(image) || !image.save(path)) {
             std::fprintf(
                 stderr, "ztvshots: %s: %s\n", qPrintable(shot.name),
