@@ -15,6 +15,7 @@
 #include <QFontDialog>
 #include <QFormLayout>
 #include <QFrame>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QIntValidator>
 #include <QLabel>
@@ -34,6 +35,7 @@ constexpr int kYLine = 611;
 constexpr int kMaxShadow = 100;
 constexpr int kFontListChars = 150;
 constexpr int kLayoutListChars = 30;
+constexpr QSize kSwatchSize(24, 20);
 
 QSpinBox* shadowSpin(QWidget* parent, const char* name) {
     auto* spin = new QSpinBox(parent);
@@ -55,19 +57,35 @@ PaletteTextLook::PaletteTextLook(EditorState& state, QWidget* parent)
     form->setContentsMargins(0, 0, 0, 0);
     form->setRowWrapPolicy(QFormLayout::WrapAllRows);
 
-    auto* font = new QHBoxLayout;
+    // The font's name, style and size under their captions, its colour beside them.
+    auto* font = new QGridLayout;
+    font->setHorizontalSpacing(4);
+    font->setVerticalSpacing(1);
     const char* labelNames[] = {"Labfont", "Labstyle", "Labtaill"};
     for (std::size_t i = 0; i < fontLabels_.size(); ++i) {
+        const int column = int(i);
+        font->addWidget(new QLabel(state_.text(kFontLabelLine + column), this), 0, column);
         auto* label = new QLabel(this);
         label->setObjectName(QLatin1String(labelNames[i]));
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         label->setCursor(Qt::PointingHandCursor);
-        label->setToolTip(state_.text(kFontLabelLine + int(i)));
         label->installEventFilter(this);
         fontLabels_[i] = label;
-        font->addWidget(label, i == 0 ? 2 : 1);
+        font->addWidget(label, 1, column);
+        font->setColumnStretch(column, i == 0 ? 2 : 1);
     }
+    const char* swatchNames[] = {"PaintBox1", "PaintBox2"};
+    for (std::size_t i = 0; i < swatches_.size(); ++i) {
+        auto* swatch = new QFrame(this);
+        swatch->setObjectName(QLatin1String(swatchNames[i]));
+        swatch->setFrameShape(QFrame::Box);
+        swatch->setFixedSize(kSwatchSize);
+        swatch->setCursor(Qt::PointingHandCursor);
+        swatch->installEventFilter(this);
+        swatches_[i] = swatch;
+    }
+    font->addWidget(swatches_[0], 1, 3);
     form->addRow(font);
 
     align_ = new QComboBox(this);
@@ -82,27 +100,15 @@ PaletteTextLook::PaletteTextLook(EditorState& state, QWidget* parent)
     spacing_->setValidator(new QIntValidator(-999, 999, spacing_));
     form->addRow(state_.text(kSpacingLine), spacing_);
 
+    // The shadow's offsets, its colour beside them.
     auto* shadow = new QHBoxLayout;
     shadow_ = {shadowSpin(this, "SpinEdit3"), shadowSpin(this, "SpinEdit4")};
     shadow->addWidget(new QLabel(state_.text(kXLine), this));
     shadow->addWidget(shadow_[0], 1);
     shadow->addWidget(new QLabel(state_.text(kYLine), this));
     shadow->addWidget(shadow_[1], 1);
+    shadow->addWidget(swatches_[1]);
     form->addRow(state_.text(kShadowLine), shadow);
-
-    auto* colours = new QHBoxLayout;
-    const char* swatchNames[] = {"PaintBox1", "PaintBox2"};
-    for (std::size_t i = 0; i < swatches_.size(); ++i) {
-        auto* swatch = new QFrame(this);
-        swatch->setObjectName(QLatin1String(swatchNames[i]));
-        swatch->setFrameShape(QFrame::Box);
-        swatch->setFixedHeight(20);
-        swatch->setCursor(Qt::PointingHandCursor);
-        swatch->installEventFilter(this);
-        swatches_[i] = swatch;
-        colours->addWidget(swatch);
-    }
-    form->addRow(colours);
 
     connect(spacing_, &QLineEdit::editingFinished, this, [this] {
         if (spacing_->isModified()) {
@@ -160,9 +166,12 @@ QSize PaletteTextLook::measured() const {
 }
 
 void PaletteTextLook::showFont() {
-    fontLabels_[0]->setText(font_.name);
-    fontLabels_[1]->setText(state_.text(font_.styleLine));
-    fontLabels_[2]->setText(QString::number(font_.points));
+    const QString shown[] = {font_.name, state_.text(font_.styleLine),
+                             QString::number(font_.points)};
+    for (std::size_t i = 0; i < fontLabels_.size(); ++i) {
+        fontLabels_[i]->setText(shown[i]);
+        fontLabels_[i]->setToolTip(shown[i]);  // a long name or style does not fit the palette
+    }
 }
 
 // The font dialog starts from the remembered font and stores the chosen one into it.
@@ -185,6 +194,8 @@ void PaletteTextLook::chooseColour(std::size_t swatch) {
         return;
     }
     colours_[swatch] = dialog.currentColor();
+    // As in the text dialog, the text's colours are the first two the dialogs remember.
+    state_.rememberedColours[swatch] = colours_[swatch];
     paintSwatches();
     lookChanged();
 }

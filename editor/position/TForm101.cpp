@@ -25,7 +25,7 @@ namespace ztv::editor {
 
 namespace {
 
-constexpr int kWidth = 200;
+constexpr int kWidth = 230;
 constexpr int kCaptionLine = 539;
 constexpr int kRectLabelLine = 540;  // "Gauche" to "Hauteur"
 constexpr int kFirstRowName = 300;

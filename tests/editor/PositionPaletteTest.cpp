@@ -119,6 +119,7 @@ TEST_F(PositionPaletteTest, TheLayoutAndColoursWrittenAreWhatThePlayerReads) {
     click(control<QFrame>("PaintBox1"));
     r = saved(31);
     EXPECT_EQ(r.Couleur, 0x00FF00);
+    EXPECT_EQ(state().rememberedColours[0], QColor(0, 255, 0));
     EXPECT_EQ(readTextLook(r.sensdegra, r.Transparent, state().language).spacing, 4);
 }
 
