@@ -66,4 +66,10 @@ QColor colourOfValue(std::uint32_t colour) {
     return QColor(int(colour & 0xff), int((colour >> 8) & 0xff), int((colour >> 16) & 0xff));
 }
 
+std::uint32_t valueOfColour(const QColor& colour) {
+    const QColor rgb = colour.toRgb();
+    return std::uint32_t(rgb.red()) | (std::uint32_t(rgb.green()) << 8) |
+           (std::uint32_t(rgb.blue()) << 16);
+}
+
 }  // namespace ztv

@@ -14,5 +14,7 @@ QString colorToText(std::uint32_t colour);
 std::optional<std::uint32_t> colorFromText(const QString& text);
 // A stored colour value (red in the low byte; the high byte is ignored) as a QColor.
 QColor colourOfValue(std::uint32_t colour);
+// The QColor as a stored colour value.
+std::uint32_t valueOfColour(const QColor& colour);
 
 }  // namespace ztv

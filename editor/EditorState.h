@@ -8,6 +8,7 @@
 #include "common/platform/DesktopShell.h"
 #include "common/platform/DriveTable.h"
 #include "common/platform/MediaService.h"
+#include "editor/RememberedFont.h"
 
 #include <QColor>
 #include <QImage>
@@ -97,6 +98,7 @@ struct EditorState {
 
     std::array<QColor, 3> rememberedColours{QColor(245, 186, 71), QColor(240, 243, 177),
                                             QColor(91, 169, 95)};
+    RememberedFont rememberedFont;
 
     // The position editor's new positions were kept in the .ACT file: undo becomes possible.
     std::function<void()> positionsKept;

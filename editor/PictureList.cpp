@@ -1,6 +1,7 @@
 #include "editor/PictureList.h"
 
 #include "common/LangLines.h"
+#include "common/platform/Prompter.h"
 #include "editor/EditorState.h"
 #include "editor/StoryboardRows.h"
 #include "editor/position/PageRendering.h"
@@ -14,6 +15,7 @@ namespace {
 
 constexpr int kThumbnailSide = 100;
 constexpr int kLabelFontLine = 142;
+constexpr int kPictureNotAddedLine = 31;
 
 QString kindCaption(const ElementRecord& r, const LanguageFile& language) {
     switch (kindOfRow(r.Ligne)) {
@@ -96,18 +98,26 @@ std::optional<QList<PictureListItem>> buildPictureList(const QString& jouHost, E
     const QSize page(state.projectWidth, state.projectHeight);
     const QSize size = pictureListSize(page);
     PageRendering rendering(state, prompter, page);
+    rendering.setMissingFilePrefixes(MissingFilePrefixes::pictureList());
+    // Out of memory, an item keeps its caption without a picture.
+    const auto added = [&](QImage picture) {
+        if (picture.isNull()) {
+            prompter.message(state.text(kPictureNotAddedLine));
+        }
+        return picture;
+    };
     QList<PictureListItem> items;
     int previousColumn = 0;
     rendering.render(*records, 0, [&](int index, const ElementRecord& r) {
         if (r.Colonne > previousColumn + 1) {
             const QString text = state.language.text(lang::ColumnGap);
             items.append(
-                {true, r.Colonne, 0, text, columnPicture(text, page, size, state.language)});
+                {true, r.Colonne, 0, text, added(columnPicture(text, page, size, state.language))});
         }
         previousColumn = r.Colonne;
-        items.append(
-            {false, r.Colonne, index, elementCaption(r, state.language),
-             rendering.page().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)});
+        items.append({false, r.Colonne, index, elementCaption(r, state.language),
+                      added(rendering.page().scaled(size, Qt::IgnoreAspectRatio,
+                                                    Qt::SmoothTransformation))});
     });
     return items;
 }

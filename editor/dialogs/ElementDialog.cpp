@@ -7,6 +7,7 @@
 #include "editor/PageChooser.h"
 #include "editor/StoredPath.h"
 #include "editor/Storyboard.h"
+#include "editor/dialogs/TransitionOption.h"
 #include "editor/position/HandleGeometry.h"
 #include "editor/position/TForm200.h"
 
@@ -25,16 +26,6 @@
 namespace ztv::editor {
 
 namespace {
-
-// Effects whose option is a number of bands, turns or a zoom factor.
-bool takesBands(int effect) {
-    return (effect >= 239 && effect <= 242) || (effect >= 262 && effect <= 266) || effect == 273;
-}
-
-// Effects whose option is stretching.
-bool takesStretch(int effect) {
-    return (effect >= 221 && effect <= 224) || (effect >= 229 && effect <= 236);
-}
 
 bool oneOf(int line, std::initializer_list<int> lines) {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
@@ -235,13 +226,15 @@ void ElementDialog::selectText(QComboBox* list, const QString& value) {
 
 bool ElementDialog::transitionOption(const QString& effect, QLineEdit* bands, QCheckBox* stretch,
                                      int* size) {
-    const int line = vocabularyLine(effect, 220, 298);
     *size = 0;
-    if (takesBands(line)) {
-        return readInteger(bands, size);
-    }
-    if (takesStretch(line)) {
-        *size = stretch->isChecked() ? 1 : 0;
+    switch (transitionOptionKind(effect, state_.language)) {
+        case TransitionOptionKind::Bands:
+            return readInteger(bands, size);
+        case TransitionOptionKind::Stretch:
+            *size = stretch->isChecked() ? 1 : 0;
+            break;
+        case TransitionOptionKind::None:
+            break;
     }
     return true;
 }
@@ -249,19 +242,8 @@ bool ElementDialog::transitionOption(const QString& effect, QLineEdit* bands, QC
 void ElementDialog::showTransitionOption(const QString& effect, QLabel* bandsLabel,
                                          QLineEdit* bands, QCheckBox* stretch,
                                          int storedSize) const {
-    const int line = vocabularyLine(effect, 220, 298);
-    const bool withBands = takesBands(line);
-    const bool withStretch = takesStretch(line);
-    bandsLabel->setVisible(withBands);
-    bands->setVisible(withBands);
-    stretch->setVisible(withStretch);
-    const bool keepStored = existing_ && storedSize != 0;
-    if (withBands) {
-        bandsLabel->setText(text(line >= 262 && line <= 266 ? 386 : line == 273 ? 387 : 548));
-        bands->setText(keepStored ? QString::number(storedSize) : QStringLiteral("2"));
-    } else if (withStretch) {
-        stretch->setChecked(keepStored);
-    }
+    editor::showTransitionOption(effect, state_.language, bandsLabel, bands, stretch, existing_,
+                                 storedSize);
 }
 
 void ElementDialog::showActionParameters(const QString& action, QLineEdit* first,

@@ -1,5 +1,6 @@
 #include "editor/dialogs/TFormVis.h"
 
+#include "common/ColorText.h"
 #include "common/LangLines.h"
 #include "common/PictureLoader.h"
 #include "common/platform/Prompter.h"
@@ -41,13 +42,11 @@ constexpr QSize kPreviewPanel(240, 180);
 constexpr QSize kHoverPanel(120, 90);
 
 std::int32_t colourValue(const QColor& c) {
-    return std::int32_t(std::uint32_t(c.red()) | (std::uint32_t(c.green()) << 8) |
-                        (std::uint32_t(c.blue()) << 16));
+    return std::int32_t(valueOfColour(c));
 }
 
 QColor colourOf(std::int32_t value) {
-    const auto v = std::uint32_t(value);
-    return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
+    return colourOfValue(std::uint32_t(value));
 }
 
 QGroupBox* panelGroup(const QString& title, const char* name, QWidget* parent) {

@@ -32,7 +32,7 @@ int framesWanted(int count) {
 }  // namespace
 
 PictureControl loadStrip(EditorPictures& pictures, const ElementRecord& record, int frames,
-                         bool stripMode) {
+                         bool stripMode, const QString& messagePrefix) {
     PictureControl strip;
     if (!limits::pictureSizeAllowed(qint64(record.Largeur) * frames, record.Hauteur)) {
         return strip;
@@ -40,7 +40,7 @@ PictureControl loadStrip(EditorPictures& pictures, const ElementRecord& record, 
     strip.image = QImage(record.Largeur * frames, record.Hauteur, QImage::Format_RGB32);
     strip.image.fill(Qt::black);
     if (!pictures.prepare(strip, record.Fichier, record.Transparent, Qt::white, Qt::white,
-                          QString(), stripMode, QStringLiteral("Position 1"))) {
+                          QString(), stripMode, messagePrefix)) {
         strip.image = QImage();
     }
     return strip;

@@ -34,9 +34,10 @@ struct FrameList {
 // The record's picture as a strip of `frames` frames of its size side by side, prepared as the
 // page shows it (markers, appearance mode, tint); in strip mode an animated GIF gives its frames.
 // Null picture when the file is nowhere (after its message) or the strip is larger than the
-// player draws.
+// player draws. A missing file's message starts with the caller's prefix.
 PictureControl loadStrip(EditorPictures& pictures, const ElementRecord& record, int frames,
-                         bool stripMode = true);
+                         bool stripMode = true,
+                         const QString& messagePrefix = QStringLiteral("Position 1"));
 
 // Cuts strips of frames of one size laid side by side. A frame that cannot be cut is told
 // with the file of the record being drawn, and the others are still cut.

@@ -39,13 +39,25 @@ QColor colourOf(std::int32_t value) {
     return colourOfValue(std::uint32_t(value));
 }
 
-QFont recordFont(const QString& name, int points) {
-    QFont font(name.isEmpty() ? QStringLiteral("Arial") : name);
-    font.setPixelSize(std::clamp(points, 1, 500) * 96 / 72);
-    return font;
+}  // namespace
+
+QString MissingFilePrefixes::of(ElementKind kind) const {
+    switch (kind) {
+        case ElementKind::Character:
+            return characters;
+        case ElementKind::Panorama:
+            return panoramas;
+        case ElementKind::Animation:
+            return animations;
+        default:
+            return pictures;
+    }
 }
 
-}  // namespace
+MissingFilePrefixes MissingFilePrefixes::pictureList() {
+    return {QStringLiteral("Listv 10"), QStringLiteral("Listv 1"), QStringLiteral("Listv 3"),
+            QStringLiteral("Listv 5")};
+}
 
 void copyArea(QImage& to, const QImage& from, const QRect& area) {
     const QRect clipped = area.intersected(to.rect()).intersected(from.rect());
@@ -195,6 +207,8 @@ void PageRendering::drawRecord(const ElementRecord& r, int index, QImage& canvas
         return;  // the player draws nothing of it either
     }
     host_.drawOn(canvas, background);
+    // The editor's messages put a blank between the caller's prefix and line 43.
+    host_.setMissingPictureLead(prefixes_.of(kindOfRow(r.Ligne)) + u' ');
     if (auto element = engineElement(r, index)) {
         drawByEngine(*element);
     } else {
@@ -246,7 +260,8 @@ void PageRendering::drawPlaceholder(const ElementRecord& r, const QString& text,
 // panorama its picture.
 void PageRendering::drawFirstFrame(const ElementRecord& r, QImage& canvas, bool strip) {
     const int frames = strip ? std::clamp(r.Couleur, 1, limits::kMaxGifFrames) : 1;
-    const PictureControl picture = loadStrip(pictures_, r, frames, strip);
+    const PictureControl picture =
+        loadStrip(pictures_, r, frames, strip, prefixes_.of(kindOfRow(r.Ligne)));
     if (picture.image.isNull()) {
         return;
     }
@@ -256,14 +271,18 @@ void PageRendering::drawFirstFrame(const ElementRecord& r, QImage& canvas, bool 
     painter.drawImage(rectOf(r), shown, first);
 }
 
+// Keyword lists and long texts keep their font name in `sensdegra`, its style in `style` and its
+// size in `size`. Showing one makes it the font the dialogs start from.
+QFont PageRendering::rememberRecordFont(const ElementRecord& r) {
+    state_.rememberedFont.set(r.sensdegra, QString::number(r.size), r.style, state_.language);
+    return state_.rememberedFont.font(state_.language);
+}
+
 void PageRendering::drawKeywordList(const ElementRecord& r, QImage& canvas) {
     QPainter painter(&canvas);
     const QRect rect = rectOf(r);
     painter.fillRect(rect, colourOf(r.Couldegra));
-    QFont font = recordFont(r.sensdegra, r.size);
-    font.setBold(r.style.contains(state_.text(131), Qt::CaseInsensitive));
-    font.setItalic(r.style.contains(state_.text(132), Qt::CaseInsensitive));
-    painter.setFont(font);
+    painter.setFont(rememberRecordFont(r));
     painter.setPen(colourOf(r.Couleur));
     const int arrow = std::min(rect.height(), 17);
     painter.drawText(rect.adjusted(3, 0, -arrow - 2, 0), Qt::AlignVCenter | Qt::AlignLeft,
@@ -287,8 +306,7 @@ void PageRendering::drawLongText(const ElementRecord& r, QImage& canvas) {
     }
     QPainter painter(&canvas);
     painter.fillRect(rect, colourOf(r.Couldegra));
-    painter.setFont(recordFont(r.sensdegra.section(QLatin1Char(','), 0, 0),
-                               r.sensdegra.section(QLatin1Char(','), 2, 2).toInt()));
+    painter.setFont(rememberRecordFont(r));
     painter.setPen(colourOf(r.Couleur));
     painter.drawText(rect.adjusted(4, 4, -4, -4), Qt::TextWordWrap, text);
     if (r.Vitesse == 1) {

@@ -1,16 +1,19 @@
 #pragma once
 
+#include "common/ElementKinds.h"
 #include "common/ElementRecord.h"
 #include "editor/dialogs/EditorPictures.h"
 #include "editor/position/PageHost.h"
 #include "player/elements/ElementFactory.h"
 
+#include <QFont>
 #include <QImage>
 #include <QList>
 #include <QRect>
 #include <array>
 #include <functional>
 #include <memory>
+#include <utility>
 
 namespace ztv {
 class Prompter;
@@ -28,6 +31,18 @@ struct RowPlace {
     bool autoDisappear = false;
 };
 
+// What a message about a missing picture file starts with, by the kind of its element: the
+// position editor's pictures say "Position 1", the storyboard's picture list names its own.
+struct MissingFilePrefixes {
+    QString pictures = QStringLiteral("Position 1");  // backgrounds and images
+    QString characters = QStringLiteral("Position 1");
+    QString panoramas = QStringLiteral("Position 1");
+    QString animations = QStringLiteral("Position 1");
+
+    QString of(ElementKind kind) const;
+    static MissingFilePrefixes pictureList();
+};
+
 // The page as the player shows it at the moment one element comes on screen: the records of
 // the .JOU file in file order up to that element, with the disappearances of each new column.
 // The kinds the player's engine draws draw themselves through the engine's own elements; the
@@ -40,6 +55,8 @@ class PageRendering {
     // Runs after each drawn record that has a file (the picture list takes a picture of the
     // page as it stands).
     using AfterRecord = std::function<void(int index, const ElementRecord& record)>;
+
+    void setMissingFilePrefixes(MissingFilePrefixes prefixes) { prefixes_ = std::move(prefixes); }
 
     // Black page and background copy, no rows.
     void clear();
@@ -75,6 +92,7 @@ class PageRendering {
     void drawByEngine(TZtvCase& element);
     void drawPlaceholder(const ElementRecord& r, const QString& text, QImage& canvas);
     void drawFirstFrame(const ElementRecord& r, QImage& canvas, bool strip);
+    QFont rememberRecordFont(const ElementRecord& r);
     void drawKeywordList(const ElementRecord& r, QImage& canvas);
     void drawLongText(const ElementRecord& r, QImage& canvas);
     bool isMarker(const QString& fichier) const;
@@ -85,6 +103,7 @@ class PageRendering {
     PageHost host_;
     EditorPictures pictures_;
     ElementFactory factory_;
+    MissingFilePrefixes prefixes_;
     std::array<RowPlace, 64> rows_{};
 };
 

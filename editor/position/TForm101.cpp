@@ -7,8 +7,11 @@
 #include "editor/EditorState.h"
 #include "editor/dialogs/ElementDialog.h"
 #include "editor/dialogs/NumberLists.h"
+#include "editor/dialogs/TransitionOption.h"
 #include "editor/position/HandleGeometry.h"
+#include "editor/position/PaletteTextLook.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -22,7 +25,7 @@ namespace ztv::editor {
 
 namespace {
 
-constexpr int kWidth = 200;
+constexpr int kWidth = 230;
 constexpr int kCaptionLine = 539;
 constexpr int kRectLabelLine = 540;  // "Gauche" to "Hauteur"
 constexpr int kFirstRowName = 300;
@@ -40,10 +43,39 @@ constexpr int kStepsLine = 617;
 constexpr int kDefaultSteps = 10;
 constexpr int kApplyLine = 849;
 constexpr int kGoToLine = 850;
+constexpr int kStretchLine = 533;
+constexpr int kLoopsLine = 618;  // "X :"
+constexpr int kMaxLoops = 100;
+constexpr int kLoopsEntry = 1;  // the character loops instead of speaking
+
+// Which options the palette shows for a kind.
+struct KindOptions {
+    bool effect = false;      // `Effet`
+    bool speed = false;       // `Vitesse`
+    bool appearance = false;  // `Transparent`
+    bool option = false;      // bands or stretching: `size`
+    bool endPose = false;     // `size` as the index of lines 187 to 190
+};
+
+KindOptions optionsOf(ElementKind kind) {
+    switch (kind) {
+        case ElementKind::Background:
+        case ElementKind::Picture:
+            return {true, true, true, true, false};
+        case ElementKind::Panorama:
+        case ElementKind::Text:
+            return {true, true, false, true, false};
+        case ElementKind::Character:
+        case ElementKind::Animation:
+            return {false, true, true, false, true};
+        default:
+            return {};
+    }
+}
 
 }  // namespace
 
-TForm101::TForm101(const EditorState& state, Prompter& prompter, QWidget* parent)
+TForm101::TForm101(EditorState& state, Prompter& prompter, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint), state_(state), prompter_(prompter) {
     setObjectName(QStringLiteral("TForm101"));
     setWindowTitle(state_.text(kCaptionLine));
@@ -90,7 +122,7 @@ void TForm101::build() {
     layout->addWidget(goTo);
     layout->addWidget(effectButton_);
     layout->addWidget(close);
-    for (QComboBox* list : {effect_, appearance_, rows_}) {
+    for (QComboBox* list : {effect_, appearance_, sound_, endPose_, rows_}) {
         list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         list->setMinimumContentsLength(10);
     }
@@ -126,7 +158,49 @@ void TForm101::buildOptions(QVBoxLayout* layout) {
     options_->addRow(state_.text(kEffectLabelLine), effect_);
     options_->addRow(state_.text(kSpeedLabelLine), speed_);
     options_->addRow(state_.text(kAppearanceLabelLine), appearance_);
+    buildTransitionOption();
+    buildCharacterOptions();
+    textLook_ = new PaletteTextLook(state_, group);
+    textLook_->onLookChanged = [this] { onTextLook(); };
+    options_->addRow(textLook_);
     layout->addWidget(group);
+    connect(effect_, &QComboBox::currentIndexChanged, this, [this] { showTransitionOption(); });
+}
+
+// Bands, turns or a zoom factor, or stretching, as the chosen effect takes.
+void TForm101::buildTransitionOption() {
+    transitionOption_ = new QWidget(this);
+    auto* line = new QHBoxLayout(transitionOption_);
+    line->setContentsMargins(0, 0, 0, 0);
+    bandsLabel_ = new QLabel(transitionOption_);
+    bands_ = new QLineEdit(transitionOption_);
+    bands_->setObjectName(QStringLiteral("Edit8"));
+    stretch_ = new QCheckBox(state_.text(kStretchLine), transitionOption_);
+    stretch_->setObjectName(QStringLiteral("CheckBox1"));
+    line->addWidget(bandsLabel_);
+    line->addWidget(bands_, 1);
+    line->addWidget(stretch_);
+    options_->addRow(transitionOption_);
+}
+
+// A character speaks its sound or plays a number of loops, then ends on a pose.
+void TForm101::buildCharacterOptions() {
+    sound_ = new QComboBox(this);
+    sound_->setObjectName(QStringLiteral("ComboBox3"));
+    sound_->addItem(state_.text(lang::CharacterSpeaks));
+    sound_->addItem(state_.text(lang::CharacterSilent));
+    loops_ = new QSpinBox(this);
+    loops_->setObjectName(QStringLiteral("SpinEdit1"));
+    loops_->setRange(0, kMaxLoops);
+    endPose_ = new QComboBox(this);
+    endPose_->setObjectName(QStringLiteral("ComboBox7"));
+    for (int line = lang::EndPoseKeepCurrent; line <= lang::EndPoseNothing; ++line) {
+        endPose_->addItem(state_.text(line));
+    }
+    options_->addRow(sound_);
+    options_->addRow(state_.text(kLoopsLine), loops_);
+    options_->addRow(endPose_);
+    connect(sound_, &QComboBox::currentIndexChanged, this, [this] { showKindOptions(); });
 }
 
 // An animation's arrival: where it goes, in how many steps.
@@ -153,15 +227,6 @@ void TForm101::buildArrival(QVBoxLayout* layout) {
     connect(arrivalButton_, &QPushButton::clicked, this, [this] { onToggleArrival(); });
 }
 
-bool TForm101::kindHasEffect() const {
-    const ElementKind kind = kindOfRow(row_);
-    return kind == ElementKind::Background || kind == ElementKind::Picture;
-}
-
-bool TForm101::isAnimation() const {
-    return kindOfRow(row_) == ElementKind::Animation;
-}
-
 void TForm101::fill(const ElementRecord& r) {
     row_ = r.Ligne;
     const QRect rect = recordRect(r);
@@ -171,22 +236,62 @@ void TForm101::fill(const ElementRecord& r) {
     }
     rows_->setCurrentIndex(std::clamp(r.Ligne, 1, kRowCount) - 1);
     columns_->setCurrentIndex(std::clamp(r.Colonne, 1, 21) - 1);
-    options_->setRowVisible(effect_, kindHasEffect());
-    options_->setRowVisible(speed_, kindHasEffect() || isAnimation());
-    options_->setRowVisible(appearance_, kindHasEffect() || isAnimation());
+    storedSize_ = r.size;
     ElementDialog::selectText(effect_, r.Effet);
     showNumber(speed_, r.Vitesse);
     ElementDialog::selectText(appearance_, r.Transparent);
-    arrivalGroup_->setVisible(isAnimation());
+    ElementDialog::selectText(sound_, r.style);
+    if (sound_->currentIndex() < 0) {
+        sound_->setCurrentIndex(0);
+    }
+    loops_->setValue(std::clamp(r.Couldegra, 0, kMaxLoops));
+    endPose_->setCurrentIndex(r.size >= 0 && r.size < endPose_->count() ? r.size : 0);
     arrival_[0]->setText(QString::number(withinReach(r.sensdegra.toInt())));
     arrival_[1]->setText(QString::number(withinReach(r.style.toInt())));
     steps_->setValue(r.Couldegra >= 1 && r.Couldegra <= 100 ? r.Couldegra : kDefaultSteps);
-    effectButton_->setText(state_.text(kindHasEffect() ? kViewEffectLine : kViewLine));
+    if (kindOfRow(row_) == ElementKind::Text) {
+        textLook_->fill(r);
+    }
+    showKindOptions();
+    effectButton_->setText(state_.text(previewLine()));
     showArrival(arrivalShown_);
 }
 
+void TForm101::showKindOptions() {
+    const ElementKind kind = kindOfRow(row_);
+    const KindOptions shown = optionsOf(kind);
+    options_->setRowVisible(effect_, shown.effect);
+    options_->setRowVisible(speed_, shown.speed);
+    options_->setRowVisible(appearance_, shown.appearance);
+    options_->setRowVisible(sound_, kind == ElementKind::Character);
+    options_->setRowVisible(
+        loops_, kind == ElementKind::Character && sound_->currentIndex() == kLoopsEntry);
+    options_->setRowVisible(endPose_, shown.endPose);
+    options_->setRowVisible(textLook_, kind == ElementKind::Text);
+    arrivalGroup_->setVisible(kind == ElementKind::Animation);
+    showTransitionOption();
+    adjustSize();
+}
+
+void TForm101::showTransitionOption() {
+    const bool takesOption =
+        optionsOf(kindOfRow(row_)).option &&
+        transitionOptionKind(effect_->currentText(), state_.language) != TransitionOptionKind::None;
+    options_->setRowVisible(transitionOption_, takesOption);
+    editor::showTransitionOption(effect_->currentText(), state_.language, bandsLabel_, bands_,
+                                 stretch_, true, storedSize_);
+}
+
+// Pictures and panoramas replay their appearance; the other kinds show a preview.
+int TForm101::previewLine() const {
+    const ElementKind kind = kindOfRow(row_);
+    const bool appearance = kind == ElementKind::Background || kind == ElementKind::Picture ||
+                            kind == ElementKind::Panorama;
+    return appearance ? kViewEffectLine : kViewLine;
+}
+
 void TForm101::showArrival(bool shown) {
-    arrivalShown_ = shown && isAnimation();
+    arrivalShown_ = shown && kindOfRow(row_) == ElementKind::Animation;
     apply_->setVisible(!arrivalShown_);
     applyArrival_->setVisible(arrivalShown_);
     arrivalButton_->setText(state_.text(arrivalShown_ ? kShowStartLine : kShowArrivalLine));
@@ -213,6 +318,9 @@ std::optional<int> TForm101::readEdit(QLineEdit* edit) {
 }
 
 std::optional<QRect> TForm101::rect() {
+    if (!transitionOption_->isHidden() && !bands_->isHidden() && !readEdit(bands_)) {
+        return std::nullopt;
+    }
     int values[4] = {};
     for (std::size_t i = 0; i < 4; ++i) {
         const auto value = readEdit(edits_[i]);
@@ -241,20 +349,56 @@ void TForm101::nudge(int dx, int dy) {
 }
 
 void TForm101::applyValues(ElementRecord& r) const {
-    if (kindHasEffect()) {
+    const ElementKind kind = kindOfRow(row_);
+    const KindOptions shown = optionsOf(kind);
+    if (shown.effect) {
         r.Effet = effect_->currentText();
     }
-    if (kindHasEffect() || isAnimation()) {
+    if (shown.speed) {
         bool ok = false;
         const int speed = speed_->currentText().toInt(&ok);
         if (ok && speed >= 1 && speed <= 100) {
             r.Vitesse = speed;
         }
+    }
+    if (shown.appearance) {
         r.Transparent = appearance_->currentText();
     }
-    if (isAnimation()) {
-        r.Couldegra = steps_->value();
+    if (shown.option) {
+        switch (transitionOptionKind(effect_->currentText(), state_.language)) {
+            case TransitionOptionKind::Bands:
+                r.size = bands_->text().trimmed().toInt();  // checked by rect()
+                break;
+            case TransitionOptionKind::Stretch:
+                r.size = stretch_->isChecked() ? 1 : 0;
+                break;
+            case TransitionOptionKind::None:
+                r.size = 0;
+                break;
+        }
     }
+    if (shown.endPose) {
+        r.size = endPose_->currentIndex();
+    }
+    if (kind == ElementKind::Character) {
+        r.style = sound_->currentText();
+        if (sound_->currentIndex() == kLoopsEntry) {
+            r.Couldegra = loops_->value();
+        }
+    } else if (kind == ElementKind::Animation) {
+        r.Couldegra = steps_->value();
+    } else if (kind == ElementKind::Text) {
+        textLook_->applyTo(r);
+    }
+}
+
+void TForm101::remeasureText() {
+    if (kindOfRow(row_) != ElementKind::Text) {
+        return;
+    }
+    const QSize size = textLook_->measured();
+    edits_[2]->setText(QString::number(size.width()));
+    edits_[3]->setText(QString::number(size.height()));
 }
 
 void TForm101::keyPressEvent(QKeyEvent* event) {

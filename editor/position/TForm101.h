@@ -8,8 +8,10 @@
 #include <functional>
 #include <optional>
 
+class QCheckBox;
 class QComboBox;
 class QFormLayout;
+class QLabel;
 class QSpinBox;
 class QVBoxLayout;
 class QLineEdit;
@@ -22,6 +24,7 @@ class Prompter;
 namespace ztv::editor {
 
 struct EditorState;
+class PaletteTextLook;
 
 // The "Positions" palette of the position editor: the edited element's rectangle, the cell to
 // go to, and the options of its kind that can be changed in place. Its buttons call back into
@@ -29,12 +32,15 @@ struct EditorState;
 class TForm101 : public QDialog {
     Q_OBJECT
   public:
-    TForm101(const EditorState& state, Prompter& prompter, QWidget* parent);
+    TForm101(EditorState& state, Prompter& prompter, QWidget* parent);
 
     // Shows the record's rectangle, cell and the options of its kind.
     void fill(const ElementRecord& record);
-    // The rectangle of the four edits; nullopt after the conversion message.
+    // The rectangle of the four edits; nullopt after the conversion message, also when the bands
+    // edit shown holds no number (nothing is saved then).
     std::optional<QRect> rect();
+    // A text: its size in the look the palette shows goes into the width and height edits.
+    void remeasureText();
     // Moves the shown position's left and top edits by the offsets (the editor's arrow keys).
     void nudge(int dx, int dy);
     // Animations: which of their two positions the editor shows, and the arrival's edits
@@ -53,6 +59,7 @@ class TForm101 : public QDialog {
     std::function<void()> onEscape;
     std::function<void()> onToggleArrival;  // "Voir arrivée" / "Voir le départ"
     std::function<void()> onApplyArrival;   // the second "Modifier"
+    std::function<void()> onTextLook;       // a text's font, colour or spacing changed
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -61,12 +68,15 @@ class TForm101 : public QDialog {
     void build();
     QLineEdit* numberEdit(int index);
     void buildOptions(QVBoxLayout* layout);
+    void buildTransitionOption();
+    void buildCharacterOptions();
     void buildArrival(QVBoxLayout* layout);
-    bool kindHasEffect() const;
-    bool isAnimation() const;
+    void showKindOptions();
+    void showTransitionOption();
+    int previewLine() const;
     std::optional<int> readEdit(QLineEdit* edit);
 
-    const EditorState& state_;
+    EditorState& state_;
     Prompter& prompter_;
     int row_ = 0;
     bool arrivalShown_ = false;
@@ -83,6 +93,15 @@ class TForm101 : public QDialog {
     QComboBox* effect_ = nullptr;
     QComboBox* speed_ = nullptr;
     QComboBox* appearance_ = nullptr;
+    QWidget* transitionOption_ = nullptr;
+    QLabel* bandsLabel_ = nullptr;
+    QLineEdit* bands_ = nullptr;
+    QCheckBox* stretch_ = nullptr;
+    int storedSize_ = 0;
+    QComboBox* sound_ = nullptr;  // a character: speaking or a number of loops
+    QSpinBox* loops_ = nullptr;
+    QComboBox* endPose_ = nullptr;  // characters and animations
+    PaletteTextLook* textLook_ = nullptr;
     QPushButton* effectButton_ = nullptr;
 };
 

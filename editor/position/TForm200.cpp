@@ -233,6 +233,7 @@ void TForm200::openPalette() {
         palette_->onEscape = [this] { requestClose(); };
         palette_->onToggleArrival = [this] { toggleArrival(); };
         palette_->onApplyArrival = [this] { applyArrival(); };
+        palette_->onTextLook = [this] { paletteTextLook(); };
     }
     palette_->showArrival(arrivalShown());
     palette_->fill(edited_);

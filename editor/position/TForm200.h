@@ -89,7 +89,9 @@ class TForm200 : public QDialog {
 
     // --- saving, keys and closing (TForm200Save.cpp) ---
     void save(const QRect& rect);
-    void applyPalette();
+    // "Modifier"; wholePage: the page is drawn again after the save, not just the element.
+    void applyPalette(bool wholePage = false);
+    void paletteTextLook();
     void paletteEffect();
     void toggleArrival();
     void applyArrival();

@@ -64,7 +64,7 @@ void TForm200::save(const QRect& wanted) {
     showElement();
 }
 
-void TForm200::applyPalette() {
+void TForm200::applyPalette(bool wholePage) {
     if (busy_ || !palette_) {
         return;
     }
@@ -72,9 +72,20 @@ void TForm200::applyPalette() {
     if (!rect) {
         return;
     }
+    fullRedraw_ = fullRedraw_ || wholePage;
     paletteValues_ = true;
     overlay_->setGeometry(*rect);
     save(*rect);
+}
+
+// A text's new font, colour or spacing gives it a new size; the whole page is drawn again, since
+// the text may now cover more or less of it.
+void TForm200::paletteTextLook() {
+    if (busy_ || !palette_) {
+        return;
+    }
+    palette_->remeasureText();
+    applyPalette(true);
 }
 
 void TForm200::applyArrival() {

@@ -50,6 +50,10 @@ class ElementHost {
     // --- messages and vocabulary ---
     virtual void tell(const QString& text) = 0;
     virtual const LanguageFile& language() const = 0;
+    // What the message about a picture file that is nowhere starts with, before line 43: the
+    // player says "Position 1"; the editor's pictures name their caller.
+    const QString& missingPictureLead() const { return missingPictureLead_; }
+    void setMissingPictureLead(const QString& lead) { missingPictureLead_ = lead; }
 
     // --- media look-up ---
     // The drive put in front of drive-less stored paths (`mediaDrive`).
@@ -78,6 +82,9 @@ class ElementHost {
 
     // --- media playback: the engine's devices and their options ---
     virtual MediaPlayback& media() = 0;
+
+  private:
+    QString missingPictureLead_ = QStringLiteral("Position 1");
 };
 
 }  // namespace ztv

@@ -58,11 +58,7 @@ QFont fontOf(const QStringList& items, const LanguageFile& language) {
     QFont font(items.value(0).isEmpty() ? QStringLiteral("Arial") : items.value(0));
     const int points = integerOr(items.value(2), kDefaultPoints, 1, kMaxPoints);
     font.setPixelSize(pointsToPixels(points));
-    const Style style = styleNamed(items.value(1), language);
-    font.setBold(style.bold);
-    font.setItalic(style.italic);
-    font.setUnderline(style.underline);
-    font.setStrikeOut(style.strikeOut);
+    applyStyleNamed(font, items.value(1), language);
     return font;
 }
 
@@ -77,6 +73,26 @@ TextAlign alignNamed(const QString& name, const LanguageFile& language) {
 }
 
 }  // namespace
+
+void applyStyleNamed(QFont& font, const QString& styleName, const LanguageFile& language) {
+    const Style style = styleNamed(styleName, language);
+    font.setBold(style.bold);
+    font.setItalic(style.italic);
+    font.setUnderline(style.underline);
+    font.setStrikeOut(style.strikeOut);
+}
+
+int styleLineOf(const QFont& font) {
+    const Style wanted{font.bold(), font.italic(), font.underline(), font.strikeOut()};
+    for (int i = 0; i < int(std::size(kStyles)); ++i) {
+        const Style& s = kStyles[i];
+        if (s.bold == wanted.bold && s.italic == wanted.italic && s.underline == wanted.underline &&
+            s.strikeOut == wanted.strikeOut) {
+            return lang::FontStyleNormal + i;
+        }
+    }
+    return lang::FontStyleNormal;
+}
 
 TextLook readTextLook(const QString& fontList, const QString& layoutList,
                       const LanguageFile& language) {

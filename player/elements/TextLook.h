@@ -25,4 +25,11 @@ struct TextLook {
 TextLook readTextLook(const QString& fontList, const QString& layoutList,
                       const LanguageFile& language);
 
+// Gives the font the bold, italic, underline and strike-out of a style name (lines 130 to 140);
+// any other text leaves it without style.
+void applyStyleNamed(QFont& font, const QString& styleName, const LanguageFile& language);
+// The line (130 to 140) that names the font's style; three or four attributes have no line of
+// their own and give line 130.
+int styleLineOf(const QFont& font);
+
 }  // namespace ztv

@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace ztv {
 namespace {
 
@@ -58,6 +60,24 @@ QImage renderText(const QStringList& lines, const TextLook& look, QSize size, QC
         y += metrics.height() + look.spacing;
     }
     return bitmap;
+}
+
+QSize measureText(const QStringList& lines, const TextLook& look) {
+    const QFontMetrics metrics(look.font);
+    const qint64 shadowX = std::abs(look.shadow.x());
+    const qint64 shadowY = std::abs(look.shadow.y());
+    qint64 width = 0;
+    qint64 height = 0;
+    for (const QString& line : lines) {
+        width = std::max(width, metrics.horizontalAdvance(line) + shadowX);
+        height += metrics.height() + shadowY;
+    }
+    if (!lines.isEmpty()) {
+        height += qint64(look.spacing) * (lines.size() - 1);
+    }
+    // A long text in a huge font must not wrap around; the sizes stay within what an int holds.
+    const auto bounded = [](qint64 v) { return int(std::clamp<qint64>(v, 0, 1 << 30)); };
+    return {bounded(width), bounded(height)};
 }
 
 QImage composeOver(const QImage& under, const QImage& rendering) {

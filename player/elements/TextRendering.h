@@ -16,6 +16,11 @@ namespace ztv {
 QImage renderText(const QStringList& lines, const TextLook& look, QSize size, QColor text,
                   QColor shadow);
 
+// The size the lines need in that look: the widest line plus the shadow's horizontal offset, and
+// every line's height plus the shadow's vertical offset, with the spacing between two lines. The
+// editor sizes a text element by it.
+QSize measureText(const QStringList& lines, const TextLook& look);
+
 // The rendering drawn over `under` (a copy of the page beneath), as an opaque 32-bit bitmap.
 QImage composeOver(const QImage& under, const QImage& rendering);
 

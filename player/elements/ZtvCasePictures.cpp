@@ -48,14 +48,14 @@ bool TZtvCase::ChargerImage(const QString& fichier, QImage& target, bool mediaBy
     if (!mediaByPage) {
         path = TrouverMedia(fichier);
         if (path.isEmpty()) {
-            host_->tell(QStringLiteral("Position 1") + word + u' ' + fichier + u' ' +
+            host_->tell(host_->missingPictureLead() + word + u' ' + fichier + u' ' +
                         TexteLangue(lang::MediaNotFoundSuffix));
             return false;
         }
         read = LireImageFichier(target, path);
     } else {
         if (!ChercherEntree(fichier)) {
-            host_->tell(QStringLiteral("Position 1") + word + u' ' + fichier + u' ' +
+            host_->tell(host_->missingPictureLead() + word + u' ' + fichier + u' ' +
                         TexteLangue(lang::MediaNotInPageDataSuffix));
             return false;
         }

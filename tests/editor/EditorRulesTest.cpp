@@ -1,3 +1,4 @@
+#include "common/LangLines.h"
 #include "common/LanguageFile.h"
 #include "common/platform/FileIo.h"
 #include "editor/DriveScan.h"
@@ -152,7 +153,76 @@ TEST(PictureList, EachPictureShowsThePageComposedUpToItsElement) {
     EXPECT_EQ(items->at(2).picture.pixel(20, 37) | 0xFF000000u, 0xFFFF0000u);
 
     EXPECT_EQ(editor::pictureListSize({300, 600}), QSize(50, 100));
+    EXPECT_TRUE(prompter.texts().isEmpty());
     EXPECT_EQ(editor::pictureListSize({640, 480}), QSize(100, 75));
+}
+
+TEST(PictureList, MissingFilesAreNamedWithTheListsPrefixByKind) {
+    QTemporaryDir dir;
+    editor::EditorState state = pictureListState(dir);
+    auto missing = [](int row, const QString& file) {
+        ElementRecord r = makeRecord(row, 1, file);
+        r.Couleur = 2;  // frames of a strip
+        r.Largeur = 40;
+        r.Hauteur = 30;
+        return r;
+    };
+    const QString jou = ProjectWriter(dir.path())
+                            .writePageFile(1, {missing(4, QStringLiteral("\\nulle\\image.jpg")),
+                                               missing(24, QStringLiteral("\\nulle\\perso.gif")),
+                                               missing(25, QStringLiteral("\\nulle\\pano.jpg")),
+                                               missing(26, QStringLiteral("\\nulle\\anim.gif"))});
+    ScriptedPrompter prompter;
+    ASSERT_TRUE(editor::buildPictureList(jou, state, prompter));
+    const auto said = [&](const QString& prefix, const QString& file) {
+        return prefix + u' ' + state.text(lang::MediaFileWord) + u' ' + file + u' ' +
+               state.text(lang::MediaNotFoundSuffix);
+    };
+    const QStringList texts = prompter.texts();
+    EXPECT_TRUE(
+        texts.contains(said(QStringLiteral("Listv 10"), QStringLiteral("\\nulle\\image.jpg"))))
+        << texts.join(u'|').toStdString();
+    EXPECT_TRUE(
+        texts.contains(said(QStringLiteral("Listv 1"), QStringLiteral("\\nulle\\perso.gif"))));
+    EXPECT_TRUE(
+        texts.contains(said(QStringLiteral("Listv 3"), QStringLiteral("\\nulle\\pano.jpg"))));
+    EXPECT_TRUE(
+        texts.contains(said(QStringLiteral("Listv 5"), QStringLiteral("\\nulle\\anim.gif"))));
+}
+
+TEST(PictureList, KeywordListsAndLongTextsSetTheRememberedFont) {
+    QTemporaryDir dir;
+    editor::EditorState state = pictureListState(dir);
+    auto control = [&state](int row, int column, const QString& font, int line, int points) {
+        ElementRecord r = makeRecord(row, column, QStringLiteral("\\doc\\mots.txt"));
+        r.sensdegra = font;
+        r.style = state.text(line);
+        r.size = points;
+        r.Largeur = 120;
+        r.Hauteur = 20;
+        return r;
+    };
+    const QString jou =
+        ProjectWriter(dir.path())
+            .writePageFile(1, {control(60, 1, QStringLiteral("Courier New"), 131, 14),
+                               control(61, 2, QStringLiteral("Times New Roman"), 137, 9)});
+    ScriptedPrompter prompter;
+    ASSERT_TRUE(editor::buildPictureList(jou, state, prompter));
+    // The long text, drawn last, leaves its font.
+    EXPECT_EQ(state.rememberedFont.name, QStringLiteral("Times New Roman"));
+    EXPECT_EQ(state.rememberedFont.points, 9);
+    EXPECT_EQ(state.rememberedFont.styleLine, lang::FontStyleItalicUnderline);
+
+    const QString keywordOnly =
+        ProjectWriter(dir.path())
+            .writePageFile(2, {control(60, 1, QStringLiteral("Courier New"), 131, 14)});
+    ASSERT_TRUE(editor::buildPictureList(keywordOnly, state, prompter));
+    EXPECT_EQ(state.rememberedFont.name, QStringLiteral("Courier New"));
+    EXPECT_EQ(state.rememberedFont.points, 14);
+    EXPECT_EQ(state.rememberedFont.styleLine, lang::FontStyleBold);
+    const QFont font = state.rememberedFont.font(state.language);
+    EXPECT_TRUE(font.bold());
+    EXPECT_FALSE(font.italic());
 }
 
 }  // namespace

@@ -21,8 +21,7 @@ namespace {
 using editor::Handle;
 using editor::TForm101;
 using editor::TForm200;
-
-class PositionEditorTest : public PositionFixture {};
+using PositionEditorTest = PositionFixture;
 
 TEST_F(PositionEditorTest, FirstMovePutsTheCornerUnderThePointerThenTheCentreFollows) {
     setPage({plain(4, 1, {100, 100, 200, 100}, kRed)});

@@ -8,14 +8,16 @@
 #include <QApplication>
 #include <QMouseEvent>
 
+#include <memory>
+
 namespace ztv::test {
 
 inline constexpr QRgb kRed = 0xFFFF0000u;
 inline constexpr QRgb kBlue = 0xFF0000FFu;
 inline constexpr QRgb kGreen = 0xFF00FF00u;
 
-// The position editor on the first page of a new project: the page's records, the editor on
-// one of them, and what it shows.
+// A new project of one page whose page files each test writes, and the position editor opened
+// on one of its records.
 class PositionFixture : public ProjectFixture {
   protected:
     void SetUp() override {

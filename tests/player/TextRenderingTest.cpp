@@ -112,6 +112,37 @@ TEST_F(TextRendering, KeyingOutLeavesCoveredPixelsVisibleEvenWhenTheyAreBlue) {
 }
 
 // Windows names resolve to families of the same metrics, or the closest installed ones.
+TEST_F(TextRendering, TheMeasuredSizeCountsTheShadowOnEveryLineAndTheSpacingBetween) {
+    const TextLook shadowed = look(QStringLiteral("gauche"), 4, -3, 2);
+    const QFontMetrics metrics(shadowed.font);
+    const QStringList lines{QStringLiteral("Un"), QStringLiteral("Deux mots"),
+                            QStringLiteral("Trois")};
+    const QSize size = measureText(lines, shadowed);
+    EXPECT_EQ(size.height(), 3 * (metrics.height() + 2) + 2 * 4);
+    EXPECT_EQ(size.width(), metrics.horizontalAdvance(lines[1]) + 3);
+    // What is measured is what the rendering needs: nothing of the text falls off it.
+    const QImage drawn = renderText(lines, shadowed, size, Qt::black, Qt::red);
+    const QRect inside = covered(drawn);
+    EXPECT_GE(inside.top(), 0);
+    EXPECT_LT(inside.bottom(), size.height());
+    EXPECT_EQ(measureText({}, shadowed), QSize(0, 0));
+}
+
+TEST_F(TextRendering, StylesRoundTripThroughTheirLinesAndThreeAttributesHaveNone) {
+    for (int line = lang::FontStyleNormal; line <= lang::FontStyleUnderlineStrikeOut; ++line) {
+        QFont font;
+        applyStyleNamed(font, french.text(line), french);
+        EXPECT_EQ(styleLineOf(font), line);
+    }
+    QFont three;
+    three.setBold(true);
+    three.setItalic(true);
+    three.setUnderline(true);
+    EXPECT_EQ(styleLineOf(three), lang::FontStyleNormal);
+    applyStyleNamed(three, QStringLiteral("souligné gras"), french);
+    EXPECT_FALSE(three.bold() || three.italic() || three.underline() || three.strikeOut());
+}
+
 TEST(PageFonts, WindowsNamesResolveToInstalledFamiliesAtNinetySixDotsPerInch) {
     const auto family = [](const char* name) { return QFontInfo(QFont(name)).family(); };
     EXPECT_EQ(family("Arial"), QStringLiteral("Liberation Sans"));
