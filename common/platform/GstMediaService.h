@@ -2,6 +2,7 @@
 
 #include "common/platform/MediaService.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <map>
 #include <memory>
