@@ -90,6 +90,44 @@ void report(const QString& path, GstMessage* message) {
     }
 }
 
+// The sink a clock-synchronised silence goes to: real timing, no sound.
+constexpr char kSilentSink[] = "fakesink";
+
+// The output the automatic sink settles on here: the first of the desktop's outputs that opens,
+// or its silent stand-in when none does.
+QByteArray desktopAudioSink() {
+    GstElement* sink = gst_element_factory_make("autoaudiosink", nullptr);
+    if (!sink) {
+        return kSilentSink;
+    }
+    gst_object_ref_sink(sink);
+    QByteArray name = kSilentSink;
+    if (gst_element_set_state(sink, GST_STATE_READY) == GST_STATE_CHANGE_SUCCESS) {
+        GstIterator* children = gst_bin_iterate_elements(GST_BIN(sink));
+        GValue child = G_VALUE_INIT;
+        if (gst_iterator_next(children, &child) == GST_ITERATOR_OK) {
+            if (GstElementFactory* factory =
+                    gst_element_get_factory(GST_ELEMENT(g_value_get_object(&child)))) {
+                name = GST_OBJECT_NAME(factory);
+            }
+        }
+        g_value_unset(&child);
+        gst_iterator_free(children);
+    }
+    gst_element_set_state(sink, GST_STATE_NULL);
+    gst_object_unref(sink);
+    return name;
+}
+
+// A new sink of that kind; the silent one keeps the medium's time.
+GstElement* makeAudioSink(const QByteArray& name) {
+    GstElement* sink = gst_element_factory_make(name.constData(), nullptr);
+    if (sink && name == kSilentSink) {
+        g_object_set(sink, "sync", TRUE, nullptr);
+    }
+    return sink;
+}
+
 bool prerolled(GstElement* pipeline) {
     return gst_element_set_state(pipeline, GST_STATE_PAUSED) != GST_STATE_CHANGE_FAILURE &&
            gst_element_get_state(pipeline, nullptr, nullptr, kPrerollTimeout) ==
@@ -155,30 +193,16 @@ GstMediaService::GstMediaService(AudioOutput audio) : audio_(audio) {
     }
 }
 
-// The automatic sink stands in a fake one of its own when no output opens.
-bool GstMediaService::audioOutputOpens() const {
-    if (audio_ == AudioOutput::Fake) {
-        return available_;
+bool GstMediaService::audioOutputOpens() {
+    return available_ && (audio_ == AudioOutput::Fake || audioSinkName() != kSilentSink);
+}
+
+const QByteArray& GstMediaService::audioSinkName() {
+    if (!audioSink_) {
+        audioSink_ = audio_ == AudioOutput::Fake || !available_ ? QByteArray(kSilentSink)
+                                                                : desktopAudioSink();
     }
-    GstElement* sink = available_ ? gst_element_factory_make("autoaudiosink", nullptr) : nullptr;
-    if (!sink) {
-        return false;
-    }
-    gst_object_ref_sink(sink);
-    bool opens = gst_element_set_state(sink, GST_STATE_READY) == GST_STATE_CHANGE_SUCCESS;
-    GstIterator* children = gst_bin_iterate_elements(GST_BIN(sink));
-    GValue child = G_VALUE_INIT;
-    while (opens && gst_iterator_next(children, &child) == GST_ITERATOR_OK) {
-        GstElementFactory* factory =
-            gst_element_get_factory(GST_ELEMENT(g_value_get_object(&child)));
-        opens = !factory || g_strcmp0(GST_OBJECT_NAME(factory), "fakesink") != 0;
-        g_value_reset(&child);
-    }
-    g_value_unset(&child);
-    gst_iterator_free(children);
-    gst_element_set_state(sink, GST_STATE_NULL);
-    gst_object_unref(sink);
-    return opens;
+    return *audioSink_;
 }
 
 GstMediaService::~GstMediaService() {
@@ -234,10 +258,8 @@ MediaDeviceId GstMediaService::open(const QString& hostPath) {
     gst_app_sink_set_callbacks(GST_APP_SINK(d->appsink), &callbacks, &d->link, nullptr);
     g_object_set(d->playbin, "uri", uri, "video-sink", d->appsink, "flags", kPlayFlags, nullptr);
     g_free(uri);
-    if (audio_ == AudioOutput::Fake) {
-        GstElement* fake = gst_element_factory_make("fakesink", nullptr);
-        g_object_set(fake, "sync", TRUE, nullptr);
-        g_object_set(d->playbin, "audio-sink", fake, nullptr);
+    if (GstElement* sink = makeAudioSink(audioSinkName())) {
+        g_object_set(d->playbin, "audio-sink", sink, nullptr);
     }
     GstBus* bus = gst_element_get_bus(d->playbin);
     gst_bus_set_sync_handler(bus, onBusMessage, &d->link, nullptr);

@@ -2,9 +2,11 @@
 
 #include "common/platform/MediaService.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <map>
 #include <memory>
+#include <optional>
 
 namespace ztv {
 
@@ -30,7 +32,7 @@ class GstMediaService final : public MediaService {
     bool available() const { return available_; }
     // "A sound card is present": the desktop's sound output really opens (the fake output
     // always does).
-    bool audioOutputOpens() const;
+    bool audioOutputOpens();
 
     MediaDeviceId open(const QString& hostPath) override;
     bool setTimeFormatMs(MediaDeviceId device) override;
@@ -49,6 +51,7 @@ class GstMediaService final : public MediaService {
     struct Device;
 
   private:
+    const QByteArray& audioSinkName();
     Device* find(MediaDeviceId device) const;
     MediaDeviceId nextId();
     void readBus(MediaDeviceId device);
@@ -57,6 +60,9 @@ class GstMediaService final : public MediaService {
 
     bool available_ = false;
     AudioOutput audio_;
+    // The sink every device's sound goes through, chosen at the first need: the automatic sink
+    // would try each of the desktop's outputs again at every open.
+    std::optional<QByteArray> audioSink_;
     std::map<MediaDeviceId, std::unique_ptr<Device>> devices_;
     MediaDeviceId last_ = 0;
     // Streaming threads post their news here; it runs them on the UI thread.

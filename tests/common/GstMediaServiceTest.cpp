@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 namespace ztv::test {
 namespace {
@@ -50,6 +51,27 @@ TEST_F(GstMedia, TheFakeOutputCountsAsASoundCard) {
     GstMediaService system(GstMediaService::AudioOutput::System);
     const bool opens = system.audioOutputOpens();
     EXPECT_EQ(system.audioOutputOpens(), opens);
+}
+
+// The desktop's output is chosen once for every device; on a machine where none opens, sounds
+// still keep their time (silent: nothing reaches a loudspeaker either way).
+TEST_F(GstMedia, TheDesktopOutputServesEveryDeviceAndKeepsTheMediumsTime) {
+    GstMediaService system(GstMediaService::AudioOutput::System);
+    QList<MediaDeviceId> ends;
+    system.setEndHandler(this, [&](MediaDeviceId device, bool) { ends.append(device); });
+    QByteArray silence = makeWav(1000);
+    std::fill(silence.begin() + 44, silence.end(), '\0');
+    const QString file = write("silence.wav", silence);
+    for (int play = 0; play < 2; ++play) {
+        const MediaDeviceId device = system.open(file);
+        ASSERT_NE(device, 0);
+        QElapsedTimer elapsed;
+        elapsed.start();
+        ASSERT_TRUE(system.play(device, 0, 0, true));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return ends.contains(device); }, 15000));
+        EXPECT_GE(elapsed.elapsed(), 900) << "play " << play;
+        system.close(device);
+    }
 }
 
 TEST_F(GstMedia, AWavPlaysInRealTimeAndEndsWithANotification) {
