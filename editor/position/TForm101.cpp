@@ -55,25 +55,32 @@ struct KindOptions {
     bool appearance = false;  // `Transparent`
     bool option = false;      // bands or stretching: `size`
     bool endPose = false;     // `size` as the index of lines 187 to 190
+    bool preview = false;     // "Voir effet"
 };
 
 KindOptions optionsOf(ElementKind kind) {
     switch (kind) {
         case ElementKind::Background:
         case ElementKind::Picture:
-            return {true, true, true, true, false};
+            return {true, true, true, true, false, true};
         case ElementKind::Panorama:
         case ElementKind::Text:
-            return {true, true, false, true, false};
+            return {true, true, false, true, false, true};
         case ElementKind::Character:
         case ElementKind::Animation:
-            return {false, true, true, false, true};
+            return {false, true, true, false, true, true};
+        case ElementKind::Video:
+            return {false, false, false, false, false, true};
         default:
             return {};
     }
 }
 
 }  // namespace
+
+bool kindHasPreview(ElementKind kind) {
+    return optionsOf(kind).preview;
+}
 
 TForm101::TForm101(EditorState& state, Prompter& prompter, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint), state_(state), prompter_(prompter) {
@@ -269,6 +276,7 @@ void TForm101::showKindOptions() {
     options_->setRowVisible(endPose_, shown.endPose);
     options_->setRowVisible(textLook_, kind == ElementKind::Text);
     arrivalGroup_->setVisible(kind == ElementKind::Animation);
+    effectButton_->setVisible(shown.preview);
     showTransitionOption();
     adjustSize();
 }

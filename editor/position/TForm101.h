@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ElementKinds.h"
 #include "common/ElementRecord.h"
 
 #include <QDialog>
@@ -24,6 +25,9 @@ class Prompter;
 namespace ztv::editor {
 
 struct EditorState;
+
+// Whether the palette offers "Voir effet" for the kind; the others show their rectangle only.
+bool kindHasPreview(ElementKind kind);
 class PaletteTextLook;
 
 // The "Positions" palette of the position editor: the edited element's rectangle, the cell to

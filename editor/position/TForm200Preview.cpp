@@ -7,6 +7,7 @@
 #include "editor/position/CharacterPreview.h"
 #include "editor/position/EnginePreviews.h"
 #include "editor/position/PictureWidget.h"
+#include "editor/position/TForm101.h"
 #include "editor/position/TForm200.h"
 #include "editor/position/VideoPreview.h"
 
@@ -15,19 +16,8 @@ namespace ztv::editor {
 // Sounds, click zones, keyword lists and long texts have no preview; a disappearance has
 // nothing to show.
 bool TForm200::canPreview() const {
-    switch (kindOfRow(row_)) {
-        case ElementKind::Video:
-        case ElementKind::Background:
-        case ElementKind::Picture:
-        case ElementKind::Character:
-        case ElementKind::Panorama:
-        case ElementKind::Animation:
-        case ElementKind::Text:
-            break;
-        default:
-            return false;
-    }
-    return hasEdited_ && edited_.Fichier != state_.text(lang::MarkerDisappear) &&
+    return kindHasPreview(kindOfRow(row_)) && hasEdited_ &&
+           edited_.Fichier != state_.text(lang::MarkerDisappear) &&
            edited_.Fichier != state_.text(lang::MarkerBackgroundDisappear);
 }
 

@@ -170,6 +170,17 @@ TEST_F(PositionPaletteTest, BandsAndStretchingFollowTheEffectAndAreStoredInSize)
     EXPECT_EQ(saved(25).Effet, state().text(264));
 }
 
+TEST_F(PositionPaletteTest, KindsWithoutAPreviewShowTheirRectangleOnly) {
+    ElementRecord zone = plain(50, 1, {40, 40, 80, 60}, kGreen);
+    zone.Fichier = QStringLiteral("zone");
+    setPage({plain(4, 1, {10, 10, 100, 100}, kRed), zone});
+    open(jouIndex(50, 1));
+    EXPECT_TRUE(control<QPushButton>("Beffet")->isHidden());
+    open(jouIndex(4, 1));
+    EXPECT_FALSE(control<QPushButton>("Beffet")->isHidden());
+    EXPECT_TRUE(control<QPushButton>("Beffet")->isEnabled());
+}
+
 TEST_F(PositionPaletteTest, ACharacterSpeaksOrLoopsAndEndsOnAPose) {
     ElementRecord character = makeRecord(24, 1, QStringLiteral("\\nulle\\perso.gif"));
     character.style = state().text(194);
