@@ -3,6 +3,7 @@
 #include "common/CabFile.h"
 #include "common/Container.h"
 #include "common/LangLines.h"
+#include "common/MovedMedia.h"
 #include "common/ProjectSettings.h"
 #include "common/builder/Autorun.h"
 #include "common/builder/BuildJob.h"
@@ -82,14 +83,16 @@ bool writeArchive(BuildJob& job, const QString& archiveHost, const QStringList& 
     return false;
 }
 
-std::function<QString(const QString&)> driveTableMediaFinder(const DriveTable& drives) {
-    return [drives](const QString& stored) {
+std::function<QString(const QString&)> driveTableMediaFinder(const DriveTable& drives,
+                                                             const QString& projectFolderHost) {
+    return [drives, projectFolderHost](const QString& stored) {
         const QString onC = drives.toHost(QStringLiteral("C:") + stored);
         if (!onC.isEmpty() && QFileInfo::exists(onC)) {
             return onC;
         }
         const QString holder = drives.firstDriveHolding(stored);
-        return holder.isEmpty() ? QString() : drives.toHost(holder + stored);
+        return holder.isEmpty() ? findBesideProject(stored, projectFolderHost)
+                                : drives.toHost(holder + stored);
     };
 }
 

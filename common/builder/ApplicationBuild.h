@@ -65,7 +65,9 @@ class ApplicationBuild {
     std::unique_ptr<BuildJob> job_;
 };
 
-// The media finder of a drive table: the C: drive first, then every drive of a known type.
-std::function<QString(const QString&)> driveTableMediaFinder(const DriveTable& drives);
+// The media finder of a drive table: the C: drive first, then every drive of a known type, then
+// beneath the project's folder (a project moved or copied carries its media with it).
+std::function<QString(const QString&)> driveTableMediaFinder(const DriveTable& drives,
+                                                             const QString& projectFolderHost);
 
 }  // namespace ztv::builder

@@ -1,5 +1,6 @@
 #include "editor/dialogs/MediaLookup.h"
 
+#include "common/MovedMedia.h"
 #include "editor/EditorState.h"
 
 namespace ztv::editor {
@@ -20,11 +21,18 @@ bool lookUpMedia(EditorState& state, const QString& storedPath) {
     }
     const QString holder = drives.firstDriveHolding(storedPath);
     state.mediaDrive = holder.isEmpty() ? QStringLiteral("C:") : holder;
-    return !holder.isEmpty();
+    return !holder.isEmpty() || !findBesideProject(storedPath, state.projectDir).isEmpty();
 }
 
 QString mediaHostPath(const EditorState& state, const QString& storedPath) {
-    return state.drives.toHost(state.mediaDrive + storedPath);
+    const QString onDrive = state.mediaDrive + storedPath;
+    if (!state.drives.exists(onDrive)) {
+        const QString moved = findBesideProject(storedPath, state.projectDir);
+        if (!moved.isEmpty()) {
+            return moved;
+        }
+    }
+    return state.drives.toHost(onDrive);
 }
 
 }  // namespace ztv::editor

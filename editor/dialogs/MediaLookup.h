@@ -8,10 +8,12 @@ struct EditorState;
 
 // Finds the file of a drive-less stored path: on the media drive, then the CD drive, the
 // further drives, then every drive of a known type. A hit leaves the media drive on the drive
-// where the file lies, for every later look-up; a miss sets it to "C:". Shows no message.
+// where the file lies, for every later look-up; a miss sets it to "C:". A project that was
+// moved or copied finds the media it carries beneath its own folder when the drives have none
+// of them. Shows no message.
 bool lookUpMedia(EditorState& state, const QString& storedPath);
 
-// The host path of a stored path on the current media drive.
+// The host path of a stored path on the current media drive, else beneath the project's folder.
 QString mediaHostPath(const EditorState& state, const QString& storedPath);
 
 }  // namespace ztv::editor

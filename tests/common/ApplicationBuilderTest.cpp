@@ -51,7 +51,7 @@ class ApplicationBuilder : public ::testing::Test {
         out_ = host("proj/out");
         QDir().mkpath(out_);
         BuildHooks hooks = hooks_;
-        hooks.findMedia = driveTableMediaFinder(drives_);
+        hooks.findMedia = driveTableMediaFinder(drives_, host("proj"));
         ApplicationBuild b({host("proj/" + name + ".PZV"), host("app"), out_, BuildOptions{}},
                            french_, drives_, prompter_, hooks);
         return b.run();
@@ -119,6 +119,15 @@ TEST_F(ApplicationBuilder, SameNamedSoundsFromOtherFoldersKeepTheirOwnBytes) {
     const QStringList names = entryNames(out_ + "/show");
     EXPECT_EQ(names.count("air.wav"), 1);
     EXPECT_EQ(names.count("air-2.wav"), 1);
+}
+
+TEST_F(ApplicationBuilder, AMovedProjectTakesTheMediaItCarries) {
+    media("proj/img/sun.bmp", "BMsun");
+    const QString stored = QStringLiteral("\\where\\it\\was\\img\\sun.bmp");
+    ASSERT_EQ(build("show", {{1, makeRecord(4, 1, stored)}}), BuildOutcome::Built)
+        << prompter_.texts().join('|').toStdString();
+    EXPECT_TRUE(prompter_.texts().isEmpty());
+    EXPECT_EQ(packedContent(out_ + "/show", "1.cds"), encodeEntry(stored, "BMsun"));
 }
 
 TEST_F(ApplicationBuilder, ActionsCopyTheFileTheirParameterNames) {

@@ -70,6 +70,19 @@ TEST_F(EditorPicturesTest, LookUpTriesTheCdDriveBeforeScanning) {
     EXPECT_EQ(state_.mediaDrive, QStringLiteral("D:"));
 }
 
+TEST_F(EditorPicturesTest, AMovedProjectFindsItsMediaBeneathItsFolder) {
+    writeFile("moved/demo/img/a.bmp", makeBmp(patternImage(4, 4)));
+    writeFile("c/img/b.bmp", makeBmp(patternImage(4, 4)));
+    state_.projectDir = host("moved/demo");
+    const QString stored = QStringLiteral("\\old\\place\\demo\\IMG\\A.BMP");
+    EXPECT_TRUE(editor::lookUpMedia(state_, stored));
+    EXPECT_EQ(editor::mediaHostPath(state_, stored), host("moved/demo/img/a.bmp"));
+    // A file on the drives stays where it is.
+    EXPECT_TRUE(editor::lookUpMedia(state_, QStringLiteral("\\img\\b.bmp")));
+    EXPECT_EQ(editor::mediaHostPath(state_, QStringLiteral("\\img\\b.bmp")), host("c/img/b.bmp"));
+    EXPECT_FALSE(editor::lookUpMedia(state_, QStringLiteral("\\old\\none.bmp")));
+}
+
 TEST_F(EditorPicturesTest, PreviewFitShrinksByPercentStepsAndCentres) {
     EXPECT_EQ(editor::previewFitRect({300, 200}, {1000, 500}), QRect(2, 26, 296, 148));
     EXPECT_EQ(editor::previewFitRect({300, 200}, {400, 380}), QRect(49, 4, 201, 191));

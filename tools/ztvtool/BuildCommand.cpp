@@ -123,7 +123,7 @@ void buildCommand(const QStringList& args, const QString& appDirHost, QTextStrea
         out << "page " << page << '\n';
         out.flush();
     };
-    hooks.findMedia = driveTableMediaFinder(drives);
+    hooks.findMedia = driveTableMediaFinder(drives, QFileInfo(a.project).absolutePath());
     ApplicationBuild build({QFileInfo(a.project).absoluteFilePath(), appDirHost, folder, a.options},
                            language, drives, prompter, hooks);
     if (build.run() != BuildOutcome::Built)
