@@ -116,7 +116,7 @@ void build(benchmark::State& state) {
     Project& p = project();
     NoPrompter prompter;
     builder::BuildHooks hooks;
-    hooks.findMedia = builder::driveTableMediaFinder(p.drives);
+    hooks.findMedia = builder::driveTableMediaFinder(p.drives, p.path(QString()));
     int run = 0;
     for (auto _ : state) {
         state.PauseTiming();
