@@ -1,6 +1,5 @@
 #include "player/elements/NearestStretch.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -95,10 +94,11 @@ bool stretchNearest(QImage& canvas, const QImage& picture, std::span<const Stret
     if (canvas.format() != QImage::Format_RGB32 || picture.format() != QImage::Format_RGB32) {
         return false;
     }
+    const QRect area = clip & canvas.rect();
     std::vector<Plan> plans;
     QRect rows;
     for (const StretchPart& part : parts) {
-        const std::optional<Plan> p = plan(picture, part, clip);
+        const std::optional<Plan> p = plan(picture, part, area);
         if (!p) {
             return false;
         }

@@ -13,8 +13,8 @@ struct StretchPart {
     QRect to;
 };
 
-// Draws the parts in turn (a later one over an earlier one) within `clip` (canvas coordinates,
-// inside the canvas), taking for every target pixel the picture pixel that QPainter's unsmoothed
+// Draws the parts in turn (a later one over an earlier one) within `clip` (canvas coordinates)
+// on the canvas, taking for every target pixel the picture pixel that QPainter's unsmoothed
 // scaled draw of that part takes, so both draw the same pixels. It works row by row of the
 // canvas for all the parts together, so each picture row is read in one pass and no painter is
 // set up. Returns false, drawing nothing, where it cannot promise the painter's pixels: a canvas

@@ -27,8 +27,8 @@ TEST(NearestStretch, TakesThePaintersPixelsForOddSizesAndAtTheCanvasEdges) {
     const std::vector<QSize> sizes = {{1, 1},   {1, 23},  {18, 1},  {7, 5},   {13, 29},
                                       {37, 23}, {36, 22}, {74, 46}, {100, 7}, {3, 61}};
     const std::vector<QPoint> places = {{0, 0}, {11, 6}, {-9, -4}, {45, 30}, {-20, 25}};
-    const std::vector<QRect> clips = {blank.rect(), QRect(3, 2, 41, 33), QRect(59, 0, 1, 40)};
-    int cases = 0;
+    const std::vector<QRect> clips = {blank.rect(), QRect(3, 2, 41, 33), QRect(59, 0, 1, 40),
+                                      QRect(-8, 30, 90, 20)};
     for (const QRect& from : sources) {
         for (const QSize& size : sizes) {
             for (const QPoint& place : places) {
@@ -40,12 +40,10 @@ TEST(NearestStretch, TakesThePaintersPixelsForOddSizesAndAtTheCanvasEdges) {
                         << "from " << from.x() << "," << from.y() << " " << from.width() << "x"
                         << from.height() << " to " << place.x() << "," << place.y() << " "
                         << size.width() << "x" << size.height() << " clip " << clip.x();
-                    ++cases;
                 }
             }
         }
     }
-    EXPECT_EQ(cases, 750);
 }
 
 TEST(NearestStretch, DrawsThePartsInTurnRowByRow) {
