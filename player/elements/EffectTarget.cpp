@@ -1,10 +1,12 @@
 #include "player/elements/EffectTarget.h"
 
 #include "player/elements/KeyedCopy.h"
+#include "player/elements/NearestStretch.h"
 
 #include <QPainter>
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace ztv {
 
@@ -73,15 +75,24 @@ void EffectTarget::copyWholeThrough(std::optional<QRgb> key) const {
     drawThrough(canvas_, at_, picture_, key);
 }
 
-void EffectTarget::stretch(const QRect& part, const QRect& to) const {
-    const QRect source = part & picture_.rect();
-    if (source.isEmpty() || to.isEmpty() || (to & visible_).isEmpty()) {
+void EffectTarget::stretch(std::span<const QRect> parts, std::span<const QRect> to) const {
+    std::vector<StretchPart> drawn;
+    for (std::size_t i = 0; i < parts.size() && i < to.size(); ++i) {
+        const QRect source = parts[i] & picture_.rect();
+        if (!source.isEmpty() && !to[i].isEmpty() && !(to[i] & visible_).isEmpty()) {
+            drawn.push_back({source, to[i].translated(at_)});
+        }
+    }
+    const QRect clip = visible_.translated(at_);
+    if (drawn.empty() || stretchNearest(canvas_, picture_, drawn, clip)) {
         return;
     }
     QPainter painter(&canvas_);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.setClipRect(visible_.translated(at_));
-    painter.drawImage(to.translated(at_), picture_, source);
+    painter.setClipRect(clip);
+    for (const StretchPart& part : drawn) {
+        painter.drawImage(part.to, picture_, part.from);
+    }
 }
 
 QRgb* EffectTarget::canvasRow(int y, int x) const {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <random>
+#include <span>
 
 namespace ztv {
 
@@ -50,7 +51,9 @@ class EffectTarget {
     // Part of B copied to `to`, unscaled.
     void copy(const QRect& part, QPoint to) const;
     // Part of B stretched into `to`.
-    void stretch(const QRect& part, const QRect& to) const;
+    void stretch(const QRect& part, const QRect& to) const { stretch({&part, 1}, {&to, 1}); }
+    // Each part of B stretched into its place, in turn: a later one over an earlier one.
+    void stretch(std::span<const QRect> parts, std::span<const QRect> to) const;
     void copyWhole() const { copy(picture_.rect()); }
     // The whole of B; with a key colour, B's pixels of that colour leave the canvas as it was.
     void copyWholeThrough(std::optional<QRgb> key) const;

@@ -105,13 +105,19 @@ void randomStrips(int effect, const EffectTarget& t) {
         }
         return;
     }
-    // Columns are copied row by row, neighbouring strips in one run, to read memory in order.
-    for (int y = 0; y < along; ++y) {
+    // Columns are copied row by row, neighbouring strips in one run, to read memory in order;
+    // each row's pixels are reached once, and the runs clipped to the visible columns.
+    const QRect visible = t.visible();
+    const int left = visible.left();
+    const int right = visible.right() + 1;
+    for (int y = visible.top(); y <= visible.bottom(); ++y) {
+        const auto covers = [&](int strip) {
+            return effect == 21 ? y >= along - lengths[strip] : y < lengths[strip];
+        };
+        const QRgb* source = t.pictureRow(y, left);
+        QRgb* target = t.canvasRow(y, left);
         int k = 0;
         while (k < 100) {
-            const auto covers = [&](int strip) {
-                return effect == 21 ? y >= along - lengths[strip] : y < lengths[strip];
-            };
             if (!covers(k)) {
                 ++k;
                 continue;
@@ -120,7 +126,12 @@ void randomStrips(int effect, const EffectTarget& t) {
             while (k < 100 && covers(k)) {
                 ++k;
             }
-            t.copy(QRect(edges[first], y, edges[k] - edges[first], 1));
+            const int from = std::max(edges[first], left);
+            const int to = std::min(edges[k], right);
+            if (from < to) {
+                std::memcpy(target + (from - left), source + (from - left),
+                            std::size_t(to - from) * sizeof(QRgb));
+            }
         }
     }
 }

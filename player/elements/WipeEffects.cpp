@@ -20,12 +20,12 @@ Quarters quarters(const QRect& r, int x, int y) {
 template <std::size_t N>
 void reveal(const EffectTarget& t, const std::array<QRect, N>& areas,
             const std::array<QRect, N>& parts) {
-    for (std::size_t i = 0; i < N; ++i) {
-        if (t.option() != 0) {
-            t.stretch(parts[i], areas[i]);
-        } else {
-            t.copy(areas[i]);
-        }
+    if (t.option() != 0) {
+        t.stretch(parts, areas);
+        return;
+    }
+    for (const QRect& area : areas) {
+        t.copy(area);
     }
 }
 

@@ -1,17 +1,24 @@
 #include "player/elements/EffectFamilies.h"
 
+#include <algorithm>
+
 namespace ztv::effects {
 namespace {
 
 // The parts of B under four edge bands: top and bottom `thick` rows, left and right `wide`
-// columns.
+// columns. Every band shows B where it lies, so where bands overlap (from p = 50 on, and at
+// every corner) one copy is enough: the side bands cover only the rows between the other two.
 void edgeBands(const EffectTarget& t, int thick, int wide) {
     const int w = t.width();
     const int h = t.height();
-    t.copy(QRect(0, 0, w, thick));
-    t.copy(QRect(0, h - thick, w, thick));
-    t.copy(QRect(0, 0, wide, h));
-    t.copy(QRect(w - wide, 0, wide, h));
+    const int top = std::clamp(thick, 0, h);
+    const int bottom = std::max(top, h - top);  // first row of the bottom band
+    const int left = std::clamp(wide, 0, w);
+    const int right = std::max(left, w - left);  // first column of the right band
+    t.copy(QRect(0, 0, w, top));
+    t.copy(QRect(0, bottom, w, h - bottom));
+    t.copy(QRect(0, top, left, bottom - top));
+    t.copy(QRect(right, top, w - right, bottom - top));
 }
 
 QRect centred(const EffectTarget& t, int halfWidth, int halfHeight) {
