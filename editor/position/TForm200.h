@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ElementKinds.h"
 #include "common/ElementRecord.h"
 #include "editor/dialogs/CellRecords.h"
 #include "editor/position/HandleGeometry.h"
@@ -39,8 +40,8 @@ class TForm200 : public QDialog {
     // Something was written into the .JOU file and the author kept it.
     bool positionsChanged() const { return positionsChanged_; }
     int editedIndex() const { return jouIndex_; }
-    int editedRow() const { return row_; }
-    int editedColumn() const { return column_; }
+    int editedRow() const { return edited_.Ligne; }
+    int editedColumn() const { return edited_.Colonne; }
     QRect elementRect() const;
     const QImage& pagePicture() const { return rendering_.page(); }
     PageRendering& rendering() { return rendering_; }
@@ -70,6 +71,7 @@ class TForm200 : public QDialog {
     void loadAndRender();
     void showElement();
     void showHandles();
+    ElementKind editedKind() const { return kindOfRow(edited_.Ligne); }
     // Where the element shows: an animation's arrival while that is shown.
     QPoint elementPosition() const;
     bool arrivalShown() const;
@@ -112,8 +114,6 @@ class TForm200 : public QDialog {
     CellRecords records_;
     PageRendering rendering_;
     int jouIndex_;
-    int row_ = 0;
-    int column_ = 0;
     ElementRecord edited_;
     bool hasEdited_ = false;
 

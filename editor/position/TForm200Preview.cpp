@@ -16,7 +16,7 @@ namespace ztv::editor {
 // Sounds, click zones, keyword lists and long texts have no preview; a disappearance has
 // nothing to show.
 bool TForm200::canPreview() const {
-    return kindHasPreview(kindOfRow(row_)) && hasEdited_ &&
+    return kindHasPreview(editedKind()) && hasEdited_ &&
            edited_.Fichier != state_.text(lang::MarkerDisappear) &&
            edited_.Fichier != state_.text(lang::MarkerBackgroundDisappear);
 }
@@ -24,7 +24,7 @@ bool TForm200::canPreview() const {
 std::unique_ptr<PreviewRun> TForm200::makePreviewRun() {
     QImage& page = rendering_.page();
     const QRect rect = recordRect(edited_);
-    switch (kindOfRow(row_)) {
+    switch (editedKind()) {
         case ElementKind::Video:
             return std::make_unique<VideoRun>(state_, prompter_, this, rect, edited_.Fichier);
         case ElementKind::Character:
