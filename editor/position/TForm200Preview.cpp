@@ -1,7 +1,6 @@
 // The preview: the edited element plays on the page as the player shows it, stepped by the
 // preview clock, then the page comes back as it was.
 #include "common/ElementKinds.h"
-#include "common/LangLines.h"
 #include "editor/EditorState.h"
 #include "editor/position/AnimationPreview.h"
 #include "editor/position/CharacterPreview.h"
@@ -16,9 +15,7 @@ namespace ztv::editor {
 // Sounds, click zones, keyword lists and long texts have no preview; a disappearance has
 // nothing to show.
 bool TForm200::canPreview() const {
-    return kindHasPreview(editedKind()) && hasEdited_ &&
-           edited_.Fichier != state_.text(lang::MarkerDisappear) &&
-           edited_.Fichier != state_.text(lang::MarkerBackgroundDisappear);
+    return kindHasPreview(editedKind()) && hasEdited_ && !rendering_.isMarker(edited_.Fichier);
 }
 
 std::unique_ptr<PreviewRun> TForm200::makePreviewRun() {
