@@ -50,10 +50,7 @@ bool writePlacement(const QString& jouHost, int row, int column, const QRect& re
         if (r.Ligne != row || r.Colonne != column) {
             continue;
         }
-        r.Gauche = rect.left();
-        r.Haut = rect.top();
-        r.Largeur = rect.width();
-        r.Hauteur = rect.height();
+        setRecordRect(r, rect);
         if (change) {
             change(r);
         }
@@ -63,12 +60,7 @@ bool writePlacement(const QString& jouHost, int row, int column, const QRect& re
         placed->Fichier != language.text(lang::MarkerDisappear)) {
         const int next = nextDisappearance(*records, row, column, language);
         if (next > 0) {
-            const QRect covered = lastRect(*placed, rect);
-            ElementRecord& target = (*records)[next];
-            target.Gauche = covered.left();
-            target.Haut = covered.top();
-            target.Largeur = covered.width();
-            target.Hauteur = covered.height();
+            setRecordRect((*records)[next], lastRect(*placed, rect));
         }
     }
     QByteArray bytes;
