@@ -251,7 +251,7 @@ void PageRendering::drawPlaceholder(const ElementRecord& r, const QString& text,
 // Characters and animations show the first frame of their strip of `Couleur` frames; the
 // panorama its picture.
 void PageRendering::drawFirstFrame(const ElementRecord& r, QImage& canvas, bool strip) {
-    const int frames = strip ? std::clamp(r.Couleur, 1, limits::kMaxGifFrames) : 1;
+    const int frames = strip ? stripFrameCount(r) : 1;
     const PictureControl picture =
         loadStrip(pictures_, r, frames, strip, prefixes_.of(kindOfRow(r.Ligne)));
     if (picture.image.isNull()) {
