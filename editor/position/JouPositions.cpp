@@ -9,6 +9,9 @@
 
 namespace ztv::editor {
 
+namespace {
+
+// The kinds whose disappearance follows their rectangle.
 bool disappearanceFollows(int row) {
     switch (kindOfRow(row)) {
         case ElementKind::Character:
@@ -21,8 +24,6 @@ bool disappearanceFollows(int row) {
             return false;
     }
 }
-
-namespace {
 
 // An animation's disappearance covers it where it arrives.
 QRect lastRect(const ElementRecord& r, const QRect& rect) {
