@@ -41,17 +41,14 @@ class TForm200 : public QDialog {
     bool positionsChanged() const { return positionsChanged_; }
     int editedIndex() const { return jouIndex_; }
     int editedRow() const { return edited_.Ligne; }
-    int editedColumn() const { return edited_.Colonne; }
     QRect elementRect() const;
     const QImage& pagePicture() const { return rendering_.page(); }
-    PageRendering& rendering() { return rendering_; }
     QWidget* overlay() const;
     QWidget* handle(Handle h) const;
     QWidget* page() const;
     TForm101* positionsPalette() const { return palette_; }
     bool busy() const { return busy_; }
     bool previewing() const { return previewTimer_.isActive(); }
-    bool showingArrival() const { return arrivalShown(); }
 
     // A handle pressed: false, after its message, when the element cannot be resized so.
     bool pressHandle(Handle h);
