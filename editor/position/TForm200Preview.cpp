@@ -58,8 +58,9 @@ void TForm200::previewTick() {
         endPreview();
         return;
     }
-    previewRun_->tick(state_.clock->nowMs());
-    page_->setPicture(rendering_.page());
+    if (previewRun_->tick(state_.clock->nowMs())) {
+        page_->setPicture(rendering_.page());
+    }
 }
 
 void TForm200::stopPreview() {
