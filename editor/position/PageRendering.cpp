@@ -113,14 +113,14 @@ void PageRendering::render(const QList<ElementRecord>& records, int editedIndex,
             shownControl = 0;
         }
         const ElementKind kind = kindOfRow(r.Ligne);
-        if ((kind == ElementKind::KeywordList || kind == ElementKind::LongText)) {
+        if (kind == ElementKind::KeywordList || kind == ElementKind::LongText) {
             if (shownControl != 0) {
                 restoreBackground(rows_[std::size_t(shownControl)].rect);
             }
             shownControl = r.Ligne;
         }
         noteRow(r, int(i));
-        if (i == editedIndex && editing) {
+        if (i == editedIndex) {
             continue;
         }
         drawRecord(r, int(i), page_, background_);
