@@ -1,6 +1,5 @@
 #include "editor/position/AnimationPreview.h"
 
-#include "common/SafetyLimits.h"
 #include "editor/EditorState.h"
 #include "editor/position/HandleGeometry.h"
 #include "player/elements/KeyedCopy.h"
@@ -20,7 +19,7 @@ AnimationRun::AnimationRun(EditorState& state, Prompter& prompter, QImage& page,
       size_(recordRect(record).size()),
       // No step count would divide by zero: the sprite then goes to its arrival in one step.
       steps_(std::max(1, record.Couldegra)) {
-    const int count = std::clamp(record.Couleur, 1, limits::kMaxGifFrames);
+    const int count = stripFrameCount(record);
     EditorPictures pictures(state, prompter);
     const PictureControl strip = loadStrip(pictures, record, count);
     if (!strip.image.isNull()) {
@@ -57,7 +56,7 @@ void AnimationRun::moveStep() {
     under_ = page_.copy(QRect(at, size_));
     underAt_ = at;
     frames_.draw(page_, at, frame_);
-    frame_ = (frame_ + 1) % std::max(1, frames_.count());
+    frame_ = frames_.next(frame_);
     ++step_;
 }
 

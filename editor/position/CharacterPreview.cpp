@@ -1,19 +1,16 @@
 #include "editor/position/CharacterPreview.h"
 
 #include "common/LangLines.h"
-#include "common/SafetyLimits.h"
 #include "editor/EditorState.h"
 #include "editor/position/HandleGeometry.h"
 #include "player/elements/StepTiming.h"
-
-#include <algorithm>
 
 namespace ztv::editor {
 
 CharacterRun::CharacterRun(EditorState& state, Prompter& prompter, QImage& page,
                            const ElementRecord& record)
     : media_(state, prompter), page_(page), record_(record), rect_(recordRect(record)) {
-    const int count = std::clamp(record.Couleur, 1, limits::kMaxGifFrames);
+    const int count = stripFrameCount(record);
     EditorPictures pictures(state, prompter);
     PictureControl strip = loadStrip(pictures, record, count);
     if (!strip.image.isNull()) {
@@ -58,13 +55,9 @@ void CharacterRun::step() {
     }
 }
 
-void CharacterRun::nextFrame() {
-    frame_ = (frame_ + 1) % std::max(1, frames_.count());
-}
-
 void CharacterRun::speakingStep() {
     if (soundOpen_ && media_.playing()) {
-        nextFrame();
+        frame_ = frames_.next(frame_);
         frames_.draw(page_, rect_.topLeft(), frame_);
         return;
     }
@@ -72,7 +65,7 @@ void CharacterRun::speakingStep() {
 }
 
 void CharacterRun::silentStep() {
-    nextFrame();
+    frame_ = frames_.next(frame_);
     if (frame_ == 0) {
         ++loops_;
     }

@@ -33,7 +33,6 @@ class CharacterRun final : public TimedRun {
     qint64 delayMs() const override;
     void speakingStep();
     void silentStep();
-    void nextFrame();
     void finish();
 
     PanelMedia media_;

@@ -15,10 +15,12 @@ EngineRun::EngineRun(PageHost& host, std::unique_ptr<TZtvCase> element)
 
 EngineRun::~EngineRun() = default;
 
-void EngineRun::tick(qint64 nowMs) {
-    if (!finished() && host_.nextStepMs() <= nowMs) {
-        element_->Avancer();
+bool EngineRun::tick(qint64 nowMs) {
+    if (finished() || host_.nextStepMs() > nowMs) {
+        return false;
     }
+    element_->Avancer();
+    return true;
 }
 
 bool EngineRun::finished() const {

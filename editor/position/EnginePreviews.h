@@ -23,7 +23,7 @@ class EngineRun final : public PreviewRun {
     EngineRun(PageHost& host, std::unique_ptr<TZtvCase> element);
     ~EngineRun() override;
 
-    void tick(qint64 nowMs) override;
+    bool tick(qint64 nowMs) override;
     bool finished() const override;
     void stop() override { stopped_ = true; }
 

@@ -31,6 +31,10 @@ int framesWanted(int count) {
 
 }  // namespace
 
+int stripFrameCount(const ElementRecord& record) {
+    return std::clamp(record.Couleur, 1, limits::kMaxGifFrames);
+}
+
 PictureControl loadStrip(EditorPictures& pictures, const ElementRecord& record, int frames,
                          bool stripMode, const QString& messagePrefix) {
     PictureControl strip;

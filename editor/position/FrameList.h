@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <algorithm>
 #include <optional>
 
 namespace ztv {
@@ -27,9 +28,14 @@ struct FrameList {
     std::optional<QRgb> mask;
 
     int count() const { return int(frames.size()); }
+    // The frame after i, back to the first after the last.
+    int next(int i) const { return (i + 1) % std::max(1, count()); }
     // Frame i at `at` on the target, the mask colour leaving the target as it was.
     void draw(QImage& target, QPoint at, int i) const;
 };
+
+// How many frames the record's strip holds (`Couleur`), within what a GIF may give.
+int stripFrameCount(const ElementRecord& record);
 
 // The record's picture as a strip of `frames` frames of its size side by side, prepared as the
 // page shows it (markers, appearance mode, tint); in strip mode an animated GIF gives its frames.

@@ -112,6 +112,13 @@ QRect recordRect(const ElementRecord& record) {
     return reachableRect(record.Gauche, record.Haut, record.Largeur, record.Hauteur);
 }
 
+void setRecordRect(ElementRecord& record, const QRect& rect) {
+    record.Gauche = rect.left();
+    record.Haut = rect.top();
+    record.Largeur = rect.width();
+    record.Hauteur = rect.height();
+}
+
 QRect playableRect(const QRect& rect) {
     const int side = int(limits::kMaxPictureSide);
     const int w = std::clamp(rect.width(), 1, side);

@@ -9,6 +9,9 @@
 
 namespace ztv::editor {
 
+namespace {
+
+// The kinds whose disappearance follows their rectangle.
 bool disappearanceFollows(int row) {
     switch (kindOfRow(row)) {
         case ElementKind::Character:
@@ -21,8 +24,6 @@ bool disappearanceFollows(int row) {
             return false;
     }
 }
-
-namespace {
 
 // An animation's disappearance covers it where it arrives.
 QRect lastRect(const ElementRecord& r, const QRect& rect) {
@@ -50,10 +51,7 @@ bool writePlacement(const QString& jouHost, int row, int column, const QRect& re
         if (r.Ligne != row || r.Colonne != column) {
             continue;
         }
-        r.Gauche = rect.left();
-        r.Haut = rect.top();
-        r.Largeur = rect.width();
-        r.Hauteur = rect.height();
+        setRecordRect(r, rect);
         if (change) {
             change(r);
         }
@@ -63,12 +61,7 @@ bool writePlacement(const QString& jouHost, int row, int column, const QRect& re
         placed->Fichier != language.text(lang::MarkerDisappear)) {
         const int next = nextDisappearance(*records, row, column, language);
         if (next > 0) {
-            const QRect covered = lastRect(*placed, rect);
-            ElementRecord& target = (*records)[next];
-            target.Gauche = covered.left();
-            target.Haut = covered.top();
-            target.Largeur = covered.width();
-            target.Hauteur = covered.height();
+            setRecordRect((*records)[next], lastRect(*placed, rect));
         }
     }
     QByteArray bytes;

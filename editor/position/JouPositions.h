@@ -20,7 +20,4 @@ bool writePlacement(const QString& jouHost, int row, int column, const QRect& re
                     const std::function<void(ElementRecord&)>& change, const LanguageFile& language,
                     QString* error = nullptr);
 
-// The kinds whose disappearance follows their rectangle.
-bool disappearanceFollows(int row);
-
 }  // namespace ztv::editor

@@ -5,8 +5,6 @@
 #include "editor/EditorState.h"
 #include "player/MediaPlayback.h"
 
-#include <QFileInfo>
-
 namespace ztv::editor {
 
 PageHost::PageHost(EditorState& state, Prompter& prompter, QImage& page, QImage& background)
@@ -27,7 +25,6 @@ const Clock& PageHost::clock() const {
 
 void PageHost::resetSteps() {
     nextStep_ = -1;
-    stepsFinished_ = false;
 }
 
 void PageHost::setNextStep(int, int, qint64 timeMs) {
@@ -35,7 +32,6 @@ void PageHost::setNextStep(int, int, qint64 timeMs) {
 }
 
 void PageHost::finishSteps(int, int) {
-    stepsFinished_ = true;
     nextStep_ = -1;
 }
 

@@ -33,7 +33,6 @@ class PageHost final : public ElementHost {
     }
     // When the element that drew last asked for its next step (engine clock, ms); -1: none.
     qint64 nextStepMs() const { return nextStep_; }
-    bool stepsFinished() const { return stepsFinished_; }
     void resetSteps();
     const Clock& clock() const override;
 
@@ -73,7 +72,6 @@ class PageHost final : public ElementHost {
     PicturePrefetch prefetch_;
     bool effetInverse_ = false;
     qint64 nextStep_ = -1;
-    bool stepsFinished_ = false;
     std::unique_ptr<MediaPlayback> media_;
 };
 

@@ -31,10 +31,6 @@ bool drawableSize(const QRect& rect) {
     return limits::pictureSizeAllowed(rect.width(), rect.height());
 }
 
-QRect rectOf(const ElementRecord& r) {
-    return recordRect(r);
-}
-
 QColor colourOf(std::int32_t value) {
     return colourOfValue(std::uint32_t(value));
 }
@@ -117,20 +113,20 @@ void PageRendering::render(const QList<ElementRecord>& records, int editedIndex,
             shownControl = 0;
         }
         const ElementKind kind = kindOfRow(r.Ligne);
-        if ((kind == ElementKind::KeywordList || kind == ElementKind::LongText)) {
+        if (kind == ElementKind::KeywordList || kind == ElementKind::LongText) {
             if (shownControl != 0) {
                 restoreBackground(rows_[std::size_t(shownControl)].rect);
             }
             shownControl = r.Ligne;
         }
         noteRow(r, int(i));
-        if (i == editedIndex && editing) {
+        if (i == editedIndex) {
             continue;
         }
         drawRecord(r, int(i), page_, background_);
         if (kind != ElementKind::Sound &&
             (kind == ElementKind::Background || isOui(r.IntegrFond))) {
-            copyArea(background_, page_, rectOf(r));
+            copyArea(background_, page_, recordRect(r));
         }
         if (after) {
             after(int(i), r);
@@ -143,7 +139,7 @@ void PageRendering::noteRow(const ElementRecord& r, int index) {
         return;
     }
     RowPlace& place = rows_[std::size_t(r.Ligne)];
-    place.rect = rectOf(r);
+    place.rect = recordRect(r);
     if (isMarker(r.Fichier)) {
         return;
     }
@@ -184,11 +180,7 @@ std::unique_ptr<TZtvCase> PageRendering::engineElement(const ElementRecord& r, i
     }
     // The engine draws the element where the editor can reach it.
     ElementRecord reachable = r;
-    const QRect rect = rectOf(r);
-    reachable.Gauche = rect.left();
-    reachable.Haut = rect.top();
-    reachable.Largeur = rect.width();
-    reachable.Hauteur = rect.height();
+    setRecordRect(reachable, recordRect(r));
     auto element = factory_.make(kind);
     element->ChargerEnreg(index, reachable, host_.geometry());
     element->attacher(host_);
@@ -198,7 +190,7 @@ std::unique_ptr<TZtvCase> PageRendering::engineElement(const ElementRecord& r, i
 
 void PageRendering::drawRecord(const ElementRecord& r, int index, QImage& canvas,
                                QImage& background) {
-    const QRect rect = rectOf(r);
+    const QRect rect = recordRect(r);
     if (isMarker(r.Fichier)) {
         copyArea(canvas, background, rect);
         return;
@@ -259,7 +251,7 @@ void PageRendering::drawPlaceholder(const ElementRecord& r, const QString& text,
 // Characters and animations show the first frame of their strip of `Couleur` frames; the
 // panorama its picture.
 void PageRendering::drawFirstFrame(const ElementRecord& r, QImage& canvas, bool strip) {
-    const int frames = strip ? std::clamp(r.Couleur, 1, limits::kMaxGifFrames) : 1;
+    const int frames = strip ? stripFrameCount(r) : 1;
     const PictureControl picture =
         loadStrip(pictures_, r, frames, strip, prefixes_.of(kindOfRow(r.Ligne)));
     if (picture.image.isNull()) {
@@ -268,7 +260,7 @@ void PageRendering::drawFirstFrame(const ElementRecord& r, QImage& canvas, bool 
     const QImage shown = picture.shown();
     const QRect first(0, 0, shown.width() / frames, shown.height());
     QPainter painter(&canvas);
-    painter.drawImage(rectOf(r), shown, first);
+    painter.drawImage(recordRect(r), shown, first);
 }
 
 // Keyword lists and long texts keep their font name in `sensdegra`, its style in `style` and its
@@ -280,7 +272,7 @@ QFont PageRendering::rememberRecordFont(const ElementRecord& r) {
 
 void PageRendering::drawKeywordList(const ElementRecord& r, QImage& canvas) {
     QPainter painter(&canvas);
-    const QRect rect = rectOf(r);
+    const QRect rect = recordRect(r);
     painter.fillRect(rect, colourOf(r.Couldegra));
     painter.setFont(rememberRecordFont(r));
     painter.setPen(colourOf(r.Couleur));
@@ -295,7 +287,7 @@ void PageRendering::drawKeywordList(const ElementRecord& r, QImage& canvas) {
 
 // A ".TXT" long text shows its words; other long texts (rich text, web pages) their file name.
 void PageRendering::drawLongText(const ElementRecord& r, QImage& canvas) {
-    const QRect rect = rectOf(r);
+    const QRect rect = recordRect(r);
     const QString found = host_.locateMedia(r.Fichier);
     QString text = r.Fichier;
     if (!found.isEmpty() && r.Fichier.endsWith(QStringLiteral(".TXT"), Qt::CaseInsensitive)) {
@@ -316,7 +308,7 @@ void PageRendering::drawLongText(const ElementRecord& r, QImage& canvas) {
 }
 
 QImage PageRendering::elementPicture(const ElementRecord& record, int index) {
-    if (!drawableSize(rectOf(record)) || isMarker(record.Fichier)) {
+    if (!drawableSize(recordRect(record)) || isMarker(record.Fichier)) {
         return {};
     }
     ElementRecord alone = record;

@@ -80,6 +80,9 @@ class PageRendering {
     // Copies the background copy back over the rectangle of the page.
     void restoreBackground(const QRect& rect);
 
+    // A disappearance: the record only uncovers what lies under its rectangle.
+    bool isMarker(const QString& fichier) const;
+
     // The element of the engine for kinds it draws (background, pictures, texts); null for the
     // others.
     std::unique_ptr<TZtvCase> engineElement(const ElementRecord& record, int index);
@@ -95,7 +98,6 @@ class PageRendering {
     QFont rememberRecordFont(const ElementRecord& r);
     void drawKeywordList(const ElementRecord& r, QImage& canvas);
     void drawLongText(const ElementRecord& r, QImage& canvas);
-    bool isMarker(const QString& fichier) const;
 
     EditorState& state_;
     QImage page_;

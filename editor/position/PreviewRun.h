@@ -11,8 +11,9 @@ class PreviewRun {
   public:
     virtual ~PreviewRun() = default;
 
-    // One tick of the preview clock: the next step when it has come due.
-    virtual void tick(qint64 nowMs) = 0;
+    // One tick of the preview clock: the next step when it has come due. True when a step was
+    // taken, so that the page is shown again only then.
+    virtual bool tick(qint64 nowMs) = 0;
     virtual bool finished() const = 0;
     // Esc, or a close refused while it runs: the preview ends at a coming tick.
     virtual void stop() = 0;
@@ -21,12 +22,13 @@ class PreviewRun {
 // A preview that steps at its own pace: its first step at the first tick, then one each delay.
 class TimedRun : public PreviewRun {
   public:
-    void tick(qint64 nowMs) final {
+    bool tick(qint64 nowMs) final {
         if (finished() || nowMs < due_) {
-            return;
+            return false;
         }
         step();
         due_ = nowMs + delayMs();
+        return true;
     }
 
   protected:

@@ -160,10 +160,9 @@ void TForm200::loadAndRender() {
     if (hasEdited_) {
         // Another element starts from its first position.
         const ElementRecord& next = records->at(jouIndex_);
-        arrivalShown_ = arrivalShown_ && next.Ligne == row_ && next.Colonne == column_;
+        arrivalShown_ =
+            arrivalShown_ && next.Ligne == edited_.Ligne && next.Colonne == edited_.Colonne;
         edited_ = next;
-        row_ = edited_.Ligne;
-        column_ = edited_.Colonne;
     }
     rendering_.render(*records, hasEdited_ ? jouIndex_ : 0);
     page_->setPicture(rendering_.page());
@@ -207,7 +206,7 @@ void TForm200::showHandles() {
 }
 
 bool TForm200::arrivalShown() const {
-    return arrivalShown_ && kindOfRow(row_) == ElementKind::Animation;
+    return arrivalShown_ && editedKind() == ElementKind::Animation;
 }
 
 QPoint TForm200::elementPosition() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ElementKinds.h"
 #include "common/ElementRecord.h"
 #include "editor/dialogs/CellRecords.h"
 #include "editor/position/HandleGeometry.h"
@@ -39,18 +40,15 @@ class TForm200 : public QDialog {
     // Something was written into the .JOU file and the author kept it.
     bool positionsChanged() const { return positionsChanged_; }
     int editedIndex() const { return jouIndex_; }
-    int editedRow() const { return row_; }
-    int editedColumn() const { return column_; }
+    int editedRow() const { return edited_.Ligne; }
     QRect elementRect() const;
     const QImage& pagePicture() const { return rendering_.page(); }
-    PageRendering& rendering() { return rendering_; }
     QWidget* overlay() const;
     QWidget* handle(Handle h) const;
     QWidget* page() const;
     TForm101* positionsPalette() const { return palette_; }
     bool busy() const { return busy_; }
     bool previewing() const { return previewTimer_.isActive(); }
-    bool showingArrival() const { return arrivalShown(); }
 
     // A handle pressed: false, after its message, when the element cannot be resized so.
     bool pressHandle(Handle h);
@@ -70,6 +68,7 @@ class TForm200 : public QDialog {
     void loadAndRender();
     void showElement();
     void showHandles();
+    ElementKind editedKind() const { return kindOfRow(edited_.Ligne); }
     // Where the element shows: an animation's arrival while that is shown.
     QPoint elementPosition() const;
     bool arrivalShown() const;
@@ -112,8 +111,6 @@ class TForm200 : public QDialog {
     CellRecords records_;
     PageRendering rendering_;
     int jouIndex_;
-    int row_ = 0;
-    int column_ = 0;
     ElementRecord edited_;
     bool hasEdited_ = false;
 

@@ -22,7 +22,7 @@ void TForm200::overlayPressed(QPoint) {
     if (busy_) {
         return;
     }
-    if (kindOfRow(row_) == ElementKind::Background) {
+    if (editedKind() == ElementKind::Background) {
         prompter_.message(state_.text(kBackgroundFixedLine));
         return;
     }
@@ -62,7 +62,7 @@ bool TForm200::pressHandle(Handle h) {
     if (busy_) {
         return false;
     }
-    const ElementKind kind = kindOfRow(row_);
+    const ElementKind kind = editedKind();
     int refusal = 0;
     if (kind == ElementKind::Background) {
         refusal = kBackgroundFixedLine;

@@ -1,7 +1,6 @@
 // The preview: the edited element plays on the page as the player shows it, stepped by the
 // preview clock, then the page comes back as it was.
 #include "common/ElementKinds.h"
-#include "common/LangLines.h"
 #include "editor/EditorState.h"
 #include "editor/position/AnimationPreview.h"
 #include "editor/position/CharacterPreview.h"
@@ -16,15 +15,13 @@ namespace ztv::editor {
 // Sounds, click zones, keyword lists and long texts have no preview; a disappearance has
 // nothing to show.
 bool TForm200::canPreview() const {
-    return kindHasPreview(kindOfRow(row_)) && hasEdited_ &&
-           edited_.Fichier != state_.text(lang::MarkerDisappear) &&
-           edited_.Fichier != state_.text(lang::MarkerBackgroundDisappear);
+    return kindHasPreview(editedKind()) && hasEdited_ && !rendering_.isMarker(edited_.Fichier);
 }
 
 std::unique_ptr<PreviewRun> TForm200::makePreviewRun() {
     QImage& page = rendering_.page();
     const QRect rect = recordRect(edited_);
-    switch (kindOfRow(row_)) {
+    switch (editedKind()) {
         case ElementKind::Video:
             return std::make_unique<VideoRun>(state_, prompter_, this, rect, edited_.Fichier);
         case ElementKind::Character:
@@ -61,8 +58,9 @@ void TForm200::previewTick() {
         endPreview();
         return;
     }
-    previewRun_->tick(state_.clock->nowMs());
-    page_->setPicture(rendering_.page());
+    if (previewRun_->tick(state_.clock->nowMs())) {
+        page_->setPicture(rendering_.page());
+    }
 }
 
 void TForm200::stopPreview() {

@@ -43,10 +43,10 @@ void TForm200::save(const QRect& wanted) {
         }
     };
     closePalette();
-    storyboard_.setDefaultRect(row_, first);
+    storyboard_.setDefaultRect(edited_.Ligne, first);
     QString error;
-    if (!writePlacement(storyboard_.jouPath(), row_, column_, first, change, state_.language,
-                        &error)) {
+    if (!writePlacement(storyboard_.jouPath(), edited_.Ligne, edited_.Colonne, first, change,
+                        state_.language, &error)) {
         prompter_.message(state_.text(kNotWrittenLine) + u'\n' + error);
         showElement();
         return;

@@ -25,7 +25,8 @@ class VideoRun final : public PreviewRun {
              const QString& fichier);
     ~VideoRun() override;
 
-    void tick(qint64) override {}
+    // The film draws itself in its panel, never on the page.
+    bool tick(qint64) override { return false; }
     bool finished() const override;
     // Closes the film.
     void stop() override;
