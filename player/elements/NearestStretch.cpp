@@ -107,7 +107,7 @@ bool stretchNearest(QImage& canvas, const QImage& picture, std::span<const Stret
             rows |= p->drawn;
         }
     }
-    for (int line = rows.top(); line <= rows.bottom() && !plans.empty(); ++line) {
+    for (int line = rows.top(); line <= rows.bottom(); ++line) {
         auto* canvasRow = reinterpret_cast<QRgb*>(canvas.scanLine(line));
         for (const Plan& p : plans) {
             if (line >= p.drawn.top() && line <= p.drawn.bottom()) {

@@ -22,6 +22,8 @@ struct Style {
     bool italic = false;
     bool underline = false;
     bool strikeOut = false;
+
+    bool operator==(const Style&) const = default;
 };
 
 // Lines 130 to 140, in order.
@@ -85,9 +87,7 @@ void applyStyleNamed(QFont& font, const QString& styleName, const LanguageFile& 
 int styleLineOf(const QFont& font) {
     const Style wanted{font.bold(), font.italic(), font.underline(), font.strikeOut()};
     for (int i = 0; i < int(std::size(kStyles)); ++i) {
-        const Style& s = kStyles[i];
-        if (s.bold == wanted.bold && s.italic == wanted.italic && s.underline == wanted.underline &&
-            s.strikeOut == wanted.strikeOut) {
+        if (kStyles[i] == wanted) {
             return lang::FontStyleNormal + i;
         }
     }

@@ -42,28 +42,29 @@ bool TZtvCase::ChargerImage(const QString& fichier, QImage& target, bool mediaBy
     if (isLine(fichier, lang::MarkerBackgroundDisappear)) {
         return true;
     }
-    const QString word = TexteLangue(lang::MediaFileWord);
+    // "<lead> File <name> <what went wrong>"
+    const auto tellMedia = [this](const QString& lead, const QString& name, int suffixLine) {
+        host_->tell(lead + TexteLangue(lang::MediaFileWord) + u' ' + name + u' ' +
+                    TexteLangue(suffixLine));
+    };
     QString path = fichier;
     PictureRead read = PictureRead::Failed;
     if (!mediaByPage) {
         path = TrouverMedia(fichier);
         if (path.isEmpty()) {
-            host_->tell(host_->missingPictureLead() + word + u' ' + fichier + u' ' +
-                        TexteLangue(lang::MediaNotFoundSuffix));
+            tellMedia(host_->missingPictureLead(), fichier, lang::MediaNotFoundSuffix);
             return false;
         }
         read = LireImageFichier(target, path);
     } else {
         if (!ChercherEntree(fichier)) {
-            host_->tell(host_->missingPictureLead() + word + u' ' + fichier + u' ' +
-                        TexteLangue(lang::MediaNotInPageDataSuffix));
+            tellMedia(host_->missingPictureLead(), fichier, lang::MediaNotInPageDataSuffix);
             return false;
         }
         read = LireImageArchive(target, fichier);
     }
     if (read == PictureRead::CannotOpen) {
-        host_->tell(QStringLiteral("Position 2") + word + u' ' + path + u' ' +
-                    TexteLangue(lang::MediaCannotOpenSuffix));
+        tellMedia(QStringLiteral("Position 2"), path, lang::MediaCannotOpenSuffix);
     }
     return read == PictureRead::Ok;
 }
