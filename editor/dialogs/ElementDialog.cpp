@@ -8,6 +8,7 @@
 #include "editor/StoredPath.h"
 #include "editor/Storyboard.h"
 #include "editor/dialogs/TransitionOption.h"
+#include "editor/dialogs/Vocabulary.h"
 #include "editor/position/HandleGeometry.h"
 #include "editor/position/TForm200.h"
 
@@ -49,15 +50,6 @@ ElementDialog::ElementDialog(EditorState& state, Prompter& prompter, Storyboard&
 
 QString ElementDialog::text(int line) const {
     return state_.text(line);
-}
-
-int ElementDialog::vocabularyLine(const QString& value, int first, int last) const {
-    for (int line = first; line <= last; ++line) {
-        if (state_.language.isLine(value, line)) {
-            return line;
-        }
-    }
-    return 0;
 }
 
 bool ElementDialog::isLine(const QString& value, int line) const {
@@ -249,7 +241,7 @@ void ElementDialog::showTransitionOption(const QString& effect, QLabel* bandsLab
 void ElementDialog::showActionParameters(const QString& action, QLineEdit* first,
                                          QPushButton* firstBrowse, QLineEdit* second,
                                          QPushButton* secondBrowse) const {
-    const int line = vocabularyLine(action, 280, 379);
+    const int line = vocabularyLine(state_.language, action, 280, 379);
     const bool withFirst = !oneOf(line, {280, 287, 289, 290, 291});
     first->setVisible(withFirst);
     firstBrowse->setVisible(withFirst && !oneOf(line, {282, 286}));
@@ -259,7 +251,7 @@ void ElementDialog::showActionParameters(const QString& action, QLineEdit* first
 }
 
 void ElementDialog::browseFirstParameter(const QString& action, QLineEdit* edit) {
-    const int line = vocabularyLine(action, 280, 379);
+    const int line = vocabularyLine(state_.language, action, 280, 379);
     QString filter;
     if (oneOf(line, {284, 285, 292, 294, 299, 288, 379})) {
         filter = QStringLiteral("*.* (*)");
@@ -284,7 +276,7 @@ void ElementDialog::browseFirstParameter(const QString& action, QLineEdit* edit)
 }
 
 void ElementDialog::browseSecondParameter(const QString& action, QLineEdit* edit) {
-    const int line = vocabularyLine(action, 280, 379);
+    const int line = vocabularyLine(state_.language, action, 280, 379);
     if (line == 285) {
         const QString chosen =
             prompter_.openFileName(QString(), QString(), QStringLiteral("*.* (*)"));
