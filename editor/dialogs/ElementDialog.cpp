@@ -11,6 +11,7 @@
 #include "editor/dialogs/Vocabulary.h"
 #include "editor/position/HandleGeometry.h"
 #include "editor/position/TForm200.h"
+#include "player/elements/EffectNames.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -198,13 +199,10 @@ void ElementDialog::fillActionList(QComboBox* list) const {
 
 void fillTransitionEntries(QComboBox* list, const EditorState& state) {
     list->clear();
-    int picture = 0;
-    constexpr std::pair<int, int> runs[] = {{220, 258}, {262, 279}, {296, 298}};
-    for (const auto& [first, last] : runs) {
-        for (int line = first; line <= last; ++line, ++picture) {
-            const QImage& image = state.transitionPictures[std::size_t(picture)];
-            list->addItem(QIcon(QPixmap::fromImage(image)), state.text(line));
-        }
+    std::size_t picture = 0;
+    for (const int line : EffectNames::listLines()) {
+        const QImage& image = state.transitionPictures[picture++];
+        list->addItem(QIcon(QPixmap::fromImage(image)), state.text(line));
     }
 }
 
