@@ -90,8 +90,7 @@ QString OutsideTools::cellMediaPath() {
     if (!record || record->Fichier.isEmpty() || !record->Fichier.startsWith(u'\\')) {
         return {};
     }
-    EditorState& state = window_.state();
-    return lookUpMedia(state, record->Fichier) ? mediaHostPath(state, record->Fichier) : QString();
+    return findMediaHost(window_.state(), record->Fichier);
 }
 
 QStringList OutsideTools::arguments(OutsideTool tool) {

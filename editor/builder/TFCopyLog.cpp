@@ -86,9 +86,7 @@ BuildHooks TFCopyLog::hooks() {
         QCoreApplication::processEvents();
         return cancel_;
     };
-    h.findMedia = [this](const QString& stored) {
-        return lookUpMedia(state_, stored) ? mediaHostPath(state_, stored) : QString();
-    };
+    h.findMedia = [this](const QString& stored) { return findMediaHost(state_, stored); };
     return h;
 }
 

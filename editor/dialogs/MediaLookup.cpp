@@ -35,6 +35,10 @@ bool lookUpMediaOrReport(EditorState& state, Prompter& prompter, const QString& 
     return false;
 }
 
+QString findMediaHost(EditorState& state, const QString& storedPath) {
+    return lookUpMedia(state, storedPath) ? mediaHostPath(state, storedPath) : QString();
+}
+
 QString mediaHostPath(const EditorState& state, const QString& storedPath) {
     const QString onDrive = state.mediaDrive + storedPath;
     if (!state.drives.exists(onDrive)) {

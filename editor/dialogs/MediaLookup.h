@@ -20,6 +20,9 @@ bool lookUpMedia(EditorState& state, const QString& storedPath);
 // As lookUpMedia, and a miss is reported: "file ... not found".
 bool lookUpMediaOrReport(EditorState& state, Prompter& prompter, const QString& storedPath);
 
+// The host path where lookUpMedia finds the stored path; empty when it is on no drive.
+QString findMediaHost(EditorState& state, const QString& storedPath);
+
 // The host path of a stored path on the current media drive, else beneath the project's folder.
 QString mediaHostPath(const EditorState& state, const QString& storedPath);
 
