@@ -97,9 +97,7 @@ void LaunchCommands::startTutorial() {
         window_.message(lang::FileNotOnAnyDrive);
         return;
     }
-    if (!state.shell->open(program, {}, QFileInfo(program).absolutePath())) {
-        window_.prompter().message(state.text(lang::ProgramNotStarted) + u' ' + program);
-    }
+    startProgram(state, window_.prompter(), program, {}, QFileInfo(program).absolutePath());
 }
 
 void LaunchCommands::showAbout() {

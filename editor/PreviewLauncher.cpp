@@ -7,6 +7,7 @@
 #include "common/platform/Prompter.h"
 #include "editor/EditorState.h"
 #include "editor/HelpPages.h"
+#include "editor/OutsideTools.h"
 
 #include <QDir>
 
@@ -59,9 +60,7 @@ void PreviewLauncher::preview(int page) {
         return;
     }
     const QString player = state_.paths.playerProgram();
-    if (!state_.shell->open(player, playerArguments(page, later), state_.paths.appDir())) {
-        prompter_.message(state_.text(lang::ProgramNotStarted) + u' ' + player);
-    }
+    startProgram(state_, prompter_, player, playerArguments(page, later), state_.paths.appDir());
 }
 
 void PreviewLauncher::closeRunningPreview() {
