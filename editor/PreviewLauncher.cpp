@@ -2,7 +2,6 @@
 
 #include "common/LangLines.h"
 #include "common/platform/CloseRequest.h"
-#include "common/platform/Cp1252.h"
 #include "common/platform/FileIo.h"
 #include "common/platform/Prompter.h"
 #include "editor/EditorState.h"
@@ -98,10 +97,7 @@ void PreviewLauncher::webPreview(int page) {
     }
     const QString path = runPagePath(state_);
     QString error;
-    if (!writeFileAtomically(
-            path,
-            toCp1252(webPageLines(page).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")),
-            &error)) {
+    if (!writeLines(path, webPageLines(page), &error)) {
         prompter_.message(state_.text(lang::FileNotWritten) + u' ' + path + u'\n' + error);
         return;
     }
