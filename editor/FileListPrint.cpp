@@ -75,8 +75,10 @@ void printFileList(EditorState& state, Prompter& prompter, QWidget* parent, QPri
         return;
     }
     const QString listFile = state.paths.data(QStringLiteral("$impr.txt"));
-    QString error;
-    if (!writeLines(listFile, lines, &error)) {
+    // The copies print the list as saved.
+    const std::optional<QStringList> saved =
+        writeLines(listFile, lines) ? readLines(listFile) : std::nullopt;
+    if (!saved) {
         prompter.message(state.text(lang::FileListNotWritten) + u' ' + listFile);
         return;
     }
@@ -86,11 +88,6 @@ void printFileList(EditorState& state, Prompter& prompter, QWidget* parent, QPri
     const int copies = std::max(1, printer.copyCount());
     printer.setCopyCount(1);
     for (int copy = 0; copy < copies; ++copy) {
-        const auto saved = readLines(listFile);
-        if (!saved) {
-            prompter.message(state.text(lang::FileListNotWritten) + u' ' + listFile);
-            break;
-        }
         const QDateTime now = QDateTime::currentDateTime();
         const FileListSource source{state.language,
                                     state.projectName,

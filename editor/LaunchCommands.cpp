@@ -92,14 +92,12 @@ void LaunchCommands::showWelcome() {
 
 void LaunchCommands::startTutorial() {
     EditorState& state = window_.state();
-    if (!lookUpMedia(state, kTutorial)) {
+    const QString program = findMediaHost(state, kTutorial);
+    if (program.isEmpty()) {
         window_.message(lang::FileNotOnAnyDrive);
         return;
     }
-    const QString program = mediaHostPath(state, kTutorial);
-    if (!state.shell->open(program, {}, QFileInfo(program).absolutePath())) {
-        window_.prompter().message(state.text(lang::ProgramNotStarted) + u' ' + program);
-    }
+    startProgram(state, window_.prompter(), program, {}, QFileInfo(program).absolutePath());
 }
 
 void LaunchCommands::showAbout() {

@@ -100,9 +100,7 @@ class Gatherer {
         if (!field.startsWith(u'\\')) {
             return true;
         }
-        if (!lookUpMedia(state_, field)) {
-            prompter_.message(state_.text(lang::FilePrefix) + u' ' + field + u' ' +
-                              state_.text(lang::NotFoundSuffix));
+        if (!lookUpMediaOrReport(state_, prompter_, field)) {
             return true;
         }
         const QString source = mediaHostPath(state_, field);

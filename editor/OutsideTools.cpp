@@ -2,6 +2,7 @@
 
 #include "common/ElementKinds.h"
 #include "common/LangLines.h"
+#include "common/platform/Prompter.h"
 #include "editor/ProjectCommands.h"
 #include "editor/TSommaire.h"
 #include "editor/dialogs/MediaLookup.h"
@@ -76,6 +77,15 @@ OutsideTool toolForRow(int row) {
     }
 }
 
+bool startProgram(const EditorState& state, Prompter& prompter, const QString& program,
+                  const QStringList& arguments, const QString& folder) {
+    if (state.shell->open(program, arguments, folder)) {
+        return true;
+    }
+    prompter.message(state.text(lang::ProgramNotStarted) + u' ' + program);
+    return false;
+}
+
 OutsideTools::OutsideTools(TSommaire& window) : window_(window) {}
 
 QString OutsideTools::cellMediaPath() {
@@ -90,8 +100,7 @@ QString OutsideTools::cellMediaPath() {
     if (!record || record->Fichier.isEmpty() || !record->Fichier.startsWith(u'\\')) {
         return {};
     }
-    EditorState& state = window_.state();
-    return lookUpMedia(state, record->Fichier) ? mediaHostPath(state, record->Fichier) : QString();
+    return findMediaHost(window_.state(), record->Fichier);
 }
 
 QStringList OutsideTools::arguments(OutsideTool tool) {
@@ -110,9 +119,8 @@ void OutsideTools::start(OutsideTool tool) {
     }
     const QString program = state.settings.line(line);
     if (program != QStringLiteral("$") && !program.isEmpty()) {
-        if (!state.shell->open(program, arguments(tool), QFileInfo(program).absolutePath())) {
-            window_.prompter().message(state.text(lang::ProgramNotStarted) + u' ' + program);
-        }
+        startProgram(state, window_.prompter(), program, arguments(tool),
+                     QFileInfo(program).absolutePath());
     }
     window_.focusVisibleView();
 }

@@ -3,9 +3,18 @@
 #include <QString>
 #include <QStringList>
 
+namespace ztv {
+class Prompter;
+}
+
 namespace ztv::editor {
 
+struct EditorState;
 class TSommaire;
+
+// Starts the program in the folder; when it does not start, says so and names it.
+bool startProgram(const EditorState& state, Prompter& prompter, const QString& program,
+                  const QStringList& arguments, const QString& folder);
 
 // The outside programs of the tool settings, each with its line of zentrovale.ini.
 enum class OutsideTool {

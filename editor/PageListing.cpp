@@ -68,7 +68,6 @@ class Layout {
         header_.step = page.height() / lines_;
         header_.titleStep = page.height() / listingLinesPerSheet(big.height(), page.height());
         header_.width = page.width();
-        step_ = header_.step;
         measure();
     }
 
@@ -78,8 +77,8 @@ class Layout {
         for (const ElementRecord& r : source_.records) {
             if (!r.Fichier.isEmpty()) {
                 if (r.Colonne > lastColumn + 1) {
-                    text(10, y_ + step_, line(lang::ColumnGap));
-                    y_ += 3 * step_;
+                    text(10, y_ + header_.step, line(lang::ColumnGap));
+                    y_ += 3 * header_.step;
                     count_ += 3;
                 }
                 lastColumn = r.Colonne;
@@ -132,7 +131,7 @@ class Layout {
     }
 
     void advance() {
-        y_ += step_;
+        y_ += header_.step;
         if (++count_ >= lines_) {
             closeSheet(page_.height() - 1);
             startSheet();
@@ -140,7 +139,7 @@ class Layout {
     }
 
     void closeSheet(int bottom) {
-        const int headerBottom = 3 * step_ + header_.titleStep;
+        const int headerBottom = 3 * header_.step + header_.titleStep;
         for (const int x : {firstWidth_ + 14, firstWidth_ + kindWidth_ + 17,
                             firstWidth_ + kindWidth_ + fileWidth_ + 20}) {
             rule(x, headerBottom, x, bottom);
@@ -153,7 +152,6 @@ class Layout {
     QSize page_;
     ListingHeader header_;
     int lines_ = 0;
-    int step_ = 0;
     int firstWidth_ = 0;
     int kindWidth_ = 0;
     int fileWidth_ = 0;

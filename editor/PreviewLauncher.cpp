@@ -2,11 +2,11 @@
 
 #include "common/LangLines.h"
 #include "common/platform/CloseRequest.h"
-#include "common/platform/Cp1252.h"
 #include "common/platform/FileIo.h"
 #include "common/platform/Prompter.h"
 #include "editor/EditorState.h"
 #include "editor/HelpPages.h"
+#include "editor/OutsideTools.h"
 
 #include <QDir>
 
@@ -59,9 +59,7 @@ void PreviewLauncher::preview(int page) {
         return;
     }
     const QString player = state_.paths.playerProgram();
-    if (!state_.shell->open(player, playerArguments(page, later), state_.paths.appDir())) {
-        prompter_.message(state_.text(lang::ProgramNotStarted) + u' ' + player);
-    }
+    startProgram(state_, prompter_, player, playerArguments(page, later), state_.paths.appDir());
 }
 
 void PreviewLauncher::closeRunningPreview() {
@@ -99,10 +97,7 @@ void PreviewLauncher::webPreview(int page) {
     }
     const QString path = runPagePath(state_);
     QString error;
-    if (!writeFileAtomically(
-            path,
-            toCp1252(webPageLines(page).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")),
-            &error)) {
+    if (!writeLines(path, webPageLines(page), &error)) {
         prompter_.message(state_.text(lang::FileNotWritten) + u' ' + path + u'\n' + error);
         return;
     }

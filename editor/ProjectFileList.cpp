@@ -138,12 +138,9 @@ class Lister {
         if (!stored.startsWith(u'\\')) {
             return;
         }
-        if (!lookUpMedia(state_, stored)) {
-            prompter_.message(state_.text(lang::FilePrefix) + u' ' + stored + u' ' +
-                              state_.text(lang::NotFoundSuffix));
-            return;
+        if (lookUpMediaOrReport(state_, prompter_, stored)) {
+            lines_.addFile(state_.mediaDrive + stored);
         }
-        lines_.addFile(state_.mediaDrive + stored);
     }
 
     EditorState& state_;

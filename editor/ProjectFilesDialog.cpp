@@ -11,7 +11,6 @@
 
 #include <QComboBox>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -28,9 +27,8 @@ constexpr int kWithoutRepetition = 561;
 constexpr int kCopyCaption = 510;
 constexpr int kCopyAction = 506;
 
-void showFilesHelp(TSommaire& window) {
-    openHelpPage(window.state(), window.prompter(),
-                 {QStringLiteral("projet.html#copier"), QStringLiteral("project.html#copier")});
+HelpPage filesHelp() {
+    return {QStringLiteral("projet.html#copier"), QStringLiteral("project.html#copier")};
 }
 
 }  // namespace
@@ -55,8 +53,8 @@ TForm28::TForm28(TSommaire& window, QWidget* parent) : TiledDialog(parent), wind
     connect(button("BitBtn1", lang::ButtonCancel, 164), &QPushButton::clicked, this,
             &QDialog::reject);
     connect(button("BitBtn2", kCopyButton, 316), &QPushButton::clicked, this, &TForm28::copyFiles);
-    connect(button("BitBtn3", lang::ButtonHelp, 468), &QPushButton::clicked, this,
-            [this] { showFilesHelp(window_); });
+    attachHelp(this, button("BitBtn3", lang::ButtonHelp, 468), state, window.prompter(),
+               filesHelp());
     fill();
     connect(mode_, &QComboBox::currentIndexChanged, this, &TForm28::fill);
 }
@@ -67,14 +65,6 @@ QStringList TForm28::lines() const {
         result.append(list_->item(i)->text());
     }
     return result;
-}
-
-void TForm28::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        showFilesHelp(window_);
-        return;
-    }
-    TiledDialog::keyPressEvent(event);
 }
 
 void TForm28::fill() {
@@ -121,20 +111,13 @@ TForm1::TForm1(TSommaire& window, QWidget* parent) : TiledDialog(parent), window
     });
     connect(dialogButton(this, "BitBtn1", state.text(lang::ButtonCancel), QRect(320, 200, 90, 32)),
             &QPushButton::clicked, this, &QDialog::reject);
-    connect(dialogButton(this, "BitBtn2", state.text(lang::ButtonHelp), QRect(416, 200, 90, 32)),
-            &QPushButton::clicked, this, [this] { showFilesHelp(window_); });
+    attachHelp(this,
+               dialogButton(this, "BitBtn2", state.text(lang::ButtonHelp), QRect(416, 200, 90, 32)),
+               state, window.prompter(), filesHelp());
 }
 
 GatherFolders TForm1::folders() const {
     return {target_->text(), images_->text(), sounds_->text(), videos_->text()};
-}
-
-void TForm1::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        showFilesHelp(window_);
-        return;
-    }
-    TiledDialog::keyPressEvent(event);
 }
 
 void copyProjectMedia(TSommaire& window, const GatherFolders& folders, const FileCopier& copier) {

@@ -22,9 +22,6 @@ class TForm28 : public TiledDialog {
     explicit TForm28(TSommaire& window, QWidget* parent = nullptr);
     QStringList lines() const;
 
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
   private:
     void fill();
     void print();
@@ -43,9 +40,6 @@ class TForm1 : public TiledDialog {
   public:
     explicit TForm1(TSommaire& window, QWidget* parent = nullptr);
     GatherFolders folders() const;
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     TSommaire& window_;

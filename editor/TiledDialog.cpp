@@ -24,6 +24,13 @@ QGroupBox* panelGroup(const QString& title, const QRect& geometry, QWidget* pare
     return group;
 }
 
+void fillWithPanelColour(QWidget* widget) {
+    widget->setAutoFillBackground(true);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, panelColour());
+    widget->setPalette(palette);
+}
+
 int runModal(const EditorState& state, QDialog& dialog) {
     return state.dialogRunner ? state.dialogRunner(dialog) : dialog.exec();
 }

@@ -24,6 +24,9 @@ class TiledDialog : public QDialog {
 // the one group that holds a dialog's controls.
 QGroupBox* panelGroup(const QString& title, const QRect& geometry, QWidget* parent);
 
+// The widget paints its background in the dialog panel colour.
+void fillWithPanelColour(QWidget* widget);
+
 // Shows a dialog modally through the state's dialog runner (tests fill and press the dialog's
 // controls there instead of blocking), or with exec() when none is set. Returns its result.
 int runModal(const EditorState& state, QDialog& dialog);

@@ -10,7 +10,6 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QRadioButton>
 
 namespace ztv::editor {
@@ -37,8 +36,9 @@ TForm50::TForm50(TSommaire& window, std::function<void()> tutorial, QWidget* par
     auto* ok = dialogButton(this, "BitBtn1", state.text(lang::ButtonOk), QRect(12, 240, 90, 30));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TForm50::BitBtn1Click);
-    connect(dialogButton(this, "BitBtn2", state.text(lang::ButtonHelp), QRect(110, 240, 90, 30)),
-            &QPushButton::clicked, this, &TForm50::showHelp);
+    attachHelp(this,
+               dialogButton(this, "BitBtn2", state.text(lang::ButtonHelp), QRect(110, 240, 90, 30)),
+               state, window.prompter(), startHelp());
 }
 
 void TForm50::showEvent(QShowEvent* event) {
@@ -52,14 +52,6 @@ void TForm50::FormActivate() {
         choices_[LastProjectChoice]->setEnabled(false);
         choices_[TutorialChoice]->setChecked(true);
     }
-}
-
-void TForm50::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        showHelp();
-        return;
-    }
-    TiledDialog::keyPressEvent(event);
 }
 
 void TForm50::showHelp() {

@@ -29,7 +29,6 @@ class TForm50 : public TiledDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void openChoice();

@@ -23,8 +23,6 @@ bool writeFileAtomically(const QString& hostPath, const QByteArray& data, QStrin
     return true;
 }
 
-namespace {
-
 std::optional<QByteArray> readWhole(const QString& hostPath, QString* error) {
     QFile source(hostPath);
     if (!source.open(QIODevice::ReadOnly)) {
@@ -35,6 +33,8 @@ std::optional<QByteArray> readWhole(const QString& hostPath, QString* error) {
     }
     return source.readAll();
 }
+
+namespace {
 
 QByteArray encodeLines(const QStringList& lines) {
     QByteArray data;

@@ -7,6 +7,9 @@
 
 namespace ztv {
 
+// The whole file; nullopt when it cannot be opened.
+std::optional<QByteArray> readWhole(const QString& hostPath, QString* error = nullptr);
+
 // Saving never destroys the only good copy: the data goes to a temporary file in the same
 // folder, is flushed, and only then renamed over the old file.
 bool writeFileAtomically(const QString& hostPath, const QByteArray& data, QString* error = nullptr);

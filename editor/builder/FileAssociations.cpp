@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -14,14 +13,6 @@ namespace {
 
 const QString kFieldCode = QStringLiteral("%f");
 const QString kMimePackage = QStringLiteral("zentrovale.xml");
-
-std::optional<QByteArray> readWhole(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    return file.readAll();
-}
 
 // Puts a copy of a file at relative in the user's data folder, unless that folder or the
 // system's already hold the same bytes there (a package installed it); true when it wrote.

@@ -6,6 +6,7 @@
 #include "editor/DialogButton.h"
 #include "editor/EditorState.h"
 #include "editor/HelpPages.h"
+#include "editor/TiledDialog.h"
 #include "editor/dialogs/MediaLookup.h"
 
 #include <QCoreApplication>
@@ -31,10 +32,7 @@ TFCopyLog::TFCopyLog(EditorState& state, Prompter& prompter, DesktopShell& shell
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setGeometry(0, 0, 460, 170);
-    panel->setAutoFillBackground(true);
-    QPalette palette = panel->palette();
-    palette.setColor(QPalette::Window, panelColour());
-    panel->setPalette(palette);
+    fillWithPanelColour(panel);
 
     label_ = new QLabel(panel);
     label_->setObjectName(QStringLiteral("Label1"));
@@ -86,9 +84,7 @@ BuildHooks TFCopyLog::hooks() {
         QCoreApplication::processEvents();
         return cancel_;
     };
-    h.findMedia = [this](const QString& stored) {
-        return lookUpMedia(state_, stored) ? mediaHostPath(state_, stored) : QString();
-    };
+    h.findMedia = [this](const QString& stored) { return findMediaHost(state_, stored); };
     return h;
 }
 

@@ -7,7 +7,6 @@
 #include "editor/EditorState.h"
 #include "editor/HelpPages.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
@@ -26,6 +25,13 @@ QRadioButton* radio(QWidget* parent, const char* name, const QString& text, int 
     return button;
 }
 
+QGroupBox* groupBox(QWidget* parent, const char* name, const QString& title, QRect geometry) {
+    auto* group = new QGroupBox(title, parent);
+    group->setObjectName(QLatin1String(name));
+    group->setGeometry(geometry);
+    return group;
+}
+
 QCheckBox* checkBox(QWidget* parent, const char* name, const QString& text, int top) {
     auto* box = new QCheckBox(text, parent);
     box->setObjectName(QLatin1String(name));
@@ -41,9 +47,7 @@ TFCreerLog::TFCreerLog(const EditorState& state, Prompter& prompter, QWidget* pa
     setWindowTitle(state.text(lang::BuildWizardCaption));
     setFixedSize(430, 400);
 
-    auto* distribution = new QGroupBox(this);
-    distribution->setObjectName(QStringLiteral("GroupBox1"));
-    distribution->setGeometry(12, 12, 406, 100);
+    QGroupBox* distribution = groupBox(this, "GroupBox1", QString(), QRect(12, 12, 406, 100));
     web_ = radio(distribution, "RadioButton3", state.text(lang::WebOption), 12);
     cdRom_ = radio(distribution, "RadioButton4", state.text(lang::CdRomOption), 40);
     ztvx_ = radio(distribution, "RadioZTVX", state.text(lang::ZtvxOption), 68);
@@ -52,9 +56,8 @@ TFCreerLog::TFCreerLog(const EditorState& state, Prompter& prompter, QWidget* pa
     compressedPlayer_ =
         checkBox(this, "CheckPlayComp", state.text(lang::CompressedPlayerOption), 150);
 
-    auto* compression = new QGroupBox(state.text(lang::CompressionGroup), this);
-    compression->setObjectName(QStringLiteral("GroupBox2"));
-    compression->setGeometry(12, 184, 406, 120);
+    QGroupBox* compression =
+        groupBox(this, "GroupBox2", state.text(lang::CompressionGroup), QRect(12, 184, 406, 120));
     noCompression_ = radio(compression, "RadioButton5", state.text(lang::NoCompression), 28);
     global_ = radio(compression, "RadioGlobal", state.text(lang::GlobalCompression), 56);
     perPage_ = radio(compression, "RadioPage", state.text(lang::PageCompression), 84);
@@ -78,17 +81,18 @@ TFCreerLog::TFCreerLog(const EditorState& state, Prompter& prompter, QWidget* pa
 
 void TFCreerLog::RadioZTVXClick() {
     global_->setChecked(true);
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{compressedPlayer_, noCompression_, perPage_}) {
-        w->setEnabled(false);
-    }
+    enableMultiFileChoices(false);
     compressedPlayer_->setChecked(false);
 }
 
 void TFCreerLog::RadioButton3Click() {
+    enableMultiFileChoices(true);
+}
+
+void TFCreerLog::enableMultiFileChoices(bool enabled) {
     for (QWidget* w :
          std::initializer_list<QWidget*>{compressedPlayer_, noCompression_, perPage_}) {
-        w->setEnabled(true);
+        w->setEnabled(enabled);
     }
 }
 

@@ -35,6 +35,9 @@ class TFCreerLog : public TiledDialog {
 
   private:
     builder::BuildOptions chosen() const;
+    // The choices a single .ZTVX file cannot take: the compressed player, no compression and
+    // compression page by page.
+    void enableMultiFileChoices(bool enabled);
 
     const EditorState& state_;
     Prompter& prompter_;

@@ -8,8 +8,10 @@
 #include "editor/StoredPath.h"
 #include "editor/Storyboard.h"
 #include "editor/dialogs/TransitionOption.h"
+#include "editor/dialogs/Vocabulary.h"
 #include "editor/position/HandleGeometry.h"
 #include "editor/position/TForm200.h"
+#include "player/elements/EffectNames.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -49,15 +51,6 @@ ElementDialog::ElementDialog(EditorState& state, Prompter& prompter, Storyboard&
 
 QString ElementDialog::text(int line) const {
     return state_.text(line);
-}
-
-int ElementDialog::vocabularyLine(const QString& value, int first, int last) const {
-    for (int line = first; line <= last; ++line) {
-        if (state_.language.isLine(value, line)) {
-            return line;
-        }
-    }
-    return 0;
 }
 
 bool ElementDialog::isLine(const QString& value, int line) const {
@@ -206,13 +199,10 @@ void ElementDialog::fillActionList(QComboBox* list) const {
 
 void fillTransitionEntries(QComboBox* list, const EditorState& state) {
     list->clear();
-    int picture = 0;
-    constexpr std::pair<int, int> runs[] = {{220, 258}, {262, 279}, {296, 298}};
-    for (const auto& [first, last] : runs) {
-        for (int line = first; line <= last; ++line, ++picture) {
-            const QImage& image = state.transitionPictures[std::size_t(picture)];
-            list->addItem(QIcon(QPixmap::fromImage(image)), state.text(line));
-        }
+    std::size_t picture = 0;
+    for (const int line : EffectNames::listLines()) {
+        const QImage& image = state.transitionPictures[picture++];
+        list->addItem(QIcon(QPixmap::fromImage(image)), state.text(line));
     }
 }
 
@@ -249,7 +239,7 @@ void ElementDialog::showTransitionOption(const QString& effect, QLabel* bandsLab
 void ElementDialog::showActionParameters(const QString& action, QLineEdit* first,
                                          QPushButton* firstBrowse, QLineEdit* second,
                                          QPushButton* secondBrowse) const {
-    const int line = vocabularyLine(action, 280, 379);
+    const int line = vocabularyLine(state_.language, action, 280, 379);
     const bool withFirst = !oneOf(line, {280, 287, 289, 290, 291});
     first->setVisible(withFirst);
     firstBrowse->setVisible(withFirst && !oneOf(line, {282, 286}));
@@ -259,7 +249,7 @@ void ElementDialog::showActionParameters(const QString& action, QLineEdit* first
 }
 
 void ElementDialog::browseFirstParameter(const QString& action, QLineEdit* edit) {
-    const int line = vocabularyLine(action, 280, 379);
+    const int line = vocabularyLine(state_.language, action, 280, 379);
     QString filter;
     if (oneOf(line, {284, 285, 292, 294, 299, 288, 379})) {
         filter = QStringLiteral("*.* (*)");
@@ -284,7 +274,7 @@ void ElementDialog::browseFirstParameter(const QString& action, QLineEdit* edit)
 }
 
 void ElementDialog::browseSecondParameter(const QString& action, QLineEdit* edit) {
-    const int line = vocabularyLine(action, 280, 379);
+    const int line = vocabularyLine(state_.language, action, 280, 379);
     if (line == 285) {
         const QString chosen =
             prompter_.openFileName(QString(), QString(), QStringLiteral("*.* (*)"));

@@ -104,8 +104,6 @@ class ElementDialog : public TiledDialog {
     std::function<int()> choosePage;
 
     bool isLine(const QString& text, int line) const;
-    // The line of first to last whose text the value is; 0 when none.
-    int vocabularyLine(const QString& value, int first, int last) const;
     QString text(int line) const;
 
     EditorState& state_;

@@ -1,6 +1,8 @@
 #include "editor/dialogs/MediaLookup.h"
 
+#include "common/LangLines.h"
 #include "common/MovedMedia.h"
+#include "common/platform/Prompter.h"
 #include "editor/EditorState.h"
 
 namespace ztv::editor {
@@ -22,6 +24,19 @@ bool lookUpMedia(EditorState& state, const QString& storedPath) {
     const QString holder = drives.firstDriveHolding(storedPath);
     state.mediaDrive = holder.isEmpty() ? QStringLiteral("C:") : holder;
     return !holder.isEmpty() || !findBesideProject(storedPath, state.projectDir).isEmpty();
+}
+
+bool lookUpMediaOrReport(EditorState& state, Prompter& prompter, const QString& storedPath) {
+    if (lookUpMedia(state, storedPath)) {
+        return true;
+    }
+    prompter.message(state.text(lang::FilePrefix) + u' ' + storedPath + u' ' +
+                     state.text(lang::NotFoundSuffix));
+    return false;
+}
+
+QString findMediaHost(EditorState& state, const QString& storedPath) {
+    return lookUpMedia(state, storedPath) ? mediaHostPath(state, storedPath) : QString();
 }
 
 QString mediaHostPath(const EditorState& state, const QString& storedPath) {

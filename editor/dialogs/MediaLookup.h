@@ -2,6 +2,10 @@
 
 #include <QString>
 
+namespace ztv {
+class Prompter;
+}
+
 namespace ztv::editor {
 
 struct EditorState;
@@ -12,6 +16,12 @@ struct EditorState;
 // moved or copied finds the media it carries beneath its own folder when the drives have none
 // of them. Shows no message.
 bool lookUpMedia(EditorState& state, const QString& storedPath);
+
+// As lookUpMedia, and a miss is reported: "file ... not found".
+bool lookUpMediaOrReport(EditorState& state, Prompter& prompter, const QString& storedPath);
+
+// The host path where lookUpMedia finds the stored path; empty when it is on no drive.
+QString findMediaHost(EditorState& state, const QString& storedPath);
 
 // The host path of a stored path on the current media drive, else beneath the project's folder.
 QString mediaHostPath(const EditorState& state, const QString& storedPath);

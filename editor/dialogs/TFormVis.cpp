@@ -52,10 +52,7 @@ QColor colourOf(std::int32_t value) {
 QGroupBox* panelGroup(const QString& title, const char* name, QWidget* parent) {
     auto* group = new QGroupBox(title, parent);
     group->setObjectName(QLatin1String(name));
-    group->setAutoFillBackground(true);
-    QPalette palette = group->palette();
-    palette.setColor(QPalette::Window, panelColour());
-    group->setPalette(palette);
+    fillWithPanelColour(group);
     return group;
 }
 
@@ -88,12 +85,8 @@ TFormVis::TFormVis(EditorState& state, Prompter& prompter, Storyboard& storyboar
     tabs_ = named(new QTabWidget(this), "PageControl1");
     auto* imageTab = named(new QWidget, "TabSheet1");
     auto* actionsTab = named(new QWidget, "TabSheet2");
-    for (QWidget* tab : {imageTab, actionsTab}) {
-        tab->setAutoFillBackground(true);
-        QPalette palette = tab->palette();
-        palette.setColor(QPalette::Window, panelColour());
-        tab->setPalette(palette);
-    }
+    fillWithPanelColour(imageTab);
+    fillWithPanelColour(actionsTab);
     tabs_->addTab(imageTab, text(163));
     tabs_->addTab(actionsTab, text(635));
     layout->addWidget(tabs_);

@@ -1,6 +1,7 @@
 #include "editor/dialogs/TransitionOption.h"
 
 #include "common/LanguageFile.h"
+#include "editor/dialogs/Vocabulary.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -15,18 +16,10 @@ constexpr int kZoomLine = 387;
 constexpr int kBandsLine = 548;
 
 int effectLine(const QString& effect, const LanguageFile& language) {
-    for (int line = 220; line <= 298; ++line) {
-        if (language.isLine(effect, line)) {
-            return line;
-        }
-    }
-    return 0;
+    return vocabularyLine(language, effect, 220, 298);
 }
 
-}  // namespace
-
-TransitionOptionKind transitionOptionKind(const QString& effect, const LanguageFile& language) {
-    const int line = effectLine(effect, language);
+TransitionOptionKind kindOfLine(int line) {
     if ((line >= 239 && line <= 242) || (line >= 262 && line <= 266) || line == 273) {
         return TransitionOptionKind::Bands;
     }
@@ -36,15 +29,21 @@ TransitionOptionKind transitionOptionKind(const QString& effect, const LanguageF
     return TransitionOptionKind::None;
 }
 
+}  // namespace
+
+TransitionOptionKind transitionOptionKind(const QString& effect, const LanguageFile& language) {
+    return kindOfLine(effectLine(effect, language));
+}
+
 void showTransitionOption(const QString& effect, const LanguageFile& language, QLabel* bandsLabel,
                           QLineEdit* bands, QCheckBox* stretch, bool keepStored, int storedSize) {
-    const TransitionOptionKind kind = transitionOptionKind(effect, language);
+    const int line = effectLine(effect, language);
+    const TransitionOptionKind kind = kindOfLine(line);
     bandsLabel->setVisible(kind == TransitionOptionKind::Bands);
     bands->setVisible(kind == TransitionOptionKind::Bands);
     stretch->setVisible(kind == TransitionOptionKind::Stretch);
     const bool stored = keepStored && storedSize != 0;
     if (kind == TransitionOptionKind::Bands) {
-        const int line = effectLine(effect, language);
         bandsLabel->setText(language.text(line >= 262 && line <= 266 ? kTurnsLine
                                           : line == 273              ? kZoomLine
                                                                      : kBandsLine));
