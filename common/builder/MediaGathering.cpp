@@ -49,23 +49,23 @@ class PageGathering {
         if (parameter.isEmpty()) {
             return true;
         }
-        QString host;
-        if (winpath::hasDrive(parameter)) {
-            const QString direct = job_.drives.toHost(parameter);
-            if (QFileInfo(direct).isFile()) {
-                host = direct;
-            }
-        }
-        if (host.isEmpty()) {
-            host =
-                find(winpath::hasDrive(parameter) ? winpath::withoutDrive(parameter) : parameter);
-        }
+        const QString host = actionFileHost(parameter);
         if (host.isEmpty()) {
             job_.say(job_.text(lang::FilePrefix) + u' ' + parameter + u' ' +
                      job_.text(lang::NotFoundSuffix));
             return true;
         }
         return copyTo(host, job_.request.outputHost, parameter);
+    }
+
+    // A path with a drive is taken where it points when a file is there, else looked up
+    // without its drive.
+    QString actionFileHost(const QString& parameter) const {
+        if (!winpath::hasDrive(parameter)) {
+            return find(parameter);
+        }
+        const QString direct = job_.drives.toHost(parameter);
+        return QFileInfo(direct).isFile() ? direct : find(winpath::withoutDrive(parameter));
     }
 
     bool gatherElement(ElementRecord& r) {
