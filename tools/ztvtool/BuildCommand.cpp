@@ -92,7 +92,7 @@ QString outputFolder(const BuildArguments& a, const LanguageFile& language) {
                                   language.text(lang::OutputFolderPrefix));
         if (folder.isEmpty())
             throw Failure{language.text(lang::OutputFoldersExhausted)};
-    } else if (QFileInfo::exists(folder) || QFileInfo(folder).isSymLink()) {
+    } else if (pathTaken(folder)) {
         throw Failure{
             QStringLiteral("%1: already exists; the build needs a new folder").arg(folder)};
     }
