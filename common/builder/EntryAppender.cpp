@@ -3,7 +3,6 @@
 #include "common/EntryReader.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 namespace ztv::builder {
 namespace {
@@ -15,11 +14,16 @@ bool fail(QString* error, const QString& text) {
     return false;
 }
 
-bool copyEntry(QIODevice& output, const QString& entryName, QFile& input, qint64 size,
-               QString* error) {
-    const QByteArray header = encodeEntryHeader(entryName, size);
-    if (output.write(header) != header.size()) {
-        return fail(error, output.errorString());
+bool openInput(QFile& input, QString* error) {
+    return input.open(QIODevice::ReadOnly) ||
+           fail(error, QStringLiteral("%1: %2").arg(input.fileName(), input.errorString()));
+}
+
+// The header with the open file's size, then its bytes.
+bool copyEntry(QIODevice& output, const QString& entryName, QFile& input, QString* error) {
+    const qint64 size = input.size();
+    if (!writeEntryHeader(output, entryName, size, error)) {
+        return false;
     }
     constexpr qint64 kChunk = 1 << 20;
     qint64 copied = 0;
@@ -38,21 +42,28 @@ bool copyEntry(QIODevice& output, const QString& entryName, QFile& input, qint64
 
 }  // namespace
 
+bool writeEntryHeader(QIODevice& output, const QString& entryName, qint64 contentSize,
+                      QString* error) {
+    const QByteArray header = encodeEntryHeader(entryName, contentSize);
+    return output.write(header) == header.size() || fail(error, output.errorString());
+}
+
 bool appendEntry(QIODevice& output, const QString& entryName, const QString& fileHost,
                  qint64 expectedSize, QString* error) {
     QFile input(fileHost);
-    if (!input.open(QIODevice::ReadOnly)) {
-        return fail(error, QStringLiteral("%1: %2").arg(fileHost, input.errorString()));
+    if (!openInput(input, error)) {
+        return false;
     }
     if (input.size() != expectedSize) {
         return fail(error, QStringLiteral("%1: changed during the build").arg(fileHost));
     }
-    return copyEntry(output, entryName, input, expectedSize, error);
+    return copyEntry(output, entryName, input, error);
 }
 
 bool appendEntry(QIODevice& output, const QString& entryName, const QString& fileHost,
                  QString* error) {
-    return appendEntry(output, entryName, fileHost, QFileInfo(fileHost).size(), error);
+    QFile input(fileHost);
+    return openInput(input, error) && copyEntry(output, entryName, input, error);
 }
 
 }  // namespace ztv::builder

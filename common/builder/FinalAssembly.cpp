@@ -1,6 +1,5 @@
 #include "common/builder/FinalAssembly.h"
 
-#include "common/EntryReader.h"
 #include "common/builder/EntryAppender.h"
 
 #include <QFile>
@@ -33,12 +32,8 @@ bool appendFile(BuildJob& job, QFile& program, const QString& name) {
     if (streamed == job.streamedMediaData.constEnd()) {
         return appendEntry(program, name, job.out(name), &job.error);
     }
-    const QByteArray header = encodeEntryHeader(name, streamed->size());
-    if (program.write(header) != header.size()) {
-        job.error = program.errorString();
-        return false;
-    }
-    return streamed->writeTo(program, &job.error);
+    return writeEntryHeader(program, name, streamed->size(), &job.error) &&
+           streamed->writeTo(program, &job.error);
 }
 
 bool appendFiles(BuildJob& job, QFile& program, const QStringList& names) {

@@ -27,6 +27,24 @@ bool MediaCopier::isReserved(const QString& name) const {
 
 std::optional<QString> MediaCopier::copy(const QString& sourceHost, const QString& folderHost,
                                          QString* error) {
+    const std::pair key(sourceHost, folderHost);
+    const QFileInfo source(sourceHost);
+    const auto known = copies_.constFind(key);
+    if (known != copies_.constEnd() && known->sourceModified == source.lastModified()) {
+        const QFileInfo copy(known->targetHost);
+        if (copy.isFile() && !copy.isSymLink() && copy.size() == source.size()) {
+            return known->targetHost;
+        }
+    }
+    auto target = place(sourceHost, folderHost, error);
+    if (target) {
+        copies_.insert(key, {*target, source.lastModified()});
+    }
+    return target;
+}
+
+std::optional<QString> MediaCopier::place(const QString& sourceHost, const QString& folderHost,
+                                          QString* error) const {
     const QString name = QFileInfo(sourceHost).fileName();
     const QDir folder(folderHost);
     for (int n = 1; n <= 100000; ++n) {

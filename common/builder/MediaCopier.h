@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDateTime>
+#include <QHash>
 #include <QSet>
 #include <QString>
 #include <optional>
@@ -22,9 +24,18 @@ class MediaCopier {
 
   private:
     bool isReserved(const QString& name) const;
+    std::optional<QString> place(const QString& sourceHost, const QString& folderHost,
+                                 QString* error) const;
 
     QSet<QString> reservedNames_;
     QStringList reservedExtensions_;
+    struct Copy {
+        QString targetHost;
+        QDateTime sourceModified;
+    };
+    // Each copy made or found, by source and folder: a file gathered for many pages is read
+    // and compared once, not again for every page, while neither it nor its copy has changed.
+    QHash<std::pair<QString, QString>, Copy> copies_;
 };
 
 }  // namespace ztv::builder

@@ -49,23 +49,23 @@ class PageGathering {
         if (parameter.isEmpty()) {
             return true;
         }
-        QString host;
-        if (winpath::hasDrive(parameter)) {
-            const QString direct = job_.drives.toHost(parameter);
-            if (QFileInfo(direct).isFile()) {
-                host = direct;
-            }
-        }
-        if (host.isEmpty()) {
-            host =
-                find(winpath::hasDrive(parameter) ? winpath::withoutDrive(parameter) : parameter);
-        }
+        const QString host = actionFileHost(parameter);
         if (host.isEmpty()) {
             job_.say(job_.text(lang::FilePrefix) + u' ' + parameter + u' ' +
                      job_.text(lang::NotFoundSuffix));
             return true;
         }
         return copyTo(host, job_.request.outputHost, parameter);
+    }
+
+    // A path with a drive is taken where it points when a file is there, else looked up
+    // without its drive.
+    QString actionFileHost(const QString& parameter) const {
+        if (!winpath::hasDrive(parameter)) {
+            return find(parameter);
+        }
+        const QString direct = job_.drives.toHost(parameter);
+        return QFileInfo(direct).isFile() ? direct : find(winpath::withoutDrive(parameter));
     }
 
     bool gatherElement(ElementRecord& r) {
@@ -188,15 +188,8 @@ bool gatherPage(BuildJob& job, MediaCopier& copier, std::int32_t page, const QSt
 }
 
 // The page's media data file and the media copied for it go into N-page.cab and leave the
-// folder; what the project archive already holds stays.
-bool archivePage(BuildJob& job, std::int32_t page) {
-    const QSet<QString> kept{BuildJob::playerLanguage().toLower(),
-                             BuildJob::playerCopy().toLower(),
-                             job.settings().toLower(),
-                             job.container().toLower(),
-                             job.keywords().toLower(),
-                             QStringLiteral("xpl.jpg"),
-                             job.name.toLower()};
+// folder; the build's own files, which no copied media may be named as, stay.
+bool archivePage(BuildJob& job, std::int32_t page, const QSet<QString>& kept) {
     QStringList files;
     for (const QString& name : job.outputFiles()) {
         if (!kept.contains(name.toLower()) &&
@@ -218,7 +211,8 @@ bool archivePage(BuildJob& job, std::int32_t page) {
 }  // namespace
 
 BuildOutcome gatherMedia(BuildJob& job, const QList<PageEntry>& pages) {
-    MediaCopier copier(job.reservedNames(),
+    const QSet<QString> reserved = job.reservedNames();
+    MediaCopier copier(reserved,
                        {QStringLiteral(".cds"), QStringLiteral(".cab"), QStringLiteral(".ztvx")});
     job.progress(0, int(pages.size()));
     int done = 0;
@@ -230,7 +224,7 @@ BuildOutcome gatherMedia(BuildJob& job, const QList<PageEntry>& pages) {
         if (!pageFile.isEmpty()) {
             if (!gatherPage(job, copier, page.number, QDir(job.workDir()).filePath(pageFile)) ||
                 (job.request.options.compression == Compression::PerPage &&
-                 !archivePage(job, page.number))) {
+                 !archivePage(job, page.number, reserved))) {
                 job.say(job.text(lang::GatheringFailed));
                 return BuildOutcome::Failed;
             }

@@ -9,12 +9,16 @@ QString nextOutputFolder(const QString& projectDirHost, const QString& prefix) {
     const QDir dir(projectDirHost);
     for (int k = 1; k <= kMaxOutputFolders; ++k) {
         const QString candidate = dir.filePath(prefix + QString::number(k));
-        // A dangling link is taken too: creating the folder would fail on it.
-        if (!QFileInfo(candidate).exists() && !QFileInfo(candidate).isSymLink()) {
+        if (!pathTaken(candidate)) {
             return candidate;
         }
     }
     return {};
+}
+
+bool pathTaken(const QString& host) {
+    const QFileInfo info(host);
+    return info.exists() || info.isSymLink();
 }
 
 bool createOutputFolders(const QString& outputHost, const BuildOptions& options) {

@@ -12,6 +12,9 @@ inline constexpr int kMaxOutputFolders = 10000;
 // does, so that a build never falls back on the project's own folder.
 QString nextOutputFolder(const QString& projectDirHost, const QString& prefix);
 
+// Whether anything has the path, a dangling link too: no folder can be created there.
+bool pathTaken(const QString& host);
+
 // Creates the output folder and, for a CD-ROM, its videos and sounds folders.
 bool createOutputFolders(const QString& outputHost, const BuildOptions& options);
 

@@ -128,6 +128,23 @@ GstElement* makeAudioSink(const QByteArray& name) {
     return sink;
 }
 
+// The last frame only, in time, handed to the link. A frame larger than any screen is scaled
+// down before it reaches us: a video's stated size is the file's word, and each frame is copied
+// once more into a picture.
+void setUpFrameSink(GstElement* appsink, Link* link) {
+    static const QByteArray frameCaps =
+        QStringLiteral("video/x-raw,format=BGRx,width=[1,%1],height=[1,%1]")
+            .arg(limits::kMaxVideoFrameSide)
+            .toLatin1();
+    GstCaps* caps = gst_caps_from_string(frameCaps.constData());
+    g_object_set(appsink, "caps", caps, "max-buffers", 1, "drop", TRUE, "sync", TRUE, nullptr);
+    gst_caps_unref(caps);
+    GstAppSinkCallbacks callbacks{};
+    callbacks.new_preroll = onSample;
+    callbacks.new_sample = onSample;
+    gst_app_sink_set_callbacks(GST_APP_SINK(appsink), &callbacks, link, nullptr);
+}
+
 bool prerolled(GstElement* pipeline) {
     return gst_element_set_state(pipeline, GST_STATE_PAUSED) != GST_STATE_CHANGE_FAILURE &&
            gst_element_get_state(pipeline, nullptr, nullptr, kPrerollTimeout) ==
@@ -244,18 +261,7 @@ MediaDeviceId GstMediaService::open(const QString& hostPath) {
     d->link.frameNews = [this, id] { takeFrame(id); };
 
     gchar* uri = gst_filename_to_uri(QFileInfo(hostPath).absoluteFilePath().toLocal8Bit(), nullptr);
-    // A frame larger than any screen is scaled down before it reaches us: a video's stated
-    // size is the file's word, and each frame is copied once more into a picture.
-    const QByteArray frameCaps = QByteArrayLiteral("video/x-raw,format=BGRx,width=[1,") +
-                                 QByteArray::number(limits::kMaxVideoFrameSide) + "],height=[1," +
-                                 QByteArray::number(limits::kMaxVideoFrameSide) + "]";
-    GstCaps* caps = gst_caps_from_string(frameCaps.constData());
-    g_object_set(d->appsink, "caps", caps, "max-buffers", 1, "drop", TRUE, "sync", TRUE, nullptr);
-    gst_caps_unref(caps);
-    GstAppSinkCallbacks callbacks{};
-    callbacks.new_preroll = onSample;
-    callbacks.new_sample = onSample;
-    gst_app_sink_set_callbacks(GST_APP_SINK(d->appsink), &callbacks, &d->link, nullptr);
+    setUpFrameSink(d->appsink, &d->link);
     g_object_set(d->playbin, "uri", uri, "video-sink", d->appsink, "flags", kPlayFlags, nullptr);
     g_free(uri);
     if (GstElement* sink = makeAudioSink(audioSinkName())) {

@@ -27,4 +27,12 @@ class Prompter {
     virtual QString folderName(const QString& caption, const QString& dirHost) = 0;
 };
 
+// For runs with no one to choose a file or folder: every chooser is cancelled.
+class ChooserlessPrompter : public Prompter {
+  public:
+    QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
+    QString folderName(const QString&, const QString&) override { return {}; }
+};
+
 }  // namespace ztv

@@ -11,9 +11,15 @@ const QColor kTealDark(22, 74, 86);
 const QColor kTeal(46, 140, 132);
 const QColor kAmber(240, 196, 96);
 
-QImage transparentSquare(int size) {
+// A transparent square, antialiased, with its background under the mark.
+template <class PaintMark>
+QImage paintIcon(int size, void (*paintBackground)(QPainter&, int), PaintMark paintMark) {
     QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    paintBackground(p, size);
+    paintMark(p);
     return image;
 }
 
@@ -98,38 +104,32 @@ QList<int> iconSizes() {
 }
 
 QImage programIcon(const QString& name, int size) {
-    QImage image = transparentSquare(size);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    paintTile(p, size);
-    const QRectF inner(size * 0.28, size * 0.26, size * 0.44, size * 0.48);
-    if (name == QStringLiteral("ztvplay")) {
-        paintPlay(p, inner.adjusted(size * 0.04, 0, 0, 0), kAmber);
-    } else {
-        paintZ(p, inner, Qt::white);
-    }
-    return image;
+    return paintIcon(size, paintTile, [&](QPainter& p) {
+        const QRectF inner(size * 0.28, size * 0.26, size * 0.44, size * 0.48);
+        if (name == QStringLiteral("ztvplay")) {
+            paintPlay(p, inner.adjusted(size * 0.04, 0, 0, 0), kAmber);
+        } else {
+            paintZ(p, inner, Qt::white);
+        }
+    });
 }
 
 // The authoring program's project shows the Z, the presentations the play sign; the single-file
 // one carries a band, as a packed file.
 QImage fileTypeIcon(const QString& name, int size) {
-    QImage image = transparentSquare(size);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    paintSheet(p, size);
-    const QRectF mark(size * 0.32, size * 0.36, size * 0.36, size * 0.36);
-    if (name.endsWith(QStringLiteral("pzv"))) {
-        paintZ(p, mark, kTeal);
-        return image;
-    }
-    paintPlay(p, mark.adjusted(size * 0.03, 0, 0, 0), kTeal);
-    if (name.endsWith(QStringLiteral("ztvx"))) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(kAmber);
-        p.drawRect(QRectF(size * 0.16, size * 0.78, size * 0.68, size * 0.08));
-    }
-    return image;
+    return paintIcon(size, paintSheet, [&](QPainter& p) {
+        const QRectF mark(size * 0.32, size * 0.36, size * 0.36, size * 0.36);
+        if (name.endsWith(QStringLiteral("pzv"))) {
+            paintZ(p, mark, kTeal);
+            return;
+        }
+        paintPlay(p, mark.adjusted(size * 0.03, 0, 0, 0), kTeal);
+        if (name.endsWith(QStringLiteral("ztvx"))) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(kAmber);
+            p.drawRect(QRectF(size * 0.16, size * 0.78, size * 0.68, size * 0.08));
+        }
+    });
 }
 
 }  // namespace ztv::assets

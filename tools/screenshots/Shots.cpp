@@ -29,15 +29,12 @@ void settle(int ms) {
 
 // No window may wait for an answer while shots are taken: every question is answered with
 // Cancel and kept, so that a shot that raised one can say so.
-class QuietPrompter : public Prompter {
+class QuietPrompter : public ChooserlessPrompter {
   public:
     int ask(const QString& text, const QString&, Buttons) override {
         asked << text;
         return Cancel;
     }
-    QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    QString folderName(const QString&, const QString&) override { return {}; }
 
     QStringList asked;
 };

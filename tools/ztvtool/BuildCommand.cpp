@@ -20,7 +20,7 @@ const QString kBuildUsage = QStringLiteral(
 
 // Every message of the build goes to standard error as it comes; the last one explains a
 // failure. Questions are never asked: a build from the command line has no one to answer.
-class ConsolePrompter : public Prompter {
+class ConsolePrompter : public ChooserlessPrompter {
   public:
     explicit ConsolePrompter(QTextStream& err) : err_(err) {}
     int ask(const QString& text, const QString&, Buttons) override {
@@ -29,9 +29,6 @@ class ConsolePrompter : public Prompter {
         last_ = text;
         return Ok;
     }
-    QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    QString folderName(const QString&, const QString&) override { return {}; }
     const QString& last() const { return last_; }
 
   private:
@@ -95,7 +92,7 @@ QString outputFolder(const BuildArguments& a, const LanguageFile& language) {
                                   language.text(lang::OutputFolderPrefix));
         if (folder.isEmpty())
             throw Failure{language.text(lang::OutputFoldersExhausted)};
-    } else if (QFileInfo::exists(folder) || QFileInfo(folder).isSymLink()) {
+    } else if (pathTaken(folder)) {
         throw Failure{
             QStringLiteral("%1: already exists; the build needs a new folder").arg(folder)};
     }
