@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake pkg-config make clang-format
+    build-essential cmake pkg-config make clang-format ccache
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-translations-l10n
     libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
@@ -17,6 +17,7 @@ packages=(
     gcab cabextract
     xvfb xauth x11-utils xdotool
     shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl dpkg-dev
+    pulseaudio ffmpeg
 )
 # Fuzzing needs clang's libFuzzer runtime; only `make fuzz` asks for it.
 if [ "${1:-}" = "--fuzz" ]; then
