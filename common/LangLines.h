@@ -291,6 +291,16 @@ namespace ztv::lang {
     X(OutputFoldersExhausted, 873)                                              \
     X(AssemblyFailed, 874) /* 874 + " " + folder */
 
+// Why a saved project cannot be opened, and the character a path cannot be stored with.
+#define ZTV_LANG_PROJECT_FILES(X)                                                        \
+    X(ProjectNotWholeRecords, 910) /* 2 + " " + path + " " + 835, then one of 910-915 */ \
+    X(ProjectFileTooLarge, 911)                                                          \
+    X(ProjectRecordMalformed, 912)                                                       \
+    X(SettingsNotText, 913)                                                              \
+    X(SettingsCutShort, 914)                                                             \
+    X(ProjectFileUnreadable, 915)                                                        \
+    X(UnstorableCharacter, 916) /* 916 + " " + character + code, path */
+
 #define ZTV_LANG_ALL(X)         \
     ZTV_LANG_PLAYER_MESSAGES(X) \
     ZTV_LANG_MARKERS(X)         \
@@ -303,7 +313,8 @@ namespace ztv::lang {
     ZTV_LANG_KINDS(X)           \
     ZTV_LANG_EDITOR_COMMON(X)   \
     ZTV_LANG_EDITOR_DIALOGS(X)  \
-    ZTV_LANG_BUILDER(X)
+    ZTV_LANG_BUILDER(X)         \
+    ZTV_LANG_PROJECT_FILES(X)
 
 #define ZTV_LANG_DEFINE(name, line) inline constexpr int name = line;
 ZTV_LANG_ALL(ZTV_LANG_DEFINE)

@@ -94,6 +94,14 @@ std::int32_t projectRecordPage(ProjectBytes record) {
     return int32At(record.data(), kProjectPageOffset);
 }
 
+bool projectRecordIsWellFormed(ProjectBytes record) {
+    const auto& t = fields();
+    return std::all_of(t.begin(), t.end(), [&record](const FieldBytes& f) {
+        return f.capacity == 0 ||
+               static_cast<unsigned char>(record[size_t(f.offset[Project])]) <= f.capacity;
+    });
+}
+
 void projectToPage(ProjectBytes project, std::span<char, kPageRecordSize> page) {
     convert(project.data(), Project, page.data(), Page);
 }

@@ -20,6 +20,9 @@ bool projectRecordIsAbsent(ProjectBytes record);
 bool pageRecordIsAbsent(PageBytes record);
 
 std::int32_t projectRecordPage(ProjectBytes record);
+// Every string's length byte is within its capacity, as every writer leaves it: a record
+// that breaks this was never written as a project record.
+bool projectRecordIsWellFormed(ProjectBytes record);
 
 // The target must hold zeros: only the fields are written.
 void projectToPage(ProjectBytes project, std::span<char, kPageRecordSize> page);

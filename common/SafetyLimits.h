@@ -20,6 +20,8 @@
 // | kMaxCabinetMemberSize   | 1 GB         | one file extracted from a cabinet archive           |
 // | kMaxPrintedTextBytes    | 4 MB         | a text file an action prints (about 1,000 pages)    |
 // | kMaxVideoFrameSide      | 4096 px      | a video frame handed to the player (scaled down)    |
+// | kMaxProjectFileSize     | 1 GB         | a page table or container opened as a project       |
+// | kMaxSettingsFileSize    | 1 MB         | a project settings file (a few short lines)         |
 namespace ztv::limits {
 
 inline constexpr std::int64_t kMaxPictureSide = 16384;
@@ -37,6 +39,9 @@ inline constexpr std::int64_t kMaxPrintedTextBytes = std::int64_t(4) * 1024 * 10
 inline constexpr int kMaxVideoFrameSide = 4096;
 
 inline constexpr std::int64_t kMaxCabinetMemberSize = std::int64_t(1) << 30;
+
+inline constexpr std::int64_t kMaxProjectFileSize = std::int64_t(1) << 30;
+inline constexpr std::int64_t kMaxSettingsFileSize = std::int64_t(1) << 20;
 
 // A picture of these sides may be allocated: both sides positive and within the caps.
 inline bool pictureSizeAllowed(std::int64_t width, std::int64_t height) {

@@ -111,7 +111,7 @@ class Gatherer {
             chooseGatherTarget(source, folder, QFileInfo(source).fileName());
         const StoredPath stored = storedPathFor(state_.drives, target.hostPath, capacity);
         if (stored.refusal != 0) {
-            prompter_.message(state_.text(stored.refusal) + u' ' + target.hostPath);
+            prompter_.message(refusalMessage(state_, stored, target.hostPath));
             return false;
         }
         QString error;

@@ -1,6 +1,7 @@
 #include "editor/ProjectCommands.h"
 
 #include "common/LangLines.h"
+#include "common/ProjectFileCheck.h"
 #include "common/ProjectSettings.h"
 #include "editor/BusyCursor.h"
 #include "editor/EditorStartup.h"
@@ -8,6 +9,7 @@
 #include "editor/PageBook.h"
 #include "editor/ProjectParametersDialog.h"
 #include "editor/RecentProjects.h"
+#include "editor/StoredPath.h"
 #include "editor/TSommaire.h"
 #include "editor/ToolSettingsDialog.h"
 #include "editor/WorkingCopy.h"
@@ -23,6 +25,32 @@ namespace ztv::editor {
 namespace {
 
 constexpr int kNoPageToSave = 9;
+
+int faultLine(ProjectFault fault) {
+    switch (fault) {
+        case ProjectFault::NotWholeRecords:
+            return lang::ProjectNotWholeRecords;
+        case ProjectFault::TooLarge:
+            return lang::ProjectFileTooLarge;
+        case ProjectFault::MalformedRecord:
+            return lang::ProjectRecordMalformed;
+        case ProjectFault::NotText:
+            return lang::SettingsNotText;
+        case ProjectFault::CutShort:
+            return lang::SettingsCutShort;
+        default:
+            return lang::ProjectFileUnreadable;
+    }
+}
+
+// The file at fault named, in the words the player uses for a file that is no project.
+QString faultMessage(const EditorState& state, const ProjectFileCheck& check) {
+    if (check.fault == ProjectFault::Missing) {
+        return check.fileHost + u' ' + state.text(lang::NotFoundSuffix);
+    }
+    return state.text(lang::FilePrefix) + u' ' + check.fileHost + u' ' +
+           state.text(lang::NotAValidProjectSuffix) + u'\n' + state.text(faultLine(check.fault));
+}
 
 }  // namespace
 
@@ -93,7 +121,23 @@ bool ProjectCommands::takeOverWorkingCopy() {
     return false;
 }
 
+bool ProjectCommands::refusesPath(const QString& projectHost) {
+    const QString refusal = unstorableCharacterMessage(state_, projectHost);
+    if (!refusal.isEmpty()) {
+        window_.prompter().message(refusal);
+    }
+    return !refusal.isEmpty();
+}
+
 bool ProjectCommands::openProject(const QString& projectHost) {
+    if (refusesPath(projectHost)) {
+        return false;
+    }
+    // A damaged file is refused before the working copy is touched, and never written.
+    if (const ProjectFileCheck check = checkSavedProject(projectHost); !check.ok()) {
+        window_.prompter().message(faultMessage(state_, check));
+        return false;
+    }
     BusyCursor busy;
     // The project is unpacked beside the working directory first: one that cannot be read
     // leaves the open project untouched.
@@ -361,6 +405,9 @@ bool ProjectCommands::saveAs(QString projectHost, bool updateRecent) {
     }
     if (QFileInfo(projectHost).suffix().isEmpty()) {
         projectHost += QStringLiteral(".PZV");
+    }
+    if (refusesPath(projectHost)) {
+        return false;
     }
     if (QFileInfo::exists(projectHost) &&
         window_.prompter().ask(state_.text(lang::ProjectExistsReplace), {},

@@ -27,8 +27,9 @@ class ProjectCommands {
     // question. Otherwise the working copy becomes an empty untitled project. True when work
     // was recovered.
     bool takeOverWorkingCopy();
-    // Opens the saved project P into the working copy; false when it was abandoned (old
-    // format, unreadable project or container), the previous project then stays open.
+    // Opens the saved project P into the working copy; false when it was abandoned (a path
+    // the settings cannot store, a damaged or old-format project, an unreadable container),
+    // the previous project then stays open.
     bool openProject(const QString& projectHost);
     // A project the author chose: refused on a CD drive (message 448), else opened.
     bool openChosenProject(const QString& projectHost);
@@ -63,6 +64,8 @@ class ProjectCommands {
 
   private:
     bool onCdDrive(const QString& host) const;
+    // A project path the settings cannot store: message, true.
+    bool refusesPath(const QString& projectHost);
     void setProjectPath(const QString& projectHost);
     void reopenAfterLoad();
 

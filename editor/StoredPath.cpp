@@ -3,14 +3,19 @@
 #include "common/LangLines.h"
 #include "common/platform/Cp1252.h"
 #include "common/platform/WinPath.h"
+#include "editor/EditorState.h"
 
 #include <QFileInfo>
 
 namespace ztv::editor {
 
 StoredPath storedPathFor(const DriveTable& drives, const QString& hostPath, int capacity) {
-    const QString windows = drives.toWindows(QFileInfo(hostPath).absoluteFilePath());
-    if (windows.isEmpty() || fromCp1252(toCp1252(windows)) != windows) {
+    const QString absolute = QFileInfo(hostPath).absoluteFilePath();
+    if (!firstUnencodable(absolute).isEmpty()) {
+        return {{}, lang::UnstorableCharacter};
+    }
+    const QString windows = drives.toWindows(absolute);
+    if (windows.isEmpty()) {
         return {{}, lang::PathNotStorable};
     }
     const QString stored = winpath::withoutDrive(windows);
@@ -18,6 +23,24 @@ StoredPath storedPathFor(const DriveTable& drives, const QString& hostPath, int 
         return {{}, lang::PathTooLong};
     }
     return {stored, 0};
+}
+
+QString refusalMessage(const EditorState& state, const StoredPath& stored,
+                       const QString& hostPath) {
+    return stored.refusal == lang::UnstorableCharacter
+               ? unstorableCharacterMessage(state, hostPath)
+               : state.text(stored.refusal) + u' ' + hostPath;
+}
+
+QString unstorableCharacterMessage(const EditorState& state, const QString& hostPath) {
+    const QString character = firstUnencodable(QFileInfo(hostPath).absoluteFilePath());
+    if (character.isEmpty()) {
+        return {};
+    }
+    const QString code =
+        QStringLiteral("U+%1").arg(character.toUcs4().value(0), 4, 16, QLatin1Char('0')).toUpper();
+    return state.text(lang::UnstorableCharacter) + u' ' + character + QStringLiteral(" (") + code +
+           QStringLiteral(")\n") + hostPath;
 }
 
 }  // namespace ztv::editor

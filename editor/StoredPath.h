@@ -6,13 +6,23 @@
 
 namespace ztv::editor {
 
+struct EditorState;
+
 // The drive-less Windows path a record stores for a host file, or why it cannot: the language
-// line of the refusal (characters a page file cannot hold, or longer than the field).
+// line of the refusal (a character page files cannot hold, no drive, or longer than the field).
 struct StoredPath {
     QString path;
     int refusal = 0;  // 0: path is good
 };
 
 StoredPath storedPathFor(const DriveTable& drives, const QString& hostPath, int capacity = 249);
+
+// The message that refuses hostPath for the reason storedPathFor gave.
+QString refusalMessage(const EditorState& state, const StoredPath& stored, const QString& hostPath);
+
+// Every path the project's files or the editor's settings keep is written in Windows-1252: a
+// path holding a character it lacks is refused before anything is written. The message names
+// the character and the path; empty when the path can be stored.
+QString unstorableCharacterMessage(const EditorState& state, const QString& hostPath);
 
 }  // namespace ztv::editor

@@ -5,6 +5,7 @@
 #include "editor/DialogButton.h"
 #include "editor/EditorState.h"
 #include "editor/HelpPages.h"
+#include "editor/StoredPath.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -91,6 +92,10 @@ void TForm26::BtChoixExtClick(int line) {
     const QString path = prompter_.openFileName(state_.text(lang::ToolSettingsCaption), QString(),
                                                 QStringLiteral("(*)"));
     if (path.isEmpty()) {
+        return;
+    }
+    if (const QString refusal = unstorableCharacterMessage(state_, path); !refusal.isEmpty()) {
+        prompter_.message(refusal);
         return;
     }
     showPath(line, path);

@@ -57,4 +57,17 @@ QByteArray toCp1252(const QString& text) {
     return out;
 }
 
+QString firstUnencodable(const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            return text.mid(i, 2);
+        }
+        if (c.isSurrogate() || (encodeChar(c.unicode()) == '?' && c != u'?')) {
+            return QString(c);
+        }
+    }
+    return {};
+}
+
 }  // namespace ztv

@@ -328,7 +328,7 @@ bool ElementDialog::readAttente(QLineEdit* edit, double* value) {
 QString ElementDialog::storedPath(const QString& hostPath) {
     const StoredPath stored = storedPathFor(state_.drives, hostPath);
     if (stored.refusal != 0) {
-        prompter_.message(text(stored.refusal) + u' ' + hostPath);
+        prompter_.message(refusalMessage(state_, stored, hostPath));
     }
     return stored.path;
 }

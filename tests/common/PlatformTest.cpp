@@ -26,6 +26,9 @@ TEST(Cp1252, RoundTripsAndReplacesWhatItCannotEncode) {
         all.append(char(b));
     }
     EXPECT_EQ(toCp1252(fromCp1252(all)), all) << "every byte survives a round trip";
+    EXPECT_EQ(firstUnencodable(QStringLiteral("é€? x")), QString());
+    EXPECT_EQ(firstUnencodable(QStringLiteral("ü\u0085日")), QStringLiteral("\u0085"));
+    EXPECT_EQ(firstUnencodable(QStringLiteral("a😀日")), QStringLiteral("😀"));
 }
 
 TEST(WinPath, SplitsWindowsPaths) {

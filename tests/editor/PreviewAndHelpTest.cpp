@@ -226,5 +226,17 @@ TEST_F(PreviewAndHelp, AToolNotSetUpOpensTheSettingsFirst) {
     EXPECT_EQ(shell_->calls[0].path, QStringLiteral("/opt/viewer"));
 }
 
+TEST_F(PreviewAndHelp, AProgramPathTheSettingsCannotStoreIsRefused) {
+    prompter_.choosePath(QStringLiteral("/opt/日本/viewer"));
+    onDialog([](QDialog& d) {
+        static_cast<editor::TForm26&>(d).BtChoixExtClick(editor::VideoViewerLine);
+    });
+    window().PageClick(QStringLiteral("Param1"));
+    ASSERT_FALSE(prompter_.texts().isEmpty());
+    EXPECT_EQ(prompter_.texts().last(), numberedText(lang::UnstorableCharacter) +
+                                            QStringLiteral(" 日 (U+65E5)\n/opt/日本/viewer"));
+    EXPECT_EQ(state().settings.line(editor::VideoViewerLine), QStringLiteral("$"));
+}
+
 }  // namespace
 }  // namespace ztv::test

@@ -1,5 +1,6 @@
 #include "common/Container.h"
 #include "common/KeywordTable.h"
+#include "common/LangLines.h"
 #include "common/PageTable.h"
 #include "common/platform/FileIo.h"
 #include "common/platform/RecordFile.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
+#include <algorithm>
 
 namespace ztv::test {
 namespace {
@@ -264,6 +266,61 @@ TEST_F(OpeningTest, MissingContainerOpensWithWhatThePageTableGives) {
     EXPECT_TRUE(window().openProject(pzv));
     EXPECT_EQ(prompter_.texts().last(), numberedText(16));
     EXPECT_EQ(window().pageCombo().itemText(0), QStringLiteral("4  Quatre"));
+}
+
+TEST_F(OpeningTest, ADamagedProjectIsRefusedNamingTheFileAndLeftUntouched) {
+    struct Case {
+        const char* damaged;  // the file replaced, beside bad.PZV
+        QByteArray bytes;
+        int reason;
+    };
+    QByteArray randomBytes(4096, '\0');
+    std::generate(randomBytes.begin(), randomBytes.end(),
+                  [n = 7u]() mutable { return char((n = n * 1103515245u + 12345u) >> 16); });
+    QByteArray badTitle(2 * kPageTableRecordSize, '\0');
+    badTitle[kPageTableRecordSize + 4] = char(250);
+    const QList<Case> cases = {
+        {"bad.PZV", QByteArray(200, 'p'), lang::ProjectNotWholeRecords},
+        {"bad.PZV", randomBytes, lang::ProjectNotWholeRecords},
+        {"bad.PZV", badTitle, lang::ProjectRecordMalformed},
+        {"bad.ZTV", QByteArray(2 * kProjectRecordSize - 5, '\0'), lang::ProjectNotWholeRecords},
+        {"bad.ZTV", QByteArray(2 * kProjectRecordSize, char(255)), lang::ProjectRecordMalformed},
+        {"bad.ini", "$\r\n640\r\n480\r\n", lang::SettingsCutShort},
+        {"bad.ini", settingsLines().join("\r\n").toLatin1().replace('$', '\0'),
+         lang::SettingsNotText},
+    };
+    ProjectWriter writer(folder());
+    for (const Case& c : cases) {
+        const QString pzv =
+            writer.writeSavedProject(QStringLiteral("bad"), {{1, "Un"}}, {{1, makeRecord(5, 1)}});
+        const QString damaged = writer.writeBytes(c.damaged, c.bytes);
+        EXPECT_FALSE(window().openProject(pzv)) << c.damaged;
+        ASSERT_FALSE(prompter_.texts().isEmpty()) << c.damaged;
+        EXPECT_EQ(prompter_.texts().last(), numberedText(2) + u' ' + damaged + u' ' +
+                                                numberedText(835) + u'\n' + numberedText(c.reason));
+        EXPECT_EQ(readBytes(damaged), c.bytes) << c.damaged;
+        expectWorkKept();
+    }
+}
+
+TEST_F(ProjectCommandsTest, APathWithACharacterTheFilesCannotStoreIsRefusedBeforeAnyWrite) {
+    const QString folderName = QStringLiteral("mon projet é ü 日本");
+    QDir(folder()).mkpath(folderName);
+    newProjectWithPages({QStringLiteral("Un")});
+    saveAs(folderName + QStringLiteral("/essai"));
+    ASSERT_FALSE(prompter_.texts().isEmpty());
+    const QString refusal = numberedText(lang::UnstorableCharacter) +
+                            QStringLiteral(" 日 (U+65E5)\n") + folder() + u'/' + folderName;
+    EXPECT_EQ(prompter_.texts().last(), refusal + QStringLiteral("/essai.PZV"));
+    EXPECT_TRUE(QDir(folder() + u'/' + folderName).isEmpty());
+    EXPECT_TRUE(state().isUntitled());
+    EXPECT_TRUE(state().modified);
+
+    const QString pzv = ProjectWriter(folder() + u'/' + folderName)
+                            .writeSavedProject(QStringLiteral("vu"), {{1, "Un"}}, {});
+    EXPECT_FALSE(window().openProject(pzv));
+    EXPECT_EQ(prompter_.texts().last(), refusal + QStringLiteral("/vu.PZV"));
+    EXPECT_TRUE(state().isUntitled());
 }
 
 class RecentTest : public ProjectCommandsTest {

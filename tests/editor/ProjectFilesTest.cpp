@@ -356,7 +356,8 @@ TEST_F(ProjectFiles, ATargetThatCannotHoldTheCopiesChangesNothing) {
     // A target the page files cannot spell.
     deep.target = target() + QStringLiteral("/\u4e2d");
     editor::copyProjectMedia(window(), deep, copyFileAtomically);
-    EXPECT_TRUE(prompter_.texts().last().startsWith(numberedText(lang::PathNotStorable)));
+    EXPECT_TRUE(prompter_.texts().last().startsWith(numberedText(lang::UnstorableCharacter) +
+                                                    QStringLiteral(" \u4e2d (U+4E2D)\n")));
     EXPECT_EQ(readBytes(workingDir() + QStringLiteral("/2.JOU")), page2);
 }
 

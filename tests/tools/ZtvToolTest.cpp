@@ -158,6 +158,21 @@ TEST_F(ZtvToolTest, BadInputFailsWithOneLineAndWritesNothing) {
     EXPECT_EQ(ztvtool({"frobnicate"}).code, 2);
 }
 
+TEST_F(ZtvToolTest, InfoRefusesADamagedProjectNamingTheFileAndTheFault) {
+    const QList<std::pair<QString, QByteArray>> damages = {{"bad.PZV", QByteArray(200, 'p')},
+                                                           {"bad.ini", "$\r\n640\r\n"}};
+    const QStringList reasons = {"its size is not a whole number of records",
+                                 "the settings file is cut short"};
+    for (qsizetype i = 0; i < damages.size(); ++i) {
+        writer.writeSavedProject("bad", {{1, "p"}}, {{1, test::makeRecord(4, 1)}});
+        writer.writeBytes(damages[i].first, damages[i].second);
+        const ToolRun run = ztvtool({"info", writer.path("bad.PZV")});
+        EXPECT_EQ(run.code, 1);
+        EXPECT_EQ(run.err, QStringLiteral("ztvtool: %1: not a valid project: %2\n")
+                               .arg(writer.path(damages[i].first), reasons[i]));
+    }
+}
+
 TEST_F(ZtvToolTest, CabCreateListAndExtract) {
     const QString a = writer.writeBytes("a.txt", QByteArray("alpha ").repeated(1000));
     const QString b = writer.writeBytes("B.bin", "bee");

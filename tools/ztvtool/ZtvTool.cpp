@@ -4,6 +4,7 @@
 #include "common/ElementRecord.h"
 #include "common/KeywordTable.h"
 #include "common/PageTable.h"
+#include "common/ProjectFileCheck.h"
 #include "common/ProjectSettings.h"
 #include "common/platform/AppPaths.h"
 #include "common/platform/FileIo.h"
@@ -126,13 +127,15 @@ QString yesNo(bool v) {
 }
 
 void info(const QString& pzv, QTextStream& out) {
+    // The editor refuses to open the same files for the same reasons.
+    if (const ProjectFileCheck check = checkSavedProject(pzv); !check.ok()) {
+        throw Failure{describe(check)};
+    }
     const QFileInfo fi(pzv);
-    const QString base = fi.dir().filePath(fi.completeBaseName());
-    readRecords(pzv, kPageTableRecordSize);  // refuse a foreign file first
     const QString iniName = findEntryNoCase(fi.dir().path(), fi.completeBaseName() + ".ini");
     ProjectSettings settings;
-    if (iniName.isEmpty() || !settings.load(fi.dir().filePath(iniName))) {
-        throw Failure{QStringLiteral("%1.ini: settings file missing or unreadable").arg(base)};
+    if (!settings.load(fi.dir().filePath(iniName))) {
+        throw Failure{QStringLiteral("%1: cannot be read").arg(iniName)};
     }
     if (!settings.isCurrentVersion()) {
         throw Failure{ProjectSettings::oldVersionMessage()};

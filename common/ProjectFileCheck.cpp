@@ -1,0 +1,139 @@
+#include "common/ProjectFileCheck.h"
+
+#include "common/ElementRecord.h"
+#include "common/PageTable.h"
+#include "common/ProjectSettings.h"
+#include "common/RecordLayouts.h"
+#include "common/SafetyLimits.h"
+#include "common/platform/FileIo.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace ztv {
+namespace {
+
+constexpr qint64 kRecordsPerRead = 4096;
+constexpr int kTitleLengthOffset = 4;
+constexpr int kTitleCapacity = 200;
+
+// The size first (whole records, under the cap), then every record from index 1.
+template <class WellFormed>
+ProjectFileCheck checkRecordFile(const QString& hostPath, int recordSize, WellFormed wellFormed) {
+    const QFileInfo info(hostPath);
+    if (!info.isFile()) {
+        return {ProjectFault::Missing, hostPath};
+    }
+    if (info.size() > limits::kMaxProjectFileSize) {
+        return {ProjectFault::TooLarge, hostPath};
+    }
+    if (info.size() % recordSize != 0) {
+        return {ProjectFault::NotWholeRecords, hostPath};
+    }
+    QFile file(hostPath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {ProjectFault::Unreadable, hostPath};
+    }
+    for (qint64 at = recordSize; at < info.size(); at += kRecordsPerRead * recordSize) {
+        const QByteArray chunk = file.seek(at) ? file.read(kRecordsPerRead * recordSize) : "";
+        if (chunk.isEmpty() || chunk.size() % recordSize != 0) {
+            return {ProjectFault::Unreadable, hostPath};
+        }
+        for (qsizetype r = 0; r < chunk.size(); r += recordSize) {
+            if (!wellFormed(chunk.constData() + r)) {
+                return {ProjectFault::MalformedRecord, hostPath};
+            }
+        }
+    }
+    return {};
+}
+
+QString siblingPath(const QFileInfo& project, const QString& extension) {
+    const QString name = project.completeBaseName() + extension;
+    const QString found = findEntryNoCase(project.absolutePath(), name);
+    return QDir(project.absolutePath()).filePath(found.isEmpty() ? name : found);
+}
+
+}  // namespace
+
+ProjectFileCheck checkPageTable(const QString& hostPath) {
+    return checkRecordFile(hostPath, kPageTableRecordSize, [](const char* record) {
+        return static_cast<unsigned char>(record[kTitleLengthOffset]) <= kTitleCapacity;
+    });
+}
+
+ProjectFileCheck checkContainer(const QString& hostPath) {
+    return checkRecordFile(hostPath, kProjectRecordSize, [](const char* record) {
+        return recordlayouts::projectRecordIsWellFormed(
+            recordlayouts::ProjectBytes(record, kProjectRecordSize));
+    });
+}
+
+ProjectFileCheck checkSettingsFile(const QString& hostPath) {
+    const QFileInfo info(hostPath);
+    if (!info.isFile()) {
+        return {ProjectFault::Missing, hostPath};
+    }
+    if (info.size() > limits::kMaxSettingsFileSize) {
+        return {ProjectFault::TooLarge, hostPath};
+    }
+    QFile file(hostPath);
+    ProjectSettings settings;
+    if (!file.open(QIODevice::ReadOnly) || !settings.load(hostPath)) {
+        return {ProjectFault::Unreadable, hostPath};
+    }
+    if (file.readAll().contains('\0')) {
+        return {ProjectFault::NotText, hostPath};
+    }
+    // A file of a former version may have fewer lines; its format mark says so.
+    const int needed = settings.isCurrentVersion() ? ProjectSettings::MaskColour + 1
+                                                   : ProjectSettings::Version + 1;
+    if (settings.lines().count() < needed) {
+        return {ProjectFault::CutShort, hostPath};
+    }
+    return {};
+}
+
+ProjectFileCheck checkSavedProject(const QString& pzvHost) {
+    if (ProjectFileCheck table = checkPageTable(pzvHost); !table.ok()) {
+        return table;
+    }
+    const QFileInfo project(pzvHost);
+    if (ProjectFileCheck settings = checkSettingsFile(siblingPath(project, ".ini"));
+        !settings.ok()) {
+        return settings;
+    }
+    const QString container = siblingPath(project, ".ZTV");
+    return QFileInfo(container).isFile() ? checkContainer(container) : ProjectFileCheck{};
+}
+
+QString describe(const ProjectFileCheck& check) {
+    QString reason;
+    switch (check.fault) {
+        case ProjectFault::None:
+            return {};
+        case ProjectFault::Missing:
+            return QStringLiteral("%1: no such file").arg(check.fileHost);
+        case ProjectFault::Unreadable:
+            return QStringLiteral("%1: cannot be read").arg(check.fileHost);
+        case ProjectFault::NotWholeRecords:
+            reason = QStringLiteral("its size is not a whole number of records");
+            break;
+        case ProjectFault::TooLarge:
+            reason = QStringLiteral("larger than any project file");
+            break;
+        case ProjectFault::MalformedRecord:
+            reason = QStringLiteral("a record holds a string longer than its field");
+            break;
+        case ProjectFault::NotText:
+            reason = QStringLiteral("the settings file is not text");
+            break;
+        case ProjectFault::CutShort:
+            reason = QStringLiteral("the settings file is cut short");
+            break;
+    }
+    return QStringLiteral("%1: not a valid project: %2").arg(check.fileHost, reason);
+}
+
+}  // namespace ztv
