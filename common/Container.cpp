@@ -1,5 +1,6 @@
 #include "common/Container.h"
 
+#include "common/ContainerIndex.h"
 #include "common/ElementRecord.h"
 #include "common/RecordLayouts.h"
 #include "common/platform/FileIo.h"
@@ -18,28 +19,6 @@ QString pageFileName(std::int32_t page, const QString& extension) {
 
 namespace {
 
-// Container records read this many at a time: large reads, a bounded buffer.
-constexpr qint64 kRecordsPerRead = 4096;
-
-// Calls f(record) for every whole record from index 1; false on a read error.
-template <class F>
-bool forEachContainerRecord(QFile& container, F&& f) {
-    const qint64 count = container.size() / kProjectRecordSize;
-    QByteArray buffer;
-    for (qint64 first = 1; first < count; first += kRecordsPerRead) {
-        const qint64 bytes = std::min(kRecordsPerRead, count - first) * kProjectRecordSize;
-        buffer.resize(bytes);
-        if (!container.seek(first * kProjectRecordSize) ||
-            container.read(buffer.data(), bytes) != bytes) {
-            return false;
-        }
-        for (qint64 at = 0; at < bytes; at += kProjectRecordSize) {
-            f(recordlayouts::ProjectBytes(buffer.constData() + at, kProjectRecordSize));
-        }
-    }
-    return true;
-}
-
 // Appends a zero record to data and returns it for its fields to be written.
 template <int Size>
 std::span<char, Size> appendZeroRecord(QByteArray& data) {
@@ -48,47 +27,25 @@ std::span<char, Size> appendZeroRecord(QByteArray& data) {
     return std::span<char, Size>(data.data() + at, Size);
 }
 
-// The page files of a split, assembled in memory (record 0 zeros) in the order they were
-// (re)created; a page that comes back starts a new file.
-class SplitPages {
-  public:
-    void add(recordlayouts::ProjectBytes record) {
-        const std::int32_t page = recordlayouts::projectRecordPage(record);
-        if (recordlayouts::projectRecordIsAbsent(record) || page <= 0) {
-            return;
-        }
-        if (files_.isEmpty() || page != files_.last().first) {
-            files_.removeIf([page](const auto& f) { return f.first == page; });
-            files_.append({page, QByteArray(kPageRecordSize, '\0')});
-        }
-        recordlayouts::projectToPage(record,
-                                     appendZeroRecord<kPageRecordSize>(files_.last().second));
-    }
-    const QList<std::pair<std::int32_t, QByteArray>>& files() const { return files_; }
-
-  private:
-    QList<std::pair<std::int32_t, QByteArray>> files_;
-};
-
 }  // namespace
 
+// One sequential read of the container, then each page file written once from memory.
 SplitResult splitContainer(const QString& containerHost, const QString& targetDirHost,
                            bool actCopies) {
     SplitResult result;
-    QFile container(containerHost);
-    SplitPages pages;
-    if (!container.open(QIODevice::ReadOnly) ||
-        !forEachContainerRecord(container, [&pages](auto record) { pages.add(record); })) {
-        result.error = container.errorString();
+    const auto container = readWhole(containerHost, &result.error);
+    if (!container) {
         return result;
     }
+    const ContainerIndex index = ContainerIndex::ofBytes(*container);
     const QDir dir(targetDirHost);
-    for (const auto& [page, data] : pages.files()) {
-        QString error;
-        if (!writeDerivedFile(dir.filePath(pageFileName(page)), data, &error) ||
+    for (const std::int32_t page : index.pages()) {
+        const auto [offset, length] = index.byteRange(page);
+        const QByteArray data =
+            ContainerIndex::pageFileOfRun(QByteArrayView(*container).sliced(offset, length));
+        if (!writeDerivedFile(dir.filePath(pageFileName(page)), data, &result.error) ||
             (actCopies &&
-             !writeDerivedFile(dir.filePath(pageFileName(page, ".ACT")), data, &error))) {
-            result.error = error;
+             !writeDerivedFile(dir.filePath(pageFileName(page, ".ACT")), data, &result.error))) {
             return result;
         }
         result.pages.append(page);

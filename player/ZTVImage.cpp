@@ -144,6 +144,7 @@ void TZTVImage::CreerLogoFin(const QImage* endPicture, bool keepLanguageFile) {
 }
 
 void TZTVImage::removeOwnedPlaybackDirectory() {
+    pageFiles_.reset();
     if (!ownedPlaybackHost_.isEmpty()) {
         removeTree(ownedPlaybackHost_);
         ownedPlaybackHost_.clear();

@@ -3,6 +3,7 @@
 #include "common/DisplayScaling.h"
 #include "common/LanguageFile.h"
 #include "common/PackageReader.h"
+#include "common/PageFileSplitter.h"
 #include "common/PicturePrefetch.h"
 #include "common/ProjectSettings.h"
 #include "player/MediaPlayback.h"
@@ -146,6 +147,9 @@ class TZTVImage : public QObject, public ElementHost, public ProjectState {
     }
     QString playbackDirectory() const;  // Windows path: Chemin + "\" + the name
     QString playbackDirectoryHost() const;
+    // The host path of page + ".JOU" in the playback directory, split from "pages.tae" when it
+    // is first asked for.
+    QString pageFileHost(int page) const;
     bool ownsPlaybackDirectory() const { return !ownedPlaybackHost_.isEmpty(); }
 
     // The canvas the pages are drawn on, the page background and the window's place.
@@ -190,7 +194,7 @@ class TZTVImage : public QObject, public ElementHost, public ProjectState {
     bool openPackedContainer(const QString& baseName);
     void applyPackingSettings(const ProjectSettings& settings);
     QString packedMediaDataFile();
-    void writeEmptyPages(const QList<std::int32_t>& written);
+    void writeEmptyPages();
     void copyKeywordTable();
     void placeWindow();
     void prepareBackground();
@@ -266,6 +270,8 @@ class TZTVImage : public QObject, public ElementHost, public ProjectState {
     QString playerFolder_;  // Windows path
     QString playerFolderHost_;
     QString ownedPlaybackHost_;  // set only for a playback directory this run created
+    // The pages of "pages.tae" not yet split; asking for a page file is not a change of state.
+    mutable std::optional<PageFileSplitter> pageFiles_;
     LanguageFile language_;
     TransitionEngine transitions_;
     PagePlayState pagePlay_;

@@ -142,8 +142,7 @@ bool TZTVImage::pageExists(int page) const {
     if (page <= 0) {
         return false;
     }
-    const QString file =
-        toHost(playbackDirectory() + u'\\' + QString::number(page) + QStringLiteral(".JOU"));
+    const QString file = pageFileHost(page);
     if (!file.isEmpty() && QFileInfo(file).isFile()) {
         return true;
     }

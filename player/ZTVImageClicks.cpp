@@ -85,8 +85,7 @@ void TZTVImage::ClickDessin(const ClickTarget& target) {
 }
 
 std::optional<ElementRecord> TZTVImage::readActionRecord(int index) const {
-    const QString host =
-        toHost(playbackDirectory() + u'\\' + QString::number(Page) + QStringLiteral(".JOU"));
+    const QString host = pageFileHost(Page);
     RecordFile file(kPageRecordSize);
     if (index <= 0 || host.isEmpty() || !QFileInfo(host).isFile() ||
         !file.open(host, RecordFile::Mode::ReadOnly)) {

@@ -100,8 +100,7 @@ void TZTVImage::RechargerPage() {
 bool TZTVImage::OuvrirJou() {
     PagePlayState& pp = pagePlay_;
     pp.jou.close();
-    const QString host =
-        toHost(playbackDirectory() + u'\\' + QString::number(Page) + QStringLiteral(".JOU"));
+    const QString host = pageFileHost(Page);
     if (!host.isEmpty() && QFileInfo(host).isFile() &&
         pp.jou.open(host, RecordFile::Mode::ReadOnly)) {
         pp.jouIndex = 0;

@@ -15,6 +15,13 @@ QString TZTVImage::playbackDirectoryHost() const {
     return Chemin.isEmpty() ? QString() : toHost(playbackDirectory());
 }
 
+QString TZTVImage::pageFileHost(int page) const {
+    if (pageFiles_) {
+        pageFiles_->ensure(page);
+    }
+    return toHost(playbackDirectory() + u'\\' + QString::number(page) + QStringLiteral(".JOU"));
+}
+
 bool TZTVImage::existsWin(const QString& windowsPath) const {
     const QString host = toHost(windowsPath);
     return !host.isEmpty() && QFileInfo::exists(host);

@@ -199,8 +199,9 @@ bool TZTVImage::copyContainerAndSplit() {
         tell(Showmess(lang::ContainerEmpty));
         return true;
     }
-    if (container.size() % kProjectRecordSize != 0 ||
-        !copyFileAtomically(containerHost, pagesTae) || !splitPagesTae()) {
+    // A copy for this run only: the container stays the good copy, so it is not flushed.
+    if (container.size() % kProjectRecordSize != 0 || !copyDerivedFile(containerHost, pagesTae) ||
+        !splitPagesTae()) {
         tell(Showmess(lang::FilePrefix) + u' ' + projectPath + u' ' +
              Showmess(lang::NotAValidProjectSuffix));
         return false;
@@ -208,37 +209,41 @@ bool TZTVImage::copyContainerAndSplit() {
     return true;
 }
 
-// Splits "pages.tae" of the playback directory into page files. Records that hold no element
-// at all were never a project.
+// Reads "pages.tae" of the playback directory once to find its pages; the start page's file is
+// split at once, every other one when the page is first asked for. Records that hold no element at all were never a
+// project.
 bool TZTVImage::splitPagesTae() {
+    pageFiles_.reset();
     const QString pagesTae = QDir(ownedPlaybackHost_).filePath(QStringLiteral("pages.tae"));
     const qint64 size = QFileInfo(pagesTae).size();
-    SplitResult split;
-    if (size > 0 && size % kProjectRecordSize == 0) {
-        QFile::setPermissions(pagesTae, QFile::permissions(pagesTae) | QFile::WriteOwner);
-        split = splitContainer(pagesTae, ownedPlaybackHost_, false);
-    }
-    if (!split.ok || (size / kProjectRecordSize > 1 && split.pages.isEmpty())) {
+    if (size <= 0 || size % kProjectRecordSize != 0) {
         return false;
     }
+    QFile::setPermissions(pagesTae, QFile::permissions(pagesTae) | QFile::WriteOwner);
+    auto index = ContainerIndex::ofFile(pagesTae);
+    if (!index || (size / kProjectRecordSize > 1 && index->pages().isEmpty())) {
+        return false;
+    }
+    pageFiles_.emplace(std::move(*index), pagesTae, ownedPlaybackHost_);
+    pageFiles_->ensure(Page);  // the page shown first
     // A package carries no page table, so only a saved project can name pages without elements.
     if (!packedProject) {
-        writeEmptyPages(split.pages);
+        writeEmptyPages();
     }
     return true;
 }
 
 // The container keeps no record of a page without elements; the page table beside the project
 // (NAME.PZV) still lists it, and such a page gets an empty page file.
-void TZTVImage::writeEmptyPages(const QList<std::int32_t>& written) {
+void TZTVImage::writeEmptyPages() {
     const QString table = projectBase() + QStringLiteral(".PZV");
     if (!existsWin(table)) {
         return;
     }
     for (const PageEntry& page : pagetable::readLive(toHost(table))) {
-        if (page.number > 0 && !written.contains(page.number)) {
-            writeFileAtomically(QDir(ownedPlaybackHost_).filePath(pageFileName(page.number)),
-                                QByteArray(kPageRecordSize, '\0'));
+        if (page.number > 0 && !pageFiles_->index().contains(page.number)) {
+            writeDerivedFile(QDir(ownedPlaybackHost_).filePath(pageFileName(page.number)),
+                             QByteArray(kPageRecordSize, '\0'));
         }
     }
 }

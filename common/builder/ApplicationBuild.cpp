@@ -97,9 +97,18 @@ std::function<QString(const QString&)> driveTableMediaFinder(const DriveTable& d
 }
 
 ApplicationBuild::ApplicationBuild(BuildRequest request, const LanguageFile& language,
-                                   const DriveTable& drives, Prompter& prompter, BuildHooks hooks)
-    : job_(std::make_unique<BuildJob>(BuildJob{
-          std::move(request), language, drives, prompter, std::move(hooks), {}, {}, {}, {}})) {
+                                   const DriveTable& drives, Prompter& prompter, BuildHooks hooks,
+                                   const LanguageFile* messages)
+    : job_(std::make_unique<BuildJob>(BuildJob{std::move(request),
+                                               language,
+                                               messages ? *messages : language,
+                                               drives,
+                                               prompter,
+                                               std::move(hooks),
+                                               {},
+                                               {},
+                                               {},
+                                               {}})) {
     job_->request.options = job_->request.options.normalised();
     job_->name = QFileInfo(job_->request.projectHost).completeBaseName();
 }

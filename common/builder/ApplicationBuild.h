@@ -40,8 +40,10 @@ enum class BuildOutcome { Built, Cancelled, Failed };
 // told through the prompter in the language's messages.
 class ApplicationBuild {
   public:
+    // The records' vocabulary is compared with `language`; messages come from `messages`, or
+    // from `language` too when null.
     ApplicationBuild(BuildRequest request, const LanguageFile& language, const DriveTable& drives,
-                     Prompter& prompter, BuildHooks hooks);
+                     Prompter& prompter, BuildHooks hooks, const LanguageFile* messages = nullptr);
     ~ApplicationBuild();
 
     BuildOutcome run();

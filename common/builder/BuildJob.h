@@ -12,7 +12,8 @@ namespace ztv::builder {
 // The names of the files a build writes into its output folder, and the state its steps share.
 struct BuildJob {
     BuildRequest request;
-    const LanguageFile& language;
+    const LanguageFile& language;  // the vocabulary the project's records store
+    const LanguageFile& messages;
     const DriveTable& drives;
     Prompter& prompter;
     BuildHooks hooks;
@@ -23,7 +24,8 @@ struct BuildJob {
     // program instead of into the output folder.
     QMap<QString, MediaData> streamedMediaData;
 
-    QString text(int line) const { return language.text(line); }
+    QString text(int line) const { return messages.text(line); }
+    QString vocabulary(int line) const { return language.text(line); }
     QString out(const QString& fileName) const {
         return QDir(request.outputHost).filePath(fileName);
     }

@@ -33,12 +33,12 @@ class PageGathering {
     // The document an action opens is the parameter that names it.
     bool gatherAction(ElementRecord& r) {
         const QString acte = r.Acte;
-        if (acte == job_.text(lang::ActionOpenDocumentWith)) {
+        if (acte == job_.vocabulary(lang::ActionOpenDocumentWith)) {
             return copyActionFile(r.Destin2);
         }
         for (const int line : {lang::ActionPrintTextFile, lang::ActionOpenWithParameters,
                                lang::ActionPrintTextThenGoToPage}) {
-            if (acte == job_.text(line)) {
+            if (acte == job_.vocabulary(line)) {
                 return copyActionFile(r.Destination);
             }
         }

@@ -1,5 +1,7 @@
 #include "common/Container.h"
+#include "common/ContainerIndex.h"
 #include "common/ElementRecord.h"
+#include "common/PageFileSplitter.h"
 #include "common/platform/RecordFile.h"
 #include "tests/support/ProjectWriter.h"
 
@@ -58,6 +60,33 @@ TEST_F(ContainerTest, SplitSkipsAbsentRecordsAndBadPageNumbers) {
     EXPECT_EQ(page1[0], attente);
 }
 
+TEST_F(ContainerTest, PageFilesSplitOneAtATimeAreThoseOfTheWholeSplit) {
+    const QString ztv = writer.writeContainer("p.ZTV", {{3, makeRecord(4, 1, "a")},
+                                                        {1, makeRecord(4, 1, "b")},
+                                                        {3, makeRecord(4, 1, "c")},
+                                                        {3, makeRecord(0, 1, "gone")},
+                                                        {3, makeRecord(5, 1, "d")},
+                                                        {2, makeRecord(0, 1, "gone")},
+                                                        {0, makeRecord(4, 1, "page0")}});
+    ASSERT_TRUE(splitContainer(ztv, out(), false).ok);
+    const auto index = ContainerIndex::ofFile(ztv);
+    ASSERT_TRUE(index);
+    EXPECT_EQ(index->pages(), (QList<std::int32_t>{1, 3}));
+    const QString lazy = tmp.filePath("lazy");
+    QDir().mkpath(lazy);
+    PageFileSplitter splitter(*index, ztv, lazy);
+    EXPECT_FALSE(splitter.ensure(2));
+    EXPECT_FALSE(splitter.ensure(0));
+    EXPECT_TRUE(splitter.ensure(3));
+    EXPECT_EQ(QDir(lazy).entryList(QDir::Files), QStringList{"3.JOU"});
+    EXPECT_TRUE(splitter.ensure(1));
+    for (const char* name : {"1.JOU", "3.JOU"}) {
+        EXPECT_EQ(test::readBytes(QDir(lazy).filePath(name)),
+                  test::readBytes(QDir(out()).filePath(name)))
+            << name;
+    }
+}
+
 TEST_F(ContainerTest, PackSkipsDeletedPagesAndEmptyRecords) {
     writer.writePageFile(2, {makeRecord(3, 1, "fond"), makeRecord(0, 1, ""), makeRecord(4, 2, "")});
     writer.writePageFile(1, {makeRecord(4, 1, "un")});
@@ -96,6 +125,10 @@ TEST_F(ContainerTest, HostileContainersNeverCrashOrWriteOutside) {
         const QString ztv = writer.writeBytes("junk.ZTV", junk);
         const SplitResult r = splitContainer(ztv, out(), true);
         EXPECT_TRUE(r.ok);
+        PageFileSplitter lazy(ContainerIndex::ofFile(ztv).value(), ztv, out());
+        for (const std::int32_t page : lazy.index().pages()) {
+            EXPECT_TRUE(lazy.ensure(page));
+        }
         for (const QString& name : QDir(out()).entryList(QDir::Files)) {
             EXPECT_TRUE(name.endsWith(".JOU") || name.endsWith(".ACT")) << name.toStdString();
         }

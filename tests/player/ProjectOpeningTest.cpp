@@ -195,6 +195,31 @@ TEST_F(ProjectOpening, PagesWithoutElementsPlayAsEmptyPages) {
     EXPECT_TRUE(prompter_.asked().isEmpty()) << prompter_.texts().join('|').toStdString();
 }
 
+TEST_F(ProjectOpening, OnlyTheFirstPageWaitsForItsSplit) {
+    // Page 3's records come in two runs: the last one is its page.
+    ProjectWriter(appHost()).writeSavedProject(QStringLiteral("demo"),
+                                               {{1, "Un"}, {2, "Deux"}, {3, "Trois"}},
+                                               {{3, makeRecord(4, 1, "old")},
+                                                {1, makeRecord(4, 1, "a")},
+                                                {2, makeRecord(4, 1, "b")},
+                                                {3, makeRecord(4, 1, "c")},
+                                                {3, makeRecord(5, 1, "d")}},
+                                               settingsLines(640, 480, 2));
+    ASSERT_TRUE(start({host("app/demo.ZTV")}));
+    const QDir playback(engine_->playbackDirectoryHost());
+    EXPECT_EQ(playback.entryList({"*.JOU"}), QStringList{"2.JOU"}) << "the start page only";
+    engine_->JouerPage();
+    engine_->DemarrerAction({ActionKind::GoToPage, QStringLiteral("3"), {}});
+    EXPECT_EQ(engine_->currentPage(), 3);
+    EXPECT_FALSE(engine_->terminationRequested()) << prompter_.texts().join('|').toStdString();
+    QStringList page3;
+    for (const ElementRecord& r : readPageRecords(playback.filePath("3.JOU"))) {
+        page3.append(r.Fichier);
+    }
+    EXPECT_EQ(page3, (QStringList{"c", "d"}));
+    EXPECT_EQ(playback.entryList({"*.JOU"}), (QStringList{"2.JOU", "3.JOU"}));
+}
+
 TEST_F(ProjectOpening, WhatTheUserGaveIsReportedAsGiven) {
     QDir().mkpath(host("x/dirtest"));
     EXPECT_FALSE(start({host("x/dirtest")}));

@@ -12,12 +12,6 @@
 namespace ztv::tool {
 namespace {
 
-const QString kCabUsage = QStringLiteral(
-    "usage: ztvtool cab create [--type none|mszip|lzx] [--window 15..21] OUT.cab FILE... | "
-    "cab list CAB | cab extract CAB DIR [NAME]");
-const QString kEntriesUsage =
-    QStringLiteral("usage: ztvtool entries list FILE | entries extract FILE DIR [NAME]");
-
 TCompressionType compressionNamed(const QString& name) {
     if (name == QLatin1String("none"))
         return TCompressionType::typNone;
@@ -25,18 +19,18 @@ TCompressionType compressionNamed(const QString& name) {
         return TCompressionType::typMSZIP;
     if (name == QLatin1String("lzx"))
         return TCompressionType::typLZX;
-    throw Failure{QStringLiteral("unknown compression type %1").arg(name)};
+    throw UsageError{QStringLiteral("unknown compression type '%1'").arg(name)};
 }
 
 TLZXMemory windowNamed(const QString& text) {
     bool ok = false;
     const int bits = text.toInt(&ok);
     if (!ok || bits < 15 || bits > 21)
-        throw Failure{QStringLiteral("the LZX window must be 15 to 21, not %1").arg(text)};
+        throw UsageError{QStringLiteral("the LZX window must be 15 to 21, not %1").arg(text)};
     return TLZXMemory(bits - 15);
 }
 
-void cabCreate(QStringList args, QTextStream& out) {
+void cabCreate(QStringList args, QTextStream& out, bool verbose) {
     TCABFile cab;
     while (args.size() >= 2 && args[0].startsWith(QLatin1String("--"))) {
         if (args[0] == QLatin1String("--type"))
@@ -44,11 +38,11 @@ void cabCreate(QStringList args, QTextStream& out) {
         else if (args[0] == QLatin1String("--window"))
             cab.LZXMemory = windowNamed(args[1]);
         else
-            throw Failure{kCabUsage};
+            throw UsageError{QStringLiteral("unknown option '%1'").arg(args[0])};
         args = args.mid(2);
     }
-    if (args.size() < 2)
-        throw Failure{kCabUsage};
+    if (args.size() < 2 || args[0].startsWith(u'-'))
+        throw UsageError{QStringLiteral("cab create needs an archive and files")};
     cab.CABFile = args[0];
     for (const QString& file : args.mid(1))
         cab.CABFileContents.append(TCABFileEntry(file));
@@ -57,7 +51,8 @@ void cabCreate(QStringList args, QTextStream& out) {
     } catch (const ECABFileError& e) {
         throw Failure{QStringLiteral("%1: %2").arg(cab.CABFile, QString::fromStdString(e.what()))};
     }
-    out << QStringLiteral("%1 files stored in %2\n").arg(args.size() - 1).arg(cab.CABFile);
+    if (verbose)
+        out << QStringLiteral("%1 files stored in %2\n").arg(args.size() - 1).arg(cab.CABFile);
 }
 
 void cabList(const QString& path, QTextStream& out) {
@@ -72,7 +67,7 @@ void cabList(const QString& path, QTextStream& out) {
     }
 }
 
-void cabExtract(const QStringList& args, QTextStream& out) {
+void cabExtract(const QStringList& args, QTextStream& out, bool verbose) {
     TCABFile cab;
     cab.CABFile = args[0];
     cab.TargetPath = args[1];
@@ -84,7 +79,8 @@ void cabExtract(const QStringList& args, QTextStream& out) {
                           ? QStringLiteral("%1: %2 could not be extracted").arg(args[0], args[2])
                           : QStringLiteral("%1: extraction failed").arg(args[0])};
     }
-    out << QStringLiteral("extracted into %1\n").arg(cab.TargetPath);
+    if (verbose)
+        out << QStringLiteral("extracted into %1\n").arg(cab.TargetPath);
 }
 
 // The entries of a program start after its ELF image; any other file is entries only.
@@ -109,7 +105,7 @@ void entriesList(const QString& path, QTextStream& out) {
                    .arg(header->name);
 }
 
-void entriesExtract(const QStringList& args, QTextStream& out) {
+void entriesExtract(const QStringList& args, QTextStream& out, bool verbose) {
     EntryFile input(args[0]);
     EntryReader reader(&input.file, input.start);
     if (!QDir().mkpath(args[1]))
@@ -126,31 +122,42 @@ void entriesExtract(const QStringList& args, QTextStream& out) {
     }
     if (args.size() == 3 && count == 0)
         throw Failure{QStringLiteral("%1: no entry named %2").arg(args[0], args[2])};
-    out << QStringLiteral("%1 entries extracted into %2\n").arg(count).arg(args[1]);
+    if (verbose)
+        out << QStringLiteral("%1 entries extracted into %2\n").arg(count).arg(args[1]);
+}
+
+// Why a sub-command line is refused.
+QString unknownOrMisused(const QString& sub) {
+    if (sub.isEmpty())
+        return QStringLiteral("no sub-command given");
+    if (sub == QLatin1String("create") || sub == QLatin1String("list") ||
+        sub == QLatin1String("extract"))
+        return QStringLiteral("wrong number of arguments for %1").arg(sub);
+    return QStringLiteral("unknown sub-command '%1'").arg(sub);
 }
 
 }  // namespace
 
-void cabCommand(const QStringList& args, QTextStream& out) {
+void cabCommand(const QStringList& args, QTextStream& out, bool verbose) {
     const QString sub = args.value(0);
     if (sub == QLatin1String("create"))
-        cabCreate(args.mid(1), out);
+        cabCreate(args.mid(1), out, verbose);
     else if (sub == QLatin1String("list") && args.size() == 2)
         cabList(args[1], out);
     else if (sub == QLatin1String("extract") && (args.size() == 3 || args.size() == 4))
-        cabExtract(args.mid(1), out);
+        cabExtract(args.mid(1), out, verbose);
     else
-        throw Failure{kCabUsage};
+        throw UsageError{unknownOrMisused(sub)};
 }
 
-void entriesCommand(const QStringList& args, QTextStream& out) {
+void entriesCommand(const QStringList& args, QTextStream& out, bool verbose) {
     const QString sub = args.value(0);
     if (sub == QLatin1String("list") && args.size() == 2)
         entriesList(args[1], out);
     else if (sub == QLatin1String("extract") && (args.size() == 3 || args.size() == 4))
-        entriesExtract(args.mid(1), out);
+        entriesExtract(args.mid(1), out, verbose);
     else
-        throw Failure{kEntriesUsage};
+        throw UsageError{unknownOrMisused(sub)};
 }
 
 }  // namespace ztv::tool

@@ -12,6 +12,8 @@
 #include "tools/effects/EffectGallery.h"
 #include "tools/ztvtool/ArchiveCommands.h"
 #include "tools/ztvtool/BuildCommand.h"
+#include "tools/ztvtool/CommandHelp.h"
+#include "tools/ztvtool/RecordDamage.h"
 #include "tools/ztvtool/RecordJson.h"
 #include "tools/ztvtool/ToolFailure.h"
 
@@ -23,12 +25,8 @@
 namespace ztv::tool {
 namespace {
 
-const char* kUsage =
-    "usage: ztvtool dump FILE | split CONTAINER DIR | pack DIR OUT | info PROJECT.PZV | "
-    "effects DIR | cab create|list|extract ... | entries list|extract ... | build PROJECT.PZV ...";
-
-// Reads every whole record of a file whose size must be a multiple of the record size.
-QList<QByteArray> readRecords(const QString& path, int recordSize) {
+// A file of records is refused when it is missing or cut inside a record.
+void checkRecordFile(const QString& path, int recordSize) {
     const QFileInfo info(path);
     if (!info.isFile()) {
         throw Failure{QStringLiteral("%1: no such file").arg(path)};
@@ -39,6 +37,11 @@ QList<QByteArray> readRecords(const QString& path, int recordSize) {
                           .arg(info.size())
                           .arg(recordSize)};
     }
+}
+
+// Every whole record of a file whose size must be a multiple of the record size.
+QList<QByteArray> readRecords(const QString& path, int recordSize) {
+    checkRecordFile(path, recordSize);
     auto records = RecordFile::readAll(path, recordSize);
     if (!records) {
         throw Failure{QStringLiteral("%1: cannot be read").arg(path)};
@@ -51,31 +54,37 @@ using Printer = std::function<QString(qint64, const QByteArray&)>;
 struct DumpFormat {
     int recordSize;
     Printer print;
+    std::function<QString(const QByteArray&)> damage;  // the damaged field, or empty
 };
 
 std::optional<DumpFormat> formatFor(const QString& path) {
     const QString ext = QFileInfo(path).suffix().toUpper();
     if (ext == "JOU" || ext == "ACT" || ext == "COP" || ext == "ANC") {
-        return DumpFormat{kPageRecordSize, [](qint64 i, const QByteArray& b) {
-                              return elementJson(i, decodePageRecord(b));
-                          }};
+        return DumpFormat{
+            kPageRecordSize,
+            [](qint64 i, const QByteArray& b) { return elementJson(i, decodePageRecord(b)); },
+            [](const QByteArray& b) { return elementRecordDamage(b, false); }};
     }
     if (ext == "ZTV") {
-        return DumpFormat{kProjectRecordSize, [](qint64 i, const QByteArray& b) {
+        return DumpFormat{kProjectRecordSize,
+                          [](qint64 i, const QByteArray& b) {
                               std::int32_t page = 0;
                               const ElementRecord r = decodeProjectRecord(b, &page);
                               return elementJson(i, r, page);
-                          }};
+                          },
+                          [](const QByteArray& b) { return elementRecordDamage(b, true); }};
     }
     if (ext == "TAE" || ext == "PZV") {
-        return DumpFormat{kPageTableRecordSize, [](qint64 i, const QByteArray& b) {
-                              return pageJson(i, pagetable::decode(b));
-                          }};
+        return DumpFormat{
+            kPageTableRecordSize,
+            [](qint64 i, const QByteArray& b) { return pageJson(i, pagetable::decode(b)); },
+            pageTableRecordDamage};
     }
     if (ext == "PMG") {
-        return DumpFormat{kKeywordRecordSize, [](qint64 i, const QByteArray& b) {
-                              return keywordJson(i, keywordtable::decode(b));
-                          }};
+        return DumpFormat{
+            kKeywordRecordSize,
+            [](qint64 i, const QByteArray& b) { return keywordJson(i, keywordtable::decode(b)); },
+            keywordRecordDamage};
     }
     return std::nullopt;
 }
@@ -88,13 +97,22 @@ void dump(const QString& path, QTextStream& out) {
                           .arg(path)};
     }
     const QList<QByteArray> records = readRecords(path, format->recordSize);
+    if (records.isEmpty()) {
+        throw Failure{QStringLiteral("%1: empty file").arg(path)};
+    }
+    for (qsizetype i = 1; i < records.size(); ++i) {  // nothing printed from a damaged file
+        if (const QString field = format->damage(records[i]); !field.isEmpty()) {
+            throw Failure{
+                QStringLiteral("%1: record %2 is damaged (%3)").arg(path).arg(i).arg(field)};
+        }
+    }
     for (qsizetype i = 1; i < records.size(); ++i) {
         out << format->print(i, records[i]) << '\n';
     }
 }
 
-void split(const QString& container, const QString& dir, QTextStream& out) {
-    readRecords(container, kProjectRecordSize);  // refuse a foreign file before writing
+void split(const QString& container, const QString& dir, QTextStream& out, bool verbose) {
+    checkRecordFile(container, kProjectRecordSize);  // refuse a foreign file before writing
     if (!QDir().mkpath(dir)) {
         throw Failure{QStringLiteral("%1: cannot create the folder").arg(dir)};
     }
@@ -102,12 +120,12 @@ void split(const QString& container, const QString& dir, QTextStream& out) {
     if (!result.ok) {
         throw Failure{QStringLiteral("%1: split failed: %2").arg(container, result.error)};
     }
-    for (const std::int32_t page : result.pages) {
-        out << pageFileName(page) << '\n';
+    for (const std::int32_t page : verbose ? result.pages : QList<std::int32_t>{}) {
+        out << pageFileName(page) << '\n' << pageFileName(page, ".ACT") << '\n';
     }
 }
 
-void pack(const QString& dir, const QString& outPath, QTextStream& out) {
+void pack(const QString& dir, const QString& outPath, QTextStream& out, bool verbose) {
     const QString tableName = findEntryNoCase(dir, QStringLiteral("PAGES.TAE"));
     if (tableName.isEmpty()) {
         throw Failure{QStringLiteral("%1: no PAGES.TAE in this folder").arg(dir)};
@@ -119,7 +137,9 @@ void pack(const QString& dir, const QString& outPath, QTextStream& out) {
     if (!packContainer(dir, pages, outPath, &error)) {
         throw Failure{QStringLiteral("%1: pack failed: %2").arg(outPath, error)};
     }
-    out << QStringLiteral("%1 pages packed into %2\n").arg(pages.size()).arg(outPath);
+    if (verbose) {
+        out << QStringLiteral("%1 pages packed into %2\n").arg(pages.size()).arg(outPath);
+    }
 }
 
 QString yesNo(bool v) {
@@ -183,37 +203,124 @@ void effects(const QString& dir, QTextStream& out) {
     }
 }
 
+struct Io {
+    QTextStream& out;
+    QTextStream& err;
+    bool verbose;
+};
+using Handler = std::function<void(const QStringList&, const Io&)>;
+
+// The handler of a command that takes exactly `count` arguments.
+Handler taking(qsizetype count, const Handler& run) {
+    return [count, run](const QStringList& args, const Io& io) {
+        for (const QString& arg : args) {
+            if (arg.startsWith(u'-') && arg.size() > 1) {
+                throw UsageError{QStringLiteral("unknown option '%1'").arg(arg)};
+            }
+        }
+        if (args.size() != count) {
+            throw UsageError{
+                QStringLiteral("expected %1 arguments, got %2").arg(count).arg(args.size())};
+        }
+        run(args, io);
+    };
+}
+
+const QMap<QString, Handler>& handlers() {
+    static const QMap<QString, Handler> table{
+        {"dump", taking(1, [](const QStringList& a, const Io& io) { dump(a[0], io.out); })},
+        {"split", taking(2, [](const QStringList& a,
+                               const Io& io) { split(a[0], a[1], io.out, io.verbose); })},
+        {"pack", taking(2, [](const QStringList& a,
+                              const Io& io) { pack(a[0], a[1], io.out, io.verbose); })},
+        {"info", taking(1, [](const QStringList& a, const Io& io) { info(a[0], io.out); })},
+        {"effects", taking(1, [](const QStringList& a, const Io& io) { effects(a[0], io.out); })},
+        {"cab", [](const QStringList& a, const Io& io) { cabCommand(a, io.out, io.verbose); }},
+        {"entries",
+         [](const QStringList& a, const Io& io) { entriesCommand(a, io.out, io.verbose); }},
+        {"build",
+         [](const QStringList& a, const Io& io) {
+             buildCommand(a, AppPaths::forApplication().appDir(), io.out, io.err, io.verbose);
+         }},
+    };
+    return table;
+}
+
+// The command line without the options every command shares.
+struct Invocation {
+    QStringList args;
+    bool help = false;
+    bool version = false;
+    bool verbose = false;
+};
+
+Invocation parse(const QStringList& given) {
+    Invocation call;
+    for (const QString& arg : given) {
+        if (arg == QLatin1String("-h") || arg == QLatin1String("--help")) {
+            call.help = true;
+        } else if (arg == QLatin1String("-v") || arg == QLatin1String("--verbose")) {
+            call.verbose = true;
+        } else if (arg == QLatin1String("--version") && call.args.isEmpty()) {
+            call.version = true;
+        } else {
+            call.args.append(arg);
+        }
+    }
+    return call;
+}
+
+int usageError(QTextStream& err, const QString& message, const CommandHelp* command) {
+    if (!message.isEmpty()) {
+        err << "ztvtool: " << message << '\n';
+    }
+    if (command) {
+        err << commandUsage(*command) << "Try 'ztvtool " << command->name << " --help' for more.\n";
+    } else {
+        err << programUsage() << "Try 'ztvtool --help' for the commands.\n";
+    }
+    err.flush();
+    return 2;
+}
+
+// Runs a known command; its exit code.
+int runCommand(const CommandHelp& command, const QStringList& args, const Io& io) {
+    try {
+        handlers().value(command.name)(args, io);
+    } catch (const UsageError& e) {
+        io.out.flush();
+        return usageError(io.err, e.message, &command);
+    } catch (const Failure& f) {
+        io.out.flush();
+        if (!f.message.isEmpty()) {
+            io.err << "ztvtool: " << f.message << '\n';
+        }
+        io.err.flush();
+        return 1;
+    }
+    io.out.flush();
+    return 0;
+}
+
 }  // namespace
 
-int run(const QStringList& args, QTextStream& out, QTextStream& err) {
-    const QString command = args.value(0);
-    try {
-        if (command == "dump" && args.size() == 2) {
-            dump(args[1], out);
-        } else if (command == "split" && args.size() == 3) {
-            split(args[1], args[2], out);
-        } else if (command == "pack" && args.size() == 3) {
-            pack(args[1], args[2], out);
-        } else if (command == "info" && args.size() == 2) {
-            info(args[1], out);
-        } else if (command == "effects" && args.size() == 2) {
-            effects(args[1], out);
-        } else if (command == "cab") {
-            cabCommand(args.mid(1), out);
-        } else if (command == "entries") {
-            entriesCommand(args.mid(1), out);
-        } else if (command == "build") {
-            buildCommand(args.mid(1), AppPaths::forApplication().appDir(), out, err);
-        } else {
-            err << kUsage << '\n';
-            err.flush();
-            return 2;
-        }
-    } catch (const Failure& f) {
-        out.flush();
-        err << "ztvtool: " << f.message << '\n';
-        err.flush();
-        return 1;
+int run(const QStringList& given, QTextStream& out, QTextStream& err) {
+    const Invocation call = parse(given);
+    const QString name = call.args.value(0);
+    const CommandHelp* command = findCommandHelp(name);
+    if (call.version && name.isEmpty()) {
+        out << "ztvtool (Zentrovale) " << ZTV_VERSION << '\n';
+    } else if (call.help && (name.isEmpty() || command)) {
+        out << (command ? commandHelpText(*command) : programHelp());
+    } else if (name.isEmpty()) {
+        return usageError(err, QStringLiteral("no command given"), nullptr);
+    } else if (!command) {
+        return usageError(err,
+                          name.startsWith(u'-') ? QStringLiteral("unknown option '%1'").arg(name)
+                                                : QStringLiteral("unknown command '%1'").arg(name),
+                          nullptr);
+    } else {
+        return runCommand(*command, call.args.mid(1), Io{out, err, call.verbose});
     }
     out.flush();
     return 0;

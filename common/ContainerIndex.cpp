@@ -1,0 +1,109 @@
+#include "common/ContainerIndex.h"
+
+#include "common/ElementRecord.h"
+#include "common/RecordLayouts.h"
+
+#include <QFile>
+
+#include <algorithm>
+
+namespace ztv {
+
+namespace {
+
+// Container bytes read this many records at a time: large reads, a bounded buffer.
+constexpr qint64 kRecordsPerRead = 4096;
+
+recordlayouts::ProjectBytes projectBytes(const char* record) {
+    return recordlayouts::ProjectBytes(record, kProjectRecordSize);
+}
+
+bool belongsToAPage(const char* record) {
+    return !recordlayouts::projectRecordIsAbsent(projectBytes(record)) &&
+           recordlayouts::projectRecordPage(projectBytes(record)) > 0;
+}
+
+}  // namespace
+
+void ContainerIndex::add(qint64 index, const char* record) {
+    if (!belongsToAPage(record)) {
+        return;
+    }
+    const std::int32_t page = recordlayouts::projectRecordPage(projectBytes(record));
+    if (page != lastPage_ || !runs_.contains(page)) {
+        runs_.insert(page, Run{index, index + 1});
+        lastPage_ = page;
+    } else {
+        runs_[page].end = index + 1;
+    }
+}
+
+ContainerIndex ContainerIndex::ofBytes(QByteArrayView container) {
+    ContainerIndex index;
+    const qint64 count = container.size() / kProjectRecordSize;
+    for (qint64 i = 1; i < count; ++i) {
+        index.add(i, container.data() + i * kProjectRecordSize);
+    }
+    return index;
+}
+
+std::optional<ContainerIndex> ContainerIndex::ofFile(const QString& host, QString* error) {
+    QFile file(host);
+    ContainerIndex index;
+    const auto fail = [&]() -> std::optional<ContainerIndex> {
+        if (error) {
+            *error = file.errorString();
+        }
+        return std::nullopt;
+    };
+    if (!file.open(QIODevice::ReadOnly)) {
+        return fail();
+    }
+    const qint64 count = file.size() / kProjectRecordSize;
+    if (count > 1 && !file.seek(kProjectRecordSize)) {
+        return fail();
+    }
+    QByteArray buffer;
+    for (qint64 first = 1; first < count; first += kRecordsPerRead) {
+        const qint64 bytes = std::min(kRecordsPerRead, count - first) * kProjectRecordSize;
+        buffer.resize(bytes);
+        if (file.read(buffer.data(), bytes) != bytes) {
+            return fail();
+        }
+        for (qint64 at = 0; at < bytes; at += kProjectRecordSize) {
+            index.add(first + at / kProjectRecordSize, buffer.constData() + at);
+        }
+    }
+    return index;
+}
+
+QList<std::int32_t> ContainerIndex::pages() const {
+    QList<std::int32_t> pages = runs_.keys();
+    std::sort(pages.begin(), pages.end(), [this](std::int32_t a, std::int32_t b) {
+        return runs_.value(a).first < runs_.value(b).first;
+    });
+    return pages;
+}
+
+std::pair<qint64, qint64> ContainerIndex::byteRange(std::int32_t page) const {
+    const Run run = runs_.value(page);
+    return {run.first * kProjectRecordSize, (run.end - run.first) * kProjectRecordSize};
+}
+
+QByteArray ContainerIndex::pageFileOfRun(QByteArrayView run) {
+    QByteArray file(kPageRecordSize, '\0');
+    file.reserve(kPageRecordSize * (1 + run.size() / kProjectRecordSize));
+    for (qsizetype at = 0; at + kProjectRecordSize <= run.size(); at += kProjectRecordSize) {
+        if (belongsToAPage(run.data() + at)) {
+            const qsizetype to = file.size();
+            file.resize(to + kPageRecordSize);
+            std::fill(file.begin() + to, file.end(), '\0');
+            recordlayouts::projectToPage(
+                projectBytes(run.data() + at),
+                std::span<char, kPageRecordSize>(file.data() + to, kPageRecordSize));
+        }
+    }
+    return file;
+}
+
+}  // namespace ztv
