@@ -20,4 +20,16 @@ StoredPath storedPathFor(const DriveTable& drives, const QString& hostPath, int 
     return {stored, 0};
 }
 
+StoredPath storedPathForTyped(const DriveTable& drives, const QString& typed, int capacity) {
+    const QString text = typed.trimmed();
+    if (text.startsWith(u'/')) {
+        return storedPathFor(drives, text, capacity);
+    }
+    const QString stored = winpath::hasDrive(text) ? winpath::withoutDrive(text) : text;
+    if (toCp1252(stored).size() > capacity) {
+        return {{}, lang::PathTooLong};
+    }
+    return {stored, 0};
+}
+
 }  // namespace ztv::editor
