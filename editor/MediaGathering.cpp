@@ -29,8 +29,10 @@ class Gatherer {
              const FileCopier& copier)
         : state_(state), prompter_(prompter), copier_(copier) {
         const DriveTable& drives = state.drives;
+        // A folder typed without a root lies beside the project.
         const QString typed = drives.outsideToHost(folders.target.trimmed());
-        target_ = typed.isEmpty() ? QString() : QFileInfo(typed).absoluteFilePath();
+        target_ = typed.isEmpty() ? QString()
+                                  : QFileInfo(QDir(state.projectDir), typed).absoluteFilePath();
         images_ = QDir(target_).filePath(folders.images);
         sounds_ = QDir(target_).filePath(folders.sounds);
         videos_ = QDir(target_).filePath(folders.videos);

@@ -11,8 +11,8 @@ namespace ztv::editor {
 
 struct EditorState;
 
-// Where the media go: the target folder (as typed: a Windows path with its drive, or a host
-// path) and the names of its three subfolders.
+// Where the media go: the target folder (as typed: a host path, relative to the project's
+// folder, or a Windows path with its drive) and the names of its three subfolders.
 struct GatherFolders {
     QString target;
     QString images;

@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 namespace ztv::editor {
@@ -225,7 +226,7 @@ void ProjectCommands::openCommand(bool askToSave) {
         return;
     }
     const QString path = window_.prompter().openFileName(state_.text(lang::OpenProjectCaption),
-                                                         state_.projectDir, projectFilter());
+                                                         dialogFolder(), projectFilter());
     if (!path.isEmpty()) {
         openChosenProject(path);
     } else if (window_.windowTitle() == state_.text(lang::MainWindowCaption)) {
@@ -434,11 +435,20 @@ bool ProjectCommands::saveAs(QString projectHost, bool updateRecent) {
     return true;
 }
 
+QString ProjectCommands::dialogFolder() const {
+    const QFileInfo project(state_.projectName);
+    if (project.isAbsolute() && project.isFile()) {
+        return project.absolutePath();
+    }
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
 QString ProjectCommands::chooseSavePath() {
     const QString working = QDir(state_.paths.workingDir()).canonicalPath().toUpper();
     for (int attempt = 0; attempt < 2; ++attempt) {
         const QString path = window_.prompter().saveFileName(state_.text(lang::SaveAsCaption),
-                                                             state_.projectDir, projectFilter());
+                                                             dialogFolder(), projectFilter());
         if (path.isEmpty()) {
             return {};
         }

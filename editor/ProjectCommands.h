@@ -63,6 +63,9 @@ class ProjectCommands {
     bool saveChangesPrompt(QString* savedAs = nullptr, bool updateRecent = true);
 
   private:
+    // Where the open and save dialogs start: the project's folder, or the user's documents
+    // while the project is untitled (never the application or data folder).
+    QString dialogFolder() const;
     bool onCdDrive(const QString& host) const;
     // A project path the settings cannot store: message, true.
     bool refusesPath(const QString& projectHost);

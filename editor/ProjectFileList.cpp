@@ -4,6 +4,7 @@
 #include "common/LangLines.h"
 #include "common/platform/FileIo.h"
 #include "common/platform/Prompter.h"
+#include "common/platform/ShownPath.h"
 #include "editor/EditorState.h"
 #include "editor/PageBook.h"
 #include "editor/Storyboard.h"
@@ -72,13 +73,8 @@ class Lister {
     }
 
   private:
-    QString shown(const QString& host) const {
-        const QString windows = state_.drives.toWindows(host);
-        return windows.isEmpty() ? host : windows;
-    }
-
     void listProjectOwnFiles() {
-        lines_.addFile(shown(state_.projectName));
+        lines_.addFile(state_.projectName);
         const QFileInfo project(state_.projectName);
         const QString base = project.completeBaseName();
         const auto sibling = [&](const QString& extension) {
@@ -86,11 +82,11 @@ class Lister {
             return QDir(project.absolutePath())
                 .filePath(existing.isEmpty() ? base + extension : existing);
         };
-        lines_.addFile(shown(sibling(QStringLiteral(".ztv"))));
-        lines_.addFile(shown(sibling(QStringLiteral(".ini"))));
+        lines_.addFile(sibling(QStringLiteral(".ztv")));
+        lines_.addFile(sibling(QStringLiteral(".ini")));
         const QString keywords = sibling(QStringLiteral(".pmg"));
         if (QFileInfo::exists(keywords)) {
-            lines_.addFile(shown(keywords));
+            lines_.addFile(keywords);
         }
     }
 
@@ -130,7 +126,7 @@ class Lister {
 
     void addParameter(const QString& parameter) {
         if (!parameter.trimmed().isEmpty()) {
-            lines_.addFile(parameter);
+            lines_.addFile(shownPath(state_.drives, parameter));
         }
     }
 
@@ -139,7 +135,7 @@ class Lister {
             return;
         }
         if (lookUpMediaOrReport(state_, prompter_, stored)) {
-            lines_.addFile(state_.mediaDrive + stored);
+            lines_.addFile(mediaHostPath(state_, stored));
         }
     }
 

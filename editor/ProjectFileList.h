@@ -17,8 +17,8 @@ enum class FileListMode { PerPage = 0, WithoutRepetition = 1 };
 
 // Every file the saved project needs: its own files, then for each live page whose .jou file
 // is in the working copy, the files its actions open and its elements' media, found over the
-// drives and named with the drive where they lie. A medium found on no drive is reported in
-// the OK box and left out.
+// drives (or beneath the moved project's folder) and named by the host path where they lie. A
+// medium found nowhere is reported in the OK box and left out.
 QStringList listProjectFiles(EditorState& state, Prompter& prompter, FileListMode mode);
 
 }  // namespace ztv::editor

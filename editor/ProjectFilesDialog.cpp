@@ -10,6 +10,7 @@
 #include "editor/TSommaire.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -99,8 +100,10 @@ TForm1::TForm1(TSommaire& window, QWidget* parent) : TiledDialog(parent), window
         edit->setGeometry(216, top, 290, 24);
         return edit;
     };
+    // Beside the project, where a person looks for it; never at the root of the file system.
     const QString base = QFileInfo(state.projectName).completeBaseName().toUpper();
-    target_ = row("Edit1", 511, 16, QStringLiteral("C:\\MEDIA") + base);
+    target_ =
+        row("Edit1", 511, 16, QDir(state.projectDir).filePath(QStringLiteral("MEDIA") + base));
     images_ = row("Edit2", 512, 52, state.text(507));
     sounds_ = row("Edit3", 513, 88, state.text(508));
     videos_ = row("Edit4", 514, 124, state.text(509));

@@ -43,4 +43,19 @@ QString unstorableCharacterMessage(const EditorState& state, const QString& host
            QStringLiteral(")\n") + hostPath;
 }
 
+StoredPath storedPathForTyped(const DriveTable& drives, const QString& typed, int capacity) {
+    const QString text = typed.trimmed();
+    if (text.startsWith(u'/')) {
+        return storedPathFor(drives, text, capacity);
+    }
+    const QString stored = winpath::hasDrive(text) ? winpath::withoutDrive(text) : text;
+    if (!firstUnencodable(stored).isEmpty()) {
+        return {{}, lang::UnstorableCharacter};
+    }
+    if (toCp1252(stored).size() > capacity) {
+        return {{}, lang::PathTooLong};
+    }
+    return {stored, 0};
+}
+
 }  // namespace ztv::editor

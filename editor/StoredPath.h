@@ -25,4 +25,10 @@ QString refusalMessage(const EditorState& state, const StoredPath& stored, const
 // the character and the path; empty when the path can be stored.
 QString unstorableCharacterMessage(const EditorState& state, const QString& hostPath);
 
+// What a person typed into a path field, in stored form. A host path ("/home/ann/a.jpg") is
+// stored as a chosen file is; a stored path ("\a.jpg") or a Windows path with its drive keeps
+// its Windows form without the drive; other text (an address, a page number, a bare name) is
+// kept as typed.
+StoredPath storedPathForTyped(const DriveTable& drives, const QString& typed, int capacity = 249);
+
 }  // namespace ztv::editor

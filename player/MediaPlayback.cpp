@@ -144,7 +144,7 @@ MediaDeviceId MediaPlayback::RechAffichVideoSon(const QString& path, const QStri
         return 0;
     }
     const QString found = host_.locateMedia(path);
-    const QString where = u' ' + path + u' ';
+    const QString where = u' ' + host_.shownPath(path) + u' ';
     if (found.isEmpty()) {
         host_.tell(name1 + language.text(lang::MediaFileWord) + where +
                    language.text(lang::MediaNotFoundSuffix));
@@ -245,7 +245,8 @@ bool MediaPlayback::AfficherVideo(const VideoCue& cue) {
         s_.FDevVideo =
             RechAffichVideoSon(cue.path, QStringLiteral("jouvideo1"), QStringLiteral("jouvideo2"));
         if (s_.FDevVideo == 0) {
-            host_.tell(cue.fichier + u' ' + host_.language().text(lang::MediaNotFoundSuffix));
+            host_.tell(host_.shownPath(cue.fichier) + u' ' +
+                       host_.language().text(lang::MediaNotFoundSuffix));
             s_.VideoPrec.clear();
             s_.MediaPl = MediaControlBar{};
             videoChanged();

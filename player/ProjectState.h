@@ -21,6 +21,9 @@ struct ProjectState {
     QString projectBase() const {
         return projectPath.left(std::max<qsizetype>(0, projectPath.size() - 4));
     }
+    // The saved project the editor's working copy came from (line 0 of its settings), a
+    // Windows path: a preview finds the media of a moved project beneath its folder.
+    QString workingCopyOrigin;
     StartMode mode = StartMode::Application;
     QString Chemin;  // root of the playback directory, a Windows path without trailing "\"
     QString playbackName = QStringLiteral("base");

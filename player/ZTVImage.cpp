@@ -43,6 +43,7 @@ bool TZTVImage::Initialiser(const QString& playerFolderHost) {
     screenHeight = DisplayGeometry::heightForWidth(screenWidth);
     geometry_ = DisplayGeometry{projectWidth, projectHeight, screenWidth, screenHeight};
     projectPath.clear();
+    workingCopyOrigin.clear();
     Page = 1;
     mode = startModeOf(env_.arguments);
     // The messages of the opening need the language lines before the playback directory

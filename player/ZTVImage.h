@@ -142,9 +142,7 @@ class TZTVImage : public QObject, public ElementHost, public ProjectState {
     QString findBesideProject(const QString& storedPath) const override;
 
     // Where things are.
-    QString toHost(const QString& windowsPath) const override {
-        return env_.drives.toHost(windowsPath);
-    }
+    const DriveTable& drives() const override { return env_.drives; }
     QString playbackDirectory() const;  // Windows path: Chemin + "\" + the name
     QString playbackDirectoryHost() const;
     // The host path of page + ".JOU" in the playback directory, split from "pages.tae" when it

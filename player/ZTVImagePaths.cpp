@@ -41,7 +41,8 @@ QString TZTVImage::ExistenceFichier(const QString& windowsPath) {
 }
 
 QString TZTVImage::findBesideProject(const QString& storedPath) const {
-    const QString projectHost = projectPath.isEmpty() ? QString() : toHost(projectPath);
+    const QString project = projectPath.isEmpty() ? workingCopyOrigin : projectPath;
+    const QString projectHost = project.isEmpty() ? QString() : toHost(project);
     if (projectHost.isEmpty()) {
         return {};
     }

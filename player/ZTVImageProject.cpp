@@ -41,6 +41,9 @@ bool TZTVImage::openWorkingCopy() {
     }
     ProjectSettings settings;
     settings.load(settingsHost);
+    // An untitled project's line names no file; it has no folder of its own.
+    const QString origin = settings.line(ProjectSettings::ContainerPath);
+    workingCopyOrigin = winpath::hasDrive(origin) ? origin : QString();
     return applySettings(settings, false);
 }
 
@@ -83,7 +86,7 @@ void TZTVImage::OuvrirProjet() {
     }
     const QString settingsPath = projectBase() + QStringLiteral(".INI");
     if (!existsWin(settingsPath)) {
-        tell(Showmess(lang::FilePrefix) + u' ' + settingsPath + u' ' +
+        tell(Showmess(lang::FilePrefix) + u' ' + shownPath(settingsPath) + u' ' +
              Showmess(lang::NotFoundSuffix));
         projectPath.clear();
         return;
@@ -167,7 +170,7 @@ bool TZTVImage::openPlaybackDirectory(const QString& driveOf, const QString& roo
     const QString rootHost = inTemp ? AppPaths::tempZtvDir() : folderHost;
     const auto name = claimPlaybackDirectory(rootHost);
     if (!name) {
-        tell(Showmess(lang::NoPlaybackDirectory) + u' ' + env_.drives.toWindows(rootHost));
+        tell(Showmess(lang::NoPlaybackDirectory) + u' ' + rootHost);
         return false;
     }
     playbackName = *name;
@@ -192,7 +195,7 @@ bool TZTVImage::copyContainerAndSplit() {
     const QString pagesTae = QDir(ownedPlaybackHost_).filePath(QStringLiteral("pages.tae"));
     const QFileInfo container(containerHost);
     if (!container.isFile()) {
-        tell(projectPath + u' ' + Showmess(lang::NotFoundSuffix));
+        tell(shownPath(projectPath) + u' ' + Showmess(lang::NotFoundSuffix));
         return true;
     }
     if (container.size() == 0) {
@@ -202,7 +205,7 @@ bool TZTVImage::copyContainerAndSplit() {
     // A copy for this run only: the container stays the good copy, so it is not flushed.
     if (container.size() % kProjectRecordSize != 0 || !copyDerivedFile(containerHost, pagesTae) ||
         !splitPagesTae()) {
-        tell(Showmess(lang::FilePrefix) + u' ' + projectPath + u' ' +
+        tell(Showmess(lang::FilePrefix) + u' ' + shownPath(projectPath) + u' ' +
              Showmess(lang::NotAValidProjectSuffix));
         return false;
     }

@@ -7,6 +7,7 @@
 #include "common/builder/OutputFolder.h"
 #include "common/platform/FileIo.h"
 #include "common/platform/RecordFile.h"
+#include "common/platform/ShownPath.h"
 #include "common/platform/WinPath.h"
 
 #include <QFile>
@@ -51,7 +52,7 @@ class PageGathering {
         }
         const QString host = actionFileHost(parameter);
         if (host.isEmpty()) {
-            job_.say(job_.text(lang::FilePrefix) + u' ' + parameter + u' ' +
+            job_.say(job_.text(lang::FilePrefix) + u' ' + shownPath(job_.drives, parameter) + u' ' +
                      job_.text(lang::NotFoundSuffix));
             return true;
         }
@@ -121,7 +122,7 @@ class PageGathering {
     QString findStored(const QString& stored) const {
         const QString host = find(stored);
         if (host.isEmpty()) {
-            job_.say(stored + u' ' + job_.text(lang::NotFoundSuffix));
+            job_.say(shownPath(job_.drives, stored) + u' ' + job_.text(lang::NotFoundSuffix));
         }
         return host;
     }

@@ -49,25 +49,24 @@ QImage PictureControl::shown() const {
     return out;
 }
 
-void EditorPictures::loadFailed(const QString& windowsPath) {
+void EditorPictures::loadFailed(const QString& hostPath) {
     prompter_.message(QStringLiteral("Error 6: ") + state_.text(lang::MediaFileWord) + u' ' +
-                      windowsPath + u' ' + state_.text(lang::MediaCannotOpenSuffix));
+                      hostPath + u' ' + state_.text(lang::MediaCannotOpenSuffix));
 }
 
-void EditorPictures::load(PictureControl& target, const QString& windowsPath, bool strip) {
+void EditorPictures::load(PictureControl& target, const QString& hostPath, bool strip) {
     state_.gifFrameCount = -1;
-    const QString host = state_.drives.toHost(windowsPath);
-    const PictureKind kind = pictureKindOf(windowsPath);
+    const PictureKind kind = pictureKindOf(hostPath);
     if (kind == PictureKind::Gif) {
-        loadGif(target, host, windowsPath, strip);
+        loadGif(target, hostPath, strip);
         return;
     }
-    const Picture picture = loadPictureFile(host);
+    const Picture picture = loadPictureFile(hostPath);
     if (!picture.ok()) {
         if (kind == PictureKind::Other && picture.status == PictureStatus::Unreadable) {
             prompter_.message(state_.text(lang::UnknownPictureFormat));
         } else {
-            loadFailed(windowsPath);
+            loadFailed(hostPath);
         }
         return;
     }
@@ -79,11 +78,10 @@ void EditorPictures::load(PictureControl& target, const QString& windowsPath, bo
     state_.loadedSize = picture.image.size();
 }
 
-void EditorPictures::loadGif(PictureControl& target, const QString& hostPath,
-                             const QString& windowsPath, bool strip) {
+void EditorPictures::loadGif(PictureControl& target, const QString& hostPath, bool strip) {
     AnimatedPicture gif;
     if (gif.loadFile(hostPath) != GifError::None || gif.frameCount() == 0) {
-        loadFailed(windowsPath);
+        loadFailed(hostPath);
         return;
     }
     const QSize size = gif.size();
@@ -125,12 +123,11 @@ bool EditorPictures::prepare(PictureControl& target, const QString& fichier,
         target.image.fill(Qt::black);
     } else if (fichier != language.text(lang::MarkerBackgroundDisappear)) {
         if (!lookUpMedia(state_, fichier)) {
-            const QString prefix = messagePrefix.isEmpty() ? QString() : messagePrefix + u' ';
-            prompter_.message(prefix + state_.text(lang::MediaFileWord) + u' ' + fichier + u' ' +
-                              state_.text(lang::MediaNotFoundSuffix));
+            prompter_.message(mediaNotFoundText(state_, messagePrefix, fichier));
             return false;
         }
-        load(target, state_.mediaDrive + fichier, strip);
+        // What the look-up found: on a drive, or beneath a moved project's folder.
+        load(target, mediaHostPath(state_, fichier), strip);
     }
     if (!isTransparentMode(mode) && mode != lang::AppearanceOpaque && !target.image.isNull()) {
         target.image = target.image.convertToFormat(QImage::Format_RGB32);

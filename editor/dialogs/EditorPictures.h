@@ -31,11 +31,11 @@ class EditorPictures {
   public:
     EditorPictures(EditorState& state, Prompter& prompter) : state_(state), prompter_(prompter) {}
 
-    // Loads a picture file (a Windows path with its drive) into the control. JPEG, icons and
+    // Loads a picture file (a host path) into the control. JPEG, icons and
     // GIF are stretched into the control's picture; a bitmap or a picture of another format
     // replaces it at its own size. An animated GIF in strip mode becomes its frames side by
     // side. Sets the loaded size and the GIF frame count; failures show their message.
-    void load(PictureControl& target, const QString& windowsPath, bool strip);
+    void load(PictureControl& target, const QString& hostPath, bool strip);
 
     // Prepares an element's picture as the page shows it: the marker colours, the gradient,
     // the picture file (looked up over the drives), then the appearance mode and its tint.
@@ -49,9 +49,8 @@ class EditorPictures {
     void applyAppearance(PictureControl& target, const QString& appearance);
 
   private:
-    void loadGif(PictureControl& target, const QString& hostPath, const QString& windowsPath,
-                 bool strip);
-    void loadFailed(const QString& windowsPath);
+    void loadGif(PictureControl& target, const QString& hostPath, bool strip);
+    void loadFailed(const QString& hostPath);
 
     EditorState& state_;
     Prompter& prompter_;

@@ -7,6 +7,7 @@
 #include "editor/PageChooser.h"
 #include "editor/StoredPath.h"
 #include "editor/Storyboard.h"
+#include "editor/dialogs/PathField.h"
 #include "editor/dialogs/TransitionOption.h"
 #include "editor/dialogs/Vocabulary.h"
 #include "editor/position/HandleGeometry.h"
@@ -57,12 +58,11 @@ bool ElementDialog::isLine(const QString& value, int line) const {
     return value == state_.text(line);
 }
 
-void ElementDialog::showEvent(QShowEvent* event) {
-    TiledDialog::showEvent(event);
-    if (!activated_) {
-        activated_ = true;
+void ElementDialog::setVisible(bool visible) {
+    if (visible && !activated_) {
         FormActivate();
     }
+    TiledDialog::setVisible(visible);
 }
 
 void ElementDialog::FormActivate() {
@@ -268,7 +268,7 @@ void ElementDialog::browseFirstParameter(const QString& action, QLineEdit* edit)
     const QString chosen = prompter_.openFileName(QString(), QString(), filter);
     if (!chosen.isEmpty()) {
         if (const QString stored = storedPath(chosen); !stored.isEmpty()) {
-            edit->setText(stored);
+            showStoredPath(edit, stored, chosen);
         }
     }
 }
@@ -280,7 +280,7 @@ void ElementDialog::browseSecondParameter(const QString& action, QLineEdit* edit
             prompter_.openFileName(QString(), QString(), QStringLiteral("*.* (*)"));
         if (const QString stored = chosen.isEmpty() ? QString() : storedPath(chosen);
             !stored.isEmpty()) {
-            edit->setText(stored);
+            showStoredPath(edit, stored, chosen);
         }
     } else if (line == 379) {
         if (const int page = choosePage(); page != 0) {
@@ -331,6 +331,17 @@ QString ElementDialog::storedPath(const QString& hostPath) {
         prompter_.message(refusalMessage(state_, stored, hostPath));
     }
     return stored.path;
+}
+
+bool ElementDialog::readStoredPath(QLineEdit* edit, QString* stored) {
+    const StoredPath path = storedPathIn(edit, state_.drives);
+    if (path.refusal != 0) {
+        prompter_.message(text(path.refusal) + u' ' + edit->text());
+        edit->setFocus();
+        return false;
+    }
+    *stored = path.path;
+    return true;
 }
 
 }  // namespace ztv::editor

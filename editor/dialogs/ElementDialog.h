@@ -47,8 +47,11 @@ class ElementDialog : public TiledDialog {
     int previewedJouIndex() const { return previewedJouIndex_; }
 
     // FormActivate: lists, default rectangles, then the cell's record or the new element's
-    // defaults. Runs when the dialog is first shown.
+    // defaults. Runs when the dialog is first shown, before it is on screen: a message it gives
+    // (a picture that cannot be loaded) must not interrupt the showing, which would leave the
+    // dialog at the size it had before its layout.
     void FormActivate();
+    void setVisible(bool visible) override;
     void OKBtnClick();
     bool EnregJou();
     // "Positionnement visuel" (preview false) and "Prévisualiser" (true): the preview write, then
@@ -73,7 +76,6 @@ class ElementDialog : public TiledDialog {
     // Runs after OK has written the record (the next-disappearance propagation of some kinds).
     virtual void afterSave(const ElementRecord&) {}
 
-    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
     // --- shared routines ---
@@ -100,6 +102,9 @@ class ElementDialog : public TiledDialog {
     // A chosen host path as records store it: its Windows path without the drive; empty, after
     // a message, when it cannot be stored (characters outside Windows-1252, too long).
     QString storedPath(const QString& hostPath);
+    // The stored form of what a path field holds (PathField); false, after a message and with
+    // the focus on the field, when it cannot be stored.
+    bool readStoredPath(QLineEdit* edit, QString* stored);
     // Shows the page chooser; the chosen page number, 0 when none.
     std::function<int()> choosePage;
 

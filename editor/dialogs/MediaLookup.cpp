@@ -3,6 +3,7 @@
 #include "common/LangLines.h"
 #include "common/MovedMedia.h"
 #include "common/platform/Prompter.h"
+#include "common/platform/ShownPath.h"
 #include "editor/EditorState.h"
 
 namespace ztv::editor {
@@ -30,8 +31,8 @@ bool lookUpMediaOrReport(EditorState& state, Prompter& prompter, const QString& 
     if (lookUpMedia(state, storedPath)) {
         return true;
     }
-    prompter.message(state.text(lang::FilePrefix) + u' ' + storedPath + u' ' +
-                     state.text(lang::NotFoundSuffix));
+    prompter.message(state.text(lang::FilePrefix) + u' ' + shownPath(state.drives, storedPath) +
+                     u' ' + state.text(lang::NotFoundSuffix));
     return false;
 }
 
@@ -48,6 +49,17 @@ QString mediaHostPath(const EditorState& state, const QString& storedPath) {
         }
     }
     return state.drives.toHost(onDrive);
+}
+
+QString mediaNotFoundText(const EditorState& state, const QString& prefix,
+                          const QString& storedPath) {
+    return (prefix.isEmpty() ? QString() : prefix + u' ') + state.text(lang::MediaFileWord) + u' ' +
+           shownPath(state.drives, storedPath) + u' ' + state.text(lang::MediaNotFoundSuffix);
+}
+
+QString shownMediaPath(EditorState& state, const QString& storedPath) {
+    const QString found = findMediaHost(state, storedPath);
+    return found.isEmpty() ? shownPath(state.drives, storedPath) : found;
 }
 
 }  // namespace ztv::editor

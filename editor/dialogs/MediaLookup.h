@@ -26,4 +26,12 @@ QString findMediaHost(EditorState& state, const QString& storedPath);
 // The host path of a stored path on the current media drive, else beneath the project's folder.
 QString mediaHostPath(const EditorState& state, const QString& storedPath);
 
+// "file ... cannot be found" for a stored media path, after the caller's prefix if any.
+QString mediaNotFoundText(const EditorState& state, const QString& prefix,
+                          const QString& storedPath);
+
+// What a person reads for a stored media path: the file the look-up finds, else the host path
+// the stored path names.
+QString shownMediaPath(EditorState& state, const QString& storedPath);
+
 }  // namespace ztv::editor

@@ -18,9 +18,7 @@ bool PanelMedia::open(const QString& fichier, const QString& messagePrefix) {
         return true;
     }
     if (!lookUpMedia(state_, fichier)) {
-        const QString prefix = messagePrefix.isEmpty() ? QString() : messagePrefix + u' ';
-        prompter_.message(prefix + state_.text(lang::MediaFileWord) + u' ' + fichier + u' ' +
-                          state_.text(lang::MediaNotFoundSuffix));
+        prompter_.message(mediaNotFoundText(state_, messagePrefix, fichier));
         return false;
     }
     close();

@@ -4,6 +4,7 @@
 #include "common/LangLines.h"
 #include "common/PictureLoader.h"
 #include "common/platform/Prompter.h"
+#include "common/platform/ShownPath.h"
 #include "common/platform/WinPath.h"
 #include "editor/DialogButton.h"
 #include "editor/EditorState.h"
@@ -11,6 +12,7 @@
 #include "editor/ToolSettingsDialog.h"
 #include "editor/dialogs/MediaLookup.h"
 #include "editor/dialogs/NumberLists.h"
+#include "editor/dialogs/PathField.h"
 #include "editor/dialogs/ReducedCopy.h"
 #include "editor/position/HandleGeometry.h"
 
@@ -347,11 +349,11 @@ void TFormVis::InitVisuel(const ElementRecord& r) {
     showNumber(start_, r.EffetDepart);
     showNumber(end_, r.EffetFin);
     wait_->setText(QLocale().toString(r.Attente));
-    destination_->setText(r.Destination);
-    destin2_->setText(r.Destin2);
+    showStoredPath(destination_, r.Destination, shownPath(state_.drives, r.Destination));
+    showStoredPath(destin2_, r.Destin2, shownPath(state_.drives, r.Destin2));
     bands_->setText(QString::number(r.size));
     storedSize_ = r.size;
-    hoverPath_->setText(r.SurvolFichier);
+    showStoredPath(hoverPath_, r.SurvolFichier, shownMediaPath(state_, r.SurvolFichier));
     reverse_->setChecked(isOui(r.Inverse));
     joinBackground_->setChecked(isOui(r.IntegrFond));
     autoDisappear_->setChecked(isOui(r.DisparAuto));
@@ -381,7 +383,7 @@ void TFormVis::InitVisuel(const ElementRecord& r) {
         types_[3]->setChecked(true);
         showRect(recordRect(r));
     } else {
-        edit1_->setText(r.Fichier);
+        showStoredPath(edit1_, r.Fichier, shownMediaPath(state_, r.Fichier));
         types_[0]->setChecked(true);
     }
 }
@@ -488,10 +490,14 @@ bool TFormVis::drawPreview() {
 }
 
 bool TFormVis::fitPreview() {
+    QString fichier;
+    if (!readStoredPath(edit1_, &fichier)) {
+        return false;
+    }
     setCursor(Qt::WaitCursor);
     preview_ = PictureControl{};
-    const bool ok = pictures_.prepare(preview_, edit1_->text(), appearance_->currentText(),
-                                      Qt::white, Qt::white, QString(), false, QString());
+    const bool ok = pictures_.prepare(preview_, fichier, appearance_->currentText(), Qt::white,
+                                      Qt::white, QString(), false, QString());
     unsetCursor();
     if (!ok) {
         showPicture(image_, PictureControl{}, QRect());
@@ -541,7 +547,7 @@ void TFormVis::choosePicture() {
     if (stored.isEmpty()) {
         return;
     }
-    edit1_->setText(stored);
+    showStoredPath(edit1_, stored, chosen);
     types_[0]->setChecked(true);
     drawPreview();
     const QString extension = winpath::extension(stored).toUpper();
@@ -585,7 +591,7 @@ void TFormVis::offerReducedCopy(const QString& stored) {
     if (copyStored.isEmpty()) {
         return;
     }
-    edit1_->setText(copyStored);
+    showStoredPath(edit1_, copyStored, target);
     types_[0]->setChecked(true);
     drawPreview();
 }
@@ -596,7 +602,7 @@ void TFormVis::chooseHoverPicture() {
     if (stored.isEmpty()) {
         return;
     }
-    hoverPath_->setText(stored);
+    showStoredPath(hoverPath_, stored, chosen);
     hover_ = PictureControl{};
     if (pictures_.prepare(hover_, stored, QString(), Qt::white, Qt::white, QString(), false,
                           QString())) {
@@ -648,9 +654,10 @@ bool TFormVis::eventFilter(QObject* watched, QEvent* event) {
 
 void TFormVis::startTool(int settingsLine, bool withPicture) {
     QStringList arguments;
-    if (withPicture && !edit1_->text().isEmpty()) {
-        lookUpMedia(state_, edit1_->text());
-        arguments << mediaHostPath(state_, edit1_->text());
+    QString fichier;
+    if (withPicture && !edit1_->text().isEmpty() && readStoredPath(edit1_, &fichier)) {
+        lookUpMedia(state_, fichier);
+        arguments << mediaHostPath(state_, fichier);
     }
     auto configured = [&] {
         const QString tool = state_.settings.line(settingsLine);
@@ -697,6 +704,15 @@ bool TFormVis::fillRecord(ElementRecord& r, QString& cellText) {
         rect_[1]->setFocus();
         return false;
     }
+    QString fichier;
+    QString destination;
+    QString destin2;
+    QString hoverFichier;
+    if ((type == ImageType::Picture && !readStoredPath(edit1_, &fichier)) ||
+        !readStoredPath(destination_, &destination) || !readStoredPath(destin2_, &destin2) ||
+        (!isBackground() && !readStoredPath(hoverPath_, &hoverFichier))) {
+        return false;
+    }
     int speed = 0;
     int size = 0;
     int percents[3] = {};
@@ -715,7 +731,7 @@ bool TFormVis::fillRecord(ElementRecord& r, QString& cellText) {
     }
     switch (type) {
         case ImageType::Picture:
-            r.Fichier = edit1_->text();
+            r.Fichier = fichier;
             cellText = winpath::fileName(r.Fichier);
             break;
         case ImageType::Gradient:
@@ -741,8 +757,8 @@ bool TFormVis::fillRecord(ElementRecord& r, QString& cellText) {
     r.Largeur = values[2];
     r.Hauteur = values[3];
     r.Acte = action_->currentText();
-    r.Destination = destination_->text();
-    r.Destin2 = destin2_->text();
+    r.Destination = destination;
+    r.Destin2 = destin2;
     if (!isLine(r.Acte, lang::ActionNone)) {
         r.Inverse = ouiNon(reverse_->isChecked());
     }
@@ -760,7 +776,7 @@ bool TFormVis::fillRecord(ElementRecord& r, QString& cellText) {
     r.EffetPas = percents[0];
     r.EffetDepart = percents[1];
     r.EffetFin = percents[2];
-    r.SurvolFichier = isBackground() ? QString() : hoverPath_->text();
+    r.SurvolFichier = isBackground() ? QString() : hoverFichier;
     r.SurvolAction = hoverGoTo ? 1 : 0;
     r.SurvolPage = hoverGoTo ? hoverPage : 0;
     r.SurvolColonne = hoverGoTo ? hoverColumn : 0;

@@ -1,5 +1,6 @@
 #include "editor/position/AnimationPreview.h"
 
+#include "common/platform/ShownPath.h"
 #include "editor/EditorState.h"
 #include "editor/position/HandleGeometry.h"
 #include "player/elements/KeyedCopy.h"
@@ -25,7 +26,7 @@ AnimationRun::AnimationRun(EditorState& state, Prompter& prompter, QImage& page,
     if (!strip.image.isNull()) {
         const std::optional<QRgb> mask =
             strip.transparent ? std::optional<QRgb>(strip.transparentColour) : std::nullopt;
-        frames_ = FrameCutter(state.language, prompter, record.Fichier)
+        frames_ = FrameCutter(state.language, prompter, shownPath(state.drives, record.Fichier))
                       .cut(strip.image, count, size_, mask);
     }
 }

@@ -46,7 +46,7 @@ PictureControl loadStrip(EditorPictures& pictures, const ElementRecord& record, 
                          const QString& messagePrefix = QStringLiteral("Position 1"));
 
 // Cuts strips of frames of one size laid side by side. A frame that cannot be cut is told
-// with the file of the record being drawn, and the others are still cut.
+// with the file of the record being drawn (as a person reads it), and the others are still cut.
 class FrameCutter {
   public:
     FrameCutter(const LanguageFile& language, Prompter& prompter, QString fichier)

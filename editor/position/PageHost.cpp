@@ -73,8 +73,8 @@ QString PageHost::driveTypeText(QChar letter) const {
     return state_.drives.typeText(letter);
 }
 
-QString PageHost::toHost(const QString& windowsPath) const {
-    return state_.drives.toHost(windowsPath);
+const DriveTable& PageHost::drives() const {
+    return state_.drives;
 }
 
 MediaPlayback& PageHost::media() {

@@ -54,7 +54,7 @@ class PageHost final : public ElementHost {
     bool searchDrivesFor(const QString& pathWithoutDrive) override;
     QString findBesideProject(const QString& storedPath) const override;
     QString driveTypeText(QChar letter) const override;
-    QString toHost(const QString& windowsPath) const override;
+    const DriveTable& drives() const override;
     QIODevice* mediaDataFile() override { return nullptr; }
     PicturePrefetch& picturePrefetch() override { return prefetch_; }
     bool mediaPackedByPage() const override { return false; }

@@ -11,6 +11,7 @@ class QIODevice;
 namespace ztv {
 
 class Clock;
+class DriveTable;
 class LanguageFile;
 class MediaPlayback;
 class PicturePrefetch;
@@ -70,7 +71,10 @@ class ElementHost {
     // The drive-less stored path on the media drive, else on the first drive that has it (which
     // becomes the media drive), else beneath a moved project; empty when it is nowhere.
     QString locateMedia(const QString& pathWithoutDrive);
-    virtual QString toHost(const QString& windowsPath) const = 0;
+    virtual const DriveTable& drives() const = 0;
+    QString toHost(const QString& windowsPath) const;
+    // What a person reads in a message for a stored or Windows path: its host path.
+    QString shownPath(const QString& path) const;
     // The page's media data file while a page loads; null when there is none.
     virtual QIODevice* mediaDataFile() = 0;
     // The picture files of the page being loaded, decoded ahead on other threads.

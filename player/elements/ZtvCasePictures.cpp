@@ -52,7 +52,8 @@ bool TZtvCase::ChargerImage(const QString& fichier, QImage& target, bool mediaBy
     if (!mediaByPage) {
         path = TrouverMedia(fichier);
         if (path.isEmpty()) {
-            tellMedia(host_->missingPictureLead(), fichier, lang::MediaNotFoundSuffix);
+            tellMedia(host_->missingPictureLead(), host_->shownPath(fichier),
+                      lang::MediaNotFoundSuffix);
             return false;
         }
         read = LireImageFichier(target, path);
@@ -64,7 +65,8 @@ bool TZtvCase::ChargerImage(const QString& fichier, QImage& target, bool mediaBy
         read = LireImageArchive(target, fichier);
     }
     if (read == PictureRead::CannotOpen) {
-        tellMedia(QStringLiteral("Position 2"), path, lang::MediaCannotOpenSuffix);
+        tellMedia(QStringLiteral("Position 2"), host_->shownPath(path),
+                  lang::MediaCannotOpenSuffix);
     }
     return read == PictureRead::Ok;
 }

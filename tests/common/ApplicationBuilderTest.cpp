@@ -197,7 +197,7 @@ TEST_F(ApplicationBuilder, AProjectNamedLikeThePlayerKeepsItsPlayer) {
 TEST_F(ApplicationBuilder, MissingMediaAreToldAndTheBuildGoesOn) {
     ASSERT_EQ(build("show", {{1, makeRecord(4, 1, "\\gone\\p.bmp")}}), BuildOutcome::Built);
     EXPECT_EQ(prompter_.texts(),
-              QStringList{"\\gone\\p.bmp " + french_.text(lang::NotFoundSuffix)});
+              QStringList{host("gone/p.bmp") + ' ' + french_.text(lang::NotFoundSuffix)});
 }
 
 TEST_F(ApplicationBuilder, AProjectWithoutPagesIsNotAssembled) {

@@ -3,6 +3,7 @@
 #include "common/ProjectSettings.h"
 #include "common/platform/Cp1252.h"
 #include "common/platform/DriveTable.h"
+#include "common/platform/ShownPath.h"
 #include "common/platform/WinPath.h"
 #include "tests/support/ProjectWriter.h"
 
@@ -72,6 +73,20 @@ TEST_F(Drives, ResolvesEachComponentWithoutRegardToCase) {
     EXPECT_EQ(table.typeText(u'e'), "Lecteur CD");
     EXPECT_EQ(table.typeText(u'C'), "Disque Dur");
     EXPECT_EQ(table.typeText(u'Z'), "Inconnu");
+}
+
+TEST_F(Drives, PeopleReadHostPathsAndOtherTextAsItIs) {
+    const std::pair<QString, QString> cases[] = {
+        {"\\home\\ann\\a.jpg", "/home/ann/a.jpg"},
+        {"E:\\images\\vacances été\\plage.jpg", tmp.filePath("Images/Vacances Été/Plage.JPG")},
+        {"Q:\\unmapped.jpg", "Q:\\unmapped.jpg"},
+        {"http://example.org/a", "http://example.org/a"},
+        {"12", "12"},
+        {"", ""},
+    };
+    for (const auto& [stored, shown] : cases) {
+        EXPECT_EQ(shownPath(table, stored), shown) << stored.toStdString();
+    }
 }
 
 TEST(DriveTableDefaults, MountsAndDrivesIniGiveLettersFromD) {

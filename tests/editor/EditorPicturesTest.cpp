@@ -105,18 +105,18 @@ TEST_F(EditorPicturesTest, AnimatedGifGivesItsStripOrItsFirstFrame) {
     writeFile("c/anim.gif", makeGif(gif));
     editor::EditorPictures pictures(state_, prompter_);
     editor::PictureControl control;
-    pictures.load(control, QStringLiteral("C:\\anim.gif"), true);
+    pictures.load(control, host("c/anim.gif"), true);
     EXPECT_EQ(state_.loadedSize, QSize(200, 30));
     EXPECT_EQ(state_.gifFrameCount, 5);
     EXPECT_EQ(control.image.pixel(45, 10) & 0xFFFFFF, 0x00FF00u);
     EXPECT_EQ(control.image.pixel(165, 10) & 0xFFFFFF, 0xC8C800u);
-    pictures.load(control, QStringLiteral("C:\\anim.gif"), false);
+    pictures.load(control, host("c/anim.gif"), false);
     EXPECT_EQ(state_.loadedSize, QSize(40, 30));
     EXPECT_EQ(state_.gifFrameCount, 5);
 
     gif.frames = {solidGifFrame(QRect(0, 0, 40, 30), 2)};
     writeFile("c/still.gif", makeGif(gif));
-    pictures.load(control, QStringLiteral("C:\\still.gif"), true);
+    pictures.load(control, host("c/still.gif"), true);
     EXPECT_EQ(state_.gifFrameCount, -1);
     EXPECT_TRUE(prompter_.asked().isEmpty());
 }
@@ -134,7 +134,7 @@ TEST_F(EditorPicturesTest, BrokenPicturesShowAMessageAndPreparationStillTints) {
     EXPECT_TRUE(pictures.prepare(control, QStringLiteral("\\broken.jpg"), QStringLiteral("T216"),
                                  Qt::white, Qt::white, {}, false, {}));
     ASSERT_EQ(prompter_.texts().size(), 1);
-    EXPECT_TRUE(prompter_.texts()[0].startsWith(QStringLiteral("Error 6: T43 C:\\broken.jpg")));
+    EXPECT_TRUE(prompter_.texts()[0].startsWith("Error 6: T43 " + host("c/broken.jpg")));
     EXPECT_EQ(control.image.pixel(5, 5) & 0xFFFFFF, 0u);
     EXPECT_TRUE(pictures.prepare(control, QStringLiteral("\\empty.gif"), {}, Qt::white, Qt::white,
                                  {}, false, {}));
@@ -142,7 +142,7 @@ TEST_F(EditorPicturesTest, BrokenPicturesShowAMessageAndPreparationStillTints) {
     // A file found nowhere fails, with the caller's prefix.
     EXPECT_FALSE(pictures.prepare(control, QStringLiteral("\\gone.bmp"), {}, Qt::white, Qt::white,
                                   {}, false, QStringLiteral("Listv 10")));
-    EXPECT_EQ(prompter_.texts().last(), QStringLiteral("Listv 10 T43 \\gone.bmp T44"));
+    EXPECT_EQ(prompter_.texts().last(), "Listv 10 T43 " + host("c/gone.bmp") + " T44");
 }
 
 TEST_F(EditorPicturesTest, MarkersAndAppearanceModes) {
@@ -223,7 +223,7 @@ TEST_F(EditorPicturesTest, PanelMediaKeepsOneDeviceAndPlaysToTheEnd) {
     EXPECT_EQ(state_.mediaDevice, 0);
 
     EXPECT_FALSE(panel.open(QStringLiteral("\\snd\\gone.wav"), QStringLiteral("Vperso1")));
-    EXPECT_EQ(prompter_.texts().last(), QStringLiteral("Vperso1 T43 \\snd\\gone.wav T44"));
+    EXPECT_EQ(prompter_.texts().last(), "Vperso1 T43 " + host("c/snd/gone.wav") + " T44");
     EXPECT_FALSE(panel.open(QStringLiteral("\\snd\\bad.wav"), {}));
     EXPECT_EQ(prompter_.texts().last(), QStringLiteral(".wav Open Failed"));
     EXPECT_EQ(state_.mediaDevice, 0);

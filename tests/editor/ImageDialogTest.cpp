@@ -292,7 +292,7 @@ TEST_F(ImageDialogTest, LargePictureOffersAReducedCopyPlacedOnThePage) {
     const QString copy = media() + QStringLiteral("/wide-1.jpg");
     EXPECT_EQ(QImage(copy).size(), QSize(800, 400));
     EXPECT_EQ(prompter_.texts().last(), QStringLiteral("T126 ") + copy);
-    EXPECT_EQ(control(*dialog, "Edit1")->text(), state().drives.toWindows(copy).mid(2));
+    EXPECT_EQ(control(*dialog, "Edit1")->text(), copy);
     EXPECT_EQ(control(*dialog, "Edit2")->text(), QStringLiteral("0"));
     EXPECT_EQ(control(*dialog, "Edit3")->text(), QStringLiteral("100"));
     EXPECT_EQ(control(*dialog, "Edit4")->text(), QStringLiteral("800"));
@@ -304,6 +304,62 @@ TEST_F(ImageDialogTest, LargePictureOffersAReducedCopyPlacedOnThePage) {
     prompter_.answer(Prompter::No);
     choosePicture(*dialog, prompter_, host);
     EXPECT_EQ(control(*dialog, "Edit4")->text(), QStringLiteral("2000"));
+}
+
+// A person reads and types host paths; the record keeps its stored form. A moved project
+// shows, and loads, the picture found beneath its folder.
+TEST_F(ImageDialogTest, FieldsShowHostPathsAndAMovedProjectsPictureLoads) {
+    const QString sun = picture(QStringLiteral("sun.bmp"), {40, 30});
+    const QString moon = picture(QStringLiteral("moon.bmp"), {40, 30}, Qt::blue);
+    state().projectDir = media();
+    ElementRecord moved = makeRecord(4, 1, QStringLiteral("\\old\\place\\sun.bmp"));
+    moved.SurvolFichier = state().drives.toWindows(moon).mid(2);
+    moved.Acte = QStringLiteral("T284");
+    moved.Destination = QStringLiteral("\\docs\\guide.pdf");
+    setAct({moved});
+    auto dialog = open(1, 4);
+    EXPECT_TRUE(prompter_.texts().isEmpty()) << prompter_.texts().join('|').toStdString();
+    EXPECT_EQ(control(*dialog, "Edit1")->text(), sun);
+    EXPECT_EQ(control(*dialog, "EditSurvol")->text(), moon);
+    EXPECT_EQ(control(*dialog, "Edit6")->text(), QStringLiteral("/docs/guide.pdf"));
+    EXPECT_EQ(dialog->preview().image.pixel(5, 5) & 0xFFFFFF, 0xFF0000u);
+    // Confirmed as shown, the record keeps the paths it had.
+    dialog->OKBtnClick();
+    EXPECT_EQ(act()[0].Fichier, moved.Fichier);
+    EXPECT_EQ(act()[0].Destination, moved.Destination);
+    // Typed, a host path is stored in the records' form.
+    auto typed = open(1, 4);
+    control(*typed, "Edit1")->setText(moon);
+    control(*typed, "Edit6")->setText(QStringLiteral("/docs/other.pdf"));
+    typed->OKBtnClick();
+    EXPECT_EQ(act()[0].Fichier, moved.SurvolFichier);
+    EXPECT_EQ(act()[0].Destination, QStringLiteral("\\docs\\other.pdf"));
+}
+
+// A person's message box runs its own event loop while the dialog is being shown.
+class LoopingPrompter : public ScriptedPrompter {
+  public:
+    int ask(const QString& text, const QString& caption, Buttons buttons) override {
+        QTest::qWait(50);
+        return ScriptedPrompter::ask(text, caption, buttons);
+    }
+};
+
+TEST_F(ImageDialogTest, ADialogWhosePictureCannotBeLoadedKeepsItsSize) {
+    QByteArray broken = makeJpeg(QImage(64, 48, QImage::Format_RGB32));
+    broken.truncate(broken.size() / 3);
+    const QString host = media() + QStringLiteral("/broken.jpg");
+    ASSERT_TRUE(writeFileAtomically(host, broken));
+    setAct({makeRecord(4, 1, state().drives.toWindows(host).mid(2))});
+    window().storyboard().setCurrentCell(1, 4);
+    state().hasElement = true;
+    LoopingPrompter person;
+    TFormVis dialog(state(), person, window().storyboard(), &window());
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    ASSERT_EQ(person.texts().size(), 1);
+    EXPECT_TRUE(person.texts()[0].startsWith(QStringLiteral("Error 6: T43 ") + host));
+    EXPECT_EQ(dialog.size(), dialog.sizeHint());
 }
 
 TEST_F(ImageDialogTest, PathsThatRecordsCannotHoldAreRefused) {

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTextStream>
 #include <algorithm>
 
@@ -47,12 +48,18 @@ TEST_F(ProjectCommandsTest, NewProjectShowsParametersThenNewPageAndATypedNameGai
 
     prompter_.choosePath(folder() + QStringLiteral("/album"));
     window().PageClick(QStringLiteral("BSave"));
+    // The save dialog of an untitled project starts in the user's documents, never among the
+    // program's files; a named project's starts in its own folder.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    EXPECT_EQ(prompter_.lastDir, QFileInfo(documents).isDir() ? documents : QDir::homePath());
     EXPECT_EQ(savedFiles(), QStringList({"album.ini", "album.PZV", "album.ZTV"}));
     EXPECT_EQ(state().projectName, folder() + QStringLiteral("/album.PZV"));
     EXPECT_FALSE(state().modified);
     EXPECT_EQ(state().settings.line(6), state().projectName);
     EXPECT_EQ(state().settings.line(11), state().projectName);
     EXPECT_EQ(window().storyboard().page(), 2) << "the current page stays selected";
+    saveAs(QStringLiteral("copie"));
+    EXPECT_EQ(prompter_.lastDir, folder());
 }
 
 TEST_F(ProjectCommandsTest, RoundTripGivesBackPagesPageFilesAndSettings) {

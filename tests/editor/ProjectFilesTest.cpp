@@ -86,37 +86,38 @@ TEST_F(ProjectFiles, APictureOfTwoPagesIsListedUnderEachPageOrOnce) {
                {5, hover},
                {5, makeRecord(30, 1, QStringLiteral("Bonjour"))},
                {7, picture(4, 1, media("pics/two/deleted.jpg", "D"))}});
-    const QString project = QStringLiteral("C:") + QString(folder()).replace(u'/', u'\\');
-
+    // Every line is a host path, as a person reads it.
+    const QString project = folder();
+    const QString onCd = cd_ + "/pics/one/a.jpg";
     const QStringList perPage = listing(editor::FileListMode::PerPage);
-    const QStringList expectedPerPage{project + "\\album.PZV",
-                                      project + "\\album.ZTV",
-                                      project + "\\album.ini",
+    const QStringList expectedPerPage{project + "/album.PZV",
+                                      project + "/album.ZTV",
+                                      project + "/album.ini",
                                       " ",
                                       " ",
                                       "--------T972    Deux --------",
-                                      "D:" + a,
-                                      "D:" + s,
-                                      "C:\\prog\\viewer",
-                                      "C:\\docs\\guide.pdf",
-                                      "C:\\docs\\notes.txt",
+                                      onCd,
+                                      cd_ + "/snd/s.wav",
+                                      "/prog/viewer",
+                                      "/docs/guide.pdf",
+                                      "/docs/notes.txt",
                                       " ",
                                       "--------T975    Cinq --------",
-                                      "D:" + a,
-                                      "D:\\pics\\one\\a-over.jpg"};
+                                      onCd,
+                                      cd_ + "/pics/one/a-over.jpg"};
     EXPECT_EQ(perPage, expectedPerPage);
     EXPECT_EQ(state().mediaDrive, QStringLiteral("D:")) << "found on the CD, which stays";
 
     const QStringList once = listing(editor::FileListMode::WithoutRepetition);
-    EXPECT_EQ(once.count("D:" + a), 1);
+    EXPECT_EQ(once.count(onCd), 1);
     EXPECT_EQ(once.size(), expectedPerPage.size() - 5) << once.join('|').toStdString();
     EXPECT_TRUE(prompter_.texts().isEmpty());
 
     // A medium found on no drive is reported and left out.
     QFile::remove(cd_ + QStringLiteral("/pics/one/a-over.jpg"));
-    EXPECT_FALSE(listing(editor::FileListMode::WithoutRepetition)
-                     .contains(QStringLiteral("D:\\pics\\one\\a-over.jpg")));
-    EXPECT_EQ(prompter_.texts().last(), QStringLiteral("T2 \\pics\\one\\a-over.jpg T3"));
+    EXPECT_FALSE(
+        listing(editor::FileListMode::WithoutRepetition).contains(cd_ + "/pics/one/a-over.jpg"));
+    EXPECT_EQ(prompter_.texts().last(), QStringLiteral("T2 /pics/one/a-over.jpg T3"));
 
     // The dialog opens on the list without repetition and switches modes.
     onDialog([&](QDialog& d) {
@@ -243,7 +244,7 @@ TEST_F(ProjectFiles, GatheringCopiesTheMediaFromTheSecondDriveAndRewritesThePath
     onDialog([](QDialog& d) { d.findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click(); });
     onDialog([this](QDialog& d) {
         auto* edit = d.findChild<QLineEdit*>(QStringLiteral("Edit1"));
-        EXPECT_EQ(edit->text(), QStringLiteral("C:\\MEDIAALBUM"));
+        EXPECT_EQ(edit->text(), folder() + "/MEDIAALBUM") << "beside the project";
         EXPECT_EQ(d.findChild<QLineEdit*>(QStringLiteral("Edit2"))->text(), numberedText(507));
         edit->setText(target());
         d.findChild<QLineEdit*>(QStringLiteral("Edit2"))->setText(QStringLiteral("images"));
@@ -254,7 +255,7 @@ TEST_F(ProjectFiles, GatheringCopiesTheMediaFromTheSecondDriveAndRewritesThePath
     window().PageClick(QStringLiteral("FichiersduProjet1"));
     ASSERT_EQ(dialogsShown, (QStringList{QStringLiteral("Form28"), QStringLiteral("Form1")}));
     // The listing, the copy and the list refilled after it each report the lost picture.
-    const QString lost = QStringLiteral("T2 \\nowhere\\lost.jpg T3");
+    const QString lost = QStringLiteral("T2 /nowhere/lost.jpg T3");
     EXPECT_EQ(prompter_.texts(),
               (QStringList{lost, lost, numberedText(lang::OperationDone), lost}));
     EXPECT_TRUE(state().modified);
@@ -298,6 +299,10 @@ TEST_F(ProjectFiles, GatheringCopiesTheMediaFromTheSecondDriveAndRewritesThePath
     editor::copyProjectMedia(window(), folders(), copyFileAtomically);
     EXPECT_EQ(readBytes(workingDir() + QStringLiteral("/2.JOU")), before);
     EXPECT_FALSE(QFileInfo::exists(target() + "/images/2/a-3.jpg"));
+
+    // A folder typed without a root lies beside the project.
+    editor::copyProjectMedia(window(), {"MEDIA2", "images", "sons", "videos"}, copyFileAtomically);
+    EXPECT_TRUE(QFileInfo::exists(folder() + "/MEDIA2/sons/s.wav"));
 }
 
 TEST_F(ProjectFiles, AFailedCopyStopsWithPagesThatStillAgree) {

@@ -63,10 +63,26 @@ TEST_F(MovedProject, EachMissingPictureGivesOneMessageNamingItAndThePageGoesOn) 
     ASSERT_TRUE(runUntilIdle());
     const QStringList texts = prompter_.texts();
     ASSERT_EQ(texts.size(), 2) << texts.join('|').toStdString();
-    EXPECT_TRUE(texts[0].contains(QStringLiteral("\\old\\gone1.bmp")));
-    EXPECT_TRUE(texts[1].contains(QStringLiteral("\\old\\gone2.bmp")));
+    // Named as a person reads them: host paths.
+    EXPECT_TRUE(texts[0].contains(host("old/gone1.bmp"))) << texts[0].toStdString();
+    EXPECT_TRUE(texts[1].contains(host("old/gone2.bmp")));
     EXPECT_FALSE(texts.join(' ').contains(text(lang::FileNotOnAnyDrive)));
     EXPECT_EQ(canvasAt(120, 15), rgb(Qt::green));
+}
+
+// The editor's preview plays its working copy, which lies elsewhere: the media are looked for
+// beneath the folder of the saved project the working copy came from.
+TEST_F(MovedProject, ThePreviewFindsTheMediaBeneathTheSavedProjectsFolder) {
+    picturePixels("moved/show/Images/sun.bmp", Qt::red);
+    QStringList lines = settingsLines();
+    lines[0] = QStringLiteral("C:\\moved\\show\\show.ZTV");
+    writeSettings(lines);
+    writePage(1, {picture(4, 1, QStringLiteral("\\old\\show\\images\\sun.bmp"), {0, 0, 40, 30})});
+    startPreview(1);
+    engine_->JouerPage();
+    ASSERT_TRUE(runUntilIdle());
+    EXPECT_TRUE(prompter_.asked().isEmpty()) << prompter_.texts().join('|').toStdString();
+    EXPECT_EQ(canvasAt(20, 15), rgb(Qt::red));
 }
 
 TEST_F(MovedProject, TheDemoCopiedElsewherePlaysEveryPageWithAllItsPictures) {
