@@ -65,7 +65,7 @@ void EditorPictures::load(PictureControl& target, const QString& windowsPath, bo
     const Picture picture = loadPictureFile(host);
     if (!picture.ok()) {
         if (kind == PictureKind::Other && picture.status == PictureStatus::Unreadable) {
-            prompter_.message(state_.text(lang::UnknownPictureFormat));
+            prompter_.message(state_.language.message(lang::UnknownPictureFormat));
         } else {
             loadFailed(windowsPath);
         }
