@@ -71,7 +71,7 @@ void printFileList(EditorState& state, Prompter& prompter, QWidget* parent, QPri
     BusyCursor busy;
     const QFontMetrics body(*font, &printer);
     if (body.height() > printer.height()) {
-        prompter.message(state.text(lang::FontTallerThanPage));
+        prompter.message(state.language.message(lang::FontTallerThanPage));
         return;
     }
     const QString listFile = state.paths.data(QStringLiteral("$impr.txt"));

@@ -55,7 +55,7 @@ bool openInBrowser(const EditorState& state, Prompter& prompter, const QString& 
     if (state.shell->openAddress(url.toString(QUrl::FullyEncoded))) {
         return true;
     }
-    prompter.message(state.text(lang::NoBrowser));
+    prompter.message(state.language.message(lang::NoBrowser));
     return false;
 }
 

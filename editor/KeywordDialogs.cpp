@@ -99,7 +99,7 @@ TForm24::TForm24(EditorState& state, Prompter& prompter, QString fileHost, int i
 void TForm24::BitBtn1Click() {
     const KeywordEntry entry{keyword_->text(), page_->text(), column_->text()};
     if (const int refusal = checkKeyword(entry, PageBook(state_.paths.workingDir()).livePages())) {
-        prompter_.message(state_.text(refusal));
+        prompter_.message(state_.language.message(refusal));
         (refusal == lang::KeywordEmpty ? keyword_ : page_)->setFocus();
         return;
     }
@@ -112,7 +112,7 @@ void TForm24::BitBtn1Click() {
     QString error;
     if (!keywordtable::write(file_, entries, &error)) {
         qWarning("keywords not written: %s", qPrintable(error));
-        prompter_.message(state_.text(lang::PageFilesNotWritten));
+        prompter_.message(state_.language.message(lang::PageFilesNotWritten));
         return;
     }
     done(Prompter::Yes);
@@ -210,7 +210,7 @@ void TForm23::BitBtn3Click() {
     }
     entries[index - 1].keyword.clear();
     if (!keywordtable::write(file_, entries)) {
-        prompter_.message(state_.text(lang::PageFilesNotWritten));
+        prompter_.message(state_.language.message(lang::PageFilesNotWritten));
         return;
     }
     state_.modified = true;

@@ -66,7 +66,7 @@ TForm2::TForm2(const EditorState& state, Prompter& prompter, PageBook& book, int
             title_->setText(page->title);
         } else {
             currentMissing_ = true;
-            prompter_.message(state_.text(lang::CurrentPageNotInTable));
+            prompter_.message(state_.language.message(lang::CurrentPageNotInTable));
         }
     } else {
         number_->setText(QString::number(book_.lowestFree()));
@@ -79,7 +79,7 @@ void TForm2::BitBtn1Click() {
     const int refusal = modifyMode_ ? book_.modify(current_, number_->text(), title_->text(), &page)
                                     : book_.create(number_->text(), title_->text(), &page);
     if (refusal != 0) {
-        prompter_.message(state_.text(refusal));
+        prompter_.message(state_.language.message(refusal));
         (refusal == lang::PageTitleEmpty ? title_ : number_)->setFocus();
         return;
     }

@@ -102,7 +102,7 @@ std::optional<QList<PictureListItem>> buildPictureList(const QString& jouHost, E
     // Out of memory, an item keeps its caption without a picture.
     const auto added = [&](QImage picture) {
         if (picture.isNull()) {
-            prompter.message(state.text(kPictureNotAddedLine));
+            prompter.message(state.language.message(kPictureNotAddedLine));
         }
         return picture;
     };

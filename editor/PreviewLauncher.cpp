@@ -42,7 +42,7 @@ bool PreviewLauncher::beginPreview(int page, bool* later) {
     // A player started on page 0 would find no page to play: without a page the command
     // only says so, whether or not a preview ran before.
     if (page <= 0) {
-        prompter_.message(state_.text(lang::NoCurrentPage));
+        prompter_.message(state_.language.message(lang::NoCurrentPage));
         return false;
     }
     *later = state_.previewRunning;

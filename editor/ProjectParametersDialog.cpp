@@ -117,7 +117,7 @@ bool TFParaProjet::eventFilter(QObject* watched, QEvent* event) {
 void TFParaProjet::BitBtn1Click() {
     const int refusal = apply_(values());
     if (refusal != 0) {
-        prompter_.message(state_.text(refusal));
+        prompter_.message(state_.language.message(refusal));
         return;
     }
     done(Prompter::Yes);

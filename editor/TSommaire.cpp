@@ -426,7 +426,7 @@ void TSommaire::setPositionEditor(PositionEditor editor) {
 }
 
 void TSommaire::message(int line) {
-    prompter_.message(state_.text(line));
+    prompter_.message(state_.language.message(line));
 }
 
 void TSommaire::changeEvent(QEvent* event) {

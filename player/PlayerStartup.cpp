@@ -15,21 +15,9 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QScreen>
-#include <QStandardPaths>
 
 namespace ztv {
 namespace {
-
-// The player's own path as it was started: a copy or link named "demo.scr" keeps its name and
-// folder (the project beside it is found through them).
-QString programPath(const QApplication& app) {
-    const QString argv0 = app.arguments().value(0);
-    if (argv0.contains(u'/')) {
-        return QFileInfo(argv0).absoluteFilePath();
-    }
-    const QString found = QStandardPaths::findExecutable(argv0);
-    return found.isEmpty() ? QCoreApplication::applicationFilePath() : found;
-}
 
 int runMainWindow(QApplication& app, const QString& program, bool screenSaver) {
     const QString folder = QFileInfo(program).absolutePath();
@@ -107,7 +95,7 @@ int runScreenSaver(QApplication& app, const QString& program) {
 }  // namespace
 
 int runPlayer(QApplication& app) {
-    const QString program = programPath(app);
+    const QString program = AppPaths::programFile();
     if (isScreenSaverProgram(program)) {
         return runScreenSaver(app, program);
     }

@@ -131,7 +131,7 @@ class TZTVImage : public QObject, public ElementHost, public ProjectState {
     // unless keepLanguageFile, and the files extracted from a package.
     void CreerLogoFin(const QImage* endPicture, bool keepLanguageFile);
 
-    QString Showmess(int line) const { return language_.text(line); }
+    QString Showmess(int line) const { return language_.message(line); }
     // A stored path with a drive: itself, else on the media drive, else on the first drive
     // that has it (which becomes the media drive), else beneath the folder of a moved project;
     // "0" when found nowhere.

@@ -11,8 +11,13 @@ AppPaths::AppPaths(QString appDir, QString dataDir)
     : appDir_(std::move(appDir)), dataDir_(std::move(dataDir)) {}
 
 AppPaths AppPaths::forApplication() {
-    const QString app = QCoreApplication::applicationDirPath();
+    const QString app = QFileInfo(programFile()).absolutePath();
     return AppPaths(app, dataDirFor(app));
+}
+
+QString AppPaths::programFile() {
+    const QString self = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    return self.isEmpty() ? QCoreApplication::applicationFilePath() : self;
 }
 
 QString AppPaths::dataDirFor(const QString& appDir) {

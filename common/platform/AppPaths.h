@@ -12,6 +12,9 @@ class AppPaths {
     AppPaths(QString appDir, QString dataDir);
     // The running program's folder and its data folder.
     static AppPaths forApplication();
+    // The running program's own file, links resolved: a program started through a link on the
+    // path (/usr/bin/ztvplay) lives, and finds its assets, where the link points.
+    static QString programFile();
     // APPDIR when writable, else the user's data folder (created when missing).
     static QString dataDirFor(const QString& appDir);
 

@@ -1,5 +1,7 @@
 #include "common/platform/Fonts.h"
 
+#include "common/platform/AppPaths.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -23,9 +25,8 @@ bool useApplicationFonts(const QString& appDir) {
 }
 
 bool useApplicationFonts() {
-    // The program's own file, before QCoreApplication can say where it lies.
-    const QFileInfo self(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget());
-    return useApplicationFonts(self.absolutePath());
+    // Called before QCoreApplication exists: programFile() reads /proc/self/exe.
+    return useApplicationFonts(QFileInfo(AppPaths::programFile()).absolutePath());
 }
 
 }  // namespace ztv

@@ -114,7 +114,7 @@ void TFCreerLog::BitBtn1Click() {
     const QString folder =
         nextOutputFolder(state_.projectDir, state_.text(lang::OutputFolderPrefix));
     if (folder.isEmpty()) {
-        prompter_.message(state_.text(lang::OutputFoldersExhausted));
+        prompter_.message(state_.language.message(lang::OutputFoldersExhausted));
         return;
     }
     if (!createOutputFolders(folder, o)) {

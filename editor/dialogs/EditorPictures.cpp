@@ -64,7 +64,7 @@ void EditorPictures::load(PictureControl& target, const QString& hostPath, bool 
     const Picture picture = loadPictureFile(hostPath);
     if (!picture.ok()) {
         if (kind == PictureKind::Other && picture.status == PictureStatus::Unreadable) {
-            prompter_.message(state_.text(lang::UnknownPictureFormat));
+            prompter_.message(state_.language.message(lang::UnknownPictureFormat));
         } else {
             loadFailed(hostPath);
         }

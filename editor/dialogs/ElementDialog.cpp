@@ -75,7 +75,7 @@ void ElementDialog::FormActivate() {
         actIndex_ = index;
         InitVisuel(*records_.record(index));
     } else {
-        prompter_.message(text(10));
+        prompter_.message(state_.language.message(10));
     }
     afterActivate();
 }
@@ -134,7 +134,7 @@ bool ElementDialog::EnregJou() {
     QString error;
     switch (records_.previewWrite(record, existing_, cellText, &previewedJouIndex_, &error)) {
         case CellRecords::PreviewError::NotFound:
-            prompter_.message(text(11));
+            prompter_.message(state_.language.message(11));
             return false;
         case CellRecords::PreviewError::WriteFailed:
             // Line 847: the preview was not written, the page stays as it was.
@@ -145,7 +145,7 @@ bool ElementDialog::EnregJou() {
     }
     storyboard_.setDefaultRect(row_, recordRect(record));
     if (previewedJouIndex_ < 0) {
-        prompter_.message(text(13));
+        prompter_.message(state_.language.message(13));
     }
     return true;
 }

@@ -512,7 +512,7 @@ void TFormVis::onAppearanceChanged() {
         return;
     }
     if (!drawPreview()) {
-        prompter_.message(text(15));
+        prompter_.message(state_.language.message(15));
         appearance_->setCurrentIndex(0);
     }
 }
@@ -695,12 +695,12 @@ bool TFormVis::fillRecord(ElementRecord& r, QString& cellText) {
         values[3] = state_.projectHeight;
     }
     if (type == ImageType::Picture && edit1_->text().isEmpty()) {
-        prompter_.message(text(0));
+        prompter_.message(state_.language.message(0));
         browse_->setFocus();
         return false;
     }
     if (values[2] == 0 || values[3] == 0) {
-        prompter_.message(text(1));
+        prompter_.message(state_.language.message(1));
         rect_[1]->setFocus();
         return false;
     }

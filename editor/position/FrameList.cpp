@@ -92,7 +92,7 @@ void FrameCutter::composeOverBackground(QImage& strip, int count, const QRect& r
         drawThrough(strip, at, frames[i], mask);
     }
     if (failed) {
-        prompter_.message(language_.text(kComposeFailedLine));
+        prompter_.message(language_.message(kComposeFailedLine));
     }
 }
 

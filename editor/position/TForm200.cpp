@@ -149,7 +149,7 @@ void TForm200::loadAndRender() {
     overlay_->hide();
     const auto records = readPageFile(storyboard_.jouPath());
     if (!records) {
-        prompter_.message(state_.text(kPageMissingLine));
+        prompter_.message(state_.language.message(kPageMissingLine));
         rendering_.clear();
         page_->setPicture(rendering_.page());
         return;

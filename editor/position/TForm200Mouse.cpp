@@ -23,7 +23,7 @@ void TForm200::overlayPressed(QPoint) {
         return;
     }
     if (editedKind() == ElementKind::Background) {
-        prompter_.message(state_.text(kBackgroundFixedLine));
+        prompter_.message(state_.language.message(kBackgroundFixedLine));
         return;
     }
     busy_ = true;
@@ -74,7 +74,7 @@ bool TForm200::pressHandle(Handle h) {
         refusal = kKeywordWidthOnlyLine;
     }
     if (refusal != 0) {
-        prompter_.message(state_.text(refusal));
+        prompter_.message(state_.language.message(refusal));
         return false;
     }
     if (kind == ElementKind::Panorama) {
@@ -129,7 +129,7 @@ void TForm200::goToCell(int row, int column) {
             return;
         }
     }
-    prompter_.message(state_.text(kEmptyCellLine));
+    prompter_.message(state_.language.message(kEmptyCellLine));
 }
 
 }  // namespace ztv::editor

@@ -210,7 +210,7 @@ void TForm200::confirmOrDrop() {
     }
     records_.rebuildDefaultRects();
     if (!storyboard_.regenerate()) {
-        prompter_.message(state_.text(lang::PageFilesNotWritten));
+        prompter_.message(state_.language.message(lang::PageFilesNotWritten));
     }
 }
 

@@ -51,7 +51,7 @@ TransitionEngine::TransitionEngine(const LanguageFile& lang, Prompter* prompter)
 
 void TransitionEngine::showUnknownEffect() {
     if (prompter_ != nullptr) {
-        prompter_->message(lang_.text(lang::UnknownEffect));
+        prompter_->message(lang_.message(lang::UnknownEffect));
     }
 }
 

@@ -42,7 +42,7 @@ void TZtvCase::finirPas() {
 }
 
 QString TZtvCase::TexteLangue(int n) const {
-    return host_ != nullptr ? host_->language().text(n) : QString();
+    return host_ != nullptr ? host_->language().message(n) : QString();
 }
 
 bool TZtvCase::isLine(const QString& text, int line) const {

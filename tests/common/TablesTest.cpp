@@ -133,5 +133,22 @@ TEST_F(Tables, LanguageLookUpTakesEverythingAfterTheFirstComma) {
     EXPECT_FALSE(LanguageFile().load(writer.path("none.asc")));
 }
 
+TEST_F(Tables, MessageOfALineWithoutTextNamesTheLineAndTheFile) {
+    writer.writeBytes("l.asc", "0,Bonjour\r\n1,\r\n2 sans virgule\r\n3, \r\n");
+    LanguageFile lang;
+    ASSERT_TRUE(lang.load(writer.path("l.asc")));
+    LanguageFile absent;
+    EXPECT_FALSE(absent.load(writer.path("none.asc")));
+    EXPECT_EQ(lang.message(0), "Bonjour");
+    const QString suffix = QStringLiteral(" is missing from %1.");
+    for (const int n : {1, 2, 3, 4, -1}) {
+        EXPECT_EQ(lang.message(n),
+                  QStringLiteral("Language line %1").arg(n) + suffix.arg(writer.path("l.asc")));
+        EXPECT_EQ(lang.text(n).trimmed(), "") << "vocabulary look-ups stay empty";
+    }
+    EXPECT_EQ(absent.message(40),
+              QStringLiteral("Language line 40") + suffix.arg(writer.path("none.asc")));
+}
+
 }  // namespace
 }  // namespace ztv

@@ -47,9 +47,10 @@ struct Demo {
     }
 };
 
-// The caption's height is a share of the picture's: 8 for 1/8.
+// The caption's height is a share of the picture's: 8 for 1/8. It is centred in captionBox, or in
+// the whole picture when captionBox is empty.
 QImage gradientPicture(int w, int h, QColor from, QColor to, const QString& caption,
-                       int captionShare = 8) {
+                       int captionShare = 8, QRect captionBox = {}) {
     QImage img(w, h, QImage::Format_RGB32);
     QPainter p(&img);
     QLinearGradient g(0, 0, w, h);
@@ -61,7 +62,7 @@ QImage gradientPicture(int w, int h, QColor from, QColor to, const QString& capt
     font.setPixelSize(h / captionShare);
     font.setBold(true);
     p.setFont(font);
-    p.drawText(img.rect(), Qt::AlignCenter, caption);
+    p.drawText(captionBox.isEmpty() ? img.rect() : captionBox, Qt::AlignCenter, caption);
     return img;
 }
 
@@ -266,9 +267,10 @@ bool saveMenuPictures(const Demo& demo, QString* error) {
             return false;
         }
     }
+    // "Menu" above the buttons, which take the middle of the page.
     return savePicture(demo,
                        gradientPicture(640, 480, QColor(30, 30, 60), QColor(60, 90, 140),
-                                       QStringLiteral("Menu"), 6),
+                                       QStringLiteral("Menu"), 12, QRect(0, 8, 640, 56)),
                        "menu.jpg", error) &&
            savePicture(demo, shapesPicture(80, 80, QColor(70, 40, 120), QColor(250, 210, 60)),
                        "coin.bmp", error);
@@ -282,9 +284,11 @@ bool writeDemoProject(const QString& dirHost, const LanguageFile& language, QStr
         return false;
     }
     const Demo demo{QDir(dirHost).absolutePath(), language};
+    // Page 1 from the top: the name on the background beside the wheel, the title, its caption,
+    // then the three pictures side by side.
     if (!savePicture(demo,
                      gradientPicture(640, 480, QColor(20, 40, 90), QColor(90, 160, 200),
-                                     QStringLiteral("Zentrovale")),
+                                     QStringLiteral("Zentrovale"), 9, QRect(0, 30, 640, 80)),
                      "fond.jpg", error) ||
         !savePicture(demo, shapesPicture(240, 180, QColor(200, 80, 40), QColor(250, 210, 60)),
                      "soleil.bmp", error) ||
@@ -312,19 +316,19 @@ bool writeDemoProject(const QString& dirHost, const LanguageFile& language, QStr
     // Page 1: a picture background, then pictures in JPEG, BMP and GIF, one column each, with
     // pauses and transitions; at the end of its run the page goes on to page 2 by itself.
     ElementRecord background = demo.element(3, 1, demo.stored("fond.jpg"), QRect(0, 0, 640, 480));
-    ElementRecord sun = demo.element(4, 1, demo.stored("soleil.bmp"), QRect(40, 290, 240, 180));
+    ElementRecord sun = demo.element(4, 1, demo.stored("soleil.bmp"), QRect(30, 300, 180, 135));
     sun.Attente = 1.0;
     sun.Effet = demo.text(222);  // wipe to the right
     sun.Vitesse = 90;
     sun.EffetPas = 5;
-    ElementRecord leaf = demo.element(5, 2, demo.stored("feuille.jpg"), QRect(200, 290, 240, 180));
+    ElementRecord leaf = demo.element(5, 2, demo.stored("feuille.jpg"), QRect(230, 300, 180, 135));
     leaf.Attente = 1.0;
     leaf.Effet = demo.text(221);  // wipe upwards
     leaf.Vitesse = 90;
     leaf.EffetPas = 5;
-    ElementRecord moon = demo.element(6, 3, demo.stored("lune.jpg"), QRect(360, 290, 240, 180));
+    ElementRecord moon = demo.element(6, 3, demo.stored("lune.jpg"), QRect(430, 300, 180, 135));
     moon.Attente = 0.5;
-    ElementRecord wheel = demo.element(7, 3, demo.stored("roue.gif"), QRect(480, 40, 120, 120));
+    ElementRecord wheel = demo.element(7, 3, demo.stored("roue.gif"), QRect(500, 10, 120, 120));
     wheel.Attente = 2.0;
     wheel.Vitesse = 100;  // the frames come at the pace of the GIF
     wheel.Acte = demo.text(lang::ActionGoToPage);
@@ -333,12 +337,12 @@ bool writeDemoProject(const QString& dirHost, const LanguageFile& language, QStr
     ElementRecord plain =
         demo.element(3, 1, demo.text(lang::MarkerPlainBackground), QRect(0, 0, 640, 480));
     plain.Couleur = 0x503010;
-    ElementRecord moon2 = demo.element(4, 1, demo.stored("lune.jpg"), QRect(60, 60, 240, 180));
+    ElementRecord moon2 = demo.element(4, 1, demo.stored("lune.jpg"), QRect(60, 40, 240, 180));
     moon2.Attente = 0.5;
-    ElementRecord sun2 = demo.element(5, 2, demo.stored("soleil.bmp"), QRect(340, 60, 240, 180));
+    ElementRecord sun2 = demo.element(5, 2, demo.stored("soleil.bmp"), QRect(340, 40, 240, 180));
     sun2.Acte = demo.text(lang::ActionGoToPage);  // at the end of the run: page 3
     sun2.Destination = QStringLiteral("3");
-    ElementRecord leaf2 = demo.element(6, 4, demo.stored("feuille.jpg"), QRect(200, 280, 240, 180));
+    ElementRecord leaf2 = demo.element(6, 4, demo.stored("feuille.jpg"), QRect(200, 290, 240, 180));
 
     QList<std::pair<std::int32_t, ElementRecord>> records = {
         {1, background}, {1, sun},   {1, leaf}, {1, moon}, {1, wheel},

@@ -89,12 +89,14 @@ QList<ElementRecord> pageTexts(const LanguageFile& lang, int page) {
     switch (page) {
         case 1: {
             ElementRecord t =
-                textCell(lang, 30, 1, {QStringLiteral("Bienvenue")}, QRect(0, 170, 640, 60), title);
+                textCell(lang, 30, 1, {QStringLiteral("Bienvenue")}, QRect(0, 140, 640, 60), title);
             t.Effet = lang.text(247);  // zoom from the centre
+            Look centred = caption;
+            centred.alignLine = lang::AlignCentre;
             return {t, textCell(lang, 31, 2,
                                 {QStringLiteral("Des images, des textes,"),
                                  QStringLiteral("des effets et des sons.")},
-                                QRect(40, 240, 300, 50), caption)};
+                                QRect(120, 210, 400, 50), centred)};
         }
         case 2: {
             Look right = title;
@@ -103,7 +105,7 @@ QList<ElementRecord> pageTexts(const LanguageFile& lang, int page) {
             right.alignLine = lang::AlignRight;
             right.shadow = QPoint(-2, 2);
             return {textCell(lang, 30, 1, {QStringLiteral("Une page en deux temps")},
-                             QRect(20, 250, 600, 40), right)};
+                             QRect(20, 235, 600, 40), right)};
         }
         case 3: {
             Look comic = title;
