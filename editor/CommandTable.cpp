@@ -1,5 +1,6 @@
 #include "editor/CommandTable.h"
 
+#include <QList>
 #include <cstring>
 
 namespace ztv::editor {
@@ -30,6 +31,22 @@ constexpr ToolButtonEntry kButtons[] = {
     {"BitBtn3", "quitter", 725, 22, 698, "BitBtn3"},
 };
 
+// The commands every desktop program shares take the desktop's own keys; the table's keys
+// follow them, so that a desktop without a binding for one still has the usual key.
+struct StandardKeyEntry {
+    const char* item;
+    QKeySequence::StandardKey key;
+};
+
+constexpr StandardKeyEntry kStandardKeys[] = {
+    {"Nouveau1", QKeySequence::New},      {"Ouvrir1", QKeySequence::Open},
+    {"Enreg", QKeySequence::Save},        {"Enregistrersous1", QKeySequence::SaveAs},
+    {"Imprimer1", QKeySequence::Print},   {"Qitter1", QKeySequence::Quit},
+    {"Dfaire1", QKeySequence::Undo},      {"Copier1", QKeySequence::Copy},
+    {"Couper1", QKeySequence::Cut},       {"Coller1", QKeySequence::Paste},
+    {"Supprimer1", QKeySequence::Delete}, {"Aide2", QKeySequence::HelpContents},
+};
+
 constexpr MenuItemEntry kSeparator{nullptr, -1, "", nullptr};
 
 constexpr MenuItemEntry kFile[] = {
@@ -39,10 +56,10 @@ constexpr MenuItemEntry kFile[] = {
     {"Param1", 724, "", "Param1"},
     {"Paramtreduprojet1", 725, "", "Paramtreduprojet1"},
     kSeparator,
-    {"Enreg", 705, "Ctrl+E", "BSave"},
-    {"Enregistrersous1", 716, "Ctrl+S", "Enregistrersous1"},
+    {"Enreg", 705, "Ctrl+S; Ctrl+E", "BSave"},
+    {"Enregistrersous1", 716, "Ctrl+Shift+S", "Enregistrersous1"},
     kSeparator,
-    {"Imprimer1", 558, "", "Imprimer1"},
+    {"Imprimer1", 558, "Ctrl+P", "Imprimer1"},
     {"Crerexecutable1", 712, "", "BCreerAppli"},
     kSeparator,
     {"proj1", 727, "", "proj1"},
@@ -51,19 +68,19 @@ constexpr MenuItemEntry kFile[] = {
     {"proj4", 730, "", "proj4"},
     {"proj5", 731, "", "proj5"},
     kSeparator,
-    {"Qitter1", 698, "Alt+F4", "BitBtn3"},
+    {"Qitter1", 698, "Ctrl+Q; Alt+F4", "BitBtn3"},
 };
 
 // Delete and Insert go to the first item of each group only: one key, one command.
 constexpr MenuItemEntry kEdit[] = {
-    {"Dfaire1", 491, "", "Dfaire1"},
+    {"Dfaire1", 491, "Ctrl+Z", "Dfaire1"},
     kSeparator,
     {"Copier1", 695, "Ctrl+C", "BCopier"},
-    {"CopierPage1", 711, "Ctrl+Z", "CopierPage1"},
+    {"CopierPage1", 711, "Ctrl+Shift+C", "CopierPage1"},
     {"Couper1", 696, "Ctrl+X", "BCouper"},
     {"Coller1", 694, "Ctrl+V", "BColler"},
     {"Collspec1", 710, "", "Collspec1"},
-    {"CollerPage1", 709, "Ctrl+Y", "CollerPage1"},
+    {"CollerPage1", 709, "Ctrl+Shift+V", "CollerPage1"},
     kSeparator,
     {"Supprimer1", 740, "Del", "BSuppr"},
     {"SupprLig", 742, "", "SupprLig"},
@@ -83,7 +100,7 @@ constexpr MenuItemEntry kProject[] = {
 };
 
 constexpr MenuItemEntry kPage[] = {
-    {"Positionnement2", 726, "Ctrl+P", "BPosition"},
+    {"Positionnement2", 726, "Ctrl+Shift+P", "BPosition"},
     kSeparator,
     {"NouvellePage1", 586, "", "BNewPage"},
     {"ModifierPage1", 108, "", "ModifierPage1"},
@@ -143,6 +160,21 @@ std::span<const MenuEntry> menus() {
 
 std::span<const MenuItemEntry> popupItems() {
     return kPopup;
+}
+
+QList<QKeySequence> shortcutsOf(const MenuItemEntry& entry) {
+    QList<QKeySequence> keys;
+    for (const StandardKeyEntry& standard : kStandardKeys) {
+        if (std::strcmp(standard.item, entry.name) == 0) {
+            keys = QKeySequence::keyBindings(standard.key);
+        }
+    }
+    for (const QKeySequence& own : QKeySequence::listFromString(QLatin1String(entry.shortcut))) {
+        if (!keys.contains(own)) {
+            keys.append(own);
+        }
+    }
+    return keys;
 }
 
 bool startsDisabled(const char* command) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <span>
 
 namespace ztv::editor {
@@ -15,7 +16,8 @@ struct ToolButtonEntry {
     const char* command;
 };
 
-// A menu item: caption line, shortcut ("" for none) and command. A null name is a separator.
+// A menu item: caption line, keys ("" for none, "; " between two) and command. A null name is a
+// separator.
 struct MenuItemEntry {
     const char* name;
     int captionLine;
@@ -32,6 +34,10 @@ struct MenuEntry {
 std::span<const ToolButtonEntry> toolButtons();
 std::span<const MenuEntry> menus();
 std::span<const MenuItemEntry> popupItems();
+
+// The keys of a menu item, its menu's shown key first: the desktop's standard keys for the
+// commands all programs share, then the item's own.
+QList<QKeySequence> shortcutsOf(const MenuItemEntry& entry);
 
 // Commands whose items are disabled at start until a later state enables them (undo, paste).
 bool startsDisabled(const char* command);

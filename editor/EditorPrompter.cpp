@@ -20,6 +20,8 @@ int EditorPrompter::ask(const QString& text, const QString& caption, Buttons but
             return TFOC(language_, text, parent_).exec();
         case Buttons::YesNoCancel:
             return TFYNC(language_, text, parent_).exec();
+        case Buttons::YesNoCancelUnasked:
+            return TFYNC(language_, text, parent_, TFYNC::Unasked).exec();
         case Buttons::YesNo:
             return TMessBox(language_, text,
                             {{lang::ButtonYes, Prompter::Yes}, {lang::ButtonNo, Prompter::No}},

@@ -3,17 +3,20 @@
 #include "common/platform/ApplicationMutex.h"
 #include "common/platform/FileIo.h"
 #include "common/platform/GstMediaService.h"
-#include "common/platform/QtTranslation.h"
+#include "common/platform/QtLanguage.h"
 #include "common/platform/SoundOutput.h"
 #include "editor/DriveScan.h"
 #include "editor/EditorPrompter.h"
+#include "editor/IdleHandOver.h"
 #include "editor/LaunchCommands.h"
 #include "editor/OpenRequest.h"
 #include "editor/ProjectCommands.h"
 #include "editor/RecentProjects.h"
+#include "editor/RunningEditor.h"
 #include "editor/dialogs/CellDialogs.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
@@ -31,11 +34,16 @@ int primaryScreenWidth() {
 
 EditorSession::~EditorSession() {
     openRequests.reset();
+    handOver.reset();
     window.reset();
+    if (instance) {
+        QFile::remove(state.paths.runningEditor());
+    }
 }
 
-QString alreadyRunningText() {
-    return QStringLiteral("Zentrovale is already running !");
+QString alreadyRunningText(const QString& display) {
+    const QString text = QStringLiteral("Zentrovale is already running !");
+    return display.isEmpty() ? text : text + QStringLiteral(" (display %1)").arg(display);
 }
 
 QString languageMissingText() {
@@ -85,17 +93,24 @@ std::unique_ptr<EditorSession> startEditor(StartOptions options, bool* handedOve
                                 ? QString()
                                 : canonicalProjectPath(state.drives.outsideToHost(
                                       state.commandLine.join(QLatin1Char(' '))));
-    session->instance = takeApplicationMutex();
+    const QString display = options.display.isEmpty() ? currentDisplayName() : options.display;
+    session->instance = takeApplicationMutex(state.paths.editorLock());
     if (!session->instance) {
-        const bool handed = !project.isEmpty() && sendOpenRequest(project);
+        const auto running = RunningEditor::read(state.paths.runningEditor());
+        const bool here = running && running->display == display;
+        const bool handed =
+            here && !project.isEmpty() && sendOpenRequest(running->channel, project);
         if (handedOver) {
             *handedOver = handed;
         }
         if (!handed) {
-            prompter.ask(alreadyRunningText(), applicationTitle(), Prompter::Buttons::Ok);
+            prompter.ask(alreadyRunningText(running ? running->display : QString()),
+                         applicationTitle(), Prompter::Buttons::Ok);
         }
         return nullptr;
     }
+    // The screen saver stays off while an editor runs.
+    session->userInstance = takeApplicationMutex(userApplicationMutex());
 
     QDir().mkpath(state.paths.workingDir());
     state.settings = loadEditorSettings(state.paths);
@@ -118,7 +133,7 @@ std::unique_ptr<EditorSession> startEditor(StartOptions options, bool* handedOve
         prompter.ask(languageMissingText(), applicationTitle(), Prompter::Buttons::Ok);
         return nullptr;
     }
-    session->qtTranslation = installQtTranslation(state.languageName);
+    session->qtLanguage = std::make_unique<QtLanguage>(state.languageName);
     state.soundCapable = soundOutputPresent();
     // One service for the whole editor: its dialogs and the position editor share one device.
     state.media = options.media ? options.media : std::make_shared<GstMediaService>();
@@ -133,13 +148,17 @@ std::unique_ptr<EditorSession> startEditor(StartOptions options, bool* handedOve
     if (session->ownPrompter) {
         session->ownPrompter->setParent(session->window.get());
     }
-    session->openRequests = std::make_unique<OpenRequestServer>();
     TSommaire* window = session->window.get();
-    // Queued: the request's socket is answered before the save question can block.
-    QObject::connect(
-        session->openRequests.get(), &OpenRequestServer::openRequested, window,
-        [window](const QString& path) { window->projects().openHandedOver(path); },
-        Qt::QueuedConnection);
+    session->handOver = std::make_unique<IdleHandOver>(
+        [window](const QString& path) { window->projects().openHandedOver(path); });
+    session->openRequests = std::make_unique<OpenRequestServer>(state.paths.dataDir());
+    QObject::connect(session->openRequests.get(), &OpenRequestServer::openRequested,
+                     session->handOver.get(), &IdleHandOver::request);
+    if (!RunningEditor::write(state.paths.runningEditor(),
+                              {display, session->openRequests->channel()})) {
+        qWarning("%s not written: projects opened again will not reach this window",
+                 qPrintable(state.paths.runningEditor()));
+    }
     return session;
 }
 

@@ -3,12 +3,12 @@
 #include "common/platform/AppPaths.h"
 #include "common/platform/DriveTable.h"
 #include "common/platform/Prompter.h"
+#include "common/platform/QtLanguage.h"
 #include "editor/EditorState.h"
 #include "editor/TSommaire.h"
 
 #include <QLockFile>
 #include <QStringList>
-#include <QTranslator>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -16,6 +16,7 @@
 namespace ztv::editor {
 
 class EditorPrompter;
+class IdleHandOver;
 class OpenRequestServer;
 
 struct StartOptions {
@@ -27,30 +28,35 @@ struct StartOptions {
     std::shared_ptr<DesktopShell> shell;  // none: the desktop's handlers and QProcess
     std::function<void()> closePreview;   // none: the close request to the player's window
     std::shared_ptr<MediaService> media;  // none: GStreamer
+    QString display;                      // none: the display of this session
 };
 
 // A running authoring program: the single-instance lock, the editor-wide state and the main
 // window, in the order they must be released.
 struct EditorSession {
     std::unique_ptr<QLockFile> instance;
-    std::unique_ptr<QTranslator> qtTranslation;
+    std::unique_ptr<QLockFile> userInstance;  // none while another editor holds it
+    std::unique_ptr<QtLanguage> qtLanguage;
     EditorState state;
     std::unique_ptr<EditorPrompter> ownPrompter;
     std::unique_ptr<TSommaire> window;
+    std::unique_ptr<IdleHandOver> handOver;
     std::unique_ptr<OpenRequestServer> openRequests;
 
     ~EditorSession();
 };
 
-// The fixed texts of the two start-up refusals.
-QString alreadyRunningText();
+// The fixed texts of the two start-up refusals; the first names the display where the editor
+// is open, when known.
+QString alreadyRunningText(const QString& display = {});
 QString languageMissingText();
 QString applicationTitle();
 
 // Start-up up to a built main window (not yet shown). Null when the program must end: the
-// language file is missing (after its message), or another instance runs; that one is handed
-// the project of the command line (handedOver set, no message), or, without a project or when
-// it does not answer, the message says it runs.
+// language file is missing (after its message), or another editor holds the working copy; when
+// it runs on this display it is handed the project of the command line (handedOver set, no
+// message), else, or without a project, or when it does not answer, the message says where it
+// runs. A window on another display is never handed anything: its person is not here.
 std::unique_ptr<EditorSession> startEditor(StartOptions options, bool* handedOver = nullptr);
 
 // Creates zentrovale.ini in the data folder from APPDIR's template when missing, and reads it

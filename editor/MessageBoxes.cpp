@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace ztv::editor {
@@ -66,13 +67,37 @@ void TMessBox::paintEvent(QPaintEvent*) {
 TMessOk::TMessOk(const LanguageFile& language, const QString& text, QWidget* parent)
     : TMessBox(language, text, {{lang::ButtonOk, Prompter::Ok}}, parent) {}
 
-TFYNC::TFYNC(const LanguageFile& language, const QString& text, QWidget* parent)
+TFYNC::TFYNC(const LanguageFile& language, const QString& text, QWidget* parent, Origin origin)
     : TMessBox(language, text,
                {{lang::ButtonYes, Prompter::Yes},
                 {lang::ButtonNo, Prompter::No},
                 {lang::ButtonCancel, Prompter::Cancel}},
-               parent) {
+               parent),
+      origin_(origin) {
     setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (origin_ == Unasked) {
+        const QList<QPushButton*> buttons = findChildren<QPushButton*>();
+        for (QPushButton* button : buttons) {
+            button->setDefault(button == buttons.last());
+        }
+    }
+}
+
+void TFYNC::showEvent(QShowEvent* event) {
+    TMessBox::showEvent(event);
+    if (origin_ != Unasked) {
+        return;
+    }
+    const QList<QPushButton*> buttons = findChildren<QPushButton*>();
+    for (QPushButton* button : buttons) {
+        button->setEnabled(false);
+    }
+    QTimer::singleShot(kUnaskedClickDelayMs, this, [buttons] {
+        for (QPushButton* button : buttons) {
+            button->setEnabled(true);
+        }
+        buttons.last()->setFocus();
+    });
 }
 
 TFOC::TFOC(const LanguageFile& language, const QString& text, QWidget* parent)

@@ -37,11 +37,23 @@ class TMessOk : public TMessBox {
     TMessOk(const LanguageFile& language, const QString& text, QWidget* parent = nullptr);
 };
 
-// Yes/No/Cancel box, on top of the other windows: returns 6, 7 or 2.
+// Yes/No/Cancel box, on top of the other windows: returns 6, 7 or 2. An unasked question keeps
+// the work by default (Cancel) and its buttons wait a moment before they take clicks, so that a
+// click meant for the window that was there answers nothing.
 class TFYNC : public TMessBox {
     Q_OBJECT
   public:
-    TFYNC(const LanguageFile& language, const QString& text, QWidget* parent = nullptr);
+    enum Origin { Asked, Unasked };
+    static constexpr int kUnaskedClickDelayMs = 600;
+
+    TFYNC(const LanguageFile& language, const QString& text, QWidget* parent = nullptr,
+          Origin origin = Asked);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    Origin origin_;
 };
 
 // OK/Cancel box: returns 1 or 2.

@@ -2,6 +2,7 @@
 
 #include "common/platform/ApplicationMutex.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -12,23 +13,34 @@ namespace {
 // A path is one line of UTF-8; nothing longer is accepted from the socket.
 constexpr qint64 kMaxRequest = 64 * 1024;
 
-QString channelPath() {
-    return QDir(userRuntimeDir()).filePath(QStringLiteral("zentrovale-open"));
+// Named after the data folder, short enough for a socket path whatever the folder's length.
+QString channelPath(const QString& dataDir) {
+    const QByteArray key =
+        QCryptographicHash::hash(QDir(dataDir).absolutePath().toUtf8(), QCryptographicHash::Sha1)
+            .toHex()
+            .left(16);
+    return QDir(userRuntimeDir()).filePath(QStringLiteral("zentrovale-open-") + QLatin1String(key));
 }
 
 }  // namespace
 
-OpenRequestServer::OpenRequestServer(QObject* parent)
+OpenRequestServer::OpenRequestServer(const QString& dataDir, QObject* parent)
     : QObject(parent), server_(new QLocalServer(this)) {
-    // Only the holder of the instance lock listens, so a socket left behind is a crashed one's.
-    QLocalServer::removeServer(channelPath());
+    // Only the holder of the working copy's lock listens, so a socket left behind is a crashed
+    // one's.
+    const QString path = channelPath(dataDir);
+    QLocalServer::removeServer(path);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
-    server_->listen(channelPath());
+    server_->listen(path);
     connect(server_, &QLocalServer::newConnection, this, &OpenRequestServer::acceptConnections);
 }
 
 bool OpenRequestServer::isListening() const {
     return server_->isListening();
+}
+
+QString OpenRequestServer::channel() const {
+    return server_->fullServerName();
 }
 
 void OpenRequestServer::acceptConnections() {
@@ -52,9 +64,9 @@ void OpenRequestServer::acceptConnections() {
     }
 }
 
-bool sendOpenRequest(const QString& projectHost, int timeoutMs) {
+bool sendOpenRequest(const QString& channel, const QString& projectHost, int timeoutMs) {
     QLocalSocket socket;
-    socket.connectToServer(channelPath());
+    socket.connectToServer(channel);
     if (!socket.waitForConnected(timeoutMs)) {
         return false;
     }

@@ -247,7 +247,7 @@ void ProjectCommands::openHandedOver(const QString& projectHost) {
     window_.showNormal();
     window_.raise();
     window_.activateWindow();
-    if (!saveChangesPrompt()) {
+    if (!saveChangesPrompt(nullptr, true, Prompter::Buttons::YesNoCancelUnasked)) {
         return;
     }
     openChosenProject(projectHost);
@@ -475,12 +475,12 @@ bool ProjectCommands::saveNamedOrChoose(QString* savedAs, bool updateRecent) {
     return true;
 }
 
-bool ProjectCommands::saveChangesPrompt(QString* savedAs, bool updateRecent) {
+bool ProjectCommands::saveChangesPrompt(QString* savedAs, bool updateRecent,
+                                        Prompter::Buttons buttons) {
     if (!state_.modified) {
         return true;
     }
-    switch (window_.prompter().ask(state_.text(lang::SaveChangesQuestion), {},
-                                   Prompter::Buttons::YesNoCancel)) {
+    switch (window_.prompter().ask(state_.text(lang::SaveChangesQuestion), {}, buttons)) {
         case Prompter::Yes:
             return saveNamedOrChoose(savedAs, updateRecent);
         case Prompter::No:

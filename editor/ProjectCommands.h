@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "common/platform/Prompter.h"
 #include "editor/ProjectParameters.h"
 
 namespace ztv::editor {
@@ -35,8 +36,9 @@ class ProjectCommands {
     bool openChosenProject(const QString& projectHost);
     void newProject(bool askToSave = true);
     void openCommand(bool askToSave = true);
-    // A project handed over by a second start of the program: the window comes to the front and
-    // the project opens after the usual save question.
+    // A project handed over by a second start of the program (once the window is idle): the
+    // window comes to the front and the project opens after the usual save question, asked as
+    // an unasked one (Cancel keeps the work).
     void openHandedOver(const QString& projectHost);
     void saveCommand();
     void saveAsCommand();
@@ -60,7 +62,8 @@ class ProjectCommands {
     // a path chosen for an untitled project. False when nothing was saved.
     bool saveNamedOrChoose(QString* savedAs = nullptr, bool updateRecent = true);
     // Before new, open and recent projects: true when the command goes on.
-    bool saveChangesPrompt(QString* savedAs = nullptr, bool updateRecent = true);
+    bool saveChangesPrompt(QString* savedAs = nullptr, bool updateRecent = true,
+                           Prompter::Buttons buttons = Prompter::Buttons::YesNoCancel);
 
   private:
     // Where the open and save dialogs start: the project's folder, or the user's documents

@@ -247,9 +247,7 @@ void TSommaire::buildMenus() {
         auto* item = menu->addAction(state_.text(entry.captionLine));
         const QString name = QString::fromLatin1(entry.name);
         item->setObjectName(name);
-        if (*entry.shortcut) {
-            item->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
-        }
+        item->setShortcuts(shortcutsOf(entry));
         const QString command = QString::fromLatin1(entry.command);
         connect(item, &QAction::triggered, this, [this, command] { PageClick(command); });
         commands_[command].items.append(item);

@@ -114,8 +114,10 @@ void TSommaire::updateRecentItems() {
     for (int i = 0; i < 5; ++i) {
         QAction* item = items_.value(QStringLiteral("proj%1").arg(i + 1));
         const QString path = state_.settings.line(FirstRecentLine + i);
-        item->setText(path == QStringLiteral("$") ? state_.text(727 + i)
-                                                  : QStringLiteral("%1- %2").arg(i + 1).arg(path));
+        const bool empty = path == QStringLiteral("$");
+        item->setText(empty ? state_.text(727 + i) : QStringLiteral("%1- %2").arg(i + 1).arg(path));
+        // An empty slot is nothing to open: the menu lists only the projects there are.
+        item->setVisible(!empty);
     }
 }
 

@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Zentrovale"));
     QApplication::setApplicationVersion(QStringLiteral("3.0"));
     ztv::editor::StartOptions options{
-        ztv::AppPaths::forApplication(), {}, 0, {}, nullptr, nullptr, {}, nullptr};
+        ztv::AppPaths::forApplication(), {}, 0, {}, nullptr, nullptr, {}, nullptr, {}};
     options.arguments = QApplication::arguments().mid(1);
     bool handedOver = false;
     auto session = ztv::editor::startEditor(options, &handedOver);

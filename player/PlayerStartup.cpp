@@ -68,7 +68,7 @@ int runMainWindow(QApplication& app, const QString& program, bool screenSaver) {
 }
 
 int runScreenSaver(QApplication& app, const QString& program) {
-    const auto mutex = takeApplicationMutex();
+    const auto mutex = takeApplicationMutex(userApplicationMutex());
     if (!mutex) {
         return 0;
     }

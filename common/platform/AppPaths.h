@@ -32,6 +32,10 @@ class AppPaths {
     QString workingDir() const { return data(QStringLiteral("base")); }
     // Which project the working copy holds, and whether it has unsaved changes.
     QString workingCopyOwner() const { return data(QStringLiteral("base.owner")); }
+    // One editor a working copy: the lock its editor holds, and where that editor takes
+    // projects handed over by another start (RunningEditor).
+    QString editorLock() const { return data(QStringLiteral("ApplicationMutex.lock")); }
+    QString runningEditor() const { return data(QStringLiteral("ApplicationMutex.where")); }
     QString playerProgram() const { return asset(QStringLiteral("ztvplay")); }
     QString examplesDir() const { return asset(QStringLiteral("exemples")); }
     // "c:\tempztv": the temporary root of players that run from a CD.

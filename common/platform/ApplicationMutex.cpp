@@ -10,9 +10,12 @@ QString userRuntimeDir() {
     return dir.isEmpty() ? QDir::tempPath() : dir;
 }
 
-std::unique_ptr<QLockFile> takeApplicationMutex() {
-    auto lock = std::make_unique<QLockFile>(
-        QDir(userRuntimeDir()).filePath(QStringLiteral("ApplicationMutex.lock")));
+QString userApplicationMutex() {
+    return QDir(userRuntimeDir()).filePath(QStringLiteral("ApplicationMutex.lock"));
+}
+
+std::unique_ptr<QLockFile> takeApplicationMutex(const QString& lockFile) {
+    auto lock = std::make_unique<QLockFile>(lockFile);
     // No age limit: only a lock whose process has died (a crash) counts as stale.
     lock->setStaleLockTime(0);
     // Without waiting: a second instance must give up at once.

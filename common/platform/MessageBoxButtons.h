@@ -17,6 +17,7 @@ inline QMessageBox::StandardButtons standardButtons(Prompter::Buttons buttons) {
         case Prompter::Buttons::YesNo:
             return QMessageBox::Yes | QMessageBox::No;
         case Prompter::Buttons::YesNoCancel:
+        case Prompter::Buttons::YesNoCancelUnasked:
             return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;

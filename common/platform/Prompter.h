@@ -8,7 +8,10 @@ namespace ztv {
 // interface, so tests answer from a script and never block on a modal window.
 class Prompter {
   public:
-    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+    // YesNoCancelUnasked: a Yes/No/Cancel question the author did not ask for (it arrives from
+    // outside, over whatever they are doing): Cancel, which keeps everything as it is, is its
+    // default answer, and it ignores clicks for a moment after it appears.
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, YesNoCancelUnasked };
     // The answers keep the values the system's callers compare with.
     enum Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 

@@ -34,9 +34,15 @@ void EditorFixture::writeSettings(const QStringList& lines) const {
 editor::StartOptions EditorFixture::options(const QStringList& arguments) {
     DriveTable drives;
     drives.set(QLatin1Char('C'), QStringLiteral("/"), DriveType::Fixed);
-    return {
-        paths(), arguments, 1024, drives, &prompter_, shell_, [this] { ++previewCloseRequests_; },
-        media_};
+    return {paths(),
+            arguments,
+            1024,
+            drives,
+            &prompter_,
+            shell_,
+            [this] { ++previewCloseRequests_; },
+            media_,
+            QStringLiteral(":1")};
 }
 
 std::unique_ptr<editor::EditorSession> EditorFixture::start(const QStringList& arguments) {

@@ -3,10 +3,12 @@
 #include "tests/editor/EditorFixture.h"
 
 #include <QAction>
+#include <QHash>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTest>
 #include <QToolButton>
 
 namespace ztv::test {
@@ -61,7 +63,7 @@ TEST_F(MainWindowTest, EveryCaptionAndHintComesFromItsLanguageLine) {
               QStringLiteral("20"));
 }
 
-TEST_F(MainWindowTest, RecentProjectItemsShowTheirPaths) {
+TEST_F(MainWindowTest, RecentProjectItemsShowOnlyTheProjectsThereAre) {
     QStringList settings(15, QStringLiteral("$"));
     settings[6] = QStringLiteral("/p/a.PZV");
     writeSettings(settings);
@@ -70,6 +72,10 @@ TEST_F(MainWindowTest, RecentProjectItemsShowTheirPaths) {
     ASSERT_TRUE(session_);
     EXPECT_EQ(window().menuItem(QStringLiteral("proj1"))->text(), QStringLiteral("1- /p/a.PZV"));
     EXPECT_EQ(window().menuItem(QStringLiteral("proj2"))->text(), numberedText(728));
+    EXPECT_TRUE(window().menuItem(QStringLiteral("proj1"))->isVisible());
+    for (const char* empty : {"proj2", "proj3", "proj4", "proj5"}) {
+        EXPECT_FALSE(window().menuItem(QLatin1String(empty))->isVisible()) << empty;
+    }
 }
 
 TEST_F(MainWindowTest, ToolbarButtonsSitInTheirPlacesWithoutOverlapping) {
@@ -97,13 +103,44 @@ TEST_F(MainWindowTest, ToolbarButtonsSitInTheirPlacesWithoutOverlapping) {
     EXPECT_TRUE(window().toolButton(QStringLiteral("BJouer2"))->isHidden());
 }
 
-TEST_F(MainWindowTest, ShortcutsAndStartStates) {
-    EXPECT_EQ(window().menuItem(QStringLiteral("Nouveau1"))->shortcut(), QKeySequence("Ctrl+N"));
-    EXPECT_EQ(window().menuItem(QStringLiteral("CopierPage1"))->shortcut(), QKeySequence("Ctrl+Z"));
-    EXPECT_EQ(window().menuItem(QStringLiteral("Aide2"))->shortcut(), QKeySequence("F1"));
-    EXPECT_EQ(window().menuItem(QStringLiteral("Positionnement2"))->shortcut(),
-              QKeySequence("Ctrl+P"));
+TEST_F(MainWindowTest, StandardCommandsAnswerTheDesktopsKeysAndNoKeyRunsTwoCommands) {
+    // (item, key): the desktop's keys, the editor's own where they collide with none, and the
+    // free keys the page clipboard and the position editor moved to.
+    const QList<std::pair<const char*, const char*>> keys = {{"Nouveau1", "Ctrl+N"},
+                                                             {"Ouvrir1", "Ctrl+O"},
+                                                             {"Enreg", "Ctrl+S"},
+                                                             {"Enreg", "Ctrl+E"},
+                                                             {"Enregistrersous1", "Ctrl+Shift+S"},
+                                                             {"Imprimer1", "Ctrl+P"},
+                                                             {"Qitter1", "Ctrl+Q"},
+                                                             {"Dfaire1", "Ctrl+Z"},
+                                                             {"Copier1", "Ctrl+C"},
+                                                             {"Couper1", "Ctrl+X"},
+                                                             {"Coller1", "Ctrl+V"},
+                                                             {"Supprimer1", "Del"},
+                                                             {"InsCol", "Ins"},
+                                                             {"Aide2", "F1"},
+                                                             {"CopierPage1", "Ctrl+Shift+C"},
+                                                             {"CollerPage1", "Ctrl+Shift+V"},
+                                                             {"Positionnement2", "Ctrl+Shift+P"}};
+    for (const auto& [item, key] : keys) {
+        EXPECT_TRUE(window().menuItem(QLatin1String(item))->shortcuts().contains(QKeySequence(key)))
+            << item << " " << key;
+    }
+    // The menu shows the desktop's key.
+    EXPECT_EQ(window().menuItem(QStringLiteral("Enreg"))->shortcut(), QKeySequence("Ctrl+S"));
+    QHash<QKeySequence, QString> owners;
+    for (const QAction* item : window().findChildren<QAction*>()) {
+        for (const QKeySequence& key : item->shortcuts()) {
+            EXPECT_FALSE(owners.contains(key))
+                << key.toString().toStdString() << " runs " << owners.value(key).toStdString()
+                << " and " << item->objectName().toStdString();
+            owners.insert(key, item->objectName());
+        }
+    }
+}
 
+TEST_F(MainWindowTest, StartStates) {
     EXPECT_FALSE(window().menuItem(QStringLiteral("Excuter2"))->isVisible());
     EXPECT_TRUE(window().toolButton(QStringLiteral("BJouer2"))->isHidden());
     EXPECT_FALSE(window().toolButton(QStringLiteral("BJouer"))->isHidden());
@@ -159,6 +196,23 @@ class MessageBoxTest : public EditorFixture {
         return l;
     }
 };
+
+TEST_F(MessageBoxTest, AnUnaskedQuestionKeepsTheWorkByDefaultAndIgnoresEarlyClicks) {
+    const LanguageFile lang = language();
+    editor::TFYNC box(lang, QStringLiteral("?"), nullptr, editor::TFYNC::Unasked);
+    box.open();
+    const QList<QPushButton*> buttons = box.findChildren<QPushButton*>();
+    ASSERT_EQ(buttons.size(), 3);
+    EXPECT_EQ(buttons[2]->text(), numberedText(491));
+    EXPECT_TRUE(buttons[2]->isDefault()) << "the default answer is Cancel";
+    EXPECT_FALSE(buttons[0]->isDefault());
+    QTest::mouseClick(buttons[1], Qt::LeftButton);
+    EXPECT_TRUE(box.isVisible()) << "a click as the box appears answers nothing";
+    QTest::qWait(editor::TFYNC::kUnaskedClickDelayMs + 200);
+    QTest::mouseClick(buttons[1], Qt::LeftButton);
+    EXPECT_FALSE(box.isVisible());
+    EXPECT_EQ(box.result(), 7);
+}
 
 TEST_F(MessageBoxTest, ButtonsReturnTheValuesCallersCompare) {
     const LanguageFile lang = language();

@@ -2,7 +2,7 @@
 // recovered as the project it belongs to; a second start hands its project over.
 #include "common/LangLines.h"
 #include "common/platform/FileIo.h"
-#include "editor/OpenRequest.h"
+#include "editor/IdleHandOver.h"
 #include "editor/ProjectCommands.h"
 #include "tests/editor/ProjectFixture.h"
 #include "tools/ztvtool/ZtvTool.h"
@@ -181,9 +181,60 @@ TEST_F(ProjectLifecycle, ASecondStartHandsItsProjectToTheRunningEditor) {
     }
     EXPECT_EQ(state().projectName, pzv);
 
-    // Without a project the second start says that the editor runs.
+    // Without a project the second start says where the editor runs.
     EXPECT_FALSE(editor::startEditor(options()));
-    EXPECT_EQ(prompter_.asked().last().text, editor::alreadyRunningText());
+    EXPECT_EQ(prompter_.asked().last().text, editor::alreadyRunningText(QStringLiteral(":1")));
+}
+
+TEST_F(ProjectLifecycle, AStartOnAnotherDisplayHandsNothingOverAndSaysWhereTheEditorIs) {
+    const QString pzv = ProjectWriter(folder()).writeSavedProject(
+        QStringLiteral("bureau"), {{1, QStringLiteral("Bureau")}}, {{1, makeRecord(5, 1)}});
+    const QString before = state().projectName;
+    ScriptedPrompter second;
+    auto opts = options({pzv});
+    opts.prompter = &second;
+    opts.display = QStringLiteral(":2");
+    bool handedOver = true;
+    EXPECT_FALSE(editor::startEditor(opts, &handedOver));
+    EXPECT_FALSE(handedOver);
+    ASSERT_EQ(second.asked().size(), 1);
+    EXPECT_EQ(second.asked()[0].text, editor::alreadyRunningText(QStringLiteral(":1")));
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 500) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    EXPECT_EQ(state().projectName, before);
+    EXPECT_TRUE(prompter_.asked().isEmpty()) << "the window on the other display asks nothing";
+}
+
+TEST_F(ProjectLifecycle, AHandOverWaitsForTheOpenDialogThenAsksAnUnaskedSaveQuestion) {
+    const QString pzv = ProjectWriter(folder()).writeSavedProject(
+        QStringLiteral("bureau"), {{1, QStringLiteral("Bureau")}}, {{1, makeRecord(5, 1)}});
+    state().modified = true;
+    const QString before = state().projectName;
+    QDialog dialog(&window());
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    session_->handOver->request(pzv);
+    const auto runEvents = [](int ms, const std::function<bool()>& done) {
+        QElapsedTimer waited;
+        waited.start();
+        while (!done() && waited.elapsed() < ms) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        }
+    };
+    runEvents(700, [] { return false; });
+    EXPECT_TRUE(prompter_.asked().isEmpty()) << "nothing is asked over the open dialog";
+    EXPECT_EQ(state().projectName, before);
+
+    dialog.close();
+    prompter_.answer(Prompter::No);
+    runEvents(3000, [&] { return state().projectName == pzv; });
+    EXPECT_EQ(state().projectName, pzv);
+    ASSERT_EQ(prompter_.asked().size(), 1);
+    EXPECT_EQ(prompter_.asked()[0].text, numberedText(lang::SaveChangesQuestion));
+    EXPECT_EQ(prompter_.asked()[0].buttons, Prompter::Buttons::YesNoCancelUnasked);
 }
 
 }  // namespace

@@ -1,14 +1,19 @@
 #include "common/NumberedLines.h"
 #include "common/platform/FileIo.h"
 #include "common/platform/GstMediaService.h"
+#include "editor/RunningEditor.h"
 #include "editor/WorkingCopy.h"
 #include "tests/editor/EditorFixture.h"
 #include "tests/support/ProjectWriter.h"
 
 #include <QComboBox>
+#include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileIconProvider>
 #include <QFileInfo>
+#include <QLocale>
+#include <QTemporaryDir>
 
 namespace ztv::test {
 namespace {
@@ -21,11 +26,64 @@ TEST_F(StartupTest, SecondInstanceIsRefusedWithItsMessage) {
     auto first = start();
     ASSERT_TRUE(first);
     prompter_ = ScriptedPrompter();
+    // A start whose session has another runtime folder still finds the working copy taken.
+    QTemporaryDir runtime;
+    QFile::setPermissions(runtime.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const QByteArray ownRuntime = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     EXPECT_FALSE(start());
+    qputenv("XDG_RUNTIME_DIR", ownRuntime);
     ASSERT_EQ(prompter_.asked().size(), 1);
-    EXPECT_EQ(prompter_.asked()[0].text, QStringLiteral("Zentrovale is already running !"));
+    EXPECT_EQ(prompter_.asked()[0].text,
+              QStringLiteral("Zentrovale is already running ! (display :1)"));
     first.reset();
     EXPECT_TRUE(start()) << "the lock goes with the first instance";
+}
+
+TEST(DisplayName, OneDisplayHasOneNameHoweverItsVariableIsWritten) {
+    const QByteArray x = qgetenv("DISPLAY");
+    const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
+    qunsetenv("WAYLAND_DISPLAY");
+    const QList<std::pair<const char*, const char*>> cases = {
+        {":0", ":0"}, {":0.1", ":0"}, {"unix:0", ":0"}, {"localhost:10.0", "localhost:10"}};
+    for (const auto& [variable, name] : cases) {
+        qputenv("DISPLAY", variable);
+        EXPECT_EQ(editor::currentDisplayName(), QLatin1String(name)) << variable;
+    }
+    qputenv("WAYLAND_DISPLAY", "wayland-1");
+    EXPECT_EQ(editor::currentDisplayName(), QStringLiteral("wayland-1"));
+    qputenv("DISPLAY", x);
+    qputenv("WAYLAND_DISPLAY", wayland);
+    if (wayland.isEmpty()) {
+        qunsetenv("WAYLAND_DISPLAY");
+    }
+}
+
+TEST_F(StartupTest, QtsOwnWordsAndDatesFollowTheLanguageFile) {
+    ASSERT_TRUE(QFile::copy(appDir() + QStringLiteral("/lang/FRENCH.asc"),
+                            appDir() + QStringLiteral("/lang/ENGLISH.asc")));
+    const QFileInfo folder(dir_.path());
+    const QDate day(2026, 12, 10);
+    const QString systemDay = QLocale().toString(day, QLocale::ShortFormat);
+    struct Case {
+        const char* language;
+        const char* folderWord;
+        const char* date;
+    };
+    for (const Case& c :
+         {Case{"FRENCH", "Dossier", "10/12/2026"}, Case{"ENGLISH", "Folder", "12/10/26"}}) {
+        QStringList settings(15, QStringLiteral("$"));
+        settings[14] = QLatin1String(c.language);
+        writeSettings(settings);
+        auto session = start();
+        ASSERT_TRUE(session);
+        EXPECT_EQ(QFileIconProvider().type(folder), QLatin1String(c.folderWord)) << c.language;
+        EXPECT_EQ(QLocale().toString(day, QLocale::ShortFormat), QLatin1String(c.date))
+            << c.language;
+    }
+    EXPECT_EQ(QLocale().toString(day, QLocale::ShortFormat), systemDay)
+        << "the end of the editor gives the locale back";
 }
 
 TEST_F(StartupTest, TheEditorMakesOneMediaServiceThatTestsHearNothingFrom) {

@@ -223,6 +223,7 @@ ShotContext::Editor* ShotContext::editor(QString& error) {
                                  &editor->prompter,
                                  {},
                                  {},
+                                 {},
                                  {}};
     editor->session = editor::startEditor(options);
     if (!editor->session) {
