@@ -30,10 +30,15 @@ constexpr int kSmallPoints = 8;
 constexpr int kBigPoints = 14;
 
 // The listing of one page, once per copy, each copy a document of its own; none, after the
-// message, when the page file cannot be read.
+// message, when the page file cannot be read. The page becomes the current one and its played
+// file is made from its storyboard, as after a change: a page never changed has none yet.
 std::optional<QList<QList<ListingSheet>>> pageListings(TSommaire& window, const QPrinter& printer,
                                                        int page, int copies) {
     const EditorState& state = window.state();
+    if (window.storyboard().page() != page) {
+        window.switchToPage(page);
+    }
+    window.storyboard().regenerate();
     const QString jou = Storyboard::pageFilePath(state.paths.workingDir(), page, ".JOU");
     const auto records = readPageFile(jou);
     if (!records) {
@@ -144,6 +149,9 @@ void printCommand(TSommaire& window, QPrinter& printer) {
             break;
         }
         documents.append(*listings);
+    }
+    if (window.storyboard().page() != current) {
+        window.switchToPage(current);
     }
     printDocuments(printer, documents, state.text(lang::ListingFontName));
     printer.setCopyCount(copies);
