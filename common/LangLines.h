@@ -248,7 +248,8 @@ namespace ztv::lang {
     X(FontTallerThanPage, 889)                         \
     X(FileListNotWritten, 890)                         \
     X(GatherCopyFailed, 891)                           \
-    X(GatherFolderNotCreated, 892)
+    X(GatherFolderNotCreated, 892)                     \
+    X(BuildOutputFolder, 925)
 
 // The application builder: its two windows, its steps and its messages.
 #define ZTV_LANG_BUILDER(X)                                                     \

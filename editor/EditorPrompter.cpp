@@ -31,6 +31,14 @@ int EditorPrompter::ask(const QString& text, const QString& caption, Buttons but
     return Cancel;
 }
 
+void EditorPrompter::inform(const QString& text, const QString& caption) {
+    if (caption.isEmpty()) {
+        TMessOk(language_, text, parent_, MessageSign::Information).exec();
+    } else {
+        QMessageBox::information(parent_, caption, text);
+    }
+}
+
 int EditorPrompter::platformMessage(const QString& text, const QString& caption, Buttons buttons) {
     return messagebox::answerOf(
         QMessageBox::warning(parent_, caption, text, messagebox::standardButtons(buttons)));

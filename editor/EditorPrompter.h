@@ -16,6 +16,7 @@ class EditorPrompter : public Prompter {
     void setParent(QWidget* parent) { parent_ = parent; }
 
     int ask(const QString& text, const QString& caption, Buttons buttons) override;
+    void inform(const QString& text, const QString& caption) override;
     QString openFileName(const QString& caption, const QString& dirHost,
                          const QString& filter) override;
     QString saveFileName(const QString& caption, const QString& dirHost,

@@ -14,14 +14,16 @@
 namespace ztv::editor {
 
 TMessBox::TMessBox(const LanguageFile& language, const QString& text,
-                   const QList<std::pair<int, int>>& buttons, QWidget* parent)
+                   const QList<std::pair<int, int>>& buttons, QWidget* parent, MessageSign sign)
     : QDialog(parent) {
     setWindowTitle(language.text(lang::MessageBoxCaption));
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));
-    picture->setPixmap(QPixmap(QStringLiteral(":/editor/warning.png")));
+    picture->setPixmap(QPixmap(sign == MessageSign::Information
+                                   ? QStringLiteral(":/editor/information.png")
+                                   : QStringLiteral(":/editor/warning.png")));
     picture->setAlignment(Qt::AlignTop);
 
     auto* label = new QLabel(text, this);
@@ -64,8 +66,9 @@ void TMessBox::paintEvent(QPaintEvent*) {
     DialogBackground::tile(painter, rect());
 }
 
-TMessOk::TMessOk(const LanguageFile& language, const QString& text, QWidget* parent)
-    : TMessBox(language, text, {{lang::ButtonOk, Prompter::Ok}}, parent) {}
+TMessOk::TMessOk(const LanguageFile& language, const QString& text, QWidget* parent,
+                 MessageSign sign)
+    : TMessBox(language, text, {{lang::ButtonOk, Prompter::Ok}}, parent, sign) {}
 
 TFYNC::TFYNC(const LanguageFile& language, const QString& text, QWidget* parent, Origin origin)
     : TMessBox(language, text,

@@ -10,6 +10,9 @@ class QLabel;
 
 namespace ztv::editor {
 
+// The picture beside a message: a warning, or the information sign of a success.
+enum class MessageSign { Warning, Information };
+
 // The editor's three message boxes: the text word-wrapped beside the warning picture, the
 // dialog background tiled behind, the caption of language line 528. Each is created, shown
 // modally and released per use (through EditorPrompter).
@@ -18,7 +21,8 @@ class TMessBox : public QDialog {
   public:
     // (language line of the caption, result) for each button, left to right.
     TMessBox(const LanguageFile& language, const QString& text,
-             const QList<std::pair<int, int>>& buttons, QWidget* parent = nullptr);
+             const QList<std::pair<int, int>>& buttons, QWidget* parent = nullptr,
+             MessageSign sign = MessageSign::Warning);
 
     // Closing the box by its frame or Esc answers as its last button.
     void reject() override { done(escapeResult_); }
@@ -34,7 +38,8 @@ class TMessBox : public QDialog {
 class TMessOk : public TMessBox {
     Q_OBJECT
   public:
-    TMessOk(const LanguageFile& language, const QString& text, QWidget* parent = nullptr);
+    TMessOk(const LanguageFile& language, const QString& text, QWidget* parent = nullptr,
+            MessageSign sign = MessageSign::Warning);
 };
 
 // Yes/No/Cancel box, on top of the other windows: returns 6, 7 or 2. An unasked question keeps

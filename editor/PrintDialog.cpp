@@ -16,6 +16,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRadioButton>
+#include <optional>
 
 namespace ztv::editor {
 
@@ -28,14 +29,21 @@ constexpr int kAllPages = 557;
 constexpr int kSmallPoints = 8;
 constexpr int kBigPoints = 14;
 
-// Prints the listing of one page, once per copy, each copy its own document.
-bool printPage(TSommaire& window, QPrinter& printer, int page, int copies) {
+// The listing of one page, once per copy, each copy a document of its own; none, after the
+// message, when the page file cannot be read. The page becomes the current one and its played
+// file is made from its storyboard, as after a change: a page never changed has none yet.
+std::optional<QList<QList<ListingSheet>>> pageListings(TSommaire& window, const QPrinter& printer,
+                                                       int page, int copies) {
     const EditorState& state = window.state();
+    if (window.storyboard().page() != page) {
+        window.switchToPage(page);
+    }
+    window.storyboard().regenerate();
     const QString jou = Storyboard::pageFilePath(state.paths.workingDir(), page, ".JOU");
     const auto records = readPageFile(jou);
     if (!records) {
         window.message(lang::PageFileMissing);
-        return false;
+        return std::nullopt;
     }
     const QList<PageEntry> pages = PageBook(state.paths.workingDir()).livePages();
     ListingSource source{state.language, state.projectName, {}, {}, page, {}, {}};
@@ -51,17 +59,34 @@ bool printPage(TSommaire& window, QPrinter& printer, int page, int copies) {
     const QString fontName = state.text(lang::ListingFontName);
     const QFontMetrics small(QFont(fontName, kSmallPoints), &printer);
     const QFontMetrics big(QFont(fontName, kBigPoints), &printer);
+    QList<QList<ListingSheet>> documents;
     for (int copy = 0; copy < copies; ++copy) {
         const QDateTime now = QDateTime::currentDateTime();
         source.printedOn = QLocale().toString(now.date(), QLocale::ShortFormat);
         source.printedAt = QLocale().toString(now.time(), QLocale::LongFormat);
-        const auto sheets =
-            layoutPageListing(source, small, big, QSize(printer.width(), printer.height()));
-        if (!printListing(printer, sheets, fontName)) {
-            return false;
+        documents.append(
+            layoutPageListing(source, small, big, QSize(printer.width(), printer.height())));
+    }
+    return documents;
+}
+
+// Each document is a print job of its own, except into a file, which every job would write
+// over: there they follow each other in one file.
+void printDocuments(QPrinter& printer, const QList<QList<ListingSheet>>& documents,
+                    const QString& fontName) {
+    if (!printer.outputFileName().isEmpty()) {
+        QList<ListingSheet> all;
+        for (const QList<ListingSheet>& document : documents) {
+            all.append(document);
+        }
+        printListing(printer, all, fontName);
+        return;
+    }
+    for (const QList<ListingSheet>& document : documents) {
+        if (!printListing(printer, document, fontName)) {
+            return;
         }
     }
-    return true;
 }
 
 }  // namespace
@@ -117,11 +142,18 @@ void printCommand(TSommaire& window, QPrinter& printer) {
             pages.append(p.number);
         }
     }
+    QList<QList<ListingSheet>> documents;
     for (const int page : pages) {
-        if (!printPage(window, printer, page, copies)) {
+        const auto listings = pageListings(window, printer, page, copies);
+        if (!listings) {
             break;
         }
+        documents.append(*listings);
     }
+    if (window.storyboard().page() != current) {
+        window.switchToPage(current);
+    }
+    printDocuments(printer, documents, state.text(lang::ListingFontName));
     printer.setCopyCount(copies);
     window.focusVisibleView();
 }

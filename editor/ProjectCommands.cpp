@@ -349,7 +349,11 @@ int ProjectCommands::applyParameters(const ProjectParameters& values) {
                               PageBook(state_.paths.workingDir()).livePages(), width, height);
         storyboard.openPage(page);
         window_.repaintGrid();
-        window_.message(changed < 0 ? lang::PageFilesNotWritten : lang::BackgroundsResized);
+        if (changed < 0) {
+            window_.message(lang::PageFilesNotWritten);
+        } else {
+            window_.prompter().inform(window_.state().text(lang::BackgroundsResized));
+        }
     }
     return 0;
 }

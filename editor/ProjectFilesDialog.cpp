@@ -136,7 +136,7 @@ void copyProjectMedia(TSommaire& window, const GatherFolders& folders, const Fil
         window.switchToPage(current);
     }
     if (result.completed) {
-        window.message(lang::OperationDone);
+        window.prompter().inform(window.state().text(lang::OperationDone));
     }
 }
 

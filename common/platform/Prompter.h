@@ -21,6 +21,10 @@ class Prompter {
     void message(const QString& text, const QString& caption = {}) {
         ask(text, caption, Buttons::Ok);
     }
+    // A success told: a message that shows the sign of information instead of a warning.
+    virtual void inform(const QString& text, const QString& caption = {}) {
+        message(text, caption);
+    }
 
     // Host paths; empty when cancelled. filter uses Qt's "Label (*.a *.b);;..." form.
     virtual QString openFileName(const QString& caption, const QString& dirHost,

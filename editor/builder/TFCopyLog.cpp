@@ -10,6 +10,7 @@
 #include "editor/dialogs/MediaLookup.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
@@ -42,6 +43,13 @@ TFCopyLog::TFCopyLog(EditorState& state, Prompter& prompter, DesktopShell& shell
     bar_->setObjectName(QStringLiteral("ProgressBar1"));
     bar_->setGeometry(16, 62, 428, 22);
     bar_->setValue(0);
+    auto* folder = new QLabel(panel);
+    folder->setObjectName(QStringLiteral("Label2"));
+    folder->setGeometry(16, 90, 428, 22);
+    const QString output = QDir::toNativeSeparators(request_.outputHost);
+    folder->setText(folder->fontMetrics().elidedText(
+        state.text(lang::BuildOutputFolder) + u' ' + output, Qt::ElideMiddle, folder->width()));
+    folder->setToolTip(output);
 
     start_ = dialogButton(panel, "BitBtn2", state.text(lang::BuildStart), QRect(16, 120, 130, 30));
     start_->setDefault(true);
@@ -64,6 +72,15 @@ void TFCopyLog::showEvent(QShowEvent* event) {
 
 void TFCopyLog::BitBtn1Click() {
     cancel_ = true;
+}
+
+// A build stops at its next look at the cancel request; the window closes when it has.
+void TFCopyLog::reject() {
+    if (running_) {
+        BitBtn1Click();
+        return;
+    }
+    QDialog::reject();
 }
 
 BuildHooks TFCopyLog::hooks() {
@@ -91,8 +108,11 @@ BuildHooks TFCopyLog::hooks() {
 void TFCopyLog::BitBtn2Click() {
     start_->hide();
     cancelButton_->show();
+    cancelButton_->setFocus();
     ApplicationBuild build(request_, state_.language, state_.drives, prompter_, hooks());
+    running_ = true;
     const BuildOutcome outcome = build.run();
+    running_ = false;
     cancelButton_->hide();
     if (outcome != BuildOutcome::Built) {
         done(Prompter::Cancel);
@@ -106,7 +126,7 @@ void TFCopyLog::finish(ApplicationBuild& build) {
     const int answer =
         prompter_.ask(state_.text(lang::StartApplicationQuestion),
                       state_.text(lang::MessageBoxCaption), Prompter::Buttons::YesNoCancel);
-    prompter_.message(build.closingMessage(), state_.text(lang::MessageBoxCaption));
+    prompter_.inform(build.closingMessage(), state_.text(lang::MessageBoxCaption));
     if (answer == Prompter::Yes) {
         const QString application = build.applicationHost();
         shell_.open(application, {}, QFileInfo(application).absolutePath());

@@ -18,10 +18,11 @@ namespace ztv::editor {
 
 struct EditorState;
 
-// The build window: a status line, a progress bar, "Démarrer" (BitBtn2), which runs the build
-// and turns into the cancel button (BitBtn1), and help (BitBtn3). A finished build offers to
-// start the application, shows where it is and closes with 6; a failed or cancelled one closes
-// with 2.
+// The build window: a status line, a progress bar, the output folder (Label2), "Démarrer"
+// (BitBtn2), which runs the build and turns into the cancel button (BitBtn1), and help (BitBtn3).
+// While the build runs, Esc and closing the window ask it to stop as the cancel button does. A
+// finished build offers to start the application, shows where it is and closes with 6; a failed
+// or cancelled one closes with 2.
 class TFCopyLog : public QDialog {
     Q_OBJECT
   public:
@@ -32,6 +33,7 @@ class TFCopyLog : public QDialog {
     void BitBtn1Click();  // cancel
     bool cancelRequested() const { return cancel_; }
     QLabel& statusLabel() const { return *label_; }
+    void reject() override;
     QProgressBar& progressBar() const { return *bar_; }
     // Called at every page gathered (tests cancel from here).
     std::function<void(int page)> onPageGathered;
@@ -48,6 +50,7 @@ class TFCopyLog : public QDialog {
     DesktopShell& shell_;
     builder::BuildRequest request_;
     bool cancel_ = false;
+    bool running_ = false;
     QLabel* label_ = nullptr;
     QProgressBar* bar_ = nullptr;
     QPushButton* start_ = nullptr;

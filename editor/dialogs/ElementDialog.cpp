@@ -336,7 +336,7 @@ QString ElementDialog::storedPath(const QString& hostPath) {
 bool ElementDialog::readStoredPath(QLineEdit* edit, QString* stored) {
     const StoredPath path = storedPathIn(edit, state_.drives);
     if (path.refusal != 0) {
-        prompter_.message(text(path.refusal) + u' ' + edit->text());
+        prompter_.message(refusalMessage(state_, path, edit->text()));
         edit->setFocus();
         return false;
     }

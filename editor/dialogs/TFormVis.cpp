@@ -26,6 +26,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -204,6 +205,8 @@ void TFormVis::buildImageTab(QWidget* tab) {
     connect(typeGroup_, &QButtonGroup::idClicked, this,
             [this](int id) { onImageTypeChosen(ImageType(id)); });
     connect(browse_, &QPushButton::clicked, this, &TFormVis::choosePicture);
+    edit1_->installEventFilter(this);
+    connect(edit1_, &QLineEdit::editingFinished, this, &TFormVis::takeTypedPicture);
     connect(appearance_, &QComboBox::activated, this, &TFormVis::onAppearanceChanged);
     connect(effect_, &QComboBox::currentIndexChanged, this, &TFormVis::onEffectChanged);
     connect(direction_, &QComboBox::activated, this, [this] {
@@ -540,16 +543,36 @@ void TFormVis::choosePicture() {
         "JPEG (*.jpg,*.jpeg) (*.jpg *.jpeg *.JPG *.JPEG);;Gif (*.gif,*.giff) (*.gif *.giff "
         "*.GIF *.GIFF)");
     const QString chosen = prompter_.openFileName(text(641), QString(), filter);
-    if (chosen.isEmpty()) {
+    if (const QString stored = chosen.isEmpty() ? QString() : storedPath(chosen);
+        !stored.isEmpty()) {
+        usePicture(stored, chosen);
+    }
+}
+
+// A path typed into the file edit is taken, once, when the edit is left, on Enter or on OK:
+// the drive-less form records store, a host path, or a Windows path with its drive.
+void TFormVis::takeTypedPicture() {
+    if (!edit1_->isModified()) {
         return;
     }
-    const QString stored = storedPath(chosen);
-    if (stored.isEmpty()) {
+    edit1_->setModified(false);
+    if (edit1_->text().trimmed().isEmpty()) {
         return;
     }
-    showStoredPath(edit1_, stored, chosen);
+    QString stored;
+    if (readStoredPath(edit1_, &stored) && !stored.isEmpty()) {
+        usePicture(stored, shownMediaPath(state_, stored));
+    }
+}
+
+// A chosen or typed picture: shown, offered as a reduced copy when it is larger than the
+// screen, then centred on the page. One that cannot be loaded leaves the rectangle alone.
+void TFormVis::usePicture(const QString& stored, const QString& shown) {
+    showStoredPath(edit1_, stored, shown);
     types_[0]->setChecked(true);
-    drawPreview();
+    if (!drawPreview() || preview_.image.isNull()) {
+        return;
+    }
     const QString extension = winpath::extension(stored).toUpper();
     const QSize screen(state_.projectWidth, state_.projectHeight);
     const QSize loaded = state_.loadedSize;
@@ -586,7 +609,7 @@ void TFormVis::offerReducedCopy(const QString& stored) {
         prompter_.message(text(lang::ReducedCopyNotSaved) + u' ' + target + u'\n' + error);
         return;
     }
-    prompter_.message(text(126) + u' ' + target);
+    prompter_.inform(text(126) + u' ' + target);
     const QString copyStored = storedPath(target);
     if (copyStored.isEmpty()) {
         return;
@@ -637,6 +660,14 @@ void TFormVis::swatchClick(int swatch) {
 }
 
 bool TFormVis::eventFilter(QObject* watched, QEvent* event) {
+    // Enter in the file edit loads what was typed instead of pressing OK; pressed again, it does.
+    if (watched == edit1_ && event->type() == QEvent::KeyPress && edit1_->isModified()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            takeTypedPicture();
+            return true;
+        }
+    }
     if (event->type() == QEvent::MouseButtonRelease) {
         if (watched == panel_) {
             choosePicture();
@@ -681,6 +712,7 @@ void TFormVis::BitBtn2Click() {
 }
 
 bool TFormVis::fillRecord(ElementRecord& r, QString& cellText) {
+    takeTypedPicture();
     const ImageType type = imageType();
     int values[4] = {};
     for (int i = 0; i < 4; ++i) {

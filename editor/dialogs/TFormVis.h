@@ -72,6 +72,8 @@ class TFormVis : public ElementDialog {
     void showRect(const QRect& rect);
     void paintSwatches();
     bool isBackground() const { return row_ == 3; }
+    void takeTypedPicture();
+    void usePicture(const QString& stored, const QString& shown);
     void offerReducedCopy(const QString& windowsPath);
     void startTool(int settingsLine, bool withPicture);
     QColor swatchColour(int swatch) const;

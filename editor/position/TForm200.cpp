@@ -2,6 +2,7 @@
 
 #include "common/ElementKinds.h"
 #include "common/LangLines.h"
+#include "common/platform/FileIo.h"
 #include "common/platform/Prompter.h"
 #include "editor/EditorState.h"
 #include "editor/Storyboard.h"
@@ -79,7 +80,6 @@ TForm200::TForm200(EditorState& state, Prompter& prompter, Storyboard& storyboar
     overlay_->onRelease = [this](QPoint) { overlayReleased(); };
     buildHandles();
 
-    previewTimer_.setInterval(1);
     previewTimer_.setTimerType(Qt::PreciseTimer);
     connect(&previewTimer_, &QTimer::timeout, this, &TForm200::previewTick);
 }
@@ -139,6 +139,7 @@ void TForm200::activate() {
     if (preview_) {
         fullRedraw_ = true;
     }
+    jouAtOpen_ = readWhole(storyboard_.jouPath()).value_or(QByteArray());
     loadAndRender();
 }
 

@@ -128,6 +128,8 @@ class TForm200 : public QDialog {
     QPoint handleGrab_;
     std::optional<Handle> resizing_;
     bool positionsChanged_ = false;
+    // The .JOU file as the editor found it: closing asks only when it is no longer so.
+    QByteArray jouAtOpen_;
     bool fullRedraw_ = false;
     bool preview_ = false;
     bool paletteValues_ = false;
@@ -135,6 +137,7 @@ class TForm200 : public QDialog {
     bool arrivalShown_ = false;
 
     QTimer previewTimer_;
+    qint64 lastPreviewTick_ = -1;
     QImage previewSnapshot_;
     std::unique_ptr<PreviewRun> previewRun_;
 };

@@ -9,6 +9,7 @@
 #include "editor/position/TForm101.h"
 #include "editor/position/TForm200.h"
 #include "editor/position/VideoPreview.h"
+#include "player/elements/StepTiming.h"
 
 namespace ztv::editor {
 
@@ -46,7 +47,8 @@ void TForm200::startPreview() {
     rendering_.host().drawOn(rendering_.page(), rendering_.background());
     previewRun_ = makePreviewRun();
     page_->setPicture(rendering_.page());
-    previewTimer_.start();
+    lastPreviewTick_ = -1;
+    previewTimer_.start(0);
 }
 
 void TForm200::previewTick() {
@@ -58,9 +60,17 @@ void TForm200::previewTick() {
         endPreview();
         return;
     }
-    if (previewRun_->tick(state_.clock->nowMs())) {
-        page_->setPicture(rendering_.page());
+    // At most one step a tick of the player's clock, so effects keep the pace they have when
+    // the page plays; the timer then waits for the next of those ticks.
+    const qint64 now = state_.clock->nowMs();
+    const qint64 tick = now * steptiming::kTicksPerSecond / 1000;
+    if (tick != lastPreviewTick_) {
+        lastPreviewTick_ = tick;
+        if (previewRun_->tick(now)) {
+            page_->setPicture(rendering_.page());
+        }
     }
+    previewTimer_.start(int(steptiming::msToTick(now, 1)));
 }
 
 void TForm200::stopPreview() {

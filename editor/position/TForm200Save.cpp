@@ -1,6 +1,7 @@
 // Saving each change into the .JOU file, the keys, and keeping or dropping the changes at the
 // end.
 #include "common/LangLines.h"
+#include "common/platform/FileIo.h"
 #include "common/platform/Prompter.h"
 #include "editor/EditorState.h"
 #include "editor/Storyboard.h"
@@ -190,6 +191,12 @@ void TForm200::done(int result) {
 void TForm200::confirmOrDrop() {
     if (state_.closePlayerPreview) {
         state_.closePlayerPreview();
+    }
+    // Saves that put back what was there (an effect replayed, an element dropped where it lay)
+    // leave nothing to keep.
+    if (positionsChanged_ &&
+        readWhole(storyboard_.jouPath()).value_or(QByteArray()) == jouAtOpen_) {
+        positionsChanged_ = false;
     }
     if (positionsChanged_) {
         if (prompter_.ask(state_.text(kKeepPositionsLine), QString(),

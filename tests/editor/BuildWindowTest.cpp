@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QUrl>
+#include <functional>
 
 namespace ztv::test {
 namespace {
@@ -141,6 +142,9 @@ TEST_F(BuildWindow, ACdRomBuildPageByPagePlaysAndSaysWhereItIs) {
 
     auto window = buildWindow(*wizard);
     EXPECT_EQ(window->statusLabel().text(), french_.text(lang::BuildPressStart));
+    const QLabel* folder = child<QLabel>(*window, "Label2");
+    EXPECT_TRUE(folder->text().startsWith(french_.text(lang::BuildOutputFolder)));
+    EXPECT_EQ(folder->toolTip(), out);
     prompter_.answer(Prompter::No);  // do not start the application
     click(*window, "BitBtn2");
     EXPECT_EQ(window->result(), Prompter::Yes);
@@ -151,6 +155,7 @@ TEST_F(BuildWindow, ACdRomBuildPageByPagePlaysAndSaysWhereItIs) {
     EXPECT_EQ(texts[0], french_.text(lang::StartApplicationQuestion));
     EXPECT_EQ(texts[1], french_.text(23) + " demo" + french_.text(24) + ' ' + out + ". " +
                             french_.text(480) + " videos " + french_.text(481) + " sounds.");
+    EXPECT_TRUE(prompter_.asked()[1].information) << "a success shows no warning";
     EXPECT_TRUE(shell_.opened.isEmpty());
     EXPECT_EQ(entriesOf(out),
               (QStringList{"autorun", "autorun.inf", "demo", "sounds/", "videos/"}));
@@ -166,6 +171,25 @@ TEST_F(BuildWindow, CancelStopsTheBuildBeforeAnythingIsAssembled) {
     EXPECT_EQ(window->result(), Prompter::Cancel);
     EXPECT_EQ(prompter_.texts(), QStringList{french_.text(lang::BuildCancelled)});
     EXPECT_FALSE(QFileInfo::exists(host("proj/Application1/demo")));
+}
+
+TEST_F(BuildWindow, EscOrClosingTheWindowStopsARunningBuild) {
+    const std::function<void(TFCopyLog&)> stops[] = {
+        [](TFCopyLog& w) { QTest::keyClick(&w, Qt::Key_Escape); },
+        [](TFCopyLog& w) { w.close(); },
+    };
+    for (const auto& stop : stops) {
+        prompter_ = ScriptedPrompter();
+        auto window = buildWindow(*confirmedWizard({}));
+        window->onPageGathered = [&](int) {
+            stop(*window);
+            EXPECT_TRUE(window->isVisible()) << "the build has not stopped yet";
+        };
+        click(*window, "BitBtn2");
+        EXPECT_EQ(window->result(), Prompter::Cancel);
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_EQ(prompter_.texts(), QStringList{french_.text(lang::BuildCancelled)});
+    }
 }
 
 TEST_F(BuildWindow, YesStartsTheBuiltSingleFileProject) {

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QtEndian>
 
 #include <sys/resource.h>
 #include <csignal>
@@ -292,6 +293,7 @@ TEST_F(ImageDialogTest, LargePictureOffersAReducedCopyPlacedOnThePage) {
     const QString copy = media() + QStringLiteral("/wide-1.jpg");
     EXPECT_EQ(QImage(copy).size(), QSize(800, 400));
     EXPECT_EQ(prompter_.texts().last(), QStringLiteral("T126 ") + copy);
+    EXPECT_TRUE(prompter_.asked().last().information);
     EXPECT_EQ(control(*dialog, "Edit1")->text(), copy);
     EXPECT_EQ(control(*dialog, "Edit2")->text(), QStringLiteral("0"));
     EXPECT_EQ(control(*dialog, "Edit3")->text(), QStringLiteral("100"));
@@ -360,6 +362,48 @@ TEST_F(ImageDialogTest, ADialogWhosePictureCannotBeLoadedKeepsItsSize) {
     ASSERT_EQ(person.texts().size(), 1);
     EXPECT_TRUE(person.texts()[0].startsWith(QStringLiteral("Error 6: T43 ") + host));
     EXPECT_EQ(dialog.size(), dialog.sizeHint());
+}
+
+TEST_F(ImageDialogTest, ATypedPathLoadsOnEnterOrOkAsAChosenOne) {
+    const QString host = picture(QStringLiteral("typed.bmp"), {200, 100});
+    for (const bool enter : {true, false}) {
+        auto dialog = open(enter ? 1 : 2, 4);
+        QTest::keyClicks(control(*dialog, "Edit1"), host);
+        if (enter) {
+            QTest::keyClick(control(*dialog, "Edit1"), Qt::Key_Return);
+            EXPECT_NE(dialog->result(), 6) << "Enter loads, it does not close";
+            EXPECT_EQ(control(*dialog, "Edit4")->text(), QStringLiteral("200"));
+        }
+        dialog->OKBtnClick();
+        ASSERT_EQ(dialog->result(), 6) << prompter_.texts().join(u'|').toStdString();
+        const ElementRecord r = act().last();
+        EXPECT_EQ(r.Fichier, state().drives.toWindows(host).mid(2));
+        EXPECT_EQ(QRect(r.Gauche, r.Haut, r.Largeur, r.Hauteur), QRect(220, 190, 200, 100));
+    }
+}
+
+TEST_F(ImageDialogTest, APictureThatCannotBeLoadedLeavesTheRectangleAsItWas) {
+    QByteArray huge = makeBmp(QImage(4, 4, QImage::Format_RGB32));
+    qToLittleEndian<qint32>(20000, huge.data() + 18);  // width and height of the header
+    qToLittleEndian<qint32>(20000, huge.data() + 22);
+    const QString hugeHost = media() + QStringLiteral("/huge.bmp");
+    ASSERT_TRUE(writeFileAtomically(hugeHost, huge));
+    const QString missing = media() + QStringLiteral("/missing.bmp");
+    for (const QString& host : {hugeHost, missing}) {
+        auto dialog = open(1, 4);
+        const QString width = control(*dialog, "Edit4")->text();
+        const QString height = control(*dialog, "Edit5")->text();
+        const qsizetype before = prompter_.texts().size();
+        if (host == missing) {
+            QTest::keyClicks(control(*dialog, "Edit1"), host);
+            QTest::keyClick(control(*dialog, "Edit1"), Qt::Key_Return);
+        } else {
+            choosePicture(*dialog, prompter_, host);
+        }
+        EXPECT_GT(prompter_.texts().size(), before) << host.toStdString();
+        EXPECT_EQ(control(*dialog, "Edit4")->text(), width) << host.toStdString();
+        EXPECT_EQ(control(*dialog, "Edit5")->text(), height) << host.toStdString();
+    }
 }
 
 TEST_F(ImageDialogTest, PathsThatRecordsCannotHoldAreRefused) {

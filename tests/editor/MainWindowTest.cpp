@@ -248,6 +248,15 @@ TEST_F(MessageBoxTest, ButtonsReturnTheValuesCallersCompare) {
         EXPECT_FALSE(box.findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().isNull())
             << "the warning picture is compiled in";
         EXPECT_EQ(clickButton(box, 489), 1);
+        const auto picture = [&lang](editor::MessageSign sign) {
+            return editor::TMessOk(lang, {}, nullptr, sign)
+                .findChild<QLabel*>(QStringLiteral("Image1"))
+                ->pixmap()
+                .toImage();
+        };
+        const QImage information = picture(editor::MessageSign::Information);
+        EXPECT_FALSE(information.isNull());
+        EXPECT_NE(information, picture(editor::MessageSign::Warning)) << "a success, no warning";
     }
 }
 

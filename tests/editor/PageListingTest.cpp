@@ -91,23 +91,29 @@ TEST_F(PageListing, DetailsNameTheAppearanceEffectAndAction) {
     EXPECT_EQ(editor::listingDetails(r, state().language, title), "T418 T291");
 }
 
-TEST_F(PageListing, TheCommandPrintsEachPageToThePrinter) {
-    newProjectWithPages({QStringLiteral("Un"), QStringLiteral("Deux")});
+TEST_F(PageListing, TheCommandPrintsThisPageOrEveryPageToThePrinter) {
+    newProjectWithPages({QStringLiteral("Un"), QStringLiteral("Deux"), QStringLiteral("Trois")});
     window().storyboard().closePage();
     ProjectWriter(workingDir()).writePageFile(2, {makeRecord(5, 1, "a.jpg")});
     window().switchToPage(2);
     const QString pdf = dir_.filePath("listing.pdf");
     window().printer().setOutputFormat(QPrinter::PdfFormat);
     window().printer().setOutputFileName(pdf);
-    onDialog([](QDialog& d) { d.done(6); });  // this page only
-    // Accepted as it stands: accepting through the dialog would take its own printer settings.
-    onDialog([](QDialog& d) { d.setResult(QDialog::Accepted); });
-    window().PageClick(QStringLiteral("Imprimer1"));
-    EXPECT_EQ(dialogsShown.mid(dialogsShown.size() - 2).first(), QStringLiteral("FormPrint"));
-    QFile file(pdf);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << prompter_.texts().join(" / ").toStdString();
-    const QByteArray data = file.readAll();
-    EXPECT_EQ(data.count("/Type /Page\n") + data.count("/Type /Page "), 1);
+    for (const bool all : {false, true}) {
+        QFile::remove(pdf);
+        onDialog([all](QDialog& d) {
+            d.findChild<QRadioButton*>(all ? "RadioButton2" : "RadioButton1")->setChecked(true);
+            d.done(6);
+        });
+        // Accepted as it stands: accepting through the dialog would take its own settings.
+        onDialog([](QDialog& d) { d.setResult(QDialog::Accepted); });
+        window().PageClick(QStringLiteral("Imprimer1"));
+        EXPECT_EQ(dialogsShown.mid(dialogsShown.size() - 2).first(), QStringLiteral("FormPrint"));
+        QFile file(pdf);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << prompter_.texts().join(" / ").toStdString();
+        const QByteArray data = file.readAll();
+        EXPECT_EQ(data.count("/Type /Page\n") + data.count("/Type /Page "), all ? 3 : 1) << all;
+    }
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 
 namespace ztv::test {
 namespace {
@@ -140,6 +141,37 @@ TEST_F(PositionEditorTest, CancelKeepsTheActFileAndMakesTheJouFileFromIt) {
     EXPECT_EQ(readBytes(window().storyboard().jouPath()), jouBefore);
 }
 
+TEST_F(PositionEditorTest, ClosingAsksOnlyWhenSomethingChanged) {
+    setPage({plain(4, 1, {100, 100, 50, 50}, kRed)});
+    const auto apply = [](TForm200& e) {
+        e.positionsPalette()->findChild<QPushButton*>(QStringLiteral("BApplic"))->click();
+    };
+    const struct {
+        const char* what;
+        std::function<void(TForm200&)> act;
+        bool asks;
+    } cases[] = {
+        {"nothing done", [](TForm200&) {}, false},
+        {"the palette applied as it stands", apply, false},
+        {"moved and moved back",
+         [](TForm200& e) {
+             QTest::keyClick(&e, Qt::Key_Right);
+             QTest::keyClick(&e, Qt::Key_Left);
+         },
+         false},
+        {"moved", [](TForm200& e) { QTest::keyClick(&e, Qt::Key_Right); }, true},
+    };
+    for (const auto& c : cases) {
+        TForm200& e = open(jouIndex(4, 1));
+        c.act(e);
+        const qsizetype before = asked().size();
+        prompter_.answer(Prompter::Cancel);
+        e.reject();
+        EXPECT_EQ(asked().size() > before, c.asks) << c.what;
+        EXPECT_FALSE(e.positionsChanged()) << c.what;
+    }
+}
+
 TEST_F(PositionEditorTest, OkCopiesThePositionsIntoTheActFileAfterTheUndoSnapshot) {
     setPage({plain(4, 1, {100, 100, 50, 50}, kRed)});
     const QByteArray actBefore = readBytes(window().storyboard().actPath());
@@ -220,7 +252,7 @@ TEST_F(PositionEditorTest, PreviewPlaysTheAppearanceThenGivesTheHandlesBack) {
     e.reject();
     EXPECT_TRUE(e.isVisible());
     for (int i = 0; i < 200 && e.previewing(); ++i) {
-        e.previewTick();
+        playerTick(e);
     }
     EXPECT_FALSE(e.previewing());
     EXPECT_TRUE(e.overlay()->isVisible());
@@ -313,7 +345,7 @@ TEST_F(PositionEditorTest, TheImageDialogPlacesByEyeAndReloadsWhatWasKept) {
         auto& e = static_cast<TForm200&>(d);
         EXPECT_TRUE(e.previewing());
         while (e.previewing()) {
-            e.previewTick();
+            playerTick(e);
         }
         QTest::keyClick(&d, Qt::Key_Down);
         prompter_.answer(Prompter::Cancel);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/platform/Clock.h"
 #include "common/platform/FileIo.h"
 #include "editor/Storyboard.h"
 #include "editor/position/TForm200.h"
@@ -24,6 +25,7 @@ class PositionFixture : public ProjectFixture {
         ProjectFixture::SetUp();
         newProjectWithPages({QStringLiteral("Un")});
         ASSERT_EQ(window().storyboard().page(), 1);
+        state().clock = clock_;
     }
     void TearDown() override {
         editor_.reset();
@@ -81,8 +83,14 @@ class PositionFixture : public ProjectFixture {
     }
     QRgb pixel(QPoint at) const { return editor_->pagePicture().pixel(at) | 0xFF000000u; }
     QStringList asked() const { return prompter_.texts(); }
+    // Previews step by the editor's clock, which only the test moves: one tick of the player.
+    void playerTick(editor::TForm200& e) {
+        clock_->advance(16);
+        e.previewTick();
+    }
 
     std::unique_ptr<editor::TForm200> editor_;
+    std::shared_ptr<ManualClock> clock_ = std::make_shared<ManualClock>();
 };
 
 }  // namespace ztv::test

@@ -37,7 +37,6 @@ class PositionPreviewTest : public PositionFixture {
   protected:
     void SetUp() override {
         PositionFixture::SetUp();
-        state().clock = clock_;
         QDir().mkpath(media());
     }
     QString media() const { return dir_.path() + QStringLiteral("/media"); }
@@ -70,6 +69,18 @@ class PositionPreviewTest : public PositionFixture {
         }
         ASSERT_FALSE(editor_->previewing());
     }
+    // The share of the area's pixels, on a grid of five, that have the colour.
+    double share(QRect area, QRgb colour) const {
+        int count = 0;
+        int all = 0;
+        for (int x = area.left(); x <= area.right(); x += 5) {
+            for (int y = area.top(); y <= area.bottom(); y += 5) {
+                count += pixel({x, y}) == colour;
+                ++all;
+            }
+        }
+        return count / double(all);
+    }
     // The preview has ended: the page as it was, the element and its handles back.
     void expectRestored(QPoint inside) {
         EXPECT_FALSE(editor_->previewing());
@@ -78,8 +89,6 @@ class PositionPreviewTest : public PositionFixture {
         EXPECT_TRUE(editor_->handle(Handle::PDB)->isVisible());
         EXPECT_TRUE(editor_->positionsPalette());
     }
-
-    std::shared_ptr<ManualClock> clock_ = std::make_shared<ManualClock>();
 };
 
 TEST_F(PositionPreviewTest, StripsAreCutIntoFramesAndCharactersLaidOverTheirBackground) {
@@ -225,6 +234,28 @@ TEST_F(PositionPreviewTest, AnAnimationStepsTowardsItsArrivalAndEndsAtTheLastPos
     EXPECT_FALSE(again.isVisible());
 }
 
+TEST_F(PositionPreviewTest, PicturesAndBackgroundsAppearAtThePlayersPace) {
+    const QRect cases[] = {{100, 100, 100, 100}, {0, 0, 640, 480}};
+    for (const QRect& rect : cases) {
+        const int row = rect.width() == 640 ? 3 : 4;
+        ElementRecord r = plain(row, 1, rect, kRed);
+        r.Effet = state().text(225);
+        r.EffetPas = 10;
+        r.EffetFin = 100;
+        setPage(row == 3 ? QList<ElementRecord>{r} : QList<ElementRecord>{page(), r});
+        TForm200& e = open(jouIndex(row, 1), true);
+        // A millisecond at a time for six ticks of the player: six steps of ten percent.
+        for (int ms = 0; ms < 6 * 16; ++ms) {
+            clock_->advance(1);
+            e.previewTick();
+        }
+        EXPECT_GT(share(rect, kRed), 0.0) << row;
+        EXPECT_LT(share(rect, kRed), 1.0) << row;
+        runOut();
+        EXPECT_TRUE(e.overlay()->isVisible()) << row;
+    }
+}
+
 TEST_F(PositionPreviewTest, APanoramaComesInByItsEffectAtItsOwnPace) {
     QImage red(300, 200, QImage::Format_RGB32);
     red.fill(kRed);
@@ -235,15 +266,7 @@ TEST_F(PositionPreviewTest, APanoramaComesInByItsEffectAtItsOwnPace) {
     panorama.Vitesse = 20;  // 2 percent a step
     setPage({page(), panorama});
     TForm200& e = open(jouIndex(25, 1), true);
-    const auto redShare = [this] {
-        int count = 0;
-        for (int x = 100; x < 400; x += 5) {
-            for (int y = 100; y < 300; y += 5) {
-                count += pixel({x, y}) == kRed;
-            }
-        }
-        return count / double(60 * 40);
-    };
+    const auto redShare = [this] { return share({100, 100, 300, 200}, kRed); };
     EXPECT_EQ(redShare(), 0.0);
     for (int i = 0; i < 25; ++i) {
         tick();

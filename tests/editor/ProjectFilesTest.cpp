@@ -258,6 +258,7 @@ TEST_F(ProjectFiles, GatheringCopiesTheMediaFromTheSecondDriveAndRewritesThePath
     const QString lost = QStringLiteral("T2 /nowhere/lost.jpg T3");
     EXPECT_EQ(prompter_.texts(),
               (QStringList{lost, lost, numberedText(lang::OperationDone), lost}));
+    EXPECT_TRUE(prompter_.asked()[2].information) << "a success shows no warning";
     EXPECT_TRUE(state().modified);
     EXPECT_EQ(window().storyboard().page(), 2);
 

@@ -10,6 +10,11 @@ int ScriptedPrompter::ask(const QString& text, const QString& caption, Buttons b
     return buttons == Buttons::Ok ? Ok : Cancel;
 }
 
+void ScriptedPrompter::inform(const QString& text, const QString& caption) {
+    ask(text, caption, Buttons::Ok);
+    asked_.last().information = true;
+}
+
 QString ScriptedPrompter::nextPath(const QString& caption, const QString& dirHost,
                                    const QString& filter) {
     asked_.append({caption, caption, Buttons::OkCancel});

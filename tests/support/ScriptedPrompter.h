@@ -16,12 +16,14 @@ class ScriptedPrompter : public Prompter {
         QString text;
         QString caption;
         Buttons buttons;
+        bool information = false;  // told through inform()
     };
 
     void answer(int a) { answers_.enqueue(a); }
     void choosePath(const QString& hostPath) { paths_.enqueue(hostPath); }
 
     int ask(const QString& text, const QString& caption, Buttons buttons) override;
+    void inform(const QString& text, const QString& caption) override;
     QString openFileName(const QString& caption, const QString& dirHost,
                          const QString& filter) override;
     QString saveFileName(const QString& caption, const QString& dirHost,

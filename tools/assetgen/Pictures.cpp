@@ -190,6 +190,24 @@ QImage warningPicture() {
     return image;
 }
 
+QImage informationPicture() {
+    QImage image(48, 48, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(20, 70, 150), 2));
+    QLinearGradient g(0, 3, 0, 45);
+    g.setColorAt(0, QColor(110, 170, 240));
+    g.setColorAt(1, QColor(40, 110, 200));
+    p.setBrush(g);
+    p.drawEllipse(QPointF(24, 24), 21, 21);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(24, 13.5), 3.2, 3.2);
+    p.drawRoundedRect(QRectF(21, 20, 6, 17), 2.5, 2.5);
+    return image;
+}
+
 QByteArray handCursor() {
     constexpr int side = 32;
     QImage hand(side, side, QImage::Format_ARGB32);

@@ -14,8 +14,9 @@ QImage cornerPicture();                  // ligne_texture.jpg
 // The label picture of a storyboard row kind ("son", "video", "fond"...).
 QImage rowPicture(const QString& kind);
 QStringList rowKinds();
-QImage logoPicture();     // logo.jpg: the intro screen
-QImage warningPicture();  // the message boxes' picture
+QImage logoPicture();         // logo.jpg: the intro screen
+QImage warningPicture();      // the message boxes' picture
+QImage informationPicture();  // the same boxes' picture for a success
 // handflat.cur: a flat hand, hot spot at the finger tip.
 QByteArray handCursor();
 

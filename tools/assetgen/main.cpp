@@ -1,6 +1,7 @@
 // Writes the pictures the authoring program shows into an application folder:
 //   ztvassetgen <appdir>             boutons/, handflat.cur, logo.jpg, icons/hicolor/
 //   ztvassetgen --warning <file.png>  the message boxes' picture (compiled into the editor)
+//   ztvassetgen --information <file.png>  their picture for a success (compiled in too)
 //   ztvassetgen --media-buttons <dir>  the video control bar's pictures (compiled into the
 //                                      player): mediapl_NAME.png
 #include "Glyphs.h"
@@ -89,12 +90,17 @@ int main(int argc, char** argv) {
     if (args.size() == 3 && args[1] == QStringLiteral("--warning")) {
         return save(warningPicture(), args[2]) ? 0 : 1;
     }
+    if (args.size() == 3 && args[1] == QStringLiteral("--information")) {
+        return save(informationPicture(), args[2]) ? 0 : 1;
+    }
     if (args.size() == 3 && args[1] == QStringLiteral("--media-buttons")) {
         return writeMediaButtons(args[2]) ? 0 : 1;
     }
     if (args.size() != 2) {
         std::fprintf(
-            stderr, "usage: ztvassetgen <appdir> | --warning <file.png> | --media-buttons <dir>\n");
+            stderr,
+            "usage: ztvassetgen <appdir> | --warning <file.png> | --information <file.png> | "
+            "--media-buttons <dir>\n");
         return 2;
     }
     return writeAppAssets(args[1]) ? 0 : 1;
