@@ -170,7 +170,7 @@ QList<QKeySequence> shortcutsOf(const MenuItemEntry& entry) {
         }
     }
     for (const QKeySequence& own : QKeySequence::listFromString(QLatin1String(entry.shortcut))) {
-        if (!keys.contains(own)) {
+        if (!own.isEmpty() && !keys.contains(own)) {
             keys.append(own);
         }
     }
