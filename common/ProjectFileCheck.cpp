@@ -36,7 +36,8 @@ ProjectFileCheck checkRecordFile(const QString& hostPath, int recordSize, WellFo
         return {ProjectFault::Unreadable, hostPath};
     }
     for (qint64 at = recordSize; at < info.size(); at += kRecordsPerRead * recordSize) {
-        const QByteArray chunk = file.seek(at) ? file.read(kRecordsPerRead * recordSize) : "";
+        const QByteArray chunk =
+            file.seek(at) ? file.read(kRecordsPerRead * recordSize) : QByteArray();
         if (chunk.isEmpty() || chunk.size() % recordSize != 0) {
             return {ProjectFault::Unreadable, hostPath};
         }
