@@ -3,6 +3,9 @@
 #include "common/ElementDefaults.h"
 #include "common/LangLines.h"
 
+#include <QElapsedTimer>
+#include <QTest>
+
 namespace ztv::test {
 
 PagePlayFixture::PagePlayFixture() {
@@ -56,6 +59,21 @@ bool PagePlayFixture::runUntilIdleOf(TZTVImage& engine, int maxTicks) {
         tickOf(engine);
     }
     return !engine.timer().isActive();
+}
+
+qint64 PagePlayFixture::serveUntil(const std::function<bool()>& condition, int timeoutMs) {
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (!condition()) {
+        if (elapsed.elapsed() > timeoutMs) {
+            return -1;
+        }
+        QTest::qWait(10);
+        if (engine_->timer().isActive()) {
+            tick();
+        }
+    }
+    return elapsed.elapsed();
 }
 
 }  // namespace ztv::test
