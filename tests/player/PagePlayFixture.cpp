@@ -4,7 +4,8 @@
 #include "common/LangLines.h"
 
 #include <QElapsedTimer>
-#include <QTest>
+#include <QEventLoop>
+#include <QTimer>
 
 namespace ztv::test {
 
@@ -68,7 +69,11 @@ qint64 PagePlayFixture::serveUntil(const std::function<bool()>& condition, int t
         if (elapsed.elapsed() > timeoutMs) {
             return -1;
         }
-        QTest::qWait(10);
+        // An event loop that sleeps until an event comes, as the player's does (a test wait
+        // sleeps a fixed while instead, and so never meets a news that comes too early).
+        QEventLoop loop;
+        QTimer::singleShot(10, &loop, &QEventLoop::quit);
+        loop.exec();
         if (engine_->timer().isActive()) {
             tick();
         }

@@ -22,6 +22,10 @@ struct WaitedCase {
     Output output;
 };
 
+void PrintTo(const WaitedCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class WaitedMedium : public PagePlayFixture, public ::testing::WithParamInterface<WaitedCase> {
   public:
     static void SetUpTestSuite() {
