@@ -328,6 +328,11 @@ bool GstMediaService::play(MediaDeviceId device, qint64 fromMs, qint64 toMs, boo
     if (!d) {
         return false;
     }
+    // What the pipeline says from now on, the seek's and the preroll's errors included, is news
+    // of this play; an earlier play's end still on its way is not.
+    ++d->link.play;
+    d->playing = false;
+    d->notify = false;
     if (d->broken) {
         gst_element_set_state(d->playbin, GST_STATE_NULL);
         d->broken = !prerolled(d->playbin);
@@ -343,20 +348,14 @@ bool GstMediaService::play(MediaDeviceId device, qint64 fromMs, qint64 toMs, boo
         length > 0 ? std::clamp<qint64>(fromMs, 0, length) : std::max<qint64>(0, fromMs);
     const bool toEnd = toMs <= from || (length > 0 && toMs >= length);
     const gint64 stop = toEnd ? gint64(GST_CLOCK_TIME_NONE) : toMs * GST_MSECOND;
-    d->playing = false;
-    d->notify = false;
     // A seek costs a second preroll: a first play of the whole medium starts without one.
     const bool seek = !(d->atStart && from == 0 && toEnd);
     d->atStart = false;
     if ((seek &&
          !gst_element_seek(d->playbin, 1.0, GST_FORMAT_TIME,
                            GstSeekFlags(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE),
-                           GST_SEEK_TYPE_SET, from * GST_MSECOND, GST_SEEK_TYPE_SET, stop))) {
-        return false;
-    }
-    // The flushing seek has silenced the earlier play: what comes from now on is this play's.
-    ++d->link.play;
-    if (gst_element_set_state(d->playbin, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
+                           GST_SEEK_TYPE_SET, from * GST_MSECOND, GST_SEEK_TYPE_SET, stop)) ||
+        gst_element_set_state(d->playbin, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
         return false;
     }
     d->playing = true;
@@ -408,19 +407,18 @@ QImage GstMediaService::videoFrame(MediaDeviceId device) {
 }
 
 // The end of stream ends the play; an error mid-play ends it the same way, so that nothing
-// waits for a play that will never end. News of a closed device or of an earlier play ends
-// nothing.
+// waits for a play that will never end. News of a closed device or of an earlier play changes
+// nothing: the next play starts from a flushing seek or a new preroll.
 void GstMediaService::readMessage(MediaDeviceId device, const QString& path, GstMessage* message,
                                   unsigned play) {
     report(path, message);
     Device* d = find(device);
-    if (!d) {
+    if (!d || play != d->link.play) {
         return;
     }
     const bool error = GST_MESSAGE_TYPE(message) == GST_MESSAGE_ERROR;
     d->broken = d->broken || error;
-    if ((error || GST_MESSAGE_TYPE(message) == GST_MESSAGE_EOS) && d->playing &&
-        play == d->link.play) {
+    if ((error || GST_MESSAGE_TYPE(message) == GST_MESSAGE_EOS) && d->playing) {
         endPlay(device);
     }
 }
