@@ -7,10 +7,12 @@
 #include "common/platform/GstMediaService.h"
 
 #include "common/SafetyLimits.h"
+#include "common/platform/SoundOutput.h"
 
 #include <QFileInfo>
 #include <QMetaObject>
 #include <algorithm>
+#include <atomic>
 #include <functional>
 
 namespace ztv {
@@ -24,21 +26,33 @@ qint64 toMs(gint64 ns) {
     return ns < 0 ? 0 : ns / GST_MSECOND;
 }
 
+using MessageRef = std::shared_ptr<GstMessage>;
+
 // What a streaming thread needs to find its way back to the UI thread.
 struct Link {
     QObject* receiver;
-    std::function<void()> busNews;
+    // A message, and the play that was current when it was posted.
+    std::function<void(GstMessage*, unsigned play)> busNews;
     std::function<void()> frameNews;
+    // Counts the plays, so that news of an earlier play never ends a later one.
+    std::atomic<unsigned> play{0};
 };
 
+// The message itself travels to the UI thread: the bus queues a passed message only after this
+// handler returns, so a UI thread that went to read it there could come too early and lose it.
 GstBusSyncReply onBusMessage(GstBus*, GstMessage* message, gpointer data) {
     switch (GST_MESSAGE_TYPE(message)) {
         case GST_MESSAGE_EOS:
         case GST_MESSAGE_ERROR:
         case GST_MESSAGE_ELEMENT: {
             const Link* link = static_cast<const Link*>(data);
-            QMetaObject::invokeMethod(link->receiver, link->busNews, Qt::QueuedConnection);
-            return GST_BUS_PASS;
+            const MessageRef held(gst_message_ref(message),
+                                  [](GstMessage* m) { gst_message_unref(m); });
+            QMetaObject::invokeMethod(
+                link->receiver,
+                [news = link->busNews, held, play = link->play.load()] { news(held.get(), play); },
+                Qt::QueuedConnection);
+            return GST_BUS_DROP;
         }
         default:
             return GST_BUS_DROP;
@@ -93,30 +107,30 @@ void report(const QString& path, GstMessage* message) {
 // The sink a clock-synchronised silence goes to: real timing, no sound.
 constexpr char kSilentSink[] = "fakesink";
 
-// The output the automatic sink settles on here: the first of the desktop's outputs that opens,
-// or its silent stand-in when none does.
-QByteArray desktopAudioSink() {
-    GstElement* sink = gst_element_factory_make("autoaudiosink", nullptr);
+// Whether a sink of that kind opens its output here.
+bool sinkOpens(const char* name) {
+    GstElement* sink = gst_element_factory_make(name, nullptr);
     if (!sink) {
-        return kSilentSink;
+        return false;
     }
     gst_object_ref_sink(sink);
-    QByteArray name = kSilentSink;
-    if (gst_element_set_state(sink, GST_STATE_READY) == GST_STATE_CHANGE_SUCCESS) {
-        GstIterator* children = gst_bin_iterate_elements(GST_BIN(sink));
-        GValue child = G_VALUE_INIT;
-        if (gst_iterator_next(children, &child) == GST_ITERATOR_OK) {
-            if (GstElementFactory* factory =
-                    gst_element_get_factory(GST_ELEMENT(g_value_get_object(&child)))) {
-                name = GST_OBJECT_NAME(factory);
-            }
-        }
-        g_value_unset(&child);
-        gst_iterator_free(children);
-    }
+    const bool opens = gst_element_set_state(sink, GST_STATE_READY) == GST_STATE_CHANGE_SUCCESS;
     gst_element_set_state(sink, GST_STATE_NULL);
     gst_object_unref(sink);
-    return name;
+    return opens;
+}
+
+// The desktop's output: its sound server when one answers, else an ALSA device the kernel
+// lists, else the silent stand-in. Only outputs that fail quietly are tried: the automatic sink
+// would go on to OpenAL, which writes its failure on the terminal.
+QByteArray desktopAudioSink(const SoundOutputPlaces& places) {
+    if (sinkOpens("pulsesink")) {
+        return "pulsesink";
+    }
+    if (alsaPlaybackPresent(places) && sinkOpens("alsasink")) {
+        return "alsasink";
+    }
+    return kSilentSink;
 }
 
 // A new sink of that kind; the silent one keeps the medium's time.
@@ -137,7 +151,9 @@ void setUpFrameSink(GstElement* appsink, Link* link) {
             .arg(limits::kMaxVideoFrameSide)
             .toLatin1();
     GstCaps* caps = gst_caps_from_string(frameCaps.constData());
-    g_object_set(appsink, "caps", caps, "max-buffers", 1, "drop", TRUE, "sync", TRUE, nullptr);
+    // The end of the film does not wait for its last picture to be taken.
+    g_object_set(appsink, "caps", caps, "max-buffers", 1, "drop", TRUE, "sync", TRUE, "wait-on-eos",
+                 FALSE, nullptr);
     gst_caps_unref(caps);
     GstAppSinkCallbacks callbacks{};
     callbacks.new_preroll = onSample;
@@ -174,18 +190,6 @@ struct GstMediaService::Device {
             gst_object_unref(playbin);
         }
     }
-    // Prints and drops every message waiting on the bus; true when one was an error.
-    bool drainBus() {
-        bool failed = false;
-        GstBus* bus = gst_element_get_bus(playbin);
-        while (GstMessage* message = gst_bus_pop(bus)) {
-            report(path, message);
-            failed = failed || GST_MESSAGE_TYPE(message) == GST_MESSAGE_ERROR;
-            gst_message_unref(message);
-        }
-        gst_object_unref(bus);
-        return failed;
-    }
     qint64 positionMs() const {
         gint64 ns = 0;
         return gst_element_query_position(playbin, GST_FORMAT_TIME, &ns) ? toMs(ns) : 0;
@@ -201,7 +205,8 @@ GstMediaService::AudioOutput GstMediaService::audioOutputOfEnvironment() {
                                                                        : AudioOutput::System;
 }
 
-GstMediaService::GstMediaService(AudioOutput audio) : audio_(audio) {
+GstMediaService::GstMediaService(AudioOutput audio, SoundOutputPlaces places)
+    : audio_(audio), places_(std::move(places)) {
     GError* error = nullptr;
     available_ = gst_init_check(nullptr, nullptr, &error);
     if (!available_) {
@@ -217,7 +222,7 @@ bool GstMediaService::audioOutputOpens() {
 const QByteArray& GstMediaService::audioSinkName() {
     if (!audioSink_) {
         audioSink_ = audio_ == AudioOutput::Fake || !available_ ? QByteArray(kSilentSink)
-                                                                : desktopAudioSink();
+                                                                : desktopAudioSink(places_);
     }
     return *audioSink_;
 }
@@ -257,7 +262,9 @@ MediaDeviceId GstMediaService::open(const QString& hostPath) {
     }
     const MediaDeviceId id = nextId();
     d->link.receiver = &receiver_;
-    d->link.busNews = [this, id] { readBus(id); };
+    d->link.busNews = [this, id, hostPath](GstMessage* message, unsigned play) {
+        readMessage(id, hostPath, message, play);
+    };
     d->link.frameNews = [this, id] { takeFrame(id); };
 
     gchar* uri = gst_filename_to_uri(QFileInfo(hostPath).absoluteFilePath().toLocal8Bit(), nullptr);
@@ -272,7 +279,6 @@ MediaDeviceId GstMediaService::open(const QString& hostPath) {
     gst_object_unref(bus);
 
     if (!prerolled(d->playbin)) {
-        d->drainBus();
         return 0;
     }
     devices_.emplace(id, std::move(d));
@@ -322,11 +328,16 @@ bool GstMediaService::play(MediaDeviceId device, qint64 fromMs, qint64 toMs, boo
     if (!d) {
         return false;
     }
+    // What the pipeline says from now on, the seek's and the preroll's errors included, is news
+    // of this play; an earlier play's end still on its way is not.
+    ++d->link.play;
+    d->playing = false;
+    d->notify = false;
     if (d->broken) {
         gst_element_set_state(d->playbin, GST_STATE_NULL);
         d->broken = !prerolled(d->playbin);
         d->atStart = true;
-        if (d->drainBus() || d->broken) {
+        if (d->broken) {
             return false;
         }
     }
@@ -337,13 +348,6 @@ bool GstMediaService::play(MediaDeviceId device, qint64 fromMs, qint64 toMs, boo
         length > 0 ? std::clamp<qint64>(fromMs, 0, length) : std::max<qint64>(0, fromMs);
     const bool toEnd = toMs <= from || (length > 0 && toMs >= length);
     const gint64 stop = toEnd ? gint64(GST_CLOCK_TIME_NONE) : toMs * GST_MSECOND;
-    // An end of an earlier play still waiting on the bus is not this play's end.
-    GstBus* bus = gst_element_get_bus(d->playbin);
-    gst_bus_set_flushing(bus, TRUE);
-    gst_bus_set_flushing(bus, FALSE);
-    gst_object_unref(bus);
-    d->playing = false;
-    d->notify = false;
     // A seek costs a second preroll: a first play of the whole medium starts without one.
     const bool seek = !(d->atStart && from == 0 && toEnd);
     d->atStart = false;
@@ -403,25 +407,18 @@ QImage GstMediaService::videoFrame(MediaDeviceId device) {
 }
 
 // The end of stream ends the play; an error mid-play ends it the same way, so that nothing
-// waits for a play that will never end.
-void GstMediaService::readBus(MediaDeviceId device) {
+// waits for a play that will never end. News of a closed device or of an earlier play changes
+// nothing: the next play starts from a flushing seek or a new preroll.
+void GstMediaService::readMessage(MediaDeviceId device, const QString& path, GstMessage* message,
+                                  unsigned play) {
+    report(path, message);
     Device* d = find(device);
-    if (!d) {
+    if (!d || play != d->link.play) {
         return;
     }
-    bool ended = false;
-    GstBus* bus = gst_element_get_bus(d->playbin);
-    while (GstMessage* message = gst_bus_pop(bus)) {
-        report(d->path, message);
-        if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_ERROR) {
-            d->broken = true;
-            ended = true;
-        }
-        ended = ended || GST_MESSAGE_TYPE(message) == GST_MESSAGE_EOS;
-        gst_message_unref(message);
-    }
-    gst_object_unref(bus);
-    if (ended && d->playing) {
+    const bool error = GST_MESSAGE_TYPE(message) == GST_MESSAGE_ERROR;
+    d->broken = d->broken || error;
+    if ((error || GST_MESSAGE_TYPE(message) == GST_MESSAGE_EOS) && d->playing) {
         endPlay(device);
     }
 }

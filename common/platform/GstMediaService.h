@@ -1,12 +1,15 @@
 #pragma once
 
 #include "common/platform/MediaService.h"
+#include "common/platform/SoundOutput.h"
 
 #include <QByteArray>
 #include <QObject>
 #include <map>
 #include <memory>
 #include <optional>
+
+typedef struct _GstMessage GstMessage;
 
 namespace ztv {
 
@@ -22,7 +25,9 @@ class GstMediaService final : public MediaService {
     // ZTV_AUDIO=fake selects the fake output.
     static AudioOutput audioOutputOfEnvironment();
 
-    explicit GstMediaService(AudioOutput audio = audioOutputOfEnvironment());
+    // The system output is looked for in `places`.
+    explicit GstMediaService(AudioOutput audio = audioOutputOfEnvironment(),
+                             SoundOutputPlaces places = systemSoundOutputPlaces());
     ~GstMediaService() override;
     GstMediaService(const GstMediaService&) = delete;
     GstMediaService& operator=(const GstMediaService&) = delete;
@@ -54,14 +59,15 @@ class GstMediaService final : public MediaService {
     const QByteArray& audioSinkName();
     Device* find(MediaDeviceId device) const;
     MediaDeviceId nextId();
-    void readBus(MediaDeviceId device);
+    void readMessage(MediaDeviceId device, const QString& path, GstMessage* message, unsigned play);
     void takeFrame(MediaDeviceId device);
     void endPlay(MediaDeviceId device);
 
     bool available_ = false;
     AudioOutput audio_;
-    // The sink every device's sound goes through, chosen at the first need: the automatic sink
-    // would try each of the desktop's outputs again at every open.
+    SoundOutputPlaces places_;
+    // The sink every device's sound goes through, chosen at the first need rather than tried
+    // again at every open.
     std::optional<QByteArray> audioSink_;
     std::map<MediaDeviceId, std::unique_ptr<Device>> devices_;
     MediaDeviceId last_ = 0;

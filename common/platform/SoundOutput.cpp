@@ -39,6 +39,10 @@ bool soundServerListens(const QString& runtimeDir) {
 
 }  // namespace
 
+bool alsaPlaybackPresent(const SoundOutputPlaces& places) {
+    return alsaListsPlayback(places.alsaPcmList) || alsaHasPlaybackNode(places.alsaDevices);
+}
+
 SoundOutputPlaces systemSoundOutputPlaces() {
     SoundOutputPlaces places;
     places.runtimeDir = qEnvironmentVariable("XDG_RUNTIME_DIR");
@@ -49,8 +53,7 @@ bool soundOutputPresent(const SoundOutputPlaces& places) {
     if (qEnvironmentVariable("ZTV_AUDIO") == QStringLiteral("fake")) {
         return true;
     }
-    return alsaListsPlayback(places.alsaPcmList) || alsaHasPlaybackNode(places.alsaDevices) ||
-           soundServerListens(places.runtimeDir);
+    return alsaPlaybackPresent(places) || soundServerListens(places.runtimeDir);
 }
 
 }  // namespace ztv

@@ -13,6 +13,9 @@ struct SoundOutputPlaces {
 
 SoundOutputPlaces systemSoundOutputPlaces();
 
+// The kernel lists an ALSA playback device.
+bool alsaPlaybackPresent(const SoundOutputPlaces& places);
+
 // "A sound card is present": the fake output of tests (ZTV_AUDIO=fake), an ALSA playback
 // device, or a sound server listening for this user.
 bool soundOutputPresent(const SoundOutputPlaces& places = systemSoundOutputPlaces());

@@ -3,14 +3,20 @@
 #include "common/platform/GstMediaService.h"
 #include "common/platform/GstPipeline.h"
 #include "tests/support/PictureMakers.h"
+#include "tests/support/PulseServer.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
+#include <QThread>
 #include <algorithm>
+#include <cstdio>
+#include <functional>
 
 namespace ztv::test {
 namespace {
@@ -53,10 +59,17 @@ TEST_F(GstMedia, TheFakeOutputCountsAsASoundCard) {
     EXPECT_EQ(system.audioOutputOpens(), opens);
 }
 
-// The desktop's output is chosen once for every device; on a machine where none opens, sounds
-// still keep their time (silent: nothing reaches a loudspeaker either way).
+// The desktop's output, a sound server here, is chosen once for every device and keeps the
+// medium's time.
 TEST_F(GstMedia, TheDesktopOutputServesEveryDeviceAndKeepsTheMediumsTime) {
+    PulseServer server;
+    const QString problem = server.start();
+    if (problem.contains(QStringLiteral("not installed"))) {
+        GTEST_SKIP() << problem.toStdString();
+    }
+    ASSERT_EQ(problem, QString());
     GstMediaService system(GstMediaService::AudioOutput::System);
+    ASSERT_TRUE(system.audioOutputOpens());
     QList<MediaDeviceId> ends;
     system.setEndHandler(this, [&](MediaDeviceId device, bool) { ends.append(device); });
     QByteArray silence = makeWav(1000);
@@ -72,6 +85,35 @@ TEST_F(GstMedia, TheDesktopOutputServesEveryDeviceAndKeepsTheMediumsTime) {
         EXPECT_GE(elapsed.elapsed(), 900) << "play " << play;
         system.close(device);
     }
+}
+
+// What the process writes on its standard error while `run` runs.
+QByteArray stderrDuring(const std::function<void()>& run) {
+    QTemporaryFile file;
+    EXPECT_TRUE(file.open());
+    std::fflush(stderr);
+    const int saved = dup(STDERR_FILENO);
+    dup2(file.handle(), STDERR_FILENO);
+    run();
+    std::fflush(stderr);
+    dup2(saved, STDERR_FILENO);
+    close(saved);
+    file.seek(0);
+    return file.readAll();
+}
+
+// With no sound server to answer, the output is chosen without a word on the terminal: the
+// automatic sink's last resort, OpenAL, writes its failure there.
+TEST_F(GstMedia, LookingForTheDesktopOutputPrintsNothing) {
+    const bool hadServer = qEnvironmentVariableIsSet("PULSE_SERVER");
+    const QByteArray server = qgetenv("PULSE_SERVER");
+    qputenv("PULSE_SERVER", QFile::encodeName(path("no-server")));
+    const QByteArray printed = stderrDuring([] {
+        GstMediaService system(GstMediaService::AudioOutput::System);
+        system.audioOutputOpens();
+    });
+    hadServer ? qputenv("PULSE_SERVER", server) : qunsetenv("PULSE_SERVER");
+    EXPECT_EQ(printed, QByteArray());
 }
 
 TEST_F(GstMedia, AWavPlaysInRealTimeAndEndsWithANotification) {
@@ -102,6 +144,18 @@ TEST_F(GstMedia, ARangedPlayStopsAtItsEndAndCanPlayAgain) {
     ASSERT_TRUE(media_.play(wav, 2700, 0, true)) << "to the end this time";
     EXPECT_GE(waitForEnd(wav), 0);
     EXPECT_EQ(ends_.count(wav), 2);
+}
+
+// The end of a short play still on its way when the device plays again ends nothing: each play
+// ends once, at its own end.
+TEST_F(GstMedia, EachPlayEndsOnceAtItsOwnEnd) {
+    const MediaDeviceId wav = media_.open(write("one.wav", makeWav(1000)));
+    ASSERT_TRUE(media_.play(wav, 0, 100, true));
+    QThread::msleep(500);  // the UI thread is away while the short play ends
+    ASSERT_TRUE(media_.play(wav, 0, 0, true));
+    EXPECT_GE(waitForEnd(wav), 800);
+    QTest::qWait(200);
+    EXPECT_EQ(ends_.count(wav), 1);
 }
 
 // Record positions below zero or beyond the medium are clamped; an end before the start plays

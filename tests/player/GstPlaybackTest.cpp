@@ -6,7 +6,6 @@
 #include "tests/support/PictureMakers.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
 
@@ -28,23 +27,6 @@ class GstPlayback : public PagePlayFixture {
         return picture(4, column, solidBmp(QStringLiteral("r.bmp"), Qt::red), QRect(0, 0, 40, 30));
     }
     MediaDeviceId music() const { return engine_->mediaState().FDevSon; }
-    // Serves events and the engine's ticks until the condition holds; the milliseconds it took,
-    // -1 when it did not.
-    qint64 serveUntil(const std::function<bool()>& condition, int timeoutMs = 10000) {
-        QElapsedTimer elapsed;
-        elapsed.start();
-        while (!condition()) {
-            if (elapsed.elapsed() > timeoutMs) {
-                return -1;
-            }
-            QTest::qWait(10);
-            if (engine_->timer().isActive()) {
-                tick();
-            }
-        }
-        return elapsed.elapsed();
-    }
-
     std::shared_ptr<GstMediaService> gst_;
 };
 

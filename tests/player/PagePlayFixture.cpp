@@ -3,6 +3,10 @@
 #include "common/ElementDefaults.h"
 #include "common/LangLines.h"
 
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
 namespace ztv::test {
 
 PagePlayFixture::PagePlayFixture() {
@@ -56,6 +60,25 @@ bool PagePlayFixture::runUntilIdleOf(TZTVImage& engine, int maxTicks) {
         tickOf(engine);
     }
     return !engine.timer().isActive();
+}
+
+qint64 PagePlayFixture::serveUntil(const std::function<bool()>& condition, int timeoutMs) {
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (!condition()) {
+        if (elapsed.elapsed() > timeoutMs) {
+            return -1;
+        }
+        // An event loop that sleeps until an event comes, as the player's does (a test wait
+        // sleeps a fixed while instead, and so never meets a news that comes too early).
+        QEventLoop loop;
+        QTimer::singleShot(10, &loop, &QEventLoop::quit);
+        loop.exec();
+        if (engine_->timer().isActive()) {
+            tick();
+        }
+    }
+    return elapsed.elapsed();
 }
 
 }  // namespace ztv::test

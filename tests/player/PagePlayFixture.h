@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QImage>
 #include <QRect>
+#include <functional>
 
 namespace ztv::test {
 
@@ -35,6 +36,10 @@ class PagePlayFixture : public PlayerFixture {
     // One tick after the timer's interval.
     void tick() { tickOf(*engine_); }
     void tickOf(TZTVImage& engine);
+
+    // Serves events and the engine's ticks until the condition holds; the milliseconds it took,
+    // -1 when it did not.
+    qint64 serveUntil(const std::function<bool()>& condition, int timeoutMs = 10000);
 
     QRgb canvasAt(int x, int y) const { return engine_->canvas().pixel(x, y) & 0xffffff; }
     static QRgb rgb(QColor c) { return c.rgb() & 0xffffff; }

@@ -262,4 +262,22 @@ QByteArray makeWav(int ms, int sampleRate) {
     return out;
 }
 
+QByteArray makeMidi(bool withTrack) {
+    const QByteArray header = QByteArray::fromHex("4d546864000000060000") +
+                              QByteArray::fromHex(withTrack ? "0001" : "0000") +
+                              QByteArray::fromHex("0060");
+    if (!withTrack) {
+        return header;
+    }
+    // Program 0, note on, 96 ticks (half a second at the default tempo), note off, end.
+    const QByteArray events = QByteArray::fromHex(
+        "00c000"
+        "00903c64"
+        "60803c40"
+        "00ff2f00");
+    QByteArray track = QByteArray("MTrk") + QByteArray::fromHex("00000000");
+    track[7] = char(events.size());
+    return header + track + events;
+}
+
 }  // namespace ztv::test

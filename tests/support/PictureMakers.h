@@ -57,5 +57,8 @@ QByteArray makeAni(const QByteArray& frames);
 
 // A 16-bit PCM mono WAV of silence with a 440 Hz beep, ms milliseconds long.
 QByteArray makeWav(int ms, int sampleRate = 22050);
+// A standard MIDI file written byte by byte: one half-second note on the piano, or a header
+// that promises no track at all.
+QByteArray makeMidi(bool withTrack = true);
 
 }  // namespace ztv::test
