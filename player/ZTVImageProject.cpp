@@ -210,8 +210,8 @@ bool TZTVImage::copyContainerAndSplit() {
 }
 
 // Reads "pages.tae" of the playback directory once to find its pages; the start page's file is
-// split at once, every other one when the page is first asked for. Records that hold no element at all were never a
-// project.
+// split at once, every other one when the page is first asked for. Records that hold no
+// element at all were never a project.
 bool TZTVImage::splitPagesTae() {
     pageFiles_.reset();
     const QString pagesTae = QDir(ownedPlaybackHost_).filePath(QStringLiteral("pages.tae"));
