@@ -47,31 +47,40 @@ ContainerIndex ContainerIndex::ofBytes(QByteArrayView container) {
     return index;
 }
 
-std::optional<ContainerIndex> ContainerIndex::ofFile(const QString& host, QString* error) {
+std::optional<ContainerIndex> ContainerIndex::ofFile(const QString& host, QString* error,
+                                                     const QString& copyHost) {
     QFile file(host);
+    QFile copy(copyHost);
     ContainerIndex index;
-    const auto fail = [&]() -> std::optional<ContainerIndex> {
+    const auto fail = [&](const QFile& failed) -> std::optional<ContainerIndex> {
         if (error) {
-            *error = file.errorString();
+            *error = failed.errorString();
         }
         return std::nullopt;
     };
     if (!file.open(QIODevice::ReadOnly)) {
-        return fail();
+        return fail(file);
     }
-    const qint64 count = file.size() / kProjectRecordSize;
-    if (count > 1 && !file.seek(kProjectRecordSize)) {
-        return fail();
+    if (!copyHost.isEmpty() && !copy.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        return fail(copy);
     }
+    const qint64 size = file.size();
     QByteArray buffer;
-    for (qint64 first = 1; first < count; first += kRecordsPerRead) {
-        const qint64 bytes = std::min(kRecordsPerRead, count - first) * kProjectRecordSize;
+    // Whole records from the start, the bytes after the last whole record in the last read.
+    for (qint64 first = 0; first * kProjectRecordSize < size; first += kRecordsPerRead) {
+        const qint64 from = first * kProjectRecordSize;
+        const qint64 bytes = std::min(kRecordsPerRead * kProjectRecordSize, size - from);
         buffer.resize(bytes);
         if (file.read(buffer.data(), bytes) != bytes) {
-            return fail();
+            return fail(file);
         }
-        for (qint64 at = 0; at < bytes; at += kProjectRecordSize) {
-            index.add(first + at / kProjectRecordSize, buffer.constData() + at);
+        if (copy.isOpen() && copy.write(buffer) != bytes) {
+            return fail(copy);
+        }
+        for (qint64 at = 0; at + kProjectRecordSize <= bytes; at += kProjectRecordSize) {
+            if (first + at / kProjectRecordSize > 0) {
+                index.add(first + at / kProjectRecordSize, buffer.constData() + at);
+            }
         }
     }
     return index;

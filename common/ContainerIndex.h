@@ -18,7 +18,10 @@ class ContainerIndex {
     // The container's whole bytes, record 0 included.
     static ContainerIndex ofBytes(QByteArrayView container);
     // The container file read from start to end; nullopt with the reason when it cannot be.
-    static std::optional<ContainerIndex> ofFile(const QString& host, QString* error = nullptr);
+    // With copyHost, every byte read is also written there: one read makes the copy and its
+    // index. The copy is not flushed: the container stays the good copy.
+    static std::optional<ContainerIndex> ofFile(const QString& host, QString* error = nullptr,
+                                                const QString& copyHost = QString());
 
     // The pages in the order a split (re)creates their files.
     QList<std::int32_t> pages() const;

@@ -185,7 +185,8 @@ class TZTVImage : public QObject, public ElementHost, public ProjectState {
     QString chooseProject();
     bool openPlaybackDirectory(const QString& driveOf, const QString& rootFolder);
     bool copyContainerAndSplit();
-    bool splitPagesTae();
+    // From containerHost when given, "pages.tae" being its copy; else "pages.tae" as it is.
+    bool splitPagesTae(const QString& containerHost = QString());
     void beginPackage();
     bool endPackageOpening();
     void loadPackedLanguage();

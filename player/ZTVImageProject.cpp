@@ -192,7 +192,6 @@ bool TZTVImage::openPlaybackDirectory(const QString& driveOf, const QString& roo
 // player. Pages without elements are legitimate: they play as empty pages.
 bool TZTVImage::copyContainerAndSplit() {
     const QString containerHost = toHost(projectPath);
-    const QString pagesTae = QDir(ownedPlaybackHost_).filePath(QStringLiteral("pages.tae"));
     const QFileInfo container(containerHost);
     if (!container.isFile()) {
         tell(shownPath(projectPath) + u' ' + Showmess(lang::NotFoundSuffix));
@@ -202,9 +201,7 @@ bool TZTVImage::copyContainerAndSplit() {
         tell(Showmess(lang::ContainerEmpty));
         return true;
     }
-    // A copy for this run only: the container stays the good copy, so it is not flushed.
-    if (container.size() % kProjectRecordSize != 0 || !copyDerivedFile(containerHost, pagesTae) ||
-        !splitPagesTae()) {
+    if (container.size() % kProjectRecordSize != 0 || !splitPagesTae(containerHost)) {
         tell(Showmess(lang::FilePrefix) + u' ' + shownPath(projectPath) + u' ' +
              Showmess(lang::NotAValidProjectSuffix));
         return false;
@@ -212,18 +209,19 @@ bool TZTVImage::copyContainerAndSplit() {
     return true;
 }
 
-// Reads "pages.tae" of the playback directory once to find its pages; the start page's file is
-// split at once, every other one when the page is first asked for. Records that hold no element at
-// all were never a project.
-bool TZTVImage::splitPagesTae() {
+// Reads "pages.tae" of the playback directory once to find its pages, or makes it from the
+// container in the same read; the start page's file is split at once, every other one when the
+// page is first asked for. Records that hold no element at all were never a project.
+bool TZTVImage::splitPagesTae(const QString& containerHost) {
     pageFiles_.reset();
     const QString pagesTae = QDir(ownedPlaybackHost_).filePath(QStringLiteral("pages.tae"));
-    const qint64 size = QFileInfo(pagesTae).size();
+    const QString source = containerHost.isEmpty() ? pagesTae : containerHost;
+    const qint64 size = QFileInfo(source).size();
     if (size <= 0 || size % kProjectRecordSize != 0) {
         return false;
     }
     QFile::setPermissions(pagesTae, QFile::permissions(pagesTae) | QFile::WriteOwner);
-    auto index = ContainerIndex::ofFile(pagesTae);
+    auto index = ContainerIndex::ofFile(source, nullptr, source == pagesTae ? QString() : pagesTae);
     if (!index || (size / kProjectRecordSize > 1 && index->pages().isEmpty())) {
         return false;
     }
