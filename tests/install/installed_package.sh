@@ -39,13 +39,14 @@ trap cleanup EXIT
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb"
 mkdir -p "$shots"
 
-# An ordinary user with a home of its own: the installed folder cannot be written to.
+# An ordinary user (nobody) with a home of its own: the installed folder cannot be written to.
 home=$scratch/home
 mkdir -p "$home/run"
 chown -R nobody "$home"
 chmod 700 "$home/run"
 as_author() {
-    runuser -u nobody -- env -i HOME="$home" XDG_RUNTIME_DIR="$home/run" DISPLAY="$DISPLAY" \
+    # The program replaces this shell: its process id is the one to signal.
+    exec setpriv --reuid=nobody --regid=nogroup --clear-groups env -i HOME="$home" XDG_RUNTIME_DIR="$home/run" DISPLAY="$DISPLAY" \
         PATH=/usr/local/bin:/usr/bin:/bin LANG=C.UTF-8 "$@"
 }
 [ "$(as_author sh -c 'command -v ztvplay')" = /usr/bin/ztvplay ] || fail "ztvplay is not on the path"
@@ -70,7 +71,7 @@ check_program() {
         while read -r w; do xdotool getwindowname "$w"; done | sort)
     [ "$(grep -c . <<<"$windows")" -eq 1 ] ||
         fail "$program shows more than its window: $(tr '\n' '|' <<<"$windows")"
-    gst-launch-1.0 -q ximagesrc xid="$id" num-buffers=1 ! videoconvert ! pngenc !
+    gst-launch-1.0 -q ximagesrc xid="$id" num-buffers=1 ! videoconvert ! pngenc ! \
         filesink location="$shots/$name.png" >/dev/null
     # A window of one flat colour compresses to a few kilobytes.
     [ "$(stat -c %s "$shots/$name.png")" -gt 20000 ] || fail "$program's window shows nothing"

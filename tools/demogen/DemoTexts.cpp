@@ -66,9 +66,10 @@ QList<ElementRecord> savedEffectCell(const LanguageFile& lang, int effect, int c
     ElementRecord band =
         plainElement(lang, 6 + slot, column, lang.text(lang::MarkerPlainBackground), under);
     band.Couleur = ground;
+    // The longest names ("Vol en courbe depuis le coin haut droit") fit the picture's width.
     const Look name{QStringLiteral("Cambria"),
                     lang::FontStyleNormal,
-                    13,
+                    11,
                     slot == 0 ? lang::AlignLeft : lang::AlignRight,
                     QPoint(),
                     kGold};
