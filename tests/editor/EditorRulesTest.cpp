@@ -174,20 +174,19 @@ TEST(PictureList, MissingFilesAreNamedWithTheListsPrefixByKind) {
                                                missing(26, QStringLiteral("\\nulle\\anim.gif"))});
     ScriptedPrompter prompter;
     ASSERT_TRUE(editor::buildPictureList(jou, state, prompter));
+    // Named by the host path a person reads.
     const auto said = [&](const QString& prefix, const QString& file) {
         return prefix + u' ' + state.text(lang::MediaFileWord) + u' ' + file + u' ' +
                state.text(lang::MediaNotFoundSuffix);
     };
     const QStringList texts = prompter.texts();
     EXPECT_TRUE(
-        texts.contains(said(QStringLiteral("Listv 10"), QStringLiteral("\\nulle\\image.jpg"))))
+        texts.contains(said(QStringLiteral("Listv 10"), QStringLiteral("/nulle/image.jpg"))))
         << texts.join(u'|').toStdString();
     EXPECT_TRUE(
-        texts.contains(said(QStringLiteral("Listv 1"), QStringLiteral("\\nulle\\perso.gif"))));
-    EXPECT_TRUE(
-        texts.contains(said(QStringLiteral("Listv 3"), QStringLiteral("\\nulle\\pano.jpg"))));
-    EXPECT_TRUE(
-        texts.contains(said(QStringLiteral("Listv 5"), QStringLiteral("\\nulle\\anim.gif"))));
+        texts.contains(said(QStringLiteral("Listv 1"), QStringLiteral("/nulle/perso.gif"))));
+    EXPECT_TRUE(texts.contains(said(QStringLiteral("Listv 3"), QStringLiteral("/nulle/pano.jpg"))));
+    EXPECT_TRUE(texts.contains(said(QStringLiteral("Listv 5"), QStringLiteral("/nulle/anim.gif"))));
 }
 
 TEST(PictureList, KeywordListsAndLongTextsSetTheRememberedFont) {

@@ -315,6 +315,8 @@ TEST_F(ImageDialogTest, FieldsShowHostPathsAndAMovedProjectsPictureLoads) {
     const QString moon = picture(QStringLiteral("moon.bmp"), {40, 30}, Qt::blue);
     state().projectDir = media();
     ElementRecord moved = makeRecord(4, 1, QStringLiteral("\\old\\place\\sun.bmp"));
+    moved.Largeur = 40;
+    moved.Hauteur = 30;
     moved.SurvolFichier = state().drives.toWindows(moon).mid(2);
     moved.Acte = QStringLiteral("T284");
     moved.Destination = QStringLiteral("\\docs\\guide.pdf");
@@ -327,6 +329,7 @@ TEST_F(ImageDialogTest, FieldsShowHostPathsAndAMovedProjectsPictureLoads) {
     EXPECT_EQ(dialog->preview().image.pixel(5, 5) & 0xFFFFFF, 0xFF0000u);
     // Confirmed as shown, the record keeps the paths it had.
     dialog->OKBtnClick();
+    EXPECT_EQ(dialog->result(), 6) << prompter_.texts().join('|').toStdString();
     EXPECT_EQ(act()[0].Fichier, moved.Fichier);
     EXPECT_EQ(act()[0].Destination, moved.Destination);
     // Typed, a host path is stored in the records' form.
@@ -334,34 +337,9 @@ TEST_F(ImageDialogTest, FieldsShowHostPathsAndAMovedProjectsPictureLoads) {
     control(*typed, "Edit1")->setText(moon);
     control(*typed, "Edit6")->setText(QStringLiteral("/docs/other.pdf"));
     typed->OKBtnClick();
+    EXPECT_EQ(typed->result(), 6);
     EXPECT_EQ(act()[0].Fichier, moved.SurvolFichier);
     EXPECT_EQ(act()[0].Destination, QStringLiteral("\\docs\\other.pdf"));
-}
-
-// A person's message box runs its own event loop while the dialog is being shown.
-class LoopingPrompter : public ScriptedPrompter {
-  public:
-    int ask(const QString& text, const QString& caption, Buttons buttons) override {
-        QTest::qWait(50);
-        return ScriptedPrompter::ask(text, caption, buttons);
-    }
-};
-
-TEST_F(ImageDialogTest, ADialogWhosePictureCannotBeLoadedKeepsItsSize) {
-    QByteArray broken = makeJpeg(QImage(64, 48, QImage::Format_RGB32));
-    broken.truncate(broken.size() / 3);
-    const QString host = media() + QStringLiteral("/broken.jpg");
-    ASSERT_TRUE(writeFileAtomically(host, broken));
-    setAct({makeRecord(4, 1, state().drives.toWindows(host).mid(2))});
-    window().storyboard().setCurrentCell(1, 4);
-    state().hasElement = true;
-    LoopingPrompter person;
-    TFormVis dialog(state(), person, window().storyboard(), &window());
-    dialog.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    ASSERT_EQ(person.texts().size(), 1);
-    EXPECT_TRUE(person.texts()[0].startsWith(QStringLiteral("Error 6: T43 ") + host));
-    EXPECT_EQ(dialog.size(), dialog.sizeHint());
 }
 
 TEST_F(ImageDialogTest, ATypedPathLoadsOnEnterOrOkAsAChosenOne) {

@@ -188,7 +188,7 @@ TEST_F(PositionPreviewTest, ASpeakingCharacterMovesWhileItsSoundPlaysAndCannotBe
     character.sensdegra = QStringLiteral("\\ailleurs\\muet.wav");
     setPage({page(), character});
     open(jouIndex(24, 1), true);
-    EXPECT_EQ(asked().last(), QStringLiteral("Perso posi2 T43 \\ailleurs\\muet.wav T44"));
+    EXPECT_EQ(asked().last(), QStringLiteral("Perso posi2 T43 /ailleurs/muet.wav T44"));
     runOut();
     expectRestored({105, 105});
 }
@@ -309,7 +309,7 @@ TEST_F(PositionPreviewTest, AFilmPlaysInAPanelOverItsRectangleUntilItsEndOrEsc) 
     film.Fichier = QStringLiteral("\\ailleurs\\film.avi");
     setPage({page(), film});
     open(jouIndex(2, 2), true);
-    EXPECT_EQ(asked().last(), QStringLiteral("video1 posi T43 \\ailleurs\\film.avi T44"));
+    EXPECT_EQ(asked().last(), QStringLiteral("video1 posi T43 /ailleurs/film.avi T44"));
     tick();
     expectRestored({50, 50});
 }

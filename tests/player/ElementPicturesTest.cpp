@@ -51,8 +51,8 @@ TEST_F(ElementPictures, AMissingFileIsAFailureWithOneMessageNamingIt) {
     QImage img = target();
     EXPECT_FALSE(element_.ChargerImage(QStringLiteral("\\media\\none.jpg"), img, false));
     ASSERT_EQ(prompter_.texts().size(), 1);
-    EXPECT_EQ(prompter_.texts()[0], QStringLiteral("Position 1") + text(lang::MediaFileWord) +
-                                        QStringLiteral(" \\media\\none.jpg ") +
+    EXPECT_EQ(prompter_.texts()[0], QStringLiteral("Position 1") + text(lang::MediaFileWord) + ' ' +
+                                        host("media/none.jpg") + ' ' +
                                         text(lang::MediaNotFoundSuffix));
 }
 

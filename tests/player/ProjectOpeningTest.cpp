@@ -147,8 +147,8 @@ TEST_F(ProjectOpening, MissingSettingsFileIsReported) {
     QFile::remove(host("app/demo.ini"));
     EXPECT_FALSE(start({}, QStringLiteral("demo")));
     ASSERT_EQ(prompter_.texts().size(), 1);
-    EXPECT_EQ(prompter_.texts()[0],
-              french(lang::FilePrefix) + " C:\\app\\demo.INI " + french(lang::NotFoundSuffix));
+    EXPECT_EQ(prompter_.texts()[0], french(lang::FilePrefix) + ' ' + host("app/demo.INI") + ' ' +
+                                        french(lang::NotFoundSuffix));
     EXPECT_TRUE(playbackDirs().isEmpty());
 }
 
@@ -157,7 +157,8 @@ TEST_F(ProjectOpening, MissingOrEmptyContainerIsReportedOnceAndPlaybackGoesOn) {
     QFile::remove(host("app/demo.ZTV"));
     // Named on the command line: without an argument a missing container means the dialog.
     ASSERT_TRUE(start({host("app/demo.ZTV")}));
-    EXPECT_EQ(prompter_.texts(), QStringList{"C:\\app\\demo.ZTV " + french(lang::NotFoundSuffix)});
+    EXPECT_EQ(prompter_.texts(),
+              QStringList{host("app/demo.ZTV") + ' ' + french(lang::NotFoundSuffix)});
 
     ProjectWriter(appHost()).writeBytes(QStringLiteral("demo.ZTV"), QByteArray());
     ScriptedPrompter empty;
@@ -175,8 +176,9 @@ TEST_F(ProjectOpening, BytesThatAreNoContainerAreNotAValidProject) {
         ProjectWriter(appHost()).writeBytes(QStringLiteral("demo.ZTV"), foreign);
         prompter_ = ScriptedPrompter();
         EXPECT_FALSE(start({host("app/demo.ZTV")}));
-        EXPECT_EQ(prompter_.texts(), QStringList{french(lang::FilePrefix) + " C:\\app\\demo.ZTV " +
-                                                 french(lang::NotAValidProjectSuffix)});
+        EXPECT_EQ(prompter_.texts(),
+                  QStringList{french(lang::FilePrefix) + ' ' + host("app/demo.ZTV") + ' ' +
+                              french(lang::NotAValidProjectSuffix)});
         engine_.reset();
         EXPECT_TRUE(playbackDirs().isEmpty()) << "the playback directory it claimed is gone";
     }
