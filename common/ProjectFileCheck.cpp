@@ -1,6 +1,7 @@
 #include "common/ProjectFileCheck.h"
 
 #include "common/ElementRecord.h"
+#include "common/LangLines.h"
 #include "common/PageTable.h"
 #include "common/ProjectSettings.h"
 #include "common/RecordLayouts.h"
@@ -48,6 +49,23 @@ ProjectFileCheck checkRecordFile(const QString& hostPath, int recordSize, WellFo
         }
     }
     return {};
+}
+
+int faultLine(ProjectFault fault) {
+    switch (fault) {
+        case ProjectFault::NotWholeRecords:
+            return lang::ProjectNotWholeRecords;
+        case ProjectFault::TooLarge:
+            return lang::ProjectFileTooLarge;
+        case ProjectFault::MalformedRecord:
+            return lang::ProjectRecordMalformed;
+        case ProjectFault::NotText:
+            return lang::SettingsNotText;
+        case ProjectFault::CutShort:
+            return lang::SettingsCutShort;
+        default:
+            return lang::ProjectFileUnreadable;
+    }
 }
 
 QString siblingPath(const QFileInfo& project, const QString& extension) {
@@ -135,6 +153,14 @@ QString describe(const ProjectFileCheck& check) {
             break;
     }
     return QStringLiteral("%1: not a valid project: %2").arg(check.fileHost, reason);
+}
+
+QString faultMessage(const ProjectFileCheck& check, const std::function<QString(int)>& text) {
+    if (check.fault == ProjectFault::Missing) {
+        return check.fileHost + u' ' + text(lang::NotFoundSuffix);
+    }
+    return text(lang::FilePrefix) + u' ' + check.fileHost + u' ' +
+           text(lang::NotAValidProjectSuffix) + u'\n' + text(faultLine(check.fault));
 }
 
 }  // namespace ztv

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace ztv {
 
 // What keeps a saved project's file from being opened. The files are only read.
@@ -33,5 +35,9 @@ ProjectFileCheck checkSavedProject(const QString& pzvHost);
 
 // The fault in one line of English, the file first.
 QString describe(const ProjectFileCheck& check);
+
+// The refusal in the language in use (text gives a language line), in the words the player uses
+// for a file that is no project, then the reason on a line of its own.
+QString faultMessage(const ProjectFileCheck& check, const std::function<QString(int)>& text);
 
 }  // namespace ztv

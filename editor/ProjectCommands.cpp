@@ -27,32 +27,6 @@ namespace {
 
 constexpr int kNoPageToSave = 9;
 
-int faultLine(ProjectFault fault) {
-    switch (fault) {
-        case ProjectFault::NotWholeRecords:
-            return lang::ProjectNotWholeRecords;
-        case ProjectFault::TooLarge:
-            return lang::ProjectFileTooLarge;
-        case ProjectFault::MalformedRecord:
-            return lang::ProjectRecordMalformed;
-        case ProjectFault::NotText:
-            return lang::SettingsNotText;
-        case ProjectFault::CutShort:
-            return lang::SettingsCutShort;
-        default:
-            return lang::ProjectFileUnreadable;
-    }
-}
-
-// The file at fault named, in the words the player uses for a file that is no project.
-QString faultMessage(const EditorState& state, const ProjectFileCheck& check) {
-    if (check.fault == ProjectFault::Missing) {
-        return check.fileHost + u' ' + state.text(lang::NotFoundSuffix);
-    }
-    return state.text(lang::FilePrefix) + u' ' + check.fileHost + u' ' +
-           state.text(lang::NotAValidProjectSuffix) + u'\n' + state.text(faultLine(check.fault));
-}
-
 }  // namespace
 
 QString projectFilter() {
@@ -136,7 +110,8 @@ bool ProjectCommands::openProject(const QString& projectHost) {
     }
     // A damaged file is refused before the working copy is touched, and never written.
     if (const ProjectFileCheck check = checkSavedProject(projectHost); !check.ok()) {
-        window_.prompter().message(faultMessage(state_, check));
+        window_.prompter().message(
+            faultMessage(check, [this](int line) { return state_.text(line); }));
         return false;
     }
     BusyCursor busy;

@@ -4,6 +4,7 @@
 #include "common/Container.h"
 #include "common/LangLines.h"
 #include "common/MovedMedia.h"
+#include "common/ProjectFileCheck.h"
 #include "common/ProjectSettings.h"
 #include "common/builder/Autorun.h"
 #include "common/builder/BuildJob.h"
@@ -165,6 +166,11 @@ bool ApplicationBuild::checkInputs() {
             message(line);
             return false;
         }
+    }
+    // A damaged project would be packed into the application as it is, without a word.
+    if (const ProjectFileCheck check = checkSavedProject(r.projectHost); !check.ok()) {
+        job_->say(faultMessage(check, [this](int line) { return job_->text(line); }));
+        return false;
     }
     return true;
 }

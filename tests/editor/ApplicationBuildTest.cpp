@@ -126,6 +126,7 @@ TEST_F(ToolBuild, ZtvxIsOneArchiveThatCabextractLists) {
 }
 
 TEST_F(ToolBuild, AFailureExitsWithItsMessage) {
+    const QByteArray settings = readBytes(host("proj/demo.ini"));
     QFile::remove(host("proj/demo.ini"));
     QStringList lines;
     QString err;
@@ -135,6 +136,13 @@ TEST_F(ToolBuild, AFailureExitsWithItsMessage) {
     EXPECT_EQ(err.count(english.text(lang::ProjectSettingsMissing)), 1)
         << "once, in English: " << err.toStdString();
     EXPECT_TRUE(lines.isEmpty()) << "nothing on standard output";
+    // A page table cut short is refused before anything is built.
+    QFile restored(host("proj/demo.ini"));
+    ASSERT_TRUE(restored.open(QIODevice::WriteOnly) && restored.write(settings) == settings.size());
+    restored.close();
+    ASSERT_TRUE(QFile::resize(host("proj/demo.PZV"), 200));
+    EXPECT_EQ(runTool({}, &lines, &err), 1);
+    EXPECT_TRUE(err.contains(english.text(lang::ProjectNotWholeRecords))) << err.toStdString();
     EXPECT_EQ(runTool({"--dist", "floppy"}, &lines, &err), 2);
     EXPECT_TRUE(err.contains("usage")) << err.toStdString();
     QDir().mkpath(host("taken"));
