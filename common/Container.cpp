@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
 
 #include <algorithm>
 #include <span>
@@ -54,9 +55,14 @@ SplitResult splitContainer(const QString& containerHost, const QString& targetDi
     return result;
 }
 
-std::optional<QByteArray> packContainerData(const QString& dirHost,
-                                            const QList<PageEntry>& pageTable, QString* error) {
-    QByteArray data(kProjectRecordSize, '\0');
+namespace {
+
+// Hands each live page's records, in the project layout, to take (which may refuse them);
+// false with the reason when a page file cannot be read or take refuses.
+template <class Take>
+bool forEachPackedPage(const QString& dirHost, const QList<PageEntry>& pageTable, QString* error,
+                       Take&& take) {
+    QByteArray records;
     for (const PageEntry& page : pageTable) {
         if (page.isDeleted() || page.number <= 0) {
             continue;
@@ -65,30 +71,63 @@ std::optional<QByteArray> packContainerData(const QString& dirHost,
         if (name.isEmpty()) {
             continue;
         }
-        QFile file(QDir(dirHost).filePath(name));
-        if (!file.open(QIODevice::ReadOnly)) {
+        const auto file = readWhole(QDir(dirHost).filePath(name));
+        if (!file) {
             if (error) {
                 *error = QStringLiteral("cannot read %1").arg(name);
             }
-            return std::nullopt;
+            return false;
         }
-        const QByteArray records = file.readAll();
-        for (qsizetype at = kPageRecordSize; at + kPageRecordSize <= records.size();
+        records.clear();
+        for (qsizetype at = kPageRecordSize; at + kPageRecordSize <= file->size();
              at += kPageRecordSize) {
-            const recordlayouts::PageBytes record(records.constData() + at, kPageRecordSize);
+            const recordlayouts::PageBytes record(file->constData() + at, kPageRecordSize);
             if (!recordlayouts::pageRecordIsAbsent(record)) {
                 recordlayouts::pageToProject(record, page.number,
-                                             appendZeroRecord<kProjectRecordSize>(data));
+                                             appendZeroRecord<kProjectRecordSize>(records));
             }
         }
+        if (!take(records)) {
+            return false;
+        }
     }
-    return data;
+    return true;
 }
 
+}  // namespace
+
+std::optional<QByteArray> packContainerData(const QString& dirHost,
+                                            const QList<PageEntry>& pageTable, QString* error) {
+    QByteArray data(kProjectRecordSize, '\0');
+    const bool read = forEachPackedPage(dirHost, pageTable, error, [&data](const QByteArray& page) {
+        data += page;
+        return true;
+    });
+    return read ? std::optional(data) : std::nullopt;
+}
+
+// Written page by page rather than gathered first: a buffer of many megabytes is itself slow to
+// write out on some kernels (transparent huge pages), and a large project needs none.
 bool packContainer(const QString& dirHost, const QList<PageEntry>& pageTable,
                    const QString& containerHost, QString* error) {
-    const auto data = packContainerData(dirHost, pageTable, error);
-    return data && writeFileAtomically(containerHost, *data, error);
+    QSaveFile file(containerHost);
+    const auto write = [&file](const QByteArray& bytes) {
+        return file.write(bytes) == bytes.size();
+    };
+    if (!file.open(QIODevice::WriteOnly) || !write(QByteArray(kProjectRecordSize, '\0'))) {
+        if (error) {
+            *error = file.errorString();
+        }
+        return false;
+    }
+    QString readError;
+    if (!forEachPackedPage(dirHost, pageTable, &readError, write) || !file.commit()) {
+        if (error) {
+            *error = readError.isEmpty() ? file.errorString() : readError;
+        }
+        return false;
+    }
+    return true;
 }
 
 }  // namespace ztv
