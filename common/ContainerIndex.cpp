@@ -23,6 +23,24 @@ bool belongsToAPage(const char* record) {
            recordlayouts::projectRecordPage(projectBytes(record)) > 0;
 }
 
+// Hands the file's whole records to take, a bounded chunk at a time, from where the file stands
+// (its start): take gets the index of the chunk's first record. False when a read falls short
+// or take says to stop.
+template <class Take>
+bool forEachChunk(QFile& file, Take&& take) {
+    const qint64 size = file.size();
+    QByteArray buffer;
+    for (qint64 first = 0; first * kProjectRecordSize < size; first += kRecordsPerRead) {
+        const qint64 bytes =
+            std::min(kRecordsPerRead * kProjectRecordSize, size - first * kProjectRecordSize);
+        buffer.resize(bytes);
+        if (file.read(buffer.data(), bytes) != bytes || !take(first, buffer)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 void ContainerIndex::add(qint64 index, const char* record) {
@@ -50,6 +68,17 @@ ContainerIndex ContainerIndex::ofBytes(QByteArrayView container) {
 std::optional<ContainerIndex> ContainerIndex::ofFile(const QString& host, QString* error,
                                                      const QString& copyHost) {
     QFile file(host);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error) {
+            *error = file.errorString();
+        }
+        return std::nullopt;
+    }
+    return ofFile(file, error, copyHost);
+}
+
+std::optional<ContainerIndex> ContainerIndex::ofFile(QFile& file, QString* error,
+                                                     const QString& copyHost) {
     QFile copy(copyHost);
     ContainerIndex index;
     const auto fail = [&](const QFile& failed) -> std::optional<ContainerIndex> {
@@ -58,32 +87,52 @@ std::optional<ContainerIndex> ContainerIndex::ofFile(const QString& host, QStrin
         }
         return std::nullopt;
     };
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!file.seek(0)) {
         return fail(file);
     }
     if (!copyHost.isEmpty() && !copy.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         return fail(copy);
     }
-    const qint64 size = file.size();
-    QByteArray buffer;
-    // Whole records from the start, the bytes after the last whole record in the last read.
-    for (qint64 first = 0; first * kProjectRecordSize < size; first += kRecordsPerRead) {
-        const qint64 from = first * kProjectRecordSize;
-        const qint64 bytes = std::min(kRecordsPerRead * kProjectRecordSize, size - from);
-        buffer.resize(bytes);
-        if (file.read(buffer.data(), bytes) != bytes) {
-            return fail(file);
+    const bool read = forEachChunk(file, [&](qint64 first, const QByteArray& chunk) {
+        if (copy.isOpen() && copy.write(chunk) != chunk.size()) {
+            return false;
         }
-        if (copy.isOpen() && copy.write(buffer) != bytes) {
-            return fail(copy);
-        }
-        for (qint64 at = 0; at + kProjectRecordSize <= bytes; at += kProjectRecordSize) {
+        for (qint64 at = 0; at + kProjectRecordSize <= chunk.size(); at += kProjectRecordSize) {
             if (first + at / kProjectRecordSize > 0) {
-                index.add(first + at / kProjectRecordSize, buffer.constData() + at);
+                index.add(first + at / kProjectRecordSize, chunk.constData() + at);
             }
         }
+        return true;
+    });
+    if (!read) {
+        return fail(copy.error() != QFileDevice::NoError ? copy : file);
     }
     return index;
+}
+
+std::pair<qint64, qint64> ContainerIndex::firstRunOf(QFile& file, std::int32_t page) {
+    Run run;
+    bool ended = false;
+    if (!file.seek(0)) {
+        return {0, 0};
+    }
+    forEachChunk(file, [&](qint64 first, const QByteArray& chunk) {
+        for (qint64 at = 0; at + kProjectRecordSize <= chunk.size() && !ended;
+             at += kProjectRecordSize) {
+            const qint64 index = first + at / kProjectRecordSize;
+            const char* record = chunk.constData() + at;
+            if (index == 0 || !belongsToAPage(record)) {
+                continue;
+            }
+            if (recordlayouts::projectRecordPage(projectBytes(record)) == page) {
+                run = Run{run.end > 0 ? run.first : index, index + 1};
+            } else {
+                ended = run.end > 0;
+            }
+        }
+        return !ended;
+    });
+    return {run.first * kProjectRecordSize, (run.end - run.first) * kProjectRecordSize};
 }
 
 QList<std::int32_t> ContainerIndex::pages() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QFile>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -22,6 +23,12 @@ class ContainerIndex {
     // index. The copy is not flushed: the container stays the good copy.
     static std::optional<ContainerIndex> ofFile(const QString& host, QString* error = nullptr,
                                                 const QString& copyHost = QString());
+    // The same from an open file, read from its start.
+    static std::optional<ContainerIndex> ofFile(QFile& file, QString* error = nullptr,
+                                                const QString& copyHost = QString());
+    // Byte offset and length of the page's first run, the file read from its start only as far
+    // as that run's end; {0, 0} when the file has no record of the page or cannot be read.
+    static std::pair<qint64, qint64> firstRunOf(QFile& file, std::int32_t page);
 
     // The pages in the order a split (re)creates their files.
     QList<std::int32_t> pages() const;

@@ -209,9 +209,10 @@ bool TZTVImage::copyContainerAndSplit() {
     return true;
 }
 
-// Reads "pages.tae" of the playback directory once to find its pages, or makes it from the
-// container in the same read; the start page's file is split at once, every other one when the
-// page is first asked for. Records that hold no element at all were never a project.
+// The start page's file is split first: a saved project's container is read only as far as its
+// records, the rest (and its copy "pages.tae" in the playback directory) when another page is
+// first asked for; a packed project's "pages.tae" is indexed at once. Records that hold no
+// element at all were never a project.
 bool TZTVImage::splitPagesTae(const QString& containerHost) {
     pageFiles_.reset();
     const QString pagesTae = QDir(ownedPlaybackHost_).filePath(QStringLiteral("pages.tae"));
@@ -221,15 +222,23 @@ bool TZTVImage::splitPagesTae(const QString& containerHost) {
         return false;
     }
     QFile::setPermissions(pagesTae, QFile::permissions(pagesTae) | QFile::WriteOwner);
-    auto index = ContainerIndex::ofFile(source, nullptr, source == pagesTae ? QString() : pagesTae);
-    if (!index || (size / kProjectRecordSize > 1 && index->pages().isEmpty())) {
+    if (containerHost.isEmpty()) {
+        auto index = ContainerIndex::ofFile(pagesTae);
+        if (index) {
+            pageFiles_.emplace(std::move(*index), pagesTae, ownedPlaybackHost_);
+        }
+    } else {
+        pageFiles_ =
+            PageFileSplitter::startingWith(Page, containerHost, pagesTae, ownedPlaybackHost_);
+    }
+    if (!pageFiles_ || (size / kProjectRecordSize > 1 && pageFiles_->holdsNoPage())) {
+        pageFiles_.reset();
         return false;
     }
-    pageFiles_.emplace(std::move(*index), pagesTae, ownedPlaybackHost_);
     pageFiles_->ensure(Page);  // the page shown first
     // A package carries no page table, so only a saved project can name pages without elements.
     if (!packedProject) {
-        writeEmptyPages();
+        pageFiles_->whenIndexed([this] { writeEmptyPages(); });
     }
     return true;
 }

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
@@ -113,6 +114,37 @@ TEST_F(ContainerTest, SplitOfPackGivesBackThePages) {
     ASSERT_TRUE(splitContainer(writer.path("p.ZTV"), out(), false).ok);
     EXPECT_EQ(test::readPageRecords(QDir(out()).filePath("12.JOU")),
               test::readPageRecords(writer.path("12.JOU")));
+}
+
+// The start page is written before the rest is read; the rest comes from the container as it was
+// then, though a new one was renamed over it, and the start page becomes its last run.
+TEST_F(ContainerTest, AStartPageComesFirstAndTheRestFromTheContainerAsItWas) {
+    const QString ztv = writer.writeContainer(
+        "p.ZTV",
+        {{2, makeRecord(4, 1, "a")}, {1, makeRecord(4, 1, "b")}, {2, makeRecord(4, 1, "c")}});
+    const QString copy = tmp.filePath("pages.tae");
+    auto splitter = PageFileSplitter::startingWith(2, ztv, copy, out());
+    ASSERT_TRUE(splitter);
+    const auto files = [this](int page) {
+        QStringList names;
+        for (const ElementRecord& r :
+             test::readPageRecords(QDir(out()).filePath(pageFileName(page)))) {
+            names.append(r.Fichier);
+        }
+        return names;
+    };
+    EXPECT_EQ(QDir(out()).entryList(QDir::Files), QStringList{"2.JOU"});
+    EXPECT_EQ(files(2), QStringList{"a"});
+    EXPECT_FALSE(QFileInfo::exists(copy)) << "nothing more is read yet";
+    bool indexed = false;
+    splitter->whenIndexed([&indexed] { indexed = true; });
+    writer.writeContainer("new.ZTV", {{1, makeRecord(4, 1, "new")}});
+    ASSERT_TRUE(QFile::remove(ztv) && QFile::rename(tmp.filePath("new.ZTV"), ztv));
+    EXPECT_TRUE(splitter->ensure(1));
+    EXPECT_TRUE(indexed);
+    EXPECT_EQ(files(1), QStringList{"b"});
+    EXPECT_TRUE(splitter->ensure(2));
+    EXPECT_EQ(files(2), QStringList{"c"});
 }
 
 TEST_F(ContainerTest, HostileContainersNeverCrashOrWriteOutside) {

@@ -32,8 +32,11 @@ TEST_F(ProjectOpening, PlayerWithoutArgumentFindsProjectNamedAfterItself) {
     EXPECT_EQ(engine_->Chemin, QStringLiteral("c:\\app"));
     const QDir playback(engine_->playbackDirectoryHost());
     EXPECT_EQ(playback.path(), QDir(appHost()).filePath("base0"));
-    EXPECT_EQ(readBytes(playback.filePath("pages.tae")), readBytes(host("app/demo.ZTV")));
     EXPECT_TRUE(QFileInfo::exists(playback.filePath("1.JOU")));
+    // The rest of the container is read, and copied, when another page is first asked for.
+    EXPECT_FALSE(QFileInfo::exists(playback.filePath("pages.tae")));
+    engine_->pageFileHost(2);
+    EXPECT_EQ(readBytes(playback.filePath("pages.tae")), readBytes(host("app/demo.ZTV")));
     EXPECT_EQ(readBytes(playback.filePath("MOTS.PMG")), readBytes(host("app/demo.PMG")));
     EXPECT_EQ(engine_->CheminMotCle, QStringLiteral("c:\\app\\base0\\Mots.pmg"));
     EXPECT_FALSE(engine_->toHost(engine_->CheminMotCle).isEmpty());
