@@ -13,7 +13,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
@@ -113,12 +112,3 @@ BENCHMARK(pageLoad)
     ->MeasureProcessCPUTime();
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -6,8 +6,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-
 #include <vector>
 
 namespace {
@@ -38,12 +36,3 @@ BENCHMARK(plainLibjpegDecode)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(loaderDecode)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
