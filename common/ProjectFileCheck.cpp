@@ -51,21 +51,31 @@ ProjectFileCheck checkRecordFile(const QString& hostPath, int recordSize, WellFo
     return {};
 }
 
-int faultLine(ProjectFault fault) {
-    switch (fault) {
-        case ProjectFault::NotWholeRecords:
-            return lang::ProjectNotWholeRecords;
-        case ProjectFault::TooLarge:
-            return lang::ProjectFileTooLarge;
-        case ProjectFault::MalformedRecord:
-            return lang::ProjectRecordMalformed;
-        case ProjectFault::NotText:
-            return lang::SettingsNotText;
-        case ProjectFault::CutShort:
-            return lang::SettingsCutShort;
-        default:
-            return lang::ProjectFileUnreadable;
+// What each fault of a file that is there says: the language line of the editor's and the
+// builder's message, and the reason ztvtool gives in English.
+struct FaultWords {
+    ProjectFault fault;
+    int line;
+    const char* english;
+};
+
+constexpr FaultWords kFaultWords[] = {
+    {ProjectFault::NotWholeRecords, lang::ProjectNotWholeRecords,
+     "its size is not a whole number of records"},
+    {ProjectFault::TooLarge, lang::ProjectFileTooLarge, "larger than any project file"},
+    {ProjectFault::MalformedRecord, lang::ProjectRecordMalformed,
+     "a record holds a string longer than its field"},
+    {ProjectFault::NotText, lang::SettingsNotText, "the settings file is not text"},
+    {ProjectFault::CutShort, lang::SettingsCutShort, "the settings file is cut short"},
+};
+
+const FaultWords* wordsFor(ProjectFault fault) {
+    for (const FaultWords& words : kFaultWords) {
+        if (words.fault == fault) {
+            return &words;
+        }
     }
+    return nullptr;
 }
 
 QString siblingPath(const QFileInfo& project, const QString& extension) {
@@ -128,7 +138,6 @@ ProjectFileCheck checkSavedProject(const QString& pzvHost) {
 }
 
 QString describe(const ProjectFileCheck& check) {
-    QString reason;
     switch (check.fault) {
         case ProjectFault::None:
             return {};
@@ -136,31 +145,20 @@ QString describe(const ProjectFileCheck& check) {
             return QStringLiteral("%1: no such file").arg(check.fileHost);
         case ProjectFault::Unreadable:
             return QStringLiteral("%1: cannot be read").arg(check.fileHost);
-        case ProjectFault::NotWholeRecords:
-            reason = QStringLiteral("its size is not a whole number of records");
-            break;
-        case ProjectFault::TooLarge:
-            reason = QStringLiteral("larger than any project file");
-            break;
-        case ProjectFault::MalformedRecord:
-            reason = QStringLiteral("a record holds a string longer than its field");
-            break;
-        case ProjectFault::NotText:
-            reason = QStringLiteral("the settings file is not text");
-            break;
-        case ProjectFault::CutShort:
-            reason = QStringLiteral("the settings file is cut short");
-            break;
+        default:
+            return QStringLiteral("%1: not a valid project: %2")
+                .arg(check.fileHost, QLatin1String(wordsFor(check.fault)->english));
     }
-    return QStringLiteral("%1: not a valid project: %2").arg(check.fileHost, reason);
 }
 
 QString faultMessage(const ProjectFileCheck& check, const std::function<QString(int)>& text) {
     if (check.fault == ProjectFault::Missing) {
         return check.fileHost + u' ' + text(lang::NotFoundSuffix);
     }
+    const FaultWords* words = wordsFor(check.fault);
     return text(lang::FilePrefix) + u' ' + check.fileHost + u' ' +
-           text(lang::NotAValidProjectSuffix) + u'\n' + text(faultLine(check.fault));
+           text(lang::NotAValidProjectSuffix) + u'\n' +
+           text(words ? words->line : lang::ProjectFileUnreadable);
 }
 
 }  // namespace ztv
