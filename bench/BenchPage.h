@@ -1,9 +1,9 @@
 #pragma once
 
-#include "common/ElementRecord.h"
+#include "common/formats/ElementRecord.h"
 #include "common/platform/Clock.h"
 #include "common/platform/Prompter.h"
-#include "player/ZTVImage.h"
+#include "player/engine/ZTVImage.h"
 
 #include <QList>
 #include <QSize>

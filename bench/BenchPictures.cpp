@@ -1,6 +1,6 @@
 #include "bench/BenchPictures.h"
 
-#include "common/JpegCodec.h"
+#include "common/formats/JpegCodec.h"
 
 #include <QFile>
 #include <QRandomGenerator>

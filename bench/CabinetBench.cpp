@@ -3,7 +3,7 @@
 // run. Targets: our MSZIP write within 1.2x of gcab's, our extraction within 1.2x of
 // cabextract's. LZX write throughput is reported beside them. The programs' times include
 // their start-up, which is small beside 25 MB.
-#include "common/CabFile.h"
+#include "common/archives/CabFile.h"
 #include "common/platform/FileIo.h"
 
 #include <benchmark/benchmark.h>

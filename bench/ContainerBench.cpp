@@ -2,8 +2,8 @@
 // open and save runs, beside the floor of each: `cp -r` of the split's own page files, and `cat`
 // of those files into one. Every run ends with its file system synced, so that each side pays
 // for its writes. Target: split within 2x of cp -r, pack within 2x of cat.
-#include "common/Container.h"
-#include "common/ElementRecord.h"
+#include "common/formats/Container.h"
+#include "common/formats/ElementRecord.h"
 #include "common/platform/FileIo.h"
 
 #include <benchmark/benchmark.h>

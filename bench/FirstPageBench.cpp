@@ -3,10 +3,10 @@
 // the container, its split and the load of a page showing one picture. Target: the 1,000-page
 // project within 1.5x of the 10-page one, since the first page need not wait for the others.
 #include "bench/BenchPage.h"
-#include "common/ElementDefaults.h"
-#include "common/LangLines.h"
-#include "common/LanguageFile.h"
-#include "common/PageTable.h"
+#include "common/formats/ElementDefaults.h"
+#include "common/formats/LangLines.h"
+#include "common/formats/LanguageFile.h"
+#include "common/formats/PageTable.h"
 #include "common/platform/FileIo.h"
 
 #include <benchmark/benchmark.h>

@@ -6,8 +6,8 @@
 // sound or video element will play (the path of a page); and from the open, as for a medium
 // that was not preloaded. Then the frames that do not reach the video panel while a 1280x720
 // video plays for ten seconds (target: none).
-#include "common/platform/GstMediaService.h"
-#include "common/platform/GstPipeline.h"
+#include "common/media/GstMediaService.h"
+#include "common/media/GstPipeline.h"
 
 #include <gst/gst.h>
 

@@ -6,9 +6,9 @@
 // time below the sequential decode's.
 #include "bench/BenchPage.h"
 #include "bench/BenchPictures.h"
-#include "common/ElementRecord.h"
-#include "common/PictureLoader.h"
-#include "player/ZTVImage.h"
+#include "common/formats/ElementRecord.h"
+#include "common/formats/PictureLoader.h"
+#include "player/engine/ZTVImage.h"
 #include "player/elements/ZtvCaseImage.h"
 
 #include <benchmark/benchmark.h>

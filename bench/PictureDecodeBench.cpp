@@ -2,7 +2,7 @@
 // decode of the same files. Each iteration decodes one picture, so the time per iteration is
 // the time per picture. Target: the loader within 1.3x of the plain decode.
 #include "bench/BenchPictures.h"
-#include "common/PictureLoader.h"
+#include "common/formats/PictureLoader.h"
 
 #include <benchmark/benchmark.h>
 

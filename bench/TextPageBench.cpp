@@ -2,8 +2,8 @@
 // renders every text, and its hover look where it has one, at load. Target: under 20 ms for the
 // page. Run a Release build: build/bench/text_page_bench
 #include "bench/BenchPage.h"
-#include "common/ElementDefaults.h"
-#include "common/LanguageFile.h"
+#include "common/formats/ElementDefaults.h"
+#include "common/formats/LanguageFile.h"
 #include "common/platform/Fonts.h"
 
 #include <benchmark/benchmark.h>

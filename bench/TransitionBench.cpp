@@ -1,8 +1,8 @@
 // One step of every transition effect at 50 percent on a 1920 x 1440 element, beside a plain
 // copy of the same rectangle; effects 40 to 60 once their first step has saved the page. Run a
 // Release build: build/bench/transition_bench [repeats]
-#include "common/LanguageFile.h"
-#include "player/elements/TransitionEngine.h"
+#include "common/formats/LanguageFile.h"
+#include "player/transitions/TransitionEngine.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -1,5 +1,5 @@
-#include "editor/EditorStartup.h"
-#include "editor/LaunchCommands.h"
+#include "editor/app/EditorStartup.h"
+#include "editor/app/LaunchCommands.h"
 
 #include "common/platform/Fonts.h"
 

@@ -1,4 +1,4 @@
-#include "player/PlayerStartup.h"
+#include "player/ui/PlayerStartup.h"
 
 #include "common/platform/Fonts.h"
 

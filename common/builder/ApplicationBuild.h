@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/LanguageFile.h"
+#include "common/formats/LanguageFile.h"
 #include "common/builder/BuildOptions.h"
 #include "common/platform/DriveTable.h"
 #include "common/platform/Prompter.h"

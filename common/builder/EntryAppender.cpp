@@ -1,6 +1,6 @@
 #include "common/builder/EntryAppender.h"
 
-#include "common/EntryReader.h"
+#include "common/archives/EntryReader.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 #include "common/builder/MediaCopier.h"
 
-#include "common/GatherTarget.h"
+#include "common/builder/GatherTarget.h"
 #include "common/platform/FileIo.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "common/builder/MediaData.h"
 
-#include "common/EntryReader.h"
+#include "common/archives/EntryReader.h"
 #include "common/builder/EntryAppender.h"
 
 #include <QFileInfo>

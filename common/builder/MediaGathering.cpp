@@ -1,8 +1,8 @@
 #include "common/builder/MediaGathering.h"
 
-#include "common/Container.h"
-#include "common/ElementRecord.h"
-#include "common/LangLines.h"
+#include "common/formats/Container.h"
+#include "common/formats/ElementRecord.h"
+#include "common/formats/LangLines.h"
 #include "common/builder/MediaCopier.h"
 #include "common/builder/OutputFolder.h"
 #include "common/platform/FileIo.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/PageTable.h"
+#include "common/formats/PageTable.h"
 #include "common/builder/BuildJob.h"
 
 namespace ztv::builder {

@@ -1,8 +1,8 @@
 #include "editor/builder/BuildApplication.h"
 
-#include "common/LangLines.h"
-#include "editor/ProjectCommands.h"
-#include "editor/TSommaire.h"
+#include "common/formats/LangLines.h"
+#include "editor/app/ProjectCommands.h"
+#include "editor/app/TSommaire.h"
 #include "editor/builder/TFCopyLog.h"
 #include "editor/builder/TFCreerLog.h"
 

@@ -1,12 +1,12 @@
 #include "editor/builder/TFCopyLog.h"
 
-#include "common/LangLines.h"
+#include "common/formats/LangLines.h"
 #include "common/platform/DesktopShell.h"
 #include "common/platform/Prompter.h"
-#include "editor/DialogButton.h"
-#include "editor/EditorState.h"
-#include "editor/HelpPages.h"
-#include "editor/TiledDialog.h"
+#include "editor/dialogs/DialogButton.h"
+#include "editor/app/EditorState.h"
+#include "editor/app/HelpPages.h"
+#include "editor/dialogs/TiledDialog.h"
 #include "editor/dialogs/MediaLookup.h"
 
 #include <QCoreApplication>

@@ -1,11 +1,11 @@
 #include "editor/builder/TFCreerLog.h"
 
-#include "common/LangLines.h"
+#include "common/formats/LangLines.h"
 #include "common/builder/OutputFolder.h"
 #include "common/platform/Prompter.h"
-#include "editor/DialogButton.h"
-#include "editor/EditorState.h"
-#include "editor/HelpPages.h"
+#include "editor/dialogs/DialogButton.h"
+#include "editor/app/EditorState.h"
+#include "editor/app/HelpPages.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/builder/BuildOptions.h"
-#include "editor/TiledDialog.h"
+#include "editor/dialogs/TiledDialog.h"
 
 class QCheckBox;
 class QRadioButton;

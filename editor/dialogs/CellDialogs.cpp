@@ -1,7 +1,7 @@
 #include "editor/dialogs/CellDialogs.h"
 
-#include "common/ElementKinds.h"
-#include "editor/TSommaire.h"
+#include "common/formats/ElementKinds.h"
+#include "editor/app/TSommaire.h"
 #include "editor/dialogs/TFormVis.h"
 #include "editor/position/TForm200.h"
 

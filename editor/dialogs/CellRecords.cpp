@@ -1,10 +1,10 @@
 #include "editor/dialogs/CellRecords.h"
 
-#include "common/ElementKinds.h"
+#include "common/formats/ElementKinds.h"
 #include "common/platform/FileIo.h"
-#include "editor/PositionStart.h"
-#include "editor/Storyboard.h"
-#include "editor/UndoSnapshot.h"
+#include "editor/position/PositionStart.h"
+#include "editor/document/Storyboard.h"
+#include "editor/document/UndoSnapshot.h"
 #include "editor/position/HandleGeometry.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/ElementRecord.h"
+#include "common/formats/ElementRecord.h"
 
 #include <QRect>
 #include <QSize>

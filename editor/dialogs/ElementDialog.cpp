@@ -1,18 +1,18 @@
 #include "editor/dialogs/ElementDialog.h"
 
-#include "common/LangLines.h"
+#include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"
-#include "editor/EditorState.h"
-#include "editor/HelpPages.h"
-#include "editor/PageChooser.h"
-#include "editor/StoredPath.h"
-#include "editor/Storyboard.h"
+#include "editor/app/EditorState.h"
+#include "editor/app/HelpPages.h"
+#include "editor/dialogs/PageChooser.h"
+#include "editor/document/StoredPath.h"
+#include "editor/document/Storyboard.h"
 #include "editor/dialogs/PathField.h"
 #include "editor/dialogs/TransitionOption.h"
 #include "editor/dialogs/Vocabulary.h"
 #include "editor/position/HandleGeometry.h"
 #include "editor/position/TForm200.h"
-#include "player/elements/EffectNames.h"
+#include "player/transitions/EffectNames.h"
 
 #include <QCheckBox>
 #include <QComboBox>

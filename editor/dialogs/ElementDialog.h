@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/ElementRecord.h"
-#include "editor/TiledDialog.h"
+#include "common/formats/ElementRecord.h"
+#include "editor/dialogs/TiledDialog.h"
 #include "editor/dialogs/CellRecords.h"
 #include "editor/dialogs/EditorPictures.h"
 

@@ -1,10 +1,10 @@
 #include "editor/dialogs/MediaLookup.h"
 
-#include "common/LangLines.h"
-#include "common/MovedMedia.h"
+#include "common/formats/LangLines.h"
+#include "common/formats/MovedMedia.h"
 #include "common/platform/Prompter.h"
 #include "common/platform/ShownPath.h"
-#include "editor/EditorState.h"
+#include "editor/app/EditorState.h"
 
 namespace ztv::editor {
 

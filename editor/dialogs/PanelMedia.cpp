@@ -1,9 +1,9 @@
 #include "editor/dialogs/PanelMedia.h"
 
-#include "common/LangLines.h"
+#include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"
 #include "common/platform/WinPath.h"
-#include "editor/EditorState.h"
+#include "editor/app/EditorState.h"
 #include "editor/dialogs/MediaLookup.h"
 
 namespace ztv::editor {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/StoredPath.h"
+#include "editor/document/StoredPath.h"
 
 class QLineEdit;
 

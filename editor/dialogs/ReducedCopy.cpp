@@ -1,6 +1,6 @@
 #include "editor/dialogs/ReducedCopy.h"
 
-#include "common/JpegCodec.h"
+#include "common/formats/JpegCodec.h"
 #include "common/platform/FileIo.h"
 
 #include <QBuffer>

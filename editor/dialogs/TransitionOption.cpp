@@ -1,6 +1,6 @@
 #include "editor/dialogs/TransitionOption.h"
 
-#include "common/LanguageFile.h"
+#include "common/formats/LanguageFile.h"
 #include "editor/dialogs/Vocabulary.h"
 
 #include <QCheckBox>

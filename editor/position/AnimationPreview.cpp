@@ -1,9 +1,9 @@
 #include "editor/position/AnimationPreview.h"
 
 #include "common/platform/ShownPath.h"
-#include "editor/EditorState.h"
+#include "editor/app/EditorState.h"
 #include "editor/position/HandleGeometry.h"
-#include "player/elements/KeyedCopy.h"
+#include "player/transitions/KeyedCopy.h"
 #include "player/elements/StepTiming.h"
 
 #include <algorithm>

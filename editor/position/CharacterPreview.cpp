@@ -1,7 +1,7 @@
 #include "editor/position/CharacterPreview.h"
 
-#include "common/LangLines.h"
-#include "editor/EditorState.h"
+#include "common/formats/LangLines.h"
+#include "editor/app/EditorState.h"
 #include "editor/position/HandleGeometry.h"
 #include "player/elements/StepTiming.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "editor/position/PreviewRun.h"
-#include "player/elements/TransitionEngine.h"
+#include "player/transitions/TransitionEngine.h"
 
 #include <QImage>
 #include <QPoint>

@@ -1,11 +1,11 @@
 #include "editor/position/FrameList.h"
 
-#include "common/ElementRecord.h"
-#include "common/LangLines.h"
-#include "common/LanguageFile.h"
-#include "common/SafetyLimits.h"
+#include "common/formats/ElementRecord.h"
+#include "common/formats/LangLines.h"
+#include "common/formats/LanguageFile.h"
+#include "common/platform/SafetyLimits.h"
 #include "common/platform/Prompter.h"
-#include "player/elements/KeyedCopy.h"
+#include "player/transitions/KeyedCopy.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "editor/position/HandleGeometry.h"
 
-#include "common/ElementRecord.h"
-#include "common/SafetyLimits.h"
+#include "common/formats/ElementRecord.h"
+#include "common/platform/SafetyLimits.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #include "editor/position/JouPositions.h"
 
-#include "common/ElementKinds.h"
-#include "common/LangLines.h"
-#include "common/LanguageFile.h"
+#include "common/formats/ElementKinds.h"
+#include "common/formats/LangLines.h"
+#include "common/formats/LanguageFile.h"
 #include "common/platform/FileIo.h"
 #include "editor/dialogs/CellRecords.h"
 #include "editor/position/HandleGeometry.h"

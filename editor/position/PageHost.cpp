@@ -1,9 +1,9 @@
 #include "editor/position/PageHost.h"
 
-#include "common/MovedMedia.h"
+#include "common/formats/MovedMedia.h"
 #include "common/platform/Prompter.h"
-#include "editor/EditorState.h"
-#include "player/MediaPlayback.h"
+#include "editor/app/EditorState.h"
+#include "player/engine/MediaPlayback.h"
 
 namespace ztv::editor {
 

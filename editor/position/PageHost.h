@@ -1,10 +1,10 @@
 #pragma once
 
-#include "common/DisplayScaling.h"
-#include "common/PicturePrefetch.h"
+#include "common/formats/DisplayScaling.h"
+#include "common/formats/PicturePrefetch.h"
 #include "common/platform/Clock.h"
 #include "player/elements/ElementHost.h"
-#include "player/elements/TransitionEngine.h"
+#include "player/transitions/TransitionEngine.h"
 
 #include <QImage>
 #include <memory>

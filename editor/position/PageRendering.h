@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/ElementKinds.h"
-#include "common/ElementRecord.h"
+#include "common/formats/ElementKinds.h"
+#include "common/formats/ElementRecord.h"
 #include "editor/dialogs/EditorPictures.h"
 #include "editor/position/PageHost.h"
 #include "player/elements/ElementFactory.h"

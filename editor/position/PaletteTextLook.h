@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/ElementRecord.h"
-#include "editor/RememberedFont.h"
+#include "common/formats/ElementRecord.h"
+#include "editor/dialogs/RememberedFont.h"
 
 #include <QColor>
 #include <QSize>

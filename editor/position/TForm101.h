@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/ElementKinds.h"
-#include "common/ElementRecord.h"
+#include "common/formats/ElementKinds.h"
+#include "common/formats/ElementRecord.h"
 
 #include <QDialog>
 #include <QRect>

@@ -1,12 +1,12 @@
 #include "editor/position/TForm200.h"
 
-#include "common/ElementKinds.h"
-#include "common/LangLines.h"
+#include "common/formats/ElementKinds.h"
+#include "common/formats/LangLines.h"
 #include "common/platform/FileIo.h"
 #include "common/platform/Prompter.h"
-#include "editor/EditorState.h"
-#include "editor/Storyboard.h"
-#include "editor/TiledDialog.h"
+#include "editor/app/EditorState.h"
+#include "editor/document/Storyboard.h"
+#include "editor/dialogs/TiledDialog.h"
 #include "editor/position/PictureWidget.h"
 #include "editor/position/TForm101.h"
 

@@ -1,8 +1,8 @@
 // Moving the edited element, resizing it with its handles, and picking another one.
-#include "common/ElementKinds.h"
+#include "common/formats/ElementKinds.h"
 #include "common/platform/Prompter.h"
-#include "editor/EditorState.h"
-#include "editor/Storyboard.h"
+#include "editor/app/EditorState.h"
+#include "editor/document/Storyboard.h"
 #include "editor/position/PictureWidget.h"
 #include "editor/position/TForm200.h"
 

@@ -1,11 +1,11 @@
 // Saving each change into the .JOU file, the keys, and keeping or dropping the changes at the
 // end.
-#include "common/LangLines.h"
+#include "common/formats/LangLines.h"
 #include "common/platform/FileIo.h"
 #include "common/platform/Prompter.h"
-#include "editor/EditorState.h"
-#include "editor/Storyboard.h"
-#include "editor/UndoSnapshot.h"
+#include "editor/app/EditorState.h"
+#include "editor/document/Storyboard.h"
+#include "editor/document/UndoSnapshot.h"
 #include "editor/position/JouPositions.h"
 #include "editor/position/PictureWidget.h"
 #include "editor/position/TForm101.h"

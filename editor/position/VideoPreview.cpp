@@ -1,7 +1,7 @@
 #include "editor/position/VideoPreview.h"
 
-#include "editor/EditorState.h"
-#include "player/PanelVideo.h"
+#include "editor/app/EditorState.h"
+#include "player/ui/PanelVideo.h"
 
 namespace ztv::editor {
 

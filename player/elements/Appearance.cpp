@@ -1,7 +1,7 @@
 #include "player/elements/Appearance.h"
 
-#include "common/LangLines.h"
-#include "common/LanguageFile.h"
+#include "common/formats/LangLines.h"
+#include "common/formats/LanguageFile.h"
 
 #include <QRgb>
 

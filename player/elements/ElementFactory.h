@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/ElementKinds.h"
+#include "common/formats/ElementKinds.h"
 #include "player/elements/ZtvCase.h"
 
 #include <functional>

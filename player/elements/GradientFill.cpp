@@ -1,7 +1,7 @@
 #include "player/elements/GradientFill.h"
 
-#include "common/LangLines.h"
-#include "common/LanguageFile.h"
+#include "common/formats/LangLines.h"
+#include "common/formats/LanguageFile.h"
 
 #include <QPainter>
 #include <cmath>

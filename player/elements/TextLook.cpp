@@ -1,8 +1,8 @@
 #include "player/elements/TextLook.h"
 
-#include "common/CommaText.h"
-#include "common/LangLines.h"
-#include "common/LanguageFile.h"
+#include "common/formats/CommaText.h"
+#include "common/formats/LangLines.h"
+#include "common/formats/LanguageFile.h"
 #include "common/platform/Fonts.h"
 
 #include <QStringList>

@@ -1,9 +1,9 @@
 #include "player/elements/ZtvCase.h"
 
-#include "common/AnimatedPicture.h"
-#include "common/EntryReader.h"
-#include "common/LangLines.h"
-#include "common/LanguageFile.h"
+#include "common/formats/AnimatedPicture.h"
+#include "common/archives/EntryReader.h"
+#include "common/formats/LangLines.h"
+#include "common/formats/LanguageFile.h"
 #include "player/elements/ElementHost.h"
 
 namespace ztv {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "common/DisplayScaling.h"
-#include "common/ElementRecord.h"
-#include "common/PictureLoader.h"
+#include "common/formats/DisplayScaling.h"
+#include "common/formats/ElementRecord.h"
+#include "common/formats/PictureLoader.h"
 
 #include <QImage>
 #include <QList>

@@ -1,7 +1,7 @@
 // Frame strips of characters and animations: the mask colour and the list of frames.
-#include "common/AnimatedPicture.h"
-#include "common/LangLines.h"
-#include "common/SafetyLimits.h"
+#include "common/formats/AnimatedPicture.h"
+#include "common/formats/LangLines.h"
+#include "common/platform/SafetyLimits.h"
 #include "common/platform/WinPath.h"
 #include "player/elements/ElementHost.h"
 #include "player/elements/ZtvCase.h"

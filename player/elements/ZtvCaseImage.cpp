@@ -2,11 +2,11 @@
 // picture.
 #include "player/elements/ZtvCaseImage.h"
 
-#include "common/AnimatedPicture.h"
-#include "common/ColorText.h"
-#include "common/LangLines.h"
-#include "common/LanguageFile.h"
-#include "common/SafetyLimits.h"
+#include "common/formats/AnimatedPicture.h"
+#include "common/formats/ColorText.h"
+#include "common/formats/LangLines.h"
+#include "common/formats/LanguageFile.h"
+#include "common/platform/SafetyLimits.h"
 #include "player/elements/Appearance.h"
 #include "player/elements/ElementHost.h"
 #include "player/elements/GradientFill.h"

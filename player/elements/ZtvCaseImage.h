@@ -1,6 +1,6 @@
 #pragma once
 
-#include "player/elements/TransitionEngine.h"
+#include "player/transitions/TransitionEngine.h"
 #include "player/elements/ZtvCase.h"
 
 #include <QImage>

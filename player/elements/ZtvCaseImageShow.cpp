@@ -1,10 +1,10 @@
 // The picture cell on the page: its appearance and disappearance, the GIF frames and the hover
 // picture.
-#include "common/ElementKinds.h"
+#include "common/formats/ElementKinds.h"
 #include "common/platform/Clock.h"
 #include "player/elements/Appearance.h"
 #include "player/elements/ElementHost.h"
-#include "player/elements/KeyedCopy.h"
+#include "player/transitions/KeyedCopy.h"
 #include "player/elements/StepTiming.h"
 #include "player/elements/ZtvCaseImage.h"
 

@@ -1,6 +1,6 @@
 #include "player/elements/ZtvCaseKinds.h"
 
-#include "common/LangLines.h"
+#include "common/formats/LangLines.h"
 #include "player/elements/ElementHost.h"
 
 namespace ztv {

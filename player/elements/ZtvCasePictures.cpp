@@ -1,11 +1,11 @@
 // Loading an element's picture by the extension of its stored name, from a file or from the
 // page's media data file.
-#include "common/AnimatedPicture.h"
-#include "common/EntryReader.h"
-#include "common/LangLines.h"
-#include "common/PictureLoader.h"
-#include "common/PicturePrefetch.h"
-#include "common/SafetyLimits.h"
+#include "common/formats/AnimatedPicture.h"
+#include "common/archives/EntryReader.h"
+#include "common/formats/LangLines.h"
+#include "common/formats/PictureLoader.h"
+#include "common/formats/PicturePrefetch.h"
+#include "common/platform/SafetyLimits.h"
 #include "player/elements/ElementHost.h"
 #include "player/elements/ZtvCase.h"
 

@@ -1,12 +1,12 @@
 #include "player/elements/ZtvCaseTexte.h"
 
-#include "common/ColorText.h"
-#include "common/CommaText.h"
-#include "common/LangLines.h"
-#include "common/SafetyLimits.h"
+#include "common/formats/ColorText.h"
+#include "common/formats/CommaText.h"
+#include "common/formats/LangLines.h"
+#include "common/platform/SafetyLimits.h"
 #include "common/platform/Clock.h"
 #include "player/elements/ElementHost.h"
-#include "player/elements/KeyedCopy.h"
+#include "player/transitions/KeyedCopy.h"
 #include "player/elements/StepTiming.h"
 #include "player/elements/TextRendering.h"
 

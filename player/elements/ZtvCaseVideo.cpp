@@ -1,8 +1,8 @@
 #include "player/elements/ZtvCaseVideo.h"
 
-#include "common/LangLines.h"
-#include "common/LanguageFile.h"
-#include "player/MediaPlayback.h"
+#include "common/formats/LangLines.h"
+#include "common/formats/LanguageFile.h"
+#include "player/engine/MediaPlayback.h"
 #include "player/elements/ElementHost.h"
 
 namespace ztv {

@@ -1,7 +1,7 @@
 // Stored action texts and yes/no flags, read once as typed values.
-#include "common/ActionModel.h"
-#include "common/ElementRecord.h"
-#include "common/LanguageFile.h"
+#include "common/formats/ActionModel.h"
+#include "common/formats/ElementRecord.h"
+#include "common/formats/LanguageFile.h"
 
 #include <gtest/gtest.h>
 #include <set>

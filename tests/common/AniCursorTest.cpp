@@ -1,4 +1,4 @@
-#include "common/AniCursor.h"
+#include "common/formats/AniCursor.h"
 #include "tests/support/PictureMakers.h"
 
 #include <gtest/gtest.h>

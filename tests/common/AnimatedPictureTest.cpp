@@ -1,5 +1,5 @@
-#include "common/AnimatedPicture.h"
-#include "common/GifWriter.h"
+#include "common/formats/AnimatedPicture.h"
+#include "common/formats/GifWriter.h"
 #include "tests/support/PictureMakers.h"
 #include "tests/support/ProjectWriter.h"
 

@@ -1,9 +1,9 @@
 // The builder's rules on crafted projects: no file of a build is ever overwritten or merged,
 // actions take the parameter that names their file, names that clash with the build's own
 // files, an empty project, and the output folder's numbering.
-#include "common/ElfImage.h"
-#include "common/EntryReader.h"
-#include "common/LangLines.h"
+#include "common/archives/ElfImage.h"
+#include "common/archives/EntryReader.h"
+#include "common/formats/LangLines.h"
 #include "common/builder/ApplicationBuild.h"
 #include "common/builder/OutputFolder.h"
 #include "common/platform/RecordFile.h"

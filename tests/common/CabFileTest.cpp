@@ -1,4 +1,4 @@
-#include "common/CabFile.h"
+#include "common/archives/CabFile.h"
 #include "tests/support/CabinetCrafter.h"
 #include "tests/support/ProjectWriter.h"
 

@@ -1,5 +1,5 @@
-#include "common/ColorText.h"
-#include "common/CommaText.h"
+#include "common/formats/ColorText.h"
+#include "common/formats/CommaText.h"
 
 #include <gtest/gtest.h>
 

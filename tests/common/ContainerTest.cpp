@@ -1,7 +1,7 @@
-#include "common/Container.h"
-#include "common/ContainerIndex.h"
-#include "common/ElementRecord.h"
-#include "common/PageFileSplitter.h"
+#include "common/formats/Container.h"
+#include "common/formats/ContainerIndex.h"
+#include "common/formats/ElementRecord.h"
+#include "common/formats/PageFileSplitter.h"
 #include "common/platform/RecordFile.h"
 #include "tests/support/ProjectWriter.h"
 

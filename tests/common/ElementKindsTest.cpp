@@ -1,7 +1,7 @@
 // The rows of the storyboard and the kinds they hold, as the record format lists them: 1 sound,
 // 2 video, 3 background, 4 to 23 pictures, 24 character, 25 panorama, 26 to 29 animations,
 // 30 to 49 texts, 50 to 59 click zones, 60 keyword list, 61 long text.
-#include "common/ElementKinds.h"
+#include "common/formats/ElementKinds.h"
 
 #include <gtest/gtest.h>
 #include <map>

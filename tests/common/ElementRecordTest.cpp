@@ -1,4 +1,4 @@
-#include "common/ElementRecord.h"
+#include "common/formats/ElementRecord.h"
 #include "common/platform/Bytes.h"
 
 #include <gtest/gtest.h>

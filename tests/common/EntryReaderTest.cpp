@@ -1,4 +1,4 @@
-#include "common/EntryReader.h"
+#include "common/archives/EntryReader.h"
 
 #include <gtest/gtest.h>
 

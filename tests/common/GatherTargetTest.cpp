@@ -1,6 +1,6 @@
 // Gathering files into one folder: a name is reused only for the same bytes, otherwise the
 // copy takes the next free numbered name.
-#include "common/GatherTarget.h"
+#include "common/builder/GatherTarget.h"
 #include "tests/support/ProjectWriter.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The media service on the real GStreamer with the synchronised fake audio output: plays keep
 // real time, end when the medium has been played, and survive broken files.
-#include "common/platform/GstMediaService.h"
-#include "common/platform/GstPipeline.h"
+#include "common/media/GstMediaService.h"
+#include "common/media/GstPipeline.h"
 #include "tests/support/PictureMakers.h"
 #include "tests/support/PulseServer.h"
 

@@ -1,4 +1,4 @@
-#include "common/JpegCodec.h"
+#include "common/formats/JpegCodec.h"
 #include "tests/support/PictureMakers.h"
 
 #include <gtest/gtest.h>

@@ -8,7 +8,7 @@
 #include <set>
 #include <string>
 
-#include "common/LangLines.h"
+#include "common/formats/LangLines.h"
 
 // The shipped language files are read byte by byte here, as a program meets them: positions
 // decide every look-up, so a missing, doubled or misnumbered line silently shifts all the rest.

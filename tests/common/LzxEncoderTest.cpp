@@ -1,4 +1,4 @@
-#include "common/LzxEncoder.h"
+#include "common/archives/LzxEncoder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // One file of every family GStreamer's own encoders can make here, played through the media
 // service to its end: old CD-ROM formats and what authors bring today.
-#include "common/platform/GstMediaService.h"
-#include "common/platform/GstPipeline.h"
+#include "common/media/GstMediaService.h"
+#include "common/media/GstPipeline.h"
 #include "tests/support/PictureMakers.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "common/MovedMedia.h"
+#include "common/formats/MovedMedia.h"
 #include "tests/support/ProjectWriter.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "common/PictureLoader.h"
+#include "common/formats/PictureLoader.h"
 #include "tests/support/PictureMakers.h"
 #include "tests/support/ProjectWriter.h"
 

@@ -1,5 +1,5 @@
 // Pixel memory of freed pictures serves the next pictures of the same size.
-#include "common/PictureMemory.h"
+#include "common/formats/PictureMemory.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Pictures decoded ahead on other threads: the same pixels as the loader gives, handed over in
 // any order, and nothing handed over that the caller must load and report itself.
-#include "common/PicturePrefetch.h"
+#include "common/formats/PicturePrefetch.h"
 #include "tests/support/PictureMakers.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The byte-range moves between the two record layouts must give exactly what decoding and
 // encoding again gives, on records as odd as a file can hold.
-#include "common/Container.h"
-#include "common/ElementRecord.h"
-#include "common/RecordLayouts.h"
+#include "common/formats/Container.h"
+#include "common/formats/ElementRecord.h"
+#include "common/formats/RecordLayouts.h"
 #include "tests/support/ProjectWriter.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // "A sound card is present", found the ways a Linux machine shows one.
-#include "common/platform/SoundOutput.h"
+#include "common/media/SoundOutput.h"
 
 #include <gtest/gtest.h>
 #include <QDir>

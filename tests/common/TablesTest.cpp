@@ -1,7 +1,7 @@
-#include "common/KeywordTable.h"
-#include "common/LanguageFile.h"
-#include "common/PageTable.h"
-#include "common/ProjectSettings.h"
+#include "common/formats/KeywordTable.h"
+#include "common/formats/LanguageFile.h"
+#include "common/formats/PageTable.h"
+#include "common/formats/ProjectSettings.h"
 #include "common/platform/RecordFile.h"
 #include "tests/support/ProjectWriter.h"
 

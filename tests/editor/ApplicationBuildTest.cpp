@@ -1,7 +1,7 @@
 // The demo project built by `ztvtool build` in each distribution and compression form, each
 // result played by the player and compared by pixels with the saved project's first page.
-#include "common/ElementRecord.h"
-#include "common/LangLines.h"
+#include "common/formats/ElementRecord.h"
+#include "common/formats/LangLines.h"
 #include "common/platform/RecordFile.h"
 #include "tests/editor/BuildFixture.h"
 #include "tests/support/ProjectWriter.h"

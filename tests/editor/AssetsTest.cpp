@@ -1,7 +1,7 @@
 // The pictures the window names must be the ones the build draws.
-#include "common/PictureLoader.h"
-#include "editor/CommandTable.h"
-#include "editor/StoryboardRows.h"
+#include "common/formats/PictureLoader.h"
+#include "editor/app/CommandTable.h"
+#include "editor/document/StoryboardRows.h"
 
 #include <gtest/gtest.h>
 #include <QDir>

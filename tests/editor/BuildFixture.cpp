@@ -1,8 +1,8 @@
 #include "tests/editor/BuildFixture.h"
 
-#include "common/ElfImage.h"
-#include "common/EntryReader.h"
-#include "player/ZTVImage.h"
+#include "common/archives/ElfImage.h"
+#include "common/archives/EntryReader.h"
+#include "player/engine/ZTVImage.h"
 #include "tests/support/ScriptedMediaService.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/LanguageFile.h"
+#include "common/formats/LanguageFile.h"
 #include "common/platform/Clock.h"
 #include "common/platform/DriveTable.h"
 #include "tests/support/ScriptedPrompter.h"

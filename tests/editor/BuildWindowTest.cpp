@@ -1,8 +1,8 @@
 // The build wizard and the build window driven by mouse clicks: the options, the output folder,
 // a build that plays, its progress and closing message, and cancel.
-#include "common/LangLines.h"
+#include "common/formats/LangLines.h"
 #include "common/platform/DesktopShell.h"
-#include "editor/EditorState.h"
+#include "editor/app/EditorState.h"
 #include "editor/builder/TFCopyLog.h"
 #include "editor/builder/TFCreerLog.h"
 #include "tests/editor/BuildFixture.h"

@@ -1,6 +1,6 @@
 // The page-file rules the element dialogs share, on a page of their own.
-#include "common/LanguageFile.h"
-#include "editor/Storyboard.h"
+#include "common/formats/LanguageFile.h"
+#include "editor/document/Storyboard.h"
 #include "editor/dialogs/CellRecords.h"
 #include "tests/support/ProjectWriter.h"
 

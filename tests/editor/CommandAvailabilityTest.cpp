@@ -1,9 +1,9 @@
 // No command does nothing silently: it works, or it is disabled and says it is not available
 // yet. Commands that have nothing to act on say so and stop.
-#include "common/LangLines.h"
+#include "common/formats/LangLines.h"
 #include "common/platform/FileIo.h"
-#include "editor/CommandTable.h"
-#include "editor/ToolSettingsDialog.h"
+#include "editor/app/CommandTable.h"
+#include "editor/dialogs/ToolSettingsDialog.h"
 #include "tests/editor/ProjectFixture.h"
 
 #include <QAction>

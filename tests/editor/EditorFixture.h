@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/EditorStartup.h"
+#include "editor/app/EditorStartup.h"
 #include "tests/support/RecordingShell.h"
 #include "tests/support/ScriptedMediaService.h"
 #include "tests/support/ScriptedPrompter.h"

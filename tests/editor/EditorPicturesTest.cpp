@@ -1,7 +1,7 @@
 // The element dialogs' picture routines: the media look-up over the drives, the picture
 // loader's sizes, the preview fit and the resized copy of pictures larger than the screen.
-#include "common/JpegCodec.h"
-#include "editor/EditorState.h"
+#include "common/formats/JpegCodec.h"
+#include "editor/app/EditorState.h"
 #include "editor/dialogs/EditorPictures.h"
 #include "editor/dialogs/MediaLookup.h"
 #include "editor/dialogs/PanelMedia.h"

@@ -1,8 +1,8 @@
 // The image dialog in the shipped languages: every caption fits its control. With
 // ZTV_SHOT_DIR set, each tab is also saved there as a picture, to be looked at.
 #include "common/platform/FileIo.h"
-#include "editor/EditorState.h"
-#include "editor/Storyboard.h"
+#include "editor/app/EditorState.h"
+#include "editor/document/Storyboard.h"
 #include "editor/dialogs/TFormVis.h"
 #include "tests/support/ScriptedPrompter.h"
 

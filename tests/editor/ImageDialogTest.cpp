@@ -1,7 +1,7 @@
 // The image and background dialog on a page of a new project: what OK and the preview write
 // put into the page files, the rectangles it proposes, and what it refuses.
 #include "common/platform/FileIo.h"
-#include "editor/UndoSnapshot.h"
+#include "editor/document/UndoSnapshot.h"
 #include "editor/dialogs/TFormVis.h"
 #include "tests/editor/ProjectFixture.h"
 #include "tests/support/PictureMakers.h"

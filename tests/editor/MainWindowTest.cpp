@@ -1,5 +1,5 @@
-#include "editor/CommandTable.h"
-#include "editor/MessageBoxes.h"
+#include "editor/app/CommandTable.h"
+#include "editor/dialogs/MessageBoxes.h"
 #include "tests/editor/EditorFixture.h"
 
 #include <QAction>

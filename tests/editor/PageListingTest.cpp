@@ -1,7 +1,7 @@
 // Page listings: the lines in storyboard order with their markers, sheets that break at the
 // same height, the details of actions, and the listing printed to a PDF through the command.
-#include "common/LangLines.h"
-#include "editor/PageListing.h"
+#include "common/formats/LangLines.h"
+#include "editor/printing/PageListing.h"
 #include "tests/editor/ProjectFixture.h"
 
 #include <QFile>

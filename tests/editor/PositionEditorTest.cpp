@@ -1,9 +1,9 @@
 // The position editor on a page of a new project: what the page shows, moving, resizing and
 // picking elements, what each change writes into the page files, and closing.
-#include "common/SafetyLimits.h"
+#include "common/platform/SafetyLimits.h"
 #include "common/platform/FileIo.h"
-#include "editor/Storyboard.h"
-#include "editor/UndoSnapshot.h"
+#include "editor/document/Storyboard.h"
+#include "editor/document/UndoSnapshot.h"
 #include "editor/dialogs/TFormVis.h"
 #include "editor/position/TForm200.h"
 #include "tests/editor/PositionFixture.h"

@@ -2,7 +2,7 @@
 
 #include "common/platform/Clock.h"
 #include "common/platform/FileIo.h"
-#include "editor/Storyboard.h"
+#include "editor/document/Storyboard.h"
 #include "editor/position/TForm200.h"
 #include "tests/editor/ProjectFixture.h"
 

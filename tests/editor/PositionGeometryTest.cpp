@@ -1,7 +1,7 @@
 // The handles' places and sizes, and the rectangles they leave when dropped.
 #include "editor/position/HandleGeometry.h"
 
-#include "common/SafetyLimits.h"
+#include "common/platform/SafetyLimits.h"
 
 #include <gtest/gtest.h>
 

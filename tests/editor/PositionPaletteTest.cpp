@@ -1,7 +1,7 @@
 // The "Positions" palette's options per kind: what each writes into the record, and a text's
 // look, which sizes the text again.
-#include "common/CommaText.h"
-#include "common/LangLines.h"
+#include "common/formats/CommaText.h"
+#include "common/formats/LangLines.h"
 #include "common/platform/Fonts.h"
 #include "editor/position/TForm101.h"
 #include "player/elements/TextLook.h"

@@ -1,10 +1,10 @@
 // The preview in the player, its web page, the help pages, the tutorial and the outside tools:
 // what the editor starts or opens is read from a recording shell.
-#include "common/LangLines.h"
+#include "common/formats/LangLines.h"
 #include "common/platform/FileIo.h"
-#include "editor/HelpPages.h"
-#include "editor/PreviewLauncher.h"
-#include "editor/ToolSettingsDialog.h"
+#include "editor/app/HelpPages.h"
+#include "editor/app/PreviewLauncher.h"
+#include "editor/dialogs/ToolSettingsDialog.h"
 #include "tests/editor/ProjectFixture.h"
 
 #include <QDir>

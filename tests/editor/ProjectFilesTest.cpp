@@ -1,10 +1,10 @@
 // The project files dialog: the list of the files a saved project needs in both modes, the list
 // printed on sheets, and the media gathered into one folder tree with the records rewritten.
-#include "common/LangLines.h"
+#include "common/formats/LangLines.h"
 #include "common/platform/FileIo.h"
-#include "editor/FileListPrint.h"
-#include "editor/ProjectFileList.h"
-#include "editor/ProjectFilesDialog.h"
+#include "editor/printing/FileListPrint.h"
+#include "editor/document/ProjectFileList.h"
+#include "editor/dialogs/ProjectFilesDialog.h"
 #include "tests/editor/ProjectFixture.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/TSommaire.h"
+#include "editor/app/TSommaire.h"
 #include "tests/editor/EditorFixture.h"
 #include "tests/support/ProjectWriter.h"
 

@@ -1,9 +1,9 @@
 // Every way of beginning a project saves something that reopens; a crash leaves work that is
 // recovered as the project it belongs to; a second start hands its project over.
-#include "common/LangLines.h"
+#include "common/formats/LangLines.h"
 #include "common/platform/FileIo.h"
-#include "editor/IdleHandOver.h"
-#include "editor/ProjectCommands.h"
+#include "editor/app/IdleHandOver.h"
+#include "editor/app/ProjectCommands.h"
 #include "tests/editor/ProjectFixture.h"
 #include "tools/ztvtool/ZtvTool.h"
 

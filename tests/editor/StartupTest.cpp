@@ -1,8 +1,8 @@
-#include "common/NumberedLines.h"
+#include "common/formats/NumberedLines.h"
 #include "common/platform/FileIo.h"
-#include "common/platform/GstMediaService.h"
-#include "editor/RunningEditor.h"
-#include "editor/WorkingCopy.h"
+#include "common/media/GstMediaService.h"
+#include "editor/app/RunningEditor.h"
+#include "editor/document/WorkingCopy.h"
 #include "tests/editor/EditorFixture.h"
 #include "tests/support/ProjectWriter.h"
 

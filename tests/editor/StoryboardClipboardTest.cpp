@@ -1,8 +1,8 @@
 // Copy, cut, paste, special paste, delete, column insertion and removal, and undo, through the
 // Edit commands on the working copy's page files.
-#include "common/LangLines.h"
-#include "editor/EditCommands.h"
-#include "editor/UndoSnapshot.h"
+#include "common/formats/LangLines.h"
+#include "editor/app/EditCommands.h"
+#include "editor/document/UndoSnapshot.h"
 #include "tests/editor/ProjectFixture.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "common/platform/RecordFile.h"
-#include "editor/Storyboard.h"
-#include "editor/StoryboardRows.h"
+#include "editor/document/Storyboard.h"
+#include "editor/document/StoryboardRows.h"
 #include "tests/support/ProjectWriter.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 // The start-up screens: the welcome dialog's choices, the intro screen and the about box.
-#include "common/LangLines.h"
-#include "editor/AboutBox.h"
-#include "editor/IntroScreen.h"
-#include "editor/LaunchCommands.h"
-#include "editor/ProjectCommands.h"
-#include "editor/WelcomeDialog.h"
+#include "common/formats/LangLines.h"
+#include "editor/app/AboutBox.h"
+#include "editor/app/IntroScreen.h"
+#include "editor/app/LaunchCommands.h"
+#include "editor/app/ProjectCommands.h"
+#include "editor/dialogs/WelcomeDialog.h"
 #include "tests/editor/ProjectFixture.h"
 
 #include <QLabel>

@@ -1,9 +1,9 @@
 // Clicks, hover, keywords and the actions they start, on the engine with a manual clock: the
 // page shown afterwards is read from the canvas.
-#include "common/KeywordTable.h"
-#include "common/LangLines.h"
-#include "common/YesNo.h"
-#include "player/Printing.h"
+#include "common/formats/KeywordTable.h"
+#include "common/formats/LangLines.h"
+#include "common/formats/YesNo.h"
+#include "player/engine/Printing.h"
 #include "tests/player/PagePlayFixture.h"
 #include "tests/support/RecordingShell.h"
 

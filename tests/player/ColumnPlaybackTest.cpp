@@ -1,6 +1,6 @@
 // Page loading and column playback, checked by the pixels of the engine's canvas with a
 // manual clock.
-#include "common/LangLines.h"
+#include "common/formats/LangLines.h"
 #include "tests/player/PagePlayFixture.h"
 
 namespace ztv::test {

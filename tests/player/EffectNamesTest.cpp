@@ -1,4 +1,4 @@
-#include "player/elements/EffectNames.h"
+#include "player/transitions/EffectNames.h"
 #include "tests/player/TransitionFixture.h"
 
 namespace ztv::test {

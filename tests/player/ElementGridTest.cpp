@@ -1,6 +1,6 @@
 // The grid that owns the page's elements: an element asks to go and the grid frees it once the
 // element's own call has returned, even when the call clears the whole page.
-#include "player/ElementGrid.h"
+#include "player/engine/ElementGrid.h"
 
 #include <gtest/gtest.h>
 #include <functional>

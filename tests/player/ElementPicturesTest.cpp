@@ -1,7 +1,7 @@
 // Loading element pictures: markers, missing and broken files, the formats by extension, and
 // the entries of a page's media data file.
-#include "common/EntryReader.h"
-#include "common/LangLines.h"
+#include "common/archives/EntryReader.h"
+#include "common/formats/LangLines.h"
 #include "player/elements/ZtvCaseImage.h"
 #include "tests/player/PagePlayFixture.h"
 #include "tests/support/PictureMakers.h"

@@ -1,5 +1,5 @@
 // The cross-fade's rows: every path this processor takes gives the exact integer blend.
-#include "player/elements/FadeRow.h"
+#include "player/transitions/FadeRow.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Frame lists of characters and animations cut from a strip or taken from a GIF, and the
 // strip's transparent colour.
-#include "common/LangLines.h"
+#include "common/formats/LangLines.h"
 #include "player/elements/ZtvCaseKinds.h"
 #include "tests/player/PagePlayFixture.h"
 #include "tests/support/PictureMakers.h"

@@ -1,7 +1,7 @@
 // The engine's media rules on the real GStreamer (synchronised fake audio output): the page
 // waits for a real end of play, loops restart, background music survives a page change.
-#include "common/LangLines.h"
-#include "common/platform/GstMediaService.h"
+#include "common/formats/LangLines.h"
+#include "common/media/GstMediaService.h"
 #include "tests/player/PagePlayFixture.h"
 #include "tests/support/PictureMakers.h"
 

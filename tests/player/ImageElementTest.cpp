@@ -1,6 +1,6 @@
 // The picture cell on a played page: backgrounds kept in Fond, appearance modes, GIF loops and
 // hover pictures, checked by the canvas's pixels.
-#include "common/LangLines.h"
+#include "common/formats/LangLines.h"
 #include "player/elements/Appearance.h"
 #include "tests/player/PagePlayFixture.h"
 #include "tests/support/PictureMakers.h"

@@ -1,5 +1,5 @@
 // The main window under the offscreen platform: placement, Escape and the end screen.
-#include "player/Form1.h"
+#include "player/ui/Form1.h"
 #include "tests/player/PlayerFixture.h"
 
 #include <QApplicationStateChangeEvent>

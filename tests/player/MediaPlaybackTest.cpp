@@ -1,6 +1,6 @@
 // The engine's media through a scripted service: what the sound records ask of the music
 // device, and how the page reacts when a sound ends.
-#include "common/LangLines.h"
+#include "common/formats/LangLines.h"
 #include "tests/player/PagePlayFixture.h"
 
 namespace ztv::test {

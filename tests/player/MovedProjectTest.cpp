@@ -1,6 +1,6 @@
 // A saved project copied to another folder plays with the media beside it; a picture found
 // nowhere is reported once, by name, and the page goes on.
-#include "common/LangLines.h"
+#include "common/formats/LangLines.h"
 #include "common/platform/RecordFile.h"
 #include "common/platform/WinPath.h"
 #include "tests/player/PagePlayFixture.h"

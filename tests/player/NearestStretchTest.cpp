@@ -1,4 +1,4 @@
-#include "player/elements/NearestStretch.h"
+#include "player/transitions/NearestStretch.h"
 #include "tests/player/TransitionFixture.h"
 
 #include <QPainter>

@@ -1,6 +1,6 @@
 // A kind of element written here, unknown to the engine: defined for the animation rows, it is
 // created, prepared, shown, stepped and freed by the page play like any built-in kind.
-#include "common/ElementKinds.h"
+#include "common/formats/ElementKinds.h"
 #include "common/platform/Clock.h"
 #include "player/elements/ElementHost.h"
 #include "tests/player/PagePlayFixture.h"

@@ -1,7 +1,7 @@
 // Packed projects: a player with its project appended (plain, global and page-by-page forms), a
 // single-file .ZTVX project, and what the end of playback leaves behind (nothing).
-#include "common/CabFile.h"
-#include "common/EntryReader.h"
+#include "common/archives/CabFile.h"
+#include "common/archives/EntryReader.h"
 #include "common/platform/FileIo.h"
 #include "tests/player/PagePlayFixture.h"
 

@@ -1,7 +1,7 @@
 // A page's pictures are decoded ahead while the page loads: what the page shows and says must be
 // what loading them one by one shows and says.
-#include "common/LangLines.h"
-#include "common/PictureLoader.h"
+#include "common/formats/LangLines.h"
+#include "common/formats/PictureLoader.h"
 #include "tests/player/PagePlayFixture.h"
 #include "tests/support/PictureMakers.h"
 

@@ -1,7 +1,7 @@
 #include "tests/player/PagePlayFixture.h"
 
-#include "common/ElementDefaults.h"
-#include "common/LangLines.h"
+#include "common/formats/ElementDefaults.h"
+#include "common/formats/LangLines.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>

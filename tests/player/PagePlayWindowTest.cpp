@@ -1,8 +1,8 @@
 // The main window drives page play: the first page at start-up, the external host's reload,
 // and the end that the engine asks for.
-#include "common/LangLines.h"
-#include "common/YesNo.h"
-#include "player/Form1.h"
+#include "common/formats/LangLines.h"
+#include "common/formats/YesNo.h"
+#include "player/ui/Form1.h"
 #include "tests/player/PagePlayFixture.h"
 
 #include <QApplicationStateChangeEvent>

@@ -1,5 +1,5 @@
 // The end screen and the clean-up: only what this run created is removed.
-#include "player/RemoveTree.h"
+#include "player/engine/RemoveTree.h"
 #include "tests/player/PlayerFixture.h"
 
 #include <QFile>

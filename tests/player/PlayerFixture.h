@@ -2,8 +2,8 @@
 
 #include "common/platform/Clock.h"
 #include "common/platform/DriveTable.h"
-#include "player/PlayerEnvironment.h"
-#include "player/ZTVImage.h"
+#include "player/engine/PlayerEnvironment.h"
+#include "player/engine/ZTVImage.h"
 #include "tests/support/ProjectWriter.h"
 #include "tests/support/ScriptedMediaService.h"
 #include "tests/support/ScriptedPrompter.h"

@@ -1,10 +1,10 @@
 // Finding and opening a saved project: where it is found, the settings checks and messages,
 // the playback directory and what is copied into it.
-#include "common/ElementRecord.h"
-#include "common/EntryReader.h"
-#include "common/LangLines.h"
-#include "common/LanguageFile.h"
-#include "common/ProjectSettings.h"
+#include "common/formats/ElementRecord.h"
+#include "common/archives/EntryReader.h"
+#include "common/formats/LangLines.h"
+#include "common/formats/LanguageFile.h"
+#include "common/formats/ProjectSettings.h"
 #include "common/platform/FileIo.h"
 #include "tests/player/PlayerFixture.h"
 

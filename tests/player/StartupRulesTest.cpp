@@ -1,7 +1,7 @@
 // The command line, the screen-saver protocol and the ELF image size.
-#include "common/ElfImage.h"
-#include "player/PlayerCommandLine.h"
-#include "player/ScreenSaverFilter.h"
+#include "common/archives/ElfImage.h"
+#include "player/engine/PlayerCommandLine.h"
+#include "player/ui/ScreenSaverFilter.h"
 #include "tests/support/ProjectWriter.h"
 
 #include <gtest/gtest.h>

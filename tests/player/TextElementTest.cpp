@@ -1,7 +1,7 @@
 // The text cell on a played page: composed over the page without fringes, kept in Fond, its
 // hover colour, and its disappearance, checked by the canvas's pixels.
-#include "common/LangLines.h"
-#include "common/YesNo.h"
+#include "common/formats/LangLines.h"
+#include "common/formats/YesNo.h"
 #include "tests/player/PagePlayFixture.h"
 #include "tests/support/ProjectWriter.h"
 

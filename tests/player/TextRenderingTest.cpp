@@ -1,6 +1,6 @@
 // The text element's rendering, checked by the extents of the pixels it covers.
-#include "common/LangLines.h"
-#include "common/LanguageFile.h"
+#include "common/formats/LangLines.h"
+#include "common/formats/LanguageFile.h"
 #include "common/platform/Fonts.h"
 #include "player/elements/TextLook.h"
 #include "player/elements/TextRendering.h"

@@ -1,5 +1,5 @@
 // The engine's timer keeps the platform's pace: 64 ticks a second, whatever the delays ask.
-#include "common/LangLines.h"
+#include "common/formats/LangLines.h"
 #include "player/elements/StepTiming.h"
 #include "tests/player/PagePlayFixture.h"
 

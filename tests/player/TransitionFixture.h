@@ -1,8 +1,8 @@
 #pragma once
 
-#include "common/LangLines.h"
-#include "common/LanguageFile.h"
-#include "player/elements/TransitionEngine.h"
+#include "common/formats/LangLines.h"
+#include "common/formats/LanguageFile.h"
+#include "player/transitions/TransitionEngine.h"
 #include "tests/support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>

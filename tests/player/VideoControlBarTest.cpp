@@ -1,6 +1,6 @@
 // The video's control bar `MediaPl` through the scripted service: where it goes, which buttons
 // answer, and what they and the Space key do.
-#include "common/LangLines.h"
+#include "common/formats/LangLines.h"
 #include "tests/player/PagePlayFixture.h"
 
 namespace ztv::test {

@@ -1,11 +1,11 @@
 // A video on the real GStreamer in the player's window: its frames show in the panel at the
 // element's rectangle, the control bar under it answers, and Space pauses and resumes.
-#include "common/LangLines.h"
-#include "common/platform/GstMediaService.h"
-#include "common/platform/GstPipeline.h"
-#include "player/Form1.h"
-#include "player/MediaPl.h"
-#include "player/PanelVideo.h"
+#include "common/formats/LangLines.h"
+#include "common/media/GstMediaService.h"
+#include "common/media/GstPipeline.h"
+#include "player/ui/Form1.h"
+#include "player/ui/MediaPl.h"
+#include "player/ui/PanelVideo.h"
 #include "tests/player/PagePlayFixture.h"
 
 #include <QTest>

@@ -1,9 +1,9 @@
 // A column that waits for its sound, tune or film goes on when the medium ends, run after run,
 // through the silent output and through a sound server's: an end lost once in a while stops a
 // show in the middle.
-#include "common/LangLines.h"
-#include "common/platform/GstMediaService.h"
-#include "common/platform/GstPipeline.h"
+#include "common/formats/LangLines.h"
+#include "common/media/GstMediaService.h"
+#include "common/media/GstPipeline.h"
 #include "tests/player/PagePlayFixture.h"
 #include "tests/support/PictureMakers.h"
 #include "tests/support/PulseServer.h"

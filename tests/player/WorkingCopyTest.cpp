@@ -1,6 +1,6 @@
 // Preview ("somm") and external host ("samm"): the editor's working copy is played in place
 // and never emptied or removed.
-#include "common/LangLines.h"
+#include "common/formats/LangLines.h"
 #include "common/platform/FileIo.h"
 #include "tests/player/PlayerFixture.h"
 

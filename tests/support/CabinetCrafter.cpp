@@ -1,6 +1,6 @@
 #include "tests/support/CabinetCrafter.h"
 
-#include "common/CabLayout.h"
+#include "common/archives/CabLayout.h"
 
 namespace ztv::test {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/platform/MediaService.h"
+#include "common/media/MediaService.h"
 
 #include <QMap>
 #include <QStringList>

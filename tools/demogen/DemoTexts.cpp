@@ -1,10 +1,10 @@
 #include "tools/demogen/DemoTexts.h"
 
-#include "common/ColorText.h"
-#include "common/CommaText.h"
-#include "common/ElementDefaults.h"
-#include "common/LangLines.h"
-#include "common/YesNo.h"
+#include "common/formats/ColorText.h"
+#include "common/formats/CommaText.h"
+#include "common/formats/ElementDefaults.h"
+#include "common/formats/LangLines.h"
+#include "common/formats/YesNo.h"
 
 namespace ztv::demo {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/ElementRecord.h"
-#include "common/LanguageFile.h"
+#include "common/formats/ElementRecord.h"
+#include "common/formats/LanguageFile.h"
 
 #include <QList>
 #include <QString>

@@ -1,8 +1,8 @@
 #include "tools/effects/EffectGallery.h"
 
-#include "common/LanguageFile.h"
-#include "player/elements/EffectNames.h"
-#include "player/elements/TransitionPreview.h"
+#include "common/formats/LanguageFile.h"
+#include "player/transitions/EffectNames.h"
+#include "player/transitions/TransitionPreview.h"
 
 #include <QDir>
 #include <QImage>

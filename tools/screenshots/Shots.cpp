@@ -1,8 +1,8 @@
 #include "Shots.h"
 
-#include "common/ElementRecord.h"
+#include "common/formats/ElementRecord.h"
 #include "common/platform/Prompter.h"
-#include "editor/EditorStartup.h"
+#include "editor/app/EditorStartup.h"
 #include "editor/builder/TFCopyLog.h"
 #include "editor/builder/TFCreerLog.h"
 #include "editor/dialogs/TFormVis.h"

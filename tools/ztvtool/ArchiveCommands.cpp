@@ -1,8 +1,8 @@
 #include "tools/ztvtool/ArchiveCommands.h"
 
-#include "common/CabFile.h"
-#include "common/ElfImage.h"
-#include "common/EntryReader.h"
+#include "common/archives/CabFile.h"
+#include "common/archives/ElfImage.h"
+#include "common/archives/EntryReader.h"
 #include "tools/ztvtool/ToolFailure.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "tools/ztvtool/BuildCommand.h"
 
-#include "common/LangLines.h"
-#include "common/LanguageFile.h"
+#include "common/formats/LangLines.h"
+#include "common/formats/LanguageFile.h"
 #include "common/builder/ApplicationBuild.h"
 #include "common/builder/OutputFolder.h"
 #include "common/platform/AppPaths.h"

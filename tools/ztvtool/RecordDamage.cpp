@@ -1,6 +1,6 @@
 #include "tools/ztvtool/RecordDamage.h"
 
-#include "common/ElementRecord.h"
+#include "common/formats/ElementRecord.h"
 
 #include <cmath>
 #include <initializer_list>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "common/ElementRecord.h"
-#include "common/KeywordTable.h"
-#include "common/PageTable.h"
+#include "common/formats/ElementRecord.h"
+#include "common/formats/KeywordTable.h"
+#include "common/formats/PageTable.h"
 
 #include <QString>
 #include <optional>

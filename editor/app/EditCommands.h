@@ -1,0 +1,43 @@
+#pragma once
+
+#include "editor/document/StoryboardClipboard.h"
+
+#include <QString>
+
+namespace ztv::editor {
+
+class TSommaire;
+struct EditorState;
+
+// The Edit menu's commands on the storyboard: copy, cut, paste, special paste, delete (cells,
+// row, column), insert and remove a column, undo, and the selections. The work is the
+// StoryboardClipboard's; this class turns the grid's selection into ranges, shows the messages
+// and keeps the commands enabled only where they can act.
+class EditCommands {
+  public:
+    explicit EditCommands(TSommaire& window);
+
+    void bind();
+    // Enables the commands for the current page and the clipboard's state.
+    void refresh();
+
+    void copyFamily(const QString& command);  // BCopier, BCouper, InsCol, SupprCol2
+    void paste(bool special);
+    void deleteCommand(const QString& command);  // BSuppr, SupprLig, SupprCol
+    void undo();
+    void select(const QString& command);  // Toutselec1, SelecL, SelecC
+
+    StoryboardClipboard& clipboard() { return clipboard_; }
+
+  private:
+    CellRange selection() const;
+    // After an edit: a changed page is modified and can be undone; the views show it, then the
+    // edit's message.
+    void finish(const EditResult& result);
+
+    TSommaire& window_;
+    EditorState& state_;
+    StoryboardClipboard clipboard_;
+};
+
+}  // namespace ztv::editor

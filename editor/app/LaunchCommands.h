@@ -1,0 +1,40 @@
+#pragma once
+
+#include "editor/app/OutsideTools.h"
+#include "editor/app/PreviewLauncher.h"
+
+namespace ztv::editor {
+
+class TSommaire;
+
+// The commands that lead out of the storyboard: the previews in the player, the help pages,
+// the tutorial, the about box, the outside programs, and the screens shown at start-up.
+class LaunchCommands {
+  public:
+    explicit LaunchCommands(TSommaire& window);
+
+    // Registers BJouer, BJouer2, Baide, BQuestion, Tutorial1, Aproposde1, Fichierpad1, the
+    // outside tools and OuvrirMedia1.
+    void bind();
+
+    PreviewLauncher& preview() { return preview_; }
+    OutsideTools& tools() { return tools_; }
+
+    // Without a project on the command line: the intro screen when the settings ask for it,
+    // then the welcome dialog, once.
+    void showStartScreens();
+    void showIntro();
+    void showWelcome();
+    // Runs tutor/tutor found on the drives, or message 41.
+    void startTutorial();
+    void showAbout();
+
+  private:
+    void bindTool(const char* command, OutsideTool tool);
+
+    TSommaire& window_;
+    PreviewLauncher preview_;
+    OutsideTools tools_;
+};
+
+}  // namespace ztv::editor

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "editor/document/PageBook.h"
+
+namespace ztv::editor {
+
+class TSommaire;
+struct EditorState;
+
+// The page commands of the main window: new page, modify, delete, copy and paste a whole page.
+// The page table work is the PageBook's.
+class PageCommands {
+  public:
+    explicit PageCommands(TSommaire& window);
+
+    // Registers BNewPage, ModifierPage1, SupprimerPage1, CopierPage1 and CollerPage1.
+    void bind();
+
+    PageBook book() const;
+    QString clipboardPath() const;  // page.cop in the data folder
+
+    void newPage(bool modifyMode = false);
+    void modifyPage();
+    void deletePage();
+    void copyPage();
+    // Replaces the current page's elements with the copied page, after the undo snapshot.
+    void pastePage();
+
+  private:
+    TSommaire& window_;
+    EditorState& state_;
+};
+
+}  // namespace ztv::editor

@@ -1,0 +1,530 @@
+#include "editor/app/TSommaire.h"
+
+#include "common/formats/LangLines.h"
+#include "common/formats/ProjectSettings.h"
+#include "common/platform/DesktopShell.h"
+#include "editor/app/CommandTable.h"
+#include "editor/dialogs/DialogBackground.h"
+#include "editor/app/EditCommands.h"
+#include "editor/app/LaunchCommands.h"
+#include "editor/app/PageCommands.h"
+#include "editor/printing/PrintDialog.h"
+#include "editor/app/ProjectCommands.h"
+#include "editor/dialogs/ProjectFilesDialog.h"
+#include "editor/document/WorkingCopy.h"
+#include "editor/document/WorkingCopyOwner.h"
+#include "editor/builder/BuildApplication.h"
+#include "editor/builder/FileAssociations.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPrinter>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace ztv::editor {
+
+namespace {
+
+constexpr int kToolbarHeight = 85;
+
+// The toolbar panel: its picture at the left, the panel colour beyond.
+class ToolbarPanel : public QWidget {
+  public:
+    ToolbarPanel(const QString& pictureHost, QWidget* parent)
+        : QWidget(parent), picture_(pictureHost) {
+        setObjectName(QStringLiteral("Panel1"));
+        setFixedHeight(kToolbarHeight);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), panelColour());
+        if (!picture_.isNull()) {
+            painter.drawImage(QRect(0, 0, std::max(width(), picture_.width()), kToolbarHeight),
+                              picture_);
+        }
+    }
+
+  private:
+    QImage picture_;
+};
+
+// A toolbar glyph: the JPEG picture with the colour of its bottom-left pixel (and what JPEG
+// made of it) transparent.
+QIcon loadGlyph(const QString& hostPath) {
+    QImage image(hostPath);
+    if (image.isNull()) {
+        return {};
+    }
+    image = image.convertToFormat(QImage::Format_ARGB32);
+    const QColor key = image.pixelColor(0, image.height() - 1);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int d = std::abs(qRed(line[x]) - key.red()) +
+                          std::abs(qGreen(line[x]) - key.green()) +
+                          std::abs(qBlue(line[x]) - key.blue());
+            if (d < 24) {
+                line[x] = qRgba(0, 0, 0, 0);
+            }
+        }
+    }
+    QIcon icon(QPixmap::fromImage(image));
+    return icon;
+}
+
+}  // namespace
+
+QString withoutMnemonics(const QString& caption) {
+    QString text;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size()) {
+            ++i;  // "&&" is a literal ampersand; "&x" underlines x
+        }
+        text += caption[i];
+    }
+    return text;
+}
+
+TSommaire::TSommaire(EditorState& state, Prompter& prompter, QWidget* parent)
+    : QMainWindow(parent),
+      state_(state),
+      prompter_(prompter),
+      storyboard_(state.paths.workingDir()) {
+    setObjectName(QStringLiteral("Sommaire"));
+    state_.gridMode = true;
+    QDir().mkpath(state_.paths.workingDir());
+
+    DialogBackground::load(state_.paths.asset(QStringLiteral("boutons/texture.jpg")));
+    pictures_.load(state_.paths);
+    for (int n = 0; n < int(state_.transitionPictures.size()); ++n) {
+        state_.transitionPictures[n].load(
+            state_.paths.asset(QStringLiteral("transitions/%1.bmp").arg(n)));
+    }
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* panel =
+        new ToolbarPanel(state_.paths.asset(QStringLiteral("boutons/barrevide.jpg")), central);
+    layout->addWidget(panel);
+    views_ = new QStackedWidget(central);
+    grid_ = new StoryboardGrid(storyboard_, state_.language, pictures_, state_.screenWidth, views_);
+    grid_->setToolTip(state_.text(lang::StoryboardHint));
+    grid_->setStyleSheet(
+        QStringLiteral("QTableView { background: rgb(195,198,200); "
+                       "gridline-color: rgb(150,160,170); }"
+                       "QTableCornerButton::section { border: none; border-image: url(%1); }")
+            .arg(state_.paths.asset(QStringLiteral("boutons/ligne_texture.jpg"))));
+    list_ = new QListWidget(views_);
+    list_->setObjectName(QStringLiteral("ListView1"));
+    list_->setViewMode(QListView::IconMode);
+    list_->setResizeMode(QListView::Adjust);
+    list_->setMovement(QListView::Static);
+    list_->setIconSize(QSize(100, 100));
+    list_->setGridSize(QSize(150, 150));
+    list_->setWordWrap(true);
+    list_->setSpacing(6);
+    list_->setStyleSheet(QStringLiteral("QListWidget { background: rgb(195,198,200); }"));
+    views_->addWidget(grid_);
+    views_->addWidget(list_);
+    layout->addWidget(views_, 1);
+    setCentralWidget(central);
+
+    buildToolbar(panel);
+    buildMenus();
+    buildStatusBar();
+    bindCommands();
+    projects_ = std::make_unique<ProjectCommands>(*this);
+    projects_->bind();
+    pages_ = std::make_unique<PageCommands>(*this);
+    pages_->bind();
+    edits_ = std::make_unique<EditCommands>(*this);
+    edits_->bind();
+    launches_ = std::make_unique<LaunchCommands>(*this);
+    launches_->bind();
+
+    // Esc closes the window from wherever the focus is.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+
+    connect(grid_, &StoryboardGrid::cellPressed, this, &TSommaire::onGridPressed);
+    connect(grid_, &StoryboardGrid::cellClicked, this, [this](int column, int row) {
+        storyboard_.setCurrentCell(column, row);
+        updateStatus();
+    });
+    connect(grid_, &StoryboardGrid::cellActivated, this, &TSommaire::openCell);
+    connect(list_, &QListWidget::itemClicked, this, &TSommaire::onListClick);
+    connect(list_, &QListWidget::itemDoubleClicked, this, &TSommaire::onListDoubleClick);
+
+    state_.projectName = state_.text(lang::UntitledProject);
+    state_.projectBase = state_.paths.workingDir();
+    state_.projectDir = state_.paths.dataDir();
+    setWindowTitle(state_.text(lang::MainWindowCaption));
+    resize(state_.screenWidth, state_.screenHeight);
+    move(0, 0);
+
+    const bool recovered = projects_->takeOverWorkingCopy();
+    openPageTable();
+    if (state_.commandLine.isEmpty() && storyboard_.page() == 0 && state_.projectOpen) {
+        switchToPage(pageNumberOfEntry(comboPage_->currentText()));
+    }
+    updateRecentItems();
+    // Recovered work is the open, modified project: the named one opens after the usual
+    // question about saving it.
+    if (!state_.commandLine.isEmpty() && (!recovered || projects_->saveChangesPrompt())) {
+        openProject(state_.drives.outsideToHost(state_.commandLine.join(QLatin1Char(' '))));
+    }
+    updateStatus();
+}
+
+TSommaire::~TSommaire() = default;
+
+void TSommaire::buildToolbar(QWidget* panel) {
+    for (const ToolButtonEntry& entry : toolButtons()) {
+        auto* button = new QToolButton(panel);
+        const QString name = QString::fromLatin1(entry.name);
+        button->setObjectName(name);
+        button->setGeometry(entry.left, entry.top, 31, 31);
+        button->setIcon(loadGlyph(state_.paths.asset(
+            QStringLiteral("boutons/%1.jpg").arg(QLatin1String(entry.picture)))));
+        button->setIconSize(QSize(27, 27));
+        button->setAutoRaise(true);
+        const QString command = QString::fromLatin1(entry.command);
+        if (entry.hintLine >= 0) {
+            commands_[command].hint = withoutMnemonics(state_.text(entry.hintLine));
+        }
+        connect(button, &QToolButton::clicked, this, [this, command] { PageClick(command); });
+        commands_[command].buttons.append(button);
+        buttons_.insert(name, button);
+    }
+    buttons_.value(QStringLiteral("BJouer2"))->hide();
+
+    // The cell dispatch has a button of its own that the window never shows: the other
+    // commands and the picture list click it.
+    auto* visuel = new QToolButton(panel);
+    visuel->setObjectName(QStringLiteral("BVisuel"));
+    visuel->setText(state_.text(lang::EditCellButton));
+    visuel->hide();
+    connect(visuel, &QToolButton::clicked, this, [this] { PageClick(QStringLiteral("BVisuel")); });
+    commands_[QStringLiteral("BVisuel")].buttons.append(visuel);
+    buttons_.insert(QStringLiteral("BVisuel"), visuel);
+
+    auto* label = new QLabel(state_.text(lang::PageLabel), panel);
+    label->setObjectName(QStringLiteral("Label1"));
+    label->move(299, 53);
+    label->setStyleSheet(QStringLiteral("color: rgb(28,109,107); font-weight: bold;"));
+    label->adjustSize();
+    comboPage_ = new QComboBox(panel);
+    comboPage_->setObjectName(QStringLiteral("ComboPage"));
+    comboPage_->setGeometry(342, 50, 160, 22);
+    comboPage_->setStyleSheet(QStringLiteral("QComboBox { color: rgb(28,109,107); }"));
+    connect(comboPage_, &QComboBox::activated, this, &TSommaire::onComboPageChange);
+}
+
+void TSommaire::buildMenus() {
+    auto addItem = [this](QMenu* menu, const MenuItemEntry& entry) {
+        if (!entry.name) {
+            menu->addSeparator();
+            return;
+        }
+        auto* item = menu->addAction(state_.text(entry.captionLine));
+        const QString name = QString::fromLatin1(entry.name);
+        item->setObjectName(name);
+        item->setShortcuts(shortcutsOf(entry));
+        const QString command = QString::fromLatin1(entry.command);
+        connect(item, &QAction::triggered, this, [this, command] { PageClick(command); });
+        commands_[command].items.append(item);
+        items_.insert(name, item);
+    };
+    for (const MenuEntry& entry : menus()) {
+        QMenu* menu = menuBar()->addMenu(state_.text(entry.captionLine));
+        menu->setToolTipsVisible(true);
+        menu->setObjectName(QString::fromLatin1(entry.name));
+        menu->menuAction()->setObjectName(QString::fromLatin1(entry.name));
+        items_.insert(QString::fromLatin1(entry.name), menu->menuAction());
+        for (const MenuItemEntry& item : entry.items) {
+            addItem(menu, item);
+        }
+        if (QLatin1String(entry.name) == QLatin1String("Edition1")) {
+            editMenu_ = menu;
+        }
+    }
+    popup_ = new QMenu(this);
+    popup_->setToolTipsVisible(true);
+    popup_->setObjectName(QStringLiteral("PopupMenu1"));
+    for (const MenuItemEntry& item : popupItems()) {
+        addItem(popup_, item);
+    }
+    // The two views are a choice of one.
+    for (const char* name : {"Grille1", "Storyboard1"}) {
+        items_.value(QLatin1String(name))->setCheckable(true);
+    }
+    items_.value(QStringLiteral("Grille1"))->setChecked(true);
+    items_.value(QStringLiteral("Excuter2"))->setVisible(false);
+    for (auto it = commands_.begin(); it != commands_.end(); ++it) {
+        it->stateEnabled = !startsDisabled(it.key().toLatin1().constData());
+        refreshCommand(it.key());
+    }
+}
+
+void TSommaire::buildStatusBar() {
+    statusProject_ = new QLabel(this);
+    statusPage_ = new QLabel(this);
+    statusCell_ = new QLabel(this);
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->addWidget(statusProject_, 2);
+    statusBar()->addWidget(statusPage_, 1);
+    statusBar()->addWidget(statusCell_, 1);
+}
+
+void TSommaire::bindCommands() {
+    setCommandHandler(QStringLiteral("BitBtn3"), [this] { close(); });
+    setCommandHandler(QStringLiteral("BGrille"), [this] { showGridView(); });
+    setCommandHandler(QStringLiteral("BListe"), [this] { showPictureListView(); });
+    setCommandHandler(QStringLiteral("Imprimer1"), [this] { printCommand(*this, printer()); });
+    setCommandHandler(QStringLiteral("FichiersduProjet1"), [this] { projectFilesCommand(*this); });
+    setCommandHandler(QStringLiteral("BCreerAppli"),
+                      [this] { buildApplication(*this, *state_.shell); });
+    bindDocument(QStringLiteral("Informationsgnrales1"), QStringLiteral("readme.txt"));
+    bindDocument(QStringLiteral("Historique1"), QStringLiteral("history.txt"));
+    bindDocument(QStringLiteral("Informationsvendeurs1"), QStringLiteral("vendor.txt"));
+}
+
+// The documents of the Help menu that ship in APPDIR open in the desktop's viewer; an item
+// whose document is not installed stays disabled.
+void TSommaire::bindDocument(const QString& command, const QString& fileName) {
+    const QString host = state_.paths.asset(fileName);
+    if (QFileInfo::exists(host)) {
+        setCommandHandler(command,
+                          [host] { QDesktopServices::openUrl(QUrl::fromLocalFile(host)); });
+    }
+}
+
+void TSommaire::PageClick(const QString& command) {
+    const auto it = commands_.constFind(command);
+    if (it != commands_.constEnd() && it->handler && it->stateEnabled) {
+        it->handler();
+    }
+}
+
+void TSommaire::setCommandHandler(const QString& command, std::function<void()> handler) {
+    commands_[command].handler = std::move(handler);
+    refreshCommand(command);
+}
+
+void TSommaire::setCommandEnabled(const QString& command, bool enabled) {
+    commands_[command].stateEnabled = enabled;
+    refreshCommand(command);
+}
+
+bool TSommaire::isCommandEnabled(const QString& command) const {
+    const auto it = commands_.constFind(command);
+    return it != commands_.constEnd() && it->handler && it->stateEnabled;
+}
+
+void TSommaire::refreshCommand(const QString& name) {
+    const Command& command = commands_[name];
+    const bool enabled = command.handler && command.stateEnabled;
+    // A command whose feature has not landed says so where the user looks: its tooltip.
+    const QString notYet = command.handler && !command.notAvailableHere
+                               ? QString()
+                               : state_.text(lang::NotAvailableYet);
+    for (QAction* item : command.items) {
+        item->setEnabled(enabled);
+        item->setToolTip(notYet.isEmpty() ? withoutMnemonics(item->text()) : notYet);
+        item->setStatusTip(notYet);
+    }
+    // In the picture list view the cell editing buttons stay off.
+    static const QSet<QString> editing{QStringLiteral("BCopier"), QStringLiteral("BCouper"),
+                                       QStringLiteral("BSuppr")};
+    const bool viewAllows = state_.gridMode || !editing.contains(name);
+    const QString tip = command.hint.isEmpty() || notYet.isEmpty()
+                            ? command.hint + notYet
+                            : command.hint + QLatin1Char('\n') + notYet;
+    for (QToolButton* button : command.buttons) {
+        button->setEnabled(enabled && viewAllows);
+        button->setToolTip(tip);
+    }
+}
+
+QPrinter& TSommaire::printer() {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
+    return *printer_;
+}
+
+bool TSommaire::hasCommandHandler(const QString& command) const {
+    const auto it = commands_.constFind(command);
+    return it != commands_.constEnd() && bool(it->handler);
+}
+
+QAction* TSommaire::menuItem(const QString& name) const {
+    return items_.value(name);
+}
+
+QToolButton* TSommaire::toolButton(const QString& name) const {
+    return buttons_.value(name);
+}
+
+void TSommaire::setCellDialogOpener(CellDialogOpener opener,
+                                    std::function<bool(int row)> hasDialog) {
+    cellDialog_ = std::move(opener);
+    rowHasDialog_ = std::move(hasDialog);
+    setCommandHandler(QStringLiteral("BVisuel"), [this] { dispatchCellDialog(); });
+    setCommandHandler(QStringLiteral("BAjout"), [this] {
+        if (state_.gridMode) {
+            const QPoint cell = grid_->focusedCell();
+            storyboard_.setCurrentCell(cell.x(), cell.y());
+            openCell();
+        } else {
+            onListDoubleClick(list_->currentItem());
+        }
+    });
+    refreshCellCommands();
+}
+
+void TSommaire::refreshCellCommands() {
+    if (!rowHasDialog_) {
+        return;
+    }
+    const int row = state_.gridMode ? storyboard_.currentRow() : 0;
+    const bool available = row == 0 || rowHasDialog_(row);
+    for (const QString& name : {QStringLiteral("BVisuel"), QStringLiteral("BAjout")}) {
+        Command& command = commands_[name];
+        command.notAvailableHere = !available;
+        command.stateEnabled = available;
+        refreshCommand(name);
+    }
+}
+
+void TSommaire::setPositionEditor(PositionEditor editor) {
+    positionEditor_ = std::move(editor);
+    setCommandHandler(QStringLiteral("BPosition"), [this] {
+        grid_->setFocus();
+        positionCommand();
+    });
+}
+
+void TSommaire::message(int line) {
+    prompter_.message(state_.language.message(line));
+}
+
+void TSommaire::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        if (state_.introShown) {
+            items_.value(QStringLiteral("Tutorial1"))->setVisible(false);
+        }
+        registerAssociations();
+        setCommandEnabled(QStringLiteral("BCreerAppli"), true);
+    }
+    QMainWindow::changeEvent(event);
+}
+
+// Once per run, at the first activation: later activations would only read the same files
+// again (and the cache tools run while events are served, so an activation may come meanwhile).
+void TSommaire::registerAssociations() {
+    if (associationsRegistered_) {
+        return;
+    }
+    associationsRegistered_ = true;
+    registerFileAssociations(state_.paths.appDir());
+}
+
+void TSommaire::updateStatus() {
+    refreshCellCommands();
+    if (edits_) {
+        edits_->refresh();
+    }
+    statusProject_->setText(state_.projectName);
+    const int page = storyboard_.page();
+    statusPage_->setText(page > 0 ? state_.text(lang::PageLabel) + QLatin1Char(' ') +
+                                        QString::number(page)
+                                  : QString());
+    const int row = storyboard_.currentRow();
+    const int column = storyboard_.currentColumn();
+    statusCell_->setText(page > 0 && row > 0 && column > 0
+                             ? state_.text(lang::RowNameFirst + row - 1) + QStringLiteral(" / ") +
+                                   QString::number(column)
+                             : QString());
+}
+
+void TSommaire::setModified(bool modified) {
+    state_.modified = modified;
+    const WorkingCopyOwner owner{state_.isUntitled() ? QString() : state_.projectName, modified};
+    if (!WorkingCopyOwner::write(state_.paths.workingCopyOwner(), owner)) {
+        qWarning("%s not written", qPrintable(state_.paths.workingCopyOwner()));
+    }
+}
+
+PreviewLauncher& TSommaire::preview() {
+    return launches_->preview();
+}
+
+void TSommaire::quit() {
+    quitAsked_ = true;
+    close();
+    quitAsked_ = false;
+}
+
+void TSommaire::closeEvent(QCloseEvent* event) {
+    if (closing_ || !(quitAsked_ || FormCloseQuery()) || !FormClose()) {
+        event->ignore();
+        return;
+    }
+    closing_ = true;
+    closeDown();
+    event->accept();
+}
+
+bool TSommaire::FormCloseQuery() {
+    return prompter_.ask(state_.text(lang::QuitQuestion), {}, Prompter::Buttons::YesNoCancel) ==
+           Prompter::Yes;
+}
+
+bool TSommaire::FormClose() {
+    if (!state_.modified || storyboard_.page() == 0) {
+        return true;
+    }
+    switch (prompter_.ask(state_.text(lang::SaveBeforeQuit), {}, Prompter::Buttons::YesNoCancel)) {
+        case Prompter::Yes:
+            // Without a save command nothing could be saved: the window stays open.
+            return closeSaver_ && closeSaver_();
+        case Prompter::No:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void TSommaire::closeDown() {
+    if (!state_.isUntitled()) {
+        state_.settings.setLine(LastProjectLine, state_.projectName);
+    }
+    saveEditorSettings();
+    storyboard_.closePage();
+    state_.transitionPictures.fill(QImage());
+    workingcopy::empty(state_.paths.workingDir());
+    QFile::remove(state_.paths.workingCopyOwner());
+    QFile::remove(state_.paths.data(QStringLiteral("copy.cop")));
+    preview().closeRunningPreview();
+}
+
+}  // namespace ztv::editor

@@ -1,0 +1,197 @@
+#pragma once
+
+#include "common/platform/Prompter.h"
+#include "editor/app/EditorState.h"
+#include "editor/document/Storyboard.h"
+#include "editor/storyboard/StoryboardGrid.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QSet>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QMenu;
+class QPrinter;
+class QStackedWidget;
+class QToolButton;
+
+namespace ztv::editor {
+
+class EditCommands;
+class LaunchCommands;
+class PageCommands;
+class PreviewLauncher;
+class ProjectCommands;
+
+// A caption without its mnemonic marks, for tooltips: "&Aide" reads "Aide", "&&" reads "&".
+QString withoutMnemonics(const QString& caption);
+
+// The authoring program's main window: toolbar, menus, page list, storyboard grid and picture
+// list, status bar. Every toolbar button and menu item runs a named command through one
+// dispatch point (PageClick); a command is enabled only once a handler is registered for it,
+// so the commands whose features land later stay visibly disabled.
+class TSommaire : public QMainWindow {
+    Q_OBJECT
+  public:
+    // Shows the element dialog of the row's kind for the current cell; 6 when it wrote the
+    // record (the dialog leaves the cell text in EditorState::cellText).
+    using CellDialogOpener = std::function<int(int row)>;
+    // Shows the position editor starting at the given .JOU record.
+    using PositionEditor = std::function<void(int jouRecordIndex)>;
+    // Saves the project when the user answers Yes to saving before closing; true when saved.
+    using CloseSaver = std::function<bool()>;
+
+    // Builds the window and runs the start-up steps that need it (working copy, page table,
+    // the project named on the command line). The state comes from startEditor().
+    TSommaire(EditorState& state, Prompter& prompter, QWidget* parent = nullptr);
+    ~TSommaire() override;
+
+    EditorState& state() { return state_; }
+    Storyboard& storyboard() { return storyboard_; }
+    StoryboardGrid& grid() { return *grid_; }
+    QListWidget& pictureList() { return *list_; }
+    QComboBox& pageCombo() { return *comboPage_; }
+    Prompter& prompter() { return prompter_; }
+
+    // The dispatch point: runs the command's handler when the command is enabled.
+    void PageClick(const QString& command);
+    // Registers what a command does and enables its buttons and items.
+    void setCommandHandler(const QString& command, std::function<void()> handler);
+    // The state part of a command's enabled state (undo, paste...); the command stays disabled
+    // while it has no handler.
+    void setCommandEnabled(const QString& command, bool enabled);
+    bool isCommandEnabled(const QString& command) const;
+    // Whether the command's feature is there (it may still be held back by the state).
+    bool hasCommandHandler(const QString& command) const;
+    QAction* menuItem(const QString& name) const;
+    QToolButton* toolButton(const QString& name) const;
+    QMenu* popupMenu() const { return popup_; }
+    // The cell under the last right press, for the popup's commands.
+    QPoint popupCell() const { return popupCell_; }
+
+    // hasDialog: whether a row's kind has its dialog yet; the cell commands stay disabled, with
+    // a tooltip that says so, while the current cell is on a row without one.
+    void setCellDialogOpener(
+        CellDialogOpener opener, std::function<bool(int row)> hasDialog = [](int) { return true; });
+    void setPositionEditor(PositionEditor editor);
+    void setCloseSaver(CloseSaver saver) { closeSaver_ = std::move(saver); }
+
+    // Shows language line n in the OK box.
+    void message(int line);
+
+    // Project and pages.
+    ProjectCommands& projects() { return *projects_; }
+    PageCommands& pages() { return *pages_; }
+    EditCommands& edits() { return *edits_; }
+    LaunchCommands& launches() { return *launches_; }
+    // The preview in the player; closeRunningPreview() ends a running one.
+    PreviewLauncher& preview();
+    // The printer the listings go to; kept so that its settings last the session.
+    QPrinter& printer();
+    bool openProject(const QString& projectHost);
+    void openPageTable();
+    // Fills the page list with the live pages; selects `page`, or with 0 the first page, which
+    // becomes current. Nothing selected: no current page.
+    void fillPageList(int page);
+    static int pageNumberOfEntry(const QString& entry);
+    // Clears the grid, fills the page list selecting `page` (0: the first) and makes the
+    // selected page current; none when the list is empty.
+    void showPage(int page);
+    // Makes the page current and shows it (ComboPageChange's work).
+    void switchToPage(int page);
+    void updateCaption();
+    void updateRecentItems();
+    void updateStatus();
+    // Writes zentrovale.ini.
+    void saveEditorSettings();
+    // Sets the modified flag and records, beside the working copy, which project it holds and
+    // whether it has unsaved changes (what a start after a crash goes by).
+    void setModified(bool modified);
+    // Closes the window without the question whether to quit (the welcome dialog's quit);
+    // unsaved work still gets its save question.
+    void quit();
+    // Gives the focus to the grid or the picture list, whichever shows.
+    void focusVisibleView();
+
+    // Storyboard.
+    // After a change of a cell: modified flag, compaction and .JOU rewrite, repaint.
+    bool regeneratePage();
+    void repaintGrid();
+    void openCell();  // Grille1DblClick, Enter, BAjout in grid mode
+    void positionCommand();
+    void showGridView();
+    void showPictureListView();
+    void rebuildPictureList();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    struct Command {
+        std::function<void()> handler;
+        bool stateEnabled = true;
+        bool notAvailableHere = false;  // the feature exists, not yet for this cell
+        QString hint;                   // the toolbar button's hint
+        QList<QAction*> items;
+        QList<QToolButton*> buttons;
+    };
+
+    void buildToolbar(QWidget* panel);
+    void buildMenus();
+    void buildStatusBar();
+    void bindCommands();
+    void bindDocument(const QString& command, const QString& fileName);
+    void refreshCommand(const QString& name);
+    void onGridPressed(int column, int row, Qt::MouseButton button, QPoint globalPos);
+    void onComboPageChange();
+    void onListClick(QListWidgetItem* item);
+    void onListDoubleClick(QListWidgetItem* item);
+    void dispatchCellDialog();
+    void refreshCellCommands();
+    // The element dialog of the current cell, or the message that there is none yet.
+    void openCellDialog(bool hasElement);
+    void setEditingViewEnabled(bool enabled);
+    bool FormCloseQuery();
+    bool FormClose();
+    void closeDown();
+    void registerAssociations();
+
+    EditorState& state_;
+    Prompter& prompter_;
+    Storyboard storyboard_;
+    StoryboardPictures pictures_;
+    StoryboardGrid* grid_ = nullptr;
+    QListWidget* list_ = nullptr;
+    QStackedWidget* views_ = nullptr;
+    QComboBox* comboPage_ = nullptr;
+    QMenu* popup_ = nullptr;
+    QMenu* editMenu_ = nullptr;
+    QLabel* statusProject_ = nullptr;
+    QLabel* statusPage_ = nullptr;
+    QLabel* statusCell_ = nullptr;
+    QHash<QString, Command> commands_;
+    QHash<QString, QAction*> items_;
+    QHash<QString, QToolButton*> buttons_;
+    QPoint popupCell_;
+    CellDialogOpener cellDialog_;
+    std::function<bool(int row)> rowHasDialog_;
+    PositionEditor positionEditor_;
+    CloseSaver closeSaver_;
+    std::unique_ptr<ProjectCommands> projects_;
+    std::unique_ptr<PageCommands> pages_;
+    std::unique_ptr<EditCommands> edits_;
+    std::unique_ptr<LaunchCommands> launches_;
+    std::unique_ptr<QPrinter> printer_;
+    bool closing_ = false;
+    bool associationsRegistered_ = false;
+    bool quitAsked_ = false;
+};
+
+}  // namespace ztv::editor

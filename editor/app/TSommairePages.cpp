@@ -1,0 +1,320 @@
+// The main window's project, page and storyboard operations.
+#include "common/formats/LangLines.h"
+#include "common/formats/PageTable.h"
+#include "common/platform/RecordFile.h"
+#include "editor/app/BusyCursor.h"
+#include "editor/document/PageBook.h"
+#include "editor/storyboard/PictureList.h"
+#include "editor/position/PositionStart.h"
+#include "editor/app/ProjectCommands.h"
+#include "editor/app/RecentProjects.h"
+#include "editor/document/StoryboardRows.h"
+#include "editor/app/TSommaire.h"
+#include "editor/document/WorkingCopy.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QMenu>
+#include <QStackedWidget>
+
+namespace ztv::editor {
+
+namespace {
+
+enum ItemRole { IsColumnRole = Qt::UserRole, ColumnRole, RecordRole };
+
+}  // namespace
+
+bool TSommaire::openProject(const QString& projectHost) {
+    return projects_->openProject(projectHost);
+}
+
+void TSommaire::openPageTable() {
+    const QString path = workingcopy::pageTablePath(state_.paths.workingDir());
+    if (!QFileInfo::exists(path)) {
+        pagetable::write(path, {});
+    }
+    const auto pages = pagetable::readAll(path);
+    if (pages && !pages->isEmpty()) {
+        fillPageList(0);
+        state_.projectOpen = true;
+    } else {
+        comboPage_->clear();
+    }
+}
+
+void TSommaire::fillPageList(int page) {
+    const QString path = workingcopy::pageTablePath(state_.paths.workingDir());
+    comboPage_->clear();
+    for (const PageEntry& entry : pagetable::readLive(path)) {
+        comboPage_->addItem(QString::number(entry.number) + QStringLiteral("  ") + entry.title);
+    }
+    int index = comboPage_->count() > 0 ? 0 : -1;
+    if (page > 0) {
+        index = -1;
+        for (int i = 0; i < comboPage_->count(); ++i) {
+            if (pageNumberOfEntry(comboPage_->itemText(i)) == page) {
+                index = i;
+            }
+        }
+    }
+    comboPage_->setCurrentIndex(index);
+    if (index < 0) {
+        storyboard_.closePage();
+    }
+}
+
+int TSommaire::pageNumberOfEntry(const QString& entry) {
+    return PageBook::numberOfEntry(entry);
+}
+
+void TSommaire::showPage(int page) {
+    storyboard_.closePage();
+    storyboard_.clearCells();
+    fillPageList(page);
+    switchToPage(pageNumberOfEntry(comboPage_->currentText()));
+}
+
+void TSommaire::switchToPage(int page) {
+    storyboard_.clearCells();
+    storyboard_.setCurrentCell(0, 0);
+    if (page > 0 && !storyboard_.openPage(page)) {
+        message(lang::PageFileMissing);
+    }
+    setCommandEnabled(QStringLiteral("Dfaire1"), false);
+    repaintGrid();
+    updateStatus();
+}
+
+void TSommaire::updateCaption() {
+    setWindowTitle(state_.text(lang::MainWindowCaption) + QStringLiteral("  ") +
+                   state_.projectName);
+}
+
+void TSommaire::saveEditorSettings() {
+    QString error;
+    if (!state_.settings.save(state_.paths.editorSettings(), &error)) {
+        qWarning("zentrovale.ini not saved: %s", qPrintable(error));
+    }
+}
+
+void TSommaire::focusVisibleView() {
+    if (state_.gridMode) {
+        grid_->setFocus();
+    } else {
+        list_->setFocus();
+    }
+}
+
+void TSommaire::updateRecentItems() {
+    for (int i = 0; i < 5; ++i) {
+        QAction* item = items_.value(QStringLiteral("proj%1").arg(i + 1));
+        const QString path = state_.settings.line(FirstRecentLine + i);
+        const bool empty = path == QStringLiteral("$");
+        item->setText(empty ? state_.text(727 + i) : QStringLiteral("%1- %2").arg(i + 1).arg(path));
+        // An empty slot is nothing to open: the menu lists only the projects there are.
+        item->setVisible(!empty);
+    }
+}
+
+bool TSommaire::regeneratePage() {
+    setModified(true);
+    BusyCursor busy;
+    QString error;
+    const bool ok = storyboard_.regenerate(&error);
+    if (!ok) {
+        message(lang::PageFilesNotWritten);
+    }
+    repaintGrid();
+    return ok;
+}
+
+void TSommaire::repaintGrid() {
+    grid_->tableModel().refresh();
+    grid_->viewport()->update();
+}
+
+void TSommaire::openCell() {
+    if (storyboard_.page() == 0) {
+        message(59);
+        PageClick(QStringLiteral("BNewPage"));
+        return;
+    }
+    const int column = storyboard_.currentColumn();
+    const int row = storyboard_.currentRow();
+    if (column == 0 || row == 0) {
+        return;
+    }
+    refreshCellCommands();
+    openCellDialog(!storyboard_.cellText(column, row).isEmpty());
+}
+
+void TSommaire::openCellDialog(bool hasElement) {
+    if (!isCommandEnabled(QStringLiteral("BVisuel"))) {
+        message(lang::NotAvailableYet);
+        return;
+    }
+    state_.hasElement = hasElement;
+    PageClick(QStringLiteral("BVisuel"));
+}
+
+void TSommaire::dispatchCellDialog() {
+    const int column = storyboard_.currentColumn();
+    const int row = storyboard_.currentRow();
+    if (!cellDialog_ || column == 0 || row == 0) {
+        return;
+    }
+    if (kindOfRow(row) == ElementKind::None) {
+        message(58);
+    }
+    if (cellDialog_(row) != Prompter::Yes) {
+        return;
+    }
+    setCommandEnabled(QStringLiteral("Dfaire1"), true);
+    storyboard_.setCellText(column, row, state_.cellText);
+    regeneratePage();
+    if (!state_.gridMode) {
+        rebuildPictureList();
+    }
+}
+
+void TSommaire::positionCommand() {
+    const int column = storyboard_.currentColumn();
+    const int row = storyboard_.currentRow();
+    const QString cell = storyboard_.cellText(column, row);
+    if (cell.isEmpty()) {
+        message(456);
+    } else if (storyboard_.page() == 0) {
+        message(lang::NoCurrentPage);
+    } else if (!storyboard_.hasElements()) {
+        message(lang::PageFileMissing);
+    } else if (isDisappearanceMarker(cell, state_.language)) {
+        prompter_.message(cell + state_.text(lang::CellHoldsNothingToPlace));
+    } else if (kindOfRow(row) == ElementKind::Sound) {
+        message(83);
+    } else if (kindOfRow(row) == ElementKind::Background) {
+        message(66);
+    } else if (const auto records = readPageFile(storyboard_.jouPath()); !records) {
+        message(lang::PageFileMissing);
+    } else {
+        const int start = positionStartRecord(*records, column, row, state_.language);
+        if (start < 0) {
+            message(68);
+        } else if (positionEditor_) {
+            positionEditor_(start);
+        }
+    }
+}
+
+void TSommaire::showGridView() {
+    state_.gridMode = true;
+    items_.value(QStringLiteral("Grille1"))->setChecked(true);
+    items_.value(QStringLiteral("Storyboard1"))->setChecked(false);
+    list_->clear();
+    views_->setCurrentWidget(grid_);
+    setEditingViewEnabled(true);
+    repaintGrid();
+}
+
+void TSommaire::showPictureListView() {
+    if (storyboard_.page() == 0) {
+        message(lang::NoCurrentPage);
+        items_.value(QStringLiteral("Storyboard1"))->setChecked(false);
+        return;
+    }
+    state_.gridMode = false;
+    items_.value(QStringLiteral("Storyboard1"))->setChecked(true);
+    items_.value(QStringLiteral("Grille1"))->setChecked(false);
+    rebuildPictureList();
+}
+
+void TSommaire::rebuildPictureList() {
+    const auto items = buildPictureList(storyboard_.jouPath(), state_, prompter_);
+    if (!items) {
+        message(lang::PageFileMissing);
+        showGridView();
+        return;
+    }
+    QFont font(state_.text(lang::ListingFontName));
+    font.setPointSize(7);
+    list_->setFont(font);
+    list_->clear();
+    for (const PictureListItem& entry : *items) {
+        auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(entry.picture)), entry.caption);
+        item->setData(IsColumnRole, entry.isColumn);
+        item->setData(ColumnRole, entry.column);
+        item->setData(RecordRole, entry.recordIndex);
+        item->setToolTip(entry.caption);
+        list_->addItem(item);
+    }
+    views_->setCurrentWidget(list_);
+    setEditingViewEnabled(false);
+    if (list_->count() > 0) {
+        list_->setCurrentRow(0);
+    }
+    list_->setFocus();
+}
+
+void TSommaire::setEditingViewEnabled(bool enabled) {
+    editMenu_->menuAction()->setEnabled(enabled);
+    for (const char* name : {"BCopier", "BCouper", "BSuppr"}) {
+        refreshCommand(QLatin1String(name));
+    }
+}
+
+void TSommaire::onGridPressed(int column, int row, Qt::MouseButton button, QPoint globalPos) {
+    storyboard_.setCurrentCell(column, row);
+    updateStatus();
+    if (button != Qt::RightButton) {
+        return;
+    }
+    popupCell_ = QPoint(column, row);
+    const QString text = storyboard_.cellText(column, row);
+    setCommandEnabled(QStringLiteral("OuvrirMedia1"),
+                      !text.isEmpty() && factsOfRow(row).fileInFichier);
+    popup_->popup(globalPos);
+}
+
+void TSommaire::onComboPageChange() {
+    const QString entry = comboPage_->currentText();
+    if (entry.isEmpty()) {
+        return;
+    }
+    storyboard_.closePage();
+    switchToPage(pageNumberOfEntry(entry));
+    if (!state_.gridMode) {
+        rebuildPictureList();
+    }
+}
+
+void TSommaire::onListClick(QListWidgetItem* item) {
+    if (!item) {
+        return;
+    }
+    if (item->data(IsColumnRole).toBool()) {
+        storyboard_.setCurrentCell(item->data(ColumnRole).toInt(), 1);
+    } else {
+        const auto bytes = RecordFile::readAll(storyboard_.jouPath(), kPageRecordSize);
+        const int index = item->data(RecordRole).toInt();
+        if (!bytes || index >= bytes->size()) {
+            return;
+        }
+        const ElementRecord r = decodePageRecord(bytes->at(index));
+        storyboard_.setCurrentCell(r.Colonne, r.Ligne);
+    }
+    grid_->selectCell(storyboard_.currentColumn(), storyboard_.currentRow());
+    updateStatus();
+}
+
+void TSommaire::onListDoubleClick(QListWidgetItem* item) {
+    onListClick(item);
+    if (item && !item->data(IsColumnRole).toBool()) {
+        openCellDialog(true);
+    }
+}
+
+}  // namespace ztv::editor

@@ -1,0 +1,51 @@
+#include "editor/dialogs/PageChooser.h"
+
+#include "common/formats/LangLines.h"
+#include "common/platform/Prompter.h"
+#include "editor/dialogs/DialogButton.h"
+#include "editor/app/EditorState.h"
+#include "editor/document/PageBook.h"
+
+#include <QListWidget>
+
+namespace ztv::editor {
+
+TFormpage::TFormpage(const EditorState& state, const QList<PageEntry>& pages, QWidget* parent)
+    : TiledDialog(parent) {
+    setObjectName(QStringLiteral("Formpage"));
+    setWindowTitle(state.text(lang::PageChooserCaption));
+    setFixedSize(320, 300);
+    list_ = new QListWidget(this);
+    list_->setObjectName(QStringLiteral("ListBox1"));
+    list_->setGeometry(12, 12, 296, 230);
+    for (const PageEntry& page : pages) {
+        list_->addItem(PageBook::entryText(page));
+    }
+    if (list_->count() > 0) {
+        list_->setCurrentRow(0);
+    }
+    connect(list_, &QListWidget::itemDoubleClicked, this, &TFormpage::choose);
+    auto* ok = dialogButton(this, "BitBtn1", state.text(lang::ButtonOk), QRect(12, 256, 90, 30));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &TFormpage::choose);
+    auto* cancel =
+        dialogButton(this, "BitBtn2", state.text(lang::ButtonCancel), QRect(110, 256, 90, 30));
+    connect(cancel, &QPushButton::clicked, this, [this] {
+        chosen_ = 0;
+        done(0);
+    });
+}
+
+void TFormpage::choose() {
+    if (const QListWidgetItem* item = list_->currentItem()) {
+        chosen_ = PageBook::numberOfEntry(item->text());
+        done(Prompter::Yes);
+    }
+}
+
+int choosePage(const EditorState& state, QWidget* parent) {
+    TFormpage chooser(state, PageBook(state.paths.workingDir()).livePages(), parent);
+    return runModal(state, chooser) == Prompter::Yes ? chooser.chosenPage() : 0;
+}
+
+}  // namespace ztv::editor

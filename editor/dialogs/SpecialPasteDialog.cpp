@@ -1,0 +1,55 @@
+#include "editor/dialogs/SpecialPasteDialog.h"
+
+#include "common/formats/LangLines.h"
+#include "common/platform/Prompter.h"
+#include "editor/dialogs/DialogButton.h"
+#include "editor/app/EditorState.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+
+namespace ztv::editor {
+
+namespace {
+
+constexpr int kCaption = 503;
+constexpr int kGroupBox = 504;
+constexpr int kLabel = 505;
+constexpr int kFileGroup = 500;
+constexpr int kEffectGroup = 501;
+constexpr int kActionGroup = 502;
+
+}  // namespace
+
+TFormCollSpec::TFormCollSpec(const EditorState& state, QWidget* parent) : TiledDialog(parent) {
+    setObjectName(QStringLiteral("FormCollSpec"));
+    setWindowTitle(state.text(kCaption));
+    setFixedSize(460, 230);
+    auto* label = new QLabel(state.text(kLabel), this);
+    label->setGeometry(12, 10, 436, 22);
+    auto* group = new QGroupBox(state.text(kGroupBox), this);
+    group->setGeometry(12, 36, 436, 130);
+    group->setStyleSheet(QStringLiteral("QGroupBox { background: rgb(195,198,200); }"));
+    const auto addBox = [group](const char* name, const QString& text, int top) {
+        auto* box = new QCheckBox(text, group);
+        box->setObjectName(QLatin1String(name));
+        box->setGeometry(12, top, 412, 24);
+        box->setChecked(true);
+        return box;
+    };
+    file_ = addBox("CheckBox1", state.text(kFileGroup), 26);
+    effect_ = addBox("CheckBox2", state.text(kEffectGroup), 58);
+    action_ = addBox("CheckBox3", state.text(kActionGroup), 90);
+    auto* ok = dialogButton(this, "BitBtn1", state.text(lang::ButtonOk), QRect(12, 180, 90, 30));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, [this] { done(Prompter::Yes); });
+    connect(dialogButton(this, "BitBtn2", state.text(lang::ButtonCancel), QRect(110, 180, 90, 30)),
+            &QPushButton::clicked, this, &QDialog::reject);
+}
+
+PasteGroups TFormCollSpec::groups() const {
+    return {file_->isChecked(), effect_->isChecked(), action_->isChecked()};
+}
+
+}  // namespace ztv::editor

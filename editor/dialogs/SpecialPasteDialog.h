@@ -1,0 +1,28 @@
+#pragma once
+
+#include "editor/document/StoryboardClipboard.h"
+#include "editor/dialogs/TiledDialog.h"
+
+class QCheckBox;
+
+namespace ztv::editor {
+
+struct EditorState;
+
+// The special paste dialog ("Collage spécial"): which groups of the copied elements replace
+// the destination's. All three are ticked when it opens; OK closes with 6. Controls:
+// CheckBox1 (file, place and look), CheckBox2 (effect and timing), CheckBox3 (action),
+// BitBtn1 (OK), BitBtn2 (Cancel).
+class TFormCollSpec : public TiledDialog {
+    Q_OBJECT
+  public:
+    explicit TFormCollSpec(const EditorState& state, QWidget* parent = nullptr);
+    PasteGroups groups() const;
+
+  private:
+    QCheckBox* file_;
+    QCheckBox* effect_;
+    QCheckBox* action_;
+};
+
+}  // namespace ztv::editor

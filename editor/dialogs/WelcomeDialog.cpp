@@ -1,0 +1,114 @@
+#include "editor/dialogs/WelcomeDialog.h"
+
+#include "common/formats/LangLines.h"
+#include "editor/dialogs/DialogButton.h"
+#include "editor/app/HelpPages.h"
+#include "editor/app/ProjectCommands.h"
+#include "editor/app/TSommaire.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QRadioButton>
+
+namespace ztv::editor {
+
+TForm50::TForm50(TSommaire& window, std::function<void()> tutorial, QWidget* parent)
+    : TiledDialog(parent), window_(window), tutorial_(std::move(tutorial)) {
+    const EditorState& state = window.state();
+    setObjectName(QStringLiteral("Form50"));
+    setWindowTitle(state.text(lang::WelcomeCaption));
+    setFixedSize(420, 290);
+    QGroupBox* group = panelGroup(state.text(lang::WelcomeGroup), QRect(12, 12, 396, 200), this);
+    const bool introOn = state.settings.line(IntroLine) == QStringLiteral("O");
+    const int lines[] = {introOn ? lang::WelcomeOpen : lang::OpenExistingProject,
+                         lang::WelcomeLastProject, lang::WelcomeNew, lang::WelcomeQuit,
+                         state.introShown ? lang::ReadStartGuide : lang::TutorialCaption};
+    for (int i = 0; i < 5; ++i) {
+        choices_[i] = new QRadioButton(state.text(lines[i]), group);
+        choices_[i]->setObjectName(QStringLiteral("RadioButton%1").arg(i + 1));
+        choices_[i]->setGeometry(16, 30 + i * 32, 370, 24);
+    }
+    noIntro_ = new QCheckBox(QStringLiteral("Ne plus lancer l'introduction."), this);
+    noIntro_->setObjectName(QStringLiteral("CheckBox1"));
+    noIntro_->hide();
+    auto* ok = dialogButton(this, "BitBtn1", state.text(lang::ButtonOk), QRect(12, 240, 90, 30));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &TForm50::BitBtn1Click);
+    attachHelp(this,
+               dialogButton(this, "BitBtn2", state.text(lang::ButtonHelp), QRect(110, 240, 90, 30)),
+               state, window.prompter(), startHelp());
+}
+
+void TForm50::showEvent(QShowEvent* event) {
+    FormActivate();
+    TiledDialog::showEvent(event);
+}
+
+void TForm50::FormActivate() {
+    choices_[OpenChoice]->setChecked(true);
+    if (window_.state().settings.line(LastProjectLine) == QStringLiteral("$")) {
+        choices_[LastProjectChoice]->setEnabled(false);
+        choices_[TutorialChoice]->setChecked(true);
+    }
+}
+
+void TForm50::showHelp() {
+    openHelpPage(window_.state(), window_.prompter(), startHelp());
+}
+
+void TForm50::BitBtn1Click() {
+    EditorState& state = window_.state();
+    state.settings.setLine(IntroLine,
+                           noIntro_->isChecked() ? QStringLiteral("$") : QStringLiteral("O"));
+    if (choices_[OpenChoice]->isChecked()) {
+        openChoice();
+    } else if (choices_[LastProjectChoice]->isChecked()) {
+        lastProjectChoice();
+    } else if (choices_[NewChoice]->isChecked()) {
+        accept();
+        window_.projects().newProject();
+    } else if (choices_[QuitChoice]->isChecked()) {
+        done(QuitResult);
+    } else if (choices_[TutorialChoice]->isChecked()) {
+        if (state.introShown) {
+            showHelp();
+        } else {
+            tutorial_();
+        }
+    }
+}
+
+void TForm50::openChoice() {
+    EditorState& state = window_.state();
+    const QString path = window_.prompter().openFileName(state.text(lang::OpenProjectCaption),
+                                                         state.paths.appDir(), projectFilter());
+    // Work recovered at start-up is not dropped without the usual question.
+    if (path.isEmpty() || !window_.projects().saveChangesPrompt()) {
+        return;
+    }
+    window_.pageCombo().clear();
+    window_.projects().openChosenProject(path);
+    accept();
+}
+
+void TForm50::lastProjectChoice() {
+    EditorState& state = window_.state();
+    const QString last = state.settings.line(LastProjectLine);
+    const QString host = state.drives.outsideToHost(last);
+    if (host.isEmpty() || !QFileInfo(host).isFile()) {
+        window_.prompter().message(last + u' ' + state.text(lang::ProjectMissingSuffix));
+        state.settings.setLine(LastProjectLine, QStringLiteral("$"));
+        choices_[LastProjectChoice]->setEnabled(false);
+        return;
+    }
+    if (!window_.projects().saveChangesPrompt()) {
+        return;
+    }
+    window_.storyboard().closePage();
+    window_.projects().openChosenProject(host);
+    accept();
+}
+
+}  // namespace ztv::editor

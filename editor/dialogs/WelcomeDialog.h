@@ -1,0 +1,44 @@
+#pragma once
+
+#include "editor/dialogs/TiledDialog.h"
+
+class QCheckBox;
+class QRadioButton;
+
+namespace ztv::editor {
+
+class TSommaire;
+
+// The welcome dialog (Form50) shown at start-up: open a project, open the last one, create
+// one, quit, or the tutorial. OK carries out the choice; the first three close the dialog
+// (Accepted), quit closes it with QuitResult. Closing the window otherwise leaves the editor
+// with no project.
+class TForm50 : public TiledDialog {
+    Q_OBJECT
+  public:
+    enum Choice { OpenChoice, LastProjectChoice, NewChoice, QuitChoice, TutorialChoice };
+    static constexpr int QuitResult = 2;
+
+    TForm50(TSommaire& window, std::function<void()> tutorial, QWidget* parent = nullptr);
+
+    QRadioButton* choice(Choice which) const { return choices_[which]; }
+    // OK: carries out the checked choice.
+    void BitBtn1Click();
+    // The first choice checked, or the tutorial when no project was opened before.
+    void FormActivate();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void openChoice();
+    void lastProjectChoice();
+    void showHelp();
+
+    TSommaire& window_;
+    std::function<void()> tutorial_;
+    QRadioButton* choices_[5] = {};
+    QCheckBox* noIntro_ = nullptr;
+};
+
+}  // namespace ztv::editor

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "editor/dialogs/TiledDialog.h"
+
+class QPrinter;
+class QRadioButton;
+
+namespace ztv::editor {
+
+class TSommaire;
+struct EditorState;
+
+// The printing dialog ("Impression"): the listing of this page only (at start) or of every
+// page. OK closes with 6. Controls: RadioButton1 (this page), RadioButton2 (all pages),
+// BitBtn1 (OK), BitBtn2 (Cancel).
+class TFormPrint : public TiledDialog {
+    Q_OBJECT
+  public:
+    explicit TFormPrint(const EditorState& state, QWidget* parent = nullptr);
+    bool allPages() const;
+
+  private:
+    QRadioButton* all_;
+};
+
+// Imprimer1: the dialog, then the platform's print dialog on the window's printer, then one
+// listing document per page and copy.
+void printCommand(TSommaire& window, QPrinter& printer);
+
+}  // namespace ztv::editor

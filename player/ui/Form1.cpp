@@ -1,0 +1,306 @@
+#include "player/ui/Form1.h"
+
+#include "common/formats/AniCursor.h"
+#include "common/platform/AppPaths.h"
+#include "common/platform/CloseRequest.h"
+#include "common/platform/FileIo.h"
+#include "player/ui/EndPicture.h"
+#include "player/ui/MediaPl.h"
+#include "player/ui/PanelVideo.h"
+#include "player/ui/ScreenSaverFilter.h"
+
+#include <QApplication>
+#include <QApplicationStateChangeEvent>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace ztv {
+namespace {
+
+// A cursor file of the player's folder; a missing, huge or broken one leaves the default.
+std::optional<QCursor> cursorFromFile(const QString& host,
+                                      std::optional<QCursor> (*read)(QByteArray)) {
+    QFile file(host);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > TForm1::kMaxCursorFileSize) {
+        return std::nullopt;
+    }
+    return read(file.readAll());
+}
+
+}  // namespace
+
+TForm1::TForm1(PlayerEnvironment env, QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint),
+      im1_(std::make_unique<TZTVImage>(std::move(env))),
+      endPicture_(endPicture()) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    setPalette(pal);
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(12);
+    f.setBold(true);
+    setFont(f);
+    setMouseTracking(true);
+    setWindowTitle(QGuiApplication::applicationDisplayName());
+
+    connect(im1_.get(), &TZTVImage::canvasChanged, this, qOverload<>(&QWidget::update));
+    connect(im1_.get(), &TZTVImage::windowPlaced, this, [this](const QRect& r) {
+        setGeometry(r);
+        setFixedSize(r.size());
+        showVideo();
+    });
+    panelVideo_ = new PanelVideo(im1_->mediaService(), this);
+    panelVideo_->hide();
+    mediaPl_ = new MediaPl([this](MediaButton b) { im1_->MediaPlClick(b); }, this);
+    mediaPl_->hide();
+    connect(im1_.get(), &TZTVImage::videoChanged, this, &TForm1::showVideo);
+    connect(im1_.get(), &TZTVImage::titleChanged, this, [this](const QString& title) {
+        QGuiApplication::setApplicationDisplayName(title);
+        setWindowTitle(title);
+    });
+    connect(im1_.get(), &TZTVImage::cursorChanged, this,
+            [this](const QCursor& cursor) { setCursor(cursor); });
+    // Both arrive from inside the engine's calls: the window closes once they have returned.
+    connect(im1_.get(), &TZTVImage::quitRequested, this, &QWidget::close, Qt::QueuedConnection);
+    connect(im1_.get(), &TZTVImage::terminateRequested, this, &TForm1::endFromEngine,
+            Qt::QueuedConnection);
+    endScreenTimer_.setInterval(20);
+    connect(&endScreenTimer_, &QTimer::timeout, this, &TForm1::checkEndScreen);
+    // The form sees every key before the controls inside it.
+    qApp->installEventFilter(this);
+}
+
+TForm1::~TForm1() {
+    qApp->removeEventFilter(this);
+    // The panel shows the engine's media: it goes before the engine does.
+    im1_->disconnect(this);
+    delete panelVideo_;
+    delete mediaPl_;
+}
+
+bool TForm1::FormCreate(const QString& playerFolderHost) {
+    playerFolderHost_ = playerFolderHost;
+    // A leftover of an earlier run from a CD.
+    QFile::remove(QDir(AppPaths::tempZtvDir()).filePath(QStringLiteral("rlang.asc")));
+    loadBusyCursor();
+    loadHandCursor(playerFolderHost);
+    if (!im1_->Initialiser(playerFolderHost)) {
+        return false;
+    }
+    if (im1_->mode != StartMode::ExternalHost) {
+        im1_->JouerPage();
+    }
+    if (im1_->terminationRequested()) {
+        // The first page could not be played: no window, but the clean-up.
+        im1_->Terminer();
+        im1_->CreerLogoFin(nullptr, false);
+        return false;
+    }
+    closeServer_ = new CloseRequestServer(QStringLiteral("Form1"), this);
+    connect(closeServer_, &CloseRequestServer::closeRequested, this, &QWidget::close);
+    return true;
+}
+
+// The engine's video panel and control bar, placed over the canvas as it is drawn.
+void TForm1::showVideo() {
+    const MediaState& media = im1_->mediaState();
+    const bool open = media.FDevVideo != 0;
+    panelVideo_->setDevice(media.FDevVideo);
+    panelVideo_->setVisible(open && !media.videoWindow.isEmpty());
+    panelVideo_->setGeometry(toWindow(media.videoWindow));
+    mediaPl_->showButtons(media.MediaPl);
+    mediaPl_->setVisible(open && media.MediaPl.visible);
+    mediaPl_->move(toWindow(media.MediaPl.rect).topLeft());
+    mediaPl_->raise();
+}
+
+QRect TForm1::toWindow(const QRect& canvasRect) const {
+    const QImage& canvas = im1_->canvas();
+    if (canvas.isNull() || canvas.size() == size()) {
+        return canvasRect;
+    }
+    const qreal sx = qreal(width()) / canvas.width();
+    const qreal sy = qreal(height()) / canvas.height();
+    return QRectF(canvasRect.x() * sx, canvasRect.y() * sy, canvasRect.width() * sx,
+                  canvasRect.height() * sy)
+        .toAlignedRect();
+}
+
+void TForm1::endFromEngine() {
+    withoutEndScreen_ = true;
+    close();
+}
+
+void TForm1::loadBusyCursor() {
+    if (auto cursor =
+            cursorFromFile(QDir::current().filePath(QStringLiteral("amp1.ani")), cursorFromAni)) {
+        im1_->setLoadingCursor(*cursor);
+    }
+}
+
+void TForm1::loadHandCursor(const QString& folderHost) {
+    if (auto cursor = cursorFromFile(QDir(folderHost).filePath(QStringLiteral("handflat.cur")),
+                                     cursorFromCur)) {
+        im1_->setHandCursor(*cursor);
+    }
+}
+
+void TForm1::startScreenSaver() {
+    QGuiApplication::setOverrideCursor(Qt::BlankCursor);
+    screenSaver_ = new ScreenSaverFilter(
+        QCursor::pos(), QGuiApplication::applicationState() == Qt::ApplicationActive, this);
+    connect(screenSaver_, &ScreenSaverFilter::ended, this, &TForm1::endScreenSaver);
+    qApp->installEventFilter(screenSaver_);
+}
+
+void TForm1::endScreenSaver() {
+    qApp->removeEventFilter(screenSaver_);
+    QGuiApplication::restoreOverrideCursor();
+    close();
+}
+
+// Only an activation from outside the program reloads: the application becomes active again,
+// which the closing of one of its own message boxes does not do.
+void TForm1::hostActivated() {
+    if (!closing_) {
+        writeRepfilm();
+        im1_->RechargerPage();
+    }
+}
+
+void TForm1::writeRepfilm() const {
+    // Replaced in one step: the host never reads a half-written file.
+    writeLines(QDir(playerFolderHost_).filePath(QStringLiteral("repfilm.txt")),
+               {QStringLiteral("debut")});
+}
+
+void TForm1::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QImage& canvas = im1_->canvas();
+    if (canvas.isNull()) {
+        painter.fillRect(rect(), Qt::black);
+    } else {
+        painter.drawImage(rect(), canvas);
+    }
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ApplicationStateChange && watched == qApp &&
+        im1_->mode == StartMode::ExternalHost &&
+        static_cast<QApplicationStateChangeEvent*>(event)->applicationState() ==
+            Qt::ApplicationActive) {
+        hostActivated();
+    }
+    if (event->type() == QEvent::KeyPress) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (widget && widget->window() == this && key == Qt::Key_Escape) {
+            close();
+            return true;
+        }
+        if (widget && widget->window() == this && key == Qt::Key_Space) {
+            im1_->spaceKey();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TForm1::mousePressEvent(QMouseEvent* event) {
+    const QUrl address = endPictureAddress();
+    if (closing_ && !address.isEmpty() &&
+        im1_->endPictureRect().contains(event->position().toPoint())) {
+        QDesktopServices::openUrl(address);
+    }
+    if (const auto point = canvasPoint(event); point && event->button() == Qt::LeftButton) {
+        im1_->mouseDown(*point);
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void TForm1::mouseMoveEvent(QMouseEvent* event) {
+    if (const auto point = canvasPoint(event)) {
+        im1_->hoverAt(*point);
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+// The canvas is drawn over the whole window: the point is mapped back onto it. None while the
+// window closes.
+std::optional<QPoint> TForm1::canvasPoint(const QMouseEvent* event) const {
+    const QImage& canvas = im1_->canvas();
+    if (closing_ || canvas.isNull() || width() <= 0 || height() <= 0) {
+        return std::nullopt;
+    }
+    const QPointF p = event->position();
+    return QPoint(int(p.x() * canvas.width() / width()), int(p.y() * canvas.height() / height()));
+}
+
+// Whatever closes the window (Escape, the quit action, the screen saver, a close request,
+// SIGTERM) runs one close sequence; requests during the end screen are ignored.
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (finished_) {
+        event->accept();
+        return;
+    }
+    if (!closing_ && !beginClose()) {
+        finished_ = true;
+        event->accept();
+        return;
+    }
+    event->ignore();
+}
+
+bool TForm1::showsEndScreen() const {
+    if (im1_->projectPath.isEmpty() || withoutEndScreen_) {
+        return false;
+    }
+    // A preview shows the end screen only for a project an action opened; its clean-up never
+    // touches the editor's working copy.
+    return im1_->mode != StartMode::Preview || im1_->ZTVXExt;
+}
+
+// True while the end screen holds the window open.
+bool TForm1::beginClose() {
+    closing_ = true;
+    im1_->Terminer();
+    if (im1_->mode == StartMode::ExternalHost) {
+        writeRepfilm();
+    }
+    closeStart_ = im1_->clock().nowMs();
+    if (!showsEndScreen()) {
+        if (withoutEndScreen_) {
+            im1_->CreerLogoFin(nullptr, false);
+        }
+        return false;
+    }
+    im1_->CreerLogoFin(&endPicture_, false);
+    if (!endPictureAddress().isEmpty()) {
+        setCursor(Qt::PointingHandCursor);
+    }
+    repaint();
+    endScreenTimer_.start();
+    return true;
+}
+
+void TForm1::checkEndScreen() {
+    if (im1_->clock().nowMs() - closeStart_ > kEndScreenMs) {
+        finishClose();
+    }
+}
+
+void TForm1::finishClose() {
+    endScreenTimer_.stop();
+    finished_ = true;
+    unsetCursor();
+    close();
+}
+
+}  // namespace ztv

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "player/engine/PlayerEnvironment.h"
+#include "player/engine/ZTVImage.h"
+
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+namespace ztv {
+
+class CloseRequestServer;
+class MediaPl;
+class PanelVideo;
+class ScreenSaverFilter;
+
+// The player's one window: borderless and black, it shows the engine's canvas and turns keys,
+// close requests and the end screen into the engine's calls.
+class TForm1 : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr qint64 kEndScreenMs = 4000;
+    static constexpr qint64 kMaxCursorFileSize = 4 << 20;
+
+    explicit TForm1(PlayerEnvironment env, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Start-up: initialises the engine and places the window. False: the player ends without
+    // showing a window.
+    bool FormCreate(const QString& playerFolderHost);
+    // "/S": hides the cursor and ends at the first real input.
+    void startScreenSaver();
+
+    TZTVImage& im1() { return *im1_; }
+    bool isClosing() const { return closing_; }
+    PanelVideo* panelVideo() const { return panelVideo_; }
+    MediaPl* mediaPl() const { return mediaPl_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void loadBusyCursor();
+    void loadHandCursor(const QString& folderHost);
+    std::optional<QPoint> canvasPoint(const QMouseEvent* event) const;
+    bool beginClose();
+    void checkEndScreen();
+    void finishClose();
+    bool showsEndScreen() const;
+    void writeRepfilm() const;
+    void hostActivated();
+    void endScreenSaver();
+    void endFromEngine();
+    void showVideo();
+    QRect toWindow(const QRect& canvasRect) const;
+
+    std::unique_ptr<TZTVImage> im1_;
+    QString playerFolderHost_;
+    QImage endPicture_;
+    QTimer endScreenTimer_;
+    qint64 closeStart_ = 0;
+    bool closing_ = false;
+    bool finished_ = false;
+    bool withoutEndScreen_ = false;  // the engine ended the application
+    CloseRequestServer* closeServer_ = nullptr;
+    ScreenSaverFilter* screenSaver_ = nullptr;
+    PanelVideo* panelVideo_ = nullptr;
+    MediaPl* mediaPl_ = nullptr;
+};
+
+}  // namespace ztv

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "player/engine/MediaControlBar.h"
+
+#include <QToolButton>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+namespace ztv {
+
+// The video's control bar: Play, Pause, Stop, Previous and Eject, 141 pixels wide. It shows
+// the engine's bar and hands the clicks back to it.
+class MediaPl : public QWidget {
+    Q_OBJECT
+  public:
+    MediaPl(std::function<void(MediaButton)> click, QWidget* parent);
+
+    void showButtons(const MediaControlBar& bar);
+    QToolButton* button(MediaButton which) const { return buttons_[std::size_t(which)]; }
+
+  private:
+    std::array<QToolButton*, kMediaButtonCount> buttons_{};
+};
+
+}  // namespace ztv

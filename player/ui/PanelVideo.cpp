@@ -1,0 +1,40 @@
+#include "player/ui/PanelVideo.h"
+
+#include <QPainter>
+
+namespace ztv {
+
+PanelVideo::PanelVideo(MediaService& media, QWidget* parent) : QWidget(parent), media_(media) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Clicks reach the engine's window beneath, as they do over any element.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    media_.setFrameHandler([this](MediaDeviceId device) {
+        if (device == device_ && isVisible()) {
+            update();
+        }
+    });
+}
+
+PanelVideo::~PanelVideo() {
+    media_.setFrameHandler(nullptr);
+}
+
+void PanelVideo::setDevice(MediaDeviceId device) {
+    if (device != device_) {
+        device_ = device;
+        update();
+    }
+}
+
+void PanelVideo::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QImage frame = device_ != 0 ? media_.videoFrame(device_) : QImage();
+    if (frame.isNull()) {
+        painter.fillRect(rect(), Qt::black);
+    } else {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(rect(), frame);
+    }
+}
+
+}  // namespace ztv
