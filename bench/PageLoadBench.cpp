@@ -8,8 +8,8 @@
 #include "bench/BenchPictures.h"
 #include "common/formats/ElementRecord.h"
 #include "common/formats/PictureLoader.h"
+#include "player/elements/ImageElement.h"
 #include "player/engine/ZTVImage.h"
-#include "player/elements/ZtvCaseImage.h"
 
 #include <benchmark/benchmark.h>
 
@@ -63,7 +63,7 @@ void pageLoad(benchmark::State& state) {
     ztv::TZTVImage& engine = page.engine();
     measurePages(state, [&] {
         engine.ChargerPage(1, 1);
-        if (!static_cast<const ztv::TZtvCaseImage*>(engine.pagePlay().elements.at(23, 1))
+        if (!static_cast<const ztv::ImageElement*>(engine.pagePlay().elements.at(23, 1))
                  ->hasPicture()) {
             state.SkipWithError("a picture did not load");
         }

@@ -1,16 +1,16 @@
 #include "editor/position/EnginePreviews.h"
 
 #include "editor/position/PageHost.h"
+#include "player/elements/Element.h"
 #include "player/elements/StepTiming.h"
-#include "player/elements/ZtvCase.h"
 
 namespace ztv::editor {
 
-EngineRun::EngineRun(PageHost& host, std::unique_ptr<TZtvCase> element)
+EngineRun::EngineRun(PageHost& host, std::unique_ptr<Element> element)
     : host_(host), element_(std::move(element)) {
     host_.resetSteps();
-    element_->Preparer();
-    element_->Afficher();
+    element_->prepare();
+    element_->show();
 }
 
 EngineRun::~EngineRun() = default;
@@ -19,12 +19,12 @@ bool EngineRun::tick(qint64 nowMs) {
     if (finished() || host_.nextStepMs() > nowMs) {
         return false;
     }
-    element_->Avancer();
+    element_->step();
     return true;
 }
 
 bool EngineRun::finished() const {
-    return stopped_ || element_->transitionFinie() || element_->liberationDemandee();
+    return stopped_ || element_->transitionFinished() || element_->freeRequested();
 }
 
 PanoramaRun::PanoramaRun(TransitionEngine& transitions, QImage& page, const ElementRecord& record,

@@ -8,7 +8,7 @@
 #include <memory>
 
 namespace ztv {
-class TZtvCase;
+class Element;
 struct ElementRecord;
 }  // namespace ztv
 
@@ -20,7 +20,7 @@ class PageHost;
 // it asks.
 class EngineRun final : public PreviewRun {
   public:
-    EngineRun(PageHost& host, std::unique_ptr<TZtvCase> element);
+    EngineRun(PageHost& host, std::unique_ptr<Element> element);
     ~EngineRun() override;
 
     bool tick(qint64 nowMs) override;
@@ -29,7 +29,7 @@ class EngineRun final : public PreviewRun {
 
   private:
     PageHost& host_;
-    std::unique_ptr<TZtvCase> element_;
+    std::unique_ptr<Element> element_;
     bool stopped_ = false;
 };
 

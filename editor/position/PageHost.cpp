@@ -3,7 +3,6 @@
 #include "common/formats/MovedMedia.h"
 #include "common/platform/Prompter.h"
 #include "editor/app/EditorState.h"
-#include "player/engine/MediaPlayback.h"
 
 namespace ztv::editor {
 
@@ -16,8 +15,6 @@ PageHost::PageHost(EditorState& state, Prompter& prompter, QImage& page, QImage&
     geometry_.projectWidth = geometry_.screenWidth = state.projectWidth;
     geometry_.projectHeight = geometry_.screenHeight = state.projectHeight;
 }
-
-PageHost::~PageHost() = default;
 
 const Clock& PageHost::clock() const {
     return *state_.clock;
@@ -69,19 +66,8 @@ QString PageHost::findBesideProject(const QString& storedPath) const {
     return found.isEmpty() ? QString() : state_.drives.toWindows(found);
 }
 
-QString PageHost::driveTypeText(QChar letter) const {
-    return state_.drives.typeText(letter);
-}
-
 const DriveTable& PageHost::drives() const {
     return state_.drives;
-}
-
-MediaPlayback& PageHost::media() {
-    if (!media_) {
-        media_ = std::make_unique<MediaPlayback>(state_.media, *this, MediaPlayback::Reactions{});
-    }
-    return *media_;
 }
 
 }  // namespace ztv::editor

@@ -3,8 +3,8 @@
 #include "common/formats/ColorText.h"
 #include "common/formats/ElementKinds.h"
 #include "common/formats/LangLines.h"
-#include "common/platform/SafetyLimits.h"
 #include "common/formats/YesNo.h"
+#include "common/platform/SafetyLimits.h"
 #include "editor/app/EditorState.h"
 #include "editor/position/FrameList.h"
 #include "editor/position/HandleGeometry.h"
@@ -172,7 +172,7 @@ int PageRendering::hitRow(QPoint point) const {
     return hit;
 }
 
-std::unique_ptr<TZtvCase> PageRendering::engineElement(const ElementRecord& r, int index) {
+std::unique_ptr<Element> PageRendering::engineElement(const ElementRecord& r, int index) {
     const ElementKind kind = kindOfRow(r.Ligne);
     if (kind != ElementKind::Background && kind != ElementKind::Picture &&
         kind != ElementKind::Text) {
@@ -182,9 +182,9 @@ std::unique_ptr<TZtvCase> PageRendering::engineElement(const ElementRecord& r, i
     ElementRecord reachable = r;
     setRecordRect(reachable, recordRect(r));
     auto element = factory_.make(kind);
-    element->ChargerEnreg(index, reachable, host_.geometry());
-    element->attacher(host_);
-    element->Lier();
+    element->setRecord(index, reachable, host_.geometry());
+    element->attach(ElementRoles::of(host_));
+    element->link();
     return element;
 }
 
@@ -232,12 +232,12 @@ void PageRendering::drawRecord(const ElementRecord& r, int index, QImage& canvas
 }
 
 // The element appears as it does in the player, its transition run to the end at once.
-void PageRendering::drawByEngine(TZtvCase& element) {
-    element.Preparer();
-    element.Afficher();
-    for (int i = 0; i < kMaxSteps && !element.transitionFinie() && !element.liberationDemandee();
+void PageRendering::drawByEngine(Element& element) {
+    element.prepare();
+    element.show();
+    for (int i = 0; i < kMaxSteps && !element.transitionFinished() && !element.freeRequested();
          ++i) {
-        element.Avancer();
+        element.step();
     }
 }
 

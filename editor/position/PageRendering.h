@@ -85,14 +85,14 @@ class PageRendering {
 
     // The element of the engine for kinds it draws (background, pictures, texts); null for the
     // others.
-    std::unique_ptr<TZtvCase> engineElement(const ElementRecord& record, int index);
+    std::unique_ptr<Element> engineElement(const ElementRecord& record, int index);
 
   private:
     bool takesPart(const ElementRecord& r, const ElementRecord* edited) const;
     void noteRow(const ElementRecord& r, int index);
     void eraseDisappearing();
     void drawRecord(const ElementRecord& r, int index, QImage& canvas, QImage& background);
-    void drawByEngine(TZtvCase& element);
+    void drawByEngine(Element& element);
     void drawPlaceholder(const ElementRecord& r, const QString& text, QImage& canvas);
     void drawFirstFrame(const ElementRecord& r, QImage& canvas, bool strip);
     QFont rememberRecordFont(const ElementRecord& r);

@@ -2,6 +2,8 @@
 
 #include "common/formats/LangLines.h"
 #include "common/formats/LanguageFile.h"
+#include "player/elements/EffectReversal.h"
+#include "player/transitions/TransitionEngine.h"
 
 #include <QRgb>
 
@@ -13,7 +15,7 @@ struct Tint {
     int quarters;  // how much of the colour: 2 of 4, or 1 of 4
 };
 
-// Modes 204 to 215, in order.
+// The tint modes, from AppearanceFirstTint on, in order.
 constexpr Tint kTints[] = {
     {qRgb(255, 0, 0), 2},     {qRgb(0, 255, 0), 2},   {qRgb(0, 128, 0), 2},
     {qRgb(0, 255, 255), 2},   {qRgb(0, 0, 255), 2},   {qRgb(128, 0, 0), 2},
@@ -65,6 +67,20 @@ void applyTint(QImage& picture, int mode) {
                      blend(qGreen(p), qGreen(tint.colour), tint.quarters),
                      blend(qBlue(p), qBlue(tint.colour), tint.quarters), qAlpha(p));
     });
+}
+
+QString appearanceEffect(TransitionEngine& transitions, EffectReversal* reversal,
+                         const QString& effet) {
+    if (reversal == nullptr || !reversal->nextEffectReversed()) {
+        return effet;
+    }
+    bool reversed = true;
+    QString name = effet;
+    transitions.applyInverse(name, reversed);
+    if (!reversed) {
+        reversal->clearEffectReversal();
+    }
+    return name;
 }
 
 }  // namespace ztv

@@ -1,10 +1,14 @@
 #include "player/elements/ElementFactory.h"
 
-#include "player/elements/ZtvCaseImage.h"
-#include "player/elements/ZtvCaseKinds.h"
-#include "player/elements/ZtvCaseSon.h"
-#include "player/elements/ZtvCaseTexte.h"
-#include "player/elements/ZtvCaseVideo.h"
+#include "player/elements/AnimationElement.h"
+#include "player/elements/CharacterElement.h"
+#include "player/elements/ImageElement.h"
+#include "player/elements/KeywordListElement.h"
+#include "player/elements/LongTextElement.h"
+#include "player/elements/PanoramaElement.h"
+#include "player/elements/SoundElement.h"
+#include "player/elements/TextElement.h"
+#include "player/elements/VideoElement.h"
 
 namespace ztv {
 namespace {
@@ -17,23 +21,23 @@ ElementFactory::Maker maker() {
 }  // namespace
 
 ElementFactory::ElementFactory() {
-    define(ElementKind::Sound, maker<TZtvCaseSon>());
-    define(ElementKind::Video, maker<TZtvCaseVideo>());
-    define(ElementKind::Background, maker<TZtvCaseImage>());
-    define(ElementKind::Picture, maker<TZtvCaseImage>());
-    define(ElementKind::Character, maker<TZTVCasePerso>());
-    define(ElementKind::Panorama, maker<TZtvCasePano>());
-    define(ElementKind::Animation, maker<TZtvCaseAnim>());
-    define(ElementKind::Text, maker<TZtvCaseTexte>());
-    define(ElementKind::KeywordList, maker<TZtvCaseMotCle>());
-    define(ElementKind::LongText, maker<TZtvCaseLongTexte>());
+    define(ElementKind::Sound, maker<SoundElement>());
+    define(ElementKind::Video, maker<VideoElement>());
+    define(ElementKind::Background, maker<ImageElement>());
+    define(ElementKind::Picture, maker<ImageElement>());
+    define(ElementKind::Character, maker<CharacterElement>());
+    define(ElementKind::Panorama, maker<PanoramaElement>());
+    define(ElementKind::Animation, maker<AnimationElement>());
+    define(ElementKind::Text, maker<TextElement>());
+    define(ElementKind::KeywordList, maker<KeywordListElement>());
+    define(ElementKind::LongText, maker<LongTextElement>());
 }
 
 void ElementFactory::define(ElementKind kind, Maker maker) {
     makers_[kind] = std::move(maker);
 }
 
-std::unique_ptr<TZtvCase> ElementFactory::make(ElementKind kind) const {
+std::unique_ptr<Element> ElementFactory::make(ElementKind kind) const {
     const auto it = makers_.find(kind);
     return it == makers_.end() ? nullptr : it->second();
 }

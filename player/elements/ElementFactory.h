@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/formats/ElementKinds.h"
-#include "player/elements/ZtvCase.h"
+#include "player/elements/Element.h"
 
 #include <functional>
 #include <map>
@@ -14,12 +14,12 @@ namespace ztv {
 // without a maker (click zones) get no element.
 class ElementFactory {
   public:
-    using Maker = std::function<std::unique_ptr<TZtvCase>()>;
+    using Maker = std::function<std::unique_ptr<Element>()>;
 
     ElementFactory();
 
     void define(ElementKind kind, Maker maker);
-    std::unique_ptr<TZtvCase> make(ElementKind kind) const;
+    std::unique_ptr<Element> make(ElementKind kind) const;
 
   private:
     std::map<ElementKind, Maker> makers_;

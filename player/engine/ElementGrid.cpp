@@ -9,11 +9,11 @@ bool inGrid(int row, int column) {
 
 }  // namespace
 
-TZtvCase* ElementGrid::at(int row, int column) const {
+Element* ElementGrid::at(int row, int column) const {
     return inGrid(row, column) ? cells_[row][column].get() : nullptr;
 }
 
-void ElementGrid::put(int row, int column, std::unique_ptr<TZtvCase> element) {
+void ElementGrid::put(int row, int column, std::unique_ptr<Element> element) {
     if (inGrid(row, column)) {
         free(row, column);
         cells_[row][column] = std::move(element);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/formats/ElementRecord.h"
-#include "player/elements/ZtvCase.h"
+#include "player/elements/Element.h"
 
 #include <array>
 #include <memory>
@@ -14,23 +14,23 @@ namespace ztv {
 // nothing behind that could still point at it.
 class ElementGrid {
   public:
-    TZtvCase* at(int row, int column) const;
+    Element* at(int row, int column) const;
     bool present(int row, int column) const { return at(row, column) != nullptr; }
     // Cells outside the grid keep nothing.
-    void put(int row, int column, std::unique_ptr<TZtvCase> element);
+    void put(int row, int column, std::unique_ptr<Element> element);
 
     // Calls f on the cell's element, then frees it when it asked to be freed. An empty cell is
     // left alone. What the call frees (even the element itself) lives until the call returns.
     template <class F>
     void with(int row, int column, F&& f) {
-        TZtvCase* element = at(row, column);
+        Element* element = at(row, column);
         if (element == nullptr) {
             return;
         }
         ++depth_;
         f(*element);
         --depth_;
-        if (at(row, column) == element && element->liberationDemandee()) {
+        if (at(row, column) == element && element->freeRequested()) {
             free(row, column);
         }
         if (depth_ == 0) {
@@ -55,8 +55,8 @@ class ElementGrid {
     }
 
   private:
-    std::array<std::array<std::unique_ptr<TZtvCase>, kColumnCount + 1>, kRowCount + 1> cells_;
-    std::vector<std::unique_ptr<TZtvCase>> retired_;  // freed during a call
+    std::array<std::array<std::unique_ptr<Element>, kColumnCount + 1>, kRowCount + 1> cells_;
+    std::vector<std::unique_ptr<Element>> retired_;  // freed during a call
     int depth_ = 0;
 };
 

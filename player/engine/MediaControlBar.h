@@ -1,5 +1,7 @@
 #pragma once
 
+#include "player/elements/ControlBarPlace.h"
+
 #include <QRect>
 #include <initializer_list>
 
@@ -8,9 +10,6 @@ namespace ztv {
 // The buttons of the video's control bar `MediaPl`, left to right.
 enum class MediaButton { Play, Pause, Stop, Previous, Eject };
 inline constexpr int kMediaButtonCount = 5;
-
-// Where a video record puts the control bar.
-enum class ControlBarPlace { None, Above, Below };
 
 // The control bar `MediaPl`: whether it shows, where, and which buttons answer.
 struct MediaControlBar {

@@ -3,7 +3,6 @@
 #include "common/formats/LangLines.h"
 #include "common/formats/LanguageFile.h"
 #include "common/platform/WinPath.h"
-#include "player/elements/ElementHost.h"
 
 namespace ztv {
 namespace {
@@ -15,9 +14,12 @@ bool isMpeg(const QString& path) {
 
 }  // namespace
 
-MediaPlayback::MediaPlayback(std::shared_ptr<MediaService> service, ElementHost& host,
-                             Reactions reactions)
-    : service_(std::move(service)), host_(host), reactions_(std::move(reactions)) {
+MediaPlayback::MediaPlayback(std::shared_ptr<MediaService> service, MediaFinder& finder,
+                             ElementMessages& messages, Reactions reactions)
+    : service_(std::move(service)),
+      finder_(finder),
+      messages_(messages),
+      reactions_(std::move(reactions)) {
     service_->setEndHandler(
         this, [this](MediaDeviceId device, bool aborted) { ImMMNotify(device, aborted); });
 }
@@ -138,22 +140,22 @@ void MediaPlayback::preloadVideo(const QString& path) {
 // opened.
 MediaDeviceId MediaPlayback::RechAffichVideoSon(const QString& path, const QString& name1,
                                                 const QString& name2) {
-    const LanguageFile& language = host_.language();
+    const LanguageFile& language = messages_.language();
     if (language.isLine(path, lang::MarkerDisappear) ||
         language.isLine(path, lang::MarkerBackgroundDisappear)) {
         return 0;
     }
-    const QString found = host_.locateMedia(path);
-    const QString where = u' ' + host_.shownPath(path) + u' ';
+    const QString found = finder_.locateMedia(path);
+    const QString where = u' ' + finder_.shownPath(path) + u' ';
     if (found.isEmpty()) {
-        host_.tell(name1 + language.text(lang::MediaFileWord) + where +
-                   language.text(lang::MediaNotFoundSuffix));
+        messages_.tell(name1 + language.text(lang::MediaFileWord) + where +
+                       language.text(lang::MediaNotFoundSuffix));
         return 0;
     }
-    const MediaDeviceId device = service_->open(host_.toHost(found));
+    const MediaDeviceId device = service_->open(finder_.toHost(found));
     if (device == 0) {
-        host_.tell(name2 + language.text(lang::MediaFileWord) + where +
-                   language.text(lang::MediaCannotOpenSuffix));
+        messages_.tell(name2 + language.text(lang::MediaFileWord) + where +
+                       language.text(lang::MediaCannotOpenSuffix));
         return 0;
     }
     s_.VidMpeg = isMpeg(path);
@@ -171,7 +173,7 @@ void MediaPlayback::closeSound() {
     s_.SonPrec.clear();
 }
 
-bool MediaPlayback::AfficherSon(const SoundCue& cue) {
+bool MediaPlayback::showSound(const SoundCue& cue) {
     s_.ActeMusic = cue.acte;
     s_.ClickMusic = !cue.actsWithoutClick;
     if (!s_.CarteSon) {
@@ -219,7 +221,7 @@ void MediaPlayback::playSound() {
     }
 }
 
-void MediaPlayback::EffacerSon() {
+void MediaPlayback::stopSound() {
     if (!s_.CarteSon || s_.FDevSon == 0) {
         return;
     }
@@ -232,7 +234,7 @@ void MediaPlayback::EffacerSon() {
     }
 }
 
-bool MediaPlayback::AfficherVideo(const VideoCue& cue) {
+bool MediaPlayback::showVideo(const VideoCue& cue) {
     const bool reused = s_.FDevVideo != 0 && s_.VideoPrec == cue.path;
     if (s_.FDevVideo != 0 && !reused) {
         Nettoyagevideo();
@@ -245,8 +247,8 @@ bool MediaPlayback::AfficherVideo(const VideoCue& cue) {
         s_.FDevVideo =
             RechAffichVideoSon(cue.path, QStringLiteral("jouvideo1"), QStringLiteral("jouvideo2"));
         if (s_.FDevVideo == 0) {
-            host_.tell(host_.shownPath(cue.fichier) + u' ' +
-                       host_.language().text(lang::MediaNotFoundSuffix));
+            messages_.tell(finder_.shownPath(cue.fichier) + u' ' +
+                           messages_.language().text(lang::MediaNotFoundSuffix));
             s_.VideoPrec.clear();
             s_.MediaPl = MediaControlBar{};
             videoChanged();
@@ -334,7 +336,7 @@ void MediaPlayback::playVideo(qint64 fromMs, bool notify) {
     }
 }
 
-void MediaPlayback::EffacerVideo() {
+void MediaPlayback::hideVideo() {
     FaireDisparaitreVideo();
 }
 

@@ -2,47 +2,16 @@
 
 #include "common/formats/ActionModel.h"
 #include "common/media/MediaService.h"
+#include "player/elements/ElementMessages.h"
+#include "player/elements/MediaCues.h"
+#include "player/elements/MediaFinder.h"
 #include "player/engine/MediaControlBar.h"
 
-#include <QRect>
 #include <QString>
 #include <functional>
 #include <memory>
 
 namespace ztv {
-
-class ElementHost;
-
-// What a sound record asks of the music device when its column is shown.
-struct SoundCue {
-    enum class Start { Play, PlayAndWait, LoadOnly };
-    QString fichier;  // as stored
-    QString path;     // where it is played from (drive-less): what tells one music from another
-    Action acte;
-    bool actsWithoutClick = false;
-    bool loop = false;          // `BoucleMusic`
-    bool stopAtChange = false;  // `ArretAutoMusicChgt`
-    bool background = false;    // `FondMusic`
-    int startMs = 0;
-    int endMs = 0;
-    Start start = Start::LoadOnly;
-};
-
-// What a video record asks of the video device when its column is shown.
-struct VideoCue {
-    enum class Start { Play, PlayAndWait, WaitForUser, OpenOnly };
-    QString fichier;
-    QString path;
-    Action acte;
-    bool actsWithoutClick = false;
-    bool hideAtEnd = false;     // `DisparitionAutoVideoFin`
-    bool hideAtChange = false;  // `DisparitionAutoVideoChgt`
-    int startMs = 0;
-    int endMs = 0;
-    QRect window;
-    ControlBarPlace bar = ControlBarPlace::Above;
-    Start start = Start::OpenOnly;
-};
 
 // The engine's media properties, under their own names: the devices, what the page load
 // scheduled on them, and the options the last sound and video records set.
@@ -77,7 +46,7 @@ struct MediaState {
 // The engine's media: it owns the media state and is the only one to change it. The sound and
 // video elements hand their records over as cues; the engine schedules, cleans up at page
 // changes, and hears the end of each play.
-class MediaPlayback {
+class MediaPlayback final : public MediaCues {
   public:
     // What the engine does when a medium ends: run the end action of row 1 (sound) or 2
     // (video), or go on with the column that waited for it.
@@ -88,8 +57,9 @@ class MediaPlayback {
         std::function<void()> videoChanged;
     };
 
-    MediaPlayback(std::shared_ptr<MediaService> service, ElementHost& host, Reactions reactions);
-    ~MediaPlayback();
+    MediaPlayback(std::shared_ptr<MediaService> service, MediaFinder& finder,
+                  ElementMessages& messages, Reactions reactions);
+    ~MediaPlayback() override;
     MediaPlayback(const MediaPlayback&) = delete;
     MediaPlayback& operator=(const MediaPlayback&) = delete;
 
@@ -100,21 +70,21 @@ class MediaPlayback {
     // Before the page's elements are created: nothing is scheduled.
     void clearSchedule();
     // The first sound (video) of a load is the one preloaded after it.
-    void scheduleSound(const QString& path);
-    void scheduleVideo(const QString& path);
+    void scheduleSound(const QString& path) override;
+    void scheduleVideo(const QString& path) override;
     void scheduleCharacterSound(const QString& path);
     // After the load: opens what was scheduled, closes what is no longer wanted.
     void startScheduled();
 
     // --- the elements' columns ---
     // True when the column is to wait for the end of the music.
-    bool AfficherSon(const SoundCue& cue);
+    bool showSound(const SoundCue& cue) override;
     // The sound-stop marker: the music pauses and a video gets its sound back.
-    void EffacerSon();
+    void stopSound() override;
     // True when the column is to wait for the end of the video.
-    bool AfficherVideo(const VideoCue& cue);
+    bool showVideo(const VideoCue& cue) override;
     // The video-disappear marker.
-    void EffacerVideo();
+    void hideVideo() override;
     // A character that speaks: keeps the voice open on `path` (opening it when another was
     // open) and ends background music. False when it cannot be opened.
     bool openCharacterSound(const QString& path);
@@ -156,7 +126,8 @@ class MediaPlayback {
     void afterEnd(const Action& acte, bool click, bool& waiting, int row);
 
     std::shared_ptr<MediaService> service_;
-    ElementHost& host_;
+    MediaFinder& finder_;
+    ElementMessages& messages_;
     Reactions reactions_;
     MediaState s_;
 };

@@ -15,7 +15,7 @@ TZTVImage::TZTVImage(PlayerEnvironment env, QObject* parent)
     : QObject(parent),
       env_(std::move(env)),
       transitions_(language_, env_.prompter),
-      media_(env_.media ? env_.media : unavailableMediaService(), *this,
+      media_(env_.media ? env_.media : unavailableMediaService(), *this, *this,
              {[this](int row) { AllerDirectJoudata(row); }, [this] { ChargerDessin(); },
               [this] { emit videoChanged(); }}) {
     Q_ASSERT(env_.prompter && env_.clock);

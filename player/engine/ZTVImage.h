@@ -1,19 +1,19 @@
 #pragma once
 
+#include "common/archives/PackageReader.h"
 #include "common/formats/DisplayScaling.h"
 #include "common/formats/LanguageFile.h"
-#include "common/archives/PackageReader.h"
 #include "common/formats/PageFileSplitter.h"
 #include "common/formats/PicturePrefetch.h"
 #include "common/formats/ProjectSettings.h"
+#include "player/elements/ElementFactory.h"
+#include "player/elements/ElementRoles.h"
+#include "player/elements/MediaPath.h"
 #include "player/engine/MediaPlayback.h"
 #include "player/engine/PagePlay.h"
 #include "player/engine/PlayerCommandLine.h"
 #include "player/engine/PlayerEnvironment.h"
 #include "player/engine/ProjectState.h"
-#include "player/elements/ElementFactory.h"
-#include "player/elements/ElementHost.h"
-#include "player/elements/MediaPath.h"
 #include "player/transitions/TransitionEngine.h"
 
 #include <QCursor>
@@ -31,9 +31,18 @@ namespace ztv {
 // The player's engine: it opens the project, owns the playback directory, the page state, the
 // elements and the media, and draws on a canvas image that the main window only shows. It
 // needs no window, so tests drive it with a manual clock and a scripted prompter. Elements see
-// it only as their ElementHost. Its state is grouped by owner: the project (ProjectState,
-// written by the opening), the page play (PagePlayState) and the media (MediaPlayback).
-class TZTVImage : public QObject, public ElementHost, public ProjectState {
+// it only through the roles they are given. Its state is grouped by owner: the project
+// (ProjectState, written by the opening), the page play (PagePlayState) and the media
+// (MediaPlayback).
+class TZTVImage : public QObject,
+                  public PageCanvas,
+                  public EffectReversal,
+                  public StepScheduler,
+                  public ColumnPacing,
+                  public ElementMessages,
+                  public MediaFinder,
+                  public PageMediaFiles,
+                  public ProjectState {
     Q_OBJECT
   public:
     explicit TZTVImage(PlayerEnvironment env, QObject* parent = nullptr);
@@ -108,6 +117,7 @@ class TZTVImage : public QObject, public ElementHost, public ProjectState {
     // The state of the page play and of the media, for the windows and tests to read.
     const PagePlayState& pagePlay() const { return pagePlay_; }
     const MediaState& mediaState() const { return media_.state(); }
+    MediaPlayback& mediaPlayback() { return media_; }
     // The video's control bar and the Space key.
     void MediaPlClick(MediaButton button) { media_.MediaPlClick(button); }
     void spaceKey() { media_.spaceKey(); }
@@ -212,9 +222,9 @@ class TZTVImage : public QObject, public ElementHost, public ProjectState {
     void prefetchPictures(const QList<ElementRecord>& records);
     void scanCurrentColumn();
     bool showRecord(int index, const ElementRecord& record);
-    void registerAction(int index, const TZtvCase& element, const Action& action);
-    bool showElement(const TZtvCase& element, const Action& action);
-    bool actNow(const TZtvCase& zone, const Action& action);
+    void registerAction(int index, const ElementRecord& element, const Action& action);
+    bool showElement(const ElementRecord& element, const Action& action);
+    bool actNow(const ElementRecord& zone, const Action& action);
     void stepRows(bool& stillAnimating, bool& finishedPicture);
     void startTick(qint64 waitMs);
     void leaveHoverRows(QPoint point);
@@ -251,19 +261,18 @@ class TZTVImage : public QObject, public ElementHost, public ProjectState {
     void waitForProgram(const QString& windowsPath, const QString& parameters);
     std::optional<int> pageNumber(const QString& text);
 
-    // --- ElementHost: what the elements may ask ---
-    QImage& fond() override { return Fond; }
+    // --- the roles the elements are given ---
+    QImage& pageBackground() override { return Fond; }
     bool projetStretch() const override { return ProjetStretch; }
-    bool& effetInverse() override { return pagePlay_.EffetInverse; }
+    bool nextEffectReversed() const override { return pagePlay_.EffetInverse; }
+    void clearEffectReversal() override { pagePlay_.EffetInverse = false; }
     void setNextStep(int row, int column, qint64 timeMs) override;
     void finishSteps(int row, int column) override;
     void restartColumnPause() override { pagePlay_.pauseDone = false; }
     void noteFrameDelay(int ms) override;
     void resetMediaDrive() override { mediaDrive_ = QStringLiteral("C:"); }
-    QString driveTypeText(QChar letter) const override { return env_.drives.typeText(letter); }
     QIODevice* mediaDataFile() override;
     bool mediaPackedByPage() const override { return mediaByPage; }
-    MediaPlayback& media() override { return media_; }
 
     PlayerEnvironment env_;
     QString playerFolder_;  // Windows path

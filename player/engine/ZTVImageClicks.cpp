@@ -68,7 +68,7 @@ void TZTVImage::ClickDessin(const ClickTarget& target) {
     if (kindOfRow(target.row) == ElementKind::Panorama) {
         for (int c = 1; c <= kColumnCount; ++c) {
             pp.elements.with(target.row, c,
-                             [&target](TZtvCase& el) { el.Defiler(target.direction); });
+                             [&target](Element& el) { el.scroll(target.direction); });
         }
         pp.busy = false;
         emit canvasChanged();

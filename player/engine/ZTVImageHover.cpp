@@ -89,7 +89,7 @@ void TZTVImage::showHover(int row, bool on) {
     if (column < 1 || column > kColumnCount) {
         return;
     }
-    pagePlay_.elements.with(row, column, [on](TZtvCase& el) { el.Survoler(on); });
+    pagePlay_.elements.with(row, column, [on](Element& el) { el.hover(on); });
     emit canvasChanged();
 }
 

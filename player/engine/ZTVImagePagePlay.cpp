@@ -2,8 +2,8 @@
 // timer tick that steps the elements and keeps the pauses.
 #include "common/formats/ElementKinds.h"
 #include "common/formats/LangLines.h"
-#include "player/engine/ZTVImage.h"
 #include "player/elements/StepTiming.h"
+#include "player/engine/ZTVImage.h"
 
 #include <QFileInfo>
 #include <QPainter>
@@ -207,19 +207,21 @@ void TZTVImage::prefetchPictures(const QList<ElementRecord>& records) {
 // The element of the record's kind goes into its cell; a record that holds one of the kind's
 // markers is not prepared.
 void TZTVImage::createElement(int index, const ElementRecord& record) {
-    std::unique_ptr<TZtvCase> element = factory_.make(kindOfRow(record.Ligne));
+    std::unique_ptr<Element> element = factory_.make(kindOfRow(record.Ligne));
     if (!element) {
         return;
     }
-    element->ChargerEnreg(index, record, geometry_);
-    element->attacher(*this);
+    element->setRecord(index, record, geometry_);
+    ElementRoles roles = ElementRoles::of(*this);
+    roles.cues = &media_;
+    element->attach(roles);
     const int row = record.Ligne;
     const int col = record.Colonne;
     pagePlay_.elements.put(row, col, std::move(element));
-    pagePlay_.elements.with(row, col, [](TZtvCase& el) {
-        el.Lier();
-        if (!el.sansPreparation()) {
-            el.Preparer();
+    pagePlay_.elements.with(row, col, [](Element& el) {
+        el.link();
+        if (!el.skipsPreparation()) {
+            el.prepare();
         }
     });
 }
@@ -286,8 +288,8 @@ void TZTVImage::scanCurrentColumn() {
 // False when the display of the column ends with this record.
 bool TZTVImage::showRecord(int index, const ElementRecord& record) {
     PagePlayState& pp = pagePlay_;
-    TZtvCase element;
-    element.ChargerEnreg(index, record, geometry_);
+    ElementRecord element = record;
+    scaleToDisplay(element, geometry_);
     const Action action = actionOf(element, language_);
     pp.ColAct = element.Colonne;
     pp.LigAct = element.Ligne;
@@ -303,7 +305,7 @@ bool TZTVImage::showRecord(int index, const ElementRecord& record) {
 }
 
 // A row's hover look and hover action are registered whether or not it also has an action.
-void TZTVImage::registerAction(int index, const TZtvCase& element, const Action& action) {
+void TZTVImage::registerAction(int index, const ElementRecord& element, const Action& action) {
     PagePlayState& pp = pagePlay_;
     RowState& row = pp.rows[element.Ligne];
     if (action.isAction()) {
@@ -331,20 +333,20 @@ void TZTVImage::registerAction(int index, const TZtvCase& element, const Action&
 
 // The cell's element appears or disappears; a click zone may act at once. False when the
 // display of the column stops here.
-bool TZTVImage::showElement(const TZtvCase& record, const Action& action) {
+bool TZTVImage::showElement(const ElementRecord& record, const Action& action) {
     PagePlayState& pp = pagePlay_;
     if (kindOfRow(record.Ligne) == ElementKind::ClickZone) {
         return action.isAction() && record.actsWithoutClick() ? actNow(record, action) : true;
     }
     bool goesOn = true;
     double pause = 0;
-    pp.elements.with(record.Ligne, record.Colonne, [&](TZtvCase& el) {
-        if (el.aEffacer()) {
-            el.Effacer();
+    pp.elements.with(record.Ligne, record.Colonne, [&](Element& el) {
+        if (el.disappears()) {
+            el.disappear();
         } else {
-            goesOn = el.Afficher();
+            goesOn = el.show();
         }
-        pause = el.pauseColonne();
+        pause = el.columnPause();
     });
     pp.columnPause = std::max(pp.columnPause, sanePause(pause));
     return goesOn;
@@ -352,7 +354,7 @@ bool TZTVImage::showElement(const TZtvCase& record, const Action& action) {
 
 // A click zone whose action runs without a click. Running a program waits for it and goes on
 // with the column; every other action ends the column's display.
-bool TZTVImage::actNow(const TZtvCase& zone, const Action& action) {
+bool TZTVImage::actNow(const ElementRecord& zone, const Action& action) {
     if (action.kind != ActionKind::RunAndWait) {
         AllerDirectJoudata(zone.Ligne);
         return false;
@@ -418,12 +420,12 @@ void TZTVImage::stepRows(bool& stillAnimating, bool& finishedPicture) {
         if (!pp.rows[r].shown || !factsOfRow(r).visual) {
             continue;
         }
-        TZtvCase* element = pp.elements.at(r, col);
+        Element* element = pp.elements.at(r, col);
         if (element == nullptr) {
             pp.rows[r].shown = false;
             continue;
         }
-        if (element->transitionFinie()) {
+        if (element->transitionFinished()) {
             finishedPicture = true;
         } else {
             stillAnimating = true;
@@ -432,7 +434,7 @@ void TZTVImage::stepRows(bool& stillAnimating, bool& finishedPicture) {
         const qint64 now = clock().nowMs();
         pp.Heure = now;
         if (now >= pp.nextStep[r][col]) {
-            pp.elements.with(r, col, [](TZtvCase& el) { el.Avancer(); });
+            pp.elements.with(r, col, [](Element& el) { el.step(); });
         }
     }
 }
@@ -481,7 +483,7 @@ void TZTVImage::DisparitionAuto() {
     for (int r = 1; r <= kRowCount; ++r) {
         pp.nextStep[r].fill(0);
         for (int c = 1; c <= kColumnCount; ++c) {
-            pp.elements.with(r, c, [](TZtvCase& el) { el.Cacher(); });
+            pp.elements.with(r, c, [](Element& el) { el.hide(); });
         }
     }
     pp.elements.freeAll();

@@ -115,10 +115,10 @@ TEST_F(ClickActions, TheHighestRowUnderTheClickActsAndClickZonesWin) {
 }
 
 // Records the directions a panorama is asked to scroll in.
-class ScrollLog : public TZtvCase {
+class ScrollLog : public Element {
   public:
     explicit ScrollLog(QList<int>& log) : log_(log) {}
-    void Defiler(int direction) override { log_.append(direction); }
+    void scroll(int direction) override { log_.append(direction); }
 
   private:
     QList<int>& log_;

@@ -8,19 +8,19 @@
 namespace ztv {
 namespace {
 
-class Probe : public TZtvCase {
+class Probe : public Element {
   public:
     Probe(int& alive, std::function<void()> onStep = {}) : alive_(alive), onStep_(onStep) {
         ++alive_;
     }
     ~Probe() override { --alive_; }
-    void Avancer() override {
+    void step() override {
         if (onStep_) {
             onStep_();
         }
         stepped = true;  // after onStep: the element must still be there
     }
-    void askToGo() { LibererSoi(); }
+    void askToGo() { requestFree(); }
 
     bool stepped = false;
 
@@ -33,9 +33,9 @@ TEST(ElementGrid, AnElementThatAsksToGoIsFreedAfterItsCall) {
     int alive = 0;
     ElementGrid grid;
     grid.put(4, 1, std::make_unique<Probe>(alive));
-    grid.with(4, 1, [](TZtvCase& el) { el.Avancer(); });
+    grid.with(4, 1, [](Element& el) { el.step(); });
     EXPECT_TRUE(grid.present(4, 1));
-    grid.with(4, 1, [](TZtvCase& el) { static_cast<Probe&>(el).askToGo(); });
+    grid.with(4, 1, [](Element& el) { static_cast<Probe&>(el).askToGo(); });
     EXPECT_FALSE(grid.present(4, 1));
     EXPECT_EQ(alive, 0);
 }
@@ -49,7 +49,7 @@ TEST(ElementGrid, ClearingThePageDuringACallWaitsForTheCallToReturn) {
                  aliveDuringCall = alive == 2;
              }));
     grid.put(30, 2, std::make_unique<Probe>(alive));
-    grid.with(4, 1, [](TZtvCase& el) { el.Avancer(); });
+    grid.with(4, 1, [](Element& el) { el.step(); });
     EXPECT_TRUE(aliveDuringCall) << "freed, but not destroyed while the call runs";
     EXPECT_FALSE(grid.present(4, 1));
     EXPECT_FALSE(grid.present(30, 2));
@@ -64,7 +64,7 @@ TEST(ElementGrid, CellsOutsideTheGridHoldNothing) {
     grid.put(0, 0, std::make_unique<Probe>(alive));
     EXPECT_EQ(alive, 0);
     EXPECT_EQ(grid.at(62, 1), nullptr);
-    grid.with(-1, 5, [](TZtvCase&) { FAIL(); });
+    grid.with(-1, 5, [](Element&) { FAIL(); });
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 // the entries of a page's media data file.
 #include "common/archives/EntryReader.h"
 #include "common/formats/LangLines.h"
-#include "player/elements/ZtvCaseImage.h"
+#include "player/elements/PictureLoading.h"
 #include "tests/player/PagePlayFixture.h"
 #include "tests/support/PictureMakers.h"
 
@@ -14,22 +14,24 @@ class ElementPictures : public PagePlayFixture {
     void SetUp() override {
         writePage(1, {});
         startPreview();
-        element_.attacher(*engine_);
+    }
+    bool load(const QString& fichier, QImage& img, bool mediaByPage) {
+        LoadedPicture kept;
+        return loadPicture(ElementRoles::of(*engine_), fichier, img, mediaByPage, kept);
     }
     QImage target(QColor fill = Qt::magenta, QSize size = {40, 30}) const {
         QImage img(size, QImage::Format_RGB32);
         img.fill(fill);
         return img;
     }
-    TZtvCaseImage element_;
 };
 
 TEST_F(ElementPictures, MarkersFillBlackOrLeaveTheTargetAlone) {
     QImage img = target();
-    EXPECT_TRUE(element_.ChargerImage(text(lang::MarkerDisappear), img, false));
+    EXPECT_TRUE(load(text(lang::MarkerDisappear), img, false));
     EXPECT_EQ(img.pixel(5, 5), qRgb(0, 0, 0));
     img = target();
-    EXPECT_TRUE(element_.ChargerImage(text(lang::MarkerBackgroundDisappear), img, false));
+    EXPECT_TRUE(load(text(lang::MarkerBackgroundDisappear), img, false));
     EXPECT_EQ(img.pixel(5, 5), QColor(Qt::magenta).rgb());
     EXPECT_TRUE(prompter_.texts().isEmpty());
 }
@@ -38,18 +40,18 @@ TEST_F(ElementPictures, JpegIsStretchedIntoTheTargetAndBitmapKeepsItsSize) {
     QImage source(20, 10, QImage::Format_RGB32);
     source.fill(QColor(200, 30, 30));
     QImage img = target();
-    ASSERT_TRUE(element_.ChargerImage(writeMedia("a.JPG", makeJpeg(source)), img, false));
+    ASSERT_TRUE(load(writeMedia("a.JPG", makeJpeg(source)), img, false));
     EXPECT_EQ(img.size(), QSize(40, 30));
     EXPECT_NEAR(qRed(img.pixel(39, 29)), 200, 8);
 
     img = target();
-    ASSERT_TRUE(element_.ChargerImage(writeMedia("b.bmp", makeBmp(source)), img, false));
+    ASSERT_TRUE(load(writeMedia("b.bmp", makeBmp(source)), img, false));
     EXPECT_EQ(img.size(), QSize(20, 10));
 }
 
 TEST_F(ElementPictures, AMissingFileIsAFailureWithOneMessageNamingIt) {
     QImage img = target();
-    EXPECT_FALSE(element_.ChargerImage(QStringLiteral("\\media\\none.jpg"), img, false));
+    EXPECT_FALSE(load(QStringLiteral("\\media\\none.jpg"), img, false));
     ASSERT_EQ(prompter_.texts().size(), 1);
     EXPECT_EQ(prompter_.texts()[0], QStringLiteral("Position 1") + text(lang::MediaFileWord) + ' ' +
                                         host("media/none.jpg") + ' ' +
@@ -68,14 +70,13 @@ TEST_F(ElementPictures, BrokenPicturesAreFailuresNeverCrashes) {
                                                           {"empty.jpeg", QByteArray()}};
     for (const auto& [name, data] : broken) {
         QImage img = target();
-        EXPECT_FALSE(element_.ChargerImage(writeMedia(name, data), img, false))
-            << name.toStdString();
+        EXPECT_FALSE(load(writeMedia(name, data), img, false)) << name.toStdString();
     }
     for (const QString& shown : prompter_.texts()) {
         EXPECT_EQ(shown, text(lang::UnknownPictureFormat));
     }
     QImage img = target();
-    EXPECT_FALSE(element_.ChargerImage(writeMedia("bad.gif", QByteArray("GIF89a")), img, false));
+    EXPECT_FALSE(load(writeMedia("bad.gif", QByteArray("GIF89a")), img, false));
     EXPECT_EQ(prompter_.texts().last(),
               QStringLiteral("Load Failed. Error Code = 3 [Invalid File Format]"));
 }
@@ -92,14 +93,14 @@ TEST_F(ElementPictures, AnEntryBeforeThePositionIsFoundAfterOneRewind) {
     ASSERT_TRUE(engine_->OuvrirCDS());
 
     QImage img = target();
-    ASSERT_TRUE(element_.ChargerImage(QStringLiteral("\\m\\b.bmp"), img, true));
+    ASSERT_TRUE(load(QStringLiteral("\\m\\b.bmp"), img, true));
     EXPECT_EQ(img.pixel(1, 1), QColor(Qt::blue).rgb());
-    ASSERT_TRUE(element_.ChargerImage(QStringLiteral("\\m\\a.bmp"), img, true));
+    ASSERT_TRUE(load(QStringLiteral("\\m\\a.bmp"), img, true));
     EXPECT_EQ(img.pixel(1, 1), QColor(Qt::red).rgb());
     EXPECT_TRUE(prompter_.texts().isEmpty());
 
     // Case counts; the search ends after one return to the start.
-    EXPECT_FALSE(element_.ChargerImage(QStringLiteral("\\m\\A.bmp"), img, true));
+    EXPECT_FALSE(load(QStringLiteral("\\m\\A.bmp"), img, true));
     ASSERT_EQ(prompter_.texts().size(), 1);
     EXPECT_TRUE(prompter_.texts()[0].contains(QStringLiteral("\\m\\A.bmp")));
     EXPECT_TRUE(prompter_.texts()[0].endsWith(text(lang::MediaNotInPageDataSuffix)));
@@ -116,13 +117,13 @@ TEST_F(ElementPictures, AnEntryWhoseSizeIsNotDigitsEndsTheSearch) {
     engine_->mediaDataFolder = QStringLiteral("C:\\app");
     ASSERT_TRUE(engine_->OuvrirCDS());
     QImage img = target();
-    EXPECT_FALSE(element_.ChargerImage(QStringLiteral("b"), img, true));
+    EXPECT_FALSE(load(QStringLiteral("b"), img, true));
     EXPECT_EQ(prompter_.texts().size(), 1);
 }
 
 TEST_F(ElementPictures, WithoutAMediaDataFileEveryPictureIsMissing) {
     QImage img = target();
-    EXPECT_FALSE(element_.ChargerImage(QStringLiteral("\\m\\a.bmp"), img, true));
+    EXPECT_FALSE(load(QStringLiteral("\\m\\a.bmp"), img, true));
     EXPECT_EQ(prompter_.texts().size(), 1);
 }
 

@@ -1,7 +1,8 @@
 // Frame lists of characters and animations cut from a strip or taken from a GIF, and the
 // strip's transparent colour.
 #include "common/formats/LangLines.h"
-#include "player/elements/ZtvCaseKinds.h"
+#include "player/elements/FrameStrip.h"
+#include "player/elements/PictureLoading.h"
 #include "tests/player/PagePlayFixture.h"
 #include "tests/support/PictureMakers.h"
 
@@ -15,7 +16,6 @@ class FrameStrip : public PagePlayFixture {
         writePage(1, {});
         screen_ = QSize(1024, 1024);
         startPreview();
-        element_.attacher(*engine_);
     }
     // Three frames of 10 x 8: red, green, blue.
     static QImage strip(int frameWidth = 10) {
@@ -33,10 +33,17 @@ class FrameStrip : public PagePlayFixture {
     QList<QImage> frames(const QString& name, const QByteArray& data, int count, QSize size) {
         QImage loaded(size.width() * count, size.height(), QImage::Format_RGB32);
         loaded.fill(Qt::black);
-        EXPECT_TRUE(element_.ChargerImage(writeMedia(name, data), loaded, false));
-        return element_.ConstruireImages(loaded, count, size, std::nullopt);
+        EXPECT_TRUE(
+            loadPicture(ElementRoles::of(*engine_), writeMedia(name, data), loaded, false, kept_));
+        return buildFrames(*engine_, kept_, loaded, count, size, std::nullopt);
     }
-    TZTVCasePerso element_;
+    QList<QImage> frames(const QImage& strip, int count, QSize size, std::optional<QRgb> mask) {
+        return buildFrames(*engine_, kept_, strip, count, size, mask);
+    }
+    std::optional<QRgb> mask(int line, const QImage& picture) const {
+        return maskColour(engine_->language(), text(line), picture);
+    }
+    LoadedPicture kept_;
 };
 
 TEST_F(FrameStrip, AnExactBitmapStripIsCutIntoItsFrames) {
@@ -89,28 +96,27 @@ TEST_F(FrameStrip, AGifOfFiveFramesGivesTheFramesAsked) {
     const auto list = frames("a.gif", makeGif(gif), 3, QSize(10, 8));
     ASSERT_EQ(list.size(), 3);
     EXPECT_EQ(list[2].pixel(5, 5), qRgb(0, 0, 255));
-    EXPECT_FALSE(element_.hasGifFrames());
+    EXPECT_FALSE(kept_.gif) << "used up by the frame list";
 }
 
 TEST_F(FrameStrip, AbsurdCountsAndSizesStayBounded) {
     startWith(settingsLines());
-    EXPECT_TRUE(element_.ConstruireImages(strip(), 3, QSize(0, 8), std::nullopt).isEmpty());
-    EXPECT_TRUE(element_.ConstruireImages(strip(), -2, QSize(10, 8), std::nullopt).isEmpty());
-    EXPECT_TRUE(
-        element_.ConstruireImages(strip(), 3, QSize(1 << 20, 1 << 20), std::nullopt).isEmpty());
+    EXPECT_TRUE(frames(strip(), 3, QSize(0, 8), std::nullopt).isEmpty());
+    EXPECT_TRUE(frames(strip(), -2, QSize(10, 8), std::nullopt).isEmpty());
+    EXPECT_TRUE(frames(strip(), 3, QSize(1 << 20, 1 << 20), std::nullopt).isEmpty());
     // No more frames than the strip has columns of pixels.
-    EXPECT_EQ(element_.ConstruireImages(strip(), 2000000000, QSize(2, 2), std::nullopt).size(), 30);
+    EXPECT_EQ(frames(strip(), 2000000000, QSize(2, 2), std::nullopt).size(), 30);
 }
 
 TEST_F(FrameStrip, TheBottomLeftModeTakesThePixelThere) {
     startWith(settingsLines());
     QImage img = strip();
     img.setPixel(0, 7, qRgb(255, 0, 255));
-    EXPECT_EQ(element_.CouleurMasque(text(lang::AppearanceCornerClear), img), qRgb(255, 0, 255));
-    EXPECT_EQ(element_.CouleurMasque(text(lang::AppearanceWhiteClear), img), qRgb(255, 255, 255));
-    EXPECT_EQ(element_.CouleurMasque(text(lang::AppearanceBlackClear), img), qRgb(0, 0, 0));
-    EXPECT_EQ(element_.CouleurMasque(text(lang::AppearanceOpaque), img), std::nullopt);
-    const auto list = element_.ConstruireImages(QImage(), 2, QSize(4, 4), qRgb(255, 0, 255));
+    EXPECT_EQ(mask(lang::AppearanceCornerClear, img), qRgb(255, 0, 255));
+    EXPECT_EQ(mask(lang::AppearanceWhiteClear, img), qRgb(255, 255, 255));
+    EXPECT_EQ(mask(lang::AppearanceBlackClear, img), qRgb(0, 0, 0));
+    EXPECT_EQ(mask(lang::AppearanceOpaque, img), std::nullopt);
+    const auto list = frames(QImage(), 2, QSize(4, 4), qRgb(255, 0, 255));
     ASSERT_EQ(list.size(), 1);  // an empty strip gives one frame, filled with the mask colour
     EXPECT_EQ(list[0].pixel(1, 1), qRgb(255, 0, 255));
 }

@@ -185,7 +185,7 @@ TEST_F(MediaPlayback, ACharactersVoiceHasItsOwnDeviceAndSilencesTheOthers) {
     writePage(1, {sound(1, lang::SoundPlay)});
     startPreview();
     engine_->JouerPage();
-    ztv::MediaPlayback& playback = static_cast<ElementHost&>(*engine_).media();
+    ztv::MediaPlayback& playback = engine_->mediaPlayback();
     const QString voice = QStringLiteral("\\media\\voix.wav");
     ASSERT_TRUE(playback.openCharacterSound(voice));
     const MediaDeviceId voiceDevice = media_->deviceOf(QStringLiteral("voix.wav"));

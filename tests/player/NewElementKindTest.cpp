@@ -2,7 +2,7 @@
 // created, prepared, shown, stepped and freed by the page play like any built-in kind.
 #include "common/formats/ElementKinds.h"
 #include "common/platform/Clock.h"
-#include "player/elements/ElementHost.h"
+#include "player/elements/Element.h"
 #include "tests/player/PagePlayFixture.h"
 
 #include <QPainter>
@@ -19,37 +19,42 @@ struct BlinkLog {
 };
 
 // Shows a yellow square, turns it blue after three steps 10 ms apart, then frees itself.
-class Blink : public TZtvCase {
+class Blink : public Element {
   public:
     explicit Blink(BlinkLog& log) : log_(log) {}
     ~Blink() override { ++log_.freed; }
 
-    void Preparer() override { ++log_.prepared; }
-    bool Afficher() override {
+    void prepare() override { ++log_.prepared; }
+    bool show() override {
         ++log_.shown;
         paint(Qt::yellow);
         nextStepIn(10);
         return true;
     }
-    void Effacer() override {
+    void disappear() override {
         ++log_.erased;
-        LibererSoi();
+        requestFree();
     }
-    void Avancer() override {
+    void step() override {
         if (++log_.steps < 3) {
             nextStepIn(10);
             return;
         }
         paint(Qt::blue);
-        finirPas();
-        LibererSoi();
+        finishSteps();
+        requestFree();
     }
 
   private:
     void paint(QColor colour) {
-        QPainter(&host().canvas()).fillRect(QRect(Gauche, Haut, Largeur, Hauteur), colour);
+        const ElementRecord& r = record();
+        QPainter(&roles().canvas->canvas())
+            .fillRect(QRect(r.Gauche, r.Haut, r.Largeur, r.Hauteur), colour);
     }
-    void nextStepIn(int ms) { host().setNextStep(Ligne, Colonne, host().clock().nowMs() + ms); }
+    void nextStepIn(int ms) {
+        StepScheduler& steps = *roles().steps;
+        steps.setNextStep(record().Ligne, record().Colonne, steps.clock().nowMs() + ms);
+    }
 
     BlinkLog& log_;
 };

@@ -1,17 +1,14 @@
 // The picture cell on the page: its appearance and disappearance, the GIF frames and the hover
 // picture.
 #include "common/formats/ElementKinds.h"
-#include "common/platform/Clock.h"
 #include "player/elements/Appearance.h"
-#include "player/elements/ElementHost.h"
+#include "player/elements/ImageElement.h"
 #include "player/transitions/KeyedCopy.h"
-#include "player/elements/StepTiming.h"
-#include "player/elements/ZtvCaseImage.h"
 
 namespace ztv {
 
-bool TZtvCaseImage::Afficher() {
-    ElementHost& im = host();
+bool ImageElement::show() {
+    PageCanvas& page = *roles().canvas;
     if (!hasPicture()) {
         state_.finished = true;
         return true;
@@ -19,67 +16,66 @@ bool TZtvCaseImage::Afficher() {
     std::optional<QRgb> key;
     if (isTransparentMode(mode_) && transparent_) {
         // Checked quietly: an unknown name is reported when the transition starts.
-        const bool keep = keepsKeyColour(im.transitions().names().number(Effet));
+        const bool keep = keepsKeyColour(page.transitions().names().number(record().Effet));
         bitmap_ = composeOverPage(frames_.first(), keep);
         if (keep) {
             key = transparent_;
         }
         if (animated()) {
-            gifBackground_ = im.canvas().copy(Gauche, Haut, Largeur, Hauteur);
+            gifBackground_ = page.canvas().copy(rect());
         }
     } else {
         bitmap_ = frames_.first();
     }
     composed_ = bitmap_;
     composedKey_ = key;
-    if (kindOfRow(Ligne) == ElementKind::Background || joinsBackground()) {
-        drawThrough(im.fond(), QPoint(Gauche, Haut), bitmap_, key);
+    if (kindOfRow(record().Ligne) == ElementKind::Background || record().joinsBackground()) {
+        drawThrough(page.pageBackground(), rect().topLeft(), bitmap_, key);
     }
-    QString effet = Effet;
-    im.transitions().applyInverse(effet, im.effetInverse());
-    startTransition(effet, key);
+    startTransition(appearanceEffect(page.transitions(), roles().reversal, record().Effet), key);
     return true;
 }
 
 // The frame over what the page shows at the element's rectangle, or over the transparent
 // colour itself for the effects that draw over a saved background.
-QImage TZtvCaseImage::composeOverPage(const QImage& frame, bool overKeyColour) {
+QImage ImageElement::composeOverPage(const QImage& frame, bool overKeyColour) {
     QImage bitmap;
     if (overKeyColour) {
         bitmap = QImage(frame.size(), QImage::Format_RGB32);
         bitmap.fill(*transparent_);
     } else {
-        bitmap = host().canvas().copy(Gauche, Haut, Largeur, Hauteur);
+        bitmap = roles().canvas->canvas().copy(rect());
         bitmap.convertTo(QImage::Format_RGB32);
     }
     drawThrough(bitmap, QPoint(0, 0), frame, transparent_);
     return bitmap;
 }
 
-void TZtvCaseImage::Effacer() {
+void ImageElement::disappear() {
     if (!drawable()) {
         state_.finished = true;
         return;
     }
-    bitmap_ = host().fond().copy(Gauche, Haut, Largeur, Hauteur);
-    startTransition(Effet, std::nullopt);
+    bitmap_ = roles().canvas->pageBackground().copy(rect());
+    startTransition(record().Effet, std::nullopt);
 }
 
-void TZtvCaseImage::startTransition(const QString& effet, std::optional<QRgb> keyColour) {
-    ElementHost& im = host();
-    state_ = im.transitions().start(effet, {EffetDepart, EffetPas, EffetFin, size}, im.canvas(),
-                                    bitmap_, QPoint(Gauche, Haut), keyColour);
-    im.restartColumnPause();
+void ImageElement::startTransition(const QString& effet, std::optional<QRgb> keyColour) {
+    const ElementRecord& r = record();
+    PageCanvas& page = *roles().canvas;
+    state_ = page.transitions().start(effet, {r.EffetDepart, r.EffetPas, r.EffetFin, r.size},
+                                      page.canvas(), bitmap_, rect().topLeft(), keyColour);
+    restartColumnPause();
 }
 
-void TZtvCaseImage::Avancer() {
-    ElementHost& im = host();
+void ImageElement::step() {
+    PageCanvas& page = *roles().canvas;
     if (state_.finished) {
         // An animated GIF goes on with its frames once it has appeared.
         if (!animated() || state_.effect == kEffectUnknown) {
-            finirPas();
+            finishSteps();
             if (!hasHover_) {
-                LibererSoi();
+                requestFree();
             }
             return;
         }
@@ -91,15 +87,15 @@ void TZtvCaseImage::Avancer() {
     } else if (state_.effect == kEffectGifFrames) {
         showGifFrame();
     } else {
-        im.transitions().step(state_, im.canvas(), bitmap_, QPoint(Gauche, Haut));
+        page.transitions().step(state_, page.canvas(), bitmap_, rect().topLeft());
     }
     if (state_.effect != kEffectUnknown) {
-        im.setNextStep(Ligne, Colonne, im.clock().nowMs() + steptiming::transitionDelayMs(Vitesse));
+        scheduleTransitionStep();
     }
 }
 
 // The next frame of an animated GIF. After the last loop the animation stops on frame 0.
-void TZtvCaseImage::showGifFrame() {
+void ImageElement::showGifFrame() {
     if (++currentFrame_ >= gifFrameCount_) {
         currentFrame_ = 0;
         if (loopCount_ != 0 && loopsPlayed_ >= loopCount_) {
@@ -115,22 +111,23 @@ void TZtvCaseImage::showGifFrame() {
     } else {
         bitmap_ = frame;
     }
-    if (joinsBackground()) {
-        drawThrough(host().fond(), QPoint(Gauche, Haut), bitmap_, std::nullopt);
+    PageCanvas& page = *roles().canvas;
+    if (record().joinsBackground()) {
+        drawThrough(page.pageBackground(), rect().topLeft(), bitmap_, std::nullopt);
     }
-    drawThrough(host().canvas(), QPoint(Gauche, Haut), bitmap_, std::nullopt);
+    drawThrough(page.canvas(), rect().topLeft(), bitmap_, std::nullopt);
 }
 
-void TZtvCaseImage::endAnimation() {
-    finirPas();
+void ImageElement::endAnimation() {
+    finishSteps();
     state_.effect = kEffectUnknown;
     state_.finished = true;
     if (!hasHover_) {
-        LibererSoi();
+        requestFree();
     }
 }
 
-void TZtvCaseImage::Survoler(bool on) {
+void ImageElement::hover(bool on) {
     if (!hasPicture()) {
         return;
     }
@@ -138,17 +135,17 @@ void TZtvCaseImage::Survoler(bool on) {
     if (on && hasHover_) {
         bitmap_ = frames_.last();
         if (animated()) {
-            finirPas();
+            finishSteps();
         }
     } else {
-        // What Afficher composed: a transparent picture comes back over the page it was on.
+        // What show() composed: a transparent picture comes back over the page it was on.
         bitmap_ = composed_.isNull() ? frames_.first() : composed_;
         key = composedKey_;
     }
-    drawThrough(host().canvas(), QPoint(Gauche, Haut), bitmap_, key);
-    state_.step = std::max(1, EffetPas);
-    state_.position = EffetDepart;
-    host().restartColumnPause();
+    drawThrough(roles().canvas->canvas(), rect().topLeft(), bitmap_, key);
+    state_.step = std::max(1, record().EffetPas);
+    state_.position = record().EffetDepart;
+    restartColumnPause();
 }
 
 }  // namespace ztv

@@ -1,10 +1,15 @@
-// Frame strips of characters and animations: the mask colour and the list of frames.
+// Frame strips of characters, animations and animated pictures: the mask colour and the list of
+// frames.
+#include "player/elements/FrameStrip.h"
+
 #include "common/formats/AnimatedPicture.h"
+#include "common/formats/DisplayScaling.h"
 #include "common/formats/LangLines.h"
+#include "common/formats/LanguageFile.h"
 #include "common/platform/SafetyLimits.h"
 #include "common/platform/WinPath.h"
-#include "player/elements/ElementHost.h"
-#include "player/elements/ZtvCase.h"
+#include "player/elements/PageCanvas.h"
+#include "player/elements/PictureLoading.h"
 
 #include <QPainter>
 #include <cmath>
@@ -36,59 +41,32 @@ int cappedCount(int count, QSize frameSize, int stripWidth) {
     return int(std::min<std::int64_t>({count, std::max(1, stripWidth), byCap}));
 }
 
-}  // namespace
-
-std::optional<QRgb> TZtvCase::CouleurMasque(const QString& transparent,
-                                            const QImage& picture) const {
-    if (isLine(transparent, lang::AppearanceWhiteClear)) {
-        return qRgb(255, 255, 255);
-    }
-    if (isLine(transparent, lang::AppearanceBlackClear)) {
-        return qRgb(0, 0, 0);
-    }
-    if (isLine(transparent, lang::AppearanceCornerClear) && !picture.isNull()) {
-        return picture.pixel(0, picture.height() - 1) | 0xff000000;
-    }
-    return std::nullopt;
-}
-
-QList<QImage> TZtvCase::ConstruireImages(const QImage& strip, int count, QSize frameSize,
-                                         std::optional<QRgb> mask) {
-    if (count <= 0 || !limits::pictureSizeAllowed(frameSize.width(), frameSize.height())) {
-        gif_.reset();
-        return {};
-    }
-    QList<QImage> frames =
-        gif_ ? gifFrameList(count, frameSize, mask) : stripFrameList(strip, count, frameSize, mask);
-    gif_.reset();
-    return frames;
-}
-
-QList<QImage> TZtvCase::gifFrameList(int count, QSize frameSize, std::optional<QRgb> mask) {
+QList<QImage> gifFrameList(const PageCanvas& page, const AnimatedPicture& gif, int count,
+                           QSize frameSize, std::optional<QRgb> mask) {
     FrameScale scale;
-    if (host_->projetStretch()) {
-        const DisplayGeometry& g = host_->geometry();
+    if (page.projetStretch()) {
+        const DisplayGeometry& g = page.geometry();
         scale = FrameScale{g.screenWidth, std::max(1, g.projectWidth), g.screenHeight,
                            std::max(1, g.projectHeight)};
     }
-    QList<QImage> frames = gif_->composeFrames(std::min(count, gif_->frameCount()), frameSize,
-                                               mask.value_or(kNoMaskFill), scale);
+    QList<QImage> frames = gif.composeFrames(std::min(count, gif.frameCount()), frameSize,
+                                             mask.value_or(kNoMaskFill), scale);
     for (QImage& frame : frames) {
         frame = frame.convertToFormat(QImage::Format_RGB32);
     }
     return frames;
 }
 
-QList<QImage> TZtvCase::stripFrameList(const QImage& strip, int count, QSize frameSize,
-                                       std::optional<QRgb> mask) const {
+QList<QImage> stripFrameList(const PageCanvas& page, const QString& loadedName, const QImage& strip,
+                             int count, QSize frameSize, std::optional<QRgb> mask) {
     const int w = frameSize.width();
     const int h = frameSize.height();
     const bool exactStrip =
         strip.height() == h && std::int64_t(strip.width()) == std::int64_t(count) * w;
     const int n = cappedCount(count, frameSize, strip.width());
     QRect cut(0, 0, w, h);
-    if (host_->projetStretch() && !cutAtFrameSize(loadedName_)) {
-        const DisplayGeometry& g = host_->geometry();
+    if (page.projetStretch() && !cutAtFrameSize(loadedName)) {
+        const DisplayGeometry& g = page.geometry();
         cut.setSize(QSize(nearest(std::int64_t(g.projectWidth) * w, std::max(1, g.screenWidth)),
                           nearest(std::int64_t(g.projectHeight) * h, std::max(1, g.screenHeight))));
     }
@@ -97,7 +75,7 @@ QList<QImage> TZtvCase::stripFrameList(const QImage& strip, int count, QSize fra
         QImage frame(frameSize, QImage::Format_RGB32);
         frame.fill(mask.value_or(kNoMaskFill));
         QPainter painter(&frame);
-        if (host_->projetStretch()) {
+        if (page.projetStretch()) {
             painter.drawImage(frame.rect(), strip, cut.translated(cut.width() * i, 0));
         } else if (exactStrip) {
             painter.drawImage(QPoint(0, 0), strip, QRect(w * i, 0, w, h));
@@ -108,6 +86,32 @@ QList<QImage> TZtvCase::stripFrameList(const QImage& strip, int count, QSize fra
         frames.append(frame);
     }
     return frames;
+}
+
+}  // namespace
+
+std::optional<QRgb> maskColour(const LanguageFile& language, const QString& transparent,
+                               const QImage& picture) {
+    if (language.isLine(transparent, lang::AppearanceWhiteClear)) {
+        return qRgb(255, 255, 255);
+    }
+    if (language.isLine(transparent, lang::AppearanceBlackClear)) {
+        return qRgb(0, 0, 0);
+    }
+    if (language.isLine(transparent, lang::AppearanceCornerClear) && !picture.isNull()) {
+        return picture.pixel(0, picture.height() - 1) | 0xff000000;
+    }
+    return std::nullopt;
+}
+
+QList<QImage> buildFrames(const PageCanvas& page, LoadedPicture& loaded, const QImage& strip,
+                          int count, QSize frameSize, std::optional<QRgb> mask) {
+    const std::unique_ptr<AnimatedPicture> gif = std::move(loaded.gif);
+    if (count <= 0 || !limits::pictureSizeAllowed(frameSize.width(), frameSize.height())) {
+        return {};
+    }
+    return gif ? gifFrameList(page, *gif, count, frameSize, mask)
+               : stripFrameList(page, loaded.name, strip, count, frameSize, mask);
 }
 
 }  // namespace ztv

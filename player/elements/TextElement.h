@@ -1,7 +1,7 @@
 #pragma once
 
+#include "player/elements/Element.h"
 #include "player/transitions/TransitionEngine.h"
-#include "player/elements/ZtvCase.h"
 
 #include <QImage>
 
@@ -11,23 +11,23 @@ namespace ztv {
 // rendered once at page load with their coverage in an alpha channel, composed over what the
 // page shows when the column is reached and brought in by the cell's transition. A hover colour
 // gives it a second look. The disappearance marker brings the page's background back instead.
-class TZtvCaseTexte : public TZtvCase {
+class TextElement : public Element {
   public:
-    bool aEffacer() const override;
+    bool disappears() const override;
     // Renders the text, and the hover look when `SurvolFichier` holds a colour.
-    void Preparer() override;
-    bool Afficher() override;
-    void Effacer() override;
-    void Avancer() override;
-    void Survoler(bool on) override;
+    void prepare() override;
+    bool show() override;
+    void disappear() override;
+    void step() override;
+    void hover(bool on) override;
 
-    bool transitionFinie() const override { return state_.finished; }
-    double pauseColonne() const override { return Attente; }
+    bool transitionFinished() const override { return state_.finished; }
+    double columnPause() const override { return record().Attente; }
 
   private:
     QImage render(QColor text) const;
     void startTransition(const QString& effet, std::optional<QRgb> keyColour);
-    QPoint at() const { return {Gauche, Haut}; }
+    QPoint at() const { return {record().Gauche, record().Haut}; }
 
     QImage rendering_;       // the text over transparency
     QImage hoverRendering_;  // the same in the hover colour; null without a hover look
