@@ -41,7 +41,7 @@ double untilMoving(const QElapsedTimer& t, Moved moved) {
 }
 
 // Through the media service. Preloaded: the page load opened the file, and the time runs from
-// the play that the element's `Afficher` starts. Otherwise the time includes the open.
+// the play that the element's show() starts. Otherwise the time includes the open.
 double serviceStart(const QString& file, bool preloaded) {
     GstMediaService media(GstMediaService::AudioOutput::Fake);
     QElapsedTimer t;

@@ -84,7 +84,7 @@ TEST_F(NewElementKind, APageOfANewKindPlaysThroughTheEngine) {
 }
 
 // The marker that makes an element disappear keeps the new kind from being prepared, and the
-// kind's own Effacer runs instead of Afficher.
+// kind's own disappear() runs instead of show().
 TEST_F(NewElementKind, AMarkedRecordIsNotPreparedAndIsNotShown) {
     writePage(1, {picture(26, 1, text(122), QRect(100, 100, 20, 20))});
     startPreview();
