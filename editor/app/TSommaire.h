@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/platform/Prompter.h"
-#include "editor/app/EditorState.h"
+#include "editor/document/SessionSettings.h"
 #include "editor/document/Storyboard.h"
 #include "editor/storyboard/StoryboardGrid.h"
 
@@ -40,7 +40,7 @@ class TSommaire : public QMainWindow {
     Q_OBJECT
   public:
     // Shows the element dialog of the row's kind for the current cell; 6 when it wrote the
-    // record (the dialog leaves the cell text in EditorState::cellText).
+    // record (the dialog leaves the cell text in SessionSettings::cellText).
     using CellDialogOpener = std::function<int(int row)>;
     // Shows the position editor starting at the given .JOU record.
     using PositionEditor = std::function<void(int jouRecordIndex)>;
@@ -49,10 +49,10 @@ class TSommaire : public QMainWindow {
 
     // Builds the window and runs the start-up steps that need it (working copy, page table,
     // the project named on the command line). The state comes from startEditor().
-    TSommaire(EditorState& state, Prompter& prompter, QWidget* parent = nullptr);
+    TSommaire(SessionSettings& state, Prompter& prompter, QWidget* parent = nullptr);
     ~TSommaire() override;
 
-    EditorState& state() { return state_; }
+    SessionSettings& state() { return state_; }
     Storyboard& storyboard() { return storyboard_; }
     StoryboardGrid& grid() { return *grid_; }
     QListWidget& pictureList() { return *list_; }
@@ -163,7 +163,7 @@ class TSommaire : public QMainWindow {
     void closeDown();
     void registerAssociations();
 
-    EditorState& state_;
+    SessionSettings& state_;
     Prompter& prompter_;
     Storyboard storyboard_;
     StoryboardPictures pictures_;

@@ -4,8 +4,8 @@
 #include "common/formats/LangLines.h"
 #include "common/formats/PictureLoader.h"
 #include "common/platform/Prompter.h"
-#include "editor/app/EditorState.h"
 #include "editor/dialogs/MediaLookup.h"
+#include "editor/document/SessionSettings.h"
 #include "player/elements/Appearance.h"
 #include "player/elements/GradientFill.h"
 

@@ -12,7 +12,7 @@ class Prompter;
 
 namespace ztv::editor {
 
-struct EditorState;
+struct SessionSettings;
 
 // What a picture control of a dialog shows: its picture (the control's size) and the colour
 // that its appearance mode leaves out, if any.
@@ -29,7 +29,8 @@ struct PictureControl {
 // modes, gradient directions) is the player's, through the same routines.
 class EditorPictures {
   public:
-    EditorPictures(EditorState& state, Prompter& prompter) : state_(state), prompter_(prompter) {}
+    EditorPictures(SessionSettings& state, Prompter& prompter)
+        : state_(state), prompter_(prompter) {}
 
     // Loads a picture file (a host path) into the control. JPEG, icons and
     // GIF are stretched into the control's picture; a bitmap or a picture of another format
@@ -52,7 +53,7 @@ class EditorPictures {
     void loadGif(PictureControl& target, const QString& hostPath, bool strip);
     void loadFailed(const QString& hostPath);
 
-    EditorState& state_;
+    SessionSettings& state_;
     Prompter& prompter_;
 };
 

@@ -2,14 +2,14 @@
 
 #include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"
-#include "editor/app/EditorState.h"
 #include "editor/app/HelpPages.h"
 #include "editor/dialogs/PageChooser.h"
-#include "editor/document/StoredPath.h"
-#include "editor/document/Storyboard.h"
 #include "editor/dialogs/PathField.h"
 #include "editor/dialogs/TransitionOption.h"
 #include "editor/dialogs/Vocabulary.h"
+#include "editor/document/SessionSettings.h"
+#include "editor/document/StoredPath.h"
+#include "editor/document/Storyboard.h"
 #include "editor/position/HandleGeometry.h"
 #include "editor/position/TForm200.h"
 #include "player/transitions/EffectNames.h"
@@ -36,7 +36,7 @@ bool oneOf(int line, std::initializer_list<int> lines) {
 
 }  // namespace
 
-ElementDialog::ElementDialog(EditorState& state, Prompter& prompter, Storyboard& storyboard,
+ElementDialog::ElementDialog(SessionSettings& state, Prompter& prompter, Storyboard& storyboard,
                              QWidget* parent)
     : TiledDialog(parent),
       state_(state),
@@ -197,7 +197,7 @@ void ElementDialog::fillActionList(QComboBox* list) const {
     fillFromLines(list, {{280, 295}, {299, 299}, {379, 379}});
 }
 
-void fillTransitionEntries(QComboBox* list, const EditorState& state) {
+void fillTransitionEntries(QComboBox* list, const SessionSettings& state) {
     list->clear();
     std::size_t picture = 0;
     for (const int line : EffectNames::listLines()) {

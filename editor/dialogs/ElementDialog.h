@@ -1,9 +1,9 @@
 #pragma once
 
 #include "common/formats/ElementRecord.h"
-#include "editor/dialogs/TiledDialog.h"
 #include "editor/dialogs/CellRecords.h"
 #include "editor/dialogs/EditorPictures.h"
+#include "editor/dialogs/TiledDialog.h"
 
 #include <QString>
 #include <functional>
@@ -22,11 +22,11 @@ class Prompter;
 
 namespace ztv::editor {
 
-struct EditorState;
+struct SessionSettings;
 class Storyboard;
 
 // The transition effects an element can take, each with its picture.
-void fillTransitionEntries(QComboBox* list, const EditorState& state);
+void fillTransitionEntries(QComboBox* list, const SessionSettings& state);
 
 // What every element dialog shares: it edits the storyboard's current cell, loads the cell's
 // record on activation, and on OK writes the record into the .ACT file (find-or-append, undo
@@ -36,7 +36,7 @@ void fillTransitionEntries(QComboBox* list, const EditorState& state);
 class ElementDialog : public TiledDialog {
     Q_OBJECT
   public:
-    ElementDialog(EditorState& state, Prompter& prompter, Storyboard& storyboard,
+    ElementDialog(SessionSettings& state, Prompter& prompter, Storyboard& storyboard,
                   QWidget* parent = nullptr);
 
     int row() const { return row_; }
@@ -111,7 +111,7 @@ class ElementDialog : public TiledDialog {
     bool isLine(const QString& text, int line) const;
     QString text(int line) const;
 
-    EditorState& state_;
+    SessionSettings& state_;
     Prompter& prompter_;
     Storyboard& storyboard_;
     CellRecords records_;

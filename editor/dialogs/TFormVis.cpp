@@ -7,13 +7,13 @@
 #include "common/platform/ShownPath.h"
 #include "common/platform/WinPath.h"
 #include "editor/dialogs/DialogButton.h"
-#include "editor/app/EditorState.h"
-#include "editor/document/Storyboard.h"
-#include "editor/dialogs/ToolSettingsDialog.h"
 #include "editor/dialogs/MediaLookup.h"
 #include "editor/dialogs/NumberLists.h"
 #include "editor/dialogs/PathField.h"
 #include "editor/dialogs/ReducedCopy.h"
+#include "editor/dialogs/ToolSettingsDialog.h"
+#include "editor/document/SessionSettings.h"
+#include "editor/document/Storyboard.h"
 #include "editor/position/HandleGeometry.h"
 
 #include <QButtonGroup>
@@ -73,7 +73,8 @@ void showPicture(QLabel* label, const PictureControl& control, const QRect& geom
 
 }  // namespace
 
-TFormVis::TFormVis(EditorState& state, Prompter& prompter, Storyboard& storyboard, QWidget* parent)
+TFormVis::TFormVis(SessionSettings& state, Prompter& prompter, Storyboard& storyboard,
+                   QWidget* parent)
     : ElementDialog(state, prompter, storyboard, parent) {
     setObjectName(QStringLiteral("FormVis"));
     setWindowTitle(text(637));

@@ -27,7 +27,7 @@ namespace ztv::editor {
 class TFormVis : public ElementDialog {
     Q_OBJECT
   public:
-    TFormVis(EditorState& state, Prompter& prompter, Storyboard& storyboard,
+    TFormVis(SessionSettings& state, Prompter& prompter, Storyboard& storyboard,
              QWidget* parent = nullptr);
 
     enum class ImageType { Picture, Gradient, Plain, Disappear };

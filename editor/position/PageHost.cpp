@@ -2,12 +2,12 @@
 
 #include "common/formats/MovedMedia.h"
 #include "common/platform/Prompter.h"
-#include "editor/app/EditorState.h"
+#include "editor/document/SessionSettings.h"
 #include "player/engine/MediaPlayback.h"
 
 namespace ztv::editor {
 
-PageHost::PageHost(EditorState& state, Prompter& prompter, QImage& page, QImage& background)
+PageHost::PageHost(SessionSettings& state, Prompter& prompter, QImage& page, QImage& background)
     : state_(state),
       prompter_(prompter),
       canvas_(&page),

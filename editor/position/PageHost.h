@@ -15,14 +15,14 @@ class Prompter;
 
 namespace ztv::editor {
 
-struct EditorState;
+struct SessionSettings;
 
 // The player's elements drawing into the position editor's page: the page picture is their
 // canvas, the background copy their `Fond`, and the editor's media drive is theirs. The page is
 // shown at the project's size, never scaled to a screen.
 class PageHost final : public ElementHost {
   public:
-    PageHost(EditorState& state, Prompter& prompter, QImage& page, QImage& background);
+    PageHost(SessionSettings& state, Prompter& prompter, QImage& page, QImage& background);
     ~PageHost() override;
 
     // The canvas and `Fond` the next elements draw on: the page picture and the background
@@ -63,7 +63,7 @@ class PageHost final : public ElementHost {
     MediaPlayback& media() override;
 
   private:
-    EditorState& state_;
+    SessionSettings& state_;
     Prompter& prompter_;
     QImage* canvas_;
     QImage* background_;

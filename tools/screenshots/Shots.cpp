@@ -147,7 +147,7 @@ QImage buildWindow(ShotContext& context, QString& error) {
         return {};
     }
     editor::TSommaire& window = *editor->session->window;
-    editor::EditorState& state = window.state();
+    editor::SessionSettings& state = window.state();
     editor::TFCreerLog wizard(state, editor->prompter, &window);
     wizard.BitBtn1Click();
     if (wizard.result() != Prompter::Yes) {

@@ -3,11 +3,11 @@
 #include "common/formats/LangLines.h"
 #include "common/formats/LanguageFile.h"
 #include "common/formats/NumberedLines.h"
+#include "common/media/MediaService.h"
 #include "common/platform/AppPaths.h"
 #include "common/platform/Clock.h"
 #include "common/platform/DesktopShell.h"
 #include "common/platform/DriveTable.h"
-#include "common/media/MediaService.h"
 #include "editor/dialogs/RememberedFont.h"
 
 #include <QColor>
@@ -43,7 +43,7 @@ inline constexpr int kSettingsLineCount = 15;
 inline constexpr QRgb kNoColour = 0x1FFFFFFF;
 
 // The editor-wide state the main window keeps and every command, dialog and builder shares.
-struct EditorState {
+struct SessionSettings {
     AppPaths paths{QString(), QString()};
     NumberedLines settings;
     LanguageFile language;
