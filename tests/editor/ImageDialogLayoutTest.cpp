@@ -1,7 +1,7 @@
 // The image dialog in the shipped languages: every caption fits its control. With
 // ZTV_SHOT_DIR set, each tab is also saved there as a picture, to be looked at.
 #include "common/platform/FileIo.h"
-#include "editor/dialogs/TFormVis.h"
+#include "editor/dialogs/ImageDialog.h"
 #include "editor/document/SessionSettings.h"
 #include "editor/document/Storyboard.h"
 #include "tests/support/ScriptedPrompter.h"
@@ -50,7 +50,7 @@ QStringList clippedCaptions(QWidget& dialog) {
 void checkDialog(editor::SessionSettings& state, editor::Storyboard& storyboard,
                  ScriptedPrompter& prompter, int row) {
     storyboard.setCurrentCell(1, row);
-    editor::TFormVis dialog(state, prompter, storyboard);
+    editor::ImageDialog dialog(state, prompter, storyboard, false);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     auto* tabs = dialog.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
