@@ -251,6 +251,52 @@ namespace ztv::lang {
     X(GatherFolderNotCreated, 892)                     \
     X(BuildOutputFolder, 925)
 
+// The element dialogs: captions, controls and messages.
+#define ZTV_LANG_ELEMENT_DIALOGS(X)                                   \
+    X(ChoosePictureFirst, 0)                                          \
+    X(SizeMustBePositive, 1)                                          \
+    X(CellElementNotFound, 10)                                        \
+    X(PreviewElementNotFound, 11)                                     \
+    X(PreviewElementLost, 13)                                         \
+    X(AppearanceNotShowable, 15)                                      \
+    X(BackgroundDisappearOption, 109)                                 \
+    X(ReducedCopyQuestion, 125)                                       \
+    X(ReducedCopySaved, 126) /* 126 + " " + path */                   \
+    X(ChangePictureCaption, 430)                                      \
+    X(PlaceBackgroundCaption, 462)                                    \
+    X(ChangeBackgroundCaption, 463)                                   \
+    X(ScannerButton, 529)                                             \
+    X(DrawButton, 530)                                                \
+    X(VisualPlacementButton, 531)                                     \
+    X(PreviewButton, 532)                                             \
+    X(StretchOption, 533)                                             \
+    X(AutoDisappearOption, 534)                                       \
+    X(ShowGroup, 538)                                                 \
+    X(PositionGroup, 539)                                             \
+    X(PositionLeftLabel, 540) /* then top, width, height */           \
+    X(EffectLabel, 545)                                               \
+    X(SpeedLabel, 546)                                                \
+    X(BandsLabel, 548)                                                \
+    X(ReverseNextEffect, 622)                                         \
+    X(AppearanceLabel, 628)                                           \
+    X(ActionGroup, 635)                                               \
+    X(JoinBackgroundOption, 636)                                      \
+    X(PlacePictureCaption, 637)                                       \
+    X(PictureTypeGroup, 638)                                          \
+    X(WaitLabel, 639)                                                 \
+    X(SecondsLabel, 640)                                              \
+    X(PictureTypeFile, 641) /* then gradient, plain, disappearance */ \
+    X(ActAfterClick, 645)                                             \
+    X(ActAtOnce, 646)                                                 \
+    X(EffectStepLabel, 806)                                           \
+    X(EffectStartLabel, 807)                                          \
+    X(EffectEndLabel, 808)                                            \
+    X(HoverGroup, 809)                                                \
+    X(HoverRestoreOnExit, 810)                                        \
+    X(HoverPictureCaption, 811)                                       \
+    X(ElementNotWritten, 846)                                         \
+    X(PreviewNotWritten, 847)
+
 // The application builder: its two windows, its steps and its messages.
 #define ZTV_LANG_BUILDER(X)                                                     \
     X(ProjectFileMissing, 5)                                                    \
@@ -314,6 +360,7 @@ namespace ztv::lang {
     ZTV_LANG_KINDS(X)           \
     ZTV_LANG_EDITOR_COMMON(X)   \
     ZTV_LANG_EDITOR_DIALOGS(X)  \
+    ZTV_LANG_ELEMENT_DIALOGS(X) \
     ZTV_LANG_BUILDER(X)         \
     ZTV_LANG_PROJECT_FILES(X)
 

@@ -1,7 +1,7 @@
 #include "editor/app/AboutBox.h"
 
 #include "common/formats/LangLines.h"
-#include "editor/app/EditorState.h"
+#include "editor/document/SessionSettings.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -9,7 +9,7 @@
 
 namespace ztv::editor {
 
-TAboutBox::TAboutBox(const EditorState& state, QWidget* parent) : QDialog(parent) {
+TAboutBox::TAboutBox(const SessionSettings& state, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(state.text(lang::AboutCaption));
     setStyleSheet(QStringLiteral("QDialog#AboutBox { background: rgb(243,226,195); }"));

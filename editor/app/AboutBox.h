@@ -4,13 +4,13 @@
 
 namespace ztv::editor {
 
-struct EditorState;
+struct SessionSettings;
 
 // The about box: the program's name and a few words, on its own panel colour.
 class TAboutBox : public QDialog {
     Q_OBJECT
   public:
-    explicit TAboutBox(const EditorState& state, QWidget* parent = nullptr);
+    explicit TAboutBox(const SessionSettings& state, QWidget* parent = nullptr);
 };
 
 }  // namespace ztv::editor

@@ -7,7 +7,7 @@
 namespace ztv::editor {
 
 class TSommaire;
-struct EditorState;
+struct SessionSettings;
 
 // The Edit menu's commands on the storyboard: copy, cut, paste, special paste, delete (cells,
 // row, column), insert and remove a column, undo, and the selections. The work is the
@@ -36,7 +36,7 @@ class EditCommands {
     void finish(const EditResult& result);
 
     TSommaire& window_;
-    EditorState& state_;
+    SessionSettings& state_;
     StoryboardClipboard clipboard_;
 };
 

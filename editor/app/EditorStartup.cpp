@@ -1,10 +1,10 @@
 #include "editor/app/EditorStartup.h"
 
+#include "common/media/GstMediaService.h"
+#include "common/media/SoundOutput.h"
 #include "common/platform/ApplicationMutex.h"
 #include "common/platform/FileIo.h"
-#include "common/media/GstMediaService.h"
 #include "common/platform/QtLanguage.h"
-#include "common/media/SoundOutput.h"
 #include "editor/app/DriveScan.h"
 #include "editor/app/EditorPrompter.h"
 #include "editor/app/IdleHandOver.h"
@@ -71,7 +71,7 @@ NumberedLines loadEditorSettings(const AppPaths& paths) {
 
 std::unique_ptr<EditorSession> startEditor(StartOptions options, bool* handedOver) {
     auto session = std::make_unique<EditorSession>();
-    EditorState& state = session->state;
+    SessionSettings& state = session->state;
     if (!options.prompter) {
         session->ownPrompter = std::make_unique<EditorPrompter>(state.language);
         options.prompter = session->ownPrompter.get();

@@ -4,8 +4,8 @@
 #include "common/platform/DriveTable.h"
 #include "common/platform/Prompter.h"
 #include "common/platform/QtLanguage.h"
-#include "editor/app/EditorState.h"
 #include "editor/app/TSommaire.h"
+#include "editor/document/SessionSettings.h"
 
 #include <QLockFile>
 #include <QStringList>
@@ -37,7 +37,7 @@ struct EditorSession {
     std::unique_ptr<QLockFile> instance;
     std::unique_ptr<QLockFile> userInstance;  // none while another editor holds it
     std::unique_ptr<QtLanguage> qtLanguage;
-    EditorState state;
+    SessionSettings state;
     std::unique_ptr<EditorPrompter> ownPrompter;
     std::unique_ptr<TSommaire> window;
     std::unique_ptr<IdleHandOver> handOver;

@@ -2,7 +2,7 @@
 
 #include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"
-#include "editor/app/EditorState.h"
+#include "editor/document/SessionSettings.h"
 
 #include <QAbstractButton>
 #include <QFileInfo>
@@ -13,11 +13,11 @@ namespace ztv::editor {
 
 namespace {
 
-bool isFrench(const EditorState& state) {
+bool isFrench(const SessionSettings& state) {
     return state.languageName.compare(QStringLiteral("FRENCH"), Qt::CaseInsensitive) == 0;
 }
 
-QString pageName(const EditorState& state, const HelpPage& page) {
+QString pageName(const SessionSettings& state, const HelpPage& page) {
     return isFrench(state) ? page.french : page.english;
 }
 
@@ -40,13 +40,13 @@ HelpPage buildWindowHelp() {
     return {QStringLiteral("application.html"), QStringLiteral("presentation.html")};
 }
 
-QString helpPagePath(const EditorState& state, const HelpPage& page) {
+QString helpPagePath(const SessionSettings& state, const HelpPage& page) {
     const QString folder =
         isFrench(state) ? QStringLiteral("aide/zentrovale/") : QStringLiteral("help/zentrovale/");
     return state.paths.asset(folder + pageName(state, page).section(u'#', 0, 0));
 }
 
-bool openInBrowser(const EditorState& state, Prompter& prompter, const QString& documentHost,
+bool openInBrowser(const SessionSettings& state, Prompter& prompter, const QString& documentHost,
                    const QString& anchor) {
     QUrl url = QUrl::fromLocalFile(QFileInfo(documentHost).absoluteFilePath());
     if (!anchor.isEmpty()) {
@@ -59,7 +59,7 @@ bool openInBrowser(const EditorState& state, Prompter& prompter, const QString& 
     return false;
 }
 
-bool openHelpPage(const EditorState& state, Prompter& prompter, const HelpPage& page) {
+bool openHelpPage(const SessionSettings& state, Prompter& prompter, const HelpPage& page) {
     const QString path = helpPagePath(state, page);
     if (!QFileInfo(path).isFile()) {
         prompter.message(state.text(lang::HelpPageMissing) + u' ' + path);
@@ -68,7 +68,7 @@ bool openHelpPage(const EditorState& state, Prompter& prompter, const HelpPage& 
     return openInBrowser(state, prompter, path, pageName(state, page).section(u'#', 1));
 }
 
-void attachHelp(QWidget* dialog, QAbstractButton* button, const EditorState& state,
+void attachHelp(QWidget* dialog, QAbstractButton* button, const SessionSettings& state,
                 Prompter& prompter, HelpPage page) {
     const auto open = [&state, &prompter, page] { openHelpPage(state, prompter, page); };
     QObject::connect(button, &QAbstractButton::clicked, dialog, open);

@@ -5,8 +5,8 @@
 #include "editor/app/HelpPages.h"
 #include "editor/app/IntroScreen.h"
 #include "editor/app/TSommaire.h"
-#include "editor/dialogs/WelcomeDialog.h"
 #include "editor/dialogs/MediaLookup.h"
+#include "editor/dialogs/WelcomeDialog.h"
 
 #include <QFileInfo>
 
@@ -23,7 +23,7 @@ LaunchCommands::LaunchCommands(TSommaire& window)
     : window_(window), preview_(window.state(), window.prompter()), tools_(window) {}
 
 void LaunchCommands::bind() {
-    EditorState& state = window_.state();
+    SessionSettings& state = window_.state();
     Prompter& prompter = window_.prompter();
     window_.setCommandHandler(QStringLiteral("BJouer"), [this] {
         preview_.preview(window_.storyboard().page());
@@ -65,7 +65,7 @@ void LaunchCommands::bindTool(const char* command, OutsideTool tool) {
 }
 
 void LaunchCommands::showStartScreens() {
-    const EditorState& state = window_.state();
+    const SessionSettings& state = window_.state();
     if (!state.commandLine.isEmpty()) {
         return;
     }
@@ -76,7 +76,7 @@ void LaunchCommands::showStartScreens() {
 }
 
 void LaunchCommands::showIntro() {
-    EditorState& state = window_.state();
+    SessionSettings& state = window_.state();
     Tformintro intro(state.paths.asset(QStringLiteral("logo.jpg")), &window_);
     state.introShown = true;
     runModal(state, intro);
@@ -91,7 +91,7 @@ void LaunchCommands::showWelcome() {
 }
 
 void LaunchCommands::startTutorial() {
-    EditorState& state = window_.state();
+    SessionSettings& state = window_.state();
     const QString program = findMediaHost(state, kTutorial);
     if (program.isEmpty()) {
         window_.message(lang::FileNotOnAnyDrive);

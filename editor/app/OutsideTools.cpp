@@ -77,7 +77,7 @@ OutsideTool toolForRow(int row) {
     }
 }
 
-bool startProgram(const EditorState& state, Prompter& prompter, const QString& program,
+bool startProgram(const SessionSettings& state, Prompter& prompter, const QString& program,
                   const QStringList& arguments, const QString& folder) {
     if (state.shell->open(program, arguments, folder)) {
         return true;
@@ -112,7 +112,7 @@ QStringList OutsideTools::arguments(OutsideTool tool) {
 }
 
 void OutsideTools::start(OutsideTool tool) {
-    EditorState& state = window_.state();
+    SessionSettings& state = window_.state();
     const int line = settingsLineOf(tool);
     if (state.settings.line(line) == QStringLiteral("$")) {
         window_.projects().toolSettingsCommand();

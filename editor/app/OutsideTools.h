@@ -9,11 +9,11 @@ class Prompter;
 
 namespace ztv::editor {
 
-struct EditorState;
+struct SessionSettings;
 class TSommaire;
 
 // Starts the program in the folder; when it does not start, says so and names it.
-bool startProgram(const EditorState& state, Prompter& prompter, const QString& program,
+bool startProgram(const SessionSettings& state, Prompter& prompter, const QString& program,
                   const QStringList& arguments, const QString& folder);
 
 // The outside programs of the tool settings, each with its line of zentrovale.ini.

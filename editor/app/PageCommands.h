@@ -5,7 +5,7 @@
 namespace ztv::editor {
 
 class TSommaire;
-struct EditorState;
+struct SessionSettings;
 
 // The page commands of the main window: new page, modify, delete, copy and paste a whole page.
 // The page table work is the PageBook's.
@@ -28,7 +28,7 @@ class PageCommands {
 
   private:
     TSommaire& window_;
-    EditorState& state_;
+    SessionSettings& state_;
 };
 
 }  // namespace ztv::editor

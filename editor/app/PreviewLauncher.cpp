@@ -4,9 +4,9 @@
 #include "common/platform/CloseRequest.h"
 #include "common/platform/FileIo.h"
 #include "common/platform/Prompter.h"
-#include "editor/app/EditorState.h"
 #include "editor/app/HelpPages.h"
 #include "editor/app/OutsideTools.h"
+#include "editor/document/SessionSettings.h"
 
 #include <QDir>
 
@@ -17,13 +17,13 @@ namespace {
 // The title of the player's main window, which names its close channel.
 const QString kPlayerWindowTitle = QStringLiteral("Form1");
 
-QString runPagePath(const EditorState& state) {
+QString runPagePath(const SessionSettings& state) {
     return state.paths.data(QStringLiteral("run.htm"));
 }
 
 }  // namespace
 
-PreviewLauncher::PreviewLauncher(EditorState& state, Prompter& prompter)
+PreviewLauncher::PreviewLauncher(SessionSettings& state, Prompter& prompter)
     : state_(state),
       prompter_(prompter),
       closeRequester_([] { sendCloseRequest(kPlayerWindowTitle); }) {}

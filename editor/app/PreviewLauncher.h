@@ -9,7 +9,7 @@ class Prompter;
 
 namespace ztv::editor {
 
-struct EditorState;
+struct SessionSettings;
 
 // The preview of the current page in the player, which plays the working copy in place, and
 // its web variant. The first preview of a run starts the player with "somm" and the page; later
@@ -19,7 +19,7 @@ class PreviewLauncher {
     // Asks the running player, if any, to close (its window listens for the request).
     using CloseRequester = std::function<void()>;
 
-    PreviewLauncher(EditorState& state, Prompter& prompter);
+    PreviewLauncher(SessionSettings& state, Prompter& prompter);
 
     // BJouer, Excuter1: page 0 means no current page (message 60).
     void preview(int page);
@@ -41,7 +41,7 @@ class PreviewLauncher {
     // tells whether a preview ran before this one.
     bool beginPreview(int page, bool* later);
 
-    EditorState& state_;
+    SessionSettings& state_;
     Prompter& prompter_;
     CloseRequester closeRequester_;
 };

@@ -8,7 +8,7 @@
 namespace ztv::editor {
 
 class TSommaire;
-struct EditorState;
+struct SessionSettings;
 
 // The file chooser's filter of project files.
 QString projectFilter();
@@ -76,7 +76,7 @@ class ProjectCommands {
     void reopenAfterLoad();
 
     TSommaire& window_;
-    EditorState& state_;
+    SessionSettings& state_;
 };
 
 }  // namespace ztv::editor

@@ -1,6 +1,6 @@
 #include "editor/app/RecentProjects.h"
 
-#include "editor/app/EditorState.h"
+#include "editor/document/SessionSettings.h"
 
 #include <QFileInfo>
 

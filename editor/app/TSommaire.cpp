@@ -4,17 +4,17 @@
 #include "common/formats/ProjectSettings.h"
 #include "common/platform/DesktopShell.h"
 #include "editor/app/CommandTable.h"
-#include "editor/dialogs/DialogBackground.h"
 #include "editor/app/EditCommands.h"
 #include "editor/app/LaunchCommands.h"
 #include "editor/app/PageCommands.h"
-#include "editor/printing/PrintDialog.h"
 #include "editor/app/ProjectCommands.h"
+#include "editor/builder/BuildApplication.h"
+#include "editor/builder/FileAssociations.h"
+#include "editor/dialogs/DialogBackground.h"
 #include "editor/dialogs/ProjectFilesDialog.h"
 #include "editor/document/WorkingCopy.h"
 #include "editor/document/WorkingCopyOwner.h"
-#include "editor/builder/BuildApplication.h"
-#include "editor/builder/FileAssociations.h"
+#include "editor/printing/PrintDialog.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -101,7 +101,7 @@ QString withoutMnemonics(const QString& caption) {
     return text;
 }
 
-TSommaire::TSommaire(EditorState& state, Prompter& prompter, QWidget* parent)
+TSommaire::TSommaire(SessionSettings& state, Prompter& prompter, QWidget* parent)
     : QMainWindow(parent),
       state_(state),
       prompter_(prompter),

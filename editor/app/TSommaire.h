@@ -1,7 +1,8 @@
 #pragma once
 
 #include "common/platform/Prompter.h"
-#include "editor/app/EditorState.h"
+#include "editor/dialogs/CellEdit.h"
+#include "editor/document/SessionSettings.h"
 #include "editor/document/Storyboard.h"
 #include "editor/storyboard/StoryboardGrid.h"
 
@@ -10,6 +11,7 @@
 #include <QSet>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -39,9 +41,9 @@ QString withoutMnemonics(const QString& caption);
 class TSommaire : public QMainWindow {
     Q_OBJECT
   public:
-    // Shows the element dialog of the row's kind for the current cell; 6 when it wrote the
-    // record (the dialog leaves the cell text in EditorState::cellText).
-    using CellDialogOpener = std::function<int(int row)>;
+    // Shows the element dialog of the row's kind for the current cell (hasElement: the cell
+    // holds an element); what it wrote, nothing when it was cancelled.
+    using CellDialogOpener = std::function<std::optional<CellEdit>(int row, bool hasElement)>;
     // Shows the position editor starting at the given .JOU record.
     using PositionEditor = std::function<void(int jouRecordIndex)>;
     // Saves the project when the user answers Yes to saving before closing; true when saved.
@@ -49,10 +51,10 @@ class TSommaire : public QMainWindow {
 
     // Builds the window and runs the start-up steps that need it (working copy, page table,
     // the project named on the command line). The state comes from startEditor().
-    TSommaire(EditorState& state, Prompter& prompter, QWidget* parent = nullptr);
+    TSommaire(SessionSettings& state, Prompter& prompter, QWidget* parent = nullptr);
     ~TSommaire() override;
 
-    EditorState& state() { return state_; }
+    SessionSettings& state() { return state_; }
     Storyboard& storyboard() { return storyboard_; }
     StoryboardGrid& grid() { return *grid_; }
     QListWidget& pictureList() { return *list_; }
@@ -163,7 +165,7 @@ class TSommaire : public QMainWindow {
     void closeDown();
     void registerAssociations();
 
-    EditorState& state_;
+    SessionSettings& state_;
     Prompter& prompter_;
     Storyboard storyboard_;
     StoryboardPictures pictures_;
@@ -181,6 +183,8 @@ class TSommaire : public QMainWindow {
     QHash<QString, QToolButton*> buttons_;
     QPoint popupCell_;
     CellDialogOpener cellDialog_;
+    // Whether the cell the next element dialog opens on holds an element.
+    bool cellHasElement_ = false;
     std::function<bool(int row)> rowHasDialog_;
     PositionEditor positionEditor_;
     CloseSaver closeSaver_;

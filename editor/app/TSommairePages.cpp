@@ -3,14 +3,14 @@
 #include "common/formats/PageTable.h"
 #include "common/platform/RecordFile.h"
 #include "editor/app/BusyCursor.h"
-#include "editor/document/PageBook.h"
-#include "editor/storyboard/PictureList.h"
-#include "editor/position/PositionStart.h"
 #include "editor/app/ProjectCommands.h"
 #include "editor/app/RecentProjects.h"
-#include "editor/document/StoryboardRows.h"
 #include "editor/app/TSommaire.h"
+#include "editor/document/PageBook.h"
+#include "editor/document/StoryboardRows.h"
 #include "editor/document/WorkingCopy.h"
+#include "editor/position/PositionStart.h"
+#include "editor/storyboard/PictureList.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -158,7 +158,7 @@ void TSommaire::openCellDialog(bool hasElement) {
         message(lang::NotAvailableYet);
         return;
     }
-    state_.hasElement = hasElement;
+    cellHasElement_ = hasElement;
     PageClick(QStringLiteral("BVisuel"));
 }
 
@@ -171,11 +171,13 @@ void TSommaire::dispatchCellDialog() {
     if (kindOfRow(row) == ElementKind::None) {
         message(58);
     }
-    if (cellDialog_(row) != Prompter::Yes) {
+    const std::optional<CellEdit> edit = cellDialog_(row, cellHasElement_);
+    if (!edit) {
         return;
     }
+    cellHasElement_ = false;
     setCommandEnabled(QStringLiteral("Dfaire1"), true);
-    storyboard_.setCellText(column, row, state_.cellText);
+    storyboard_.setCellText(column, row, edit->cellText);
     regeneratePage();
     if (!state_.gridMode) {
         rebuildPictureList();

@@ -12,7 +12,7 @@ namespace {
 
 // Yes saves first, No builds from what was saved last, Cancel stops.
 bool savedOrAccepted(TSommaire& window) {
-    EditorState& state = window.state();
+    SessionSettings& state = window.state();
     if (!state.modified) {
         return true;
     }
@@ -28,7 +28,7 @@ bool savedOrAccepted(TSommaire& window) {
 }  // namespace
 
 void buildApplication(TSommaire& window, DesktopShell& shell) {
-    EditorState& state = window.state();
+    SessionSettings& state = window.state();
     if (window.storyboard().page() == 0) {
         window.message(lang::NoCurrentPage);
         return;

@@ -3,11 +3,11 @@
 #include "common/formats/LangLines.h"
 #include "common/platform/DesktopShell.h"
 #include "common/platform/Prompter.h"
-#include "editor/dialogs/DialogButton.h"
-#include "editor/app/EditorState.h"
 #include "editor/app/HelpPages.h"
-#include "editor/dialogs/TiledDialog.h"
+#include "editor/dialogs/DialogButton.h"
 #include "editor/dialogs/MediaLookup.h"
+#include "editor/dialogs/TiledDialog.h"
+#include "editor/document/SessionSettings.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,7 +20,7 @@ namespace ztv::editor {
 
 using namespace builder;
 
-TFCopyLog::TFCopyLog(EditorState& state, Prompter& prompter, DesktopShell& shell,
+TFCopyLog::TFCopyLog(SessionSettings& state, Prompter& prompter, DesktopShell& shell,
                      BuildRequest request, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint),
       state_(state),

@@ -16,7 +16,7 @@ class Prompter;
 
 namespace ztv::editor {
 
-struct EditorState;
+struct SessionSettings;
 
 // The build window: a status line, a progress bar, the output folder (Label2), "Démarrer"
 // (BitBtn2), which runs the build and turns into the cancel button (BitBtn1), and help (BitBtn3).
@@ -26,7 +26,7 @@ struct EditorState;
 class TFCopyLog : public QDialog {
     Q_OBJECT
   public:
-    TFCopyLog(EditorState& state, Prompter& prompter, DesktopShell& shell,
+    TFCopyLog(SessionSettings& state, Prompter& prompter, DesktopShell& shell,
               builder::BuildRequest request, QWidget* parent = nullptr);
 
     void BitBtn2Click();  // Démarrer
@@ -45,7 +45,7 @@ class TFCopyLog : public QDialog {
     builder::BuildHooks hooks();
     void finish(builder::ApplicationBuild& build);
 
-    EditorState& state_;
+    SessionSettings& state_;
     Prompter& prompter_;
     DesktopShell& shell_;
     builder::BuildRequest request_;

@@ -1,11 +1,11 @@
 #include "editor/builder/TFCreerLog.h"
 
-#include "common/formats/LangLines.h"
 #include "common/builder/OutputFolder.h"
+#include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"
-#include "editor/dialogs/DialogButton.h"
-#include "editor/app/EditorState.h"
 #include "editor/app/HelpPages.h"
+#include "editor/dialogs/DialogButton.h"
+#include "editor/document/SessionSettings.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -41,7 +41,7 @@ QCheckBox* checkBox(QWidget* parent, const char* name, const QString& text, int 
 
 }  // namespace
 
-TFCreerLog::TFCreerLog(const EditorState& state, Prompter& prompter, QWidget* parent)
+TFCreerLog::TFCreerLog(const SessionSettings& state, Prompter& prompter, QWidget* parent)
     : TiledDialog(parent), state_(state), prompter_(prompter) {
     setObjectName(QStringLiteral("FCreerLog"));
     setWindowTitle(state.text(lang::BuildWizardCaption));

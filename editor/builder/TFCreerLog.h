@@ -12,7 +12,7 @@ class Prompter;
 
 namespace ztv::editor {
 
-struct EditorState;
+struct SessionSettings;
 
 // The build wizard: distribution (web, CD-ROM, .ZTVX), autorun file, compression (none,
 // global, page by page) and the compressed player. OK creates the output folder beside the
@@ -22,7 +22,7 @@ struct EditorState;
 class TFCreerLog : public TiledDialog {
     Q_OBJECT
   public:
-    TFCreerLog(const EditorState& state, Prompter& prompter, QWidget* parent = nullptr);
+    TFCreerLog(const SessionSettings& state, Prompter& prompter, QWidget* parent = nullptr);
 
     const builder::BuildOptions& options() const { return options_; }
     // The output folder OK created.
@@ -39,7 +39,7 @@ class TFCreerLog : public TiledDialog {
     // compression page by page.
     void enableMultiFileChoices(bool enabled);
 
-    const EditorState& state_;
+    const SessionSettings& state_;
     Prompter& prompter_;
     builder::BuildOptions options_;
     QString output_;

@@ -2,27 +2,66 @@
 
 #include "common/formats/ElementKinds.h"
 #include "editor/app/TSommaire.h"
-#include "editor/dialogs/TFormVis.h"
+#include "editor/dialogs/ImageDialog.h"
 #include "editor/position/TForm200.h"
+
+#include <memory>
 
 namespace ztv::editor {
 
-bool rowHasDialog(int row) {
-    const ElementKind kind = kindOfRow(row);
-    return kind == ElementKind::Background || kind == ElementKind::Picture;
+namespace {
+
+using DialogMaker = std::unique_ptr<ElementDialog> (*)(SessionSettings&, Prompter&, Storyboard&,
+                                                       bool hasElement, QWidget* parent);
+
+template <class Dialog>
+std::unique_ptr<ElementDialog> make(SessionSettings& settings, Prompter& prompter,
+                                    Storyboard& storyboard, bool hasElement, QWidget* parent) {
+    return std::make_unique<Dialog>(settings, prompter, storyboard, hasElement, parent);
 }
 
-int showCellDialog(TSommaire& window, int row) {
-    if (!rowHasDialog(row)) {
-        return 0;
+struct KindDialog {
+    ElementKind kind;
+    DialogMaker make;
+};
+
+// The dialog of each stored kind that has one: a kind's dialog is one row here.
+constexpr KindDialog kKindDialogs[] = {
+    {ElementKind::Background, &make<ImageDialog>},
+    {ElementKind::Picture, &make<ImageDialog>},
+};
+
+DialogMaker dialogOfRow(int row) {
+    const ElementKind kind = kindOfRow(row);
+    for (const KindDialog& entry : kKindDialogs) {
+        if (entry.kind == kind) {
+            return entry.make;
+        }
     }
-    TFormVis dialog(window.state(), window.prompter(), window.storyboard(), &window);
-    return runModal(window.state(), dialog);
+    return nullptr;
+}
+
+}  // namespace
+
+bool rowHasDialog(int row) {
+    return dialogOfRow(row) != nullptr;
+}
+
+std::optional<CellEdit> showCellDialog(TSommaire& window, int row, bool hasElement) {
+    const DialogMaker make = dialogOfRow(row);
+    if (!make) {
+        return std::nullopt;
+    }
+    const auto dialog =
+        make(window.state(), window.prompter(), window.storyboard(), hasElement, &window);
+    runModal(window.state(), *dialog);
+    return dialog->edit();
 }
 
 void installCellDialogs(TSommaire& window) {
-    window.setCellDialogOpener([&window](int row) { return showCellDialog(window, row); },
-                               rowHasDialog);
+    window.setCellDialogOpener(
+        [&window](int row, bool hasElement) { return showCellDialog(window, row, hasElement); },
+        rowHasDialog);
     window.state().positionsKept = [&window] {
         window.setCommandEnabled(QStringLiteral("Dfaire1"), true);
         window.setModified(true);

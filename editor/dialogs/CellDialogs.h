@@ -1,5 +1,9 @@
 #pragma once
 
+#include "editor/dialogs/CellEdit.h"
+
+#include <optional>
+
 namespace ztv::editor {
 
 class TSommaire;
@@ -7,9 +11,9 @@ class TSommaire;
 // Whether the element kind of a storyboard row has its dialog.
 bool rowHasDialog(int row);
 
-// Shows the element dialog of the row's kind for the storyboard's current cell; 6 when it
-// wrote the record, with the cell text left in the editor state.
-int showCellDialog(TSommaire& window, int row);
+// Shows the element dialog of the row's kind for the storyboard's current cell; what it wrote
+// when the author pressed OK, nothing when the dialog was cancelled or the row has no dialog.
+std::optional<CellEdit> showCellDialog(TSommaire& window, int row, bool hasElement);
 
 // Makes the main window open the element dialogs.
 void installCellDialogs(TSommaire& window);

@@ -1,6 +1,6 @@
 #include "editor/dialogs/DialogBackground.h"
 
-#include "editor/app/EditorState.h"
+#include "editor/document/SessionSettings.h"
 
 #include <QPainter>
 

@@ -4,8 +4,8 @@
 #include "common/formats/LangLines.h"
 #include "common/formats/PictureLoader.h"
 #include "common/platform/Prompter.h"
-#include "editor/app/EditorState.h"
 #include "editor/dialogs/MediaLookup.h"
+#include "editor/document/SessionSettings.h"
 #include "player/elements/Appearance.h"
 #include "player/elements/GradientFill.h"
 
@@ -32,30 +32,13 @@ int roundEven(double value) {
 
 }  // namespace
 
-QImage PictureControl::shown() const {
-    if (!transparent || image.isNull()) {
-        return image;
-    }
-    QImage out = image.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = transparentColour | 0xFF000000u;
-    for (int y = 0; y < out.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < out.width(); ++x) {
-            if ((line[x] | 0xFF000000u) == key) {
-                line[x] = 0;
-            }
-        }
-    }
-    return out;
-}
-
 void EditorPictures::loadFailed(const QString& hostPath) {
     prompter_.message(QStringLiteral("Error 6: ") + state_.text(lang::MediaFileWord) + u' ' +
                       hostPath + u' ' + state_.text(lang::MediaCannotOpenSuffix));
 }
 
 void EditorPictures::load(PictureControl& target, const QString& hostPath, bool strip) {
-    state_.gifFrameCount = -1;
+    target.gifFrameCount = -1;
     const PictureKind kind = pictureKindOf(hostPath);
     if (kind == PictureKind::Gif) {
         loadGif(target, hostPath, strip);
@@ -75,7 +58,7 @@ void EditorPictures::load(PictureControl& target, const QString& hostPath, bool 
     } else {
         drawStretched(target.image, picture.image);
     }
-    state_.loadedSize = picture.image.size();
+    target.loadedSize = picture.image.size();
 }
 
 void EditorPictures::loadGif(PictureControl& target, const QString& hostPath, bool strip) {
@@ -87,13 +70,13 @@ void EditorPictures::loadGif(PictureControl& target, const QString& hostPath, bo
     const QSize size = gif.size();
     if (!gif.hasSeveralFrames()) {
         drawStretched(target.image, gif.composeFrame(0));
-        state_.loadedSize = size;
+        target.loadedSize = size;
         return;
     }
-    state_.gifFrameCount = gif.frameCount();
+    target.gifFrameCount = gif.frameCount();
     if (!strip) {
         drawStretched(target.image, gif.composeFrame(0));
-        state_.loadedSize = size;
+        target.loadedSize = size;
         return;
     }
     const QList<QImage> frames = gif.composeFrames(gif.frameCount(), size, 0);
@@ -107,7 +90,7 @@ void EditorPictures::loadGif(PictureControl& target, const QString& hostPath, bo
         }
     }
     drawStretched(target.image, stripPicture);
-    state_.loadedSize = stripPicture.size();
+    target.loadedSize = stripPicture.size();
 }
 
 bool EditorPictures::prepare(PictureControl& target, const QString& fichier,
@@ -141,7 +124,6 @@ void EditorPictures::applyAppearance(PictureControl& target, const QString& appe
     const int mode = appearanceMode(appearance, state_.language);
     target.transparent = isTransparentMode(mode) && !target.image.isNull();
     if (!target.transparent) {
-        state_.overlayTransparentColour = kNoColour;
         return;
     }
     QRgb colour = 0xFFFFFF;
@@ -151,7 +133,6 @@ void EditorPictures::applyAppearance(PictureControl& target, const QString& appe
         colour = target.image.pixel(0, target.image.height() - 1) & 0xFFFFFF;
     }
     target.transparentColour = colour;
-    state_.overlayTransparentColour = colour;
 }
 
 QRect previewFitRect(QSize panel, QSize loaded) {

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "editor/dialogs/PictureControl.h"
+
 #include <QColor>
-#include <QImage>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -12,29 +13,19 @@ class Prompter;
 
 namespace ztv::editor {
 
-struct EditorState;
-
-// What a picture control of a dialog shows: its picture (the control's size) and the colour
-// that its appearance mode leaves out, if any.
-struct PictureControl {
-    QImage image;
-    bool transparent = false;
-    QRgb transparentColour = 0;
-
-    // The picture as it shows: the transparent colour cut out.
-    QImage shown() const;
-};
+struct SessionSettings;
 
 // The picture and media routines the element dialogs share. Vocabulary (markers, appearance
 // modes, gradient directions) is the player's, through the same routines.
 class EditorPictures {
   public:
-    EditorPictures(EditorState& state, Prompter& prompter) : state_(state), prompter_(prompter) {}
+    EditorPictures(SessionSettings& settings, Prompter& prompter)
+        : state_(settings), prompter_(prompter) {}
 
     // Loads a picture file (a host path) into the control. JPEG, icons and
     // GIF are stretched into the control's picture; a bitmap or a picture of another format
     // replaces it at its own size. An animated GIF in strip mode becomes its frames side by
-    // side. Sets the loaded size and the GIF frame count; failures show their message.
+    // side. The control keeps the loaded size and the GIF frame count; failures show their message.
     void load(PictureControl& target, const QString& hostPath, bool strip);
 
     // Prepares an element's picture as the page shows it: the marker colours, the gradient,
@@ -45,14 +36,14 @@ class EditorPictures {
                  const QString& messagePrefix);
 
     // Makes the control transparent by the colour the appearance mode names (white, black or
-    // its bottom-left pixel), or opaque; that colour becomes the overlay transparent colour.
+    // its bottom-left pixel), or opaque.
     void applyAppearance(PictureControl& target, const QString& appearance);
 
   private:
     void loadGif(PictureControl& target, const QString& hostPath, bool strip);
     void loadFailed(const QString& hostPath);
 
-    EditorState& state_;
+    SessionSettings& state_;
     Prompter& prompter_;
 };
 

@@ -2,14 +2,14 @@
 
 #include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"
-#include "editor/app/EditorState.h"
 #include "editor/app/HelpPages.h"
 #include "editor/dialogs/PageChooser.h"
-#include "editor/document/StoredPath.h"
-#include "editor/document/Storyboard.h"
 #include "editor/dialogs/PathField.h"
 #include "editor/dialogs/TransitionOption.h"
 #include "editor/dialogs/Vocabulary.h"
+#include "editor/document/SessionSettings.h"
+#include "editor/document/StoredPath.h"
+#include "editor/document/Storyboard.h"
 #include "editor/position/HandleGeometry.h"
 #include "editor/position/TForm200.h"
 #include "player/transitions/EffectNames.h"
@@ -36,22 +36,27 @@ bool oneOf(int line, std::initializer_list<int> lines) {
 
 }  // namespace
 
-ElementDialog::ElementDialog(EditorState& state, Prompter& prompter, Storyboard& storyboard,
-                             QWidget* parent)
+ElementDialog::ElementDialog(SessionSettings& settings, Prompter& prompter, Storyboard& storyboard,
+                             bool hasElement, QWidget* parent)
     : TiledDialog(parent),
-      state_(state),
+      state_(settings),
       prompter_(prompter),
       storyboard_(storyboard),
-      records_(storyboard, state.language, QSize(state.projectWidth, state.projectHeight)),
-      pictures_(state, prompter),
+      records_(storyboard, settings.language, QSize(settings.projectWidth, settings.projectHeight)),
+      pictures_(settings, prompter),
       row_(storyboard.currentRow()),
       column_(storyboard.currentColumn()),
-      existing_(state.hasElement) {
+      existing_(hasElement) {
     choosePage = [this] { return editor::choosePage(state_, this); };
 }
 
 QString ElementDialog::text(int line) const {
     return state_.text(line);
+}
+
+int ElementDialog::actionLine(const QString& action) const {
+    return vocabularyLine(state_.language, action, lang::ActionNone,
+                          lang::ActionPrintTextThenGoToPage);
 }
 
 bool ElementDialog::isLine(const QString& value, int line) const {
@@ -60,12 +65,12 @@ bool ElementDialog::isLine(const QString& value, int line) const {
 
 void ElementDialog::setVisible(bool visible) {
     if (visible && !activated_) {
-        FormActivate();
+        loadCell();
     }
     TiledDialog::setVisible(visible);
 }
 
-void ElementDialog::FormActivate() {
+void ElementDialog::loadCell() {
     activated_ = true;
     fillLists();
     records_.rebuildDefaultRects();
@@ -73,9 +78,9 @@ void ElementDialog::FormActivate() {
         setNewDefaults();
     } else if (const int index = records_.findCell(row_, column_); index > 0) {
         actIndex_ = index;
-        InitVisuel(*records_.record(index));
+        showRecord(*records_.record(index));
     } else {
-        prompter_.message(state_.language.message(10));
+        prompter_.message(state_.language.message(lang::CellElementNotFound));
     }
     afterActivate();
 }
@@ -94,7 +99,7 @@ bool ElementDialog::buildRecord(ElementRecord& record, QString& cellText) {
     return true;
 }
 
-void ElementDialog::OKBtnClick() {
+void ElementDialog::writeAndClose() {
     ElementRecord record;
     QString cellText;
     if (!buildRecord(record, cellText)) {
@@ -110,8 +115,7 @@ void ElementDialog::OKBtnClick() {
             setResult(0);
             return;
         case CellRecords::SaveError::WriteFailed:
-            // Line 846: the element was not written, the page stays as it was.
-            prompter_.message(text(846) + u'\n' + error);
+            prompter_.message(text(lang::ElementNotWritten) + u'\n' + error);
             setResult(0);
             return;
         case CellRecords::SaveError::None:
@@ -120,12 +124,11 @@ void ElementDialog::OKBtnClick() {
     actIndex_ = written;
     storyboard_.setDefaultRect(row_, recordRect(record));
     afterSave(record);
-    state_.hasElement = false;
-    state_.cellText = cellText;
+    edit_ = CellEdit{record, cellText};
     done(Prompter::Yes);
 }
 
-bool ElementDialog::EnregJou() {
+bool ElementDialog::writePreview() {
     ElementRecord record;
     QString cellText;
     if (!buildRecord(record, cellText)) {
@@ -134,24 +137,23 @@ bool ElementDialog::EnregJou() {
     QString error;
     switch (records_.previewWrite(record, existing_, cellText, &previewedJouIndex_, &error)) {
         case CellRecords::PreviewError::NotFound:
-            prompter_.message(state_.language.message(11));
+            prompter_.message(state_.language.message(lang::PreviewElementNotFound));
             return false;
         case CellRecords::PreviewError::WriteFailed:
-            // Line 847: the preview was not written, the page stays as it was.
-            prompter_.message(text(847) + u'\n' + error);
+            prompter_.message(text(lang::PreviewNotWritten) + u'\n' + error);
             return false;
         case CellRecords::PreviewError::None:
             break;
     }
     storyboard_.setDefaultRect(row_, recordRect(record));
     if (previewedJouIndex_ < 0) {
-        prompter_.message(state_.language.message(13));
+        prompter_.message(state_.language.message(lang::PreviewElementLost));
     }
     return true;
 }
 
 void ElementDialog::positionElement(bool preview) {
-    if (!EnregJou()) {
+    if (!writePreview()) {
         return;
     }
     const bool kept =
@@ -160,10 +162,9 @@ void ElementDialog::positionElement(bool preview) {
         // The new element is in the .ACT file now: the dialog edits it from here on.
         storyboard_.fill();
         existing_ = true;
-        state_.hasElement = true;
     }
     if (kept || existing_) {
-        FormActivate();
+        loadCell();
     }
 }
 
@@ -183,10 +184,9 @@ void ElementDialog::keyPressEvent(QKeyEvent* event) {
     TiledDialog::keyPressEvent(event);
 }
 
-void ElementDialog::fillFromLines(QComboBox* list,
-                                  std::initializer_list<std::pair<int, int>> runs) const {
+void ElementDialog::fillFromLines(QComboBox* list, std::span<const lang::LineRange> ranges) const {
     list->clear();
-    for (const auto& [first, last] : runs) {
+    for (const auto& [first, last] : ranges) {
         for (int line = first; line <= last; ++line) {
             list->addItem(text(line));
         }
@@ -194,15 +194,15 @@ void ElementDialog::fillFromLines(QComboBox* list,
 }
 
 void ElementDialog::fillActionList(QComboBox* list) const {
-    fillFromLines(list, {{280, 295}, {299, 299}, {379, 379}});
+    fillFromLines(list, lang::kActionRanges);
 }
 
-void fillTransitionEntries(QComboBox* list, const EditorState& state) {
+void fillTransitionEntries(QComboBox* list, const SessionSettings& settings) {
     list->clear();
     std::size_t picture = 0;
     for (const int line : EffectNames::listLines()) {
-        const QImage& image = state.transitionPictures[picture++];
-        list->addItem(QIcon(QPixmap::fromImage(image)), state.text(line));
+        const QImage& image = settings.transitionPictures[picture++];
+        list->addItem(QIcon(QPixmap::fromImage(image)), settings.text(line));
     }
 }
 
@@ -239,25 +239,33 @@ void ElementDialog::showTransitionOption(const QString& effect, QLabel* bandsLab
 void ElementDialog::showActionParameters(const QString& action, QLineEdit* first,
                                          QPushButton* firstBrowse, QLineEdit* second,
                                          QPushButton* secondBrowse) const {
-    const int line = vocabularyLine(state_.language, action, 280, 379);
-    const bool withFirst = !oneOf(line, {280, 287, 289, 290, 291});
+    using namespace lang;
+    const int line = actionLine(action);
+    const bool withFirst = !oneOf(
+        line, {ActionNone, ActionPrintScreen, ActionToggleVideo, ActionToggleSound, ActionQuit});
     first->setVisible(withFirst);
-    firstBrowse->setVisible(withFirst && !oneOf(line, {282, 286}));
-    const bool withSecond = oneOf(line, {283, 285, 292, 294, 379});
+    firstBrowse->setVisible(withFirst && !oneOf(line, {ActionGoToColumn, ActionOpenAddress}));
+    const bool withSecond =
+        oneOf(line, {ActionGoToPageAndColumn, ActionOpenDocumentWith, ActionOpenWithParameters,
+                     ActionRunAndWait, ActionPrintTextThenGoToPage});
     second->setVisible(withSecond);
-    secondBrowse->setVisible(withSecond && !oneOf(line, {283, 292}));
+    secondBrowse->setVisible(withSecond &&
+                             !oneOf(line, {ActionGoToPageAndColumn, ActionOpenWithParameters}));
 }
 
 void ElementDialog::browseFirstParameter(const QString& action, QLineEdit* edit) {
-    const int line = vocabularyLine(state_.language, action, 280, 379);
+    using namespace lang;
+    const int line = actionLine(action);
     QString filter;
-    if (oneOf(line, {284, 285, 292, 294, 299, 288, 379})) {
+    if (oneOf(line, {ActionOpenFile, ActionOpenDocumentWith, ActionOpenWithParameters,
+                     ActionRunAndWait, ActionOpenWithParametersOnDrives, ActionPrintTextFile,
+                     ActionPrintTextThenGoToPage})) {
         filter = QStringLiteral("*.* (*)");
-    } else if (line == 293) {
+    } else if (line == ActionStartApplication) {
         filter = QStringLiteral("* (*)");
-    } else if (line == 295) {
+    } else if (line == ActionOpenProject) {
         filter = QStringLiteral("*.ztvx *.cab (*.ztvx *.ZTVX *.cab *.CAB)");
-    } else if (line == 281 || line == 283) {
+    } else if (line == ActionGoToPage || line == ActionGoToPageAndColumn) {
         if (const int page = choosePage(); page != 0) {
             edit->setText(QString::number(page));
         }
@@ -274,15 +282,15 @@ void ElementDialog::browseFirstParameter(const QString& action, QLineEdit* edit)
 }
 
 void ElementDialog::browseSecondParameter(const QString& action, QLineEdit* edit) {
-    const int line = vocabularyLine(state_.language, action, 280, 379);
-    if (line == 285) {
+    const int line = actionLine(action);
+    if (line == lang::ActionOpenDocumentWith) {
         const QString chosen =
             prompter_.openFileName(QString(), QString(), QStringLiteral("*.* (*)"));
         if (const QString stored = chosen.isEmpty() ? QString() : storedPath(chosen);
             !stored.isEmpty()) {
             showStoredPath(edit, stored, chosen);
         }
-    } else if (line == 379) {
+    } else if (line == lang::ActionPrintTextThenGoToPage) {
         if (const int page = choosePage(); page != 0) {
             edit->setText(QString::number(page));
         }

@@ -1,14 +1,16 @@
 #pragma once
 
 #include "common/formats/ElementRecord.h"
-#include "editor/dialogs/TiledDialog.h"
+#include "common/formats/LangLines.h"
+#include "editor/dialogs/CellEdit.h"
 #include "editor/dialogs/CellRecords.h"
 #include "editor/dialogs/EditorPictures.h"
+#include "editor/dialogs/TiledDialog.h"
 
 #include <QString>
 #include <functional>
-#include <initializer_list>
-#include <utility>
+#include <optional>
+#include <span>
 
 class QCheckBox;
 class QComboBox;
@@ -22,22 +24,23 @@ class Prompter;
 
 namespace ztv::editor {
 
-struct EditorState;
+struct SessionSettings;
 class Storyboard;
 
 // The transition effects an element can take, each with its picture.
-void fillTransitionEntries(QComboBox* list, const EditorState& state);
+void fillTransitionEntries(QComboBox* list, const SessionSettings& settings);
 
-// What every element dialog shares: it edits the storyboard's current cell, loads the cell's
-// record on activation, and on OK writes the record into the .ACT file (find-or-append, undo
-// snapshot first) and returns 6; the preview write puts it into the .JOU file. A write that
-// fails keeps the dialog open with what the author typed. The dialogs of each kind add their
-// controls and say how they load and fill a record.
+// What every element dialog shares: it edits the storyboard's current cell (hasElement: the
+// cell holds an element), loads the cell's record on activation, and on OK writes the record
+// into the .ACT file (find-or-append, undo snapshot first), keeps what it wrote as its edit and
+// returns 6; the preview write puts it into the .JOU file. A write that fails keeps the dialog
+// open with what the author typed. The dialogs of each kind add their controls and say how they
+// load and fill a record.
 class ElementDialog : public TiledDialog {
     Q_OBJECT
   public:
-    ElementDialog(EditorState& state, Prompter& prompter, Storyboard& storyboard,
-                  QWidget* parent = nullptr);
+    ElementDialog(SessionSettings& settings, Prompter& prompter, Storyboard& storyboard,
+                  bool hasElement, QWidget* parent = nullptr);
 
     int row() const { return row_; }
     int column() const { return column_; }
@@ -45,15 +48,19 @@ class ElementDialog : public TiledDialog {
     int actIndex() const { return actIndex_; }
     // The .JOU record the last preview write left the element at; -1 when none.
     int previewedJouIndex() const { return previewedJouIndex_; }
+    // What OK wrote; nothing until then.
+    const std::optional<CellEdit>& edit() const { return edit_; }
 
-    // FormActivate: lists, default rectangles, then the cell's record or the new element's
+    // Lists, default rectangles, then the cell's record or the new element's
     // defaults. Runs when the dialog is first shown, before it is on screen: a message it gives
     // (a picture that cannot be loaded) must not interrupt the showing, which would leave the
     // dialog at the size it had before its layout.
-    void FormActivate();
+    void loadCell();
     void setVisible(bool visible) override;
-    void OKBtnClick();
-    bool EnregJou();
+    // OK: writes the record into the .ACT file and closes the dialog with the edit.
+    void writeAndClose();
+    // Writes the record into the .JOU file only, for the previews; false after a message.
+    bool writePreview();
     // "Positionnement visuel" (preview false) and "Prévisualiser" (true): the preview write, then
     // the position editor; kept positions reload the dialog from the page.
     void positionElement(bool preview);
@@ -66,7 +73,7 @@ class ElementDialog : public TiledDialog {
   protected:
     virtual void fillLists() {}
     virtual void setNewDefaults() = 0;
-    virtual void InitVisuel(const ElementRecord& record) = 0;
+    virtual void showRecord(const ElementRecord& record) = 0;
     virtual void afterActivate() {}
     // Validates the controls and fills the record's fields and the cell text; false after a
     // message, with nothing written.
@@ -79,7 +86,7 @@ class ElementDialog : public TiledDialog {
     void keyPressEvent(QKeyEvent* event) override;
 
     // --- shared routines ---
-    void fillFromLines(QComboBox* list, std::initializer_list<std::pair<int, int>> runs) const;
+    void fillFromLines(QComboBox* list, std::span<const lang::LineRange> ranges) const;
     void fillActionList(QComboBox* list) const;
     void fillTransitionList(QComboBox* list) const;
 
@@ -109,9 +116,11 @@ class ElementDialog : public TiledDialog {
     std::function<int()> choosePage;
 
     bool isLine(const QString& text, int line) const;
+    // The action line whose text the action is; 0 when none.
+    int actionLine(const QString& action) const;
     QString text(int line) const;
 
-    EditorState& state_;
+    SessionSettings& state_;
     Prompter& prompter_;
     Storyboard& storyboard_;
     CellRecords records_;
@@ -122,6 +131,7 @@ class ElementDialog : public TiledDialog {
     int actIndex_ = 0;
     int previewedJouIndex_ = -1;
     bool activated_ = false;
+    std::optional<CellEdit> edit_;
 
   private:
     bool buildRecord(ElementRecord& record, QString& cellText);

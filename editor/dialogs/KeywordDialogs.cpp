@@ -2,11 +2,11 @@
 
 #include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"
-#include "editor/dialogs/DialogButton.h"
-#include "editor/app/EditorState.h"
 #include "editor/app/HelpPages.h"
-#include "editor/document/PageBook.h"
+#include "editor/dialogs/DialogButton.h"
 #include "editor/dialogs/PageChooser.h"
+#include "editor/document/PageBook.h"
+#include "editor/document/SessionSettings.h"
 #include "editor/document/WorkingCopy.h"
 
 #include <QFile>
@@ -51,7 +51,7 @@ int checkKeyword(const KeywordEntry& entry, const QList<PageEntry>& livePages) {
     return known ? 0 : lang::FirstPageMissing;
 }
 
-TForm24::TForm24(EditorState& state, Prompter& prompter, QString fileHost, int index,
+TForm24::TForm24(SessionSettings& state, Prompter& prompter, QString fileHost, int index,
                  QWidget* parent)
     : TiledDialog(parent),
       state_(state),
@@ -118,7 +118,7 @@ void TForm24::BitBtn1Click() {
     done(Prompter::Yes);
 }
 
-TForm23::TForm23(EditorState& state, Prompter& prompter, QWidget* parent)
+TForm23::TForm23(SessionSettings& state, Prompter& prompter, QWidget* parent)
     : TiledDialog(parent),
       state_(state),
       prompter_(prompter),

@@ -15,7 +15,7 @@ class Prompter;
 
 namespace ztv::editor {
 
-struct EditorState;
+struct SessionSettings;
 
 // 0 when the keyword can be stored, else the line of the refusal: no keyword (34), no page
 // (35), longer than its field holds (150 characters, 100 for page and column), or a page that
@@ -31,12 +31,12 @@ class TForm24 : public TiledDialog {
     Q_OBJECT
   public:
     // index 0: a new keyword; otherwise the record to modify.
-    TForm24(EditorState& state, Prompter& prompter, QString fileHost, int index,
+    TForm24(SessionSettings& state, Prompter& prompter, QString fileHost, int index,
             QWidget* parent = nullptr);
     void BitBtn1Click();
 
   private:
-    EditorState& state_;
+    SessionSettings& state_;
     Prompter& prompter_;
     QString file_;
     int index_;
@@ -52,7 +52,7 @@ class TForm24 : public TiledDialog {
 class TForm23 : public TiledDialog {
     Q_OBJECT
   public:
-    TForm23(EditorState& state, Prompter& prompter, QWidget* parent = nullptr);
+    TForm23(SessionSettings& state, Prompter& prompter, QWidget* parent = nullptr);
 
     void fillList();
     void BitBtn1Click();
@@ -63,7 +63,7 @@ class TForm23 : public TiledDialog {
     int selectedIndex() const;
     void openKeyword(int index);
 
-    EditorState& state_;
+    SessionSettings& state_;
     Prompter& prompter_;
     QString file_;
     QTreeWidget* list_;

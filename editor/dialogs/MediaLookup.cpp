@@ -4,11 +4,11 @@
 #include "common/formats/MovedMedia.h"
 #include "common/platform/Prompter.h"
 #include "common/platform/ShownPath.h"
-#include "editor/app/EditorState.h"
+#include "editor/document/SessionSettings.h"
 
 namespace ztv::editor {
 
-bool lookUpMedia(EditorState& state, const QString& storedPath) {
+bool lookUpMedia(SessionSettings& state, const QString& storedPath) {
     const DriveTable& drives = state.drives;
     if (drives.exists(state.mediaDrive + storedPath)) {
         return true;
@@ -27,7 +27,7 @@ bool lookUpMedia(EditorState& state, const QString& storedPath) {
     return !holder.isEmpty() || !findBesideProject(storedPath, state.projectDir).isEmpty();
 }
 
-bool lookUpMediaOrReport(EditorState& state, Prompter& prompter, const QString& storedPath) {
+bool lookUpMediaOrReport(SessionSettings& state, Prompter& prompter, const QString& storedPath) {
     if (lookUpMedia(state, storedPath)) {
         return true;
     }
@@ -36,11 +36,11 @@ bool lookUpMediaOrReport(EditorState& state, Prompter& prompter, const QString& 
     return false;
 }
 
-QString findMediaHost(EditorState& state, const QString& storedPath) {
+QString findMediaHost(SessionSettings& state, const QString& storedPath) {
     return lookUpMedia(state, storedPath) ? mediaHostPath(state, storedPath) : QString();
 }
 
-QString mediaHostPath(const EditorState& state, const QString& storedPath) {
+QString mediaHostPath(const SessionSettings& state, const QString& storedPath) {
     const QString onDrive = state.mediaDrive + storedPath;
     if (!state.drives.exists(onDrive)) {
         const QString moved = findBesideProject(storedPath, state.projectDir);
@@ -51,13 +51,13 @@ QString mediaHostPath(const EditorState& state, const QString& storedPath) {
     return state.drives.toHost(onDrive);
 }
 
-QString mediaNotFoundText(const EditorState& state, const QString& prefix,
+QString mediaNotFoundText(const SessionSettings& state, const QString& prefix,
                           const QString& storedPath) {
     return (prefix.isEmpty() ? QString() : prefix + u' ') + state.text(lang::MediaFileWord) + u' ' +
            shownPath(state.drives, storedPath) + u' ' + state.text(lang::MediaNotFoundSuffix);
 }
 
-QString shownMediaPath(EditorState& state, const QString& storedPath) {
+QString shownMediaPath(SessionSettings& state, const QString& storedPath) {
     const QString found = findMediaHost(state, storedPath);
     return found.isEmpty() ? shownPath(state.drives, storedPath) : found;
 }

@@ -2,9 +2,9 @@
 
 #include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"
-#include "editor/dialogs/DialogButton.h"
-#include "editor/app/EditorState.h"
 #include "editor/app/HelpPages.h"
+#include "editor/dialogs/DialogButton.h"
+#include "editor/document/SessionSettings.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -13,7 +13,7 @@
 
 namespace ztv::editor {
 
-TForm2::TForm2(const EditorState& state, Prompter& prompter, PageBook& book, int currentPage,
+TForm2::TForm2(const SessionSettings& state, Prompter& prompter, PageBook& book, int currentPage,
                bool modifyMode, QWidget* parent)
     : TiledDialog(parent),
       state_(state),

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editor/document/PageBook.h"
 #include "editor/dialogs/TiledDialog.h"
+#include "editor/document/PageBook.h"
 
 class QLineEdit;
 class QPushButton;
@@ -12,7 +12,7 @@ class Prompter;
 
 namespace ztv::editor {
 
-struct EditorState;
+struct SessionSettings;
 
 // The new page dialog (also the page's renumbering and retitling in modify mode). OK writes
 // the page table through the PageBook and closes with 6; a refused value shows its message
@@ -23,7 +23,7 @@ class TForm2 : public TiledDialog {
   public:
     // Compacts the page table and fills the fields: the current page's number and title in
     // modify mode, else the lowest free number.
-    TForm2(const EditorState& state, Prompter& prompter, PageBook& book, int currentPage,
+    TForm2(const SessionSettings& state, Prompter& prompter, PageBook& book, int currentPage,
            bool modifyMode, QWidget* parent = nullptr);
 
     // The page created or renumbered, after 6.
@@ -34,7 +34,7 @@ class TForm2 : public TiledDialog {
     void BitBtn1Click();
 
   private:
-    const EditorState& state_;
+    const SessionSettings& state_;
     Prompter& prompter_;
     PageBook& book_;
     int current_;

@@ -3,14 +3,14 @@
 #include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"
 #include "editor/dialogs/DialogButton.h"
-#include "editor/app/EditorState.h"
 #include "editor/document/PageBook.h"
+#include "editor/document/SessionSettings.h"
 
 #include <QListWidget>
 
 namespace ztv::editor {
 
-TFormpage::TFormpage(const EditorState& state, const QList<PageEntry>& pages, QWidget* parent)
+TFormpage::TFormpage(const SessionSettings& state, const QList<PageEntry>& pages, QWidget* parent)
     : TiledDialog(parent) {
     setObjectName(QStringLiteral("Formpage"));
     setWindowTitle(state.text(lang::PageChooserCaption));
@@ -43,7 +43,7 @@ void TFormpage::choose() {
     }
 }
 
-int choosePage(const EditorState& state, QWidget* parent) {
+int choosePage(const SessionSettings& state, QWidget* parent) {
     TFormpage chooser(state, PageBook(state.paths.workingDir()).livePages(), parent);
     return runModal(state, chooser) == Prompter::Yes ? chooser.chosenPage() : 0;
 }

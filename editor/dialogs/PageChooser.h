@@ -7,7 +7,7 @@ class QListWidget;
 
 namespace ztv::editor {
 
-struct EditorState;
+struct SessionSettings;
 
 // The page chooser of the element dialogs: the live pages ("number  title", table order), the
 // first selected. OK or a double click chooses (result 6); Cancel leaves 0. Controls:
@@ -15,7 +15,8 @@ struct EditorState;
 class TFormpage : public TiledDialog {
     Q_OBJECT
   public:
-    TFormpage(const EditorState& state, const QList<PageEntry>& pages, QWidget* parent = nullptr);
+    TFormpage(const SessionSettings& state, const QList<PageEntry>& pages,
+              QWidget* parent = nullptr);
     int chosenPage() const { return chosen_; }
     void choose();
 
@@ -25,6 +26,6 @@ class TFormpage : public TiledDialog {
 };
 
 // Shows the chooser over the working copy's pages: the chosen page number, 0 when cancelled.
-int choosePage(const EditorState& state, QWidget* parent = nullptr);
+int choosePage(const SessionSettings& state, QWidget* parent = nullptr);
 
 }  // namespace ztv::editor

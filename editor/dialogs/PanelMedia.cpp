@@ -3,8 +3,8 @@
 #include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"
 #include "common/platform/WinPath.h"
-#include "editor/app/EditorState.h"
 #include "editor/dialogs/MediaLookup.h"
+#include "editor/document/SessionSettings.h"
 
 namespace ztv::editor {
 

@@ -11,13 +11,13 @@ class Prompter;
 
 namespace ztv::editor {
 
-struct EditorState;
+struct SessionSettings;
 
 // A sound or film played in a dialog's panel through the media service. The editor has one
 // device at a time: opening a file closes the one before. Positions are milliseconds.
 class PanelMedia {
   public:
-    PanelMedia(EditorState& state, Prompter& prompter) : state_(state), prompter_(prompter) {}
+    PanelMedia(SessionSettings& state, Prompter& prompter) : state_(state), prompter_(prompter) {}
 
     // Opens the stored file, looked up over the drives; the sound-stop and background
     // markers open nothing and succeed. A failure shows its message.
@@ -36,7 +36,7 @@ class PanelMedia {
   private:
     MediaService* service() const;
 
-    EditorState& state_;
+    SessionSettings& state_;
     Prompter& prompter_;
 };
 

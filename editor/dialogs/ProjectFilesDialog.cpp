@@ -3,11 +3,11 @@
 #include "common/formats/LangLines.h"
 #include "common/platform/FileIo.h"
 #include "editor/app/BusyCursor.h"
-#include "editor/dialogs/DialogButton.h"
-#include "editor/printing/FileListPrint.h"
 #include "editor/app/HelpPages.h"
-#include "editor/document/ProjectFileList.h"
 #include "editor/app/TSommaire.h"
+#include "editor/dialogs/DialogButton.h"
+#include "editor/document/ProjectFileList.h"
+#include "editor/printing/FileListPrint.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -35,7 +35,7 @@ HelpPage filesHelp() {
 }  // namespace
 
 TForm28::TForm28(TSommaire& window, QWidget* parent) : TiledDialog(parent), window_(window) {
-    const EditorState& state = window.state();
+    const SessionSettings& state = window.state();
     setObjectName(QStringLiteral("Form28"));
     setWindowTitle(state.text(kListCaption));
     setFixedSize(620, 440);
@@ -88,7 +88,7 @@ void TForm28::copyFiles() {
 }
 
 TForm1::TForm1(TSommaire& window, QWidget* parent) : TiledDialog(parent), window_(window) {
-    const EditorState& state = window.state();
+    const SessionSettings& state = window.state();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(state.text(kCopyCaption));
     setFixedSize(520, 250);

@@ -2,9 +2,9 @@
 
 #include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"
-#include "editor/dialogs/DialogButton.h"
-#include "editor/app/EditorState.h"
 #include "editor/app/HelpPages.h"
+#include "editor/dialogs/DialogButton.h"
+#include "editor/document/SessionSettings.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -28,7 +28,7 @@ std::uint32_t fromQColor(const QColor& c) {
 
 }  // namespace
 
-TFParaProjet::TFParaProjet(const EditorState& state, Prompter& prompter,
+TFParaProjet::TFParaProjet(const SessionSettings& state, Prompter& prompter,
                            const ProjectParameters& values, Apply apply, QWidget* parent)
     : TiledDialog(parent), state_(state), prompter_(prompter), apply_(std::move(apply)) {
     setObjectName(QStringLiteral("FParaProjet"));

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editor/document/ProjectParameters.h"
 #include "editor/dialogs/TiledDialog.h"
+#include "editor/document/ProjectParameters.h"
 
 #include <QColor>
 #include <functional>
@@ -17,7 +17,7 @@ class Prompter;
 
 namespace ztv::editor {
 
-struct EditorState;
+struct SessionSettings;
 
 // The project parameters dialog. OK hands the values to `apply`, which answers 0 when they were
 // written or the line of a refusal message; after a refusal the dialog stays. There is no
@@ -29,7 +29,7 @@ class TFParaProjet : public TiledDialog {
     using Apply = std::function<int(const ProjectParameters&)>;
     using ColourChooser = std::function<std::optional<QColor>(const QColor&)>;
 
-    TFParaProjet(const EditorState& state, Prompter& prompter, const ProjectParameters& values,
+    TFParaProjet(const SessionSettings& state, Prompter& prompter, const ProjectParameters& values,
                  Apply apply, QWidget* parent = nullptr);
 
     ProjectParameters values() const;
@@ -44,7 +44,7 @@ class TFParaProjet : public TiledDialog {
   private:
     void paintSwatch();
 
-    const EditorState& state_;
+    const SessionSettings& state_;
     Prompter& prompter_;
     Apply apply_;
     ColourChooser chooseColour_;

@@ -3,7 +3,7 @@
 #include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"
 #include "editor/dialogs/DialogButton.h"
-#include "editor/app/EditorState.h"
+#include "editor/document/SessionSettings.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -22,7 +22,7 @@ constexpr int kActionGroup = 502;
 
 }  // namespace
 
-TFormCollSpec::TFormCollSpec(const EditorState& state, QWidget* parent) : TiledDialog(parent) {
+TFormCollSpec::TFormCollSpec(const SessionSettings& state, QWidget* parent) : TiledDialog(parent) {
     setObjectName(QStringLiteral("FormCollSpec"));
     setWindowTitle(state.text(kCaption));
     setFixedSize(460, 230);

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "editor/document/StoryboardClipboard.h"
 #include "editor/dialogs/TiledDialog.h"
+#include "editor/document/StoryboardClipboard.h"
 
 class QCheckBox;
 
 namespace ztv::editor {
 
-struct EditorState;
+struct SessionSettings;
 
 // The special paste dialog ("Collage spécial"): which groups of the copied elements replace
 // the destination's. All three are ticked when it opens; OK closes with 6. Controls:
@@ -16,7 +16,7 @@ struct EditorState;
 class TFormCollSpec : public TiledDialog {
     Q_OBJECT
   public:
-    explicit TFormCollSpec(const EditorState& state, QWidget* parent = nullptr);
+    explicit TFormCollSpec(const SessionSettings& state, QWidget* parent = nullptr);
     PasteGroups groups() const;
 
   private:

@@ -1,7 +1,7 @@
 #include "editor/dialogs/TiledDialog.h"
 
 #include "editor/dialogs/DialogBackground.h"
-#include "editor/app/EditorState.h"
+#include "editor/document/SessionSettings.h"
 
 #include <QGroupBox>
 #include <QPainter>
@@ -31,7 +31,7 @@ void fillWithPanelColour(QWidget* widget) {
     widget->setPalette(palette);
 }
 
-int runModal(const EditorState& state, QDialog& dialog) {
+int runModal(const SessionSettings& state, QDialog& dialog) {
     return state.dialogRunner ? state.dialogRunner(dialog) : dialog.exec();
 }
 

@@ -8,7 +8,7 @@ class QRect;
 
 namespace ztv::editor {
 
-struct EditorState;
+struct SessionSettings;
 
 // A dialog of the editor: the dialog background picture tiled over its client area.
 class TiledDialog : public QDialog {
@@ -29,6 +29,6 @@ void fillWithPanelColour(QWidget* widget);
 
 // Shows a dialog modally through the state's dialog runner (tests fill and press the dialog's
 // controls there instead of blocking), or with exec() when none is set. Returns its result.
-int runModal(const EditorState& state, QDialog& dialog);
+int runModal(const SessionSettings& state, QDialog& dialog);
 
 }  // namespace ztv::editor

@@ -2,9 +2,9 @@
 
 #include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"
-#include "editor/dialogs/DialogButton.h"
-#include "editor/app/EditorState.h"
 #include "editor/app/HelpPages.h"
+#include "editor/dialogs/DialogButton.h"
+#include "editor/document/SessionSettings.h"
 #include "editor/document/StoredPath.h"
 
 #include <QGroupBox>
@@ -33,7 +33,7 @@ constexpr ExternalTool kTools[] = {
 
 }  // namespace
 
-TForm26::TForm26(EditorState& state, Prompter& prompter, QWidget* parent)
+TForm26::TForm26(SessionSettings& state, Prompter& prompter, QWidget* parent)
     : TiledDialog(parent), state_(state), prompter_(prompter) {
     setObjectName(QStringLiteral("Form26"));
     setWindowTitle(state.text(lang::ToolSettingsCaption));

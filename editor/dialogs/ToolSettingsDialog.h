@@ -12,7 +12,7 @@ class Prompter;
 
 namespace ztv::editor {
 
-struct EditorState;
+struct SessionSettings;
 
 // The tool settings dialog: the paths of the outside programs (zentrovale.ini lines 0 to 4 and
 // 13). Only the browse buttons store a path, at once, into the settings lines; the file itself
@@ -22,7 +22,7 @@ struct EditorState;
 class TForm26 : public TiledDialog {
     Q_OBJECT
   public:
-    TForm26(EditorState& state, Prompter& prompter, QWidget* parent = nullptr);
+    TForm26(SessionSettings& state, Prompter& prompter, QWidget* parent = nullptr);
 
     // The browse button of settings line `line`.
     void BtChoixExtClick(int line);
@@ -35,7 +35,7 @@ class TForm26 : public TiledDialog {
         int line;
         QLineEdit* edit;
     };
-    EditorState& state_;
+    SessionSettings& state_;
     Prompter& prompter_;
     QList<Tool> tools_;
 };

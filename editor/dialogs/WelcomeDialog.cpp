@@ -1,10 +1,10 @@
 #include "editor/dialogs/WelcomeDialog.h"
 
 #include "common/formats/LangLines.h"
-#include "editor/dialogs/DialogButton.h"
 #include "editor/app/HelpPages.h"
 #include "editor/app/ProjectCommands.h"
 #include "editor/app/TSommaire.h"
+#include "editor/dialogs/DialogButton.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,7 +16,7 @@ namespace ztv::editor {
 
 TForm50::TForm50(TSommaire& window, std::function<void()> tutorial, QWidget* parent)
     : TiledDialog(parent), window_(window), tutorial_(std::move(tutorial)) {
-    const EditorState& state = window.state();
+    const SessionSettings& state = window.state();
     setObjectName(QStringLiteral("Form50"));
     setWindowTitle(state.text(lang::WelcomeCaption));
     setFixedSize(420, 290);
@@ -59,7 +59,7 @@ void TForm50::showHelp() {
 }
 
 void TForm50::BitBtn1Click() {
-    EditorState& state = window_.state();
+    SessionSettings& state = window_.state();
     state.settings.setLine(IntroLine,
                            noIntro_->isChecked() ? QStringLiteral("$") : QStringLiteral("O"));
     if (choices_[OpenChoice]->isChecked()) {
@@ -81,7 +81,7 @@ void TForm50::BitBtn1Click() {
 }
 
 void TForm50::openChoice() {
-    EditorState& state = window_.state();
+    SessionSettings& state = window_.state();
     const QString path = window_.prompter().openFileName(state.text(lang::OpenProjectCaption),
                                                          state.paths.appDir(), projectFilter());
     // Work recovered at start-up is not dropped without the usual question.
@@ -94,7 +94,7 @@ void TForm50::openChoice() {
 }
 
 void TForm50::lastProjectChoice() {
-    EditorState& state = window_.state();
+    SessionSettings& state = window_.state();
     const QString last = state.settings.line(LastProjectLine);
     const QString host = state.drives.outsideToHost(last);
     if (host.isEmpty() || !QFileInfo(host).isFile()) {

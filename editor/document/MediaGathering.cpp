@@ -1,17 +1,17 @@
 #include "editor/document/MediaGathering.h"
 
+#include "common/builder/GatherTarget.h"
 #include "common/formats/ElementKinds.h"
 #include "common/formats/ElementRecord.h"
-#include "common/builder/GatherTarget.h"
 #include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"
 #include "common/platform/RecordFile.h"
 #include "common/platform/StagedFiles.h"
-#include "editor/app/EditorState.h"
+#include "editor/dialogs/MediaLookup.h"
 #include "editor/document/PageBook.h"
+#include "editor/document/SessionSettings.h"
 #include "editor/document/StoredPath.h"
 #include "editor/document/Storyboard.h"
-#include "editor/dialogs/MediaLookup.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -25,7 +25,7 @@ constexpr int kVoiceCapacity = 150;  // `sensdegra`
 
 class Gatherer {
   public:
-    Gatherer(EditorState& state, Prompter& prompter, const GatherFolders& folders,
+    Gatherer(SessionSettings& state, Prompter& prompter, const GatherFolders& folders,
              const FileCopier& copier)
         : state_(state), prompter_(prompter), copier_(copier) {
         const DriveTable& drives = state.drives;
@@ -140,7 +140,7 @@ class Gatherer {
         return true;
     }
 
-    EditorState& state_;
+    SessionSettings& state_;
     Prompter& prompter_;
     const FileCopier& copier_;
     QString target_;
@@ -152,7 +152,7 @@ class Gatherer {
 
 }  // namespace
 
-GatherResult gatherMedia(EditorState& state, Prompter& prompter, const GatherFolders& folders,
+GatherResult gatherMedia(SessionSettings& state, Prompter& prompter, const GatherFolders& folders,
                          const FileCopier& copier) {
     return Gatherer(state, prompter, folders, copier).run();
 }

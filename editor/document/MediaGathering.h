@@ -9,7 +9,7 @@ class Prompter;
 
 namespace ztv::editor {
 
-struct EditorState;
+struct SessionSettings;
 
 // Where the media go: the target folder (as typed: a host path, relative to the project's
 // folder, or a Windows path with its drive) and the names of its three subfolders.
@@ -36,7 +36,7 @@ struct GatherResult {
 // file: a file of the same name with other bytes makes the copy take the next free name. A
 // failure stops the work with a message; the pages already rewritten stay whole. The storyboard
 // must not hold a page file open meanwhile.
-GatherResult gatherMedia(EditorState& state, Prompter& prompter, const GatherFolders& folders,
+GatherResult gatherMedia(SessionSettings& state, Prompter& prompter, const GatherFolders& folders,
                          const FileCopier& copier);
 
 }  // namespace ztv::editor

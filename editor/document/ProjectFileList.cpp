@@ -5,10 +5,10 @@
 #include "common/platform/FileIo.h"
 #include "common/platform/Prompter.h"
 #include "common/platform/ShownPath.h"
-#include "editor/app/EditorState.h"
-#include "editor/document/PageBook.h"
-#include "editor/document/Storyboard.h"
 #include "editor/dialogs/MediaLookup.h"
+#include "editor/document/PageBook.h"
+#include "editor/document/SessionSettings.h"
+#include "editor/document/Storyboard.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -49,7 +49,7 @@ class FileLines {
 
 class Lister {
   public:
-    Lister(EditorState& state, Prompter& prompter, FileListMode mode)
+    Lister(SessionSettings& state, Prompter& prompter, FileListMode mode)
         : state_(state), prompter_(prompter), mode_(mode), lines_(mode) {}
 
     QStringList run() {
@@ -139,7 +139,7 @@ class Lister {
         }
     }
 
-    EditorState& state_;
+    SessionSettings& state_;
     Prompter& prompter_;
     FileListMode mode_;
     FileLines lines_;
@@ -147,7 +147,7 @@ class Lister {
 
 }  // namespace
 
-QStringList listProjectFiles(EditorState& state, Prompter& prompter, FileListMode mode) {
+QStringList listProjectFiles(SessionSettings& state, Prompter& prompter, FileListMode mode) {
     return Lister(state, prompter, mode).run();
 }
 

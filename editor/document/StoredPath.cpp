@@ -3,7 +3,7 @@
 #include "common/formats/LangLines.h"
 #include "common/platform/Cp1252.h"
 #include "common/platform/WinPath.h"
-#include "editor/app/EditorState.h"
+#include "editor/document/SessionSettings.h"
 
 #include <QFileInfo>
 
@@ -25,14 +25,14 @@ StoredPath storedPathFor(const DriveTable& drives, const QString& hostPath, int 
     return {stored, 0};
 }
 
-QString refusalMessage(const EditorState& state, const StoredPath& stored,
+QString refusalMessage(const SessionSettings& state, const StoredPath& stored,
                        const QString& hostPath) {
     return stored.refusal == lang::UnstorableCharacter
                ? unstorableCharacterMessage(state, hostPath)
                : state.text(stored.refusal) + u' ' + hostPath;
 }
 
-QString unstorableCharacterMessage(const EditorState& state, const QString& hostPath) {
+QString unstorableCharacterMessage(const SessionSettings& state, const QString& hostPath) {
     const QString character = firstUnencodable(QFileInfo(hostPath).absoluteFilePath());
     if (character.isEmpty()) {
         return {};

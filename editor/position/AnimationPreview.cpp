@@ -1,16 +1,16 @@
 #include "editor/position/AnimationPreview.h"
 
 #include "common/platform/ShownPath.h"
-#include "editor/app/EditorState.h"
+#include "editor/document/SessionSettings.h"
 #include "editor/position/HandleGeometry.h"
-#include "player/transitions/KeyedCopy.h"
 #include "player/elements/StepTiming.h"
+#include "player/transitions/KeyedCopy.h"
 
 #include <algorithm>
 
 namespace ztv::editor {
 
-AnimationRun::AnimationRun(EditorState& state, Prompter& prompter, QImage& page,
+AnimationRun::AnimationRun(SessionSettings& state, Prompter& prompter, QImage& page,
                            const ElementRecord& record)
     : page_(page),
       vitesse_(record.Vitesse),

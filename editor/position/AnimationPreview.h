@@ -14,7 +14,7 @@ class Prompter;
 
 namespace ztv::editor {
 
-struct EditorState;
+struct SessionSettings;
 
 // The animation moves from its first position (`Gauche`, `Haut`) towards its arrival
 // (`sensdegra`, `style`) in `Couldegra` steps, cycling through its frames, each step restoring
@@ -22,7 +22,8 @@ struct EditorState;
 // the last, 3 nothing, else the current frame) at the last position.
 class AnimationRun final : public TimedRun {
   public:
-    AnimationRun(EditorState& state, Prompter& prompter, QImage& page, const ElementRecord& record);
+    AnimationRun(SessionSettings& state, Prompter& prompter, QImage& page,
+                 const ElementRecord& record);
 
     bool finished() const override { return done_; }
     // Jumps to the end: the next step shows the end pose.

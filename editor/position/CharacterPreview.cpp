@@ -1,13 +1,13 @@
 #include "editor/position/CharacterPreview.h"
 
 #include "common/formats/LangLines.h"
-#include "editor/app/EditorState.h"
+#include "editor/document/SessionSettings.h"
 #include "editor/position/HandleGeometry.h"
 #include "player/elements/StepTiming.h"
 
 namespace ztv::editor {
 
-CharacterRun::CharacterRun(EditorState& state, Prompter& prompter, QImage& page,
+CharacterRun::CharacterRun(SessionSettings& state, Prompter& prompter, QImage& page,
                            const ElementRecord& record)
     : media_(state, prompter), page_(page), record_(record), rect_(recordRect(record)) {
     const int count = stripFrameCount(record);

@@ -14,14 +14,15 @@ class Prompter;
 
 namespace ztv::editor {
 
-struct EditorState;
+struct SessionSettings;
 
 // The character plays in place on the page: while its sound plays (`style` is line 194, the
 // sound `sensdegra` played through the editor's media device), or for `Couldegra` loops of its
 // frames; then it keeps its end pose (`size`: 1 the first frame, 2 the last, else nothing more).
 class CharacterRun final : public TimedRun {
   public:
-    CharacterRun(EditorState& state, Prompter& prompter, QImage& page, const ElementRecord& record);
+    CharacterRun(SessionSettings& state, Prompter& prompter, QImage& page,
+                 const ElementRecord& record);
     ~CharacterRun() override;
 
     bool finished() const override { return done_; }

@@ -2,11 +2,11 @@
 
 #include "common/formats/MovedMedia.h"
 #include "common/platform/Prompter.h"
-#include "editor/app/EditorState.h"
+#include "editor/document/SessionSettings.h"
 
 namespace ztv::editor {
 
-PageHost::PageHost(EditorState& state, Prompter& prompter, QImage& page, QImage& background)
+PageHost::PageHost(SessionSettings& state, Prompter& prompter, QImage& page, QImage& background)
     : state_(state),
       prompter_(prompter),
       canvas_(&page),

@@ -16,7 +16,7 @@ class Prompter;
 
 namespace ztv::editor {
 
-struct EditorState;
+struct SessionSettings;
 
 // The player's elements drawing into the position editor's page: the page picture is their
 // canvas, the background copy their `Fond`, and the editor's media drive is theirs. The page is
@@ -27,7 +27,7 @@ class PageHost final : public PageCanvas,
                        public ElementMessages,
                        public MediaFinder {
   public:
-    PageHost(EditorState& state, Prompter& prompter, QImage& page, QImage& background);
+    PageHost(SessionSettings& state, Prompter& prompter, QImage& page, QImage& background);
 
     // The canvas and `Fond` the next elements draw on: the page picture and the background
     // copy, or a picture of one element with a scratch background of its own.
@@ -65,7 +65,7 @@ class PageHost final : public PageCanvas,
     const DriveTable& drives() const override;
 
   private:
-    EditorState& state_;
+    SessionSettings& state_;
     Prompter& prompter_;
     QImage* canvas_;
     QImage* background_;

@@ -5,7 +5,7 @@
 #include "common/formats/LangLines.h"
 #include "common/formats/YesNo.h"
 #include "common/platform/SafetyLimits.h"
-#include "editor/app/EditorState.h"
+#include "editor/document/SessionSettings.h"
 #include "editor/position/FrameList.h"
 #include "editor/position/HandleGeometry.h"
 #include "editor/position/PlaceholderLabel.h"
@@ -65,7 +65,7 @@ void copyArea(QImage& to, const QImage& from, const QRect& area) {
     painter.drawImage(clipped.topLeft(), from, clipped);
 }
 
-PageRendering::PageRendering(EditorState& state, Prompter& prompter, QSize pageSize)
+PageRendering::PageRendering(SessionSettings& state, Prompter& prompter, QSize pageSize)
     : state_(state),
       page_(pageSize.expandedTo(QSize(1, 1)), QImage::Format_RGB32),
       background_(page_.size(), QImage::Format_RGB32),

@@ -21,7 +21,7 @@ class Prompter;
 
 namespace ztv::editor {
 
-struct EditorState;
+struct SessionSettings;
 
 // Where a row's element lies on the rendered page, which record put it there, and whether it
 // goes away at the next column.
@@ -50,7 +50,7 @@ struct MissingFilePrefixes {
 // player would draw.
 class PageRendering {
   public:
-    PageRendering(EditorState& state, Prompter& prompter, QSize pageSize);
+    PageRendering(SessionSettings& state, Prompter& prompter, QSize pageSize);
 
     // Runs after each drawn record that has a file (the picture list takes a picture of the
     // page as it stands).
@@ -99,7 +99,7 @@ class PageRendering {
     void drawKeywordList(const ElementRecord& r, QImage& canvas);
     void drawLongText(const ElementRecord& r, QImage& canvas);
 
-    EditorState& state_;
+    SessionSettings& state_;
     QImage page_;
     QImage background_;
     PageHost host_;

@@ -3,9 +3,9 @@
 #include "common/formats/ColorText.h"
 #include "common/formats/CommaText.h"
 #include "common/formats/LangLines.h"
-#include "editor/app/EditorState.h"
-#include "editor/dialogs/TiledDialog.h"
 #include "editor/dialogs/ElementDialog.h"
+#include "editor/dialogs/TiledDialog.h"
+#include "editor/document/SessionSettings.h"
 #include "player/elements/TextLook.h"
 #include "player/elements/TextRendering.h"
 
@@ -51,7 +51,7 @@ int shownOffset(const QString& text) {
 
 }  // namespace
 
-PaletteTextLook::PaletteTextLook(EditorState& state, QWidget* parent)
+PaletteTextLook::PaletteTextLook(SessionSettings& state, QWidget* parent)
     : QWidget(parent), state_(state) {
     auto* form = new QFormLayout(this);
     form->setContentsMargins(0, 0, 0, 0);

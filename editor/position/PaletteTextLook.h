@@ -18,7 +18,7 @@ class QSpinBox;
 
 namespace ztv::editor {
 
-struct EditorState;
+struct SessionSettings;
 
 // The palette's controls of a text element: its font ("Fonte", "Style", "Taille", chosen in a
 // font dialog), line spacing, shadow offsets, alignment and its two colours. A new font, colour
@@ -26,7 +26,7 @@ struct EditorState;
 class PaletteTextLook : public QWidget {
     Q_OBJECT
   public:
-    PaletteTextLook(EditorState& state, QWidget* parent);
+    PaletteTextLook(SessionSettings& state, QWidget* parent);
 
     void fill(const ElementRecord& record);
     // Font list into `sensdegra`, layout list into `Transparent`, colours into `Couleur` and
@@ -49,7 +49,7 @@ class PaletteTextLook : public QWidget {
     void paintSwatches();
     void lookChanged();
 
-    EditorState& state_;
+    SessionSettings& state_;
     QStringList lines_;
     RememberedFont font_;
     std::array<QColor, 2> colours_;  // text, then shadow

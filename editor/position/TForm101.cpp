@@ -4,10 +4,10 @@
 #include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"
 #include "editor/dialogs/DialogButton.h"
-#include "editor/app/EditorState.h"
 #include "editor/dialogs/ElementDialog.h"
 #include "editor/dialogs/NumberLists.h"
 #include "editor/dialogs/TransitionOption.h"
+#include "editor/document/SessionSettings.h"
 #include "editor/position/HandleGeometry.h"
 #include "editor/position/PaletteTextLook.h"
 
@@ -82,7 +82,7 @@ bool kindHasPreview(ElementKind kind) {
     return optionsOf(kind).preview;
 }
 
-TForm101::TForm101(EditorState& state, Prompter& prompter, QWidget* parent)
+TForm101::TForm101(SessionSettings& state, Prompter& prompter, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint), state_(state), prompter_(prompter) {
     setObjectName(QStringLiteral("TForm101"));
     setWindowTitle(state_.text(kCaptionLine));

@@ -24,7 +24,7 @@ class Prompter;
 
 namespace ztv::editor {
 
-struct EditorState;
+struct SessionSettings;
 
 // Whether the palette offers "Voir effet" for the kind; the others show their rectangle only.
 bool kindHasPreview(ElementKind kind);
@@ -36,7 +36,7 @@ class PaletteTextLook;
 class TForm101 : public QDialog {
     Q_OBJECT
   public:
-    TForm101(EditorState& state, Prompter& prompter, QWidget* parent);
+    TForm101(SessionSettings& state, Prompter& prompter, QWidget* parent);
 
     // Shows the record's rectangle, cell and the options of its kind.
     void fill(const ElementRecord& record);
@@ -80,7 +80,7 @@ class TForm101 : public QDialog {
     int previewLine() const;
     std::optional<int> readEdit(QLineEdit* edit);
 
-    EditorState& state_;
+    SessionSettings& state_;
     Prompter& prompter_;
     int row_ = 0;
     bool arrivalShown_ = false;

@@ -4,9 +4,9 @@
 #include "common/formats/LangLines.h"
 #include "common/platform/FileIo.h"
 #include "common/platform/Prompter.h"
-#include "editor/app/EditorState.h"
-#include "editor/document/Storyboard.h"
 #include "editor/dialogs/TiledDialog.h"
+#include "editor/document/SessionSettings.h"
+#include "editor/document/Storyboard.h"
 #include "editor/position/PictureWidget.h"
 #include "editor/position/TForm101.h"
 
@@ -46,7 +46,7 @@ const char* handleName(Handle h) {
 
 }  // namespace
 
-TForm200::TForm200(EditorState& state, Prompter& prompter, Storyboard& storyboard, int jouIndex,
+TForm200::TForm200(SessionSettings& state, Prompter& prompter, Storyboard& storyboard, int jouIndex,
                    bool preview, QWidget* parent)
     : QDialog(parent, Qt::FramelessWindowHint),
       state_(state),
@@ -264,8 +264,8 @@ void TForm200::closePalette() {
     }
 }
 
-bool runPositionEditor(EditorState& state, Prompter& prompter, Storyboard& storyboard, int jouIndex,
-                       bool preview, QWidget* parent) {
+bool runPositionEditor(SessionSettings& state, Prompter& prompter, Storyboard& storyboard,
+                       int jouIndex, bool preview, QWidget* parent) {
     TForm200 editor(state, prompter, storyboard, jouIndex, preview, parent);
     runModal(state, editor);
     return editor.positionsChanged();

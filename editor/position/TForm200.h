@@ -21,7 +21,7 @@ class Prompter;
 
 namespace ztv::editor {
 
-struct EditorState;
+struct SessionSettings;
 class PictureWidget;
 class Storyboard;
 
@@ -33,7 +33,7 @@ class TForm200 : public QDialog {
     Q_OBJECT
   public:
     // jouIndex: the record of the .JOU file to edit; preview: play its appearance first.
-    TForm200(EditorState& state, Prompter& prompter, Storyboard& storyboard, int jouIndex,
+    TForm200(SessionSettings& state, Prompter& prompter, Storyboard& storyboard, int jouIndex,
              bool preview, QWidget* parent = nullptr);
     ~TForm200() override;
 
@@ -105,7 +105,7 @@ class TForm200 : public QDialog {
     void stopPreview();
     void endPreview();
 
-    EditorState& state_;
+    SessionSettings& state_;
     Prompter& prompter_;
     Storyboard& storyboard_;
     CellRecords records_;
@@ -144,7 +144,7 @@ class TForm200 : public QDialog {
 
 // Opens the position editor modally on the .JOU record; true when the author kept the new
 // positions.
-bool runPositionEditor(EditorState& state, Prompter& prompter, Storyboard& storyboard, int jouIndex,
-                       bool preview, QWidget* parent);
+bool runPositionEditor(SessionSettings& state, Prompter& prompter, Storyboard& storyboard,
+                       int jouIndex, bool preview, QWidget* parent);
 
 }  // namespace ztv::editor

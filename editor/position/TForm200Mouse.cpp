@@ -1,7 +1,7 @@
 // Moving the edited element, resizing it with its handles, and picking another one.
 #include "common/formats/ElementKinds.h"
 #include "common/platform/Prompter.h"
-#include "editor/app/EditorState.h"
+#include "editor/document/SessionSettings.h"
 #include "editor/document/Storyboard.h"
 #include "editor/position/PictureWidget.h"
 #include "editor/position/TForm200.h"

@@ -1,7 +1,7 @@
 // The preview: the edited element plays on the page as the player shows it, stepped by the
 // preview clock, then the page comes back as it was.
 #include "common/formats/ElementKinds.h"
-#include "editor/app/EditorState.h"
+#include "editor/document/SessionSettings.h"
 #include "editor/position/AnimationPreview.h"
 #include "editor/position/CharacterPreview.h"
 #include "editor/position/EnginePreviews.h"

@@ -3,7 +3,7 @@
 #include "common/formats/LangLines.h"
 #include "common/platform/FileIo.h"
 #include "common/platform/Prompter.h"
-#include "editor/app/EditorState.h"
+#include "editor/document/SessionSettings.h"
 #include "editor/document/Storyboard.h"
 #include "editor/document/UndoSnapshot.h"
 #include "editor/position/JouPositions.h"

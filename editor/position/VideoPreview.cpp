@@ -1,11 +1,11 @@
 #include "editor/position/VideoPreview.h"
 
-#include "editor/app/EditorState.h"
+#include "editor/document/SessionSettings.h"
 #include "player/ui/PanelVideo.h"
 
 namespace ztv::editor {
 
-VideoRun::VideoRun(EditorState& state, Prompter& prompter, QWidget* window, const QRect& rect,
+VideoRun::VideoRun(SessionSettings& state, Prompter& prompter, QWidget* window, const QRect& rect,
                    const QString& fichier)
     : state_(state), media_(state, prompter) {
     if (!media_.open(fichier, QStringLiteral("video1 posi"))) {

@@ -15,13 +15,13 @@ class Prompter;
 
 namespace ztv::editor {
 
-struct EditorState;
+struct SessionSettings;
 
 // The film plays through the editor's media device in a panel over the element's rectangle,
 // until its end or until it is closed.
 class VideoRun final : public PreviewRun {
   public:
-    VideoRun(EditorState& state, Prompter& prompter, QWidget* window, const QRect& rect,
+    VideoRun(SessionSettings& state, Prompter& prompter, QWidget* window, const QRect& rect,
              const QString& fichier);
     ~VideoRun() override;
 
@@ -32,7 +32,7 @@ class VideoRun final : public PreviewRun {
     void stop() override;
 
   private:
-    EditorState& state_;
+    SessionSettings& state_;
     PanelMedia media_;
     MediaDeviceId device_ = 0;
     QPointer<PanelVideo> panel_;

@@ -4,8 +4,8 @@
 #include "common/platform/FileIo.h"
 #include "common/platform/Prompter.h"
 #include "editor/app/BusyCursor.h"
-#include "editor/app/EditorState.h"
 #include "editor/dialogs/TiledDialog.h"
+#include "editor/document/SessionSettings.h"
 
 #include <QDateTime>
 #include <QFontDialog>
@@ -22,7 +22,7 @@ constexpr int kBodyLeft = 20;
 constexpr int kBigPoints = 14;
 constexpr int kDefaultBodyPoints = 10;
 
-std::optional<QFont> chooseFont(const EditorState& state, QWidget* parent) {
+std::optional<QFont> chooseFont(const SessionSettings& state, QWidget* parent) {
     QFontDialog dialog(QFont(state.text(lang::ListingFontName), kDefaultBodyPoints), parent);
     if (runModal(state, dialog) != QDialog::Accepted) {
         return std::nullopt;
@@ -58,7 +58,7 @@ QList<ListingSheet> layoutFileList(const FileListSource& source, const QFontMetr
     return sheets;
 }
 
-void printFileList(EditorState& state, Prompter& prompter, QWidget* parent, QPrinter& printer,
+void printFileList(SessionSettings& state, Prompter& prompter, QWidget* parent, QPrinter& printer,
                    const QStringList& lines, const QString& title) {
     QPrintDialog printDialog(&printer, parent);
     if (runModal(state, printDialog) != QDialog::Accepted) {

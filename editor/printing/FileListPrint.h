@@ -13,7 +13,7 @@ class Prompter;
 
 namespace ztv::editor {
 
-struct EditorState;
+struct SessionSettings;
 
 struct FileListSource {
     const LanguageFile& language;
@@ -33,7 +33,7 @@ QList<ListingSheet> layoutFileList(const FileListSource& source, const QFontMetr
 // "Imprimer": the print dialog, the font dialog, then the list written to $impr.txt in the
 // data folder and printed from it, one document per copy. Stops with a message when the font is
 // taller than the page or the list cannot be written.
-void printFileList(EditorState& state, Prompter& prompter, QWidget* parent, QPrinter& printer,
+void printFileList(SessionSettings& state, Prompter& prompter, QWidget* parent, QPrinter& printer,
                    const QStringList& lines, const QString& title);
 
 }  // namespace ztv::editor

@@ -3,12 +3,12 @@
 #include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"
 #include "editor/app/BusyCursor.h"
-#include "editor/dialogs/DialogButton.h"
-#include "editor/app/EditorState.h"
-#include "editor/document/PageBook.h"
-#include "editor/printing/PageListing.h"
-#include "editor/document/Storyboard.h"
 #include "editor/app/TSommaire.h"
+#include "editor/dialogs/DialogButton.h"
+#include "editor/document/PageBook.h"
+#include "editor/document/SessionSettings.h"
+#include "editor/document/Storyboard.h"
+#include "editor/printing/PageListing.h"
 
 #include <QDateTime>
 #include <QGroupBox>
@@ -34,7 +34,7 @@ constexpr int kBigPoints = 14;
 // file is made from its storyboard, as after a change: a page never changed has none yet.
 std::optional<QList<QList<ListingSheet>>> pageListings(TSommaire& window, const QPrinter& printer,
                                                        int page, int copies) {
-    const EditorState& state = window.state();
+    const SessionSettings& state = window.state();
     if (window.storyboard().page() != page) {
         window.switchToPage(page);
     }
@@ -91,7 +91,7 @@ void printDocuments(QPrinter& printer, const QList<QList<ListingSheet>>& documen
 
 }  // namespace
 
-TFormPrint::TFormPrint(const EditorState& state, QWidget* parent) : TiledDialog(parent) {
+TFormPrint::TFormPrint(const SessionSettings& state, QWidget* parent) : TiledDialog(parent) {
     setObjectName(QStringLiteral("FormPrint"));
     setWindowTitle(state.text(kCaption));
     setFixedSize(340, 160);
@@ -117,7 +117,7 @@ bool TFormPrint::allPages() const {
 }
 
 void printCommand(TSommaire& window, QPrinter& printer) {
-    EditorState& state = window.state();
+    SessionSettings& state = window.state();
     const int current = window.storyboard().page();
     if (current == 0) {
         window.message(lang::NoCurrentPage);

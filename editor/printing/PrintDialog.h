@@ -8,7 +8,7 @@ class QRadioButton;
 namespace ztv::editor {
 
 class TSommaire;
-struct EditorState;
+struct SessionSettings;
 
 // The printing dialog ("Impression"): the listing of this page only (at start) or of every
 // page. OK closes with 6. Controls: RadioButton1 (this page), RadioButton2 (all pages),
@@ -16,7 +16,7 @@ struct EditorState;
 class TFormPrint : public TiledDialog {
     Q_OBJECT
   public:
-    explicit TFormPrint(const EditorState& state, QWidget* parent = nullptr);
+    explicit TFormPrint(const SessionSettings& state, QWidget* parent = nullptr);
     bool allPages() const;
 
   private:

@@ -2,7 +2,7 @@
 
 #include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"
-#include "editor/app/EditorState.h"
+#include "editor/document/SessionSettings.h"
 #include "editor/document/StoryboardRows.h"
 #include "editor/position/PageRendering.h"
 #include "editor/position/PlaceholderLabel.h"
@@ -86,8 +86,8 @@ QSize pictureListSize(QSize page) {
     return {kThumbnailSide, std::max(1, kThumbnailSide * h / w)};
 }
 
-std::optional<QList<PictureListItem>> buildPictureList(const QString& jouHost, EditorState& state,
-                                                       Prompter& prompter) {
+std::optional<QList<PictureListItem>> buildPictureList(const QString& jouHost,
+                                                       SessionSettings& state, Prompter& prompter) {
     if (!QFileInfo::exists(jouHost)) {
         return std::nullopt;
     }

@@ -15,7 +15,7 @@ class Prompter;
 
 namespace ztv::editor {
 
-struct EditorState;
+struct SessionSettings;
 
 // One item of the storyboard picture list: a column item opens a new run of columns, an
 // element item stands for one record of the page's .JOU file.
@@ -36,7 +36,7 @@ QSize pictureListSize(QSize page);
 
 // The items of the .JOU file, each element's picture the page as the player composes it up to
 // and including that element; nullopt when the file is missing.
-std::optional<QList<PictureListItem>> buildPictureList(const QString& jouHost, EditorState& state,
-                                                       Prompter& prompter);
+std::optional<QList<PictureListItem>> buildPictureList(const QString& jouHost,
+                                                       SessionSettings& state, Prompter& prompter);
 
 }  // namespace ztv::editor

@@ -1,7 +1,7 @@
 #include "editor/storyboard/StoryboardGrid.h"
 
 #include "common/formats/LangLines.h"
-#include "editor/app/EditorState.h"
+#include "editor/document/SessionSettings.h"
 #include "editor/document/StoryboardRows.h"
 
 #include <QHeaderView>

@@ -2,9 +2,9 @@
 // a build that plays, its progress and closing message, and cancel.
 #include "common/formats/LangLines.h"
 #include "common/platform/DesktopShell.h"
-#include "editor/app/EditorState.h"
 #include "editor/builder/TFCopyLog.h"
 #include "editor/builder/TFCreerLog.h"
+#include "editor/document/SessionSettings.h"
 #include "tests/editor/BuildFixture.h"
 
 #include <QCheckBox>
@@ -79,7 +79,7 @@ class BuildWindow : public BuildFixture {
         return window;
     }
 
-    EditorState state_;
+    SessionSettings state_;
     RecordingShell shell_;
     std::unique_ptr<TFCreerLog> wizard_;
 };

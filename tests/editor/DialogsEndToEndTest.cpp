@@ -2,7 +2,7 @@
 // saved, reopened, and played by the player's engine.
 #include "common/platform/Clock.h"
 #include "common/platform/FileIo.h"
-#include "editor/dialogs/TFormVis.h"
+#include "editor/dialogs/ImageDialog.h"
 #include "player/engine/PlayerEnvironment.h"
 #include "player/engine/ZTVImage.h"
 #include "tests/editor/ProjectFixture.h"
@@ -16,7 +16,7 @@
 namespace ztv::test {
 namespace {
 
-using editor::TFormVis;
+using editor::ImageDialog;
 
 class DialogsEndToEnd : public ProjectFixture {
   protected:
@@ -32,10 +32,10 @@ class DialogsEndToEnd : public ProjectFixture {
         return host;
     }
     // Double-clicks the cell; the dialog is scripted by fill, then OK is pressed.
-    void placeInCell(int column, int row, std::function<void(TFormVis&)> fill) {
+    void placeInCell(int column, int row, std::function<void(ImageDialog&)> fill) {
         onDialog([fill](QDialog& d) {
             d.show();
-            fill(static_cast<TFormVis&>(d));
+            fill(static_cast<ImageDialog&>(d));
             d.findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
         });
         auto& grid = window().grid();
@@ -44,7 +44,7 @@ class DialogsEndToEnd : public ProjectFixture {
         QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, centre);
     }
     void placePicture(int column, int row, const QString& host, QRect rect) {
-        placeInCell(column, row, [this, host, rect](TFormVis& d) {
+        placeInCell(column, row, [this, host, rect](ImageDialog& d) {
             prompter_.choosePath(host);
             d.choosePicture();
             const int values[] = {rect.left(), rect.top(), rect.width(), rect.height()};
@@ -62,11 +62,11 @@ TEST_F(DialogsEndToEnd, PicturesPlacedThroughTheDialogPlayInThePlayer) {
     window().show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
     state().rememberedColours[0] = QColor(0, 0, 200);
-    placeInCell(1, 3, [](TFormVis& d) { d.selectImageType(TFormVis::ImageType::Plain); });
+    placeInCell(1, 3, [](ImageDialog& d) { d.selectImageType(ImageDialog::ImageType::Plain); });
     placePicture(1, 4, bmp(QStringLiteral("rouge.bmp"), {100, 80}, Qt::red), {10, 10, 100, 80});
     placePicture(1, 5, bmp(QStringLiteral("vert.bmp"), {50, 50}, Qt::green), {300, 200, 50, 50});
     // The third picture is centred on the page by the chooser.
-    placeInCell(2, 6, [this](TFormVis& d) {
+    placeInCell(2, 6, [this](ImageDialog& d) {
         prompter_.choosePath(bmp(QStringLiteral("jaune.bmp"), {40, 20}, Qt::yellow));
         d.choosePicture();
     });

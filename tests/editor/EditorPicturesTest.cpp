@@ -1,11 +1,11 @@
 // The element dialogs' picture routines: the media look-up over the drives, the picture
 // loader's sizes, the preview fit and the resized copy of pictures larger than the screen.
 #include "common/formats/JpegCodec.h"
-#include "editor/app/EditorState.h"
 #include "editor/dialogs/EditorPictures.h"
 #include "editor/dialogs/MediaLookup.h"
 #include "editor/dialogs/PanelMedia.h"
 #include "editor/dialogs/ReducedCopy.h"
+#include "editor/document/SessionSettings.h"
 #include "tests/support/PictureMakers.h"
 #include "tests/support/ProjectWriter.h"
 #include "tests/support/ScriptedMediaService.h"
@@ -44,7 +44,7 @@ class EditorPicturesTest : public ::testing::Test {
     }
 
     QTemporaryDir dir_;
-    editor::EditorState state_;
+    editor::SessionSettings state_;
     ScriptedPrompter prompter_;
 };
 
@@ -106,18 +106,18 @@ TEST_F(EditorPicturesTest, AnimatedGifGivesItsStripOrItsFirstFrame) {
     editor::EditorPictures pictures(state_, prompter_);
     editor::PictureControl control;
     pictures.load(control, host("c/anim.gif"), true);
-    EXPECT_EQ(state_.loadedSize, QSize(200, 30));
-    EXPECT_EQ(state_.gifFrameCount, 5);
+    EXPECT_EQ(control.loadedSize, QSize(200, 30));
+    EXPECT_EQ(control.gifFrameCount, 5);
     EXPECT_EQ(control.image.pixel(45, 10) & 0xFFFFFF, 0x00FF00u);
     EXPECT_EQ(control.image.pixel(165, 10) & 0xFFFFFF, 0xC8C800u);
     pictures.load(control, host("c/anim.gif"), false);
-    EXPECT_EQ(state_.loadedSize, QSize(40, 30));
-    EXPECT_EQ(state_.gifFrameCount, 5);
+    EXPECT_EQ(control.loadedSize, QSize(40, 30));
+    EXPECT_EQ(control.gifFrameCount, 5);
 
     gif.frames = {solidGifFrame(QRect(0, 0, 40, 30), 2)};
     writeFile("c/still.gif", makeGif(gif));
     pictures.load(control, host("c/still.gif"), true);
-    EXPECT_EQ(state_.gifFrameCount, -1);
+    EXPECT_EQ(control.gifFrameCount, -1);
     EXPECT_TRUE(prompter_.asked().isEmpty());
 }
 
@@ -154,7 +154,6 @@ TEST_F(EditorPicturesTest, MarkersAndAppearanceModes) {
     EXPECT_EQ(control.image.pixel(3, 3) & 0xFFFFFF, 0x0A141Eu);
     EXPECT_TRUE(control.transparent);
     EXPECT_EQ(control.transparentColour, 0u);
-    EXPECT_EQ(state_.overlayTransparentColour, 0u);
     // The bottom-left pixel's colour.
     control.image.setPixel(0, 9, qRgb(1, 2, 3));
     pictures.applyAppearance(control, QStringLiteral("T203"));
@@ -162,7 +161,6 @@ TEST_F(EditorPicturesTest, MarkersAndAppearanceModes) {
     EXPECT_EQ(control.shown().pixel(0, 9), 0u);
     pictures.applyAppearance(control, QStringLiteral("T200"));
     EXPECT_FALSE(control.transparent);
-    EXPECT_EQ(state_.overlayTransparentColour, editor::kNoColour);
     // The gradient runs from the first colour to the second.
     EXPECT_TRUE(pictures.prepare(control, QStringLiteral("T121"), QStringLiteral("T200"), Qt::black,
                                  Qt::white, QStringLiteral("T180"), false, {}));

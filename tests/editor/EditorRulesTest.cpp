@@ -2,10 +2,10 @@
 #include "common/formats/LanguageFile.h"
 #include "common/platform/FileIo.h"
 #include "editor/app/DriveScan.h"
-#include "editor/app/EditorState.h"
-#include "editor/storyboard/PictureList.h"
-#include "editor/position/PositionStart.h"
 #include "editor/app/RecentProjects.h"
+#include "editor/document/SessionSettings.h"
+#include "editor/position/PositionStart.h"
+#include "editor/storyboard/PictureList.h"
 #include "tests/support/ProjectWriter.h"
 #include "tests/support/ScriptedPrompter.h"
 
@@ -28,8 +28,8 @@ LanguageFile numberedLanguage(const QTemporaryDir& dir) {
 }
 
 // What the picture list needs of the editor: the test language, drive C: on "/".
-editor::EditorState pictureListState(const QTemporaryDir& dir) {
-    editor::EditorState state;
+editor::SessionSettings pictureListState(const QTemporaryDir& dir) {
+    editor::SessionSettings state;
     state.language = numberedLanguage(dir);
     state.drives.set(QLatin1Char('C'), QStringLiteral("/"), DriveType::Fixed);
     state.mediaDrive = QStringLiteral("C:");
@@ -106,7 +106,7 @@ TEST(PictureList, ColumnItemsMarkGapsAndCaptionsNameKindsModesAndActions) {
     ElementRecord longText = makeRecord(61, 4, QStringLiteral("\\doc\\a.txt"));
     const QString jou = ProjectWriter(dir.path()).writePageFile(1, {picture, zone, longText});
 
-    editor::EditorState state = pictureListState(dir);
+    editor::SessionSettings state = pictureListState(dir);
     ScriptedPrompter prompter;
     const auto items = editor::buildPictureList(jou, state, prompter);
     ASSERT_TRUE(items);
@@ -125,7 +125,7 @@ TEST(PictureList, ColumnItemsMarkGapsAndCaptionsNameKindsModesAndActions) {
 
 TEST(PictureList, EachPictureShowsThePageComposedUpToItsElement) {
     QTemporaryDir dir;
-    editor::EditorState state = pictureListState(dir);
+    editor::SessionSettings state = pictureListState(dir);
     auto plain = [&state](int row, int column, QRect rect, QRgb colour) {
         ElementRecord r = makeRecord(row, column, state.text(120));
         r.Effet = state.text(220);
@@ -159,7 +159,7 @@ TEST(PictureList, EachPictureShowsThePageComposedUpToItsElement) {
 
 TEST(PictureList, MissingFilesAreNamedWithTheListsPrefixByKind) {
     QTemporaryDir dir;
-    editor::EditorState state = pictureListState(dir);
+    editor::SessionSettings state = pictureListState(dir);
     auto missing = [](int row, const QString& file) {
         ElementRecord r = makeRecord(row, 1, file);
         r.Couleur = 2;  // frames of a strip
@@ -191,7 +191,7 @@ TEST(PictureList, MissingFilesAreNamedWithTheListsPrefixByKind) {
 
 TEST(PictureList, KeywordListsAndLongTextsSetTheRememberedFont) {
     QTemporaryDir dir;
-    editor::EditorState state = pictureListState(dir);
+    editor::SessionSettings state = pictureListState(dir);
     auto control = [&state](int row, int column, const QString& font, int line, int points) {
         ElementRecord r = makeRecord(row, column, QStringLiteral("\\doc\\mots.txt"));
         r.sensdegra = font;

@@ -26,11 +26,15 @@ class OpenPageTest : public EditorFixture {
         ASSERT_TRUE(session_);
         window().show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
-        window().setCellDialogOpener([this](int row) {
-            dialogRows_.append(row);
-            session_->state.cellText = QStringLiteral("neuf.jpg");
-            return dialogResult_;
-        });
+        window().setCellDialogOpener(
+            [this](int row, bool hasElement) -> std::optional<editor::CellEdit> {
+                dialogRows_.append(row);
+                hadElement_ = hasElement;
+                if (!dialogAccepts_) {
+                    return std::nullopt;
+                }
+                return editor::CellEdit{{}, QStringLiteral("neuf.jpg")};
+            });
         prompter_ = ScriptedPrompter();
     }
     void TearDown() override {
@@ -46,7 +50,8 @@ class OpenPageTest : public EditorFixture {
 
     std::unique_ptr<editor::EditorSession> session_;
     QList<int> dialogRows_;
-    int dialogResult_ = 6;
+    bool hadElement_ = false;
+    bool dialogAccepts_ = true;
 };
 
 TEST_F(OpenPageTest, PressOnACellMakesItCurrentAndDoubleClickOpensItsDialog) {
@@ -56,7 +61,7 @@ TEST_F(OpenPageTest, PressOnACellMakesItCurrentAndDoubleClickOpensItsDialog) {
     EXPECT_EQ(window().storyboard().currentRow(), 5);
     QTest::mouseDClick(viewport, Qt::LeftButton, {}, cellCentre(2, 5));
     EXPECT_EQ(dialogRows_, QList<int>{5});
-    EXPECT_TRUE(session_->state.hasElement);
+    EXPECT_TRUE(hadElement_);
     EXPECT_EQ(window().storyboard().cellText(2, 5), QStringLiteral("neuf.jpg"));
     EXPECT_TRUE(session_->state.modified);
     EXPECT_TRUE(QFileInfo::exists(workingDir() + QStringLiteral("/1.JOU")));
@@ -92,7 +97,7 @@ TEST_F(OpenPageTest, PressRuleLooksAtTheDistanceFromTheGridEdges) {
 }
 
 TEST_F(OpenPageTest, CancelledDialogChangesNothing) {
-    dialogResult_ = 2;
+    dialogAccepts_ = false;
     window().storyboard().setCurrentCell(2, 5);
     window().openCell();
     EXPECT_EQ(dialogRows_, QList<int>{5});

@@ -1,9 +1,9 @@
 // The image dialog in the shipped languages: every caption fits its control. With
 // ZTV_SHOT_DIR set, each tab is also saved there as a picture, to be looked at.
 #include "common/platform/FileIo.h"
-#include "editor/app/EditorState.h"
+#include "editor/dialogs/ImageDialog.h"
+#include "editor/document/SessionSettings.h"
 #include "editor/document/Storyboard.h"
-#include "editor/dialogs/TFormVis.h"
 #include "tests/support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
@@ -47,10 +47,10 @@ QStringList clippedCaptions(QWidget& dialog) {
 }
 
 // Every caption of both tabs fits; with ZTV_SHOT_DIR set, each tab is saved there.
-void checkDialog(editor::EditorState& state, editor::Storyboard& storyboard,
+void checkDialog(editor::SessionSettings& state, editor::Storyboard& storyboard,
                  ScriptedPrompter& prompter, int row) {
     storyboard.setCurrentCell(1, row);
-    editor::TFormVis dialog(state, prompter, storyboard);
+    editor::ImageDialog dialog(state, prompter, storyboard, false);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     auto* tabs = dialog.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
@@ -74,7 +74,7 @@ void checkDialog(editor::EditorState& state, editor::Storyboard& storyboard,
 
 TEST_P(ImageDialogLayout, CaptionsFitOnBothTabs) {
     QTemporaryDir dir;
-    editor::EditorState state;
+    editor::SessionSettings state;
     ASSERT_TRUE(state.language.load(QStringLiteral(ZTV_SOURCE_DIR "/assets/lang/") + GetParam() +
                                     QStringLiteral(".asc")));
     state.languageName = QString::fromLatin1(GetParam());

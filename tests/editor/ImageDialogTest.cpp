@@ -1,8 +1,8 @@
 // The image and background dialog on a page of a new project: what OK and the preview write
 // put into the page files, the rectangles it proposes, and what it refuses.
 #include "common/platform/FileIo.h"
+#include "editor/dialogs/ImageDialog.h"
 #include "editor/document/UndoSnapshot.h"
-#include "editor/dialogs/TFormVis.h"
 #include "tests/editor/ProjectFixture.h"
 #include "tests/support/PictureMakers.h"
 
@@ -21,7 +21,7 @@
 namespace ztv::test {
 namespace {
 
-using editor::TFormVis;
+using editor::ImageDialog;
 
 class ImageDialogTest : public ProjectFixture {
   protected:
@@ -54,11 +54,11 @@ class ImageDialogTest : public ProjectFixture {
         ASSERT_TRUE(window().storyboard().openPage(1));
     }
     // The dialog on a cell, activated as when shown.
-    std::unique_ptr<TFormVis> open(int column, int row) {
+    std::unique_ptr<ImageDialog> open(int column, int row) {
         auto& storyboard = window().storyboard();
         storyboard.setCurrentCell(column, row);
-        state().hasElement = !storyboard.cellText(column, row).isEmpty();
-        auto dialog = std::make_unique<TFormVis>(state(), prompter_, storyboard, &window());
+        auto dialog = std::make_unique<ImageDialog>(
+            state(), prompter_, storyboard, !storyboard.cellText(column, row).isEmpty(), &window());
         dialog->show();
         return dialog;
     }
@@ -68,7 +68,7 @@ class ImageDialogTest : public ProjectFixture {
         EXPECT_TRUE(w) << name;
         return w;
     }
-    static void choosePicture(TFormVis& d, ScriptedPrompter& prompter, const QString& host) {
+    static void choosePicture(ImageDialog& d, ScriptedPrompter& prompter, const QString& host) {
         prompter.choosePath(host);
         d.choosePicture();
     }
@@ -83,7 +83,7 @@ TEST_F(ImageDialogTest, NewPictureIsAppendedAfterTheLastRecordAndCentred) {
     EXPECT_EQ(control(*dialog, "Edit2")->text(), QStringLiteral("220"));
     EXPECT_EQ(control(*dialog, "Edit3")->text(), QStringLiteral("190"));
     EXPECT_EQ(control(*dialog, "Edit4")->text(), QStringLiteral("200"));
-    dialog->OKBtnClick();
+    dialog->writeAndClose();
     EXPECT_EQ(dialog->result(), 6);
     const auto records = act();
     ASSERT_EQ(records.size(), 3);
@@ -102,8 +102,10 @@ TEST_F(ImageDialogTest, NewPictureIsAppendedAfterTheLastRecordAndCentred) {
     // The action is line 280: Inverse is not written.
     EXPECT_TRUE(r.Inverse.isEmpty());
     EXPECT_TRUE(r.sensdegra.isEmpty());
-    EXPECT_EQ(state().cellText, QStringLiteral("cat.bmp"));
-    EXPECT_FALSE(state().hasElement);
+    ASSERT_TRUE(dialog->edit());
+    EXPECT_EQ(dialog->edit()->cellText, QStringLiteral("cat.bmp"));
+    EXPECT_EQ(dialog->edit()->record.Fichier, r.Fichier);
+    EXPECT_EQ(dialog->edit()->record.Colonne, 2);
     // The undo snapshot is the page before the change.
     EXPECT_EQ(readPageRecords(editor::undoSnapshotPath(workingDir())).size(), 2);
 }
@@ -124,13 +126,13 @@ TEST_F(ImageDialogTest, ExistingElementIsLoadedAndRewrittenInPlace) {
     old.Attente = 2.5;
     setAct({makeRecord(4, 1), old, makeRecord(4, 2)});
     auto dialog = open(3, 6);
-    EXPECT_EQ(dialog->imageType(), TFormVis::ImageType::Gradient);
+    EXPECT_EQ(dialog->imageType(), ImageDialog::ImageType::Gradient);
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("T430"));
     EXPECT_EQ(control(*dialog, "Edit4")->text(), QStringLiteral("70"));
     EXPECT_FALSE(control(*dialog, "Editd")->isHidden());
     EXPECT_TRUE(control<QCheckBox>(*dialog, "CheckBox3")->isChecked());
     control(*dialog, "Edit2")->setText(QStringLiteral("9"));
-    dialog->OKBtnClick();
+    dialog->writeAndClose();
     ASSERT_EQ(dialog->result(), 6);
     const auto records = act();
     ASSERT_EQ(records.size(), 3);
@@ -141,16 +143,16 @@ TEST_F(ImageDialogTest, ExistingElementIsLoadedAndRewrittenInPlace) {
     EXPECT_EQ(records[1].Couldegra, 0x00FF00);
     EXPECT_EQ(records[1].Destin2, QStringLiteral("4"));
     EXPECT_EQ(records[1].Attente, 2.5);
-    EXPECT_EQ(state().cellText, QStringLiteral("T121"));
+    EXPECT_EQ(dialog->edit()->cellText, QStringLiteral("T121"));
 }
 
 TEST_F(ImageDialogTest, PreviewWriteThenCancelLeavesTheActFileAlone) {
     setAct({makeRecord(4, 1)});
     const QByteArray before = readBytes(actPath());
     auto dialog = open(2, 7);
-    dialog->selectImageType(TFormVis::ImageType::Plain);
+    dialog->selectImageType(ImageDialog::ImageType::Plain);
     control(*dialog, "Edit4")->setText(QStringLiteral("50"));
-    ASSERT_TRUE(dialog->EnregJou());
+    ASSERT_TRUE(dialog->writePreview());
     dialog->reject();
     EXPECT_EQ(readBytes(actPath()), before);
     const auto jou = readPageRecords(window().storyboard().jouPath());
@@ -166,9 +168,9 @@ TEST_F(ImageDialogTest, WaitTypedWithAPointIsStoredUnderACommaLocale) {
     const QLocale old;
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     auto dialog = open(1, 4);
-    dialog->selectImageType(TFormVis::ImageType::Plain);
+    dialog->selectImageType(ImageDialog::ImageType::Plain);
     control(*dialog, "Edit7")->setText(QStringLiteral("1.5"));
-    dialog->OKBtnClick();
+    dialog->writeAndClose();
     QLocale::setDefault(old);
     ASSERT_EQ(dialog->result(), 6);
     EXPECT_EQ(act().last().Attente, 1.5);
@@ -180,11 +182,12 @@ TEST_F(ImageDialogTest, NonNumericValuesWriteNothingAndTakeNoSnapshot) {
     QFile::remove(editor::undoSnapshotPath(workingDir()));
     const QByteArray before = readBytes(actPath());
     auto dialog = open(2, 4);
-    dialog->selectImageType(TFormVis::ImageType::Plain);
+    dialog->selectImageType(ImageDialog::ImageType::Plain);
     for (const char* name : {"Edit3", "Edit7"}) {
         control(*dialog, name)->setText(QStringLiteral("abc"));
-        dialog->OKBtnClick();
+        dialog->writeAndClose();
         EXPECT_NE(dialog->result(), 6);
+        EXPECT_FALSE(dialog->edit());
         control(*dialog, name)->setText(QStringLiteral("1"));
     }
     EXPECT_EQ(prompter_.texts(), (QStringList{QStringLiteral("T841"), QStringLiteral("T842")}));
@@ -192,11 +195,11 @@ TEST_F(ImageDialogTest, NonNumericValuesWriteNothingAndTakeNoSnapshot) {
     EXPECT_FALSE(QFileInfo::exists(editor::undoSnapshotPath(workingDir())));
     // No picture chosen, or no size: messages 0 and 1.
     prompter_ = ScriptedPrompter();
-    dialog->selectImageType(TFormVis::ImageType::Picture);  // the chooser is cancelled
-    dialog->OKBtnClick();
+    dialog->selectImageType(ImageDialog::ImageType::Picture);  // the chooser is cancelled
+    dialog->writeAndClose();
     control(*dialog, "Edit5")->setText(QStringLiteral("0"));
-    dialog->selectImageType(TFormVis::ImageType::Plain);
-    dialog->OKBtnClick();
+    dialog->selectImageType(ImageDialog::ImageType::Plain);
+    dialog->writeAndClose();
     // The chooser (its caption, line 641) is cancelled.
     EXPECT_EQ(prompter_.texts(),
               (QStringList{QStringLiteral("T641"), QStringLiteral("T0"), QStringLiteral("T1")}));
@@ -207,7 +210,7 @@ TEST_F(ImageDialogTest, WriteFailureKeepsTheDialogOpenWithWhatWasTyped) {
     setAct({makeRecord(4, 1)});
     const QByteArray before = readBytes(actPath());
     auto dialog = open(2, 4);
-    dialog->selectImageType(TFormVis::ImageType::Plain);
+    dialog->selectImageType(ImageDialog::ImageType::Plain);
     control(*dialog, "Edit2")->setText(QStringLiteral("33"));
     // The folder refuses new files, even to root (the page file is rewritten through one).
     const auto immutable = [this](bool on) {
@@ -217,7 +220,7 @@ TEST_F(ImageDialogTest, WriteFailureKeepsTheDialogOpenWithWhatWasTyped) {
     if (immutable(true) != 0) {
         GTEST_SKIP() << "chattr cannot make the working folder immutable here";
     }
-    dialog->OKBtnClick();
+    dialog->writeAndClose();
     immutable(false);
     EXPECT_NE(dialog->result(), 6);
     EXPECT_TRUE(dialog->isVisible());
@@ -226,7 +229,7 @@ TEST_F(ImageDialogTest, WriteFailureKeepsTheDialogOpenWithWhatWasTyped) {
     EXPECT_TRUE(prompter_.texts().last().startsWith(QStringLiteral("T846")));
     EXPECT_EQ(readBytes(actPath()), before);
     // Once the disk takes it again, the same OK writes.
-    dialog->OKBtnClick();
+    dialog->writeAndClose();
     EXPECT_EQ(dialog->result(), 6);
     EXPECT_EQ(act().last().Gauche, 33);
 }
@@ -242,24 +245,24 @@ TEST_F(ImageDialogTest, DisappearanceProposesTheRectangleOfTheRowsEarlierElement
     later.Hauteur = 50;
     setAct({earlier, later});
     auto dialog = open(5, 8);
-    dialog->selectImageType(TFormVis::ImageType::Disappear);
+    dialog->selectImageType(ImageDialog::ImageType::Disappear);
     EXPECT_EQ(control(*dialog, "Edit2")->text(), QStringLiteral("10"));
     EXPECT_EQ(control(*dialog, "Edit3")->text(), QStringLiteral("20"));
     EXPECT_EQ(control(*dialog, "Edit4")->text(), QStringLiteral("300"));
     EXPECT_EQ(control(*dialog, "Edit5")->text(), QStringLiteral("200"));
-    dialog->OKBtnClick();
+    dialog->writeAndClose();
     EXPECT_EQ(act().last().Fichier, QStringLiteral("T122"));
-    EXPECT_EQ(state().cellText, QStringLiteral("T122"));
+    EXPECT_EQ(dialog->edit()->cellText, QStringLiteral("T122"));
 
     // Only later elements in the row: 2, 2, 100, 100.
     auto second = open(3, 9);
-    second->selectImageType(TFormVis::ImageType::Disappear);
+    second->selectImageType(ImageDialog::ImageType::Disappear);
     EXPECT_EQ(control(*second, "Edit2")->text(), QStringLiteral("2"));
     EXPECT_EQ(control(*second, "Edit4")->text(), QStringLiteral("100"));
     // No element in the row at all: the fields keep their values.
     auto third = open(3, 10);
     control(*third, "Edit4")->setText(QStringLiteral("77"));
-    third->selectImageType(TFormVis::ImageType::Disappear);
+    third->selectImageType(ImageDialog::ImageType::Disappear);
     EXPECT_EQ(control(*third, "Edit4")->text(), QStringLiteral("77"));
 }
 
@@ -271,15 +274,15 @@ TEST_F(ImageDialogTest, BackgroundAlwaysCoversTheScreen) {
     EXPECT_FALSE(control<QCheckBox>(*dialog, "CheckBox4")->isEnabled());
     EXPECT_EQ(control<QRadioButton>(*dialog, "RadioButton4")->text(), QStringLiteral("T109"));
     control(*dialog, "Edit4")->setText(QStringLiteral("12"));
-    dialog->selectImageType(TFormVis::ImageType::Gradient);
-    dialog->OKBtnClick();
+    dialog->selectImageType(ImageDialog::ImageType::Gradient);
+    dialog->writeAndClose();
     ASSERT_EQ(dialog->result(), 6);
     const ElementRecord r = act().last();
     EXPECT_EQ(QRect(r.Gauche, r.Haut, r.Largeur, r.Hauteur), QRect(0, 0, 640, 480));
     EXPECT_EQ(r.sensdegra, QStringLiteral("T180"));
     auto disappear = open(2, 3);
-    disappear->selectImageType(TFormVis::ImageType::Disappear);
-    disappear->OKBtnClick();
+    disappear->selectImageType(ImageDialog::ImageType::Disappear);
+    disappear->writeAndClose();
     EXPECT_EQ(act().last().Fichier, QStringLiteral("T123"));
 }
 
@@ -328,7 +331,7 @@ TEST_F(ImageDialogTest, FieldsShowHostPathsAndAMovedProjectsPictureLoads) {
     EXPECT_EQ(control(*dialog, "Edit6")->text(), QStringLiteral("/docs/guide.pdf"));
     EXPECT_EQ(dialog->preview().image.pixel(5, 5) & 0xFFFFFF, 0xFF0000u);
     // Confirmed as shown, the record keeps the paths it had.
-    dialog->OKBtnClick();
+    dialog->writeAndClose();
     EXPECT_EQ(dialog->result(), 6) << prompter_.texts().join('|').toStdString();
     EXPECT_EQ(act()[0].Fichier, moved.Fichier);
     EXPECT_EQ(act()[0].Destination, moved.Destination);
@@ -336,7 +339,7 @@ TEST_F(ImageDialogTest, FieldsShowHostPathsAndAMovedProjectsPictureLoads) {
     auto typed = open(1, 4);
     control(*typed, "Edit1")->setText(moon);
     control(*typed, "Edit6")->setText(QStringLiteral("/docs/other.pdf"));
-    typed->OKBtnClick();
+    typed->writeAndClose();
     EXPECT_EQ(typed->result(), 6);
     EXPECT_EQ(act()[0].Fichier, moved.SurvolFichier);
     EXPECT_EQ(act()[0].Destination, QStringLiteral("\\docs\\other.pdf"));
@@ -352,7 +355,7 @@ TEST_F(ImageDialogTest, ATypedPathLoadsOnEnterOrOkAsAChosenOne) {
             EXPECT_NE(dialog->result(), 6) << "Enter loads, it does not close";
             EXPECT_EQ(control(*dialog, "Edit4")->text(), QStringLiteral("200"));
         }
-        dialog->OKBtnClick();
+        dialog->writeAndClose();
         ASSERT_EQ(dialog->result(), 6) << prompter_.texts().join(u'|').toStdString();
         const ElementRecord r = act().last();
         EXPECT_EQ(r.Fichier, state().drives.toWindows(host).mid(2));
@@ -420,8 +423,8 @@ TEST_F(ImageDialogTest, TransitionOptionAndActionParametersFollowTheChoices) {
     action->setCurrentIndex(action->findText(QStringLiteral("T287")));
     EXPECT_TRUE(control(*dialog, "Edit6")->isHidden());
     control<QCheckBox>(*dialog, "CheckBox3")->setChecked(true);
-    dialog->selectImageType(TFormVis::ImageType::Plain);
-    dialog->OKBtnClick();
+    dialog->selectImageType(ImageDialog::ImageType::Plain);
+    dialog->writeAndClose();
     const ElementRecord r = act().last();
     EXPECT_EQ(r.size, 1);
     EXPECT_EQ(r.Acte, QStringLiteral("T287"));
@@ -462,8 +465,8 @@ TEST_F(ImageDialogTest, PreviewWriteFailureIsReportedAndChangesNothing) {
     QFile::remove(jou);
     ASSERT_TRUE(QDir().mkdir(jou));
     auto dialog = open(2, 4);
-    dialog->selectImageType(TFormVis::ImageType::Plain);
-    EXPECT_FALSE(dialog->EnregJou());
+    dialog->selectImageType(ImageDialog::ImageType::Plain);
+    EXPECT_FALSE(dialog->writePreview());
     EXPECT_TRUE(prompter_.texts().last().startsWith(QStringLiteral("T847")));
     EXPECT_TRUE(QFileInfo(jou).isDir());
     EXPECT_EQ(readBytes(actPath()), before);
@@ -480,14 +483,14 @@ TEST_F(ImageDialogTest, SwatchesChooseTheTypeAndToolsGetThePicture) {
     const QString host = picture(QStringLiteral("chat.bmp"), {20, 10});
     auto dialog = open(1, 4);
     dialog->chooseColour = [](const QColor&) { return std::optional<QColor>(QColor(1, 2, 3)); };
-    dialog->swatchClick(0);
-    EXPECT_EQ(dialog->imageType(), TFormVis::ImageType::Plain);
+    dialog->chooseSwatchColour(0);
+    EXPECT_EQ(dialog->imageType(), ImageDialog::ImageType::Plain);
     EXPECT_EQ(dialog->preview().image.pixel(5, 5) & 0xFFFFFF, 0x010203u);
     dialog->chooseColour = [](const QColor&) { return std::optional<QColor>(QColor(4, 5, 6)); };
-    dialog->swatchClick(2);
-    EXPECT_EQ(dialog->imageType(), TFormVis::ImageType::Gradient);
+    dialog->chooseSwatchColour(2);
+    EXPECT_EQ(dialog->imageType(), ImageDialog::ImageType::Gradient);
     EXPECT_EQ(state().rememberedColours[2], QColor(4, 5, 6));
-    dialog->OKBtnClick();
+    dialog->writeAndClose();
     EXPECT_EQ(act().last().Couleur, state().rememberedColours[1].red() |
                                         (state().rememberedColours[1].green() << 8) |
                                         (state().rememberedColours[1].blue() << 16));
@@ -502,7 +505,7 @@ TEST_F(ImageDialogTest, SwatchesChooseTheTypeAndToolsGetThePicture) {
         return true;
     };
     state().settings.setLine(editor::PictureEditorLine, QStringLiteral("/usr/bin/dessin"));
-    second->BRetouchClick();
+    second->startPictureEditor();
     EXPECT_EQ(started, (QStringList{QStringLiteral("/usr/bin/dessin"), host}));
 }
 

@@ -1,10 +1,10 @@
 // The position editor on a page of a new project: what the page shows, moving, resizing and
 // picking elements, what each change writes into the page files, and closing.
-#include "common/platform/SafetyLimits.h"
 #include "common/platform/FileIo.h"
+#include "common/platform/SafetyLimits.h"
+#include "editor/dialogs/ImageDialog.h"
 #include "editor/document/Storyboard.h"
 #include "editor/document/UndoSnapshot.h"
-#include "editor/dialogs/TFormVis.h"
 #include "editor/position/TForm200.h"
 #include "tests/editor/PositionFixture.h"
 
@@ -324,8 +324,7 @@ TEST_F(PositionEditorTest, TheImageDialogPlacesByEyeAndReloadsWhatWasKept) {
     setPage({plain(4, 1, {100, 100, 50, 50}, kRed)});
     auto& storyboard = window().storyboard();
     storyboard.setCurrentCell(1, 4);
-    state().hasElement = true;
-    editor::TFormVis dialog(state(), prompter_, storyboard, &window());
+    editor::ImageDialog dialog(state(), prompter_, storyboard, true, &window());
     dialog.show();
     onDialog([this](QDialog& d) {
         d.show();

@@ -41,7 +41,7 @@ class PreviewAndHelp : public ProjectFixture {
         EXPECT_TRUE(writeFileAtomically(*host, "x"));
         return state().drives.toWindows(*host).mid(2);
     }
-    editor::EditorState& state() const { return session_->state; }
+    editor::SessionSettings& state() const { return session_->state; }
 };
 
 TEST_F(PreviewAndHelp, TheSecondPreviewClosesTheFirstPlayerAndNamesTheDataFolder) {

@@ -18,7 +18,7 @@ class ProjectFixture : public EditorFixture {
 
     void SetUp() override;
     editor::TSommaire& window() { return *session_->window; }
-    editor::EditorState& state() { return session_->state; }
+    editor::SessionSettings& state() { return session_->state; }
     QString folder() const { return dir_.path() + QStringLiteral("/projects"); }
 
     void onDialog(DialogStep step) { steps_.append(std::move(step)); }

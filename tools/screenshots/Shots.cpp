@@ -5,7 +5,7 @@
 #include "editor/app/EditorStartup.h"
 #include "editor/builder/TFCopyLog.h"
 #include "editor/builder/TFCreerLog.h"
-#include "editor/dialogs/TFormVis.h"
+#include "editor/dialogs/ImageDialog.h"
 #include "editor/position/TForm200.h"
 
 #include <QDir>
@@ -96,12 +96,12 @@ QImage imageDialog(ShotContext& context, QString& error) {
     }
     editor::TSommaire& window = *editor->session->window;
     window.storyboard().setCurrentCell(1, 4);
-    window.state().hasElement = !window.storyboard().cellText(1, 4).isEmpty();
-    if (!window.state().hasElement) {
+    if (window.storyboard().cellText(1, 4).isEmpty()) {
         error = QStringLiteral("the demo's page 1 has no picture at column 1, row 4");
         return {};
     }
-    editor::TFormVis dialog(window.state(), editor->prompter, window.storyboard(), &window);
+    editor::ImageDialog dialog(window.state(), editor->prompter, window.storyboard(), true,
+                               &window);
     dialog.show();
     settle(800);
     const QImage shot = dialog.grab().toImage();
@@ -147,7 +147,7 @@ QImage buildWindow(ShotContext& context, QString& error) {
         return {};
     }
     editor::TSommaire& window = *editor->session->window;
-    editor::EditorState& state = window.state();
+    editor::SessionSettings& state = window.state();
     editor::TFCreerLog wizard(state, editor->prompter, &window);
     wizard.BitBtn1Click();
     if (wizard.result() != Prompter::Yes) {
@@ -166,7 +166,7 @@ QImage buildWindow(ShotContext& context, QString& error) {
     };
     build.show();
     settle(500);
-    build.BitBtn2Click();  // its closing question is answered with Cancel: nothing starts
+    build.startScanner();  // its closing question is answered with Cancel: nothing starts
     if (shot.isNull()) {
         error = QStringLiteral("the build stopped before its third page: ") +
                 editor->prompter.asked.join(QStringLiteral(" / "));

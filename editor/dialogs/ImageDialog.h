@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QRect>
+#include <QSize>
 #include <array>
 #include <functional>
 #include <optional>
@@ -24,11 +25,11 @@ namespace ztv::editor {
 // 23). A picture file, a gradient or a plain colour, or the disappearance of the row's picture;
 // its transition, appearance mode, speed, wait and flags on the first tab; its action and
 // hover picture on the second.
-class TFormVis : public ElementDialog {
+class ImageDialog : public ElementDialog {
     Q_OBJECT
   public:
-    TFormVis(EditorState& state, Prompter& prompter, Storyboard& storyboard,
-             QWidget* parent = nullptr);
+    ImageDialog(SessionSettings& settings, Prompter& prompter, Storyboard& storyboard,
+                bool hasElement, QWidget* parent = nullptr);
 
     enum class ImageType { Picture, Gradient, Plain, Disappear };
     ImageType imageType() const;
@@ -38,9 +39,10 @@ class TFormVis : public ElementDialog {
     void chooseHoverPicture();
     void clearHoverPicture();
     // The swatches: 0 plain colour, 1 gradient start, 2 gradient end.
-    void swatchClick(int swatch);
-    void BRetouchClick();
-    void BitBtn2Click();
+    void chooseSwatchColour(int swatch);
+    // The outside programs of the settings, started on the picture (the editor) or alone.
+    void startPictureEditor();
+    void startScanner();
     // The preview as it shows now.
     const PictureControl& preview() const { return preview_; }
 
@@ -51,13 +53,17 @@ class TFormVis : public ElementDialog {
   protected:
     void fillLists() override;
     void setNewDefaults() override;
-    void InitVisuel(const ElementRecord& record) override;
+    void showRecord(const ElementRecord& record) override;
     void afterActivate() override;
     bool fillRecord(ElementRecord& record, QString& cellText) override;
     QString helpPage(bool french) const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    static constexpr QSize kPreviewPanel{240, 180};
+    static constexpr QSize kHoverPanel{120, 90};
+
+    static void showPicture(QLabel* label, const PictureControl& control, const QRect& geometry);
     void buildImageTab(QWidget* tab);
     void buildActionsTab(QWidget* tab);
     void buildButtons();

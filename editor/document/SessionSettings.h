@@ -3,11 +3,11 @@
 #include "common/formats/LangLines.h"
 #include "common/formats/LanguageFile.h"
 #include "common/formats/NumberedLines.h"
+#include "common/media/MediaService.h"
 #include "common/platform/AppPaths.h"
 #include "common/platform/Clock.h"
 #include "common/platform/DesktopShell.h"
 #include "common/platform/DriveTable.h"
-#include "common/media/MediaService.h"
 #include "editor/dialogs/RememberedFont.h"
 
 #include <QColor>
@@ -39,11 +39,10 @@ enum SettingsLine {
 };
 inline constexpr int kSettingsLineCount = 15;
 
-// The "no colour" value of a picture without a transparent colour.
-inline constexpr QRgb kNoColour = 0x1FFFFFFF;
-
-// The editor-wide state the main window keeps and every command, dialog and builder shares.
-struct EditorState {
+// The settings and services of the editing session, which the main window keeps up to date and
+// every command, dialog and builder reads. Dialogs return what they edit; they never leave a
+// result here.
+struct SessionSettings {
     AppPaths paths{QString(), QString()};
     NumberedLines settings;
     LanguageFile language;
@@ -70,20 +69,8 @@ struct EditorState {
     bool introShown = false;
     bool gridMode = true;
 
-    // Shared with the element dialogs: whether the cell being edited holds an element, and the
-    // text the storyboard shows in it after the dialog returns 6.
-    bool hasElement = false;
-    QString cellText;
-
     // The effect previews of the element dialogs, transitions/0.bmp to 59.bmp.
     std::array<QImage, 60> transitionPictures;
-
-    // Left by the picture routines of the element dialogs: the natural size of the picture
-    // loaded last (frames x width for a GIF strip), the frame count of an animated GIF (-1 for
-    // any other picture) and the colour the last appearance mode made transparent.
-    QSize loadedSize;
-    int gifFrameCount = -1;
-    QRgb overlayTransparentColour = kNoColour;
 
     // Sounds and films of the dialogs' panels and of the position editor's previews: one
     // service made at start-up, one device at a time in the whole editor.
