@@ -1,8 +1,8 @@
 #include "editor/app/EditCommands.h"
 
 #include "editor/app/BusyCursor.h"
+#include "editor/app/MainWindow.h"
 #include "editor/dialogs/SpecialPasteDialog.h"
-#include "editor/app/TSommaire.h"
 
 namespace ztv::editor {
 
@@ -17,7 +17,7 @@ const QStringList kSelections{QStringLiteral("Toutselec1"), QStringLiteral("Sele
 
 }  // namespace
 
-EditCommands::EditCommands(TSommaire& window)
+EditCommands::EditCommands(MainWindow& window)
     : window_(window), state_(window.state()), clipboard_(window.storyboard(), state_.language) {}
 
 void EditCommands::bind() {

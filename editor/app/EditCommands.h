@@ -6,7 +6,7 @@
 
 namespace ztv::editor {
 
-class TSommaire;
+class MainWindow;
 struct EditorState;
 
 // The Edit menu's commands on the storyboard: copy, cut, paste, special paste, delete (cells,
@@ -15,7 +15,7 @@ struct EditorState;
 // and keeps the commands enabled only where they can act.
 class EditCommands {
   public:
-    explicit EditCommands(TSommaire& window);
+    explicit EditCommands(MainWindow& window);
 
     void bind();
     // Enables the commands for the current page and the clipboard's state.
@@ -35,7 +35,7 @@ class EditCommands {
     // edit's message.
     void finish(const EditResult& result);
 
-    TSommaire& window_;
+    MainWindow& window_;
     EditorState& state_;
     StoryboardClipboard clipboard_;
 };

@@ -4,9 +4,9 @@
 #include "editor/app/AboutBox.h"
 #include "editor/app/HelpPages.h"
 #include "editor/app/IntroScreen.h"
-#include "editor/app/TSommaire.h"
+#include "editor/app/MainWindow.h"
+#include "editor/document/MediaLookup.h"
 #include "editor/dialogs/WelcomeDialog.h"
-#include "editor/dialogs/MediaLookup.h"
 
 #include <QFileInfo>
 
@@ -19,7 +19,7 @@ const QString kTutorial = QStringLiteral("\\tutor\\tutor");
 
 }  // namespace
 
-LaunchCommands::LaunchCommands(TSommaire& window)
+LaunchCommands::LaunchCommands(MainWindow& window)
     : window_(window), preview_(window.state(), window.prompter()), tools_(window) {}
 
 void LaunchCommands::bind() {
@@ -77,7 +77,7 @@ void LaunchCommands::showStartScreens() {
 
 void LaunchCommands::showIntro() {
     EditorState& state = window_.state();
-    Tformintro intro(state.paths.asset(QStringLiteral("logo.jpg")), &window_);
+    IntroScreen intro(state.paths.asset(QStringLiteral("logo.jpg")), &window_);
     state.introShown = true;
     runModal(state, intro);
 }
@@ -101,7 +101,7 @@ void LaunchCommands::startTutorial() {
 }
 
 void LaunchCommands::showAbout() {
-    TAboutBox about(window_.state(), &window_);
+    AboutBox about(window_.state(), &window_);
     runModal(window_.state(), about);
 }
 

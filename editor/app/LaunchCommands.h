@@ -5,13 +5,13 @@
 
 namespace ztv::editor {
 
-class TSommaire;
+class MainWindow;
 
 // The commands that lead out of the storyboard: the previews in the player, the help pages,
 // the tutorial, the about box, the outside programs, and the screens shown at start-up.
 class LaunchCommands {
   public:
-    explicit LaunchCommands(TSommaire& window);
+    explicit LaunchCommands(MainWindow& window);
 
     // Registers BJouer, BJouer2, Baide, BQuestion, Tutorial1, Aproposde1, Fichierpad1, the
     // outside tools and OuvrirMedia1.
@@ -32,7 +32,7 @@ class LaunchCommands {
   private:
     void bindTool(const char* command, OutsideTool tool);
 
-    TSommaire& window_;
+    MainWindow& window_;
     PreviewLauncher preview_;
     OutsideTools tools_;
 };

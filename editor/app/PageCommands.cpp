@@ -2,8 +2,8 @@
 
 #include "common/formats/LangLines.h"
 #include "common/platform/FileIo.h"
+#include "editor/app/MainWindow.h"
 #include "editor/dialogs/NewPageDialog.h"
-#include "editor/app/TSommaire.h"
 #include "editor/document/UndoSnapshot.h"
 
 #include <QComboBox>
@@ -11,7 +11,7 @@
 
 namespace ztv::editor {
 
-PageCommands::PageCommands(TSommaire& window) : window_(window), state_(window.state()) {}
+PageCommands::PageCommands(MainWindow& window) : window_(window), state_(window.state()) {}
 
 void PageCommands::bind() {
     window_.setCommandHandler(QStringLiteral("BNewPage"), [this] { newPage(); });

@@ -4,14 +4,14 @@
 
 namespace ztv::editor {
 
-class TSommaire;
+class MainWindow;
 struct EditorState;
 
 // The page commands of the main window: new page, modify, delete, copy and paste a whole page.
 // The page table work is the PageBook's.
 class PageCommands {
   public:
-    explicit PageCommands(TSommaire& window);
+    explicit PageCommands(MainWindow& window);
 
     // Registers BNewPage, ModifierPage1, SupprimerPage1, CopierPage1 and CollerPage1.
     void bind();
@@ -27,7 +27,7 @@ class PageCommands {
     void pastePage();
 
   private:
-    TSommaire& window_;
+    MainWindow& window_;
     EditorState& state_;
 };
 

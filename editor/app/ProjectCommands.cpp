@@ -5,13 +5,13 @@
 #include "common/formats/ProjectSettings.h"
 #include "editor/app/BusyCursor.h"
 #include "editor/app/EditorStartup.h"
-#include "editor/dialogs/KeywordDialogs.h"
-#include "editor/document/PageBook.h"
-#include "editor/dialogs/ProjectParametersDialog.h"
+#include "editor/app/MainWindow.h"
 #include "editor/app/RecentProjects.h"
-#include "editor/document/StoredPath.h"
-#include "editor/app/TSommaire.h"
+#include "editor/dialogs/KeywordDialogs.h"
+#include "editor/dialogs/ProjectParametersDialog.h"
 #include "editor/dialogs/ToolSettingsDialog.h"
+#include "editor/document/PageBook.h"
+#include "editor/document/StoredPath.h"
 #include "editor/document/WorkingCopy.h"
 #include "editor/document/WorkingCopyOwner.h"
 
@@ -33,7 +33,7 @@ QString projectFilter() {
     return QStringLiteral(" (*.PZV *.pzv)");
 }
 
-ProjectCommands::ProjectCommands(TSommaire& window) : window_(window), state_(window.state()) {}
+ProjectCommands::ProjectCommands(MainWindow& window) : window_(window), state_(window.state()) {}
 
 void ProjectCommands::bind() {
     window_.setCommandHandler(QStringLiteral("BOpen"), [this] { openCommand(); });
@@ -192,8 +192,8 @@ void ProjectCommands::newProject(bool askToSave) {
             window_.showGridView();
         }
     }
-    window_.PageClick(QStringLiteral("Paramtreduprojet1"));
-    window_.PageClick(QStringLiteral("BNewPage"));
+    window_.runCommand(QStringLiteral("Paramtreduprojet1"));
+    window_.runCommand(QStringLiteral("BNewPage"));
 }
 
 void ProjectCommands::openCommand(bool askToSave) {

@@ -7,7 +7,7 @@
 
 namespace ztv::editor {
 
-class TSommaire;
+class MainWindow;
 struct EditorState;
 
 // The file chooser's filter of project files.
@@ -18,7 +18,7 @@ QString projectFilter();
 // command the author cancels, or whose save fails, leaves the open project as it was.
 class ProjectCommands {
   public:
-    explicit ProjectCommands(TSommaire& window);
+    explicit ProjectCommands(MainWindow& window);
 
     // Registers BOpen, BNew, BSave, Enregistrersous1, proj1 to proj5 and the close saver.
     void bind();
@@ -75,7 +75,7 @@ class ProjectCommands {
     void setProjectPath(const QString& projectHost);
     void reopenAfterLoad();
 
-    TSommaire& window_;
+    MainWindow& window_;
     EditorState& state_;
 };
 

@@ -7,7 +7,7 @@
 #include "editor/app/EditorState.h"
 #include "editor/app/HelpPages.h"
 #include "editor/dialogs/TiledDialog.h"
-#include "editor/dialogs/MediaLookup.h"
+#include "editor/document/MediaLookup.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "editor/dialogs/CellDialogs.h"
 
 #include "common/formats/ElementKinds.h"
-#include "editor/app/TSommaire.h"
+#include "editor/app/MainWindow.h"
 #include "editor/dialogs/TFormVis.h"
 #include "editor/position/TForm200.h"
 
@@ -12,7 +12,7 @@ bool rowHasDialog(int row) {
     return kind == ElementKind::Background || kind == ElementKind::Picture;
 }
 
-int showCellDialog(TSommaire& window, int row) {
+int showCellDialog(MainWindow& window, int row) {
     if (!rowHasDialog(row)) {
         return 0;
     }
@@ -20,7 +20,7 @@ int showCellDialog(TSommaire& window, int row) {
     return runModal(window.state(), dialog);
 }
 
-void installCellDialogs(TSommaire& window) {
+void installCellDialogs(MainWindow& window) {
     window.setCellDialogOpener([&window](int row) { return showCellDialog(window, row); },
                                rowHasDialog);
     window.state().positionsKept = [&window] {

@@ -5,7 +5,7 @@
 #include "common/formats/PictureLoader.h"
 #include "common/platform/Prompter.h"
 #include "editor/app/EditorState.h"
-#include "editor/dialogs/MediaLookup.h"
+#include "editor/document/MediaLookup.h"
 #include "player/elements/Appearance.h"
 #include "player/elements/GradientFill.h"
 

@@ -4,7 +4,7 @@
 #include "common/platform/Prompter.h"
 #include "common/platform/WinPath.h"
 #include "editor/app/EditorState.h"
-#include "editor/dialogs/MediaLookup.h"
+#include "editor/document/MediaLookup.h"
 
 namespace ztv::editor {
 

@@ -10,7 +10,7 @@
 #include "editor/app/EditorState.h"
 #include "editor/document/Storyboard.h"
 #include "editor/dialogs/ToolSettingsDialog.h"
-#include "editor/dialogs/MediaLookup.h"
+#include "editor/document/MediaLookup.h"
 #include "editor/dialogs/NumberLists.h"
 #include "editor/dialogs/PathField.h"
 #include "editor/dialogs/ReducedCopy.h"

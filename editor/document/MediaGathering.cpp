@@ -11,7 +11,7 @@
 #include "editor/document/PageBook.h"
 #include "editor/document/StoredPath.h"
 #include "editor/document/Storyboard.h"
-#include "editor/dialogs/MediaLookup.h"
+#include "editor/document/MediaLookup.h"
 
 #include <QDir>
 #include <QFileInfo>

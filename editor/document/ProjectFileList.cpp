@@ -8,7 +8,7 @@
 #include "editor/app/EditorState.h"
 #include "editor/document/PageBook.h"
 #include "editor/document/Storyboard.h"
-#include "editor/dialogs/MediaLookup.h"
+#include "editor/document/MediaLookup.h"
 
 #include <QDir>
 #include <QFileInfo>

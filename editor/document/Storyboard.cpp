@@ -2,7 +2,7 @@
 
 #include "common/platform/FileIo.h"
 #include "editor/document/StoryboardRows.h"
-#include "editor/position/HandleGeometry.h"
+#include "editor/document/RecordGeometry.h"
 
 #include <QDir>
 #include <QFileInfo>

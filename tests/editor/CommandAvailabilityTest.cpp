@@ -102,24 +102,24 @@ TEST_F(CommandAvailability, QtDialogsSpeakTheLanguageOfTheLanguageFile) {
 
 TEST_F(CommandAvailability, PastingAPageWithNoPageOpenStopsAfterItsMessage) {
     window().setCommandEnabled(QStringLiteral("CollerPage1"), true);
-    window().PageClick(QStringLiteral("CollerPage1"));
+    window().runCommand(QStringLiteral("CollerPage1"));
     EXPECT_EQ(prompter_.texts(), QStringList{numberedText(lang::NoCurrentPage)});
     EXPECT_TRUE(dialogsShown.isEmpty()) << "no new page dialog follows";
     EXPECT_EQ(window().pageCombo().count(), 0);
 }
 
 TEST_F(CommandAvailability, BuildingNeedsAPageAndLetsUnsavedChangesStopIt) {
-    window().PageClick(QStringLiteral("BCreerAppli"));
+    window().runCommand(QStringLiteral("BCreerAppli"));
     EXPECT_EQ(prompter_.texts(), QStringList{numberedText(lang::NoCurrentPage)});
     newProjectWithPages({QStringLiteral("Un")});
     dialogsShown.clear();
     window().setModified(true);
     prompter_.answer(Prompter::Cancel);
-    window().PageClick(QStringLiteral("BCreerAppli"));
+    window().runCommand(QStringLiteral("BCreerAppli"));
     EXPECT_EQ(prompter_.texts().last(), numberedText(lang::SaveBeforeQuit));
     EXPECT_TRUE(dialogsShown.isEmpty()) << "Cancel stops before the wizard";
     prompter_.answer(Prompter::No);
-    window().PageClick(QStringLiteral("BCreerAppli"));
+    window().runCommand(QStringLiteral("BCreerAppli"));
     EXPECT_EQ(dialogsShown, QStringList{"FCreerLog"}) << "No goes on to the wizard";
 }
 
@@ -133,7 +133,7 @@ TEST_F(CommandAvailability, TheFirstPageMustBeAPageOfTheProject) {
         d.findChild<QLineEdit*>(QStringLiteral("Edit3"))->setText(QStringLiteral("2"));
         d.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
     });
-    window().PageClick(QStringLiteral("Paramtreduprojet1"));
+    window().runCommand(QStringLiteral("Paramtreduprojet1"));
     EXPECT_EQ(prompter_.texts(), QStringList{numberedText(lang::FirstPageMissing)});
     EXPECT_NE(readBytes(workingDir() + QStringLiteral("/$inip.ini")), before);
     EXPECT_EQ(readLines(workingDir() + QStringLiteral("/$inip.ini"))->value(3),

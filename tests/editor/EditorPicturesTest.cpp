@@ -3,7 +3,7 @@
 #include "common/formats/JpegCodec.h"
 #include "editor/app/EditorState.h"
 #include "editor/dialogs/EditorPictures.h"
-#include "editor/dialogs/MediaLookup.h"
+#include "editor/document/MediaLookup.h"
 #include "editor/dialogs/PanelMedia.h"
 #include "editor/dialogs/ReducedCopy.h"
 #include "tests/support/PictureMakers.h"

@@ -25,7 +25,7 @@ class MainWindowTest : public EditorFixture {
         session_ = start();
         ASSERT_TRUE(session_);
     }
-    editor::TSommaire& window() { return *session_->window; }
+    editor::MainWindow& window() { return *session_->window; }
 
     std::unique_ptr<editor::EditorSession> session_;
 };
@@ -171,7 +171,7 @@ TEST_F(MainWindowTest, RegisteringAHandlerEnablesTheCommandButStateCanStillHoldI
 
     window().setCommandHandler(QStringLiteral("BColler"), [&runs] { ++runs; });
     EXPECT_FALSE(window().isCommandEnabled(QStringLiteral("BColler"))) << "paste starts disabled";
-    window().PageClick(QStringLiteral("BColler"));
+    window().runCommand(QStringLiteral("BColler"));
     EXPECT_EQ(runs, 2);
     window().setCommandEnabled(QStringLiteral("BColler"), true);
     EXPECT_TRUE(window().menuItem(QStringLiteral("Coller1"))->isEnabled());

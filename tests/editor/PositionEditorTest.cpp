@@ -1,10 +1,10 @@
 // The position editor on a page of a new project: what the page shows, moving, resizing and
 // picking elements, what each change writes into the page files, and closing.
-#include "common/platform/SafetyLimits.h"
 #include "common/platform/FileIo.h"
+#include "common/platform/SafetyLimits.h"
+#include "editor/dialogs/TFormVis.h"
 #include "editor/document/Storyboard.h"
 #include "editor/document/UndoSnapshot.h"
-#include "editor/dialogs/TFormVis.h"
 #include "editor/position/TForm200.h"
 #include "tests/editor/PositionFixture.h"
 
@@ -303,7 +303,7 @@ TEST_F(PositionEditorTest, AnAnimationKeepsItsFirstPositionAndItsArrival) {
 TEST_F(PositionEditorTest, ThePositionCommandStartsFromTheCellAndKeptPositionsCanBeUndone) {
     setPage({plain(4, 1, {100, 100, 50, 50}, kRed), plain(6, 2, {10, 10, 30, 30}, kBlue)});
     window().storyboard().setCurrentCell(3, 8);  // an empty cell after both: message 456
-    window().PageClick(QStringLiteral("BPosition"));
+    window().runCommand(QStringLiteral("BPosition"));
     EXPECT_EQ(asked().last(), state().text(456));
     window().storyboard().setCurrentCell(1, 4);
     int edited = 0;
@@ -314,7 +314,7 @@ TEST_F(PositionEditorTest, ThePositionCommandStartsFromTheCellAndKeptPositionsCa
         d.reject();
     });
     prompter_.answer(Prompter::Ok);
-    window().PageClick(QStringLiteral("BPosition"));
+    window().runCommand(QStringLiteral("BPosition"));
     EXPECT_EQ(edited, 4);
     EXPECT_EQ(act().at(0).Haut, 101);
     EXPECT_TRUE(window().isCommandEnabled(QStringLiteral("Dfaire1")));

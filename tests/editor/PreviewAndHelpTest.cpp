@@ -48,15 +48,15 @@ TEST_F(PreviewAndHelp, TheSecondPreviewClosesTheFirstPlayerAndNamesTheDataFolder
     newProjectWithPages({QStringLiteral("Un"), QStringLiteral("Deux")});
     const int page = window().storyboard().page();
     ASSERT_GT(page, 0);
-    window().PageClick(QStringLiteral("BJouer"));
+    window().runCommand(QStringLiteral("BJouer"));
     ASSERT_EQ(shell_->calls.size(), 1);
     EXPECT_EQ(shell_->calls[0].path, player());
     EXPECT_EQ(shell_->calls[0].arguments,
               (QStringList{QStringLiteral("somm"), QString::number(page)}));
     EXPECT_EQ(previewCloseRequests_, 0);
 
-    window().PageClick(QStringLiteral("Excuter1"));  // the menu item runs the same command
-    window().PageClick(QStringLiteral("BJouer"));
+    window().runCommand(QStringLiteral("Excuter1"));  // the menu item runs the same command
+    window().runCommand(QStringLiteral("BJouer"));
     ASSERT_EQ(shell_->calls.size(), 2);
     EXPECT_EQ(previewCloseRequests_, 1);
     EXPECT_EQ(shell_->calls[1].arguments,
@@ -64,11 +64,11 @@ TEST_F(PreviewAndHelp, TheSecondPreviewClosesTheFirstPlayerAndNamesTheDataFolder
 }
 
 TEST_F(PreviewAndHelp, WithoutAPagePreviewSaysSoAndStartsNothing) {
-    window().PageClick(QStringLiteral("BJouer"));
+    window().runCommand(QStringLiteral("BJouer"));
     EXPECT_EQ(lastText(), numberedText(lang::NoCurrentPage));
     // Not even after an earlier preview: a player on page 0 would have nothing to play.
     state().previewRunning = true;
-    window().PageClick(QStringLiteral("BJouer"));
+    window().runCommand(QStringLiteral("BJouer"));
     EXPECT_EQ(lastText(), numberedText(lang::NoCurrentPage));
     EXPECT_TRUE(shell_->calls.isEmpty());
     EXPECT_EQ(previewCloseRequests_, 0);
@@ -93,7 +93,7 @@ TEST_F(PreviewAndHelp, TheWebPreviewWritesRunHtmAndOpensIt) {
     state().projectWidth = 800;
     state().projectHeight = 600;
     const int page = window().storyboard().page();
-    window().PageClick(QStringLiteral("BJouer2"));
+    window().runCommand(QStringLiteral("BJouer2"));
     const QString run = appDir() + QStringLiteral("/run.htm");
     QFile file(run);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -120,12 +120,12 @@ TEST_F(PreviewAndHelp, TheWebPreviewWritesRunHtmAndOpensIt) {
 
 TEST_F(PreviewAndHelp, HelpPagesComeFromTheLanguagesFolderAndAMissingOneSaysSo) {
     writeHelp(QStringLiteral("aide/zentrovale/demarrage.html"));
-    window().PageClick(QStringLiteral("Baide"));
+    window().runCommand(QStringLiteral("Baide"));
     ASSERT_EQ(shell_->addresses.size(), 1);
     EXPECT_EQ(QUrl(shell_->addresses[0]).toLocalFile(),
               appDir() + QStringLiteral("/aide/zentrovale/demarrage.html"));
 
-    window().PageClick(QStringLiteral("BQuestion"));
+    window().runCommand(QStringLiteral("BQuestion"));
     EXPECT_EQ(shell_->addresses.size(), 1);
     EXPECT_EQ(lastText(), numberedText(lang::HelpPageMissing) + u' ' + appDir() +
                               QStringLiteral("/aide/zentrovale/questions.html"));
@@ -155,14 +155,14 @@ TEST_F(PreviewAndHelp, TheDialogsHelpButtonOpensTheirPage) {
         EXPECT_TRUE(help->isEnabled());
         help->click();
     });
-    window().PageClick(QStringLiteral("Param1"));
+    window().runCommand(QStringLiteral("Param1"));
     ASSERT_EQ(shell_->addresses.size(), 1);
     EXPECT_TRUE(
         shell_->addresses[0].endsWith(QStringLiteral("/aide/zentrovale/projet.html#externe")));
 }
 
 TEST_F(PreviewAndHelp, TheTutorialIsLookedForOnTheDrives) {
-    window().PageClick(QStringLiteral("Tutorial1"));
+    window().runCommand(QStringLiteral("Tutorial1"));
     EXPECT_EQ(lastText(), numberedText(lang::FileNotOnAnyDrive));
     EXPECT_TRUE(shell_->calls.isEmpty());
 
@@ -170,7 +170,7 @@ TEST_F(PreviewAndHelp, TheTutorialIsLookedForOnTheDrives) {
     QDir().mkpath(cd + QStringLiteral("/tutor"));
     ASSERT_TRUE(writeFileAtomically(cd + QStringLiteral("/tutor/tutor"), "#!/bin/sh\n"));
     state().drives.set(QLatin1Char('D'), cd, DriveType::Cd);
-    window().PageClick(QStringLiteral("Tutorial1"));
+    window().runCommand(QStringLiteral("Tutorial1"));
     ASSERT_EQ(shell_->calls.size(), 1);
     EXPECT_EQ(shell_->calls[0].path, cd + QStringLiteral("/tutor/tutor"));
     EXPECT_TRUE(shell_->calls[0].arguments.isEmpty());
@@ -187,15 +187,15 @@ TEST_F(PreviewAndHelp, OutsideToolsGetTheCellsMediaOnlyWhereTheRowSuitsThem) {
         state().settings.setLine(line, QStringLiteral("/opt/tool%1").arg(line));
     }
     window().storyboard().setCurrentCell(1, 5);
-    window().PageClick(QStringLiteral("Dessiner1"));
-    window().PageClick(QStringLiteral("Scanner1"));  // never given a file
-    window().PageClick(QStringLiteral("OuvrirMedia1"));
+    window().runCommand(QStringLiteral("Dessiner1"));
+    window().runCommand(QStringLiteral("Scanner1"));  // never given a file
+    window().runCommand(QStringLiteral("OuvrirMedia1"));
     window().storyboard().setCurrentCell(3, 30);
-    window().PageClick(QStringLiteral("Dessiner1"));  // a text cell: no argument
+    window().runCommand(QStringLiteral("Dessiner1"));  // a text cell: no argument
     window().storyboard().setCurrentCell(2, 1);
-    window().PageClick(QStringLiteral("OuvrirMedia1"));  // the sound row: the recorder
+    window().runCommand(QStringLiteral("OuvrirMedia1"));  // the sound row: the recorder
     window().storyboard().setCurrentCell(4, 5);
-    window().PageClick(QStringLiteral("Dessiner1"));  // an empty cell
+    window().runCommand(QStringLiteral("Dessiner1"));  // an empty cell
 
     ASSERT_EQ(shell_->calls.size(), 6);
     const QStringList none;
@@ -213,7 +213,7 @@ TEST_F(PreviewAndHelp, OutsideToolsGetTheCellsMediaOnlyWhereTheRowSuitsThem) {
 
 TEST_F(PreviewAndHelp, AToolNotSetUpOpensTheSettingsFirst) {
     // Left unset in the settings dialog: nothing starts.
-    window().PageClick(QStringLiteral("Vido1"));
+    window().runCommand(QStringLiteral("Vido1"));
     EXPECT_EQ(dialogsShown, QStringList{QStringLiteral("Form26")});
     EXPECT_TRUE(shell_->calls.isEmpty());
 
@@ -221,7 +221,7 @@ TEST_F(PreviewAndHelp, AToolNotSetUpOpensTheSettingsFirst) {
     onDialog([](QDialog& d) {
         static_cast<editor::TForm26&>(d).BtChoixExtClick(editor::VideoViewerLine);
     });
-    window().PageClick(QStringLiteral("Vido1"));
+    window().runCommand(QStringLiteral("Vido1"));
     ASSERT_EQ(shell_->calls.size(), 1);
     EXPECT_EQ(shell_->calls[0].path, QStringLiteral("/opt/viewer"));
 }
@@ -231,7 +231,7 @@ TEST_F(PreviewAndHelp, AProgramPathTheSettingsCannotStoreIsRefused) {
     onDialog([](QDialog& d) {
         static_cast<editor::TForm26&>(d).BtChoixExtClick(editor::VideoViewerLine);
     });
-    window().PageClick(QStringLiteral("Param1"));
+    window().runCommand(QStringLiteral("Param1"));
     ASSERT_FALSE(prompter_.texts().isEmpty());
     EXPECT_EQ(prompter_.texts().last(), numberedText(lang::UnstorableCharacter) +
                                             QStringLiteral(" 日 (U+65E5)\n/opt/日本/viewer"));

@@ -30,7 +30,7 @@ class StoryboardClipboard : public ProjectFixture {
     }
     void run(const char* command, const CellRange& selection) {
         window().grid().selectRange(selection);
-        window().PageClick(QLatin1String(command));
+        window().runCommand(QLatin1String(command));
     }
     QString cell(int column, int row) { return window().storyboard().cellText(column, row); }
     QByteArray act(int page) {
@@ -124,7 +124,7 @@ TEST_F(StoryboardClipboard, InsertingAndRemovingAColumnShiftTheColumnsAndUndoOnc
     EXPECT_EQ(cell(6, 4), QStringLiteral("c5.jpg"));
     EXPECT_EQ(cell(20, 4), QStringLiteral("c19.jpg"));
     EXPECT_EQ(cell(20, 5), QStringLiteral("last.jpg")) << "column 19 had nothing in row 5";
-    window().PageClick(QStringLiteral("Dfaire1"));
+    window().runCommand(QStringLiteral("Dfaire1"));
     EXPECT_EQ(act(1), before) << "one undo puts the whole shift back";
     EXPECT_FALSE(window().isCommandEnabled(QStringLiteral("Dfaire1")));
 
@@ -145,7 +145,7 @@ TEST_F(StoryboardClipboard, UndoRestoresThePageByteForByteOnceAndABadSnapshotCha
     run("BCopier", {1, 4, 1, 4});
     run("BColler", {2, 5, 3, 6});
     ASSERT_NE(act(1), before);
-    window().PageClick(QStringLiteral("Dfaire1"));
+    window().runCommand(QStringLiteral("Dfaire1"));
     EXPECT_EQ(act(1), before);
     EXPECT_EQ(cell(2, 5), QStringLiteral("b.jpg"));
     EXPECT_FALSE(window().isCommandEnabled(QStringLiteral("Dfaire1")));
@@ -154,7 +154,7 @@ TEST_F(StoryboardClipboard, UndoRestoresThePageByteForByteOnceAndABadSnapshotCha
     run("BSuppr", {1, 4, 1, 4});
     const QByteArray afterDelete = act(1);
     ProjectWriter(workingDir()).writeBytes(QStringLiteral("def.cop"), QByteArray(100, 'x'));
-    window().PageClick(QStringLiteral("Dfaire1"));
+    window().runCommand(QStringLiteral("Dfaire1"));
     EXPECT_EQ(prompter_.texts().last(), numberedText(lang::NothingToUndo));
     EXPECT_EQ(act(1), afterDelete);
 }
@@ -174,7 +174,7 @@ TEST_F(StoryboardClipboard, SpecialPasteCopiesOnlyTheChosenGroups) {
         d.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
     });
     window().grid().selectRange({2, 4, 3, 4});
-    window().PageClick(QStringLiteral("Collspec1"));
+    window().runCommand(QStringLiteral("Collspec1"));
     EXPECT_EQ(dialogsShown.last(), QStringLiteral("FormCollSpec"));
     const QList<ElementRecord> played = jou(1);
     ASSERT_EQ(played.size(), 2) << "no file to paste settings onto in the empty cell";
@@ -189,7 +189,7 @@ TEST_F(StoryboardClipboard, SpecialPasteCopiesOnlyTheChosenGroups) {
         d.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
     });
     window().grid().selectRange({5, 4, 5, 4});
-    window().PageClick(QStringLiteral("Collspec1"));
+    window().runCommand(QStringLiteral("Collspec1"));
     const ElementRecord pasted = jou(1).last();
     EXPECT_EQ(pasted.Fichier, QStringLiteral("a.jpg"));
     EXPECT_EQ(pasted.Gauche, 77);

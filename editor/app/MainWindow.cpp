@@ -1,20 +1,20 @@
-#include "editor/app/TSommaire.h"
+#include "editor/app/MainWindow.h"
 
 #include "common/formats/LangLines.h"
 #include "common/formats/ProjectSettings.h"
 #include "common/platform/DesktopShell.h"
 #include "editor/app/CommandTable.h"
-#include "editor/dialogs/DialogBackground.h"
 #include "editor/app/EditCommands.h"
 #include "editor/app/LaunchCommands.h"
 #include "editor/app/PageCommands.h"
-#include "editor/printing/PrintDialog.h"
 #include "editor/app/ProjectCommands.h"
+#include "editor/builder/BuildApplication.h"
+#include "editor/builder/FileAssociations.h"
+#include "editor/dialogs/DialogBackground.h"
 #include "editor/dialogs/ProjectFilesDialog.h"
 #include "editor/document/WorkingCopy.h"
 #include "editor/document/WorkingCopyOwner.h"
-#include "editor/builder/BuildApplication.h"
-#include "editor/builder/FileAssociations.h"
+#include "editor/printing/PrintDialog.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -101,7 +101,7 @@ QString withoutMnemonics(const QString& caption) {
     return text;
 }
 
-TSommaire::TSommaire(EditorState& state, Prompter& prompter, QWidget* parent)
+MainWindow::MainWindow(EditorState& state, Prompter& prompter, QWidget* parent)
     : QMainWindow(parent),
       state_(state),
       prompter_(prompter),
@@ -164,14 +164,14 @@ TSommaire::TSommaire(EditorState& state, Prompter& prompter, QWidget* parent)
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 
-    connect(grid_, &StoryboardGrid::cellPressed, this, &TSommaire::onGridPressed);
+    connect(grid_, &StoryboardGrid::cellPressed, this, &MainWindow::selectPressedCell);
     connect(grid_, &StoryboardGrid::cellClicked, this, [this](int column, int row) {
         storyboard_.setCurrentCell(column, row);
         updateStatus();
     });
-    connect(grid_, &StoryboardGrid::cellActivated, this, &TSommaire::openCell);
-    connect(list_, &QListWidget::itemClicked, this, &TSommaire::onListClick);
-    connect(list_, &QListWidget::itemDoubleClicked, this, &TSommaire::onListDoubleClick);
+    connect(grid_, &StoryboardGrid::cellActivated, this, &MainWindow::openCell);
+    connect(list_, &QListWidget::itemClicked, this, &MainWindow::selectListedCell);
+    connect(list_, &QListWidget::itemDoubleClicked, this, &MainWindow::openListedCell);
 
     state_.projectName = state_.text(lang::UntitledProject);
     state_.projectBase = state_.paths.workingDir();
@@ -194,9 +194,9 @@ TSommaire::TSommaire(EditorState& state, Prompter& prompter, QWidget* parent)
     updateStatus();
 }
 
-TSommaire::~TSommaire() = default;
+MainWindow::~MainWindow() = default;
 
-void TSommaire::buildToolbar(QWidget* panel) {
+void MainWindow::buildToolbar(QWidget* panel) {
     for (const ToolButtonEntry& entry : toolButtons()) {
         auto* button = new QToolButton(panel);
         const QString name = QString::fromLatin1(entry.name);
@@ -210,7 +210,7 @@ void TSommaire::buildToolbar(QWidget* panel) {
         if (entry.hintLine >= 0) {
             commands_[command].hint = withoutMnemonics(state_.text(entry.hintLine));
         }
-        connect(button, &QToolButton::clicked, this, [this, command] { PageClick(command); });
+        connect(button, &QToolButton::clicked, this, [this, command] { runCommand(command); });
         commands_[command].buttons.append(button);
         buttons_.insert(name, button);
     }
@@ -222,7 +222,7 @@ void TSommaire::buildToolbar(QWidget* panel) {
     visuel->setObjectName(QStringLiteral("BVisuel"));
     visuel->setText(state_.text(lang::EditCellButton));
     visuel->hide();
-    connect(visuel, &QToolButton::clicked, this, [this] { PageClick(QStringLiteral("BVisuel")); });
+    connect(visuel, &QToolButton::clicked, this, [this] { runCommand(QStringLiteral("BVisuel")); });
     commands_[QStringLiteral("BVisuel")].buttons.append(visuel);
     buttons_.insert(QStringLiteral("BVisuel"), visuel);
 
@@ -235,10 +235,10 @@ void TSommaire::buildToolbar(QWidget* panel) {
     comboPage_->setObjectName(QStringLiteral("ComboPage"));
     comboPage_->setGeometry(342, 50, 160, 22);
     comboPage_->setStyleSheet(QStringLiteral("QComboBox { color: rgb(28,109,107); }"));
-    connect(comboPage_, &QComboBox::activated, this, &TSommaire::onComboPageChange);
+    connect(comboPage_, &QComboBox::activated, this, &MainWindow::openChosenPage);
 }
 
-void TSommaire::buildMenus() {
+void MainWindow::buildMenus() {
     auto addItem = [this](QMenu* menu, const MenuItemEntry& entry) {
         if (!entry.name) {
             menu->addSeparator();
@@ -249,7 +249,7 @@ void TSommaire::buildMenus() {
         item->setObjectName(name);
         item->setShortcuts(shortcutsOf(entry));
         const QString command = QString::fromLatin1(entry.command);
-        connect(item, &QAction::triggered, this, [this, command] { PageClick(command); });
+        connect(item, &QAction::triggered, this, [this, command] { runCommand(command); });
         commands_[command].items.append(item);
         items_.insert(name, item);
     };
@@ -284,7 +284,7 @@ void TSommaire::buildMenus() {
     }
 }
 
-void TSommaire::buildStatusBar() {
+void MainWindow::buildStatusBar() {
     statusProject_ = new QLabel(this);
     statusPage_ = new QLabel(this);
     statusCell_ = new QLabel(this);
@@ -294,7 +294,7 @@ void TSommaire::buildStatusBar() {
     statusBar()->addWidget(statusCell_, 1);
 }
 
-void TSommaire::bindCommands() {
+void MainWindow::bindCommands() {
     setCommandHandler(QStringLiteral("BitBtn3"), [this] { close(); });
     setCommandHandler(QStringLiteral("BGrille"), [this] { showGridView(); });
     setCommandHandler(QStringLiteral("BListe"), [this] { showPictureListView(); });
@@ -309,7 +309,7 @@ void TSommaire::bindCommands() {
 
 // The documents of the Help menu that ship in APPDIR open in the desktop's viewer; an item
 // whose document is not installed stays disabled.
-void TSommaire::bindDocument(const QString& command, const QString& fileName) {
+void MainWindow::bindDocument(const QString& command, const QString& fileName) {
     const QString host = state_.paths.asset(fileName);
     if (QFileInfo::exists(host)) {
         setCommandHandler(command,
@@ -317,29 +317,29 @@ void TSommaire::bindDocument(const QString& command, const QString& fileName) {
     }
 }
 
-void TSommaire::PageClick(const QString& command) {
+void MainWindow::runCommand(const QString& command) {
     const auto it = commands_.constFind(command);
     if (it != commands_.constEnd() && it->handler && it->stateEnabled) {
         it->handler();
     }
 }
 
-void TSommaire::setCommandHandler(const QString& command, std::function<void()> handler) {
+void MainWindow::setCommandHandler(const QString& command, std::function<void()> handler) {
     commands_[command].handler = std::move(handler);
     refreshCommand(command);
 }
 
-void TSommaire::setCommandEnabled(const QString& command, bool enabled) {
+void MainWindow::setCommandEnabled(const QString& command, bool enabled) {
     commands_[command].stateEnabled = enabled;
     refreshCommand(command);
 }
 
-bool TSommaire::isCommandEnabled(const QString& command) const {
+bool MainWindow::isCommandEnabled(const QString& command) const {
     const auto it = commands_.constFind(command);
     return it != commands_.constEnd() && it->handler && it->stateEnabled;
 }
 
-void TSommaire::refreshCommand(const QString& name) {
+void MainWindow::refreshCommand(const QString& name) {
     const Command& command = commands_[name];
     const bool enabled = command.handler && command.stateEnabled;
     // A command whose feature has not landed says so where the user looks: its tooltip.
@@ -364,28 +364,28 @@ void TSommaire::refreshCommand(const QString& name) {
     }
 }
 
-QPrinter& TSommaire::printer() {
+QPrinter& MainWindow::printer() {
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     }
     return *printer_;
 }
 
-bool TSommaire::hasCommandHandler(const QString& command) const {
+bool MainWindow::hasCommandHandler(const QString& command) const {
     const auto it = commands_.constFind(command);
     return it != commands_.constEnd() && bool(it->handler);
 }
 
-QAction* TSommaire::menuItem(const QString& name) const {
+QAction* MainWindow::menuItem(const QString& name) const {
     return items_.value(name);
 }
 
-QToolButton* TSommaire::toolButton(const QString& name) const {
+QToolButton* MainWindow::toolButton(const QString& name) const {
     return buttons_.value(name);
 }
 
-void TSommaire::setCellDialogOpener(CellDialogOpener opener,
-                                    std::function<bool(int row)> hasDialog) {
+void MainWindow::setCellDialogOpener(CellDialogOpener opener,
+                                     std::function<bool(int row)> hasDialog) {
     cellDialog_ = std::move(opener);
     rowHasDialog_ = std::move(hasDialog);
     setCommandHandler(QStringLiteral("BVisuel"), [this] { dispatchCellDialog(); });
@@ -395,13 +395,13 @@ void TSommaire::setCellDialogOpener(CellDialogOpener opener,
             storyboard_.setCurrentCell(cell.x(), cell.y());
             openCell();
         } else {
-            onListDoubleClick(list_->currentItem());
+            openListedCell(list_->currentItem());
         }
     });
     refreshCellCommands();
 }
 
-void TSommaire::refreshCellCommands() {
+void MainWindow::refreshCellCommands() {
     if (!rowHasDialog_) {
         return;
     }
@@ -415,7 +415,7 @@ void TSommaire::refreshCellCommands() {
     }
 }
 
-void TSommaire::setPositionEditor(PositionEditor editor) {
+void MainWindow::setPositionEditor(PositionEditor editor) {
     positionEditor_ = std::move(editor);
     setCommandHandler(QStringLiteral("BPosition"), [this] {
         grid_->setFocus();
@@ -423,11 +423,11 @@ void TSommaire::setPositionEditor(PositionEditor editor) {
     });
 }
 
-void TSommaire::message(int line) {
+void MainWindow::message(int line) {
     prompter_.message(state_.language.message(line));
 }
 
-void TSommaire::changeEvent(QEvent* event) {
+void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         if (state_.introShown) {
             items_.value(QStringLiteral("Tutorial1"))->setVisible(false);
@@ -440,7 +440,7 @@ void TSommaire::changeEvent(QEvent* event) {
 
 // Once per run, at the first activation: later activations would only read the same files
 // again (and the cache tools run while events are served, so an activation may come meanwhile).
-void TSommaire::registerAssociations() {
+void MainWindow::registerAssociations() {
     if (associationsRegistered_) {
         return;
     }
@@ -448,7 +448,7 @@ void TSommaire::registerAssociations() {
     registerFileAssociations(state_.paths.appDir());
 }
 
-void TSommaire::updateStatus() {
+void MainWindow::updateStatus() {
     refreshCellCommands();
     if (edits_) {
         edits_->refresh();
@@ -466,7 +466,7 @@ void TSommaire::updateStatus() {
                              : QString());
 }
 
-void TSommaire::setModified(bool modified) {
+void MainWindow::setModified(bool modified) {
     state_.modified = modified;
     const WorkingCopyOwner owner{state_.isUntitled() ? QString() : state_.projectName, modified};
     if (!WorkingCopyOwner::write(state_.paths.workingCopyOwner(), owner)) {
@@ -474,18 +474,18 @@ void TSommaire::setModified(bool modified) {
     }
 }
 
-PreviewLauncher& TSommaire::preview() {
+PreviewLauncher& MainWindow::preview() {
     return launches_->preview();
 }
 
-void TSommaire::quit() {
+void MainWindow::quit() {
     quitAsked_ = true;
     close();
     quitAsked_ = false;
 }
 
-void TSommaire::closeEvent(QCloseEvent* event) {
-    if (closing_ || !(quitAsked_ || FormCloseQuery()) || !FormClose()) {
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (closing_ || !(quitAsked_ || confirmQuit()) || !settleUnsavedWork()) {
         event->ignore();
         return;
     }
@@ -494,12 +494,12 @@ void TSommaire::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-bool TSommaire::FormCloseQuery() {
+bool MainWindow::confirmQuit() {
     return prompter_.ask(state_.text(lang::QuitQuestion), {}, Prompter::Buttons::YesNoCancel) ==
            Prompter::Yes;
 }
 
-bool TSommaire::FormClose() {
+bool MainWindow::settleUnsavedWork() {
     if (!state_.modified || storyboard_.page() == 0) {
         return true;
     }
@@ -514,7 +514,7 @@ bool TSommaire::FormClose() {
     }
 }
 
-void TSommaire::closeDown() {
+void MainWindow::closeDown() {
     if (!state_.isUntitled()) {
         state_.settings.setLine(LastProjectLine, state_.projectName);
     }

@@ -34,9 +34,9 @@ QString withoutMnemonics(const QString& caption);
 
 // The authoring program's main window: toolbar, menus, page list, storyboard grid and picture
 // list, status bar. Every toolbar button and menu item runs a named command through one
-// dispatch point (PageClick); a command is enabled only once a handler is registered for it,
+// dispatch point (runCommand); a command is enabled only once a handler is registered for it,
 // so the commands whose features land later stay visibly disabled.
-class TSommaire : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
     // Shows the element dialog of the row's kind for the current cell; 6 when it wrote the
@@ -49,8 +49,8 @@ class TSommaire : public QMainWindow {
 
     // Builds the window and runs the start-up steps that need it (working copy, page table,
     // the project named on the command line). The state comes from startEditor().
-    TSommaire(EditorState& state, Prompter& prompter, QWidget* parent = nullptr);
-    ~TSommaire() override;
+    MainWindow(EditorState& state, Prompter& prompter, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     EditorState& state() { return state_; }
     Storyboard& storyboard() { return storyboard_; }
@@ -60,7 +60,7 @@ class TSommaire : public QMainWindow {
     Prompter& prompter() { return prompter_; }
 
     // The dispatch point: runs the command's handler when the command is enabled.
-    void PageClick(const QString& command);
+    void runCommand(const QString& command);
     // Registers what a command does and enables its buttons and items.
     void setCommandHandler(const QString& command, std::function<void()> handler);
     // The state part of a command's enabled state (undo, paste...); the command stays disabled
@@ -103,7 +103,7 @@ class TSommaire : public QMainWindow {
     // Clears the grid, fills the page list selecting `page` (0: the first) and makes the
     // selected page current; none when the list is empty.
     void showPage(int page);
-    // Makes the page current and shows it (ComboPageChange's work).
+    // Makes the page current and shows it (what choosing it in the page list does).
     void switchToPage(int page);
     void updateCaption();
     void updateRecentItems();
@@ -123,7 +123,7 @@ class TSommaire : public QMainWindow {
     // After a change of a cell: modified flag, compaction and .JOU rewrite, repaint.
     bool regeneratePage();
     void repaintGrid();
-    void openCell();  // Grille1DblClick, Enter, BAjout in grid mode
+    void openCell();  // a double click or Enter on the grid, BAjout in grid mode
     void positionCommand();
     void showGridView();
     void showPictureListView();
@@ -149,17 +149,17 @@ class TSommaire : public QMainWindow {
     void bindCommands();
     void bindDocument(const QString& command, const QString& fileName);
     void refreshCommand(const QString& name);
-    void onGridPressed(int column, int row, Qt::MouseButton button, QPoint globalPos);
-    void onComboPageChange();
-    void onListClick(QListWidgetItem* item);
-    void onListDoubleClick(QListWidgetItem* item);
+    void selectPressedCell(int column, int row, Qt::MouseButton button, QPoint globalPos);
+    void openChosenPage();
+    void selectListedCell(QListWidgetItem* item);
+    void openListedCell(QListWidgetItem* item);
     void dispatchCellDialog();
     void refreshCellCommands();
     // The element dialog of the current cell, or the message that there is none yet.
     void openCellDialog(bool hasElement);
     void setEditingViewEnabled(bool enabled);
-    bool FormCloseQuery();
-    bool FormClose();
+    bool confirmQuit();
+    bool settleUnsavedWork();
     void closeDown();
     void registerAssociations();
 
