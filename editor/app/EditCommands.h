@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/app/Command.h"
 #include "editor/document/StoryboardClipboard.h"
 
 #include <QString>
@@ -21,11 +22,11 @@ class EditCommands {
     // Enables the commands for the current page and the clipboard's state.
     void refresh();
 
-    void copyFamily(const QString& command);  // BCopier, BCouper, InsCol, SupprCol2
+    void copyFamily(Command command);  // copy, cut, insert or remove a column
     void paste(bool special);
-    void deleteCommand(const QString& command);  // BSuppr, SupprLig, SupprCol
+    void deleteCommand(Command command);  // the cells, their row or their column
     void undo();
-    void select(const QString& command);  // Toutselec1, SelecL, SelecC
+    void select(Command command);  // all, the row or the column
 
     StoryboardClipboard& clipboard() { return clipboard_; }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/app/Command.h"
 #include "editor/app/OutsideTools.h"
 #include "editor/app/PreviewLauncher.h"
 
@@ -30,7 +31,7 @@ class LaunchCommands {
     void showAbout();
 
   private:
-    void bindTool(const char* command, OutsideTool tool);
+    void bindTool(Command command, OutsideTool tool);
 
     MainWindow& window_;
     PreviewLauncher preview_;

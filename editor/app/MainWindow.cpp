@@ -206,12 +206,12 @@ void MainWindow::buildToolbar(QWidget* panel) {
             QStringLiteral("boutons/%1.jpg").arg(QLatin1String(entry.picture)))));
         button->setIconSize(QSize(27, 27));
         button->setAutoRaise(true);
-        const QString command = QString::fromLatin1(entry.command);
+        const Command command = entry.command;
         if (entry.hintLine >= 0) {
-            commands_[command].hint = withoutMnemonics(state_.text(entry.hintLine));
+            commandSlot(command).hint = withoutMnemonics(state_.text(entry.hintLine));
         }
         connect(button, &QToolButton::clicked, this, [this, command] { runCommand(command); });
-        commands_[command].buttons.append(button);
+        commandSlot(command).buttons.append(button);
         buttons_.insert(name, button);
     }
     buttons_.value(QStringLiteral("BJouer2"))->hide();
@@ -222,8 +222,8 @@ void MainWindow::buildToolbar(QWidget* panel) {
     visuel->setObjectName(QStringLiteral("BVisuel"));
     visuel->setText(state_.text(lang::EditCellButton));
     visuel->hide();
-    connect(visuel, &QToolButton::clicked, this, [this] { runCommand(QStringLiteral("BVisuel")); });
-    commands_[QStringLiteral("BVisuel")].buttons.append(visuel);
+    connect(visuel, &QToolButton::clicked, this, [this] { runCommand(Command::EditCell); });
+    commandSlot(Command::EditCell).buttons.append(visuel);
     buttons_.insert(QStringLiteral("BVisuel"), visuel);
 
     auto* label = new QLabel(state_.text(lang::PageLabel), panel);
@@ -248,9 +248,9 @@ void MainWindow::buildMenus() {
         const QString name = QString::fromLatin1(entry.name);
         item->setObjectName(name);
         item->setShortcuts(shortcutsOf(entry));
-        const QString command = QString::fromLatin1(entry.command);
+        const Command command = entry.command;
         connect(item, &QAction::triggered, this, [this, command] { runCommand(command); });
-        commands_[command].items.append(item);
+        commandSlot(command).items.append(item);
         items_.insert(name, item);
     };
     for (const MenuEntry& entry : menus()) {
@@ -278,9 +278,9 @@ void MainWindow::buildMenus() {
     }
     items_.value(QStringLiteral("Grille1"))->setChecked(true);
     items_.value(QStringLiteral("Excuter2"))->setVisible(false);
-    for (auto it = commands_.begin(); it != commands_.end(); ++it) {
-        it->stateEnabled = !startsDisabled(it.key().toLatin1().constData());
-        refreshCommand(it.key());
+    for (std::size_t n = 0; n < kCommandCount; ++n) {
+        commands_[n].stateEnabled = !startsDisabled(Command(n));
+        refreshCommand(Command(n));
     }
 }
 
@@ -295,21 +295,21 @@ void MainWindow::buildStatusBar() {
 }
 
 void MainWindow::bindCommands() {
-    setCommandHandler(QStringLiteral("BitBtn3"), [this] { close(); });
-    setCommandHandler(QStringLiteral("BGrille"), [this] { showGridView(); });
-    setCommandHandler(QStringLiteral("BListe"), [this] { showPictureListView(); });
-    setCommandHandler(QStringLiteral("Imprimer1"), [this] { printCommand(*this, printer()); });
-    setCommandHandler(QStringLiteral("FichiersduProjet1"), [this] { projectFilesCommand(*this); });
-    setCommandHandler(QStringLiteral("BCreerAppli"),
+    setCommandHandler(Command::Quit, [this] { close(); });
+    setCommandHandler(Command::GridView, [this] { showGridView(); });
+    setCommandHandler(Command::PictureListView, [this] { showPictureListView(); });
+    setCommandHandler(Command::Print, [this] { printCommand(*this, printer()); });
+    setCommandHandler(Command::ProjectFiles, [this] { projectFilesCommand(*this); });
+    setCommandHandler(Command::BuildApplication,
                       [this] { buildApplication(*this, *state_.shell); });
-    bindDocument(QStringLiteral("Informationsgnrales1"), QStringLiteral("readme.txt"));
-    bindDocument(QStringLiteral("Historique1"), QStringLiteral("history.txt"));
-    bindDocument(QStringLiteral("Informationsvendeurs1"), QStringLiteral("vendor.txt"));
+    bindDocument(Command::GeneralInformation, QStringLiteral("readme.txt"));
+    bindDocument(Command::History, QStringLiteral("history.txt"));
+    bindDocument(Command::VendorInformation, QStringLiteral("vendor.txt"));
 }
 
 // The documents of the Help menu that ship in APPDIR open in the desktop's viewer; an item
 // whose document is not installed stays disabled.
-void MainWindow::bindDocument(const QString& command, const QString& fileName) {
+void MainWindow::bindDocument(Command command, const QString& fileName) {
     const QString host = state_.paths.asset(fileName);
     if (QFileInfo::exists(host)) {
         setCommandHandler(command,
@@ -317,30 +317,30 @@ void MainWindow::bindDocument(const QString& command, const QString& fileName) {
     }
 }
 
-void MainWindow::runCommand(const QString& command) {
-    const auto it = commands_.constFind(command);
-    if (it != commands_.constEnd() && it->handler && it->stateEnabled) {
-        it->handler();
+void MainWindow::runCommand(Command command) {
+    const CommandSlot& it = commandSlot(command);
+    if (it.handler && it.stateEnabled) {
+        it.handler();
     }
 }
 
-void MainWindow::setCommandHandler(const QString& command, std::function<void()> handler) {
-    commands_[command].handler = std::move(handler);
+void MainWindow::setCommandHandler(Command command, std::function<void()> handler) {
+    commandSlot(command).handler = std::move(handler);
     refreshCommand(command);
 }
 
-void MainWindow::setCommandEnabled(const QString& command, bool enabled) {
-    commands_[command].stateEnabled = enabled;
+void MainWindow::setCommandEnabled(Command command, bool enabled) {
+    commandSlot(command).stateEnabled = enabled;
     refreshCommand(command);
 }
 
-bool MainWindow::isCommandEnabled(const QString& command) const {
-    const auto it = commands_.constFind(command);
-    return it != commands_.constEnd() && it->handler && it->stateEnabled;
+bool MainWindow::isCommandEnabled(Command command) const {
+    const CommandSlot& it = commandSlot(command);
+    return it.handler && it.stateEnabled;
 }
 
-void MainWindow::refreshCommand(const QString& name) {
-    const Command& command = commands_[name];
+void MainWindow::refreshCommand(Command name) {
+    const CommandSlot& command = commandSlot(name);
     const bool enabled = command.handler && command.stateEnabled;
     // A command whose feature has not landed says so where the user looks: its tooltip.
     const QString notYet = command.handler && !command.notAvailableHere
@@ -352,9 +352,8 @@ void MainWindow::refreshCommand(const QString& name) {
         item->setStatusTip(notYet);
     }
     // In the picture list view the cell editing buttons stay off.
-    static const QSet<QString> editing{QStringLiteral("BCopier"), QStringLiteral("BCouper"),
-                                       QStringLiteral("BSuppr")};
-    const bool viewAllows = state_.gridMode || !editing.contains(name);
+    const bool viewAllows = state_.gridMode || std::find(kCellEditing.begin(), kCellEditing.end(),
+                                                         name) == kCellEditing.end();
     const QString tip = command.hint.isEmpty() || notYet.isEmpty()
                             ? command.hint + notYet
                             : command.hint + QLatin1Char('\n') + notYet;
@@ -371,9 +370,8 @@ QPrinter& MainWindow::printer() {
     return *printer_;
 }
 
-bool MainWindow::hasCommandHandler(const QString& command) const {
-    const auto it = commands_.constFind(command);
-    return it != commands_.constEnd() && bool(it->handler);
+bool MainWindow::hasCommandHandler(Command command) const {
+    return bool(commandSlot(command).handler);
 }
 
 QAction* MainWindow::menuItem(const QString& name) const {
@@ -388,8 +386,8 @@ void MainWindow::setCellDialogOpener(CellDialogOpener opener,
                                      std::function<bool(int row)> hasDialog) {
     cellDialog_ = std::move(opener);
     rowHasDialog_ = std::move(hasDialog);
-    setCommandHandler(QStringLiteral("BVisuel"), [this] { dispatchCellDialog(); });
-    setCommandHandler(QStringLiteral("BAjout"), [this] {
+    setCommandHandler(Command::EditCell, [this] { dispatchCellDialog(); });
+    setCommandHandler(Command::OpenCell, [this] {
         if (state_.gridMode) {
             const QPoint cell = grid_->focusedCell();
             storyboard_.setCurrentCell(cell.x(), cell.y());
@@ -407,8 +405,8 @@ void MainWindow::refreshCellCommands() {
     }
     const int row = state_.gridMode ? storyboard_.currentRow() : 0;
     const bool available = row == 0 || rowHasDialog_(row);
-    for (const QString& name : {QStringLiteral("BVisuel"), QStringLiteral("BAjout")}) {
-        Command& command = commands_[name];
+    for (Command name : {Command::EditCell, Command::OpenCell}) {
+        CommandSlot& command = commandSlot(name);
         command.notAvailableHere = !available;
         command.stateEnabled = available;
         refreshCommand(name);
@@ -417,7 +415,7 @@ void MainWindow::refreshCellCommands() {
 
 void MainWindow::setPositionEditor(PositionEditor editor) {
     positionEditor_ = std::move(editor);
-    setCommandHandler(QStringLiteral("BPosition"), [this] {
+    setCommandHandler(Command::Position, [this] {
         grid_->setFocus();
         positionCommand();
     });
@@ -433,7 +431,7 @@ void MainWindow::changeEvent(QEvent* event) {
             items_.value(QStringLiteral("Tutorial1"))->setVisible(false);
         }
         registerAssociations();
-        setCommandEnabled(QStringLiteral("BCreerAppli"), true);
+        setCommandEnabled(Command::BuildApplication, true);
     }
     QMainWindow::changeEvent(event);
 }

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "common/platform/Prompter.h"
+#include "editor/app/Command.h"
 #include "editor/app/EditorState.h"
 #include "editor/document/Storyboard.h"
 #include "editor/storyboard/StoryboardGrid.h"
 
 #include <QHash>
 #include <QMainWindow>
-#include <QSet>
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -23,6 +24,10 @@ class QToolButton;
 
 namespace ztv::editor {
 
+// The cell editing commands, off in the picture list view.
+inline constexpr std::array<Command, 3> kCellEditing{Command::Copy, Command::Cut,
+                                                     Command::DeleteCells};
+
 class EditCommands;
 class LaunchCommands;
 class PageCommands;
@@ -33,8 +38,8 @@ class ProjectCommands;
 QString withoutMnemonics(const QString& caption);
 
 // The authoring program's main window: toolbar, menus, page list, storyboard grid and picture
-// list, status bar. Every toolbar button and menu item runs a named command through one
-// dispatch point (runCommand); a command is enabled only once a handler is registered for it,
+// list, status bar. Every toolbar button and menu item runs its Command through one dispatch
+// point (runCommand); a command is enabled only once a handler is registered for it,
 // so the commands whose features land later stay visibly disabled.
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -60,15 +65,15 @@ class MainWindow : public QMainWindow {
     Prompter& prompter() { return prompter_; }
 
     // The dispatch point: runs the command's handler when the command is enabled.
-    void runCommand(const QString& command);
+    void runCommand(Command command);
     // Registers what a command does and enables its buttons and items.
-    void setCommandHandler(const QString& command, std::function<void()> handler);
+    void setCommandHandler(Command command, std::function<void()> handler);
     // The state part of a command's enabled state (undo, paste...); the command stays disabled
     // while it has no handler.
-    void setCommandEnabled(const QString& command, bool enabled);
-    bool isCommandEnabled(const QString& command) const;
+    void setCommandEnabled(Command command, bool enabled);
+    bool isCommandEnabled(Command command) const;
     // Whether the command's feature is there (it may still be held back by the state).
-    bool hasCommandHandler(const QString& command) const;
+    bool hasCommandHandler(Command command) const;
     QAction* menuItem(const QString& name) const;
     QToolButton* toolButton(const QString& name) const;
     QMenu* popupMenu() const { return popup_; }
@@ -134,7 +139,7 @@ class MainWindow : public QMainWindow {
     void changeEvent(QEvent* event) override;
 
   private:
-    struct Command {
+    struct CommandSlot {
         std::function<void()> handler;
         bool stateEnabled = true;
         bool notAvailableHere = false;  // the feature exists, not yet for this cell
@@ -147,8 +152,12 @@ class MainWindow : public QMainWindow {
     void buildMenus();
     void buildStatusBar();
     void bindCommands();
-    void bindDocument(const QString& command, const QString& fileName);
-    void refreshCommand(const QString& name);
+    void bindDocument(Command command, const QString& fileName);
+    CommandSlot& commandSlot(Command command) { return commands_[std::size_t(command)]; }
+    const CommandSlot& commandSlot(Command command) const {
+        return commands_[std::size_t(command)];
+    }
+    void refreshCommand(Command command);
     void selectPressedCell(int column, int row, Qt::MouseButton button, QPoint globalPos);
     void openChosenPage();
     void selectListedCell(QListWidgetItem* item);
@@ -176,7 +185,7 @@ class MainWindow : public QMainWindow {
     QLabel* statusProject_ = nullptr;
     QLabel* statusPage_ = nullptr;
     QLabel* statusCell_ = nullptr;
-    QHash<QString, Command> commands_;
+    std::array<CommandSlot, kCommandCount> commands_;
     QHash<QString, QAction*> items_;
     QHash<QString, QToolButton*> buttons_;
     QPoint popupCell_;

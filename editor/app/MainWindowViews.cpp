@@ -85,7 +85,7 @@ void MainWindow::switchToPage(int page) {
     if (page > 0 && !storyboard_.openPage(page)) {
         message(lang::PageFileMissing);
     }
-    setCommandEnabled(QStringLiteral("Dfaire1"), false);
+    setCommandEnabled(Command::Undo, false);
     repaintGrid();
     updateStatus();
 }
@@ -141,7 +141,7 @@ void MainWindow::repaintGrid() {
 void MainWindow::openCell() {
     if (storyboard_.page() == 0) {
         message(59);
-        runCommand(QStringLiteral("BNewPage"));
+        runCommand(Command::NewPage);
         return;
     }
     const int column = storyboard_.currentColumn();
@@ -154,12 +154,12 @@ void MainWindow::openCell() {
 }
 
 void MainWindow::openCellDialog(bool hasElement) {
-    if (!isCommandEnabled(QStringLiteral("BVisuel"))) {
+    if (!isCommandEnabled(Command::EditCell)) {
         message(lang::NotAvailableYet);
         return;
     }
     state_.hasElement = hasElement;
-    runCommand(QStringLiteral("BVisuel"));
+    runCommand(Command::EditCell);
 }
 
 void MainWindow::dispatchCellDialog() {
@@ -174,7 +174,7 @@ void MainWindow::dispatchCellDialog() {
     if (cellDialog_(row) != Prompter::Yes) {
         return;
     }
-    setCommandEnabled(QStringLiteral("Dfaire1"), true);
+    setCommandEnabled(Command::Undo, true);
     storyboard_.setCellText(column, row, state_.cellText);
     regeneratePage();
     if (!state_.gridMode) {
@@ -261,8 +261,8 @@ void MainWindow::rebuildPictureList() {
 
 void MainWindow::setEditingViewEnabled(bool enabled) {
     editMenu_->menuAction()->setEnabled(enabled);
-    for (const char* name : {"BCopier", "BCouper", "BSuppr"}) {
-        refreshCommand(QLatin1String(name));
+    for (Command command : kCellEditing) {
+        refreshCommand(command);
     }
 }
 
@@ -274,8 +274,7 @@ void MainWindow::selectPressedCell(int column, int row, Qt::MouseButton button, 
     }
     popupCell_ = QPoint(column, row);
     const QString text = storyboard_.cellText(column, row);
-    setCommandEnabled(QStringLiteral("OuvrirMedia1"),
-                      !text.isEmpty() && factsOfRow(row).fileInFichier);
+    setCommandEnabled(Command::OpenMedia, !text.isEmpty() && factsOfRow(row).fileInFichier);
     popup_->popup(globalPos);
 }
 

@@ -24,7 +24,7 @@ void installCellDialogs(MainWindow& window) {
     window.setCellDialogOpener([&window](int row) { return showCellDialog(window, row); },
                                rowHasDialog);
     window.state().positionsKept = [&window] {
-        window.setCommandEnabled(QStringLiteral("Dfaire1"), true);
+        window.setCommandEnabled(Command::Undo, true);
         window.setModified(true);
         window.repaintGrid();
     };

@@ -149,7 +149,7 @@ TEST_F(WelcomeDialog, TheAboutBoxShowsItsLines) {
     EXPECT_EQ(texts, (QStringList{numberedText(484), numberedText(485), numberedText(486),
                                   numberedText(487), numberedText(488), numberedText(490)}));
     onDialog([](QDialog&) {});
-    window().runCommand(QStringLiteral("Aproposde1"));
+    window().runCommand(editor::Command::About);
     EXPECT_EQ(dialogsShown, QStringList{QStringLiteral("AboutBox")});
 }
 
