@@ -14,8 +14,8 @@ class LaunchCommands {
   public:
     explicit LaunchCommands(MainWindow& window);
 
-    // Registers BJouer, BJouer2, Baide, BQuestion, Tutorial1, Aproposde1, Fichierpad1, the
-    // outside tools and OuvrirMedia1.
+    // Registers Play, WebPreview, Help, Questions, Tutorial, About, PadFile, the outside tools
+    // and OpenMedia.
     void bind();
 
     PreviewLauncher& preview() { return preview_; }

@@ -128,7 +128,7 @@ class MainWindow : public QMainWindow {
     // After a change of a cell: modified flag, compaction and .JOU rewrite, repaint.
     bool regeneratePage();
     void repaintGrid();
-    void openCell();  // a double click or Enter on the grid, BAjout in grid mode
+    void openCell();  // a double click or Enter on the grid, OpenCell in grid mode
     void positionCommand();
     void showGridView();
     void showPictureListView();

@@ -13,7 +13,7 @@ class PageCommands {
   public:
     explicit PageCommands(MainWindow& window);
 
-    // Registers BNewPage, ModifierPage1, SupprimerPage1, CopierPage1 and CollerPage1.
+    // Registers NewPage, ModifyPage, DeletePage, CopyPage and PastePage.
     void bind();
 
     PageBook book() const;

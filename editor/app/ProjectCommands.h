@@ -20,7 +20,7 @@ class ProjectCommands {
   public:
     explicit ProjectCommands(MainWindow& window);
 
-    // Registers BOpen, BNew, BSave, Enregistrersous1, proj1 to proj5 and the close saver.
+    // Registers OpenProject, NewProject, Save, SaveAs, OpenRecent1 to 5 and the close saver.
     void bind();
 
     // At start-up: work that a crash left in the working copy is offered for recovery (as the
