@@ -9,7 +9,7 @@
 
 namespace ztv::editor {
 
-TAboutBox::TAboutBox(const SessionSettings& state, QWidget* parent) : QDialog(parent) {
+AboutBox::AboutBox(const SessionSettings& state, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(state.text(lang::AboutCaption));
     setStyleSheet(QStringLiteral("QDialog#AboutBox { background: rgb(243,226,195); }"));

@@ -7,10 +7,10 @@ namespace ztv::editor {
 struct SessionSettings;
 
 // The about box: the program's name and a few words, on its own panel colour.
-class TAboutBox : public QDialog {
+class AboutBox : public QDialog {
     Q_OBJECT
   public:
-    explicit TAboutBox(const SessionSettings& state, QWidget* parent = nullptr);
+    explicit AboutBox(const SessionSettings& state, QWidget* parent = nullptr);
 };
 
 }  // namespace ztv::editor

@@ -8,27 +8,27 @@ namespace ztv::editor {
 namespace {
 
 constexpr ToolButtonEntry kButtons[] = {
-    {"BNew", "nouveau", 18, 22, 701, "BNew"},
-    {"BOpen", "ouvrir", 52, 22, 703, "BOpen"},
-    {"BSave", "enregistrer", 85, 22, 705, "BSave"},
-    {"BCopier", "copier", 119, 22, 695, "BCopier"},
-    {"BCouper", "couper", 153, 22, 696, "BCouper"},
-    {"BColler", "coller", 187, 22, 694, "BColler"},
-    {"BSuppr", "poubelle", 221, 22, 706, "BSuppr"},
-    {"BAjout", "voir_case", 289, 9, 693, "BAjout"},
-    {"BNewPage", "creer_page", 323, 9, 702, "BNewPage"},
+    {"BNew", "nouveau", 18, 22, 701, Command::NewProject},
+    {"BOpen", "ouvrir", 52, 22, 703, Command::OpenProject},
+    {"BSave", "enregistrer", 85, 22, 705, Command::Save},
+    {"BCopier", "copier", 119, 22, 695, Command::Copy},
+    {"BCouper", "couper", 153, 22, 696, Command::Cut},
+    {"BColler", "coller", 187, 22, 694, Command::Paste},
+    {"BSuppr", "poubelle", 221, 22, 706, Command::DeleteCells},
+    {"BAjout", "voir_case", 289, 9, 693, Command::OpenCell},
+    {"BNewPage", "creer_page", 323, 9, 702, Command::NewPage},
     // The slideshow and questions buttons have no hint line of their own; they take the
     // caption of the menu item that does the same.
-    {"BDiaporama", "diaporama", 357, 9, 175, "BDiaporama"},
-    {"BGrille", "grille", 408, 9, 697, "BGrille"},
-    {"BPosition", "positionner", 442, 9, 704, "BPosition"},
-    {"BListe", "story", 476, 9, 700, "BListe"},
-    {"BJouer", "jouer", 546, 22, 699, "BJouer"},
-    {"BJouer2", "jouer", 607, 22, 420, "BJouer2"},
-    {"BCreerAppli", "creer_appli", 587, 22, 712, "BCreerAppli"},
-    {"Baide", "aide", 657, 22, 492, "Baide"},
-    {"BQuestion", "question", 691, 22, 746, "BQuestion"},
-    {"BitBtn3", "quitter", 725, 22, 698, "BitBtn3"},
+    {"BDiaporama", "diaporama", 357, 9, 175, Command::Slideshow},
+    {"BGrille", "grille", 408, 9, 697, Command::GridView},
+    {"BPosition", "positionner", 442, 9, 704, Command::Position},
+    {"BListe", "story", 476, 9, 700, Command::PictureListView},
+    {"BJouer", "jouer", 546, 22, 699, Command::Play},
+    {"BJouer2", "jouer", 607, 22, 420, Command::WebPreview},
+    {"BCreerAppli", "creer_appli", 587, 22, 712, Command::BuildApplication},
+    {"Baide", "aide", 657, 22, 492, Command::Help},
+    {"BQuestion", "question", 691, 22, 746, Command::Questions},
+    {"BitBtn3", "quitter", 725, 22, 698, Command::Quit},
 };
 
 // The commands every desktop program shares take the desktop's own keys; the table's keys
@@ -47,94 +47,97 @@ constexpr StandardKeyEntry kStandardKeys[] = {
     {"Supprimer1", QKeySequence::Delete}, {"Aide2", QKeySequence::HelpContents},
 };
 
-constexpr MenuItemEntry kSeparator{nullptr, -1, "", nullptr};
+constexpr MenuItemEntry kSeparator{nullptr, -1, "", {}};
 
 constexpr MenuItemEntry kFile[] = {
-    {"Nouveau1", 517, "Ctrl+N", "BNew"},
-    {"Ouvrir1", 703, "Ctrl+O", "BOpen"},
+    {"Nouveau1", 517, "Ctrl+N", Command::NewProject},
+    {"Ouvrir1", 703, "Ctrl+O", Command::OpenProject},
     kSeparator,
-    {"Param1", 724, "", "Param1"},
-    {"Paramtreduprojet1", 725, "", "Paramtreduprojet1"},
+    {"Param1", 724, "", Command::ToolSettings},
+    {"Paramtreduprojet1", 725, "", Command::ProjectParameters},
     kSeparator,
-    {"Enreg", 705, "Ctrl+S; Ctrl+E", "BSave"},
-    {"Enregistrersous1", 716, "Ctrl+Shift+S", "Enregistrersous1"},
+    {"Enreg", 705, "Ctrl+S; Ctrl+E", Command::Save},
+    {"Enregistrersous1", 716, "Ctrl+Shift+S", Command::SaveAs},
     kSeparator,
-    {"Imprimer1", 558, "Ctrl+P", "Imprimer1"},
-    {"Crerexecutable1", 712, "", "BCreerAppli"},
+    {"Imprimer1", 558, "Ctrl+P", Command::Print},
+    {"Crerexecutable1", 712, "", Command::BuildApplication},
     kSeparator,
-    {"proj1", 727, "", "proj1"},
-    {"proj2", 728, "", "proj2"},
-    {"proj3", 729, "", "proj3"},
-    {"proj4", 730, "", "proj4"},
-    {"proj5", 731, "", "proj5"},
+    {"proj1", 727, "", Command::OpenRecent1},
+    {"proj2", 728, "", Command::OpenRecent2},
+    {"proj3", 729, "", Command::OpenRecent3},
+    {"proj4", 730, "", Command::OpenRecent4},
+    {"proj5", 731, "", Command::OpenRecent5},
     kSeparator,
-    {"Qitter1", 698, "Ctrl+Q; Alt+F4", "BitBtn3"},
+    {"Qitter1", 698, "Ctrl+Q; Alt+F4", Command::Quit},
 };
 
 // Delete and Insert go to the first item of each group only: one key, one command.
 constexpr MenuItemEntry kEdit[] = {
-    {"Dfaire1", 491, "Ctrl+Z", "Dfaire1"},
+    {"Dfaire1", 491, "Ctrl+Z", Command::Undo},
     kSeparator,
-    {"Copier1", 695, "Ctrl+C", "BCopier"},
-    {"CopierPage1", 711, "Ctrl+Shift+C", "CopierPage1"},
-    {"Couper1", 696, "Ctrl+X", "BCouper"},
-    {"Coller1", 694, "Ctrl+V", "BColler"},
-    {"Collspec1", 710, "", "Collspec1"},
-    {"CollerPage1", 709, "Ctrl+Shift+V", "CollerPage1"},
+    {"Copier1", 695, "Ctrl+C", Command::Copy},
+    {"CopierPage1", 711, "Ctrl+Shift+C", Command::CopyPage},
+    {"Couper1", 696, "Ctrl+X", Command::Cut},
+    {"Coller1", 694, "Ctrl+V", Command::Paste},
+    {"Collspec1", 710, "", Command::SpecialPaste},
+    {"CollerPage1", 709, "Ctrl+Shift+V", Command::PastePage},
     kSeparator,
-    {"Supprimer1", 740, "Del", "BSuppr"},
-    {"SupprLig", 742, "", "SupprLig"},
-    {"SupprCol", 738, "", "SupprCol"},
+    {"Supprimer1", 740, "Del", Command::DeleteCells},
+    {"SupprLig", 742, "", Command::DeleteRow},
+    {"SupprCol", 738, "", Command::DeleteColumnCells},
     kSeparator,
-    {"InsCol", 718, "Ins", "InsCol"},
-    {"SupprCol2", 739, "", "SupprCol2"},
+    {"InsCol", 718, "Ins", Command::InsertColumn},
+    {"SupprCol2", 739, "", Command::RemoveColumn},
     kSeparator,
-    {"Toutselec1", 743, "", "Toutselec1"},
-    {"SelecL", 734, "", "SelecL"},
-    {"SelecC", 733, "", "SelecC"},
+    {"Toutselec1", 743, "", Command::SelectAll},
+    {"SelecL", 734, "", Command::SelectRow},
+    {"SelecC", 733, "", Command::SelectColumn},
 };
 
 constexpr MenuItemEntry kProject[] = {
-    {"FichiersduProjet1", 562, "", "FichiersduProjet1"},
-    {"ListedesMotsClefs2", 575, "", "ListedesMotsClefs2"},
+    {"FichiersduProjet1", 562, "", Command::ProjectFiles},
+    {"ListedesMotsClefs2", 575, "", Command::Keywords},
 };
 
 constexpr MenuItemEntry kPage[] = {
-    {"Positionnement2", 726, "Ctrl+Shift+P", "BPosition"},
+    {"Positionnement2", 726, "Ctrl+Shift+P", Command::Position},
     kSeparator,
-    {"NouvellePage1", 586, "", "BNewPage"},
-    {"ModifierPage1", 108, "", "ModifierPage1"},
-    {"SupprimerPage1", 741, "", "SupprimerPage1"},
+    {"NouvellePage1", 586, "", Command::NewPage},
+    {"ModifierPage1", 108, "", Command::ModifyPage},
+    {"SupprimerPage1", 741, "", Command::DeletePage},
     kSeparator,
-    {"Diaporama", 175, "", "BDiaporama"},
+    {"Diaporama", 175, "", Command::Slideshow},
 };
 
 constexpr MenuItemEntry kStudio[] = {
-    {"Scanner1", 529, "", "Scanner1"},
-    {"Dessiner1", 530, "", "Dessiner1"},
-    {"Vido1", 744, "", "Vido1"},
-    {"Son1", 735, "", "Son1"},
-    {"EnregistrerSon1", 715, "", "EnregistrerSon1"},
-    {"Editeurdetexte1", 713, "", "Editeurdetexte1"},
+    {"Scanner1", 529, "", Command::Scanner},
+    {"Dessiner1", 530, "", Command::DrawPicture},
+    {"Vido1", 744, "", Command::ViewVideo},
+    {"Son1", 735, "", Command::EditVideo},
+    {"EnregistrerSon1", 715, "", Command::RecordSound},
+    {"Editeurdetexte1", 713, "", Command::TextEditor},
 };
 
 constexpr MenuItemEntry kRun[] = {
-    {"Grille1", 697, "", "BGrille"}, {"Storyboard1", 700, "", "BListe"}, kSeparator,
-    {"Excuter1", 699, "", "BJouer"}, {"Excuter2", 420, "", "BJouer2"},
+    {"Grille1", 697, "", Command::GridView},
+    {"Storyboard1", 700, "", Command::PictureListView},
+    kSeparator,
+    {"Excuter1", 699, "", Command::Play},
+    {"Excuter2", 420, "", Command::WebPreview},
 };
 
 constexpr MenuItemEntry kHelp[] = {
-    {"Aide2", 492, "F1", "Baide"},
-    {"Tutorial1", 707, "", "Tutorial1"},
-    {"Vosquestions1", 746, "", "BQuestion"},
+    {"Aide2", 492, "F1", Command::Help},
+    {"Tutorial1", 707, "", Command::Tutorial},
+    {"Vosquestions1", 746, "", Command::Questions},
     kSeparator,
-    {"Informationsgnrales1", 750, "", "Informationsgnrales1"},
-    {"Historique1", 753, "", "Historique1"},
-    {"Informationsvendeurs1", 754, "", "Informationsvendeurs1"},
-    {"Fichierpad1", 755, "", "Fichierpad1"},
-    {"NotreSiteWeb1", 720, "", "NotreSiteWeb1"},
+    {"Informationsgnrales1", 750, "", Command::GeneralInformation},
+    {"Historique1", 753, "", Command::History},
+    {"Informationsvendeurs1", 754, "", Command::VendorInformation},
+    {"Fichierpad1", 755, "", Command::PadFile},
+    {"NotreSiteWeb1", 720, "", Command::Website},
     kSeparator,
-    {"Aproposde1", 692, "", "Aproposde1"},
+    {"Aproposde1", 692, "", Command::About},
 };
 
 constexpr MenuEntry kMenus[] = {
@@ -144,8 +147,8 @@ constexpr MenuEntry kMenus[] = {
 };
 
 constexpr MenuItemEntry kPopup[] = {
-    {"OuvrirFiche1", 721, "", "BAjout"},
-    {"OuvrirMedia1", 722, "", "OuvrirMedia1"},
+    {"OuvrirFiche1", 721, "", Command::OpenCell},
+    {"OuvrirMedia1", 722, "", Command::OpenMedia},
 };
 
 }  // namespace
@@ -177,13 +180,36 @@ QList<QKeySequence> shortcutsOf(const MenuItemEntry& entry) {
     return keys;
 }
 
-bool startsDisabled(const char* command) {
-    for (const char* name : {"Dfaire1", "BColler", "Collspec1", "CollerPage1"}) {
-        if (std::strcmp(command, name) == 0) {
+bool startsDisabled(Command command) {
+    for (Command held :
+         {Command::Undo, Command::Paste, Command::SpecialPaste, Command::PastePage}) {
+        if (command == held) {
             return true;
         }
     }
     return false;
+}
+
+std::optional<Command> commandOf(const QString& objectName) {
+    for (const ToolButtonEntry& button : kButtons) {
+        if (objectName == QLatin1String(button.name)) {
+            return button.command;
+        }
+    }
+    const auto named = [&](std::span<const MenuItemEntry> items) -> std::optional<Command> {
+        for (const MenuItemEntry& item : items) {
+            if (item.name && objectName == QLatin1String(item.name)) {
+                return item.command;
+            }
+        }
+        return std::nullopt;
+    };
+    for (const MenuEntry& menu : kMenus) {
+        if (const auto command = named(menu.items)) {
+            return command;
+        }
+    }
+    return named(kPopup);
 }
 
 }  // namespace ztv::editor

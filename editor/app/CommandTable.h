@@ -1,28 +1,32 @@
 #pragma once
 
+#include "editor/app/Command.h"
+
 #include <QKeySequence>
+#include <QString>
+#include <optional>
 #include <span>
 
 namespace ztv::editor {
 
-// A toolbar button of the main window: picture under APPDIR, place, hint line (-1: none), and
-// the command it runs through the dispatch point.
+// A toolbar button of the main window: object name, picture under APPDIR, place, hint line
+// (-1: none), and the command it runs.
 struct ToolButtonEntry {
     const char* name;
     const char* picture;
     int left;
     int top;
     int hintLine;
-    const char* command;
+    Command command;
 };
 
-// A menu item: caption line, keys ("" for none, "; " between two) and command. A null name is a
-// separator.
+// A menu item: object name, caption line, keys ("" for none, "; " between two) and command. A
+// null name is a separator (its command is unused).
 struct MenuItemEntry {
     const char* name;
     int captionLine;
     const char* shortcut;
-    const char* command;
+    Command command;
 };
 
 struct MenuEntry {
@@ -40,6 +44,10 @@ std::span<const MenuItemEntry> popupItems();
 QList<QKeySequence> shortcutsOf(const MenuItemEntry& entry);
 
 // Commands whose items are disabled at start until a later state enables them (undo, paste).
-bool startsDisabled(const char* command);
+bool startsDisabled(Command command);
+
+// The command of the toolbar button or menu item with this object name (what end-to-end checks
+// and tests find them by).
+std::optional<Command> commandOf(const QString& objectName);
 
 }  // namespace ztv::editor

@@ -1,65 +1,66 @@
 #include "editor/app/EditCommands.h"
 
 #include "editor/app/BusyCursor.h"
+#include "editor/app/MainWindow.h"
 #include "editor/dialogs/SpecialPasteDialog.h"
-#include "editor/app/TSommaire.h"
+
+#include <vector>
 
 namespace ztv::editor {
 
 namespace {
 
-const QStringList kCopyFamily{QStringLiteral("BCopier"), QStringLiteral("BCouper"),
-                              QStringLiteral("InsCol"), QStringLiteral("SupprCol2")};
-const QStringList kDeletes{QStringLiteral("BSuppr"), QStringLiteral("SupprLig"),
-                           QStringLiteral("SupprCol")};
-const QStringList kSelections{QStringLiteral("Toutselec1"), QStringLiteral("SelecL"),
-                              QStringLiteral("SelecC")};
+using CommandGroup = std::vector<Command>;
+const CommandGroup kCopyFamily{Command::Copy, Command::Cut, Command::InsertColumn,
+                               Command::RemoveColumn};
+const CommandGroup kDeletes{Command::DeleteCells, Command::DeleteRow, Command::DeleteColumnCells};
+const CommandGroup kSelections{Command::SelectAll, Command::SelectRow, Command::SelectColumn};
 
 }  // namespace
 
-EditCommands::EditCommands(TSommaire& window)
+EditCommands::EditCommands(MainWindow& window)
     : window_(window), state_(window.state()), clipboard_(window.storyboard(), state_.language) {}
 
 void EditCommands::bind() {
-    for (const QString& command : kCopyFamily) {
+    for (Command command : kCopyFamily) {
         window_.setCommandHandler(command, [this, command] { copyFamily(command); });
     }
-    for (const QString& command : kDeletes) {
+    for (Command command : kDeletes) {
         window_.setCommandHandler(command, [this, command] { deleteCommand(command); });
     }
-    for (const QString& command : kSelections) {
+    for (Command command : kSelections) {
         window_.setCommandHandler(command, [this, command] { select(command); });
     }
-    window_.setCommandHandler(QStringLiteral("BColler"), [this] { paste(false); });
-    window_.setCommandHandler(QStringLiteral("Collspec1"), [this] { paste(true); });
-    window_.setCommandHandler(QStringLiteral("Dfaire1"), [this] { undo(); });
+    window_.setCommandHandler(Command::Paste, [this] { paste(false); });
+    window_.setCommandHandler(Command::SpecialPaste, [this] { paste(true); });
+    window_.setCommandHandler(Command::Undo, [this] { undo(); });
     refresh();
 }
 
 void EditCommands::refresh() {
     const bool page = window_.storyboard().page() != 0;
-    for (const QStringList* group : {&kCopyFamily, &kDeletes, &kSelections}) {
-        for (const QString& command : *group) {
+    for (const CommandGroup* group : {&kCopyFamily, &kDeletes, &kSelections}) {
+        for (Command command : *group) {
             window_.setCommandEnabled(command, page);
         }
     }
-    window_.setCommandEnabled(QStringLiteral("BColler"), page && clipboard_.hasCopy());
-    window_.setCommandEnabled(QStringLiteral("Collspec1"), page && clipboard_.hasCopy());
+    window_.setCommandEnabled(Command::Paste, page && clipboard_.hasCopy());
+    window_.setCommandEnabled(Command::SpecialPaste, page && clipboard_.hasCopy());
 }
 
 CellRange EditCommands::selection() const {
     return window_.grid().selectedRange();
 }
 
-void EditCommands::copyFamily(const QString& command) {
+void EditCommands::copyFamily(Command command) {
     BusyCursor busy;
     window_.grid().setFocus();
     const CellRange range = selection();
-    if (command == QStringLiteral("BCopier")) {
+    if (command == Command::Copy) {
         finish(clipboard_.copy(range));
-    } else if (command == QStringLiteral("BCouper")) {
+    } else if (command == Command::Cut) {
         finish(clipboard_.cut(range));
-    } else if (command == QStringLiteral("InsCol")) {
+    } else if (command == Command::InsertColumn) {
         finish(clipboard_.insertColumn(range));
     } else {
         finish(clipboard_.removeColumn(range));
@@ -79,11 +80,11 @@ void EditCommands::paste(bool special) {
     finish(clipboard_.paste(selection(), groups));
 }
 
-void EditCommands::deleteCommand(const QString& command) {
+void EditCommands::deleteCommand(Command command) {
     CellRange range = selection();
-    if (command == QStringLiteral("SupprLig")) {
+    if (command == Command::DeleteRow) {
         range = {1, range.top, kColumnCount, range.top};
-    } else if (command == QStringLiteral("SupprCol")) {
+    } else if (command == Command::DeleteColumnCells) {
         range = {range.left, 1, range.left, kRowCount};
     }
     BusyCursor busy;
@@ -92,7 +93,7 @@ void EditCommands::deleteCommand(const QString& command) {
 
 void EditCommands::undo() {
     const EditResult result = clipboard_.undo();
-    window_.setCommandEnabled(QStringLiteral("Dfaire1"), false);
+    window_.setCommandEnabled(Command::Undo, false);
     if (result.changed) {
         window_.setModified(true);
         window_.repaintGrid();
@@ -106,13 +107,13 @@ void EditCommands::undo() {
     }
 }
 
-void EditCommands::select(const QString& command) {
+void EditCommands::select(Command command) {
     const QPoint cell = window_.grid().focusedCell();
-    if (command == QStringLiteral("Toutselec1")) {
+    if (command == Command::SelectAll) {
         window_.grid().selectRange({1, 1, kColumnCount, kRowCount});
-    } else if (command == QStringLiteral("SelecL") && cell.y() > 0) {
+    } else if (command == Command::SelectRow && cell.y() > 0) {
         window_.grid().selectRange({1, cell.y(), kColumnCount, cell.y()});
-    } else if (command == QStringLiteral("SelecC") && cell.x() > 0) {
+    } else if (command == Command::SelectColumn && cell.x() > 0) {
         window_.grid().selectRange({cell.x(), 1, cell.x(), kRowCount});
     }
 }
@@ -121,7 +122,7 @@ void EditCommands::finish(const EditResult& result) {
     refresh();
     if (result.changed) {
         window_.setModified(true);
-        window_.setCommandEnabled(QStringLiteral("Dfaire1"), true);
+        window_.setCommandEnabled(Command::Undo, true);
         window_.repaintGrid();
         if (!state_.gridMode) {
             window_.rebuildPictureList();

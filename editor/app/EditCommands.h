@@ -1,12 +1,13 @@
 #pragma once
 
+#include "editor/app/Command.h"
 #include "editor/document/StoryboardClipboard.h"
 
 #include <QString>
 
 namespace ztv::editor {
 
-class TSommaire;
+class MainWindow;
 struct SessionSettings;
 
 // The Edit menu's commands on the storyboard: copy, cut, paste, special paste, delete (cells,
@@ -15,17 +16,17 @@ struct SessionSettings;
 // and keeps the commands enabled only where they can act.
 class EditCommands {
   public:
-    explicit EditCommands(TSommaire& window);
+    explicit EditCommands(MainWindow& window);
 
     void bind();
     // Enables the commands for the current page and the clipboard's state.
     void refresh();
 
-    void copyFamily(const QString& command);  // BCopier, BCouper, InsCol, SupprCol2
+    void copyFamily(Command command);  // copy, cut, insert or remove a column
     void paste(bool special);
-    void deleteCommand(const QString& command);  // BSuppr, SupprLig, SupprCol
+    void deleteCommand(Command command);  // the cells, their row or their column
     void undo();
-    void select(const QString& command);  // Toutselec1, SelecL, SelecC
+    void select(Command command);  // all, the row or the column
 
     StoryboardClipboard& clipboard() { return clipboard_; }
 
@@ -35,7 +36,7 @@ class EditCommands {
     // edit's message.
     void finish(const EditResult& result);
 
-    TSommaire& window_;
+    MainWindow& window_;
     SessionSettings& state_;
     StoryboardClipboard clipboard_;
 };

@@ -138,7 +138,7 @@ std::unique_ptr<EditorSession> startEditor(StartOptions options, bool* handedOve
     // One service for the whole editor: its dialogs and the position editor share one device.
     state.media = options.media ? options.media : std::make_shared<GstMediaService>();
 
-    session->window = std::make_unique<TSommaire>(state, prompter);
+    session->window = std::make_unique<MainWindow>(state, prompter);
     installCellDialogs(*session->window);
     if (options.closePreview) {
         session->window->preview().setCloseRequester(options.closePreview);
@@ -148,7 +148,7 @@ std::unique_ptr<EditorSession> startEditor(StartOptions options, bool* handedOve
     if (session->ownPrompter) {
         session->ownPrompter->setParent(session->window.get());
     }
-    TSommaire* window = session->window.get();
+    MainWindow* window = session->window.get();
     session->handOver = std::make_unique<IdleHandOver>(
         [window](const QString& path) { window->projects().openHandedOver(path); });
     session->openRequests = std::make_unique<OpenRequestServer>(state.paths.dataDir());

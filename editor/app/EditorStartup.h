@@ -4,7 +4,7 @@
 #include "common/platform/DriveTable.h"
 #include "common/platform/Prompter.h"
 #include "common/platform/QtLanguage.h"
-#include "editor/app/TSommaire.h"
+#include "editor/app/MainWindow.h"
 #include "editor/document/SessionSettings.h"
 
 #include <QLockFile>
@@ -39,7 +39,7 @@ struct EditorSession {
     std::unique_ptr<QtLanguage> qtLanguage;
     SessionSettings state;
     std::unique_ptr<EditorPrompter> ownPrompter;
-    std::unique_ptr<TSommaire> window;
+    std::unique_ptr<MainWindow> window;
     std::unique_ptr<IdleHandOver> handOver;
     std::unique_ptr<OpenRequestServer> openRequests;
 

@@ -13,7 +13,7 @@ constexpr QSize kDefaultSize(480, 300);
 
 }  // namespace
 
-Tformintro::Tformintro(const QString& logoHost, QWidget* parent)
+IntroScreen::IntroScreen(const QString& logoHost, QWidget* parent)
     : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog), logo_(logoHost) {
     setObjectName(QStringLiteral("formintro"));
     resize(logo_.isNull() ? kDefaultSize : logo_.size());
@@ -23,7 +23,7 @@ Tformintro::Tformintro(const QString& logoHost, QWidget* parent)
     connect(&timer_, &QTimer::timeout, this, &QDialog::reject);
 }
 
-void Tformintro::showEvent(QShowEvent* event) {
+void IntroScreen::showEvent(QShowEvent* event) {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = rect();
         frame.moveCenter(screen->geometry().center());
@@ -33,7 +33,7 @@ void Tformintro::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-void Tformintro::paintEvent(QPaintEvent*) {
+void IntroScreen::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (logo_.isNull()) {
         painter.fillRect(rect(), Qt::black);
@@ -42,7 +42,7 @@ void Tformintro::paintEvent(QPaintEvent*) {
     }
 }
 
-void Tformintro::mousePressEvent(QMouseEvent*) {
+void IntroScreen::mousePressEvent(QMouseEvent*) {
     reject();
 }
 

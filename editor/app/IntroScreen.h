@@ -8,12 +8,12 @@ namespace ztv::editor {
 
 // The intro screen: logo.jpg stretched over a borderless window in the middle of the screen,
 // closed after 5 seconds, by a click or by Esc.
-class Tformintro : public QDialog {
+class IntroScreen : public QDialog {
     Q_OBJECT
   public:
     static constexpr int kShowMs = 5000;
 
-    explicit Tformintro(const QString& logoHost, QWidget* parent = nullptr);
+    explicit IntroScreen(const QString& logoHost, QWidget* parent = nullptr);
     const QTimer& timer() const { return timer_; }
 
   protected:

@@ -4,9 +4,9 @@
 #include "editor/app/AboutBox.h"
 #include "editor/app/HelpPages.h"
 #include "editor/app/IntroScreen.h"
-#include "editor/app/TSommaire.h"
-#include "editor/dialogs/MediaLookup.h"
+#include "editor/app/MainWindow.h"
 #include "editor/dialogs/WelcomeDialog.h"
+#include "editor/document/MediaLookup.h"
 
 #include <QFileInfo>
 
@@ -19,49 +19,48 @@ const QString kTutorial = QStringLiteral("\\tutor\\tutor");
 
 }  // namespace
 
-LaunchCommands::LaunchCommands(TSommaire& window)
+LaunchCommands::LaunchCommands(MainWindow& window)
     : window_(window), preview_(window.state(), window.prompter()), tools_(window) {}
 
 void LaunchCommands::bind() {
     SessionSettings& state = window_.state();
     Prompter& prompter = window_.prompter();
-    window_.setCommandHandler(QStringLiteral("BJouer"), [this] {
+    window_.setCommandHandler(Command::Play, [this] {
         preview_.preview(window_.storyboard().page());
         window_.focusVisibleView();
     });
-    window_.setCommandHandler(QStringLiteral("BJouer2"), [this] {
+    window_.setCommandHandler(Command::WebPreview, [this] {
         preview_.webPreview(window_.storyboard().page());
         window_.focusVisibleView();
     });
-    window_.setCommandHandler(QStringLiteral("Baide"), [this, &state, &prompter] {
+    window_.setCommandHandler(Command::Help, [this, &state, &prompter] {
         openHelpPage(state, prompter, startHelp());
         window_.focusVisibleView();
     });
-    window_.setCommandHandler(QStringLiteral("BQuestion"), [&state, &prompter] {
+    window_.setCommandHandler(Command::Questions, [&state, &prompter] {
         openHelpPage(state, prompter, questionsHelp());
     });
-    window_.setCommandHandler(QStringLiteral("Tutorial1"), [this] { startTutorial(); });
-    window_.setCommandHandler(QStringLiteral("Aproposde1"), [this] { showAbout(); });
+    window_.setCommandHandler(Command::Tutorial, [this] { startTutorial(); });
+    window_.setCommandHandler(Command::About, [this] { showAbout(); });
     const QString pad = state.paths.asset(QStringLiteral("pad_file.xml"));
     // Like the other documents of the Help menu, the item shows only what is installed.
     if (QFileInfo::exists(pad)) {
-        window_.setCommandHandler(QStringLiteral("Fichierpad1"), [&state, &prompter, pad] {
-            openInBrowser(state, prompter, pad);
-        });
+        window_.setCommandHandler(
+            Command::PadFile, [&state, &prompter, pad] { openInBrowser(state, prompter, pad); });
     }
-    bindTool("Scanner1", OutsideTool::Scanner);
-    bindTool("Son1", OutsideTool::VideoEditor);
-    bindTool("Dessiner1", OutsideTool::PictureEditor);
-    bindTool("Vido1", OutsideTool::VideoViewer);
-    bindTool("EnregistrerSon1", OutsideTool::SoundRecorder);
-    bindTool("Editeurdetexte1", OutsideTool::TextEditor);
-    window_.setCommandHandler(QStringLiteral("OuvrirMedia1"), [this] {
+    bindTool(Command::Scanner, OutsideTool::Scanner);
+    bindTool(Command::EditVideo, OutsideTool::VideoEditor);
+    bindTool(Command::DrawPicture, OutsideTool::PictureEditor);
+    bindTool(Command::ViewVideo, OutsideTool::VideoViewer);
+    bindTool(Command::RecordSound, OutsideTool::SoundRecorder);
+    bindTool(Command::TextEditor, OutsideTool::TextEditor);
+    window_.setCommandHandler(Command::OpenMedia, [this] {
         tools_.start(toolForRow(window_.storyboard().currentRow()));
     });
 }
 
-void LaunchCommands::bindTool(const char* command, OutsideTool tool) {
-    window_.setCommandHandler(QLatin1String(command), [this, tool] { tools_.start(tool); });
+void LaunchCommands::bindTool(Command command, OutsideTool tool) {
+    window_.setCommandHandler(command, [this, tool] { tools_.start(tool); });
 }
 
 void LaunchCommands::showStartScreens() {
@@ -77,7 +76,7 @@ void LaunchCommands::showStartScreens() {
 
 void LaunchCommands::showIntro() {
     SessionSettings& state = window_.state();
-    Tformintro intro(state.paths.asset(QStringLiteral("logo.jpg")), &window_);
+    IntroScreen intro(state.paths.asset(QStringLiteral("logo.jpg")), &window_);
     state.introShown = true;
     runModal(state, intro);
 }
@@ -101,7 +100,7 @@ void LaunchCommands::startTutorial() {
 }
 
 void LaunchCommands::showAbout() {
-    TAboutBox about(window_.state(), &window_);
+    AboutBox about(window_.state(), &window_);
     runModal(window_.state(), about);
 }
 

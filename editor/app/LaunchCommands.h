@@ -1,20 +1,21 @@
 #pragma once
 
+#include "editor/app/Command.h"
 #include "editor/app/OutsideTools.h"
 #include "editor/app/PreviewLauncher.h"
 
 namespace ztv::editor {
 
-class TSommaire;
+class MainWindow;
 
 // The commands that lead out of the storyboard: the previews in the player, the help pages,
 // the tutorial, the about box, the outside programs, and the screens shown at start-up.
 class LaunchCommands {
   public:
-    explicit LaunchCommands(TSommaire& window);
+    explicit LaunchCommands(MainWindow& window);
 
-    // Registers BJouer, BJouer2, Baide, BQuestion, Tutorial1, Aproposde1, Fichierpad1, the
-    // outside tools and OuvrirMedia1.
+    // Registers Play, WebPreview, Help, Questions, Tutorial, About, PadFile, the outside tools
+    // and OpenMedia.
     void bind();
 
     PreviewLauncher& preview() { return preview_; }
@@ -30,9 +31,9 @@ class LaunchCommands {
     void showAbout();
 
   private:
-    void bindTool(const char* command, OutsideTool tool);
+    void bindTool(Command command, OutsideTool tool);
 
-    TSommaire& window_;
+    MainWindow& window_;
     PreviewLauncher preview_;
     OutsideTools tools_;
 };

@@ -3,9 +3,9 @@
 #include "common/formats/ElementKinds.h"
 #include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"
+#include "editor/app/MainWindow.h"
 #include "editor/app/ProjectCommands.h"
-#include "editor/app/TSommaire.h"
-#include "editor/dialogs/MediaLookup.h"
+#include "editor/document/MediaLookup.h"
 
 #include <QFileInfo>
 
@@ -86,7 +86,7 @@ bool startProgram(const SessionSettings& state, Prompter& prompter, const QStrin
     return false;
 }
 
-OutsideTools::OutsideTools(TSommaire& window) : window_(window) {}
+OutsideTools::OutsideTools(MainWindow& window) : window_(window) {}
 
 QString OutsideTools::cellMediaPath() {
     Storyboard& board = window_.storyboard();

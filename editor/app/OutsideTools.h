@@ -10,7 +10,7 @@ class Prompter;
 namespace ztv::editor {
 
 struct SessionSettings;
-class TSommaire;
+class MainWindow;
 
 // Starts the program in the folder; when it does not start, says so and names it.
 bool startProgram(const SessionSettings& state, Prompter& prompter, const QString& program,
@@ -37,7 +37,7 @@ OutsideTool toolForRow(int row);
 // opens the tool settings first; one still not set up starts nothing.
 class OutsideTools {
   public:
-    explicit OutsideTools(TSommaire& window);
+    explicit OutsideTools(MainWindow& window);
 
     void start(OutsideTool tool);
     // The program's arguments: the current cell's media when the tool takes its row.
@@ -47,7 +47,7 @@ class OutsideTools {
     QString cellMediaPath();
 
   private:
-    TSommaire& window_;
+    MainWindow& window_;
 };
 
 }  // namespace ztv::editor

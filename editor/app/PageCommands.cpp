@@ -2,8 +2,8 @@
 
 #include "common/formats/LangLines.h"
 #include "common/platform/FileIo.h"
+#include "editor/app/MainWindow.h"
 #include "editor/dialogs/NewPageDialog.h"
-#include "editor/app/TSommaire.h"
 #include "editor/document/UndoSnapshot.h"
 
 #include <QComboBox>
@@ -11,15 +11,15 @@
 
 namespace ztv::editor {
 
-PageCommands::PageCommands(TSommaire& window) : window_(window), state_(window.state()) {}
+PageCommands::PageCommands(MainWindow& window) : window_(window), state_(window.state()) {}
 
 void PageCommands::bind() {
-    window_.setCommandHandler(QStringLiteral("BNewPage"), [this] { newPage(); });
-    window_.setCommandHandler(QStringLiteral("ModifierPage1"), [this] { modifyPage(); });
-    window_.setCommandHandler(QStringLiteral("SupprimerPage1"), [this] { deletePage(); });
-    window_.setCommandHandler(QStringLiteral("CopierPage1"), [this] { copyPage(); });
-    window_.setCommandHandler(QStringLiteral("CollerPage1"), [this] { pastePage(); });
-    window_.setCommandEnabled(QStringLiteral("CollerPage1"), QFileInfo::exists(clipboardPath()));
+    window_.setCommandHandler(Command::NewPage, [this] { newPage(); });
+    window_.setCommandHandler(Command::ModifyPage, [this] { modifyPage(); });
+    window_.setCommandHandler(Command::DeletePage, [this] { deletePage(); });
+    window_.setCommandHandler(Command::CopyPage, [this] { copyPage(); });
+    window_.setCommandHandler(Command::PastePage, [this] { pastePage(); });
+    window_.setCommandEnabled(Command::PastePage, QFileInfo::exists(clipboardPath()));
 }
 
 PageBook PageCommands::book() const {
@@ -92,7 +92,7 @@ void PageCommands::copyPage() {
         window_.message(lang::PageFilesNotWritten);
         return;
     }
-    window_.setCommandEnabled(QStringLiteral("CollerPage1"), true);
+    window_.setCommandEnabled(Command::PastePage, true);
 }
 
 void PageCommands::pastePage() {
@@ -120,7 +120,7 @@ void PageCommands::pastePage() {
         return;
     }
     window_.regeneratePage();
-    window_.setCommandEnabled(QStringLiteral("Dfaire1"), true);
+    window_.setCommandEnabled(Command::Undo, true);
 }
 
 }  // namespace ztv::editor

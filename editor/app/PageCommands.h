@@ -4,16 +4,16 @@
 
 namespace ztv::editor {
 
-class TSommaire;
+class MainWindow;
 struct SessionSettings;
 
 // The page commands of the main window: new page, modify, delete, copy and paste a whole page.
 // The page table work is the PageBook's.
 class PageCommands {
   public:
-    explicit PageCommands(TSommaire& window);
+    explicit PageCommands(MainWindow& window);
 
-    // Registers BNewPage, ModifierPage1, SupprimerPage1, CopierPage1 and CollerPage1.
+    // Registers NewPage, ModifyPage, DeletePage, CopyPage and PastePage.
     void bind();
 
     PageBook book() const;
@@ -27,7 +27,7 @@ class PageCommands {
     void pastePage();
 
   private:
-    TSommaire& window_;
+    MainWindow& window_;
     SessionSettings& state_;
 };
 

@@ -21,9 +21,9 @@ class PreviewLauncher {
 
     PreviewLauncher(SessionSettings& state, Prompter& prompter);
 
-    // BJouer, Excuter1: page 0 means no current page (message 60).
+    // Play: page 0 means no current page (message 60).
     void preview(int page);
-    // BJouer2, Excuter2: writes run.htm in the data folder and opens it in the browser.
+    // WebPreview: writes run.htm in the data folder and opens it in the browser.
     void webPreview(int page);
     // Closes a running preview player; the position editor and the main window call it when
     // they close.

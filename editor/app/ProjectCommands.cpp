@@ -5,13 +5,13 @@
 #include "common/formats/ProjectSettings.h"
 #include "editor/app/BusyCursor.h"
 #include "editor/app/EditorStartup.h"
-#include "editor/dialogs/KeywordDialogs.h"
-#include "editor/document/PageBook.h"
-#include "editor/dialogs/ProjectParametersDialog.h"
+#include "editor/app/MainWindow.h"
 #include "editor/app/RecentProjects.h"
-#include "editor/document/StoredPath.h"
-#include "editor/app/TSommaire.h"
+#include "editor/dialogs/KeywordDialogs.h"
+#include "editor/dialogs/ProjectParametersDialog.h"
 #include "editor/dialogs/ToolSettingsDialog.h"
+#include "editor/document/PageBook.h"
+#include "editor/document/StoredPath.h"
 #include "editor/document/WorkingCopy.h"
 #include "editor/document/WorkingCopyOwner.h"
 
@@ -33,20 +33,19 @@ QString projectFilter() {
     return QStringLiteral(" (*.PZV *.pzv)");
 }
 
-ProjectCommands::ProjectCommands(TSommaire& window) : window_(window), state_(window.state()) {}
+ProjectCommands::ProjectCommands(MainWindow& window) : window_(window), state_(window.state()) {}
 
 void ProjectCommands::bind() {
-    window_.setCommandHandler(QStringLiteral("BOpen"), [this] { openCommand(); });
-    window_.setCommandHandler(QStringLiteral("BNew"), [this] { newProject(); });
-    window_.setCommandHandler(QStringLiteral("BSave"), [this] { saveCommand(); });
-    window_.setCommandHandler(QStringLiteral("Enregistrersous1"), [this] { saveAsCommand(); });
+    window_.setCommandHandler(Command::OpenProject, [this] { openCommand(); });
+    window_.setCommandHandler(Command::NewProject, [this] { newProject(); });
+    window_.setCommandHandler(Command::Save, [this] { saveCommand(); });
+    window_.setCommandHandler(Command::SaveAs, [this] { saveAsCommand(); });
     for (int i = 0; i < 5; ++i) {
-        window_.setCommandHandler(QStringLiteral("proj%1").arg(i + 1),
-                                  [this, i] { openRecent(i); });
+        window_.setCommandHandler(recentProjectCommand(i), [this, i] { openRecent(i); });
     }
-    window_.setCommandHandler(QStringLiteral("Paramtreduprojet1"), [this] { parametersCommand(); });
-    window_.setCommandHandler(QStringLiteral("ListedesMotsClefs2"), [this] { keywordsCommand(); });
-    window_.setCommandHandler(QStringLiteral("Param1"), [this] {
+    window_.setCommandHandler(Command::ProjectParameters, [this] { parametersCommand(); });
+    window_.setCommandHandler(Command::Keywords, [this] { keywordsCommand(); });
+    window_.setCommandHandler(Command::ToolSettings, [this] {
         toolSettingsCommand();
         window_.grid().setFocus();
     });
@@ -153,7 +152,7 @@ bool ProjectCommands::openProject(const QString& projectHost) {
     window_.setModified(false);
     updateRecentList(state_.settings, state_.projectName);
     window_.updateRecentItems();
-    window_.setCommandEnabled(QStringLiteral("Dfaire1"), false);
+    window_.setCommandEnabled(Command::Undo, false);
     if (!state_.gridMode) {
         window_.showGridView();
     }
@@ -187,13 +186,13 @@ void ProjectCommands::newProject(bool askToSave) {
         state_.settingsFlag = false;
         window_.showPage(0);
         window_.setModified(false);
-        window_.setCommandEnabled(QStringLiteral("Dfaire1"), false);
+        window_.setCommandEnabled(Command::Undo, false);
         if (!state_.gridMode) {
             window_.showGridView();
         }
     }
-    window_.PageClick(QStringLiteral("Paramtreduprojet1"));
-    window_.PageClick(QStringLiteral("BNewPage"));
+    window_.runCommand(Command::ProjectParameters);
+    window_.runCommand(Command::NewPage);
 }
 
 void ProjectCommands::openCommand(bool askToSave) {
@@ -371,7 +370,7 @@ bool ProjectCommands::save() {
     state_.projectHeight = settings.height();
     state_.settingsFlag = settings.line(ProjectSettings::Transparent) != QStringLiteral("$");
     window_.setModified(false);
-    window_.setCommandEnabled(QStringLiteral("Dfaire1"), false);
+    window_.setCommandEnabled(Command::Undo, false);
     state_.settings.setLine(LastProjectLine, state_.projectName);
     window_.saveEditorSettings();
     window_.updateStatus();

@@ -7,7 +7,7 @@
 
 namespace ztv::editor {
 
-class TSommaire;
+class MainWindow;
 struct SessionSettings;
 
 // The file chooser's filter of project files.
@@ -18,9 +18,9 @@ QString projectFilter();
 // command the author cancels, or whose save fails, leaves the open project as it was.
 class ProjectCommands {
   public:
-    explicit ProjectCommands(TSommaire& window);
+    explicit ProjectCommands(MainWindow& window);
 
-    // Registers BOpen, BNew, BSave, Enregistrersous1, proj1 to proj5 and the close saver.
+    // Registers OpenProject, NewProject, Save, SaveAs, OpenRecent1 to 5 and the close saver.
     void bind();
 
     // At start-up: work that a crash left in the working copy is offered for recovery (as the
@@ -75,7 +75,7 @@ class ProjectCommands {
     void setProjectPath(const QString& projectHost);
     void reopenAfterLoad();
 
-    TSommaire& window_;
+    MainWindow& window_;
     SessionSettings& state_;
 };
 

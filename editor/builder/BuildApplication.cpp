@@ -1,8 +1,8 @@
 #include "editor/builder/BuildApplication.h"
 
 #include "common/formats/LangLines.h"
+#include "editor/app/MainWindow.h"
 #include "editor/app/ProjectCommands.h"
-#include "editor/app/TSommaire.h"
 #include "editor/builder/TFCopyLog.h"
 #include "editor/builder/TFCreerLog.h"
 
@@ -11,7 +11,7 @@ namespace ztv::editor {
 namespace {
 
 // Yes saves first, No builds from what was saved last, Cancel stops.
-bool savedOrAccepted(TSommaire& window) {
+bool savedOrAccepted(MainWindow& window) {
     SessionSettings& state = window.state();
     if (!state.modified) {
         return true;
@@ -27,7 +27,7 @@ bool savedOrAccepted(TSommaire& window) {
 
 }  // namespace
 
-void buildApplication(TSommaire& window, DesktopShell& shell) {
+void buildApplication(MainWindow& window, DesktopShell& shell) {
     SessionSettings& state = window.state();
     if (window.storyboard().page() == 0) {
         window.message(lang::NoCurrentPage);

@@ -5,8 +5,8 @@
 #include "common/platform/Prompter.h"
 #include "editor/app/HelpPages.h"
 #include "editor/dialogs/DialogButton.h"
-#include "editor/dialogs/MediaLookup.h"
 #include "editor/dialogs/TiledDialog.h"
+#include "editor/document/MediaLookup.h"
 #include "editor/document/SessionSettings.h"
 
 #include <QCoreApplication>

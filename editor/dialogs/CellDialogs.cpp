@@ -1,7 +1,7 @@
 #include "editor/dialogs/CellDialogs.h"
 
 #include "common/formats/ElementKinds.h"
-#include "editor/app/TSommaire.h"
+#include "editor/app/MainWindow.h"
 #include "editor/dialogs/ImageDialog.h"
 #include "editor/position/TForm200.h"
 
@@ -47,7 +47,7 @@ bool rowHasDialog(int row) {
     return dialogOfRow(row) != nullptr;
 }
 
-std::optional<CellEdit> showCellDialog(TSommaire& window, int row, bool hasElement) {
+std::optional<CellEdit> showCellDialog(MainWindow& window, int row, bool hasElement) {
     const DialogMaker make = dialogOfRow(row);
     if (!make) {
         return std::nullopt;
@@ -58,12 +58,12 @@ std::optional<CellEdit> showCellDialog(TSommaire& window, int row, bool hasEleme
     return dialog->edit();
 }
 
-void installCellDialogs(TSommaire& window) {
+void installCellDialogs(MainWindow& window) {
     window.setCellDialogOpener(
         [&window](int row, bool hasElement) { return showCellDialog(window, row, hasElement); },
         rowHasDialog);
     window.state().positionsKept = [&window] {
-        window.setCommandEnabled(QStringLiteral("Dfaire1"), true);
+        window.setCommandEnabled(Command::Undo, true);
         window.setModified(true);
         window.repaintGrid();
     };

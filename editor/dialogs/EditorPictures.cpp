@@ -4,7 +4,7 @@
 #include "common/formats/LangLines.h"
 #include "common/formats/PictureLoader.h"
 #include "common/platform/Prompter.h"
-#include "editor/dialogs/MediaLookup.h"
+#include "editor/document/MediaLookup.h"
 #include "editor/document/SessionSettings.h"
 #include "player/elements/Appearance.h"
 #include "player/elements/GradientFill.h"

@@ -4,10 +4,10 @@
 #include "common/formats/PictureLoader.h"
 #include "common/platform/Prompter.h"
 #include "common/platform/WinPath.h"
-#include "editor/dialogs/MediaLookup.h"
 #include "editor/dialogs/PathField.h"
 #include "editor/dialogs/ReducedCopy.h"
 #include "editor/dialogs/ToolSettingsDialog.h"
+#include "editor/document/MediaLookup.h"
 #include "editor/document/SessionSettings.h"
 #include "editor/document/Storyboard.h"
 

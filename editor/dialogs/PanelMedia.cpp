@@ -3,7 +3,7 @@
 #include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"
 #include "common/platform/WinPath.h"
-#include "editor/dialogs/MediaLookup.h"
+#include "editor/document/MediaLookup.h"
 #include "editor/document/SessionSettings.h"
 
 namespace ztv::editor {

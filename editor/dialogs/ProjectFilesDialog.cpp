@@ -4,7 +4,7 @@
 #include "common/platform/FileIo.h"
 #include "editor/app/BusyCursor.h"
 #include "editor/app/HelpPages.h"
-#include "editor/app/TSommaire.h"
+#include "editor/app/MainWindow.h"
 #include "editor/dialogs/DialogButton.h"
 #include "editor/document/ProjectFileList.h"
 #include "editor/printing/FileListPrint.h"
@@ -34,7 +34,7 @@ HelpPage filesHelp() {
 
 }  // namespace
 
-TForm28::TForm28(TSommaire& window, QWidget* parent) : TiledDialog(parent), window_(window) {
+TForm28::TForm28(MainWindow& window, QWidget* parent) : TiledDialog(parent), window_(window) {
     const SessionSettings& state = window.state();
     setObjectName(QStringLiteral("Form28"));
     setWindowTitle(state.text(kListCaption));
@@ -87,7 +87,7 @@ void TForm28::copyFiles() {
     }
 }
 
-TForm1::TForm1(TSommaire& window, QWidget* parent) : TiledDialog(parent), window_(window) {
+TForm1::TForm1(MainWindow& window, QWidget* parent) : TiledDialog(parent), window_(window) {
     const SessionSettings& state = window.state();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(state.text(kCopyCaption));
@@ -123,7 +123,7 @@ GatherFolders TForm1::folders() const {
     return {target_->text(), images_->text(), sounds_->text(), videos_->text()};
 }
 
-void copyProjectMedia(TSommaire& window, const GatherFolders& folders, const FileCopier& copier) {
+void copyProjectMedia(MainWindow& window, const GatherFolders& folders, const FileCopier& copier) {
     const int current = window.storyboard().page();
     GatherResult result;
     {
@@ -140,7 +140,7 @@ void copyProjectMedia(TSommaire& window, const GatherFolders& folders, const Fil
     }
 }
 
-void projectFilesCommand(TSommaire& window) {
+void projectFilesCommand(MainWindow& window) {
     if (window.storyboard().page() == 0) {
         window.message(lang::NoCurrentPage);
         return;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editor/document/MediaGathering.h"
 #include "editor/dialogs/TiledDialog.h"
+#include "editor/document/MediaGathering.h"
 
 class QComboBox;
 class QLineEdit;
@@ -10,7 +10,7 @@ class QPushButton;
 
 namespace ztv::editor {
 
-class TSommaire;
+class MainWindow;
 
 // The project files dialog ("Les fichiers du projet"): the files the saved project needs,
 // per page or without repetition, printed or gathered into one folder. Controls: ComboBox1
@@ -19,7 +19,7 @@ class TSommaire;
 class TForm28 : public TiledDialog {
     Q_OBJECT
   public:
-    explicit TForm28(TSommaire& window, QWidget* parent = nullptr);
+    explicit TForm28(MainWindow& window, QWidget* parent = nullptr);
     QStringList lines() const;
 
   private:
@@ -27,7 +27,7 @@ class TForm28 : public TiledDialog {
     void print();
     void copyFiles();
 
-    TSommaire& window_;
+    MainWindow& window_;
     QComboBox* mode_;
     QListWidget* list_;
 };
@@ -38,11 +38,11 @@ class TForm28 : public TiledDialog {
 class TForm1 : public TiledDialog {
     Q_OBJECT
   public:
-    explicit TForm1(TSommaire& window, QWidget* parent = nullptr);
+    explicit TForm1(MainWindow& window, QWidget* parent = nullptr);
     GatherFolders folders() const;
 
   private:
-    TSommaire& window_;
+    MainWindow& window_;
     QLineEdit* target_;
     QLineEdit* images_;
     QLineEdit* sounds_;
@@ -51,9 +51,9 @@ class TForm1 : public TiledDialog {
 
 // Gathers the media into the folders and refills the grid from the current page, whose .ACT
 // file is closed meanwhile; message 4 when everything was gathered.
-void copyProjectMedia(TSommaire& window, const GatherFolders& folders, const FileCopier& copier);
+void copyProjectMedia(MainWindow& window, const GatherFolders& folders, const FileCopier& copier);
 
 // FichiersduProjet1: needs a current page (message 60) and a named project (message 61).
-void projectFilesCommand(TSommaire& window);
+void projectFilesCommand(MainWindow& window);
 
 }  // namespace ztv::editor

@@ -2,8 +2,8 @@
 
 #include "common/formats/LangLines.h"
 #include "editor/app/HelpPages.h"
+#include "editor/app/MainWindow.h"
 #include "editor/app/ProjectCommands.h"
-#include "editor/app/TSommaire.h"
 #include "editor/dialogs/DialogButton.h"
 
 #include <QCheckBox>
@@ -14,7 +14,7 @@
 
 namespace ztv::editor {
 
-TForm50::TForm50(TSommaire& window, std::function<void()> tutorial, QWidget* parent)
+TForm50::TForm50(MainWindow& window, std::function<void()> tutorial, QWidget* parent)
     : TiledDialog(parent), window_(window), tutorial_(std::move(tutorial)) {
     const SessionSettings& state = window.state();
     setObjectName(QStringLiteral("Form50"));

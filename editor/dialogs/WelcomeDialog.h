@@ -7,7 +7,7 @@ class QRadioButton;
 
 namespace ztv::editor {
 
-class TSommaire;
+class MainWindow;
 
 // The welcome dialog (Form50) shown at start-up: open a project, open the last one, create
 // one, quit, or the tutorial. OK carries out the choice; the first three close the dialog
@@ -19,7 +19,7 @@ class TForm50 : public TiledDialog {
     enum Choice { OpenChoice, LastProjectChoice, NewChoice, QuitChoice, TutorialChoice };
     static constexpr int QuitResult = 2;
 
-    TForm50(TSommaire& window, std::function<void()> tutorial, QWidget* parent = nullptr);
+    TForm50(MainWindow& window, std::function<void()> tutorial, QWidget* parent = nullptr);
 
     QRadioButton* choice(Choice which) const { return choices_[which]; }
     // OK: carries out the checked choice.
@@ -35,7 +35,7 @@ class TForm50 : public TiledDialog {
     void lastProjectChoice();
     void showHelp();
 
-    TSommaire& window_;
+    MainWindow& window_;
     std::function<void()> tutorial_;
     QRadioButton* choices_[5] = {};
     QCheckBox* noIntro_ = nullptr;

@@ -7,7 +7,7 @@
 #include "common/platform/Prompter.h"
 #include "common/platform/RecordFile.h"
 #include "common/platform/StagedFiles.h"
-#include "editor/dialogs/MediaLookup.h"
+#include "editor/document/MediaLookup.h"
 #include "editor/document/PageBook.h"
 #include "editor/document/SessionSettings.h"
 #include "editor/document/StoredPath.h"

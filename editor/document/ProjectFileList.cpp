@@ -5,7 +5,7 @@
 #include "common/platform/FileIo.h"
 #include "common/platform/Prompter.h"
 #include "common/platform/ShownPath.h"
-#include "editor/dialogs/MediaLookup.h"
+#include "editor/document/MediaLookup.h"
 #include "editor/document/PageBook.h"
 #include "editor/document/SessionSettings.h"
 #include "editor/document/Storyboard.h"

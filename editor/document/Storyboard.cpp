@@ -1,8 +1,8 @@
 #include "editor/document/Storyboard.h"
 
 #include "common/platform/FileIo.h"
+#include "editor/document/RecordGeometry.h"
 #include "editor/document/StoryboardRows.h"
-#include "editor/position/HandleGeometry.h"
 
 #include <QDir>
 #include <QFileInfo>

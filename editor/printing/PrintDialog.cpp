@@ -3,7 +3,7 @@
 #include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"
 #include "editor/app/BusyCursor.h"
-#include "editor/app/TSommaire.h"
+#include "editor/app/MainWindow.h"
 #include "editor/dialogs/DialogButton.h"
 #include "editor/document/PageBook.h"
 #include "editor/document/SessionSettings.h"
@@ -32,7 +32,7 @@ constexpr int kBigPoints = 14;
 // The listing of one page, once per copy, each copy a document of its own; none, after the
 // message, when the page file cannot be read. The page becomes the current one and its played
 // file is made from its storyboard, as after a change: a page never changed has none yet.
-std::optional<QList<QList<ListingSheet>>> pageListings(TSommaire& window, const QPrinter& printer,
+std::optional<QList<QList<ListingSheet>>> pageListings(MainWindow& window, const QPrinter& printer,
                                                        int page, int copies) {
     const SessionSettings& state = window.state();
     if (window.storyboard().page() != page) {
@@ -116,7 +116,7 @@ bool TFormPrint::allPages() const {
     return all_->isChecked();
 }
 
-void printCommand(TSommaire& window, QPrinter& printer) {
+void printCommand(MainWindow& window, QPrinter& printer) {
     SessionSettings& state = window.state();
     const int current = window.storyboard().page();
     if (current == 0) {

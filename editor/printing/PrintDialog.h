@@ -7,7 +7,7 @@ class QRadioButton;
 
 namespace ztv::editor {
 
-class TSommaire;
+class MainWindow;
 struct SessionSettings;
 
 // The printing dialog ("Impression"): the listing of this page only (at start) or of every
@@ -25,6 +25,6 @@ class TFormPrint : public TiledDialog {
 
 // Imprimer1: the dialog, then the platform's print dialog on the window's printer, then one
 // listing document per page and copy.
-void printCommand(TSommaire& window, QPrinter& printer);
+void printCommand(MainWindow& window, QPrinter& printer);
 
 }  // namespace ztv::editor

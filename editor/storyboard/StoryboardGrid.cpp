@@ -119,52 +119,6 @@ class FixedCellsHeader : public QHeaderView {
 
 }  // namespace
 
-void StoryboardPictures::load(const AppPaths& paths) {
-    cellEmpty.load(paths.asset(QStringLiteral("boutons/cell_vide.jpg")));
-    cellUsed.load(paths.asset(QStringLiteral("boutons/cell_select.jpg")));
-    columnHeader.load(paths.asset(QStringLiteral("boutons/cell_colonne.jpg")));
-    cornerHeader.load(paths.asset(QStringLiteral("boutons/ligne_texture.jpg")));
-    for (int row = 1; row <= kRowCount; ++row) {
-        rows[row].load(paths.asset(rowPicture(row)));
-    }
-}
-
-StoryboardTableModel::StoryboardTableModel(Storyboard& storyboard, const LanguageFile& language,
-                                           QObject* parent)
-    : QAbstractTableModel(parent), storyboard_(storyboard), language_(language) {}
-
-int StoryboardTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : kRowCount;
-}
-
-int StoryboardTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : kColumnCount;
-}
-
-QVariant StoryboardTableModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole && role != Qt::ToolTipRole) {
-        return {};
-    }
-    const QString text = storyboard_.cellText(index.column() + 1, index.row() + 1);
-    return text.isEmpty() && role == Qt::ToolTipRole ? QVariant() : QVariant(text);
-}
-
-QVariant StoryboardTableModel::headerData(int section, Qt::Orientation orientation,
-                                          int role) const {
-    if (role != Qt::DisplayRole) {
-        return {};
-    }
-    if (orientation == Qt::Horizontal) {
-        return QString::number(section + 1);
-    }
-    return language_.text(lang::RowNameFirst + section);
-}
-
-void StoryboardTableModel::refresh() {
-    beginResetModel();
-    endResetModel();
-}
-
 StoryboardGrid::StoryboardGrid(Storyboard& storyboard, const LanguageFile& language,
                                const StoryboardPictures& pictures, int screenWidth, QWidget* parent)
     : QTableView(parent), model_(storyboard, language) {

@@ -1,45 +1,14 @@
 #pragma once
 
 #include "common/formats/LanguageFile.h"
-#include "common/platform/AppPaths.h"
 #include "editor/document/Storyboard.h"
 #include "editor/document/StoryboardClipboard.h"
+#include "editor/storyboard/StoryboardPictures.h"
+#include "editor/storyboard/StoryboardTableModel.h"
 
-#include <QAbstractTableModel>
-#include <QImage>
 #include <QTableView>
-#include <array>
 
 namespace ztv::editor {
-
-// The storyboard's pictures, loaded once from APPDIR.
-struct StoryboardPictures {
-    QImage cellEmpty;             // cell_vide.jpg: a cell of an unused column
-    QImage cellUsed;              // cell_select.jpg: a cell of a column that holds an element
-    QImage columnHeader;          // cell_colonne.jpg
-    QImage cornerHeader;          // ligne_texture.jpg
-    std::array<QImage, 62> rows;  // the label picture of rows 1 to 61
-
-    void load(const AppPaths& paths);
-};
-
-// Shows a Storyboard: 61 rows by 20 columns of cell texts.
-class StoryboardTableModel : public QAbstractTableModel {
-    Q_OBJECT
-  public:
-    StoryboardTableModel(Storyboard& storyboard, const LanguageFile& language,
-                         QObject* parent = nullptr);
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-    // Everything may have changed.
-    void refresh();
-
-  private:
-    Storyboard& storyboard_;
-    const LanguageFile& language_;
-};
 
 // The grid `StringGrid1`: the header row (columns "1" to "20") and the label column (language
 // lines 300 to 360) stay in place; cells are painted with the storyboard pictures. Presses on

@@ -22,7 +22,7 @@ class CommandAvailability : public ProjectFixture {
 
     // Enabled; or held back by the state (no page, nothing copied) while its feature is there;
     // or disabled and saying that it is not available yet.
-    void expectWorksOrSaysNotYet(const QString& name, const QString& command, bool enabled,
+    void expectWorksOrSaysNotYet(const QString& name, editor::Command command, bool enabled,
                                  const QString& tooltip) {
         if (enabled || window().hasCommandHandler(command)) {
             EXPECT_FALSE(tooltip.contains(notYet)) << name.toStdString();
@@ -38,20 +38,20 @@ TEST_F(CommandAvailability, EveryItemButtonAndShortcutWorksOrSaysItIsNotAvailabl
         for (const auto& item : menu.items) {
             if (item.name) {
                 const QAction* action = window().menuItem(QLatin1String(item.name));
-                expectWorksOrSaysNotYet(QLatin1String(item.name), QLatin1String(item.command),
-                                        action->isEnabled(), action->toolTip());
+                expectWorksOrSaysNotYet(QLatin1String(item.name), item.command, action->isEnabled(),
+                                        action->toolTip());
             }
         }
     }
     for (const auto& item : editor::popupItems()) {
         const QAction* action = window().menuItem(QLatin1String(item.name));
-        expectWorksOrSaysNotYet(QLatin1String(item.name), QLatin1String(item.command),
-                                action->isEnabled(), action->toolTip());
+        expectWorksOrSaysNotYet(QLatin1String(item.name), item.command, action->isEnabled(),
+                                action->toolTip());
     }
     for (const auto& button : editor::toolButtons()) {
         const QToolButton* b = window().toolButton(QLatin1String(button.name));
-        expectWorksOrSaysNotYet(QLatin1String(button.name), QLatin1String(button.command),
-                                b->isEnabled(), b->toolTip());
+        expectWorksOrSaysNotYet(QLatin1String(button.name), button.command, b->isEnabled(),
+                                b->toolTip());
     }
     // The help key is the shortcut of an item that works.
     EXPECT_TRUE(window().menuItem(QStringLiteral("Aide2"))->isEnabled());
@@ -101,25 +101,25 @@ TEST_F(CommandAvailability, QtDialogsSpeakTheLanguageOfTheLanguageFile) {
 }
 
 TEST_F(CommandAvailability, PastingAPageWithNoPageOpenStopsAfterItsMessage) {
-    window().setCommandEnabled(QStringLiteral("CollerPage1"), true);
-    window().PageClick(QStringLiteral("CollerPage1"));
+    window().setCommandEnabled(editor::Command::PastePage, true);
+    window().runCommand(editor::Command::PastePage);
     EXPECT_EQ(prompter_.texts(), QStringList{numberedText(lang::NoCurrentPage)});
     EXPECT_TRUE(dialogsShown.isEmpty()) << "no new page dialog follows";
     EXPECT_EQ(window().pageCombo().count(), 0);
 }
 
 TEST_F(CommandAvailability, BuildingNeedsAPageAndLetsUnsavedChangesStopIt) {
-    window().PageClick(QStringLiteral("BCreerAppli"));
+    window().runCommand(editor::Command::BuildApplication);
     EXPECT_EQ(prompter_.texts(), QStringList{numberedText(lang::NoCurrentPage)});
     newProjectWithPages({QStringLiteral("Un")});
     dialogsShown.clear();
     window().setModified(true);
     prompter_.answer(Prompter::Cancel);
-    window().PageClick(QStringLiteral("BCreerAppli"));
+    window().runCommand(editor::Command::BuildApplication);
     EXPECT_EQ(prompter_.texts().last(), numberedText(lang::SaveBeforeQuit));
     EXPECT_TRUE(dialogsShown.isEmpty()) << "Cancel stops before the wizard";
     prompter_.answer(Prompter::No);
-    window().PageClick(QStringLiteral("BCreerAppli"));
+    window().runCommand(editor::Command::BuildApplication);
     EXPECT_EQ(dialogsShown, QStringList{"FCreerLog"}) << "No goes on to the wizard";
 }
 
@@ -133,7 +133,7 @@ TEST_F(CommandAvailability, TheFirstPageMustBeAPageOfTheProject) {
         d.findChild<QLineEdit*>(QStringLiteral("Edit3"))->setText(QStringLiteral("2"));
         d.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
     });
-    window().PageClick(QStringLiteral("Paramtreduprojet1"));
+    window().runCommand(editor::Command::ProjectParameters);
     EXPECT_EQ(prompter_.texts(), QStringList{numberedText(lang::FirstPageMissing)});
     EXPECT_NE(readBytes(workingDir() + QStringLiteral("/$inip.ini")), before);
     EXPECT_EQ(readLines(workingDir() + QStringLiteral("/$inip.ini"))->value(3),

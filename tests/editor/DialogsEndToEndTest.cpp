@@ -76,7 +76,7 @@ TEST_F(DialogsEndToEnd, PicturesPlacedThroughTheDialogPlayInThePlayer) {
     EXPECT_TRUE(state().modified);
 
     prompter_.choosePath(folder() + QStringLiteral("/premier"));
-    window().PageClick(QStringLiteral("BSave"));
+    window().runCommand(editor::Command::Save);
     const QString pzv = folder() + QStringLiteral("/premier.PZV");
     ASSERT_TRUE(QFileInfo::exists(pzv));
     state().modified = false;

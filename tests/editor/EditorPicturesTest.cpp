@@ -2,9 +2,9 @@
 // loader's sizes, the preview fit and the resized copy of pictures larger than the screen.
 #include "common/formats/JpegCodec.h"
 #include "editor/dialogs/EditorPictures.h"
-#include "editor/dialogs/MediaLookup.h"
 #include "editor/dialogs/PanelMedia.h"
 #include "editor/dialogs/ReducedCopy.h"
+#include "editor/document/MediaLookup.h"
 #include "editor/document/SessionSettings.h"
 #include "tests/support/PictureMakers.h"
 #include "tests/support/ProjectWriter.h"

@@ -42,7 +42,7 @@ class OpenPageTest : public EditorFixture {
         window().hide();
         session_.reset();
     }
-    editor::TSommaire& window() { return *session_->window; }
+    editor::MainWindow& window() { return *session_->window; }
     QPoint cellCentre(int column, int row) {
         auto& grid = window().grid();
         return grid.visualRect(grid.model()->index(row - 1, column - 1)).center();
@@ -106,7 +106,7 @@ TEST_F(OpenPageTest, CancelledDialogChangesNothing) {
 }
 
 TEST_F(OpenPageTest, PictureListShowsTheElementsAndLeadsBackToTheirCells) {
-    window().PageClick(QStringLiteral("BListe"));
+    window().runCommand(editor::Command::PictureListView);
     EXPECT_FALSE(session_->state.gridMode);
     auto& list = window().pictureList();
     ASSERT_EQ(list.count(), 2);
@@ -119,7 +119,7 @@ TEST_F(OpenPageTest, PictureListShowsTheElementsAndLeadsBackToTheirCells) {
     emit list.itemDoubleClicked(list.item(1));
     EXPECT_EQ(dialogRows_, QList<int>{5});
 
-    window().PageClick(QStringLiteral("BGrille"));
+    window().runCommand(editor::Command::GridView);
     EXPECT_TRUE(session_->state.gridMode);
     EXPECT_EQ(list.count(), 0);
 }
@@ -129,17 +129,17 @@ TEST_F(OpenPageTest, PositionCommandChecksTheCellBeforeOpeningTheEditor) {
     window().setPositionEditor([&starts](int index) { starts.append(index); });
     auto& board = window().storyboard();
     board.setCurrentCell(3, 5);
-    window().PageClick(QStringLiteral("BPosition"));
+    window().runCommand(editor::Command::Position);
     ASSERT_EQ(prompter_.texts(), QStringList{numberedText(456)});
 
     board.setCurrentCell(2, 5);
-    window().PageClick(QStringLiteral("BPosition"));
+    window().runCommand(editor::Command::Position);
     // The .JOU file lists (1, 45) then (2, 5): the picture itself is the start.
     EXPECT_EQ(starts, QList<int>{2});
 
     board.setCellText(2, 1, numberedText(124));
     board.setCurrentCell(2, 1);
-    window().PageClick(QStringLiteral("BPosition"));
+    window().runCommand(editor::Command::Position);
     EXPECT_EQ(prompter_.texts().last(), numberedText(124) + numberedText(82));
 }
 

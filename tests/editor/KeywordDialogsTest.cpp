@@ -52,7 +52,7 @@ TEST_F(Keywords, CreatedModifiedAndDeletedKeywordsAreSavedAndReadBack) {
         onDialog([](QDialog& d) { fill(d, QStringLiteral("ciel"), QStringLiteral("2")); });
         list.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
     });
-    window().PageClick(QStringLiteral("ListedesMotsClefs2"));
+    window().runCommand(editor::Command::Keywords);
     EXPECT_TRUE(state().modified);
 
     // The deleted keyword keeps its record, emptied; a new one is appended after the last.
@@ -64,7 +64,7 @@ TEST_F(Keywords, CreatedModifiedAndDeletedKeywordsAreSavedAndReadBack) {
     EXPECT_EQ(all->at(3), (KeywordEntry{"ciel", "2", ""}));
 
     prompter_.choosePath(folder() + QStringLiteral("/mots"));
-    window().PageClick(QStringLiteral("BSave"));
+    window().runCommand(editor::Command::Save);
     EXPECT_EQ(keywordtable::readUsed(folder() + QStringLiteral("/mots.PMG")),
               (QList<KeywordEntry>{{"soleil", "1", "4"}, {"mer", "2", ""}, {"ciel", "2", ""}}));
 }
@@ -84,7 +84,7 @@ TEST_F(Keywords, WhatTheRecordCannotHoldIsRefusedBeforeWriting) {
         fill(d, QStringLiteral("lune"), QStringLiteral("7"));
         EXPECT_EQ(d.result(), 0) << "the dialog stays";
     });
-    window().PageClick(QStringLiteral("ListedesMotsClefs2"));
+    window().runCommand(editor::Command::Keywords);
     EXPECT_EQ(prompter_.texts(), QStringList{numberedText(lang::FirstPageMissing)});
     EXPECT_TRUE(keywordtable::readUsed(pmg()).isEmpty());
 }
@@ -100,7 +100,7 @@ TEST_F(Keywords, ABrokenKeywordFileIsReadAsFarAsItGoes) {
         EXPECT_EQ(list.findChild<QTreeWidget*>(QStringLiteral("ListBox1"))->topLevelItemCount(),
                   10000);
     });
-    window().PageClick(QStringLiteral("ListedesMotsClefs2"));
+    window().runCommand(editor::Command::Keywords);
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ class MainWindowTest : public EditorFixture {
         session_ = start();
         ASSERT_TRUE(session_);
     }
-    editor::TSommaire& window() { return *session_->window; }
+    editor::MainWindow& window() { return *session_->window; }
 
     std::unique_ptr<editor::EditorSession> session_;
 };
@@ -149,10 +149,10 @@ TEST_F(MainWindowTest, StartStates) {
     // What this window does itself is enabled; commands of features still to come are not.
     for (const char* on : {"BGrille", "BListe", "BitBtn3", "BNew", "BOpen", "BSave", "BNewPage",
                            "BAjout", "BPosition"}) {
-        EXPECT_TRUE(window().isCommandEnabled(QLatin1String(on))) << on;
+        EXPECT_TRUE(window().isCommandEnabled(*editor::commandOf(QLatin1String(on)))) << on;
     }
     for (const char* off : {"BCopier", "Dfaire1", "CollerPage1", "BColler"}) {
-        EXPECT_FALSE(window().isCommandEnabled(QLatin1String(off))) << off;
+        EXPECT_FALSE(window().isCommandEnabled(*editor::commandOf(QLatin1String(off)))) << off;
         if (const QToolButton* button = window().toolButton(QLatin1String(off))) {
             EXPECT_FALSE(button->isEnabled()) << off;
         }
@@ -162,18 +162,18 @@ TEST_F(MainWindowTest, StartStates) {
 
 TEST_F(MainWindowTest, RegisteringAHandlerEnablesTheCommandButStateCanStillHoldItBack) {
     int runs = 0;
-    window().setCommandHandler(QStringLiteral("BNew"), [&runs] { ++runs; });
+    window().setCommandHandler(editor::Command::NewProject, [&runs] { ++runs; });
     EXPECT_TRUE(window().toolButton(QStringLiteral("BNew"))->isEnabled());
     EXPECT_TRUE(window().menuItem(QStringLiteral("Nouveau1"))->isEnabled());
     window().menuItem(QStringLiteral("Nouveau1"))->trigger();
     window().toolButton(QStringLiteral("BNew"))->click();
     EXPECT_EQ(runs, 2);
 
-    window().setCommandHandler(QStringLiteral("BColler"), [&runs] { ++runs; });
-    EXPECT_FALSE(window().isCommandEnabled(QStringLiteral("BColler"))) << "paste starts disabled";
-    window().PageClick(QStringLiteral("BColler"));
+    window().setCommandHandler(editor::Command::Paste, [&runs] { ++runs; });
+    EXPECT_FALSE(window().isCommandEnabled(editor::Command::Paste)) << "paste starts disabled";
+    window().runCommand(editor::Command::Paste);
     EXPECT_EQ(runs, 2);
-    window().setCommandEnabled(QStringLiteral("BColler"), true);
+    window().setCommandEnabled(editor::Command::Paste, true);
     EXPECT_TRUE(window().menuItem(QStringLiteral("Coller1"))->isEnabled());
 }
 

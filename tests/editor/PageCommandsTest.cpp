@@ -1,12 +1,12 @@
 #include "common/formats/PageTable.h"
 #include "common/platform/FileIo.h"
 #include "common/platform/RecordFile.h"
-#include "editor/document/PageBook.h"
-#include "editor/dialogs/PageChooser.h"
 #include "editor/app/PageCommands.h"
 #include "editor/app/ProjectCommands.h"
-#include "editor/document/ProjectParameters.h"
+#include "editor/dialogs/PageChooser.h"
 #include "editor/dialogs/ToolSettingsDialog.h"
+#include "editor/document/PageBook.h"
+#include "editor/document/ProjectParameters.h"
 #include "tests/editor/ProjectFixture.h"
 
 #include <QAction>
@@ -33,7 +33,7 @@ class PageCommandsTest : public ProjectFixture {
     }
     void addPage(const QString& title, const QString& number = {}) {
         newPageAnswer(title, number);
-        window().PageClick(QStringLiteral("BNewPage"));
+        window().runCommand(editor::Command::NewPage);
     }
 };
 
@@ -56,7 +56,7 @@ TEST_F(PageCommandsTest, NewPageProposesTheLowestFreeNumberAndRefusesBadValues) 
         ok->click();
         EXPECT_EQ(d.result(), 0) << "the dialog stays open";
     });
-    window().PageClick(QStringLiteral("BNewPage"));
+    window().runCommand(editor::Command::NewPage);
     EXPECT_EQ(proposed, QStringLiteral("3"));
     EXPECT_EQ(
         prompter_.texts().mid(prompter_.texts().size() - 4),
@@ -73,7 +73,7 @@ TEST_F(PageCommandsTest, RenumberingRenamesThePageFilesAndKeepsTheTableSorted) {
     window().switchToPage(2);
     ProjectWriter(workingDir()).writePageFile(2, {makeRecord(5, 1)});
     newPageAnswer(QStringLiteral("Sept"), QStringLiteral("7"));
-    window().PageClick(QStringLiteral("ModifierPage1"));
+    window().runCommand(editor::Command::ModifyPage);
     EXPECT_EQ(tableNumbers(), QList<int>({1, 3, 4, 7}));
     EXPECT_TRUE(QFileInfo::exists(workingDir() + QStringLiteral("/7.ACT")));
     EXPECT_TRUE(QFileInfo::exists(workingDir() + QStringLiteral("/7.JOU")));
@@ -87,15 +87,15 @@ TEST_F(PageCommandsTest, DeletingMarksThePageAndItsNumberComesBackAfterCompactio
     newProjectWithPages({QStringLiteral("Un")});
     ProjectWriter(workingDir()).writePageFile(1, {makeRecord(5, 1)});
     prompter_.answer(Prompter::No);
-    window().PageClick(QStringLiteral("SupprimerPage1"));
+    window().runCommand(editor::Command::DeletePage);
     EXPECT_EQ(window().storyboard().page(), 1);
     prompter_.answer(Prompter::Yes);
-    window().PageClick(QStringLiteral("SupprimerPage1"));
+    window().runCommand(editor::Command::DeletePage);
     EXPECT_EQ(window().storyboard().page(), 0);
     EXPECT_EQ(window().pageCombo().count(), 0);
     EXPECT_EQ(PageBook(workingDir()).entries(), QList<PageEntry>({{1, QStringLiteral(" ")}}));
     EXPECT_FALSE(QFileInfo::exists(workingDir() + QStringLiteral("/1.JOU")));
-    window().PageClick(QStringLiteral("SupprimerPage1"));
+    window().runCommand(editor::Command::DeletePage);
     EXPECT_EQ(prompter_.texts().last(), numberedText(80));
 
     addPage(QStringLiteral("Encore"));
@@ -104,25 +104,25 @@ TEST_F(PageCommandsTest, DeletingMarksThePageAndItsNumberComesBackAfterCompactio
 
 TEST_F(PageCommandsTest, PasteTakesTheUndoSnapshotAndReplacesThePage) {
     newProjectWithPages({QStringLiteral("Un"), QStringLiteral("Deux")});
-    EXPECT_FALSE(window().isCommandEnabled(QStringLiteral("CollerPage1")));
+    EXPECT_FALSE(window().isCommandEnabled(editor::Command::PastePage));
     window().switchToPage(1);
     window().storyboard().closePage();
     ProjectWriter(workingDir()).writePageFile(1, {makeRecord(5, 1, "a.jpg")}, ".ACT");
     window().switchToPage(1);
-    window().PageClick(QStringLiteral("CopierPage1"));
+    window().runCommand(editor::Command::CopyPage);
     const QString clip = appDir() + QStringLiteral("/page.cop");
     EXPECT_EQ(readBytes(clip), readBytes(workingDir() + QStringLiteral("/1.ACT")));
-    EXPECT_TRUE(window().isCommandEnabled(QStringLiteral("CollerPage1")));
+    EXPECT_TRUE(window().isCommandEnabled(editor::Command::PastePage));
 
     window().showPage(2);
     window().storyboard().closePage();
     ProjectWriter(workingDir()).writePageFile(2, {makeRecord(6, 2, "b.jpg")}, ".ACT");
     const QByteArray before = readBytes(workingDir() + QStringLiteral("/2.ACT"));
     window().switchToPage(2);
-    window().setCommandHandler(QStringLiteral("Dfaire1"), [] {});  // the undo command's stand-in
-    window().PageClick(QStringLiteral("CollerPage1"));
+    window().setCommandHandler(editor::Command::Undo, [] {});  // the undo command's stand-in
+    window().runCommand(editor::Command::PastePage);
     EXPECT_EQ(readBytes(workingDir() + QStringLiteral("/def.cop")), before);
-    EXPECT_TRUE(window().isCommandEnabled(QStringLiteral("Dfaire1")));
+    EXPECT_TRUE(window().isCommandEnabled(editor::Command::Undo));
     EXPECT_EQ(window().storyboard().cellText(1, 5), QStringLiteral("a.jpg"));
     EXPECT_TRUE(window().storyboard().cellText(2, 6).isEmpty());
     EXPECT_EQ(RecordFile::readAll(workingDir() + QStringLiteral("/2.JOU"), kPageRecordSize)->size(),
@@ -130,7 +130,7 @@ TEST_F(PageCommandsTest, PasteTakesTheUndoSnapshotAndReplacesThePage) {
 
     // Onto the page it came from: unchanged.
     window().switchToPage(1);
-    window().PageClick(QStringLiteral("CollerPage1"));
+    window().runCommand(editor::Command::PastePage);
     EXPECT_EQ(readBytes(workingDir() + QStringLiteral("/1.ACT")), readBytes(clip));
     EXPECT_EQ(window().storyboard().cellText(1, 5), QStringLiteral("a.jpg"));
 }
@@ -179,7 +179,7 @@ TEST(ProjectParameters, ValuesAreWholeNumbersInRange) {
 TEST_F(PageCommandsTest, ParametersWriteTheWorkingCopyOnlyAndResizeEveryBackground) {
     newProjectWithPages({QStringLiteral("Un"), QStringLiteral("Deux"), QStringLiteral("Trois")});
     prompter_.choosePath(folder() + QStringLiteral("/p.PZV"));
-    window().PageClick(QStringLiteral("BSave"));
+    window().runCommand(editor::Command::Save);
     const QByteArray savedIni = readBytes(folder() + QStringLiteral("/p.ini"));
     window().storyboard().closePage();
     ProjectWriter work(workingDir());
@@ -197,7 +197,7 @@ TEST_F(PageCommandsTest, ParametersWriteTheWorkingCopyOnlyAndResizeEveryBackgrou
         d.findChild<QCheckBox*>(QStringLiteral("CheckCache"))->setChecked(true);
         d.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
     });
-    window().PageClick(QStringLiteral("Paramtreduprojet1"));
+    window().runCommand(editor::Command::ProjectParameters);
     EXPECT_TRUE(prompter_.texts().contains(numberedText(64)));
     EXPECT_EQ(prompter_.texts().last(), numberedText(65));
     const QStringList lines = *readLines(workingDir() + QStringLiteral("/$inip.ini"));
@@ -229,7 +229,7 @@ TEST_F(PageCommandsTest, ToolSettingsStoreOnlyBrowsedPaths) {
     EXPECT_EQ(state().settings.line(13), QStringLiteral("/usr/bin/gedit"));
     EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("EditText"))->text(),
               QStringLiteral("/usr/bin/gedit"));
-    EXPECT_TRUE(window().isCommandEnabled(QStringLiteral("Param1")));
+    EXPECT_TRUE(window().isCommandEnabled(editor::Command::ToolSettings));
 }
 
 }  // namespace

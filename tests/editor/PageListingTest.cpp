@@ -107,7 +107,7 @@ TEST_F(PageListing, TheCommandPrintsThisPageOrEveryPageToThePrinter) {
         });
         // Accepted as it stands: accepting through the dialog would take its own settings.
         onDialog([](QDialog& d) { d.setResult(QDialog::Accepted); });
-        window().PageClick(QStringLiteral("Imprimer1"));
+        window().runCommand(editor::Command::Print);
         EXPECT_EQ(dialogsShown.mid(dialogsShown.size() - 2).first(), QStringLiteral("FormPrint"));
         QFile file(pdf);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << prompter_.texts().join(" / ").toStdString();

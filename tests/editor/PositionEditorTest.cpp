@@ -303,7 +303,7 @@ TEST_F(PositionEditorTest, AnAnimationKeepsItsFirstPositionAndItsArrival) {
 TEST_F(PositionEditorTest, ThePositionCommandStartsFromTheCellAndKeptPositionsCanBeUndone) {
     setPage({plain(4, 1, {100, 100, 50, 50}, kRed), plain(6, 2, {10, 10, 30, 30}, kBlue)});
     window().storyboard().setCurrentCell(3, 8);  // an empty cell after both: message 456
-    window().PageClick(QStringLiteral("BPosition"));
+    window().runCommand(editor::Command::Position);
     EXPECT_EQ(asked().last(), state().text(456));
     window().storyboard().setCurrentCell(1, 4);
     int edited = 0;
@@ -314,10 +314,10 @@ TEST_F(PositionEditorTest, ThePositionCommandStartsFromTheCellAndKeptPositionsCa
         d.reject();
     });
     prompter_.answer(Prompter::Ok);
-    window().PageClick(QStringLiteral("BPosition"));
+    window().runCommand(editor::Command::Position);
     EXPECT_EQ(edited, 4);
     EXPECT_EQ(act().at(0).Haut, 101);
-    EXPECT_TRUE(window().isCommandEnabled(QStringLiteral("Dfaire1")));
+    EXPECT_TRUE(window().isCommandEnabled(editor::Command::Undo));
 }
 
 TEST_F(PositionEditorTest, TheImageDialogPlacesByEyeAndReloadsWhatWasKept) {

@@ -48,15 +48,14 @@ TEST_F(PreviewAndHelp, TheSecondPreviewClosesTheFirstPlayerAndNamesTheDataFolder
     newProjectWithPages({QStringLiteral("Un"), QStringLiteral("Deux")});
     const int page = window().storyboard().page();
     ASSERT_GT(page, 0);
-    window().PageClick(QStringLiteral("BJouer"));
+    window().runCommand(editor::Command::Play);
     ASSERT_EQ(shell_->calls.size(), 1);
     EXPECT_EQ(shell_->calls[0].path, player());
     EXPECT_EQ(shell_->calls[0].arguments,
               (QStringList{QStringLiteral("somm"), QString::number(page)}));
     EXPECT_EQ(previewCloseRequests_, 0);
 
-    window().PageClick(QStringLiteral("Excuter1"));  // the menu item runs the same command
-    window().PageClick(QStringLiteral("BJouer"));
+    window().menuItem(QStringLiteral("Excuter1"))->trigger();  // the item runs the same command
     ASSERT_EQ(shell_->calls.size(), 2);
     EXPECT_EQ(previewCloseRequests_, 1);
     EXPECT_EQ(shell_->calls[1].arguments,
@@ -64,11 +63,11 @@ TEST_F(PreviewAndHelp, TheSecondPreviewClosesTheFirstPlayerAndNamesTheDataFolder
 }
 
 TEST_F(PreviewAndHelp, WithoutAPagePreviewSaysSoAndStartsNothing) {
-    window().PageClick(QStringLiteral("BJouer"));
+    window().runCommand(editor::Command::Play);
     EXPECT_EQ(lastText(), numberedText(lang::NoCurrentPage));
     // Not even after an earlier preview: a player on page 0 would have nothing to play.
     state().previewRunning = true;
-    window().PageClick(QStringLiteral("BJouer"));
+    window().runCommand(editor::Command::Play);
     EXPECT_EQ(lastText(), numberedText(lang::NoCurrentPage));
     EXPECT_TRUE(shell_->calls.isEmpty());
     EXPECT_EQ(previewCloseRequests_, 0);
@@ -93,7 +92,7 @@ TEST_F(PreviewAndHelp, TheWebPreviewWritesRunHtmAndOpensIt) {
     state().projectWidth = 800;
     state().projectHeight = 600;
     const int page = window().storyboard().page();
-    window().PageClick(QStringLiteral("BJouer2"));
+    window().runCommand(editor::Command::WebPreview);
     const QString run = appDir() + QStringLiteral("/run.htm");
     QFile file(run);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -120,12 +119,12 @@ TEST_F(PreviewAndHelp, TheWebPreviewWritesRunHtmAndOpensIt) {
 
 TEST_F(PreviewAndHelp, HelpPagesComeFromTheLanguagesFolderAndAMissingOneSaysSo) {
     writeHelp(QStringLiteral("aide/zentrovale/demarrage.html"));
-    window().PageClick(QStringLiteral("Baide"));
+    window().runCommand(editor::Command::Help);
     ASSERT_EQ(shell_->addresses.size(), 1);
     EXPECT_EQ(QUrl(shell_->addresses[0]).toLocalFile(),
               appDir() + QStringLiteral("/aide/zentrovale/demarrage.html"));
 
-    window().PageClick(QStringLiteral("BQuestion"));
+    window().runCommand(editor::Command::Questions);
     EXPECT_EQ(shell_->addresses.size(), 1);
     EXPECT_EQ(lastText(), numberedText(lang::HelpPageMissing) + u' ' + appDir() +
                               QStringLiteral("/aide/zentrovale/questions.html"));
@@ -155,14 +154,14 @@ TEST_F(PreviewAndHelp, TheDialogsHelpButtonOpensTheirPage) {
         EXPECT_TRUE(help->isEnabled());
         help->click();
     });
-    window().PageClick(QStringLiteral("Param1"));
+    window().runCommand(editor::Command::ToolSettings);
     ASSERT_EQ(shell_->addresses.size(), 1);
     EXPECT_TRUE(
         shell_->addresses[0].endsWith(QStringLiteral("/aide/zentrovale/projet.html#externe")));
 }
 
 TEST_F(PreviewAndHelp, TheTutorialIsLookedForOnTheDrives) {
-    window().PageClick(QStringLiteral("Tutorial1"));
+    window().runCommand(editor::Command::Tutorial);
     EXPECT_EQ(lastText(), numberedText(lang::FileNotOnAnyDrive));
     EXPECT_TRUE(shell_->calls.isEmpty());
 
@@ -170,7 +169,7 @@ TEST_F(PreviewAndHelp, TheTutorialIsLookedForOnTheDrives) {
     QDir().mkpath(cd + QStringLiteral("/tutor"));
     ASSERT_TRUE(writeFileAtomically(cd + QStringLiteral("/tutor/tutor"), "#!/bin/sh\n"));
     state().drives.set(QLatin1Char('D'), cd, DriveType::Cd);
-    window().PageClick(QStringLiteral("Tutorial1"));
+    window().runCommand(editor::Command::Tutorial);
     ASSERT_EQ(shell_->calls.size(), 1);
     EXPECT_EQ(shell_->calls[0].path, cd + QStringLiteral("/tutor/tutor"));
     EXPECT_TRUE(shell_->calls[0].arguments.isEmpty());
@@ -187,15 +186,15 @@ TEST_F(PreviewAndHelp, OutsideToolsGetTheCellsMediaOnlyWhereTheRowSuitsThem) {
         state().settings.setLine(line, QStringLiteral("/opt/tool%1").arg(line));
     }
     window().storyboard().setCurrentCell(1, 5);
-    window().PageClick(QStringLiteral("Dessiner1"));
-    window().PageClick(QStringLiteral("Scanner1"));  // never given a file
-    window().PageClick(QStringLiteral("OuvrirMedia1"));
+    window().runCommand(editor::Command::DrawPicture);
+    window().runCommand(editor::Command::Scanner);  // never given a file
+    window().runCommand(editor::Command::OpenMedia);
     window().storyboard().setCurrentCell(3, 30);
-    window().PageClick(QStringLiteral("Dessiner1"));  // a text cell: no argument
+    window().runCommand(editor::Command::DrawPicture);  // a text cell: no argument
     window().storyboard().setCurrentCell(2, 1);
-    window().PageClick(QStringLiteral("OuvrirMedia1"));  // the sound row: the recorder
+    window().runCommand(editor::Command::OpenMedia);  // the sound row: the recorder
     window().storyboard().setCurrentCell(4, 5);
-    window().PageClick(QStringLiteral("Dessiner1"));  // an empty cell
+    window().runCommand(editor::Command::DrawPicture);  // an empty cell
 
     ASSERT_EQ(shell_->calls.size(), 6);
     const QStringList none;
@@ -213,7 +212,7 @@ TEST_F(PreviewAndHelp, OutsideToolsGetTheCellsMediaOnlyWhereTheRowSuitsThem) {
 
 TEST_F(PreviewAndHelp, AToolNotSetUpOpensTheSettingsFirst) {
     // Left unset in the settings dialog: nothing starts.
-    window().PageClick(QStringLiteral("Vido1"));
+    window().runCommand(editor::Command::ViewVideo);
     EXPECT_EQ(dialogsShown, QStringList{QStringLiteral("Form26")});
     EXPECT_TRUE(shell_->calls.isEmpty());
 
@@ -221,7 +220,7 @@ TEST_F(PreviewAndHelp, AToolNotSetUpOpensTheSettingsFirst) {
     onDialog([](QDialog& d) {
         static_cast<editor::TForm26&>(d).BtChoixExtClick(editor::VideoViewerLine);
     });
-    window().PageClick(QStringLiteral("Vido1"));
+    window().runCommand(editor::Command::ViewVideo);
     ASSERT_EQ(shell_->calls.size(), 1);
     EXPECT_EQ(shell_->calls[0].path, QStringLiteral("/opt/viewer"));
 }
@@ -231,7 +230,7 @@ TEST_F(PreviewAndHelp, AProgramPathTheSettingsCannotStoreIsRefused) {
     onDialog([](QDialog& d) {
         static_cast<editor::TForm26&>(d).BtChoixExtClick(editor::VideoViewerLine);
     });
-    window().PageClick(QStringLiteral("Param1"));
+    window().runCommand(editor::Command::ToolSettings);
     ASSERT_FALSE(prompter_.texts().isEmpty());
     EXPECT_EQ(prompter_.texts().last(), numberedText(lang::UnstorableCharacter) +
                                             QStringLiteral(" 日 (U+65E5)\n/opt/日本/viewer"));

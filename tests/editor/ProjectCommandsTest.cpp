@@ -23,7 +23,7 @@ class ProjectCommandsTest : public ProjectFixture {
   protected:
     QString saveAs(const QString& name) {
         prompter_.choosePath(folder() + QLatin1Char('/') + name);
-        window().PageClick(QStringLiteral("Enregistrersous1"));
+        window().runCommand(editor::Command::SaveAs);
         return state().projectName;
     }
     // Puts records on a page of the working copy as the storyboard would (.ACT and .JOU).
@@ -47,7 +47,7 @@ TEST_F(ProjectCommandsTest, NewProjectShowsParametersThenNewPageAndATypedNameGai
     EXPECT_TRUE(state().isUntitled());
 
     prompter_.choosePath(folder() + QStringLiteral("/album"));
-    window().PageClick(QStringLiteral("BSave"));
+    window().runCommand(editor::Command::Save);
     // The save dialog of an untitled project starts in the user's documents, never among the
     // program's files; a named project's starts in its own folder.
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -75,7 +75,7 @@ TEST_F(ProjectCommandsTest, RoundTripGivesBackPagesPageFilesAndSettings) {
     state().modified = false;
     parametersAnswer();
     newPageAnswer(QStringLiteral("Autre"));
-    window().PageClick(QStringLiteral("BNew"));
+    window().runCommand(editor::Command::NewProject);
     ASSERT_EQ(window().pageCombo().count(), 1);
     ASSERT_TRUE(window().openProject(pzv));
 
@@ -108,7 +108,7 @@ TEST_F(ProjectCommandsTest, EmptyKeywordFileDeletesTheOldPmgAndReopensWithoutKey
     ASSERT_TRUE(QFileInfo::exists(folder() + QStringLiteral("/mots.PMG")));
 
     work.writeBytes(QStringLiteral("MOTS.PMG"), {});
-    window().PageClick(QStringLiteral("BSave"));
+    window().runCommand(editor::Command::Save);
     EXPECT_FALSE(QFileInfo::exists(folder() + QStringLiteral("/mots.PMG")));
     EXPECT_FALSE(QFileInfo::exists(workingDir() + QStringLiteral("/MOTS.PMG")));
 
@@ -151,13 +151,13 @@ TEST_F(ProjectCommandsTest, ASaveThatFailsHalfWayLeavesTheSavedProjectIntact) {
 
     // A page file that cannot be read: the container cannot be packed.
     newPageAnswer(QStringLiteral("Deux"));
-    window().PageClick(QStringLiteral("BNewPage"));
+    window().runCommand(editor::Command::NewPage);
     window().storyboard().closePage();
     QFile::remove(workingDir() + QStringLiteral("/2.JOU"));
     QDir(workingDir()).mkdir(QStringLiteral("2.JOU"));
-    window().PageClick(QStringLiteral("BSave"));  // no current page: 60
+    window().runCommand(editor::Command::Save);  // no current page: 60
     window().switchToPage(1);
-    window().PageClick(QStringLiteral("BSave"));
+    window().runCommand(editor::Command::Save);
     EXPECT_EQ(prompter_.texts().last(), numberedText(17));
     EXPECT_TRUE(state().modified);
     for (auto it = before.cbegin(); it != before.cend(); ++it) {
@@ -173,7 +173,7 @@ TEST_F(ProjectCommandsTest, ASaveThatFailsHalfWayLeavesTheSavedProjectIntact) {
     QFile::remove(folder() + QStringLiteral("/sur.ZTV"));
     QDir(folder()).mkdir(QStringLiteral("sur.ZTV"));
     before.remove(QStringLiteral("sur.ZTV"));
-    window().PageClick(QStringLiteral("BSave"));
+    window().runCommand(editor::Command::Save);
     EXPECT_EQ(prompter_.texts().last(), numberedText(17));
     for (auto it = before.cbegin(); it != before.cend(); ++it) {
         EXPECT_EQ(readBytes(folder() + QLatin1Char('/') + it.key()), it.value())
@@ -185,7 +185,7 @@ TEST_F(ProjectCommandsTest, SavePathInTheWorkingDirectoryIsRefusedTwiceThenNothi
     newProjectWithPages({QStringLiteral("Un")});
     prompter_.choosePath(workingDir() + QStringLiteral("/x.PZV"));
     prompter_.choosePath(workingDir() + QStringLiteral("/y.PZV"));
-    window().PageClick(QStringLiteral("BSave"));
+    window().runCommand(editor::Command::Save);
     EXPECT_EQ(prompter_.texts().count(numberedText(464)), 2);
     EXPECT_TRUE(state().isUntitled());
     EXPECT_TRUE(state().modified);
@@ -194,7 +194,7 @@ TEST_F(ProjectCommandsTest, SavePathInTheWorkingDirectoryIsRefusedTwiceThenNothi
     prompter_.answer(Prompter::Yes);
     prompter_.choosePath(workingDir() + QStringLiteral("/x.PZV"));
     prompter_.choosePath(QString());
-    window().PageClick(QStringLiteral("BNew"));
+    window().runCommand(editor::Command::NewProject);
     EXPECT_EQ(window().pageCombo().count(), 1);
     EXPECT_TRUE(QFileInfo::exists(workingDir() + QStringLiteral("/1.ACT")));
 }
@@ -349,7 +349,7 @@ class RecentTest : public ProjectCommandsTest {
 };
 
 TEST_F(RecentTest, OpeningMovesTheProjectToTheHeadAndNewPathsPushTheOthersDown) {
-    window().PageClick(QStringLiteral("proj3"));
+    window().runCommand(editor::Command::OpenRecent3);
     EXPECT_EQ(state().projectName, paths_[2]);
     EXPECT_EQ(recent(), QStringList({paths_[2], paths_[0], paths_[1], "$", "$"}));
     EXPECT_EQ(window().menuItem(QStringLiteral("proj1"))->text(),
@@ -366,13 +366,13 @@ TEST_F(RecentTest, OpeningMovesTheProjectToTheHeadAndNewPathsPushTheOthersDown) 
 TEST_F(RecentTest, CancelInTheSaveChangesPromptAbandons) {
     newProjectWithPages({QStringLiteral("Travail")});
     prompter_.answer(Prompter::Cancel);
-    window().PageClick(QStringLiteral("proj2"));
+    window().runCommand(editor::Command::OpenRecent2);
     EXPECT_TRUE(state().isUntitled());
     EXPECT_EQ(window().pageCombo().itemText(0), QStringLiteral("1  Travail"));
     EXPECT_EQ(recent(), QStringList({paths_[0], paths_[1], paths_[2], "$", "$"}));
 
     prompter_.answer(Prompter::No);
-    window().PageClick(QStringLiteral("proj2"));
+    window().runCommand(editor::Command::OpenRecent2);
     EXPECT_EQ(state().projectName, paths_[1]);
 }
 
@@ -380,7 +380,7 @@ TEST_F(RecentTest, ProjectSavedDuringThePromptJoinsTheListWithoutShiftingTheItem
     newProjectWithPages({QStringLiteral("Travail")});
     prompter_.answer(Prompter::Yes);
     prompter_.choosePath(folder() + QStringLiteral("/E"));
-    window().PageClick(QStringLiteral("proj2"));
+    window().runCommand(editor::Command::OpenRecent2);
     const QString e = folder() + QStringLiteral("/E.PZV");
     EXPECT_TRUE(QFileInfo::exists(e));
     EXPECT_EQ(state().projectName, paths_[1]) << "the item still names B";
@@ -390,7 +390,7 @@ TEST_F(RecentTest, ProjectSavedDuringThePromptJoinsTheListWithoutShiftingTheItem
 TEST_F(RecentTest, MissingProjectIsClearedWithMessage77ThenTheOpenDialog) {
     QFile::remove(paths_[1]);
     prompter_.choosePath(QString());
-    window().PageClick(QStringLiteral("proj2"));
+    window().runCommand(editor::Command::OpenRecent2);
     EXPECT_EQ(recent(), QStringList({paths_[0], "$", paths_[2], "$", "$"}));
     EXPECT_TRUE(prompter_.texts().contains(numberedText(77)));
     EXPECT_EQ(prompter_.lastFilter, QStringLiteral(" (*.PZV *.pzv)")) << "the open dialog followed";

@@ -2,9 +2,9 @@
 // printed on sheets, and the media gathered into one folder tree with the records rewritten.
 #include "common/formats/LangLines.h"
 #include "common/platform/FileIo.h"
-#include "editor/printing/FileListPrint.h"
-#include "editor/document/ProjectFileList.h"
 #include "editor/dialogs/ProjectFilesDialog.h"
+#include "editor/document/ProjectFileList.h"
+#include "editor/printing/FileListPrint.h"
 #include "tests/editor/ProjectFixture.h"
 
 #include <QComboBox>
@@ -127,16 +127,16 @@ TEST_F(ProjectFiles, APictureOfTwoPagesIsListedUnderEachPageOrOnce) {
         d.findChild<QComboBox*>(QStringLiteral("ComboBox1"))->setCurrentIndex(0);
         EXPECT_EQ(form.lines().size(), expectedPerPage.size() - 1);
     });
-    window().PageClick(QStringLiteral("FichiersduProjet1"));
+    window().runCommand(editor::Command::ProjectFiles);
     EXPECT_EQ(dialogsShown.last(), QStringLiteral("Form28"));
 }
 
 TEST_F(ProjectFiles, TheCommandNeedsAPageAndANamedProject) {
     newProjectWithPages({QStringLiteral("Un")});
-    window().PageClick(QStringLiteral("FichiersduProjet1"));
+    window().runCommand(editor::Command::ProjectFiles);
     EXPECT_EQ(prompter_.texts().last(), numberedText(lang::SaveProjectFirst));
     window().storyboard().closePage();
-    window().PageClick(QStringLiteral("FichiersduProjet1"));
+    window().runCommand(editor::Command::ProjectFiles);
     EXPECT_EQ(prompter_.texts().last(), numberedText(lang::NoCurrentPage));
     EXPECT_FALSE(dialogsShown.contains(QStringLiteral("Form28")));
 }
@@ -252,7 +252,7 @@ TEST_F(ProjectFiles, GatheringCopiesTheMediaFromTheSecondDriveAndRewritesThePath
         d.findChild<QLineEdit*>(QStringLiteral("Edit4"))->setText(QStringLiteral("videos"));
         d.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
     });
-    window().PageClick(QStringLiteral("FichiersduProjet1"));
+    window().runCommand(editor::Command::ProjectFiles);
     ASSERT_EQ(dialogsShown, (QStringList{QStringLiteral("Form28"), QStringLiteral("Form1")}));
     // The listing, the copy and the list refilled after it each report the lost picture.
     const QString lost = QStringLiteral("T2 /nowhere/lost.jpg T3");

@@ -46,10 +46,10 @@ void ProjectFixture::newProjectWithPages(const QStringList& titles) {
     if (!titles.isEmpty()) {
         newPageAnswer(titles.first());
     }
-    window().PageClick(QStringLiteral("BNew"));
+    window().runCommand(editor::Command::NewProject);
     for (qsizetype i = 1; i < titles.size(); ++i) {
         newPageAnswer(titles[i]);
-        window().PageClick(QStringLiteral("BNewPage"));
+        window().runCommand(editor::Command::NewPage);
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/app/TSommaire.h"
+#include "editor/app/MainWindow.h"
 #include "tests/editor/EditorFixture.h"
 #include "tests/support/ProjectWriter.h"
 
@@ -17,7 +17,7 @@ class ProjectFixture : public EditorFixture {
     using DialogStep = std::function<void(QDialog&)>;
 
     void SetUp() override;
-    editor::TSommaire& window() { return *session_->window; }
+    editor::MainWindow& window() { return *session_->window; }
     editor::SessionSettings& state() { return session_->state; }
     QString folder() const { return dir_.path() + QStringLiteral("/projects"); }
 

@@ -23,7 +23,7 @@ class ProjectLifecycle : public ProjectFixture {
     // in the editor and in the tool.
     void saveAndReopen(const QString& name) {
         prompter_.choosePath(folder() + QLatin1Char('/') + name);
-        window().PageClick(QStringLiteral("BSave"));
+        window().runCommand(editor::Command::Save);
         const QString pzv = folder() + QLatin1Char('/') + name + QStringLiteral(".PZV");
         ASSERT_TRUE(QFileInfo::exists(pzv));
         EXPECT_EQ(readLines(folder() + QLatin1Char('/') + name + QStringLiteral(".ini"))->value(5),
@@ -57,11 +57,11 @@ class ProjectLifecycle : public ProjectFixture {
 
 TEST_F(ProjectLifecycle, APageMadeInTheOpeningStateSavesAndReopens) {
     newPageAnswer(QStringLiteral("Accueil"));
-    window().PageClick(QStringLiteral("BNewPage"));
+    window().runCommand(editor::Command::NewPage);
     ASSERT_EQ(window().storyboard().page(), 1);
     EXPECT_TRUE(state().projectOpen);
     parametersAnswer();
-    window().PageClick(QStringLiteral("Paramtreduprojet1"));
+    window().runCommand(editor::Command::ProjectParameters);
     EXPECT_EQ(dialogsShown.last(), QStringLiteral("FParaProjet")) << "the page is open";
     saveAndReopen(QStringLiteral("accueil"));
 }
@@ -91,7 +91,7 @@ TEST_F(ProjectLifecycle, ASaveNeverWritesSettingsItsOwnOpenRefuses) {
     ASSERT_TRUE(writeLines(workingDir() + QStringLiteral("/$inip.ini"),
                            {"$", "640", "480", "1", "$", "3"}));
     const QByteArray before = readBytes(folder() + QStringLiteral("/complet.ini"));
-    window().PageClick(QStringLiteral("BSave"));
+    window().runCommand(editor::Command::Save);
     EXPECT_EQ(prompter_.asked().last().text, numberedText(lang::SaveFailed));
     EXPECT_EQ(readBytes(folder() + QStringLiteral("/complet.ini")), before);
 }
@@ -99,7 +99,7 @@ TEST_F(ProjectLifecycle, ASaveNeverWritesSettingsItsOwnOpenRefuses) {
 TEST_F(ProjectLifecycle, WorkUnchangedSinceItsSaveIsClearedWithoutAQuestion) {
     newProjectWithPages({QStringLiteral("Accueil")});
     prompter_.choosePath(folder() + QStringLiteral("/sauve"));
-    window().PageClick(QStringLiteral("Enregistrersous1"));
+    window().runCommand(editor::Command::SaveAs);
     const int asked = prompter_.asked().size();
     crash();
     session_ = restart();
@@ -112,10 +112,10 @@ TEST_F(ProjectLifecycle, WorkUnchangedSinceItsSaveIsClearedWithoutAQuestion) {
 TEST_F(ProjectLifecycle, ChangedWorkIsOfferedAndRecoveredAsItsProject) {
     newProjectWithPages({QStringLiteral("Accueil")});
     prompter_.choosePath(folder() + QStringLiteral("/album"));
-    window().PageClick(QStringLiteral("Enregistrersous1"));
+    window().runCommand(editor::Command::SaveAs);
     const QString pzv = state().projectName;
     newPageAnswer(QStringLiteral("Suite"));
-    window().PageClick(QStringLiteral("BNewPage"));
+    window().runCommand(editor::Command::NewPage);
     crash();
 
     prompter_.answer(Prompter::Yes);
@@ -127,7 +127,7 @@ TEST_F(ProjectLifecycle, ChangedWorkIsOfferedAndRecoveredAsItsProject) {
     EXPECT_EQ(window().windowTitle(), numberedText(150) + QStringLiteral("  ") + pzv);
     EXPECT_TRUE(state().modified);
     EXPECT_EQ(window().pageCombo().count(), 2);
-    window().PageClick(QStringLiteral("BSave"));
+    window().runCommand(editor::Command::Save);
     EXPECT_EQ(pagetable::readLive(folder() + QStringLiteral("/album.PZV")).size(), 2)
         << "saved in place, no save dialog";
 }

@@ -1,6 +1,7 @@
 // Copy, cut, paste, special paste, delete, column insertion and removal, and undo, through the
 // Edit commands on the working copy's page files.
 #include "common/formats/LangLines.h"
+#include "editor/app/CommandTable.h"
 #include "editor/app/EditCommands.h"
 #include "editor/document/UndoSnapshot.h"
 #include "tests/editor/ProjectFixture.h"
@@ -30,7 +31,7 @@ class StoryboardClipboard : public ProjectFixture {
     }
     void run(const char* command, const CellRange& selection) {
         window().grid().selectRange(selection);
-        window().PageClick(QLatin1String(command));
+        window().runCommand(*editor::commandOf(QLatin1String(command)));
     }
     QString cell(int column, int row) { return window().storyboard().cellText(column, row); }
     QByteArray act(int page) {
@@ -44,9 +45,9 @@ class StoryboardClipboard : public ProjectFixture {
 TEST_F(StoryboardClipboard, ABlockPastesItsTopLeftIntoOneCellAndOneCellFillsFour) {
     putRecords(1, {makeRecord(4, 1, "a.jpg"), makeRecord(5, 1, "b.jpg"), makeRecord(6, 1, "c.jpg"),
                    makeRecord(4, 2, "d.jpg")});
-    EXPECT_FALSE(window().isCommandEnabled(QStringLiteral("BColler")));
+    EXPECT_FALSE(window().isCommandEnabled(editor::Command::Paste));
     run("BCopier", {1, 4, 2, 6});
-    EXPECT_TRUE(window().isCommandEnabled(QStringLiteral("BColler")));
+    EXPECT_TRUE(window().isCommandEnabled(editor::Command::Paste));
     run("BColler", {5, 10, 5, 10});
     EXPECT_EQ(cell(5, 10), QStringLiteral("a.jpg"));
     EXPECT_TRUE(cell(5, 11).isEmpty());
@@ -124,9 +125,9 @@ TEST_F(StoryboardClipboard, InsertingAndRemovingAColumnShiftTheColumnsAndUndoOnc
     EXPECT_EQ(cell(6, 4), QStringLiteral("c5.jpg"));
     EXPECT_EQ(cell(20, 4), QStringLiteral("c19.jpg"));
     EXPECT_EQ(cell(20, 5), QStringLiteral("last.jpg")) << "column 19 had nothing in row 5";
-    window().PageClick(QStringLiteral("Dfaire1"));
+    window().runCommand(editor::Command::Undo);
     EXPECT_EQ(act(1), before) << "one undo puts the whole shift back";
-    EXPECT_FALSE(window().isCommandEnabled(QStringLiteral("Dfaire1")));
+    EXPECT_FALSE(window().isCommandEnabled(editor::Command::Undo));
 
     run("SupprCol2", {5, 1, 5, 1});
     EXPECT_EQ(cell(5, 4), QStringLiteral("c6.jpg"));
@@ -145,16 +146,16 @@ TEST_F(StoryboardClipboard, UndoRestoresThePageByteForByteOnceAndABadSnapshotCha
     run("BCopier", {1, 4, 1, 4});
     run("BColler", {2, 5, 3, 6});
     ASSERT_NE(act(1), before);
-    window().PageClick(QStringLiteral("Dfaire1"));
+    window().runCommand(editor::Command::Undo);
     EXPECT_EQ(act(1), before);
     EXPECT_EQ(cell(2, 5), QStringLiteral("b.jpg"));
-    EXPECT_FALSE(window().isCommandEnabled(QStringLiteral("Dfaire1")));
+    EXPECT_FALSE(window().isCommandEnabled(editor::Command::Undo));
     EXPECT_EQ(window().edits().clipboard().undo().message, lang::NothingToUndo);
 
     run("BSuppr", {1, 4, 1, 4});
     const QByteArray afterDelete = act(1);
     ProjectWriter(workingDir()).writeBytes(QStringLiteral("def.cop"), QByteArray(100, 'x'));
-    window().PageClick(QStringLiteral("Dfaire1"));
+    window().runCommand(editor::Command::Undo);
     EXPECT_EQ(prompter_.texts().last(), numberedText(lang::NothingToUndo));
     EXPECT_EQ(act(1), afterDelete);
 }
@@ -174,7 +175,7 @@ TEST_F(StoryboardClipboard, SpecialPasteCopiesOnlyTheChosenGroups) {
         d.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
     });
     window().grid().selectRange({2, 4, 3, 4});
-    window().PageClick(QStringLiteral("Collspec1"));
+    window().runCommand(editor::Command::SpecialPaste);
     EXPECT_EQ(dialogsShown.last(), QStringLiteral("FormCollSpec"));
     const QList<ElementRecord> played = jou(1);
     ASSERT_EQ(played.size(), 2) << "no file to paste settings onto in the empty cell";
@@ -189,7 +190,7 @@ TEST_F(StoryboardClipboard, SpecialPasteCopiesOnlyTheChosenGroups) {
         d.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
     });
     window().grid().selectRange({5, 4, 5, 4});
-    window().PageClick(QStringLiteral("Collspec1"));
+    window().runCommand(editor::Command::SpecialPaste);
     const ElementRecord pasted = jou(1).last();
     EXPECT_EQ(pasted.Fichier, QStringLiteral("a.jpg"));
     EXPECT_EQ(pasted.Gauche, 77);
@@ -210,7 +211,8 @@ TEST_F(StoryboardClipboard, DeletingARowOrAColumnAndNoPageDisablesTheCommands) {
     window().storyboard().closePage();
     window().updateStatus();
     for (const char* command : {"BCopier", "BCouper", "BSuppr", "InsCol", "BColler"}) {
-        EXPECT_FALSE(window().isCommandEnabled(QLatin1String(command))) << command;
+        EXPECT_FALSE(window().isCommandEnabled(*editor::commandOf(QLatin1String(command))))
+            << command;
     }
 }
 

@@ -128,7 +128,7 @@ TEST_F(WelcomeDialog, TheStartScreensShowOnceAndTheIntroOnlyWhenTheSettingsAskFo
 }
 
 TEST_F(WelcomeDialog, TheIntroClosesAfterFiveSecondsOnAClickOrOnEscape) {
-    editor::Tformintro intro(QStringLiteral("/missing/logo.jpg"));
+    editor::IntroScreen intro(QStringLiteral("/missing/logo.jpg"));
     EXPECT_EQ(intro.timer().interval(), 5000);
     intro.show();
     EXPECT_TRUE(intro.timer().isActive());
@@ -140,7 +140,7 @@ TEST_F(WelcomeDialog, TheIntroClosesAfterFiveSecondsOnAClickOrOnEscape) {
 }
 
 TEST_F(WelcomeDialog, TheAboutBoxShowsItsLines) {
-    editor::TAboutBox about(state());
+    editor::AboutBox about(state());
     EXPECT_EQ(about.windowTitle(), numberedText(lang::AboutCaption));
     QStringList texts;
     for (const QLabel* label : about.findChildren<QLabel*>()) {
@@ -149,7 +149,7 @@ TEST_F(WelcomeDialog, TheAboutBoxShowsItsLines) {
     EXPECT_EQ(texts, (QStringList{numberedText(484), numberedText(485), numberedText(486),
                                   numberedText(487), numberedText(488), numberedText(490)}));
     onDialog([](QDialog&) {});
-    window().PageClick(QStringLiteral("Aproposde1"));
+    window().runCommand(editor::Command::About);
     EXPECT_EQ(dialogsShown, QStringList{QStringLiteral("AboutBox")});
 }
 

@@ -1,11 +1,18 @@
-// The test runner: one QApplication for the process, offscreen and silent whatever the caller's
-// environment, with runtime, data and configuration folders of its own so lock files, local
-// servers and what the editor registers with the desktop never collide.
+// The test runner: one application object for the process (a QApplication where windows are
+// shown), offscreen and silent whatever the caller's environment, with runtime, data and
+// configuration folders of its own so lock files, local servers and what the editor registers with
+// the desktop never collide.
 #include "common/platform/Fonts.h"
 
 #include <gtest/gtest.h>
 
+#ifdef ZTV_TEST_WIDGETS
 #include <QApplication>
+using TestApplication = QApplication;
+#else
+#include <QGuiApplication>
+using TestApplication = QGuiApplication;
+#endif
 #include <QTemporaryDir>
 #include <cstdlib>
 
@@ -20,6 +27,6 @@ int main(int argc, char** argv) {
     ztv::useApplicationFonts(QStringLiteral(ZTV_SOURCE_DIR "/assets"));
     std::srand(1);
     ::testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
+    TestApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -94,7 +94,7 @@ QImage imageDialog(ShotContext& context, QString& error) {
     if (!editor) {
         return {};
     }
-    editor::TSommaire& window = *editor->session->window;
+    editor::MainWindow& window = *editor->session->window;
     window.storyboard().setCurrentCell(1, 4);
     if (window.storyboard().cellText(1, 4).isEmpty()) {
         error = QStringLiteral("the demo's page 1 has no picture at column 1, row 4");
@@ -116,7 +116,7 @@ QImage positionEditor(ShotContext& context, QString& error) {
     if (!editor || !onX(error, "the position editor's shot")) {
         return {};
     }
-    editor::TSommaire& window = *editor->session->window;
+    editor::MainWindow& window = *editor->session->window;
     const auto records = readPageFile(window.storyboard().jouPath());
     int index = -1;
     for (qsizetype i = 1; records && i < records->size(); ++i) {
@@ -146,7 +146,7 @@ QImage buildWindow(ShotContext& context, QString& error) {
     if (!editor) {
         return {};
     }
-    editor::TSommaire& window = *editor->session->window;
+    editor::MainWindow& window = *editor->session->window;
     editor::SessionSettings& state = window.state();
     editor::TFCreerLog wizard(state, editor->prompter, &window);
     wizard.BitBtn1Click();

@@ -1,4 +1,4 @@
-#include "editor/dialogs/MediaLookup.h"
+#include "editor/document/MediaLookup.h"
 
 #include "common/formats/LangLines.h"
 #include "common/formats/MovedMedia.h"

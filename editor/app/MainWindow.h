@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/platform/Prompter.h"
+#include "editor/app/Command.h"
 #include "editor/dialogs/CellEdit.h"
 #include "editor/document/SessionSettings.h"
 #include "editor/document/Storyboard.h"
@@ -8,7 +9,7 @@
 
 #include <QHash>
 #include <QMainWindow>
-#include <QSet>
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -25,6 +26,10 @@ class QToolButton;
 
 namespace ztv::editor {
 
+// The cell editing commands, off in the picture list view.
+inline constexpr std::array<Command, 3> kCellEditing{Command::Copy, Command::Cut,
+                                                     Command::DeleteCells};
+
 class EditCommands;
 class LaunchCommands;
 class PageCommands;
@@ -35,10 +40,10 @@ class ProjectCommands;
 QString withoutMnemonics(const QString& caption);
 
 // The authoring program's main window: toolbar, menus, page list, storyboard grid and picture
-// list, status bar. Every toolbar button and menu item runs a named command through one
-// dispatch point (PageClick); a command is enabled only once a handler is registered for it,
+// list, status bar. Every toolbar button and menu item runs its Command through one dispatch
+// point (runCommand); a command is enabled only once a handler is registered for it,
 // so the commands whose features land later stay visibly disabled.
-class TSommaire : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
     // Shows the element dialog of the row's kind for the current cell (hasElement: the cell
@@ -51,8 +56,8 @@ class TSommaire : public QMainWindow {
 
     // Builds the window and runs the start-up steps that need it (working copy, page table,
     // the project named on the command line). The state comes from startEditor().
-    TSommaire(SessionSettings& state, Prompter& prompter, QWidget* parent = nullptr);
-    ~TSommaire() override;
+    MainWindow(SessionSettings& state, Prompter& prompter, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     SessionSettings& state() { return state_; }
     Storyboard& storyboard() { return storyboard_; }
@@ -62,15 +67,15 @@ class TSommaire : public QMainWindow {
     Prompter& prompter() { return prompter_; }
 
     // The dispatch point: runs the command's handler when the command is enabled.
-    void PageClick(const QString& command);
+    void runCommand(Command command);
     // Registers what a command does and enables its buttons and items.
-    void setCommandHandler(const QString& command, std::function<void()> handler);
+    void setCommandHandler(Command command, std::function<void()> handler);
     // The state part of a command's enabled state (undo, paste...); the command stays disabled
     // while it has no handler.
-    void setCommandEnabled(const QString& command, bool enabled);
-    bool isCommandEnabled(const QString& command) const;
+    void setCommandEnabled(Command command, bool enabled);
+    bool isCommandEnabled(Command command) const;
     // Whether the command's feature is there (it may still be held back by the state).
-    bool hasCommandHandler(const QString& command) const;
+    bool hasCommandHandler(Command command) const;
     QAction* menuItem(const QString& name) const;
     QToolButton* toolButton(const QString& name) const;
     QMenu* popupMenu() const { return popup_; }
@@ -105,7 +110,7 @@ class TSommaire : public QMainWindow {
     // Clears the grid, fills the page list selecting `page` (0: the first) and makes the
     // selected page current; none when the list is empty.
     void showPage(int page);
-    // Makes the page current and shows it (ComboPageChange's work).
+    // Makes the page current and shows it (what choosing it in the page list does).
     void switchToPage(int page);
     void updateCaption();
     void updateRecentItems();
@@ -125,7 +130,7 @@ class TSommaire : public QMainWindow {
     // After a change of a cell: modified flag, compaction and .JOU rewrite, repaint.
     bool regeneratePage();
     void repaintGrid();
-    void openCell();  // Grille1DblClick, Enter, BAjout in grid mode
+    void openCell();  // a double click or Enter on the grid, OpenCell in grid mode
     void positionCommand();
     void showGridView();
     void showPictureListView();
@@ -136,7 +141,7 @@ class TSommaire : public QMainWindow {
     void changeEvent(QEvent* event) override;
 
   private:
-    struct Command {
+    struct CommandSlot {
         std::function<void()> handler;
         bool stateEnabled = true;
         bool notAvailableHere = false;  // the feature exists, not yet for this cell
@@ -149,19 +154,23 @@ class TSommaire : public QMainWindow {
     void buildMenus();
     void buildStatusBar();
     void bindCommands();
-    void bindDocument(const QString& command, const QString& fileName);
-    void refreshCommand(const QString& name);
-    void onGridPressed(int column, int row, Qt::MouseButton button, QPoint globalPos);
-    void onComboPageChange();
-    void onListClick(QListWidgetItem* item);
-    void onListDoubleClick(QListWidgetItem* item);
+    void bindDocument(Command command, const QString& fileName);
+    CommandSlot& commandSlot(Command command) { return commands_[std::size_t(command)]; }
+    const CommandSlot& commandSlot(Command command) const {
+        return commands_[std::size_t(command)];
+    }
+    void refreshCommand(Command command);
+    void selectPressedCell(int column, int row, Qt::MouseButton button, QPoint globalPos);
+    void openChosenPage();
+    void selectListedCell(QListWidgetItem* item);
+    void openListedCell(QListWidgetItem* item);
     void dispatchCellDialog();
     void refreshCellCommands();
     // The element dialog of the current cell, or the message that there is none yet.
     void openCellDialog(bool hasElement);
     void setEditingViewEnabled(bool enabled);
-    bool FormCloseQuery();
-    bool FormClose();
+    bool confirmQuit();
+    bool settleUnsavedWork();
     void closeDown();
     void registerAssociations();
 
@@ -178,7 +187,7 @@ class TSommaire : public QMainWindow {
     QLabel* statusProject_ = nullptr;
     QLabel* statusPage_ = nullptr;
     QLabel* statusCell_ = nullptr;
-    QHash<QString, Command> commands_;
+    std::array<CommandSlot, kCommandCount> commands_;
     QHash<QString, QAction*> items_;
     QHash<QString, QToolButton*> buttons_;
     QPoint popupCell_;

@@ -1,4 +1,4 @@
-#include "editor/app/TSommaire.h"
+#include "editor/app/MainWindow.h"
 
 #include "common/formats/LangLines.h"
 #include "common/formats/ProjectSettings.h"
@@ -101,7 +101,7 @@ QString withoutMnemonics(const QString& caption) {
     return text;
 }
 
-TSommaire::TSommaire(SessionSettings& state, Prompter& prompter, QWidget* parent)
+MainWindow::MainWindow(SessionSettings& state, Prompter& prompter, QWidget* parent)
     : QMainWindow(parent),
       state_(state),
       prompter_(prompter),
@@ -164,14 +164,14 @@ TSommaire::TSommaire(SessionSettings& state, Prompter& prompter, QWidget* parent
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 
-    connect(grid_, &StoryboardGrid::cellPressed, this, &TSommaire::onGridPressed);
+    connect(grid_, &StoryboardGrid::cellPressed, this, &MainWindow::selectPressedCell);
     connect(grid_, &StoryboardGrid::cellClicked, this, [this](int column, int row) {
         storyboard_.setCurrentCell(column, row);
         updateStatus();
     });
-    connect(grid_, &StoryboardGrid::cellActivated, this, &TSommaire::openCell);
-    connect(list_, &QListWidget::itemClicked, this, &TSommaire::onListClick);
-    connect(list_, &QListWidget::itemDoubleClicked, this, &TSommaire::onListDoubleClick);
+    connect(grid_, &StoryboardGrid::cellActivated, this, &MainWindow::openCell);
+    connect(list_, &QListWidget::itemClicked, this, &MainWindow::selectListedCell);
+    connect(list_, &QListWidget::itemDoubleClicked, this, &MainWindow::openListedCell);
 
     state_.projectName = state_.text(lang::UntitledProject);
     state_.projectBase = state_.paths.workingDir();
@@ -194,9 +194,9 @@ TSommaire::TSommaire(SessionSettings& state, Prompter& prompter, QWidget* parent
     updateStatus();
 }
 
-TSommaire::~TSommaire() = default;
+MainWindow::~MainWindow() = default;
 
-void TSommaire::buildToolbar(QWidget* panel) {
+void MainWindow::buildToolbar(QWidget* panel) {
     for (const ToolButtonEntry& entry : toolButtons()) {
         auto* button = new QToolButton(panel);
         const QString name = QString::fromLatin1(entry.name);
@@ -206,12 +206,12 @@ void TSommaire::buildToolbar(QWidget* panel) {
             QStringLiteral("boutons/%1.jpg").arg(QLatin1String(entry.picture)))));
         button->setIconSize(QSize(27, 27));
         button->setAutoRaise(true);
-        const QString command = QString::fromLatin1(entry.command);
+        const Command command = entry.command;
         if (entry.hintLine >= 0) {
-            commands_[command].hint = withoutMnemonics(state_.text(entry.hintLine));
+            commandSlot(command).hint = withoutMnemonics(state_.text(entry.hintLine));
         }
-        connect(button, &QToolButton::clicked, this, [this, command] { PageClick(command); });
-        commands_[command].buttons.append(button);
+        connect(button, &QToolButton::clicked, this, [this, command] { runCommand(command); });
+        commandSlot(command).buttons.append(button);
         buttons_.insert(name, button);
     }
     buttons_.value(QStringLiteral("BJouer2"))->hide();
@@ -222,8 +222,8 @@ void TSommaire::buildToolbar(QWidget* panel) {
     visuel->setObjectName(QStringLiteral("BVisuel"));
     visuel->setText(state_.text(lang::EditCellButton));
     visuel->hide();
-    connect(visuel, &QToolButton::clicked, this, [this] { PageClick(QStringLiteral("BVisuel")); });
-    commands_[QStringLiteral("BVisuel")].buttons.append(visuel);
+    connect(visuel, &QToolButton::clicked, this, [this] { runCommand(Command::EditCell); });
+    commandSlot(Command::EditCell).buttons.append(visuel);
     buttons_.insert(QStringLiteral("BVisuel"), visuel);
 
     auto* label = new QLabel(state_.text(lang::PageLabel), panel);
@@ -235,10 +235,10 @@ void TSommaire::buildToolbar(QWidget* panel) {
     comboPage_->setObjectName(QStringLiteral("ComboPage"));
     comboPage_->setGeometry(342, 50, 160, 22);
     comboPage_->setStyleSheet(QStringLiteral("QComboBox { color: rgb(28,109,107); }"));
-    connect(comboPage_, &QComboBox::activated, this, &TSommaire::onComboPageChange);
+    connect(comboPage_, &QComboBox::activated, this, &MainWindow::openChosenPage);
 }
 
-void TSommaire::buildMenus() {
+void MainWindow::buildMenus() {
     auto addItem = [this](QMenu* menu, const MenuItemEntry& entry) {
         if (!entry.name) {
             menu->addSeparator();
@@ -248,9 +248,9 @@ void TSommaire::buildMenus() {
         const QString name = QString::fromLatin1(entry.name);
         item->setObjectName(name);
         item->setShortcuts(shortcutsOf(entry));
-        const QString command = QString::fromLatin1(entry.command);
-        connect(item, &QAction::triggered, this, [this, command] { PageClick(command); });
-        commands_[command].items.append(item);
+        const Command command = entry.command;
+        connect(item, &QAction::triggered, this, [this, command] { runCommand(command); });
+        commandSlot(command).items.append(item);
         items_.insert(name, item);
     };
     for (const MenuEntry& entry : menus()) {
@@ -278,13 +278,13 @@ void TSommaire::buildMenus() {
     }
     items_.value(QStringLiteral("Grille1"))->setChecked(true);
     items_.value(QStringLiteral("Excuter2"))->setVisible(false);
-    for (auto it = commands_.begin(); it != commands_.end(); ++it) {
-        it->stateEnabled = !startsDisabled(it.key().toLatin1().constData());
-        refreshCommand(it.key());
+    for (std::size_t n = 0; n < kCommandCount; ++n) {
+        commands_[n].stateEnabled = !startsDisabled(Command(n));
+        refreshCommand(Command(n));
     }
 }
 
-void TSommaire::buildStatusBar() {
+void MainWindow::buildStatusBar() {
     statusProject_ = new QLabel(this);
     statusPage_ = new QLabel(this);
     statusCell_ = new QLabel(this);
@@ -294,22 +294,22 @@ void TSommaire::buildStatusBar() {
     statusBar()->addWidget(statusCell_, 1);
 }
 
-void TSommaire::bindCommands() {
-    setCommandHandler(QStringLiteral("BitBtn3"), [this] { close(); });
-    setCommandHandler(QStringLiteral("BGrille"), [this] { showGridView(); });
-    setCommandHandler(QStringLiteral("BListe"), [this] { showPictureListView(); });
-    setCommandHandler(QStringLiteral("Imprimer1"), [this] { printCommand(*this, printer()); });
-    setCommandHandler(QStringLiteral("FichiersduProjet1"), [this] { projectFilesCommand(*this); });
-    setCommandHandler(QStringLiteral("BCreerAppli"),
+void MainWindow::bindCommands() {
+    setCommandHandler(Command::Quit, [this] { close(); });
+    setCommandHandler(Command::GridView, [this] { showGridView(); });
+    setCommandHandler(Command::PictureListView, [this] { showPictureListView(); });
+    setCommandHandler(Command::Print, [this] { printCommand(*this, printer()); });
+    setCommandHandler(Command::ProjectFiles, [this] { projectFilesCommand(*this); });
+    setCommandHandler(Command::BuildApplication,
                       [this] { buildApplication(*this, *state_.shell); });
-    bindDocument(QStringLiteral("Informationsgnrales1"), QStringLiteral("readme.txt"));
-    bindDocument(QStringLiteral("Historique1"), QStringLiteral("history.txt"));
-    bindDocument(QStringLiteral("Informationsvendeurs1"), QStringLiteral("vendor.txt"));
+    bindDocument(Command::GeneralInformation, QStringLiteral("readme.txt"));
+    bindDocument(Command::History, QStringLiteral("history.txt"));
+    bindDocument(Command::VendorInformation, QStringLiteral("vendor.txt"));
 }
 
 // The documents of the Help menu that ship in APPDIR open in the desktop's viewer; an item
 // whose document is not installed stays disabled.
-void TSommaire::bindDocument(const QString& command, const QString& fileName) {
+void MainWindow::bindDocument(Command command, const QString& fileName) {
     const QString host = state_.paths.asset(fileName);
     if (QFileInfo::exists(host)) {
         setCommandHandler(command,
@@ -317,30 +317,30 @@ void TSommaire::bindDocument(const QString& command, const QString& fileName) {
     }
 }
 
-void TSommaire::PageClick(const QString& command) {
-    const auto it = commands_.constFind(command);
-    if (it != commands_.constEnd() && it->handler && it->stateEnabled) {
-        it->handler();
+void MainWindow::runCommand(Command command) {
+    const CommandSlot& it = commandSlot(command);
+    if (it.handler && it.stateEnabled) {
+        it.handler();
     }
 }
 
-void TSommaire::setCommandHandler(const QString& command, std::function<void()> handler) {
-    commands_[command].handler = std::move(handler);
+void MainWindow::setCommandHandler(Command command, std::function<void()> handler) {
+    commandSlot(command).handler = std::move(handler);
     refreshCommand(command);
 }
 
-void TSommaire::setCommandEnabled(const QString& command, bool enabled) {
-    commands_[command].stateEnabled = enabled;
+void MainWindow::setCommandEnabled(Command command, bool enabled) {
+    commandSlot(command).stateEnabled = enabled;
     refreshCommand(command);
 }
 
-bool TSommaire::isCommandEnabled(const QString& command) const {
-    const auto it = commands_.constFind(command);
-    return it != commands_.constEnd() && it->handler && it->stateEnabled;
+bool MainWindow::isCommandEnabled(Command command) const {
+    const CommandSlot& it = commandSlot(command);
+    return it.handler && it.stateEnabled;
 }
 
-void TSommaire::refreshCommand(const QString& name) {
-    const Command& command = commands_[name];
+void MainWindow::refreshCommand(Command name) {
+    const CommandSlot& command = commandSlot(name);
     const bool enabled = command.handler && command.stateEnabled;
     // A command whose feature has not landed says so where the user looks: its tooltip.
     const QString notYet = command.handler && !command.notAvailableHere
@@ -352,9 +352,8 @@ void TSommaire::refreshCommand(const QString& name) {
         item->setStatusTip(notYet);
     }
     // In the picture list view the cell editing buttons stay off.
-    static const QSet<QString> editing{QStringLiteral("BCopier"), QStringLiteral("BCouper"),
-                                       QStringLiteral("BSuppr")};
-    const bool viewAllows = state_.gridMode || !editing.contains(name);
+    const bool viewAllows = state_.gridMode || std::find(kCellEditing.begin(), kCellEditing.end(),
+                                                         name) == kCellEditing.end();
     const QString tip = command.hint.isEmpty() || notYet.isEmpty()
                             ? command.hint + notYet
                             : command.hint + QLatin1Char('\n') + notYet;
@@ -364,83 +363,82 @@ void TSommaire::refreshCommand(const QString& name) {
     }
 }
 
-QPrinter& TSommaire::printer() {
+QPrinter& MainWindow::printer() {
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     }
     return *printer_;
 }
 
-bool TSommaire::hasCommandHandler(const QString& command) const {
-    const auto it = commands_.constFind(command);
-    return it != commands_.constEnd() && bool(it->handler);
+bool MainWindow::hasCommandHandler(Command command) const {
+    return bool(commandSlot(command).handler);
 }
 
-QAction* TSommaire::menuItem(const QString& name) const {
+QAction* MainWindow::menuItem(const QString& name) const {
     return items_.value(name);
 }
 
-QToolButton* TSommaire::toolButton(const QString& name) const {
+QToolButton* MainWindow::toolButton(const QString& name) const {
     return buttons_.value(name);
 }
 
-void TSommaire::setCellDialogOpener(CellDialogOpener opener,
-                                    std::function<bool(int row)> hasDialog) {
+void MainWindow::setCellDialogOpener(CellDialogOpener opener,
+                                     std::function<bool(int row)> hasDialog) {
     cellDialog_ = std::move(opener);
     rowHasDialog_ = std::move(hasDialog);
-    setCommandHandler(QStringLiteral("BVisuel"), [this] { dispatchCellDialog(); });
-    setCommandHandler(QStringLiteral("BAjout"), [this] {
+    setCommandHandler(Command::EditCell, [this] { dispatchCellDialog(); });
+    setCommandHandler(Command::OpenCell, [this] {
         if (state_.gridMode) {
             const QPoint cell = grid_->focusedCell();
             storyboard_.setCurrentCell(cell.x(), cell.y());
             openCell();
         } else {
-            onListDoubleClick(list_->currentItem());
+            openListedCell(list_->currentItem());
         }
     });
     refreshCellCommands();
 }
 
-void TSommaire::refreshCellCommands() {
+void MainWindow::refreshCellCommands() {
     if (!rowHasDialog_) {
         return;
     }
     const int row = state_.gridMode ? storyboard_.currentRow() : 0;
     const bool available = row == 0 || rowHasDialog_(row);
-    for (const QString& name : {QStringLiteral("BVisuel"), QStringLiteral("BAjout")}) {
-        Command& command = commands_[name];
+    for (Command name : {Command::EditCell, Command::OpenCell}) {
+        CommandSlot& command = commandSlot(name);
         command.notAvailableHere = !available;
         command.stateEnabled = available;
         refreshCommand(name);
     }
 }
 
-void TSommaire::setPositionEditor(PositionEditor editor) {
+void MainWindow::setPositionEditor(PositionEditor editor) {
     positionEditor_ = std::move(editor);
-    setCommandHandler(QStringLiteral("BPosition"), [this] {
+    setCommandHandler(Command::Position, [this] {
         grid_->setFocus();
         positionCommand();
     });
 }
 
-void TSommaire::message(int line) {
+void MainWindow::message(int line) {
     prompter_.message(state_.language.message(line));
 }
 
-void TSommaire::changeEvent(QEvent* event) {
+void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         if (state_.introShown) {
             items_.value(QStringLiteral("Tutorial1"))->setVisible(false);
         }
         registerAssociations();
-        setCommandEnabled(QStringLiteral("BCreerAppli"), true);
+        setCommandEnabled(Command::BuildApplication, true);
     }
     QMainWindow::changeEvent(event);
 }
 
 // Once per run, at the first activation: later activations would only read the same files
 // again (and the cache tools run while events are served, so an activation may come meanwhile).
-void TSommaire::registerAssociations() {
+void MainWindow::registerAssociations() {
     if (associationsRegistered_) {
         return;
     }
@@ -448,7 +446,7 @@ void TSommaire::registerAssociations() {
     registerFileAssociations(state_.paths.appDir());
 }
 
-void TSommaire::updateStatus() {
+void MainWindow::updateStatus() {
     refreshCellCommands();
     if (edits_) {
         edits_->refresh();
@@ -466,7 +464,7 @@ void TSommaire::updateStatus() {
                              : QString());
 }
 
-void TSommaire::setModified(bool modified) {
+void MainWindow::setModified(bool modified) {
     state_.modified = modified;
     const WorkingCopyOwner owner{state_.isUntitled() ? QString() : state_.projectName, modified};
     if (!WorkingCopyOwner::write(state_.paths.workingCopyOwner(), owner)) {
@@ -474,18 +472,18 @@ void TSommaire::setModified(bool modified) {
     }
 }
 
-PreviewLauncher& TSommaire::preview() {
+PreviewLauncher& MainWindow::preview() {
     return launches_->preview();
 }
 
-void TSommaire::quit() {
+void MainWindow::quit() {
     quitAsked_ = true;
     close();
     quitAsked_ = false;
 }
 
-void TSommaire::closeEvent(QCloseEvent* event) {
-    if (closing_ || !(quitAsked_ || FormCloseQuery()) || !FormClose()) {
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (closing_ || !(quitAsked_ || confirmQuit()) || !settleUnsavedWork()) {
         event->ignore();
         return;
     }
@@ -494,12 +492,12 @@ void TSommaire::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-bool TSommaire::FormCloseQuery() {
+bool MainWindow::confirmQuit() {
     return prompter_.ask(state_.text(lang::QuitQuestion), {}, Prompter::Buttons::YesNoCancel) ==
            Prompter::Yes;
 }
 
-bool TSommaire::FormClose() {
+bool MainWindow::settleUnsavedWork() {
     if (!state_.modified || storyboard_.page() == 0) {
         return true;
     }
@@ -514,7 +512,7 @@ bool TSommaire::FormClose() {
     }
 }
 
-void TSommaire::closeDown() {
+void MainWindow::closeDown() {
     if (!state_.isUntitled()) {
         state_.settings.setLine(LastProjectLine, state_.projectName);
     }

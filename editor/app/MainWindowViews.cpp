@@ -3,9 +3,9 @@
 #include "common/formats/PageTable.h"
 #include "common/platform/RecordFile.h"
 #include "editor/app/BusyCursor.h"
+#include "editor/app/MainWindow.h"
 #include "editor/app/ProjectCommands.h"
 #include "editor/app/RecentProjects.h"
-#include "editor/app/TSommaire.h"
 #include "editor/document/PageBook.h"
 #include "editor/document/StoryboardRows.h"
 #include "editor/document/WorkingCopy.h"
@@ -29,11 +29,11 @@ enum ItemRole { IsColumnRole = Qt::UserRole, ColumnRole, RecordRole };
 
 }  // namespace
 
-bool TSommaire::openProject(const QString& projectHost) {
+bool MainWindow::openProject(const QString& projectHost) {
     return projects_->openProject(projectHost);
 }
 
-void TSommaire::openPageTable() {
+void MainWindow::openPageTable() {
     const QString path = workingcopy::pageTablePath(state_.paths.workingDir());
     if (!QFileInfo::exists(path)) {
         pagetable::write(path, {});
@@ -47,7 +47,7 @@ void TSommaire::openPageTable() {
     }
 }
 
-void TSommaire::fillPageList(int page) {
+void MainWindow::fillPageList(int page) {
     const QString path = workingcopy::pageTablePath(state_.paths.workingDir());
     comboPage_->clear();
     for (const PageEntry& entry : pagetable::readLive(path)) {
@@ -68,41 +68,41 @@ void TSommaire::fillPageList(int page) {
     }
 }
 
-int TSommaire::pageNumberOfEntry(const QString& entry) {
+int MainWindow::pageNumberOfEntry(const QString& entry) {
     return PageBook::numberOfEntry(entry);
 }
 
-void TSommaire::showPage(int page) {
+void MainWindow::showPage(int page) {
     storyboard_.closePage();
     storyboard_.clearCells();
     fillPageList(page);
     switchToPage(pageNumberOfEntry(comboPage_->currentText()));
 }
 
-void TSommaire::switchToPage(int page) {
+void MainWindow::switchToPage(int page) {
     storyboard_.clearCells();
     storyboard_.setCurrentCell(0, 0);
     if (page > 0 && !storyboard_.openPage(page)) {
         message(lang::PageFileMissing);
     }
-    setCommandEnabled(QStringLiteral("Dfaire1"), false);
+    setCommandEnabled(Command::Undo, false);
     repaintGrid();
     updateStatus();
 }
 
-void TSommaire::updateCaption() {
+void MainWindow::updateCaption() {
     setWindowTitle(state_.text(lang::MainWindowCaption) + QStringLiteral("  ") +
                    state_.projectName);
 }
 
-void TSommaire::saveEditorSettings() {
+void MainWindow::saveEditorSettings() {
     QString error;
     if (!state_.settings.save(state_.paths.editorSettings(), &error)) {
         qWarning("zentrovale.ini not saved: %s", qPrintable(error));
     }
 }
 
-void TSommaire::focusVisibleView() {
+void MainWindow::focusVisibleView() {
     if (state_.gridMode) {
         grid_->setFocus();
     } else {
@@ -110,7 +110,7 @@ void TSommaire::focusVisibleView() {
     }
 }
 
-void TSommaire::updateRecentItems() {
+void MainWindow::updateRecentItems() {
     for (int i = 0; i < 5; ++i) {
         QAction* item = items_.value(QStringLiteral("proj%1").arg(i + 1));
         const QString path = state_.settings.line(FirstRecentLine + i);
@@ -121,7 +121,7 @@ void TSommaire::updateRecentItems() {
     }
 }
 
-bool TSommaire::regeneratePage() {
+bool MainWindow::regeneratePage() {
     setModified(true);
     BusyCursor busy;
     QString error;
@@ -133,15 +133,15 @@ bool TSommaire::regeneratePage() {
     return ok;
 }
 
-void TSommaire::repaintGrid() {
+void MainWindow::repaintGrid() {
     grid_->tableModel().refresh();
     grid_->viewport()->update();
 }
 
-void TSommaire::openCell() {
+void MainWindow::openCell() {
     if (storyboard_.page() == 0) {
         message(59);
-        PageClick(QStringLiteral("BNewPage"));
+        runCommand(Command::NewPage);
         return;
     }
     const int column = storyboard_.currentColumn();
@@ -153,16 +153,16 @@ void TSommaire::openCell() {
     openCellDialog(!storyboard_.cellText(column, row).isEmpty());
 }
 
-void TSommaire::openCellDialog(bool hasElement) {
-    if (!isCommandEnabled(QStringLiteral("BVisuel"))) {
+void MainWindow::openCellDialog(bool hasElement) {
+    if (!isCommandEnabled(Command::EditCell)) {
         message(lang::NotAvailableYet);
         return;
     }
     cellHasElement_ = hasElement;
-    PageClick(QStringLiteral("BVisuel"));
+    runCommand(Command::EditCell);
 }
 
-void TSommaire::dispatchCellDialog() {
+void MainWindow::dispatchCellDialog() {
     const int column = storyboard_.currentColumn();
     const int row = storyboard_.currentRow();
     if (!cellDialog_ || column == 0 || row == 0) {
@@ -176,7 +176,7 @@ void TSommaire::dispatchCellDialog() {
         return;
     }
     cellHasElement_ = false;
-    setCommandEnabled(QStringLiteral("Dfaire1"), true);
+    setCommandEnabled(Command::Undo, true);
     storyboard_.setCellText(column, row, edit->cellText);
     regeneratePage();
     if (!state_.gridMode) {
@@ -184,7 +184,7 @@ void TSommaire::dispatchCellDialog() {
     }
 }
 
-void TSommaire::positionCommand() {
+void MainWindow::positionCommand() {
     const int column = storyboard_.currentColumn();
     const int row = storyboard_.currentRow();
     const QString cell = storyboard_.cellText(column, row);
@@ -212,7 +212,7 @@ void TSommaire::positionCommand() {
     }
 }
 
-void TSommaire::showGridView() {
+void MainWindow::showGridView() {
     state_.gridMode = true;
     items_.value(QStringLiteral("Grille1"))->setChecked(true);
     items_.value(QStringLiteral("Storyboard1"))->setChecked(false);
@@ -222,7 +222,7 @@ void TSommaire::showGridView() {
     repaintGrid();
 }
 
-void TSommaire::showPictureListView() {
+void MainWindow::showPictureListView() {
     if (storyboard_.page() == 0) {
         message(lang::NoCurrentPage);
         items_.value(QStringLiteral("Storyboard1"))->setChecked(false);
@@ -234,7 +234,7 @@ void TSommaire::showPictureListView() {
     rebuildPictureList();
 }
 
-void TSommaire::rebuildPictureList() {
+void MainWindow::rebuildPictureList() {
     const auto items = buildPictureList(storyboard_.jouPath(), state_, prompter_);
     if (!items) {
         message(lang::PageFileMissing);
@@ -261,14 +261,14 @@ void TSommaire::rebuildPictureList() {
     list_->setFocus();
 }
 
-void TSommaire::setEditingViewEnabled(bool enabled) {
+void MainWindow::setEditingViewEnabled(bool enabled) {
     editMenu_->menuAction()->setEnabled(enabled);
-    for (const char* name : {"BCopier", "BCouper", "BSuppr"}) {
-        refreshCommand(QLatin1String(name));
+    for (Command command : kCellEditing) {
+        refreshCommand(command);
     }
 }
 
-void TSommaire::onGridPressed(int column, int row, Qt::MouseButton button, QPoint globalPos) {
+void MainWindow::selectPressedCell(int column, int row, Qt::MouseButton button, QPoint globalPos) {
     storyboard_.setCurrentCell(column, row);
     updateStatus();
     if (button != Qt::RightButton) {
@@ -276,12 +276,11 @@ void TSommaire::onGridPressed(int column, int row, Qt::MouseButton button, QPoin
     }
     popupCell_ = QPoint(column, row);
     const QString text = storyboard_.cellText(column, row);
-    setCommandEnabled(QStringLiteral("OuvrirMedia1"),
-                      !text.isEmpty() && factsOfRow(row).fileInFichier);
+    setCommandEnabled(Command::OpenMedia, !text.isEmpty() && factsOfRow(row).fileInFichier);
     popup_->popup(globalPos);
 }
 
-void TSommaire::onComboPageChange() {
+void MainWindow::openChosenPage() {
     const QString entry = comboPage_->currentText();
     if (entry.isEmpty()) {
         return;
@@ -293,7 +292,7 @@ void TSommaire::onComboPageChange() {
     }
 }
 
-void TSommaire::onListClick(QListWidgetItem* item) {
+void MainWindow::selectListedCell(QListWidgetItem* item) {
     if (!item) {
         return;
     }
@@ -312,8 +311,8 @@ void TSommaire::onListClick(QListWidgetItem* item) {
     updateStatus();
 }
 
-void TSommaire::onListDoubleClick(QListWidgetItem* item) {
-    onListClick(item);
+void MainWindow::openListedCell(QListWidgetItem* item) {
+    selectListedCell(item);
     if (item && !item->data(IsColumnRole).toBool()) {
         openCellDialog(true);
     }
