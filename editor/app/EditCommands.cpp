@@ -1,8 +1,8 @@
 #include "editor/app/EditCommands.h"
 
 #include "editor/app/BusyCursor.h"
-#include "editor/dialogs/SpecialPasteDialog.h"
 #include "editor/app/TSommaire.h"
+#include "editor/dialogs/SpecialPasteDialog.h"
 
 namespace ztv::editor {
 
@@ -69,7 +69,7 @@ void EditCommands::copyFamily(const QString& command) {
 void EditCommands::paste(bool special) {
     PasteGroups groups;
     if (special) {
-        TFormCollSpec dialog(state_, &window_);
+        SpecialPasteDialog dialog(state_, &window_);
         if (runModal(state_, dialog) != Prompter::Yes) {
             return;
         }

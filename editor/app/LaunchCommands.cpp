@@ -5,8 +5,8 @@
 #include "editor/app/HelpPages.h"
 #include "editor/app/IntroScreen.h"
 #include "editor/app/TSommaire.h"
-#include "editor/dialogs/WelcomeDialog.h"
 #include "editor/dialogs/MediaLookup.h"
+#include "editor/dialogs/WelcomeDialog.h"
 
 #include <QFileInfo>
 
@@ -83,9 +83,9 @@ void LaunchCommands::showIntro() {
 }
 
 void LaunchCommands::showWelcome() {
-    TForm50 dialog(
+    WelcomeDialog dialog(
         window_, [this] { startTutorial(); }, &window_);
-    if (runModal(window_.state(), dialog) == TForm50::QuitResult) {
+    if (runModal(window_.state(), dialog) == WelcomeDialog::QuitResult) {
         window_.quit();
     }
 }

@@ -3,7 +3,7 @@
 #include "common/formats/ElementKinds.h"
 #include "editor/app/TSommaire.h"
 #include "editor/dialogs/TFormVis.h"
-#include "editor/position/TForm200.h"
+#include "editor/position/PositionEditor.h"
 
 namespace ztv::editor {
 

@@ -5,13 +5,13 @@
 #include "editor/app/EditorState.h"
 #include "editor/app/HelpPages.h"
 #include "editor/dialogs/PageChooser.h"
-#include "editor/document/StoredPath.h"
-#include "editor/document/Storyboard.h"
 #include "editor/dialogs/PathField.h"
 #include "editor/dialogs/TransitionOption.h"
 #include "editor/dialogs/Vocabulary.h"
+#include "editor/document/StoredPath.h"
+#include "editor/document/Storyboard.h"
 #include "editor/position/HandleGeometry.h"
-#include "editor/position/TForm200.h"
+#include "editor/position/PositionEditor.h"
 #include "player/transitions/EffectNames.h"
 
 #include <QCheckBox>

@@ -2,9 +2,9 @@
 
 #include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"
-#include "editor/dialogs/DialogButton.h"
 #include "editor/app/EditorState.h"
 #include "editor/app/HelpPages.h"
+#include "editor/dialogs/DialogButton.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -13,8 +13,8 @@
 
 namespace ztv::editor {
 
-TForm2::TForm2(const EditorState& state, Prompter& prompter, PageBook& book, int currentPage,
-               bool modifyMode, QWidget* parent)
+NewPageDialog::NewPageDialog(const EditorState& state, Prompter& prompter, PageBook& book,
+                             int currentPage, bool modifyMode, QWidget* parent)
     : TiledDialog(parent),
       state_(state),
       prompter_(prompter),
@@ -50,7 +50,7 @@ TForm2::TForm2(const EditorState& state, Prompter& prompter, PageBook& book, int
     };
     QPushButton* ok = addButton("BitBtn1", lang::ButtonOk, 12, 80);
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &TForm2::BitBtn1Click);
+    connect(ok, &QPushButton::clicked, this, &NewPageDialog::confirm);
     connect(addButton("BitBtn2", lang::ButtonCancel, 100, 80), &QPushButton::clicked, this,
             &QDialog::reject);
     attachHelp(this, addButton("BitBtn5", lang::ButtonHelp, 188, 80), state_, prompter_,
@@ -74,7 +74,7 @@ TForm2::TForm2(const EditorState& state, Prompter& prompter, PageBook& book, int
     title_->setFocus();
 }
 
-void TForm2::BitBtn1Click() {
+void NewPageDialog::confirm() {
     int page = 0;
     const int refusal = modifyMode_ ? book_.modify(current_, number_->text(), title_->text(), &page)
                                     : book_.create(number_->text(), title_->text(), &page);

@@ -2,15 +2,15 @@
 
 #include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"
-#include "editor/dialogs/DialogButton.h"
 #include "editor/app/EditorState.h"
+#include "editor/dialogs/DialogButton.h"
 #include "editor/document/PageBook.h"
 
 #include <QListWidget>
 
 namespace ztv::editor {
 
-TFormpage::TFormpage(const EditorState& state, const QList<PageEntry>& pages, QWidget* parent)
+PageChooser::PageChooser(const EditorState& state, const QList<PageEntry>& pages, QWidget* parent)
     : TiledDialog(parent) {
     setObjectName(QStringLiteral("Formpage"));
     setWindowTitle(state.text(lang::PageChooserCaption));
@@ -24,10 +24,10 @@ TFormpage::TFormpage(const EditorState& state, const QList<PageEntry>& pages, QW
     if (list_->count() > 0) {
         list_->setCurrentRow(0);
     }
-    connect(list_, &QListWidget::itemDoubleClicked, this, &TFormpage::choose);
+    connect(list_, &QListWidget::itemDoubleClicked, this, &PageChooser::choose);
     auto* ok = dialogButton(this, "BitBtn1", state.text(lang::ButtonOk), QRect(12, 256, 90, 30));
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &TFormpage::choose);
+    connect(ok, &QPushButton::clicked, this, &PageChooser::choose);
     auto* cancel =
         dialogButton(this, "BitBtn2", state.text(lang::ButtonCancel), QRect(110, 256, 90, 30));
     connect(cancel, &QPushButton::clicked, this, [this] {
@@ -36,7 +36,7 @@ TFormpage::TFormpage(const EditorState& state, const QList<PageEntry>& pages, QW
     });
 }
 
-void TFormpage::choose() {
+void PageChooser::choose() {
     if (const QListWidgetItem* item = list_->currentItem()) {
         chosen_ = PageBook::numberOfEntry(item->text());
         done(Prompter::Yes);
@@ -44,7 +44,7 @@ void TFormpage::choose() {
 }
 
 int choosePage(const EditorState& state, QWidget* parent) {
-    TFormpage chooser(state, PageBook(state.paths.workingDir()).livePages(), parent);
+    PageChooser chooser(state, PageBook(state.paths.workingDir()).livePages(), parent);
     return runModal(state, chooser) == Prompter::Yes ? chooser.chosenPage() : 0;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editor/document/StoryboardClipboard.h"
 #include "editor/dialogs/TiledDialog.h"
+#include "editor/document/StoryboardClipboard.h"
 
 class QCheckBox;
 
@@ -13,10 +13,10 @@ struct EditorState;
 // the destination's. All three are ticked when it opens; OK closes with 6. Controls:
 // CheckBox1 (file, place and look), CheckBox2 (effect and timing), CheckBox3 (action),
 // BitBtn1 (OK), BitBtn2 (Cancel).
-class TFormCollSpec : public TiledDialog {
+class SpecialPasteDialog : public TiledDialog {
     Q_OBJECT
   public:
-    explicit TFormCollSpec(const EditorState& state, QWidget* parent = nullptr);
+    explicit SpecialPasteDialog(const EditorState& state, QWidget* parent = nullptr);
     PasteGroups groups() const;
 
   private:

@@ -6,14 +6,14 @@
 #include "common/platform/Prompter.h"
 #include "common/platform/ShownPath.h"
 #include "common/platform/WinPath.h"
-#include "editor/dialogs/DialogButton.h"
 #include "editor/app/EditorState.h"
-#include "editor/document/Storyboard.h"
-#include "editor/dialogs/ToolSettingsDialog.h"
+#include "editor/dialogs/DialogButton.h"
 #include "editor/dialogs/MediaLookup.h"
 #include "editor/dialogs/NumberLists.h"
 #include "editor/dialogs/PathField.h"
 #include "editor/dialogs/ReducedCopy.h"
+#include "editor/dialogs/ToolSettingsDialog.h"
+#include "editor/document/Storyboard.h"
 #include "editor/position/HandleGeometry.h"
 
 #include <QButtonGroup>
@@ -695,7 +695,7 @@ void TFormVis::startTool(int settingsLine, bool withPicture) {
         return tool.isEmpty() || tool == u"$" ? QString() : tool;
     };
     if (configured().isEmpty()) {
-        TForm26 settings(state_, prompter_, this);
+        ToolSettingsDialog settings(state_, prompter_, this);
         runModal(state_, settings);
     }
     if (const QString tool = configured(); !tool.isEmpty()) {

@@ -1,12 +1,12 @@
 #include "common/formats/PageTable.h"
 #include "common/platform/FileIo.h"
 #include "common/platform/RecordFile.h"
-#include "editor/document/PageBook.h"
-#include "editor/dialogs/PageChooser.h"
 #include "editor/app/PageCommands.h"
 #include "editor/app/ProjectCommands.h"
-#include "editor/document/ProjectParameters.h"
+#include "editor/dialogs/PageChooser.h"
 #include "editor/dialogs/ToolSettingsDialog.h"
+#include "editor/document/PageBook.h"
+#include "editor/document/ProjectParameters.h"
 #include "tests/editor/ProjectFixture.h"
 
 #include <QAction>
@@ -219,7 +219,7 @@ TEST_F(PageCommandsTest, ParametersWriteTheWorkingCopyOnlyAndResizeEveryBackgrou
 
 TEST_F(PageCommandsTest, ToolSettingsStoreOnlyBrowsedPaths) {
     state().settings.setLine(0, QStringLiteral("/usr/bin/gimp"));
-    editor::TForm26 dialog(state(), prompter_);
+    editor::ToolSettingsDialog dialog(state(), prompter_);
     EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("EditRet"))->text(),
               QStringLiteral("/usr/bin/gimp"));
     EXPECT_TRUE(dialog.findChild<QLineEdit*>(QStringLiteral("EditScan"))->text().isEmpty());
