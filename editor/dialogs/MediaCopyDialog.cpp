@@ -48,7 +48,7 @@ MediaCopyDialog::MediaCopyDialog(TSommaire& window, QWidget* parent)
             &QPushButton::clicked, this, &QDialog::reject);
     attachHelp(this,
                dialogButton(this, "BitBtn2", state.text(lang::ButtonHelp), QRect(416, 200, 90, 32)),
-               state, window.prompter(), filesHelp());
+               state, window.prompter(), projectFilesHelp());
 }
 
 GatherFolders MediaCopyDialog::folders() const {
