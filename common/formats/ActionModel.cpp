@@ -51,6 +51,21 @@ Action actionOf(const ElementRecord& record, const LanguageFile& language) {
     return Action{actionKind(record.Acte, language), record.Destination, record.Destin2};
 }
 
+int fileParameterCount(ActionKind kind) {
+    switch (kind) {
+        case K::OpenDocumentWith:
+            return 2;
+        case K::OpenFile:
+        case K::PrintTextFile:
+        case K::OpenWithParameters:
+        case K::OpenWithParametersOnDrives:
+        case K::PrintTextThenGoToPage:  // its second parameter is a page number
+            return 1;
+        default:
+            return 0;
+    }
+}
+
 int actionLine(ActionKind kind) {
     for (const auto& [k, line] : kActionLines) {
         if (k == kind) {

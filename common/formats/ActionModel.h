@@ -47,5 +47,7 @@ ActionKind actionKind(const QString& acte, const LanguageFile& language);
 Action actionOf(const ElementRecord& record, const LanguageFile& language);
 // The language line that names the kind; -1 for Unknown.
 int actionLine(ActionKind kind);
+// How many of its parameters name files: 2 (both), 1 (the first) or 0.
+int fileParameterCount(ActionKind kind);
 
 }  // namespace ztv

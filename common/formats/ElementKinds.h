@@ -30,6 +30,9 @@ struct KindFacts {
     bool hoverLook;      // may change its look under the mouse (hover picture or colour)
     bool transition;     // appears and disappears through a transition effect
     bool fileInFichier;  // `Fichier` names a file (otherwise it holds text)
+    // The disappearance that follows it in its row covers its last rectangle, so placing the
+    // element moves that record too.
+    bool disappearanceAtRect;
 };
 
 // Every kind in row order.
@@ -40,6 +43,12 @@ ElementKind kindOfRow(int row);
 const KindFacts& factsOf(ElementKind kind);
 inline const KindFacts& factsOfRow(int row) {
     return factsOf(kindOfRow(row));
+}
+// Drawn from a picture file (background, pictures, character, panorama, animations): what a
+// picture editor opens, and the kinds with an appearance mode and a transition effect to list.
+inline bool isPictureKind(ElementKind kind) {
+    const KindFacts& facts = factsOf(kind);
+    return facts.visual && facts.fileInFichier;
 }
 // The first row of a kind (the sound row, the background row, the keyword row...).
 inline int firstRowOf(ElementKind kind) {

@@ -348,6 +348,92 @@ namespace ztv::lang {
     X(ProjectFileUnreadable, 915)                                                        \
     X(UnstorableCharacter, 916) /* 916 + " " + character + code, path */
 
+// The editor's other windows: project files and their copy, special paste, printing and the
+// page listing, tool settings and project parameters.
+#define ZTV_LANG_EDITOR_WINDOWS(X) \
+    X(ProjectFilesCaption, 562)    \
+    X(ButtonPrint, 558)            \
+    X(CopyFilesButton, 559)        \
+    X(FilesPerPage, 560)           \
+    X(FilesWithoutRepetition, 561) \
+    X(FileListPageHeading, 97)     \
+    X(CopyFilesCaption, 510)       \
+    X(CopyFilesAction, 506)        \
+    X(CopyTargetLabel, 511)        \
+    X(PicturesFolderLabel, 512)    \
+    X(SoundsFolderLabel, 513)      \
+    X(VideosFolderLabel, 514)      \
+    X(PicturesFolderName, 507)     \
+    X(SoundsFolderName, 508)       \
+    X(VideosFolderName, 509)       \
+    X(PasteSpecialCaption, 503)    \
+    X(PasteOnlyGroup, 504)         \
+    X(PasteSpecialLabel, 505)      \
+    X(PasteFileGroup, 500)         \
+    X(PasteEffectGroup, 501)       \
+    X(PasteActionGroup, 502)       \
+    X(PrintCaption, 554)           \
+    X(PrintGroup, 555)             \
+    X(PrintThisPage, 556)          \
+    X(PrintAllPages, 557)          \
+    X(ListingProject, 151)         \
+    X(ListingPrintedOn, 152)       \
+    X(ListingPrintedAt, 153)       \
+    X(ListingFirstSheet, 154)      \
+    X(ListingSheet, 159)           \
+    X(ListingColumn, 156)          \
+    X(ListingRow, 157)             \
+    X(ListingOnClick, 417)         \
+    X(ListingAutomatic, 418)       \
+    X(ListingPageColumn, 95)       \
+    X(PictureEditorLabel, 591)     \
+    X(ScannerLabel, 592)           \
+    X(SoundProgramLabel, 593)      \
+    X(VideoProgramLabel, 594)      \
+    X(VideoEditorLabel, 595)       \
+    X(TextEditorLabel, 596)        \
+    X(BackgroundWidthLabel, 602)   \
+    X(BackgroundHeightLabel, 603)  \
+    X(FirstPageLabel, 604)         \
+    X(TransparentProject, 599)     \
+    X(AlwaysFullScreen, 823)       \
+    X(ScreenSaverOption, 598)      \
+    X(ColourMaskLabel, 824)
+
+// The position editor: its palette, its messages and the look of a text being placed.
+#define ZTV_LANG_POSITION(X)                                \
+    X(PositionCaption, 539)                                 \
+    X(PositionRectLabel, 540) /* then top, width, height */ \
+    X(PositionEffectLabel, 545)                             \
+    X(PositionSpeedLabel, 546)                              \
+    X(PositionAppearanceLabel, 628)                         \
+    X(PositionPreview, 114)                                 \
+    X(ShowEffect, 115)                                      \
+    X(PositionClose, 174)                                   \
+    X(ShowArrival, 116)                                     \
+    X(ShowStart, 117)                                       \
+    X(ArrivalLabel, 613)                                    \
+    X(SecondLeftLabel, 614) /* then the second top */       \
+    X(StepsLabel, 617)                                      \
+    X(ApplyPositions, 849)                                  \
+    X(GoToCell, 850)                                        \
+    X(StretchOption, 533)                                   \
+    X(TextFontLabel, 619) /* then style, size */            \
+    X(LineSpacingLabel, 676)                                \
+    X(AlignmentLabel, 675)                                  \
+    X(ShadowLabel, 677)                                     \
+    X(XLabel, 618)                                          \
+    X(YLabel, 611)                                          \
+    X(KeywordChoicePrompt, 607)                             \
+    X(KeepPositionsQuestion, 113)                           \
+    X(PositionsNotWritten, 851)                             \
+    X(BackgroundFixed, 66)                                  \
+    X(NothingToPlace, 68)                                   \
+    X(TextSizeFixed, 118)                                   \
+    X(FramesSizeFixed, 119)                                 \
+    X(KeywordListWidthOnly, 400)                            \
+    X(FramesNotPrepared, 47)
+
 #define ZTV_LANG_ALL(X)         \
     ZTV_LANG_PLAYER_MESSAGES(X) \
     ZTV_LANG_MARKERS(X)         \
@@ -362,7 +448,9 @@ namespace ztv::lang {
     ZTV_LANG_EDITOR_DIALOGS(X)  \
     ZTV_LANG_ELEMENT_DIALOGS(X) \
     ZTV_LANG_BUILDER(X)         \
-    ZTV_LANG_PROJECT_FILES(X)
+    ZTV_LANG_PROJECT_FILES(X)   \
+    ZTV_LANG_EDITOR_WINDOWS(X)  \
+    ZTV_LANG_POSITION(X)
 
 #define ZTV_LANG_DEFINE(name, line) inline constexpr int name = line;
 ZTV_LANG_ALL(ZTV_LANG_DEFINE)

@@ -4,8 +4,6 @@
 #include "editor/app/MainWindow.h"
 #include "editor/dialogs/SpecialPasteDialog.h"
 
-#include <vector>
-
 namespace ztv::editor {
 
 namespace {
@@ -70,7 +68,7 @@ void EditCommands::copyFamily(Command command) {
 void EditCommands::paste(bool special) {
     PasteGroups groups;
     if (special) {
-        TFormCollSpec dialog(state_, &window_);
+        SpecialPasteDialog dialog(state_, &window_);
         if (runModal(state_, dialog) != Prompter::Yes) {
             return;
         }

@@ -2,7 +2,9 @@
 
 #include "common/formats/LangLines.h"
 #include "common/platform/MessageBoxButtons.h"
-#include "editor/dialogs/MessageBoxes.h"
+#include "editor/dialogs/OkBox.h"
+#include "editor/dialogs/OkCancelBox.h"
+#include "editor/dialogs/YesNoCancelBox.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -15,17 +17,17 @@ int EditorPrompter::ask(const QString& text, const QString& caption, Buttons but
     }
     switch (buttons) {
         case Buttons::Ok:
-            return TMessOk(language_, text, parent_).exec();
+            return OkBox(language_, text, parent_).exec();
         case Buttons::OkCancel:
-            return TFOC(language_, text, parent_).exec();
+            return OkCancelBox(language_, text, parent_).exec();
         case Buttons::YesNoCancel:
-            return TFYNC(language_, text, parent_).exec();
+            return YesNoCancelBox(language_, text, parent_).exec();
         case Buttons::YesNoCancelUnasked:
-            return TFYNC(language_, text, parent_, TFYNC::Unasked).exec();
+            return YesNoCancelBox(language_, text, parent_, YesNoCancelBox::Unasked).exec();
         case Buttons::YesNo:
-            return TMessBox(language_, text,
-                            {{lang::ButtonYes, Prompter::Yes}, {lang::ButtonNo, Prompter::No}},
-                            parent_)
+            return MessageDialog(language_, text,
+                                 {{lang::ButtonYes, Prompter::Yes}, {lang::ButtonNo, Prompter::No}},
+                                 parent_)
                 .exec();
     }
     return Cancel;
@@ -33,7 +35,7 @@ int EditorPrompter::ask(const QString& text, const QString& caption, Buttons but
 
 void EditorPrompter::inform(const QString& text, const QString& caption) {
     if (caption.isEmpty()) {
-        TMessOk(language_, text, parent_, MessageSign::Information).exec();
+        OkBox(language_, text, parent_, MessageSign::Information).exec();
     } else {
         QMessageBox::information(parent_, caption, text);
     }

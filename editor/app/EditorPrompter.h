@@ -8,8 +8,8 @@ class QWidget;
 namespace ztv::editor {
 
 // The editor's answerer of blocking questions. Without a caption a question shows in the
-// editor's own boxes (TMessOk, TFOC, TFYNC); with one it is a platform message box of that
-// title, as used before the language file is known.
+// editor's own boxes (OkBox, OkCancelBox, YesNoCancelBox); with one it is a platform message box of
+// that title, as used before the language file is known.
 class EditorPrompter : public Prompter {
   public:
     explicit EditorPrompter(const LanguageFile& language) : language_(language) {}

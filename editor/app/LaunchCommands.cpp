@@ -82,9 +82,9 @@ void LaunchCommands::showIntro() {
 }
 
 void LaunchCommands::showWelcome() {
-    TForm50 dialog(
+    WelcomeDialog dialog(
         window_, [this] { startTutorial(); }, &window_);
-    if (runModal(window_.state(), dialog) == TForm50::QuitResult) {
+    if (runModal(window_.state(), dialog) == WelcomeDialog::QuitResult) {
         window_.quit();
     }
 }

@@ -14,16 +14,7 @@ namespace ztv::editor {
 namespace {
 
 bool isPictureRow(int row) {
-    switch (kindOfRow(row)) {
-        case ElementKind::Background:
-        case ElementKind::Picture:
-        case ElementKind::Character:
-        case ElementKind::Panorama:
-        case ElementKind::Animation:
-            return true;
-        default:
-            return false;
-    }
+    return isPictureKind(kindOfRow(row));
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ void PageCommands::newPage(bool modifyMode) {
     PageBook pages = book();
     Storyboard& storyboard = window_.storyboard();
     const int current = storyboard.page();
-    TForm2 dialog(state_, window_.prompter(), pages, current, modifyMode, &window_);
+    NewPageDialog dialog(state_, window_.prompter(), pages, current, modifyMode, &window_);
     if (dialog.currentMissing()) {
         return;
     }

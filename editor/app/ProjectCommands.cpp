@@ -7,7 +7,7 @@
 #include "editor/app/EditorStartup.h"
 #include "editor/app/MainWindow.h"
 #include "editor/app/RecentProjects.h"
-#include "editor/dialogs/KeywordDialogs.h"
+#include "editor/dialogs/KeywordListDialog.h"
 #include "editor/dialogs/ProjectParametersDialog.h"
 #include "editor/dialogs/ToolSettingsDialog.h"
 #include "editor/document/PageBook.h"
@@ -282,7 +282,7 @@ void ProjectCommands::parametersCommand() {
     }
     ProjectSettings settings;
     settings.load(workingcopy::settingsPath(state_.paths.workingDir()));
-    TFParaProjet dialog(
+    ProjectParametersDialog dialog(
         state_, window_.prompter(), ProjectParameters::read(settings),
         [this](const ProjectParameters& values) { return applyParameters(values); }, &window_);
     runModal(state_, dialog);
@@ -337,15 +337,14 @@ void ProjectCommands::keywordsCommand() {
         window_.message(lang::NoCurrentPage);
         return;
     }
-    TForm23 dialog(state_, window_.prompter(), &window_);
+    KeywordListDialog dialog(state_, window_.prompter(), &window_);
     runModal(state_, dialog);
-    // The dialogs set the flag; the record beside the working copy follows it.
-    window_.setModified(state_.modified);
+    window_.setModified(state_.modified || dialog.changed());
     window_.focusVisibleView();
 }
 
 void ProjectCommands::toolSettingsCommand() {
-    TForm26 dialog(state_, window_.prompter(), &window_);
+    ToolSettingsDialog dialog(state_, window_.prompter(), &window_);
     runModal(state_, dialog);
 }
 

@@ -3,8 +3,8 @@
 #include "common/formats/LangLines.h"
 #include "editor/app/MainWindow.h"
 #include "editor/app/ProjectCommands.h"
-#include "editor/builder/TFCopyLog.h"
-#include "editor/builder/TFCreerLog.h"
+#include "editor/builder/BuildWindow.h"
+#include "editor/builder/BuildWizard.h"
 
 namespace ztv::editor {
 
@@ -36,11 +36,11 @@ void buildApplication(MainWindow& window, DesktopShell& shell) {
     if (!savedOrAccepted(window)) {
         return;
     }
-    TFCreerLog wizard(state, window.prompter(), &window);
+    BuildWizard wizard(state, window.prompter(), &window);
     if (runModal(state, wizard) != Prompter::Yes) {
         return;
     }
-    TFCopyLog build(
+    BuildWindow build(
         state, window.prompter(), shell,
         {state.projectName, state.paths.appDir(), wizard.outputFolder(), wizard.options()},
         &window);

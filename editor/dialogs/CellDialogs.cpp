@@ -3,7 +3,7 @@
 #include "common/formats/ElementKinds.h"
 #include "editor/app/MainWindow.h"
 #include "editor/dialogs/ImageDialog.h"
-#include "editor/position/TForm200.h"
+#include "editor/position/PositionEditor.h"
 
 #include <memory>
 

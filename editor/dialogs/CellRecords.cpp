@@ -2,10 +2,10 @@
 
 #include "common/formats/ElementKinds.h"
 #include "common/platform/FileIo.h"
-#include "editor/position/PositionStart.h"
 #include "editor/document/Storyboard.h"
 #include "editor/document/UndoSnapshot.h"
 #include "editor/position/HandleGeometry.h"
+#include "editor/position/PositionStart.h"
 
 #include <QFile>
 
@@ -26,14 +26,15 @@ void CellRecords::rebuildDefaultRects() {
         storyboard_.setDefaultRect(row, QRect());
     }
     const QRect screen(QPoint(0, 0), screen_);
-    storyboard_.setDefaultRect(3, screen);
+    const int backgroundRow = firstRowOf(ElementKind::Background);
+    storyboard_.setDefaultRect(backgroundRow, screen);
     for (qint64 i = 1; i < storyboard_.actRecordCount(); ++i) {
         const auto r = storyboard_.actRecord(int(i));
         if (!r) {
             break;
         }
-        if (r->Ligne == 3) {
-            storyboard_.setDefaultRect(3, screen);
+        if (kindOfRow(r->Ligne) == ElementKind::Background) {
+            storyboard_.setDefaultRect(backgroundRow, screen);
         } else if (r->Ligne != 0 && kindOfRow(r->Ligne) != ElementKind::Sound) {
             storyboard_.setDefaultRect(r->Ligne, recordRect(*r));
         }

@@ -11,7 +11,7 @@
 #include "editor/document/StoredPath.h"
 #include "editor/document/Storyboard.h"
 #include "editor/position/HandleGeometry.h"
-#include "editor/position/TForm200.h"
+#include "editor/position/PositionEditor.h"
 #include "player/transitions/EffectNames.h"
 
 #include <QCheckBox>

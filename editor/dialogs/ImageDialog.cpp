@@ -310,7 +310,7 @@ void ImageDialog::startTool(int settingsLine, bool withPicture) {
         return tool.isEmpty() || tool == u"$" ? QString() : tool;
     };
     if (configured().isEmpty()) {
-        TForm26 settings(state_, prompter_, this);
+        ToolSettingsDialog settings(state_, prompter_, this);
         runModal(state_, settings);
     }
     if (const QString tool = configured(); !tool.isEmpty()) {

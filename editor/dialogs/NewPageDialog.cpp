@@ -13,8 +13,8 @@
 
 namespace ztv::editor {
 
-TForm2::TForm2(const SessionSettings& state, Prompter& prompter, PageBook& book, int currentPage,
-               bool modifyMode, QWidget* parent)
+NewPageDialog::NewPageDialog(const SessionSettings& state, Prompter& prompter, PageBook& book,
+                             int currentPage, bool modifyMode, QWidget* parent)
     : TiledDialog(parent),
       state_(state),
       prompter_(prompter),
@@ -50,7 +50,7 @@ TForm2::TForm2(const SessionSettings& state, Prompter& prompter, PageBook& book,
     };
     QPushButton* ok = addButton("BitBtn1", lang::ButtonOk, 12, 80);
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &TForm2::BitBtn1Click);
+    connect(ok, &QPushButton::clicked, this, &NewPageDialog::confirm);
     connect(addButton("BitBtn2", lang::ButtonCancel, 100, 80), &QPushButton::clicked, this,
             &QDialog::reject);
     attachHelp(this, addButton("BitBtn5", lang::ButtonHelp, 188, 80), state_, prompter_,
@@ -74,7 +74,7 @@ TForm2::TForm2(const SessionSettings& state, Prompter& prompter, PageBook& book,
     title_->setFocus();
 }
 
-void TForm2::BitBtn1Click() {
+void NewPageDialog::confirm() {
     int page = 0;
     const int refusal = modifyMode_ ? book_.modify(current_, number_->text(), title_->text(), &page)
                                     : book_.create(number_->text(), title_->text(), &page);

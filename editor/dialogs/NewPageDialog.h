@@ -18,20 +18,20 @@ struct SessionSettings;
 // the page table through the PageBook and closes with 6; a refused value shows its message
 // and the dialog stays. Controls: Edit1 (number), Edit2 (title), BitBtn1 (OK), BitBtn2
 // (Cancel).
-class TForm2 : public TiledDialog {
+class NewPageDialog : public TiledDialog {
     Q_OBJECT
   public:
     // Compacts the page table and fills the fields: the current page's number and title in
     // modify mode, else the lowest free number.
-    TForm2(const SessionSettings& state, Prompter& prompter, PageBook& book, int currentPage,
-           bool modifyMode, QWidget* parent = nullptr);
+    NewPageDialog(const SessionSettings& state, Prompter& prompter, PageBook& book, int currentPage,
+                  bool modifyMode, QWidget* parent = nullptr);
 
     // The page created or renumbered, after 6.
     int page() const { return page_; }
     // Modify mode with the current page missing from the table (message 62 already shown).
     bool currentMissing() const { return currentMissing_; }
 
-    void BitBtn1Click();
+    void confirm();
 
   private:
     const SessionSettings& state_;

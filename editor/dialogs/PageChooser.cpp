@@ -10,7 +10,8 @@
 
 namespace ztv::editor {
 
-TFormpage::TFormpage(const SessionSettings& state, const QList<PageEntry>& pages, QWidget* parent)
+PageChooser::PageChooser(const SessionSettings& state, const QList<PageEntry>& pages,
+                         QWidget* parent)
     : TiledDialog(parent) {
     setObjectName(QStringLiteral("Formpage"));
     setWindowTitle(state.text(lang::PageChooserCaption));
@@ -24,10 +25,10 @@ TFormpage::TFormpage(const SessionSettings& state, const QList<PageEntry>& pages
     if (list_->count() > 0) {
         list_->setCurrentRow(0);
     }
-    connect(list_, &QListWidget::itemDoubleClicked, this, &TFormpage::choose);
+    connect(list_, &QListWidget::itemDoubleClicked, this, &PageChooser::choose);
     auto* ok = dialogButton(this, "BitBtn1", state.text(lang::ButtonOk), QRect(12, 256, 90, 30));
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &TFormpage::choose);
+    connect(ok, &QPushButton::clicked, this, &PageChooser::choose);
     auto* cancel =
         dialogButton(this, "BitBtn2", state.text(lang::ButtonCancel), QRect(110, 256, 90, 30));
     connect(cancel, &QPushButton::clicked, this, [this] {
@@ -36,7 +37,7 @@ TFormpage::TFormpage(const SessionSettings& state, const QList<PageEntry>& pages
     });
 }
 
-void TFormpage::choose() {
+void PageChooser::choose() {
     if (const QListWidgetItem* item = list_->currentItem()) {
         chosen_ = PageBook::numberOfEntry(item->text());
         done(Prompter::Yes);
@@ -44,7 +45,7 @@ void TFormpage::choose() {
 }
 
 int choosePage(const SessionSettings& state, QWidget* parent) {
-    TFormpage chooser(state, PageBook(state.paths.workingDir()).livePages(), parent);
+    PageChooser chooser(state, PageBook(state.paths.workingDir()).livePages(), parent);
     return runModal(state, chooser) == Prompter::Yes ? chooser.chosenPage() : 0;
 }
 

@@ -12,11 +12,11 @@ struct SessionSettings;
 // The page chooser of the element dialogs: the live pages ("number  title", table order), the
 // first selected. OK or a double click chooses (result 6); Cancel leaves 0. Controls:
 // ListBox1, BitBtn1 (OK), BitBtn2 (Cancel).
-class TFormpage : public TiledDialog {
+class PageChooser : public TiledDialog {
     Q_OBJECT
   public:
-    TFormpage(const SessionSettings& state, const QList<PageEntry>& pages,
-              QWidget* parent = nullptr);
+    PageChooser(const SessionSettings& state, const QList<PageEntry>& pages,
+                QWidget* parent = nullptr);
     int chosenPage() const { return chosen_; }
     void choose();
 

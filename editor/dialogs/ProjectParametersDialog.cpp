@@ -28,8 +28,9 @@ std::uint32_t fromQColor(const QColor& c) {
 
 }  // namespace
 
-TFParaProjet::TFParaProjet(const SessionSettings& state, Prompter& prompter,
-                           const ProjectParameters& values, Apply apply, QWidget* parent)
+ProjectParametersDialog::ProjectParametersDialog(const SessionSettings& state, Prompter& prompter,
+                                                 const ProjectParameters& values, Apply apply,
+                                                 QWidget* parent)
     : TiledDialog(parent), state_(state), prompter_(prompter), apply_(std::move(apply)) {
     setObjectName(QStringLiteral("FParaProjet"));
     setWindowTitle(state.text(lang::ProjectParametersCaption));
@@ -49,9 +50,9 @@ TFParaProjet::TFParaProjet(const SessionSettings& state, Prompter& prompter,
         edit->setGeometry(290, top, 110, 22);
         return edit;
     };
-    width_ = addEdit("Edit1", 602, 28, values.width);
-    height_ = addEdit("Edit2", 603, 60, values.height);
-    firstPage_ = addEdit("Edit3", 604, 92, values.firstPage);
+    width_ = addEdit("Edit1", lang::BackgroundWidthLabel, 28, values.width);
+    height_ = addEdit("Edit2", lang::BackgroundHeightLabel, 60, values.height);
+    firstPage_ = addEdit("Edit3", lang::FirstPageLabel, 92, values.firstPage);
     auto addCheck = [group, &state](const char* name, int line, int top, bool on) {
         auto* box = new QCheckBox(state.text(line), group);
         box->setObjectName(QLatin1String(name));
@@ -59,10 +60,10 @@ TFParaProjet::TFParaProjet(const SessionSettings& state, Prompter& prompter,
         box->setChecked(on);
         return box;
     };
-    transparent_ = addCheck("CheckBoxTransp", 599, 128, values.transparent);
-    fullScreen_ = addCheck("CheckPlein", 823, 156, values.fullScreen);
-    screenSaver_ = addCheck("CheckBox4", 598, 184, values.screenSaver);
-    masked_ = addCheck("CheckCache", 824, 212, values.masked);
+    transparent_ = addCheck("CheckBoxTransp", lang::TransparentProject, 128, values.transparent);
+    fullScreen_ = addCheck("CheckPlein", lang::AlwaysFullScreen, 156, values.fullScreen);
+    screenSaver_ = addCheck("CheckBox4", lang::ScreenSaverOption, 184, values.screenSaver);
+    masked_ = addCheck("CheckCache", lang::ColourMaskLabel, 212, values.masked);
     swatch_ = new QFrame(group);
     swatch_->setObjectName(QStringLiteral("PaintCache"));
     swatch_->setGeometry(290, 212, 60, 22);
@@ -74,14 +75,14 @@ TFParaProjet::TFParaProjet(const SessionSettings& state, Prompter& prompter,
 
     auto* ok = dialogButton(this, "BitBtn1", state.text(lang::ButtonOk), QRect(12, 288, 90, 30));
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &TFParaProjet::BitBtn1Click);
+    connect(ok, &QPushButton::clicked, this, &ProjectParametersDialog::confirm);
     attachHelp(
         this, dialogButton(this, "BitBtn5", state.text(lang::ButtonHelp), QRect(110, 288, 90, 30)),
         state, prompter,
         {QStringLiteral("projet.html#parametres"), QStringLiteral("project.html#parametres")});
 }
 
-ProjectParameters TFParaProjet::values() const {
+ProjectParameters ProjectParametersDialog::values() const {
     ProjectParameters p;
     p.width = width_->text();
     p.height = height_->text();
@@ -94,27 +95,27 @@ ProjectParameters TFParaProjet::values() const {
     return p;
 }
 
-void TFParaProjet::paintSwatch() {
+void ProjectParametersDialog::paintSwatch() {
     swatch_->setStyleSheet(
         QStringLiteral("QFrame { background: %1; }").arg(toQColor(maskColour_).name()));
 }
 
-void TFParaProjet::PaintCacheClick() {
+void ProjectParametersDialog::chooseMaskColour() {
     if (const auto chosen = chooseColour_(toQColor(maskColour_))) {
         maskColour_ = fromQColor(*chosen);
         paintSwatch();
     }
 }
 
-bool TFParaProjet::eventFilter(QObject* watched, QEvent* event) {
+bool ProjectParametersDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == swatch_ && event->type() == QEvent::MouseButtonRelease) {
-        PaintCacheClick();
+        chooseMaskColour();
         return true;
     }
     return TiledDialog::eventFilter(watched, event);
 }
 
-void TFParaProjet::BitBtn1Click() {
+void ProjectParametersDialog::confirm() {
     const int refusal = apply_(values());
     if (refusal != 0) {
         prompter_.message(state_.language.message(refusal));

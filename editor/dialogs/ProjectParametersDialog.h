@@ -23,20 +23,21 @@ struct SessionSettings;
 // written or the line of a refusal message; after a refusal the dialog stays. There is no
 // Cancel: the close box leaves without writing. Controls: Edit1 to Edit3, CheckBoxTransp,
 // CheckPlein, CheckBox4, CheckCache, PaintCache (the mask colour swatch), BitBtn1 (OK).
-class TFParaProjet : public TiledDialog {
+class ProjectParametersDialog : public TiledDialog {
     Q_OBJECT
   public:
     using Apply = std::function<int(const ProjectParameters&)>;
     using ColourChooser = std::function<std::optional<QColor>(const QColor&)>;
 
-    TFParaProjet(const SessionSettings& state, Prompter& prompter, const ProjectParameters& values,
-                 Apply apply, QWidget* parent = nullptr);
+    ProjectParametersDialog(const SessionSettings& state, Prompter& prompter,
+                            const ProjectParameters& values, Apply apply,
+                            QWidget* parent = nullptr);
 
     ProjectParameters values() const;
     // The platform's colour dialog unless replaced.
     void setColourChooser(ColourChooser chooser) { chooseColour_ = std::move(chooser); }
-    void PaintCacheClick();
-    void BitBtn1Click();
+    void chooseMaskColour();
+    void confirm();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/formats/LangLines.h"
+
 #include <QFont>
 #include <QString>
 
@@ -14,7 +16,7 @@ namespace ztv::editor {
 struct RememberedFont {
     QString name = QStringLiteral("Arial");
     int points = 10;
-    int styleLine = 130;  // the line (130 to 140) naming its style
+    int styleLine = lang::FontStyleNormal;  // the line naming its style
 
     // The font at the editor's 96 dots per inch, with its style.
     QFont font(const LanguageFile& language) const;

@@ -11,24 +11,14 @@
 
 namespace ztv::editor {
 
-namespace {
-
-constexpr int kCaption = 503;
-constexpr int kGroupBox = 504;
-constexpr int kLabel = 505;
-constexpr int kFileGroup = 500;
-constexpr int kEffectGroup = 501;
-constexpr int kActionGroup = 502;
-
-}  // namespace
-
-TFormCollSpec::TFormCollSpec(const SessionSettings& state, QWidget* parent) : TiledDialog(parent) {
+SpecialPasteDialog::SpecialPasteDialog(const SessionSettings& state, QWidget* parent)
+    : TiledDialog(parent) {
     setObjectName(QStringLiteral("FormCollSpec"));
-    setWindowTitle(state.text(kCaption));
+    setWindowTitle(state.text(lang::PasteSpecialCaption));
     setFixedSize(460, 230);
-    auto* label = new QLabel(state.text(kLabel), this);
+    auto* label = new QLabel(state.text(lang::PasteSpecialLabel), this);
     label->setGeometry(12, 10, 436, 22);
-    auto* group = new QGroupBox(state.text(kGroupBox), this);
+    auto* group = new QGroupBox(state.text(lang::PasteOnlyGroup), this);
     group->setGeometry(12, 36, 436, 130);
     group->setStyleSheet(QStringLiteral("QGroupBox { background: rgb(195,198,200); }"));
     const auto addBox = [group](const char* name, const QString& text, int top) {
@@ -38,9 +28,9 @@ TFormCollSpec::TFormCollSpec(const SessionSettings& state, QWidget* parent) : Ti
         box->setChecked(true);
         return box;
     };
-    file_ = addBox("CheckBox1", state.text(kFileGroup), 26);
-    effect_ = addBox("CheckBox2", state.text(kEffectGroup), 58);
-    action_ = addBox("CheckBox3", state.text(kActionGroup), 90);
+    file_ = addBox("CheckBox1", state.text(lang::PasteFileGroup), 26);
+    effect_ = addBox("CheckBox2", state.text(lang::PasteEffectGroup), 58);
+    action_ = addBox("CheckBox3", state.text(lang::PasteActionGroup), 90);
     auto* ok = dialogButton(this, "BitBtn1", state.text(lang::ButtonOk), QRect(12, 180, 90, 30));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] { done(Prompter::Yes); });
@@ -48,7 +38,7 @@ TFormCollSpec::TFormCollSpec(const SessionSettings& state, QWidget* parent) : Ti
             &QPushButton::clicked, this, &QDialog::reject);
 }
 
-PasteGroups TFormCollSpec::groups() const {
+PasteGroups SpecialPasteDialog::groups() const {
     return {file_->isChecked(), effect_->isChecked(), action_->isChecked()};
 }
 

@@ -13,10 +13,10 @@ struct SessionSettings;
 // the destination's. All three are ticked when it opens; OK closes with 6. Controls:
 // CheckBox1 (file, place and look), CheckBox2 (effect and timing), CheckBox3 (action),
 // BitBtn1 (OK), BitBtn2 (Cancel).
-class TFormCollSpec : public TiledDialog {
+class SpecialPasteDialog : public TiledDialog {
     Q_OBJECT
   public:
-    explicit TFormCollSpec(const SessionSettings& state, QWidget* parent = nullptr);
+    explicit SpecialPasteDialog(const SessionSettings& state, QWidget* parent = nullptr);
     PasteGroups groups() const;
 
   private:

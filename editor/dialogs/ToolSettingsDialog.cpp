@@ -23,17 +23,17 @@ struct ExternalTool {
 };
 
 constexpr ExternalTool kTools[] = {
-    {PictureEditorLine, 591, "EditRet", "BtChoixRet"},
-    {ScannerLine, 592, "EditScan", "BtChoixSca"},
-    {SoundRecorderLine, 593, "EditSons", "BtChoixSon"},
-    {VideoViewerLine, 594, "EditVideo", "BtChoixVid"},
-    {VideoEditorLine, 595, "EditMont", "BtChoixMon"},
-    {TextEditorLine, 596, "EditText", "BtEditeur"},
+    {PictureEditorLine, lang::PictureEditorLabel, "EditRet", "BtChoixRet"},
+    {ScannerLine, lang::ScannerLabel, "EditScan", "BtChoixSca"},
+    {SoundRecorderLine, lang::SoundProgramLabel, "EditSons", "BtChoixSon"},
+    {VideoViewerLine, lang::VideoProgramLabel, "EditVideo", "BtChoixVid"},
+    {VideoEditorLine, lang::VideoEditorLabel, "EditMont", "BtChoixMon"},
+    {TextEditorLine, lang::TextEditorLabel, "EditText", "BtEditeur"},
 };
 
 }  // namespace
 
-TForm26::TForm26(SessionSettings& state, Prompter& prompter, QWidget* parent)
+ToolSettingsDialog::ToolSettingsDialog(SessionSettings& state, Prompter& prompter, QWidget* parent)
     : TiledDialog(parent), state_(state), prompter_(prompter) {
     setObjectName(QStringLiteral("Form26"));
     setWindowTitle(state.text(lang::ToolSettingsCaption));
@@ -57,7 +57,7 @@ TForm26::TForm26(SessionSettings& state, Prompter& prompter, QWidget* parent)
         browse->setObjectName(QLatin1String(entry.button));
         browse->setGeometry(458, top, 32, 22);
         const int line = entry.settingsLine;
-        connect(browse, &QPushButton::clicked, this, [this, line] { BtChoixExtClick(line); });
+        connect(browse, &QPushButton::clicked, this, [this, line] { browseTool(line); });
         auto* clear = new QPushButton(QStringLiteral("\u00d7"), group);
         clear->setObjectName(QLatin1String(entry.button) + QStringLiteral("Clear"));
         clear->setGeometry(492, top, 32, 22);
@@ -75,12 +75,12 @@ TForm26::TForm26(SessionSettings& state, Prompter& prompter, QWidget* parent)
                {QStringLiteral("projet.html#externe"), QStringLiteral("project.html#externe")});
 }
 
-void TForm26::clearTool(int line) {
+void ToolSettingsDialog::clearTool(int line) {
     showPath(line, QString());
     state_.settings.setLine(line, QStringLiteral("$"));
 }
 
-void TForm26::showPath(int line, const QString& path) {
+void ToolSettingsDialog::showPath(int line, const QString& path) {
     for (const Tool& tool : tools_) {
         if (tool.line == line) {
             tool.edit->setText(path);
@@ -88,7 +88,7 @@ void TForm26::showPath(int line, const QString& path) {
     }
 }
 
-void TForm26::BtChoixExtClick(int line) {
+void ToolSettingsDialog::browseTool(int line) {
     const QString path = prompter_.openFileName(state_.text(lang::ToolSettingsCaption), QString(),
                                                 QStringLiteral("(*)"));
     if (path.isEmpty()) {

@@ -19,13 +19,13 @@ struct SessionSettings;
 // is written at the next save of the settings. Controls: EditRet, EditScan, EditSons,
 // EditVideo, EditMont, EditText with BtChoixRet, BtChoixSca, BtChoixSon, BtChoixVid,
 // BtChoixMon, BtEditeur, each with a clear button (its name + "Clear"); BSortir closes.
-class TForm26 : public TiledDialog {
+class ToolSettingsDialog : public TiledDialog {
     Q_OBJECT
   public:
-    TForm26(SessionSettings& state, Prompter& prompter, QWidget* parent = nullptr);
+    ToolSettingsDialog(SessionSettings& state, Prompter& prompter, QWidget* parent = nullptr);
 
     // The browse button of settings line `line`.
-    void BtChoixExtClick(int line);
+    void browseTool(int line);
     // The clear button: the line goes back to "$" (no program).
     void clearTool(int line);
 

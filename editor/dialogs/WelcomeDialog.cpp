@@ -14,7 +14,7 @@
 
 namespace ztv::editor {
 
-TForm50::TForm50(MainWindow& window, std::function<void()> tutorial, QWidget* parent)
+WelcomeDialog::WelcomeDialog(MainWindow& window, std::function<void()> tutorial, QWidget* parent)
     : TiledDialog(parent), window_(window), tutorial_(std::move(tutorial)) {
     const SessionSettings& state = window.state();
     setObjectName(QStringLiteral("Form50"));
@@ -35,18 +35,18 @@ TForm50::TForm50(MainWindow& window, std::function<void()> tutorial, QWidget* pa
     noIntro_->hide();
     auto* ok = dialogButton(this, "BitBtn1", state.text(lang::ButtonOk), QRect(12, 240, 90, 30));
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &TForm50::BitBtn1Click);
+    connect(ok, &QPushButton::clicked, this, &WelcomeDialog::carryOutChoice);
     attachHelp(this,
                dialogButton(this, "BitBtn2", state.text(lang::ButtonHelp), QRect(110, 240, 90, 30)),
                state, window.prompter(), startHelp());
 }
 
-void TForm50::showEvent(QShowEvent* event) {
-    FormActivate();
+void WelcomeDialog::showEvent(QShowEvent* event) {
+    checkFirstChoice();
     TiledDialog::showEvent(event);
 }
 
-void TForm50::FormActivate() {
+void WelcomeDialog::checkFirstChoice() {
     choices_[OpenChoice]->setChecked(true);
     if (window_.state().settings.line(LastProjectLine) == QStringLiteral("$")) {
         choices_[LastProjectChoice]->setEnabled(false);
@@ -54,11 +54,11 @@ void TForm50::FormActivate() {
     }
 }
 
-void TForm50::showHelp() {
+void WelcomeDialog::showHelp() {
     openHelpPage(window_.state(), window_.prompter(), startHelp());
 }
 
-void TForm50::BitBtn1Click() {
+void WelcomeDialog::carryOutChoice() {
     SessionSettings& state = window_.state();
     state.settings.setLine(IntroLine,
                            noIntro_->isChecked() ? QStringLiteral("$") : QStringLiteral("O"));
@@ -80,7 +80,7 @@ void TForm50::BitBtn1Click() {
     }
 }
 
-void TForm50::openChoice() {
+void WelcomeDialog::openChoice() {
     SessionSettings& state = window_.state();
     const QString path = window_.prompter().openFileName(state.text(lang::OpenProjectCaption),
                                                          state.paths.appDir(), projectFilter());
@@ -93,7 +93,7 @@ void TForm50::openChoice() {
     accept();
 }
 
-void TForm50::lastProjectChoice() {
+void WelcomeDialog::lastProjectChoice() {
     SessionSettings& state = window_.state();
     const QString last = state.settings.line(LastProjectLine);
     const QString host = state.drives.outsideToHost(last);

@@ -13,19 +13,19 @@ class MainWindow;
 // one, quit, or the tutorial. OK carries out the choice; the first three close the dialog
 // (Accepted), quit closes it with QuitResult. Closing the window otherwise leaves the editor
 // with no project.
-class TForm50 : public TiledDialog {
+class WelcomeDialog : public TiledDialog {
     Q_OBJECT
   public:
     enum Choice { OpenChoice, LastProjectChoice, NewChoice, QuitChoice, TutorialChoice };
     static constexpr int QuitResult = 2;
 
-    TForm50(MainWindow& window, std::function<void()> tutorial, QWidget* parent = nullptr);
+    WelcomeDialog(MainWindow& window, std::function<void()> tutorial, QWidget* parent = nullptr);
 
     QRadioButton* choice(Choice which) const { return choices_[which]; }
     // OK: carries out the checked choice.
-    void BitBtn1Click();
+    void carryOutChoice();
     // The first choice checked, or the tutorial when no project was opened before.
-    void FormActivate();
+    void checkFirstChoice();
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -1,5 +1,6 @@
 #include "editor/document/ProjectFileList.h"
 
+#include "common/formats/ActionModel.h"
 #include "common/formats/ElementKinds.h"
 #include "common/formats/LangLines.h"
 #include "common/platform/FileIo.h"
@@ -12,19 +13,11 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <algorithm>
 #include <set>
 
 namespace ztv::editor {
 
 namespace {
-
-// The actions whose parameters name files: both parameters, or the first alone. The second
-// parameter of 379 is a page number.
-constexpr int kActionsWithTwoFiles[] = {lang::ActionOpenDocumentWith};
-constexpr int kActionsWithOneFile[] = {
-    lang::ActionOpenFile, lang::ActionPrintTextFile, lang::ActionOpenWithParameters,
-    lang::ActionOpenWithParametersOnDrives, lang::ActionPrintTextThenGoToPage};
 
 // The list box's lines; without repetition a line already there (compared without regard to
 // case, as file names are) is not added again.
@@ -63,7 +56,8 @@ class Lister {
             }
             if (mode_ == FileListMode::PerPage) {
                 lines_.addHeading(QStringLiteral(" "));
-                lines_.addHeading(QStringLiteral("--------") + state_.text(97) +
+                lines_.addHeading(QStringLiteral("--------") +
+                                  state_.text(lang::FileListPageHeading) +
                                   QString::number(page.number) + QStringLiteral("    ") +
                                   page.title + QStringLiteral(" --------"));
             }
@@ -112,15 +106,13 @@ class Lister {
     }
 
     void listActionFiles(const ElementRecord& r) {
-        const auto is = [&](int line) { return r.Acte == state_.text(line); };
-        const bool two =
-            std::any_of(std::begin(kActionsWithTwoFiles), std::end(kActionsWithTwoFiles), is);
-        if (two ||
-            std::any_of(std::begin(kActionsWithOneFile), std::end(kActionsWithOneFile), is)) {
-            addParameter(r.Destination);
+        const Action action = actionOf(r, state_.language);
+        const int files = fileParameterCount(action.kind);
+        if (files >= 1) {
+            addParameter(action.first);
         }
-        if (two) {
-            addParameter(r.Destin2);
+        if (files == 2) {
+            addParameter(action.second);
         }
     }
 

@@ -3,8 +3,8 @@
 #include "common/formats/ElementRecord.h"
 #include "common/formats/LangLines.h"
 #include "common/formats/LanguageFile.h"
-#include "common/platform/SafetyLimits.h"
 #include "common/platform/Prompter.h"
+#include "common/platform/SafetyLimits.h"
 #include "player/transitions/KeyedCopy.h"
 
 #include <algorithm>
@@ -12,8 +12,6 @@
 namespace ztv::editor {
 
 namespace {
-
-constexpr int kComposeFailedLine = 47;
 
 // Frame i of the strip; null when it does not lie whole within the strip.
 QImage cutOne(const QImage& strip, int i, QSize size) {
@@ -92,7 +90,7 @@ void FrameCutter::composeOverBackground(QImage& strip, int count, const QRect& r
         drawThrough(strip, at, frames[i], mask);
     }
     if (failed) {
-        prompter_.message(language_.message(kComposeFailedLine));
+        prompter_.message(language_.message(lang::FramesNotPrepared));
     }
 }
 

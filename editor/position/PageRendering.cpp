@@ -23,9 +23,6 @@ namespace {
 constexpr QRgb kUnpainted = 0xFF010203u;
 // Enough steps for the slowest transition (1 percent a step, 200 percent for the two-phase one).
 constexpr int kMaxSteps = 1000;
-constexpr int kVideoLine = 162;
-constexpr int kKeywordEntryLine = 607;
-constexpr int kLabelFontLine = 142;
 
 bool drawableSize(const QRect& rect) {
     return limits::pictureSizeAllowed(rect.width(), rect.height());
@@ -135,7 +132,8 @@ void PageRendering::render(const QList<ElementRecord>& records, int editedIndex,
 }
 
 void PageRendering::noteRow(const ElementRecord& r, int index) {
-    if (r.Ligne == 1) {
+    const ElementKind kind = kindOfRow(r.Ligne);
+    if (kind == ElementKind::Sound) {
         return;
     }
     RowPlace& place = rows_[std::size_t(r.Ligne)];
@@ -144,7 +142,7 @@ void PageRendering::noteRow(const ElementRecord& r, int index) {
         return;
     }
     place.jouIndex = index;
-    place.autoDisappear = r.Ligne == 2 ? r.Attente == 1.0 : isOui(r.DisparAuto);
+    place.autoDisappear = kind == ElementKind::Video ? r.Attente == 1.0 : isOui(r.DisparAuto);
 }
 
 void PageRendering::eraseDisappearing() {
@@ -206,7 +204,7 @@ void PageRendering::drawRecord(const ElementRecord& r, int index, QImage& canvas
     } else {
         switch (kindOfRow(r.Ligne)) {
             case ElementKind::Video:
-                drawPlaceholder(r, state_.text(kVideoLine), canvas);
+                drawPlaceholder(r, state_.text(lang::KindVideo), canvas);
                 break;
             case ElementKind::ClickZone:
                 drawPlaceholder(r, r.Fichier, canvas);
@@ -244,7 +242,7 @@ void PageRendering::drawByEngine(Element& element) {
 void PageRendering::drawPlaceholder(const ElementRecord& r, const QString& text, QImage& canvas) {
     QImage label(r.Largeur, r.Hauteur, QImage::Format_ARGB32_Premultiplied);
     label.fill(Qt::transparent);
-    drawPlaceholderLabel(label, text, state_.text(kLabelFontLine));
+    drawPlaceholderLabel(label, text, state_.text(lang::ListingFontName));
     QPainter(&canvas).drawImage(QPoint(r.Gauche, r.Haut), label);
 }
 
@@ -278,7 +276,7 @@ void PageRendering::drawKeywordList(const ElementRecord& r, QImage& canvas) {
     painter.setPen(colourOf(r.Couleur));
     const int arrow = std::min(rect.height(), 17);
     painter.drawText(rect.adjusted(3, 0, -arrow - 2, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                     state_.text(kKeywordEntryLine));
+                     state_.text(lang::KeywordChoicePrompt));
     const QRect button(rect.right() - arrow + 1, rect.top(), arrow, rect.height());
     painter.fillRect(button, QColor(195, 198, 200));
     painter.setPen(Qt::black);

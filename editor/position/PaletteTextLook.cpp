@@ -26,12 +26,6 @@ namespace ztv::editor {
 
 namespace {
 
-constexpr int kFontLabelLine = 619;  // "Fonte", "Style", "Taille"
-constexpr int kSpacingLine = 676;
-constexpr int kAlignLine = 675;
-constexpr int kShadowLine = 677;
-constexpr int kXLine = 618;
-constexpr int kYLine = 611;
 constexpr int kMaxShadow = 100;
 constexpr int kFontListChars = 150;
 constexpr int kLayoutListChars = 30;
@@ -64,7 +58,7 @@ PaletteTextLook::PaletteTextLook(SessionSettings& state, QWidget* parent)
     const char* labelNames[] = {"Labfont", "Labstyle", "Labtaill"};
     for (std::size_t i = 0; i < fontLabels_.size(); ++i) {
         const int column = int(i);
-        font->addWidget(new QLabel(state_.text(kFontLabelLine + column), this), 0, column);
+        font->addWidget(new QLabel(state_.text(lang::TextFontLabel + column), this), 0, column);
         auto* label = new QLabel(this);
         label->setObjectName(QLatin1String(labelNames[i]));
         label->setFrameShape(QFrame::Panel);
@@ -93,22 +87,22 @@ PaletteTextLook::PaletteTextLook(SessionSettings& state, QWidget* parent)
     for (int line = lang::AlignLeft; line <= lang::AlignCentre; ++line) {
         align_->addItem(state_.text(line));
     }
-    form->addRow(state_.text(kAlignLine), align_);
+    form->addRow(state_.text(lang::AlignmentLabel), align_);
 
     spacing_ = new QLineEdit(this);
     spacing_->setObjectName(QStringLiteral("Editinter"));
     spacing_->setValidator(new QIntValidator(-999, 999, spacing_));
-    form->addRow(state_.text(kSpacingLine), spacing_);
+    form->addRow(state_.text(lang::LineSpacingLabel), spacing_);
 
     // The shadow's offsets, its colour beside them.
     auto* shadow = new QHBoxLayout;
     shadow_ = {shadowSpin(this, "SpinEdit3"), shadowSpin(this, "SpinEdit4")};
-    shadow->addWidget(new QLabel(state_.text(kXLine), this));
+    shadow->addWidget(new QLabel(state_.text(lang::XLabel), this));
     shadow->addWidget(shadow_[0], 1);
-    shadow->addWidget(new QLabel(state_.text(kYLine), this));
+    shadow->addWidget(new QLabel(state_.text(lang::YLabel), this));
     shadow->addWidget(shadow_[1], 1);
     shadow->addWidget(swatches_[1]);
-    form->addRow(state_.text(kShadowLine), shadow);
+    form->addRow(state_.text(lang::ShadowLabel), shadow);
 
     connect(spacing_, &QLineEdit::editingFinished, this, [this] {
         if (spacing_->isModified()) {

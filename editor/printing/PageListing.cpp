@@ -1,5 +1,6 @@
 #include "editor/printing/PageListing.h"
 
+#include "common/formats/ActionModel.h"
 #include "common/formats/ElementKinds.h"
 #include "common/formats/LangLines.h"
 
@@ -44,8 +45,8 @@ int kindLine(int row) {
 }
 
 QString columnText(const ElementRecord& r, const LanguageFile& language) {
-    return language.text(156) + QString::number(r.Colonne) + u' ' + language.text(157) +
-           QString::number(r.Ligne);
+    return language.text(lang::ListingColumn) + QString::number(r.Colonne) + u' ' +
+           language.text(lang::ListingRow) + QString::number(r.Ligne);
 }
 
 QString fileText(const ElementRecord& r, const LanguageFile& language) {
@@ -172,11 +173,13 @@ int appendListingSheet(QList<ListingSheet>& sheets, const LanguageFile& language
     ListingSheet& sheet = sheets.last();
     const int number = int(sheets.size());
     const int s = header.step;
-    sheet.texts.append({QPoint(0, 0), language.text(151) + u' ' + header.projectName + u'.'});
-    sheet.texts.append({QPoint(0, s), language.text(152) + u' ' + header.printedOn +
-                                          language.text(153) + u' ' + header.printedAt +
-                                          (number == 1 ? language.text(154)
-                                                       : language.text(159) + u' ' +
+    sheet.texts.append(
+        {QPoint(0, 0), language.text(lang::ListingProject) + u' ' + header.projectName + u'.'});
+    sheet.texts.append({QPoint(0, s), language.text(lang::ListingPrintedOn) + u' ' +
+                                          header.printedOn + language.text(lang::ListingPrintedAt) +
+                                          u' ' + header.printedAt +
+                                          (number == 1 ? language.text(lang::ListingFirstSheet)
+                                                       : language.text(lang::ListingSheet) + u' ' +
                                                              QString::number(number) + u'.')});
     sheet.texts.append({QPoint(kTitleLeft, 3 * s), header.title, ListingFace::Big});
     sheet.rules.append(QLine(0, 3 * s, header.width - 1, 3 * s));
@@ -195,7 +198,7 @@ void closeListingFrame(ListingSheet& sheet, const ListingHeader& header, int bot
 QString listingDetails(const ElementRecord& r, const LanguageFile& language,
                        const std::function<QString(int)>& pageTitle) {
     QString details;
-    if (r.Ligne >= 3 && r.Ligne <= 29) {
+    if (isPictureKind(kindOfRow(r.Ligne))) {
         if (r.Transparent != language.text(lang::AppearanceOpaque)) {
             details += r.Transparent + QStringLiteral("  ");
         }
@@ -203,26 +206,30 @@ QString listingDetails(const ElementRecord& r, const LanguageFile& language,
             details += r.Effet + QStringLiteral("  ");
         }
     }
-    if (r.Acte.isEmpty() || r.Acte == language.text(lang::ActionNone)) {
+    const Action action = actionOf(r, language);
+    if (!action.isAction()) {
         return details;
     }
-    details += language.text(r.Click == QStringLiteral("oui") ? 417 : 418) + u' ';
-    const auto is = [&](int line) { return r.Acte == language.text(line); };
-    const QString title = pageTitle(r.Destination.trimmed().toInt());
-    if (is(lang::ActionGoToPageAndColumn)) {
-        details += language.text(lang::ActionGoToPage) + u' ' + r.Destination + u' ' + title +
-                   u' ' + language.text(95) + r.Destin2;
-    } else if (is(lang::ActionOpenDocumentWith)) {
-        details += r.Acte + u' ' + r.Destination + u' ' + r.Destin2;
-    } else if (is(lang::ActionGoToPage)) {
-        details += r.Acte + u' ' + r.Destination + u' ' + title;
-    } else if (is(lang::ActionPrintScreen) || is(lang::ActionToggleVideo) ||
-               is(lang::ActionToggleSound) || is(lang::ActionQuit)) {
-        details += r.Acte;
-    } else {
-        details += r.Acte + u' ' + r.Destination;
+    details += language.text(r.Click == QStringLiteral("oui") ? lang::ListingOnClick
+                                                              : lang::ListingAutomatic) +
+               u' ';
+    const QString title = pageTitle(action.first.trimmed().toInt());
+    switch (action.kind) {
+        case ActionKind::GoToPageAndColumn:
+            return details + language.text(lang::ActionGoToPage) + u' ' + action.first + u' ' +
+                   title + u' ' + language.text(lang::ListingPageColumn) + action.second;
+        case ActionKind::OpenDocumentWith:
+            return details + r.Acte + u' ' + action.first + u' ' + action.second;
+        case ActionKind::GoToPage:
+            return details + r.Acte + u' ' + action.first + u' ' + title;
+        case ActionKind::PrintScreen:
+        case ActionKind::ToggleVideo:
+        case ActionKind::ToggleSound:
+        case ActionKind::Quit:
+            return details + r.Acte;
+        default:
+            return details + r.Acte + u' ' + action.first;
     }
-    return details;
 }
 
 QList<ListingSheet> layoutPageListing(const ListingSource& source, const QFontMetrics& small,

@@ -22,10 +22,6 @@ namespace ztv::editor {
 
 namespace {
 
-constexpr int kCaption = 554;
-constexpr int kGroup = 555;
-constexpr int kThisPage = 556;
-constexpr int kAllPages = 557;
 constexpr int kSmallPoints = 8;
 constexpr int kBigPoints = 14;
 
@@ -91,18 +87,18 @@ void printDocuments(QPrinter& printer, const QList<QList<ListingSheet>>& documen
 
 }  // namespace
 
-TFormPrint::TFormPrint(const SessionSettings& state, QWidget* parent) : TiledDialog(parent) {
+PrintDialog::PrintDialog(const SessionSettings& state, QWidget* parent) : TiledDialog(parent) {
     setObjectName(QStringLiteral("FormPrint"));
-    setWindowTitle(state.text(kCaption));
+    setWindowTitle(state.text(lang::PrintCaption));
     setFixedSize(340, 160);
-    auto* group = new QGroupBox(state.text(kGroup), this);
+    auto* group = new QGroupBox(state.text(lang::PrintGroup), this);
     group->setGeometry(12, 10, 316, 90);
     group->setStyleSheet(QStringLiteral("QGroupBox { background: rgb(195,198,200); }"));
-    auto* one = new QRadioButton(state.text(kThisPage), group);
+    auto* one = new QRadioButton(state.text(lang::PrintThisPage), group);
     one->setObjectName(QStringLiteral("RadioButton1"));
     one->setGeometry(12, 26, 290, 22);
     one->setChecked(true);
-    all_ = new QRadioButton(state.text(kAllPages), group);
+    all_ = new QRadioButton(state.text(lang::PrintAllPages), group);
     all_->setObjectName(QStringLiteral("RadioButton2"));
     all_->setGeometry(12, 56, 290, 22);
     auto* ok = dialogButton(this, "BitBtn1", state.text(lang::ButtonOk), QRect(12, 114, 90, 30));
@@ -112,7 +108,7 @@ TFormPrint::TFormPrint(const SessionSettings& state, QWidget* parent) : TiledDia
             &QPushButton::clicked, this, &QDialog::reject);
 }
 
-bool TFormPrint::allPages() const {
+bool PrintDialog::allPages() const {
     return all_->isChecked();
 }
 
@@ -123,7 +119,7 @@ void printCommand(MainWindow& window, QPrinter& printer) {
         window.message(lang::NoCurrentPage);
         return;
     }
-    TFormPrint choice(state, &window);
+    PrintDialog choice(state, &window);
     if (runModal(state, choice) != Prompter::Yes) {
         return;
     }

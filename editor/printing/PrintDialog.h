@@ -13,10 +13,10 @@ struct SessionSettings;
 // The printing dialog ("Impression"): the listing of this page only (at start) or of every
 // page. OK closes with 6. Controls: RadioButton1 (this page), RadioButton2 (all pages),
 // BitBtn1 (OK), BitBtn2 (Cancel).
-class TFormPrint : public TiledDialog {
+class PrintDialog : public TiledDialog {
     Q_OBJECT
   public:
-    explicit TFormPrint(const SessionSettings& state, QWidget* parent = nullptr);
+    explicit PrintDialog(const SessionSettings& state, QWidget* parent = nullptr);
     bool allPages() const;
 
   private:

@@ -4,6 +4,7 @@
 #include "common/formats/LanguageFile.h"
 
 #include <gtest/gtest.h>
+#include <map>
 #include <set>
 
 namespace ztv {
@@ -36,6 +37,19 @@ TEST_F(ActionModel, EachActionLineNamesItsOwnAction) {
     kinds.insert(kindOfLine(379));
     EXPECT_EQ(kinds.size(), 18u) << "no two lines name the same action";
     EXPECT_FALSE(kinds.count(ActionKind::Unknown));
+}
+
+// The project's file list gathers the parameters that name files; a page number never counts.
+TEST_F(ActionModel, OnlyFileActionsNameFilesInTheirParameters) {
+    std::map<int, int> files;
+    for (int n : {280, 281, 282, 283, 284, 285, 286, 287, 288, 289, 290, 291, 292, 293, 294, 295,
+                  299, 379}) {
+        if (const int count = fileParameterCount(kindOfLine(n))) {
+            files[n] = count;
+        }
+    }
+    EXPECT_EQ(files,
+              (std::map<int, int>{{284, 1}, {285, 2}, {288, 1}, {292, 1}, {299, 1}, {379, 1}}));
 }
 
 // Stored vocabulary matches whole and case-sensitively; an empty action is no action, any

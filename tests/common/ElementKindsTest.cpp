@@ -43,6 +43,8 @@ TEST(ElementKinds, FactsFollowWhatThePlayerDoesWithEachRow) {
         EXPECT_EQ(facts.visual, row >= 3 && row <= 49) << row;
         EXPECT_EQ(facts.hoverLook, (row >= 3 && row <= 23) || (row >= 30 && row <= 49)) << row;
         EXPECT_EQ(facts.fileInFichier, row < 30 || row == 61) << row;
+        EXPECT_EQ(isPictureKind(kindOfRow(row)), row >= 3 && row <= 29) << row;
+        EXPECT_EQ(facts.disappearanceAtRect, row == 2 || (row >= 24 && row <= 49)) << row;
     }
     EXPECT_TRUE(factsOf(K::Picture).transition);
     EXPECT_TRUE(factsOf(K::Text).transition);

@@ -2,8 +2,8 @@
 // a build that plays, its progress and closing message, and cancel.
 #include "common/formats/LangLines.h"
 #include "common/platform/DesktopShell.h"
-#include "editor/builder/TFCopyLog.h"
-#include "editor/builder/TFCreerLog.h"
+#include "editor/builder/BuildWindow.h"
+#include "editor/builder/BuildWizard.h"
 #include "editor/document/SessionSettings.h"
 #include "tests/editor/BuildFixture.h"
 
@@ -59,8 +59,8 @@ class BuildWindow : public BuildFixture {
     }
 
     // The wizard with the given clicks, confirmed.
-    TFCreerLog* confirmedWizard(const QList<const char*>& clicks) {
-        wizard_ = std::make_unique<TFCreerLog>(state_, prompter_);
+    BuildWizard* confirmedWizard(const QList<const char*>& clicks) {
+        wizard_ = std::make_unique<BuildWizard>(state_, prompter_);
         wizard_->show();
         for (const char* name : clicks) {
             click(*wizard_, name);
@@ -70,8 +70,8 @@ class BuildWindow : public BuildFixture {
         return wizard_.get();
     }
 
-    std::unique_ptr<TFCopyLog> buildWindow(const TFCreerLog& wizard) {
-        auto window = std::make_unique<TFCopyLog>(
+    std::unique_ptr<editor::BuildWindow> buildWindow(const BuildWizard& wizard) {
+        auto window = std::make_unique<editor::BuildWindow>(
             state_, prompter_, shell_,
             builder::BuildRequest{project(), QStringLiteral(ZTV_APPDIR), wizard.outputFolder(),
                                   wizard.options()});
@@ -81,11 +81,11 @@ class BuildWindow : public BuildFixture {
 
     SessionSettings state_;
     RecordingShell shell_;
-    std::unique_ptr<TFCreerLog> wizard_;
+    std::unique_ptr<BuildWizard> wizard_;
 };
 
 TEST_F(BuildWindow, TheSingleFileChoiceForcesGlobalCompressionWithoutPlayer) {
-    TFCreerLog wizard(state_, prompter_);
+    BuildWizard wizard(state_, prompter_);
     wizard.show();
     EXPECT_TRUE(child<QRadioButton>(wizard, "RadioButton3")->isChecked());
     EXPECT_TRUE(child<QRadioButton>(wizard, "RadioButton5")->isChecked());
@@ -109,9 +109,9 @@ TEST_F(BuildWindow, HelpOpensTheBuildPagesInTheEditorsLanguage) {
     state_.shell = browser;
     const auto helpOf = [&](const QString& language) {
         state_.languageName = language;
-        TFCreerLog wizard(state_, prompter_);
-        TFCopyLog window(state_, prompter_, shell_,
-                         {project(), QStringLiteral(ZTV_APPDIR), {}, {}});
+        BuildWizard wizard(state_, prompter_);
+        editor::BuildWindow window(state_, prompter_, shell_,
+                                   {project(), QStringLiteral(ZTV_APPDIR), {}, {}});
         wizard.show();
         window.show();
         EXPECT_TRUE(child<QWidget>(wizard, "BitBtn4")->isEnabled());
@@ -135,7 +135,7 @@ TEST_F(BuildWindow, HelpOpensTheBuildPagesInTheEditorsLanguage) {
 }
 
 TEST_F(BuildWindow, ACdRomBuildPageByPagePlaysAndSaysWhereItIs) {
-    const TFCreerLog* wizard = confirmedWizard({"RadioButton4", "RadioPage", "CheckAutorun"});
+    const BuildWizard* wizard = confirmedWizard({"RadioButton4", "RadioPage", "CheckAutorun"});
     const QString out = host("proj/Application1");
     EXPECT_EQ(wizard->outputFolder(), out);
     EXPECT_EQ(entriesOf(out), (QStringList{"sounds/", "videos/"}));
@@ -174,9 +174,9 @@ TEST_F(BuildWindow, CancelStopsTheBuildBeforeAnythingIsAssembled) {
 }
 
 TEST_F(BuildWindow, EscOrClosingTheWindowStopsARunningBuild) {
-    const std::function<void(TFCopyLog&)> stops[] = {
-        [](TFCopyLog& w) { QTest::keyClick(&w, Qt::Key_Escape); },
-        [](TFCopyLog& w) { w.close(); },
+    const std::function<void(editor::BuildWindow&)> stops[] = {
+        [](editor::BuildWindow& w) { QTest::keyClick(&w, Qt::Key_Escape); },
+        [](editor::BuildWindow& w) { w.close(); },
     };
     for (const auto& stop : stops) {
         prompter_ = ScriptedPrompter();

@@ -142,7 +142,7 @@ TEST_F(CommandAvailability, TheFirstPageMustBeAPageOfTheProject) {
 
 TEST_F(CommandAvailability, AChosenProgramCanBeClearedAgain) {
     state().settings.setLine(0, QStringLiteral("/usr/bin/gimp"));
-    editor::TForm26 dialog(state(), prompter_);
+    editor::ToolSettingsDialog dialog(state(), prompter_);
     dialog.findChild<QPushButton*>(QStringLiteral("BtChoixRetClear"))->click();
     EXPECT_EQ(state().settings.line(0), QStringLiteral("$"));
     EXPECT_TRUE(dialog.findChild<QLineEdit*>(QStringLiteral("EditRet"))->text().isEmpty());

@@ -1,6 +1,6 @@
 // The project's keywords through the keyword list and keyword dialogs, saved with the project.
 #include "common/formats/LangLines.h"
-#include "editor/dialogs/KeywordDialogs.h"
+#include "editor/dialogs/KeywordDialog.h"
 #include "tests/editor/ProjectFixture.h"
 
 #include <QLabel>

@@ -1,5 +1,7 @@
 #include "editor/app/CommandTable.h"
-#include "editor/dialogs/MessageBoxes.h"
+#include "editor/dialogs/OkBox.h"
+#include "editor/dialogs/OkCancelBox.h"
+#include "editor/dialogs/YesNoCancelBox.h"
 #include "tests/editor/EditorFixture.h"
 
 #include <QAction>
@@ -179,7 +181,7 @@ TEST_F(MainWindowTest, RegisteringAHandlerEnablesTheCommandButStateCanStillHoldI
 
 class MessageBoxTest : public EditorFixture {
   protected:
-    int clickButton(editor::TMessBox& box, int captionLine) {
+    int clickButton(editor::MessageDialog& box, int captionLine) {
         box.open();
         for (QPushButton* b : box.findChildren<QPushButton*>()) {
             if (b->text() == numberedText(captionLine)) {
@@ -199,7 +201,7 @@ class MessageBoxTest : public EditorFixture {
 
 TEST_F(MessageBoxTest, AnUnaskedQuestionKeepsTheWorkByDefaultAndIgnoresEarlyClicks) {
     const LanguageFile lang = language();
-    editor::TFYNC box(lang, QStringLiteral("?"), nullptr, editor::TFYNC::Unasked);
+    editor::YesNoCancelBox box(lang, QStringLiteral("?"), nullptr, editor::YesNoCancelBox::Unasked);
     box.open();
     const QList<QPushButton*> buttons = box.findChildren<QPushButton*>();
     ASSERT_EQ(buttons.size(), 3);
@@ -208,7 +210,7 @@ TEST_F(MessageBoxTest, AnUnaskedQuestionKeepsTheWorkByDefaultAndIgnoresEarlyClic
     EXPECT_FALSE(buttons[0]->isDefault());
     QTest::mouseClick(buttons[1], Qt::LeftButton);
     EXPECT_TRUE(box.isVisible()) << "a click as the box appears answers nothing";
-    QTest::qWait(editor::TFYNC::kUnaskedClickDelayMs + 200);
+    QTest::qWait(editor::YesNoCancelBox::kUnaskedClickDelayMs + 200);
     QTest::mouseClick(buttons[1], Qt::LeftButton);
     EXPECT_FALSE(box.isVisible());
     EXPECT_EQ(box.result(), 7);
@@ -217,39 +219,39 @@ TEST_F(MessageBoxTest, AnUnaskedQuestionKeepsTheWorkByDefaultAndIgnoresEarlyClic
 TEST_F(MessageBoxTest, ButtonsReturnTheValuesCallersCompare) {
     const LanguageFile lang = language();
     {
-        editor::TFYNC box(lang, QStringLiteral("?"));
+        editor::YesNoCancelBox box(lang, QStringLiteral("?"));
         EXPECT_EQ(box.windowTitle(), numberedText(528));
         EXPECT_EQ(box.findChildren<QPushButton*>().size(), 3);
         EXPECT_TRUE(box.windowFlags() & Qt::WindowStaysOnTopHint);
         EXPECT_EQ(clickButton(box, 578), 6);
     }
     {
-        editor::TFYNC box(lang, QStringLiteral("?"));
+        editor::YesNoCancelBox box(lang, QStringLiteral("?"));
         EXPECT_EQ(clickButton(box, 579), 7);
     }
     {
-        editor::TFYNC box(lang, QStringLiteral("?"));
+        editor::YesNoCancelBox box(lang, QStringLiteral("?"));
         box.open();
         box.reject();
         EXPECT_EQ(box.result(), 2) << "closing the box is Cancel";
     }
     {
-        editor::TFOC box(lang, QStringLiteral("?"));
+        editor::OkCancelBox box(lang, QStringLiteral("?"));
         EXPECT_EQ(clickButton(box, 489), 1);
     }
     {
-        editor::TFOC box(lang, QStringLiteral("?"));
+        editor::OkCancelBox box(lang, QStringLiteral("?"));
         EXPECT_EQ(clickButton(box, 491), 2);
     }
     {
-        editor::TMessOk box(lang, QStringLiteral("texte"));
+        editor::OkBox box(lang, QStringLiteral("texte"));
         EXPECT_EQ(box.findChild<QLabel*>(QStringLiteral("Label1"))->text(),
                   QStringLiteral("texte"));
         EXPECT_FALSE(box.findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().isNull())
             << "the warning picture is compiled in";
         EXPECT_EQ(clickButton(box, 489), 1);
         const auto picture = [&lang](editor::MessageSign sign) {
-            return editor::TMessOk(lang, {}, nullptr, sign)
+            return editor::OkBox(lang, {}, nullptr, sign)
                 .findChild<QLabel*>(QStringLiteral("Image1"))
                 ->pixmap()
                 .toImage();

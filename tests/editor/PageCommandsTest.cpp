@@ -219,7 +219,7 @@ TEST_F(PageCommandsTest, ParametersWriteTheWorkingCopyOnlyAndResizeEveryBackgrou
 
 TEST_F(PageCommandsTest, ToolSettingsStoreOnlyBrowsedPaths) {
     state().settings.setLine(0, QStringLiteral("/usr/bin/gimp"));
-    editor::TForm26 dialog(state(), prompter_);
+    editor::ToolSettingsDialog dialog(state(), prompter_);
     EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("EditRet"))->text(),
               QStringLiteral("/usr/bin/gimp"));
     EXPECT_TRUE(dialog.findChild<QLineEdit*>(QStringLiteral("EditScan"))->text().isEmpty());

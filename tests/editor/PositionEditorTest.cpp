@@ -5,7 +5,7 @@
 #include "editor/dialogs/ImageDialog.h"
 #include "editor/document/Storyboard.h"
 #include "editor/document/UndoSnapshot.h"
-#include "editor/position/TForm200.h"
+#include "editor/position/PositionEditor.h"
 #include "tests/editor/PositionFixture.h"
 
 #include <QApplication>
@@ -20,13 +20,13 @@ namespace ztv::test {
 namespace {
 
 using editor::Handle;
-using editor::TForm101;
-using editor::TForm200;
+using editor::PositionEditor;
+using editor::PositionPalette;
 using PositionEditorTest = PositionFixture;
 
 TEST_F(PositionEditorTest, FirstMovePutsTheCornerUnderThePointerThenTheCentreFollows) {
     setPage({plain(4, 1, {100, 100, 200, 100}, kRed)});
-    TForm200& e = open(jouIndex(4, 1));
+    PositionEditor& e = open(jouIndex(4, 1));
     QWidget* overlay = e.overlay();
     ASSERT_TRUE(overlay->isVisible());
     EXPECT_EQ(e.elementRect(), QRect(100, 100, 200, 100));
@@ -55,7 +55,7 @@ TEST_F(PositionEditorTest, HandlesResizeAndKindsThatCannotBeResizedSaySo) {
     place(text, {10, 10, 120, 30});
     // Only what is on the page when the edited element comes can be picked: column 1 here.
     setPage({plain(4, 2, {100, 50, 200, 100}, kRed), text, plain(3, 1, {0, 0, 640, 480}, kBlue)});
-    TForm200& e = open(jouIndex(4, 2));
+    PositionEditor& e = open(jouIndex(4, 2));
     ASSERT_TRUE(e.pressHandle(Handle::PDB));
     e.dropHandle(Handle::PDB, {249, 180});
     EXPECT_EQ(e.elementRect(), QRect(100, 50, 153, 76));
@@ -92,7 +92,7 @@ TEST_F(PositionEditorTest, SmallElementsGetSmallHandlesAndTheHighestRowIsPicked)
     place(text, {200, 200, 80, 20});
     setPage(
         {plain(4, 2, {500, 10, 20, 60}, kGreen), plain(10, 1, {150, 150, 200, 150}, kRed), text});
-    TForm200& e = open(jouIndex(4, 2));
+    PositionEditor& e = open(jouIndex(4, 2));
     EXPECT_EQ(e.handle(Handle::PGH)->geometry(), QRect(498, 8, 4, 4));
     EXPECT_EQ(e.handle(Handle::PDB)->geometry(), QRect(518, 68, 4, 4));
 
@@ -109,7 +109,7 @@ TEST_F(PositionEditorTest, SmallElementsGetSmallHandlesAndTheHighestRowIsPicked)
 
 TEST_F(PositionEditorTest, ArrowKeysMoveOnePixelAndSaveEachTime) {
     setPage({plain(4, 1, {100, 100, 50, 50}, kRed)});
-    TForm200& e = open(jouIndex(4, 1));
+    PositionEditor& e = open(jouIndex(4, 1));
     for (int i = 1; i <= 5; ++i) {
         QTest::keyClick(&e, Qt::Key_Right);
         EXPECT_EQ(jou().at(0).Gauche, 100 + i);
@@ -129,7 +129,7 @@ TEST_F(PositionEditorTest, CancelKeepsTheActFileAndMakesTheJouFileFromIt) {
     setPage({plain(4, 1, {100, 100, 50, 50}, kRed), plain(5, 2, {10, 10, 30, 30}, kBlue)});
     const QByteArray actBefore = readBytes(window().storyboard().actPath());
     const QByteArray jouBefore = readBytes(window().storyboard().jouPath());
-    TForm200& e = open(jouIndex(4, 1));
+    PositionEditor& e = open(jouIndex(4, 1));
     QTest::keyClick(&e, Qt::Key_Down);
     ASSERT_NE(readBytes(window().storyboard().jouPath()), jouBefore);
     prompter_.answer(Prompter::Cancel);
@@ -143,26 +143,26 @@ TEST_F(PositionEditorTest, CancelKeepsTheActFileAndMakesTheJouFileFromIt) {
 
 TEST_F(PositionEditorTest, ClosingAsksOnlyWhenSomethingChanged) {
     setPage({plain(4, 1, {100, 100, 50, 50}, kRed)});
-    const auto apply = [](TForm200& e) {
+    const auto apply = [](PositionEditor& e) {
         e.positionsPalette()->findChild<QPushButton*>(QStringLiteral("BApplic"))->click();
     };
     const struct {
         const char* what;
-        std::function<void(TForm200&)> act;
+        std::function<void(PositionEditor&)> act;
         bool asks;
     } cases[] = {
-        {"nothing done", [](TForm200&) {}, false},
+        {"nothing done", [](PositionEditor&) {}, false},
         {"the palette applied as it stands", apply, false},
         {"moved and moved back",
-         [](TForm200& e) {
+         [](PositionEditor& e) {
              QTest::keyClick(&e, Qt::Key_Right);
              QTest::keyClick(&e, Qt::Key_Left);
          },
          false},
-        {"moved", [](TForm200& e) { QTest::keyClick(&e, Qt::Key_Right); }, true},
+        {"moved", [](PositionEditor& e) { QTest::keyClick(&e, Qt::Key_Right); }, true},
     };
     for (const auto& c : cases) {
-        TForm200& e = open(jouIndex(4, 1));
+        PositionEditor& e = open(jouIndex(4, 1));
         c.act(e);
         const qsizetype before = asked().size();
         prompter_.answer(Prompter::Cancel);
@@ -177,7 +177,7 @@ TEST_F(PositionEditorTest, OkCopiesThePositionsIntoTheActFileAfterTheUndoSnapsho
     const QByteArray actBefore = readBytes(window().storyboard().actPath());
     bool kept = false;
     state().positionsKept = [&kept] { kept = true; };
-    TForm200& e = open(jouIndex(4, 1));
+    PositionEditor& e = open(jouIndex(4, 1));
     QTest::keyClick(&e, Qt::Key_Left);
     prompter_.answer(Prompter::Ok);
     e.reject();
@@ -216,12 +216,12 @@ TEST_F(PositionEditorTest, BadRecordsShowWhatCanBeShownAndSaveOnlyPlayableRectan
     far.Haut = -2147483000;
     setPage({missing, absurd, negative, plain(7, 1, {300, 300, 50, 50}, kGreen), far});
 
-    TForm200& beyond = open(5000);
+    PositionEditor& beyond = open(5000);
     EXPECT_FALSE(beyond.overlay()->isVisible());
     EXPECT_EQ(pixel({320, 320}), kGreen);
     beyond.reject();
 
-    TForm200& e = open(jouIndex(5, 1));
+    PositionEditor& e = open(jouIndex(5, 1));
     EXPECT_TRUE(e.overlay()->isVisible());
     QTest::keyClick(&e, Qt::Key_Right);
     const ElementRecord saved = jou().at(jouIndex(5, 1) - 1);
@@ -232,7 +232,7 @@ TEST_F(PositionEditorTest, BadRecordsShowWhatCanBeShownAndSaveOnlyPlayableRectan
     open(jouIndex(6, 1));
     EXPECT_TRUE(editor_->overlay()->isVisible());
     // Coordinates beyond any screen come back within reach instead of overflowing.
-    TForm200& beyondReach = open(jouIndex(8, 1));
+    PositionEditor& beyondReach = open(jouIndex(8, 1));
     QTest::keyClick(&beyondReach, Qt::Key_Left);
     const ElementRecord moved = jou().at(jouIndex(8, 1) - 1);
     EXPECT_EQ(QPoint(moved.Gauche, moved.Haut), QPoint(editor::kFarthest - 1, -editor::kFarthest));
@@ -244,7 +244,7 @@ TEST_F(PositionEditorTest, PreviewPlaysTheAppearanceThenGivesTheHandlesBack) {
     wipe.EffetPas = 10;
     wipe.EffetFin = 100;
     setPage({plain(3, 1, {0, 0, 640, 480}, kBlue), wipe});
-    TForm200& e = open(jouIndex(4, 1), true);
+    PositionEditor& e = open(jouIndex(4, 1), true);
     ASSERT_TRUE(e.previewing());
     EXPECT_FALSE(e.overlay()->isVisible());
     EXPECT_FALSE(e.positionsPalette());
@@ -271,8 +271,8 @@ TEST_F(PositionEditorTest, AnAnimationKeepsItsFirstPositionAndItsArrival) {
     ElementRecord gone = makeRecord(26, 2, state().text(122));
     place(gone, {1, 1, 1, 1});
     setPage({animation, gone});
-    TForm200& e = open(jouIndex(26, 1));
-    TForm101* palette = e.positionsPalette();
+    PositionEditor& e = open(jouIndex(26, 1));
+    PositionPalette* palette = e.positionsPalette();
     EXPECT_EQ(palette->findChild<QLineEdit*>(QStringLiteral("Edit5"))->text(),
               QStringLiteral("300"));
     EXPECT_FALSE(e.pressHandle(Handle::PDB));
@@ -309,7 +309,7 @@ TEST_F(PositionEditorTest, ThePositionCommandStartsFromTheCellAndKeptPositionsCa
     int edited = 0;
     onDialog([&edited](QDialog& d) {
         d.show();
-        edited = static_cast<TForm200&>(d).editedRow();
+        edited = static_cast<PositionEditor&>(d).editedRow();
         QTest::keyClick(&d, Qt::Key_Down);
         d.reject();
     });
@@ -341,7 +341,7 @@ TEST_F(PositionEditorTest, TheImageDialogPlacesByEyeAndReloadsWhatWasKept) {
     // the page as it was.
     onDialog([this](QDialog& d) {
         d.show();
-        auto& e = static_cast<TForm200&>(d);
+        auto& e = static_cast<PositionEditor&>(d);
         EXPECT_TRUE(e.previewing());
         while (e.previewing()) {
             playerTick(e);

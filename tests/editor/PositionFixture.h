@@ -3,7 +3,7 @@
 #include "common/platform/Clock.h"
 #include "common/platform/FileIo.h"
 #include "editor/document/Storyboard.h"
-#include "editor/position/TForm200.h"
+#include "editor/position/PositionEditor.h"
 #include "tests/editor/ProjectFixture.h"
 
 #include <QApplication>
@@ -68,9 +68,9 @@ class PositionFixture : public ProjectFixture {
         }
         return -1;
     }
-    editor::TForm200& open(int index, bool preview = false) {
-        editor_ = std::make_unique<editor::TForm200>(state(), prompter_, window().storyboard(),
-                                                     index, preview, &window());
+    editor::PositionEditor& open(int index, bool preview = false) {
+        editor_ = std::make_unique<editor::PositionEditor>(
+            state(), prompter_, window().storyboard(), index, preview, &window());
         editor_->show();
         return *editor_;
     }
@@ -84,12 +84,12 @@ class PositionFixture : public ProjectFixture {
     QRgb pixel(QPoint at) const { return editor_->pagePicture().pixel(at) | 0xFF000000u; }
     QStringList asked() const { return prompter_.texts(); }
     // Previews step by the editor's clock, which only the test moves: one tick of the player.
-    void playerTick(editor::TForm200& e) {
+    void playerTick(editor::PositionEditor& e) {
         clock_->advance(16);
         e.previewTick();
     }
 
-    std::unique_ptr<editor::TForm200> editor_;
+    std::unique_ptr<editor::PositionEditor> editor_;
     std::shared_ptr<ManualClock> clock_ = std::make_shared<ManualClock>();
 };
 

@@ -3,7 +3,7 @@
 #include "common/formats/CommaText.h"
 #include "common/formats/LangLines.h"
 #include "common/platform/Fonts.h"
-#include "editor/position/TForm101.h"
+#include "editor/position/PositionPalette.h"
 #include "player/elements/TextLook.h"
 #include "player/elements/TextRendering.h"
 #include "tests/editor/PositionFixture.h"
@@ -21,7 +21,7 @@
 namespace ztv::test {
 namespace {
 
-using editor::TForm101;
+using editor::PositionPalette;
 
 class PositionPaletteTest : public PositionFixture {
   protected:
@@ -35,7 +35,7 @@ class PositionPaletteTest : public PositionFixture {
         place(r, {10, 10, 100, 30});
         return r;
     }
-    TForm101& palette() { return *editor_->positionsPalette(); }
+    PositionPalette& palette() { return *editor_->positionsPalette(); }
     template <class W>
     W* control(const char* name) {
         W* w = palette().findChild<W*>(QLatin1String(name));

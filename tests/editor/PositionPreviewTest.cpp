@@ -14,7 +14,7 @@ namespace {
 
 using editor::FrameCutter;
 using editor::Handle;
-using editor::TForm200;
+using editor::PositionEditor;
 
 constexpr QRgb kYellow = 0xFFFFFF00u;
 constexpr QRgb kWhite = 0xFFFFFFFFu;
@@ -130,7 +130,7 @@ TEST_F(PositionPreviewTest, ASilentCharacterLoopsThenShowsItsEndPoseAndEscEndsIt
     character.Couldegra = 2;
     character.size = 2;  // the last frame
     setPage({page(), character});
-    TForm200& e = open(jouIndex(24, 1), true);
+    PositionEditor& e = open(jouIndex(24, 1), true);
     ASSERT_TRUE(e.previewing());
     EXPECT_EQ(pixel({105, 105}), kBlue);
     tick();
@@ -150,7 +150,7 @@ TEST_F(PositionPreviewTest, ASilentCharacterLoopsThenShowsItsEndPoseAndEscEndsIt
 
     character.Couldegra = 50;
     setPage({page(), character});
-    TForm200& again = open(jouIndex(24, 1), true);
+    PositionEditor& again = open(jouIndex(24, 1), true);
     tick();
     QTest::keyClick(&again, Qt::Key_Escape);
     EXPECT_TRUE(again.isVisible()) << "Esc stops the preview, not the editor";
@@ -164,7 +164,7 @@ TEST_F(PositionPreviewTest, ASpeakingCharacterMovesWhileItsSoundPlaysAndCannotBe
     character.sensdegra = file("voix.wav", makeWav(100));
     character.size = 1;  // the first frame
     setPage({page(), character});
-    TForm200& e = open(jouIndex(24, 1), true);
+    PositionEditor& e = open(jouIndex(24, 1), true);
     EXPECT_EQ(media_->calls(), (QStringList{"open voix.wav", "play voix.wav 0 0"}));
     for (int i = 0; i < 4; ++i) {
         tick();
@@ -200,7 +200,7 @@ TEST_F(PositionPreviewTest, AnAnimationStepsTowardsItsArrivalAndEndsAtTheLastPos
     animation.Couldegra = 4;
     animation.size = 2;
     setPage({page(), animation});
-    TForm200& e = open(jouIndex(26, 1), true);
+    PositionEditor& e = open(jouIndex(26, 1), true);
     tick();
     EXPECT_EQ(pixel({105, 105}), kRed);
     tick();
@@ -220,7 +220,7 @@ TEST_F(PositionPreviewTest, AnAnimationStepsTowardsItsArrivalAndEndsAtTheLastPos
     // Nothing as the end pose; a close while it runs jumps to the end.
     animation.size = 3;
     setPage({page(), animation});
-    TForm200& again = open(jouIndex(26, 1), true);
+    PositionEditor& again = open(jouIndex(26, 1), true);
     tick();
     tick();
     again.reject();
@@ -243,7 +243,7 @@ TEST_F(PositionPreviewTest, PicturesAndBackgroundsAppearAtThePlayersPace) {
         r.EffetPas = 10;
         r.EffetFin = 100;
         setPage(row == 3 ? QList<ElementRecord>{r} : QList<ElementRecord>{page(), r});
-        TForm200& e = open(jouIndex(row, 1), true);
+        PositionEditor& e = open(jouIndex(row, 1), true);
         // A millisecond at a time for six ticks of the player: six steps of ten percent.
         for (int ms = 0; ms < 6 * 16; ++ms) {
             clock_->advance(1);
@@ -265,7 +265,7 @@ TEST_F(PositionPreviewTest, APanoramaComesInByItsEffectAtItsOwnPace) {
     panorama.Transparent = state().text(200);
     panorama.Vitesse = 20;  // 2 percent a step
     setPage({page(), panorama});
-    TForm200& e = open(jouIndex(25, 1), true);
+    PositionEditor& e = open(jouIndex(25, 1), true);
     const auto redShare = [this] { return share({100, 100, 300, 200}, kRed); };
     EXPECT_EQ(redShare(), 0.0);
     for (int i = 0; i < 25; ++i) {
@@ -284,7 +284,7 @@ TEST_F(PositionPreviewTest, AFilmPlaysInAPanelOverItsRectangleUntilItsEndOrEsc) 
     ElementRecord film = makeRecord(2, 2, file("film.avi", QByteArray("x")));
     place(film, {40, 30, 160, 120});
     setPage({page(), film});
-    TForm200& e = open(jouIndex(2, 2), true);
+    PositionEditor& e = open(jouIndex(2, 2), true);
     EXPECT_EQ(media_->calls(), (QStringList{"open film.avi", "play film.avi 0 0"}));
     auto* panel = e.findChild<QWidget*>(QStringLiteral("Panel1"));
     ASSERT_TRUE(panel);

@@ -218,7 +218,7 @@ TEST_F(PreviewAndHelp, AToolNotSetUpOpensTheSettingsFirst) {
 
     prompter_.choosePath(QStringLiteral("/opt/viewer"));
     onDialog([](QDialog& d) {
-        static_cast<editor::TForm26&>(d).BtChoixExtClick(editor::VideoViewerLine);
+        static_cast<editor::ToolSettingsDialog&>(d).browseTool(editor::VideoViewerLine);
     });
     window().runCommand(editor::Command::ViewVideo);
     ASSERT_EQ(shell_->calls.size(), 1);
@@ -228,7 +228,7 @@ TEST_F(PreviewAndHelp, AToolNotSetUpOpensTheSettingsFirst) {
 TEST_F(PreviewAndHelp, AProgramPathTheSettingsCannotStoreIsRefused) {
     prompter_.choosePath(QStringLiteral("/opt/日本/viewer"));
     onDialog([](QDialog& d) {
-        static_cast<editor::TForm26&>(d).BtChoixExtClick(editor::VideoViewerLine);
+        static_cast<editor::ToolSettingsDialog&>(d).browseTool(editor::VideoViewerLine);
     });
     window().runCommand(editor::Command::ToolSettings);
     ASSERT_FALSE(prompter_.texts().isEmpty());

@@ -2,6 +2,7 @@
 // printed on sheets, and the media gathered into one folder tree with the records rewritten.
 #include "common/formats/LangLines.h"
 #include "common/platform/FileIo.h"
+#include "editor/dialogs/MediaCopyDialog.h"
 #include "editor/dialogs/ProjectFilesDialog.h"
 #include "editor/document/ProjectFileList.h"
 #include "editor/printing/FileListPrint.h"
@@ -121,7 +122,7 @@ TEST_F(ProjectFiles, APictureOfTwoPagesIsListedUnderEachPageOrOnce) {
 
     // The dialog opens on the list without repetition and switches modes.
     onDialog([&](QDialog& d) {
-        auto& form = static_cast<editor::TForm28&>(d);
+        auto& form = static_cast<editor::ProjectFilesDialog&>(d);
         EXPECT_EQ(d.windowTitle(), numberedText(562));
         EXPECT_EQ(form.lines().size(), once.size() - 1);
         d.findChild<QComboBox*>(QStringLiteral("ComboBox1"))->setCurrentIndex(0);

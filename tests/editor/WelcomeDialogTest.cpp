@@ -15,22 +15,22 @@
 namespace ztv::test {
 namespace {
 
-using editor::TForm50;
+using Welcome = editor::WelcomeDialog;
 
 class WelcomeDialog : public ProjectFixture {
   protected:
-    std::unique_ptr<TForm50> dialog() {
-        auto d = std::make_unique<TForm50>(window(), [this] { ++tutorials_; });
-        d->FormActivate();
+    std::unique_ptr<Welcome> dialog() {
+        auto d = std::make_unique<Welcome>(window(), [this] { ++tutorials_; });
+        d->checkFirstChoice();
         return d;
     }
-    void pressOk(TForm50& d) {
+    void pressOk(Welcome& d) {
         QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
     }
     // Picks the choice in the welcome dialog shown at start-up and presses OK.
-    void chooseAtStart(TForm50::Choice choice) {
+    void chooseAtStart(Welcome::Choice choice) {
         onDialog([this, choice](QDialog& d) {
-            auto& welcome = static_cast<TForm50&>(d);
+            auto& welcome = static_cast<Welcome&>(d);
             welcome.choice(choice)->setChecked(true);
             pressOk(welcome);
         });
@@ -43,10 +43,10 @@ class WelcomeDialog : public ProjectFixture {
 
 TEST_F(WelcomeDialog, WithoutALastProjectTheTutorialIsChosenAndTheLastProjectDisabled) {
     auto first = dialog();
-    EXPECT_FALSE(first->choice(TForm50::LastProjectChoice)->isEnabled());
-    EXPECT_TRUE(first->choice(TForm50::TutorialChoice)->isChecked());
-    EXPECT_EQ(first->choice(TForm50::TutorialChoice)->text(), numberedText(lang::TutorialCaption));
-    EXPECT_EQ(first->choice(TForm50::OpenChoice)->text(), numberedText(lang::OpenExistingProject));
+    EXPECT_FALSE(first->choice(Welcome::LastProjectChoice)->isEnabled());
+    EXPECT_TRUE(first->choice(Welcome::TutorialChoice)->isChecked());
+    EXPECT_EQ(first->choice(Welcome::TutorialChoice)->text(), numberedText(lang::TutorialCaption));
+    EXPECT_EQ(first->choice(Welcome::OpenChoice)->text(), numberedText(lang::OpenExistingProject));
     pressOk(*first);
     EXPECT_EQ(tutorials_, 1);
     EXPECT_EQ(first->result(), 0);  // the tutorial leaves the dialog open
@@ -56,12 +56,12 @@ TEST_F(WelcomeDialog, WithoutALastProjectTheTutorialIsChosenAndTheLastProjectDis
     state().settings.setLine(editor::LastProjectLine, QStringLiteral("/p/x.PZV"));
     state().introShown = true;
     auto later = dialog();
-    EXPECT_TRUE(later->choice(TForm50::LastProjectChoice)->isEnabled());
-    EXPECT_TRUE(later->choice(TForm50::OpenChoice)->isChecked());
-    EXPECT_EQ(later->choice(TForm50::OpenChoice)->text(), numberedText(lang::WelcomeOpen));
+    EXPECT_TRUE(later->choice(Welcome::LastProjectChoice)->isEnabled());
+    EXPECT_TRUE(later->choice(Welcome::OpenChoice)->isChecked());
+    EXPECT_EQ(later->choice(Welcome::OpenChoice)->text(), numberedText(lang::WelcomeOpen));
     // After the intro the last choice reads the start guide, which opens as a help page.
-    EXPECT_EQ(later->choice(TForm50::TutorialChoice)->text(), numberedText(lang::ReadStartGuide));
-    later->choice(TForm50::TutorialChoice)->setChecked(true);
+    EXPECT_EQ(later->choice(Welcome::TutorialChoice)->text(), numberedText(lang::ReadStartGuide));
+    later->choice(Welcome::TutorialChoice)->setChecked(true);
     pressOk(*later);
     EXPECT_EQ(tutorials_, 1);
     EXPECT_TRUE(lastText().startsWith(numberedText(lang::HelpPageMissing)));
@@ -70,11 +70,11 @@ TEST_F(WelcomeDialog, WithoutALastProjectTheTutorialIsChosenAndTheLastProjectDis
 TEST_F(WelcomeDialog, AMissingLastProjectIsForgottenAndTheDialogStays) {
     state().settings.setLine(editor::LastProjectLine, QStringLiteral("/nowhere/x.PZV"));
     auto d = dialog();
-    d->choice(TForm50::LastProjectChoice)->setChecked(true);
+    d->choice(Welcome::LastProjectChoice)->setChecked(true);
     pressOk(*d);
     EXPECT_EQ(lastText(), QStringLiteral("/nowhere/x.PZV ") + numberedText(76));
     EXPECT_EQ(state().settings.line(editor::LastProjectLine), QStringLiteral("$"));
-    EXPECT_FALSE(d->choice(TForm50::LastProjectChoice)->isEnabled());
+    EXPECT_FALSE(d->choice(Welcome::LastProjectChoice)->isEnabled());
     EXPECT_EQ(d->result(), 0);
 }
 
@@ -85,7 +85,7 @@ TEST_F(WelcomeDialog, TheLastProjectOpens) {
     window().projects().newProject(false);
     ASSERT_NE(state().projectName, project);
     state().settings.setLine(editor::LastProjectLine, project);
-    chooseAtStart(TForm50::LastProjectChoice);
+    chooseAtStart(Welcome::LastProjectChoice);
     window().launches().showWelcome();
     EXPECT_EQ(state().projectName, project);
     EXPECT_GT(window().storyboard().page(), 0);
@@ -93,7 +93,7 @@ TEST_F(WelcomeDialog, TheLastProjectOpens) {
 
 TEST_F(WelcomeDialog, OpeningStartsInTheProgramFolderAndACancelKeepsTheDialog) {
     auto d = dialog();
-    d->choice(TForm50::OpenChoice)->setChecked(true);
+    d->choice(Welcome::OpenChoice)->setChecked(true);
     pressOk(*d);
     EXPECT_EQ(prompter_.lastDir, appDir());
     EXPECT_EQ(d->result(), 0);
@@ -105,7 +105,7 @@ TEST_F(WelcomeDialog, QuitEndsTheEditorWithoutAskingAgainAndTheCloseBoxLeavesItR
     EXPECT_EQ(previewCloseRequests_, 0);  // closeDown did not run
     EXPECT_TRUE(state().projectName == numberedText(lang::UntitledProject));
 
-    chooseAtStart(TForm50::QuitChoice);
+    chooseAtStart(Welcome::QuitChoice);
     window().launches().showWelcome();
     EXPECT_FALSE(prompter_.texts().contains(numberedText(lang::QuitQuestion)));
     EXPECT_EQ(previewCloseRequests_, 1);

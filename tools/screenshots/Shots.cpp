@@ -3,10 +3,10 @@
 #include "common/formats/ElementRecord.h"
 #include "common/platform/Prompter.h"
 #include "editor/app/EditorStartup.h"
-#include "editor/builder/TFCopyLog.h"
-#include "editor/builder/TFCreerLog.h"
+#include "editor/builder/BuildWindow.h"
+#include "editor/builder/BuildWizard.h"
 #include "editor/dialogs/ImageDialog.h"
-#include "editor/position/TForm200.h"
+#include "editor/position/PositionEditor.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -128,8 +128,8 @@ QImage positionEditor(ShotContext& context, QString& error) {
         error = QStringLiteral("the demo's page 1 has no picture at column 1, row 4");
         return {};
     }
-    editor::TForm200 positions(window.state(), editor->prompter, window.storyboard(), index, false,
-                               &window);
+    editor::PositionEditor positions(window.state(), editor->prompter, window.storyboard(), index,
+                                     false, &window);
     positions.show();
     settle(1500);
     const QImage shot = positions.positionsPalette() ? screenArea(positions) : QImage();
@@ -148,13 +148,13 @@ QImage buildWindow(ShotContext& context, QString& error) {
     }
     editor::MainWindow& window = *editor->session->window;
     editor::SessionSettings& state = window.state();
-    editor::TFCreerLog wizard(state, editor->prompter, &window);
-    wizard.BitBtn1Click();
+    editor::BuildWizard wizard(state, editor->prompter, &window);
+    wizard.confirm();
     if (wizard.result() != Prompter::Yes) {
         error = QStringLiteral("the build wizard made no output folder");
         return {};
     }
-    editor::TFCopyLog build(
+    editor::BuildWindow build(
         state, editor->prompter, *state.shell,
         {state.projectName, context.appDir(), wizard.outputFolder(), wizard.options()}, &window);
     QImage shot;
@@ -166,7 +166,7 @@ QImage buildWindow(ShotContext& context, QString& error) {
     };
     build.show();
     settle(500);
-    build.startScanner();  // its closing question is answered with Cancel: nothing starts
+    build.start();  // its closing question is answered with Cancel: nothing starts
     if (shot.isNull()) {
         error = QStringLiteral("the build stopped before its third page: ") +
                 editor->prompter.asked.join(QStringLiteral(" / "));

@@ -1,4 +1,4 @@
-#include "editor/builder/TFCopyLog.h"
+#include "editor/builder/BuildWindow.h"
 
 #include "common/formats/LangLines.h"
 #include "common/platform/DesktopShell.h"
@@ -20,8 +20,8 @@ namespace ztv::editor {
 
 using namespace builder;
 
-TFCopyLog::TFCopyLog(SessionSettings& state, Prompter& prompter, DesktopShell& shell,
-                     BuildRequest request, QWidget* parent)
+BuildWindow::BuildWindow(SessionSettings& state, Prompter& prompter, DesktopShell& shell,
+                         BuildRequest request, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint),
       state_(state),
       prompter_(prompter),
@@ -53,37 +53,37 @@ TFCopyLog::TFCopyLog(SessionSettings& state, Prompter& prompter, DesktopShell& s
 
     start_ = dialogButton(panel, "BitBtn2", state.text(lang::BuildStart), QRect(16, 120, 130, 30));
     start_->setDefault(true);
-    connect(start_, &QPushButton::clicked, this, &TFCopyLog::BitBtn2Click);
+    connect(start_, &QPushButton::clicked, this, &BuildWindow::start);
     cancelButton_ =
         dialogButton(panel, "BitBtn1", state.text(lang::ButtonCancel), QRect(16, 120, 130, 30));
     cancelButton_->hide();
-    connect(cancelButton_, &QPushButton::clicked, this, &TFCopyLog::BitBtn1Click);
+    connect(cancelButton_, &QPushButton::clicked, this, &BuildWindow::requestCancel);
     attachHelp(
         this,
         dialogButton(panel, "BitBtn3", state.text(lang::ButtonHelp), QRect(314, 120, 130, 30)),
         state, prompter, buildWindowHelp());
 }
 
-void TFCopyLog::showEvent(QShowEvent* event) {
+void BuildWindow::showEvent(QShowEvent* event) {
     label_->setText(state_.text(lang::BuildPressStart));
     cancel_ = false;
     QDialog::showEvent(event);
 }
 
-void TFCopyLog::BitBtn1Click() {
+void BuildWindow::requestCancel() {
     cancel_ = true;
 }
 
 // A build stops at its next look at the cancel request; the window closes when it has.
-void TFCopyLog::reject() {
+void BuildWindow::reject() {
     if (running_) {
-        BitBtn1Click();
+        requestCancel();
         return;
     }
     QDialog::reject();
 }
 
-BuildHooks TFCopyLog::hooks() {
+BuildHooks BuildWindow::hooks() {
     BuildHooks h;
     h.status = [this](const QString& text) {
         label_->setText(text);
@@ -105,7 +105,7 @@ BuildHooks TFCopyLog::hooks() {
     return h;
 }
 
-void TFCopyLog::BitBtn2Click() {
+void BuildWindow::start() {
     start_->hide();
     cancelButton_->show();
     cancelButton_->setFocus();
@@ -122,7 +122,7 @@ void TFCopyLog::BitBtn2Click() {
 }
 
 // Offers to start the application, then tells where it is.
-void TFCopyLog::finish(ApplicationBuild& build) {
+void BuildWindow::finish(ApplicationBuild& build) {
     const int answer =
         prompter_.ask(state_.text(lang::StartApplicationQuestion),
                       state_.text(lang::MessageBoxCaption), Prompter::Buttons::YesNoCancel);

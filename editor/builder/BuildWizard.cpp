@@ -1,4 +1,4 @@
-#include "editor/builder/TFCreerLog.h"
+#include "editor/builder/BuildWizard.h"
 
 #include "common/builder/OutputFolder.h"
 #include "common/formats/LangLines.h"
@@ -41,7 +41,7 @@ QCheckBox* checkBox(QWidget* parent, const char* name, const QString& text, int 
 
 }  // namespace
 
-TFCreerLog::TFCreerLog(const SessionSettings& state, Prompter& prompter, QWidget* parent)
+BuildWizard::BuildWizard(const SessionSettings& state, Prompter& prompter, QWidget* parent)
     : TiledDialog(parent), state_(state), prompter_(prompter) {
     setObjectName(QStringLiteral("FCreerLog"));
     setWindowTitle(state.text(lang::BuildWizardCaption));
@@ -63,40 +63,40 @@ TFCreerLog::TFCreerLog(const SessionSettings& state, Prompter& prompter, QWidget
     perPage_ = radio(compression, "RadioPage", state.text(lang::PageCompression), 84);
     noCompression_->setChecked(true);
 
-    connect(web_, &QRadioButton::clicked, this, &TFCreerLog::RadioButton3Click);
-    connect(cdRom_, &QRadioButton::clicked, this, &TFCreerLog::RadioButton3Click);
-    connect(ztvx_, &QRadioButton::clicked, this, &TFCreerLog::RadioZTVXClick);
+    connect(web_, &QRadioButton::clicked, this, &BuildWizard::chooseFolderBuild);
+    connect(cdRom_, &QRadioButton::clicked, this, &BuildWizard::chooseFolderBuild);
+    connect(ztvx_, &QRadioButton::clicked, this, &BuildWizard::chooseSingleFile);
 
     auto addButton = [this](const char* name, int line, int left) {
         return dialogButton(this, name, state_.text(line), QRect(left, 350, 110, 30));
     };
     QPushButton* ok = addButton("BitBtn1", lang::ButtonOk, 12);
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &TFCreerLog::BitBtn1Click);
+    connect(ok, &QPushButton::clicked, this, &BuildWizard::confirm);
     connect(addButton("BitBtn2", lang::ButtonCancel, 160), &QPushButton::clicked, this,
             &QDialog::reject);
     attachHelp(this, addButton("BitBtn4", lang::ButtonHelp, 308), state, prompter,
                buildWizardHelp());
 }
 
-void TFCreerLog::RadioZTVXClick() {
+void BuildWizard::chooseSingleFile() {
     global_->setChecked(true);
     enableMultiFileChoices(false);
     compressedPlayer_->setChecked(false);
 }
 
-void TFCreerLog::RadioButton3Click() {
+void BuildWizard::chooseFolderBuild() {
     enableMultiFileChoices(true);
 }
 
-void TFCreerLog::enableMultiFileChoices(bool enabled) {
+void BuildWizard::enableMultiFileChoices(bool enabled) {
     for (QWidget* w :
          std::initializer_list<QWidget*>{compressedPlayer_, noCompression_, perPage_}) {
         w->setEnabled(enabled);
     }
 }
 
-BuildOptions TFCreerLog::chosen() const {
+BuildOptions BuildWizard::chosen() const {
     BuildOptions o;
     o.distribution = ztvx_->isChecked()    ? Distribution::Ztvx
                      : cdRom_->isChecked() ? Distribution::CdRom
@@ -109,7 +109,7 @@ BuildOptions TFCreerLog::chosen() const {
     return o.normalised();
 }
 
-void TFCreerLog::BitBtn1Click() {
+void BuildWizard::confirm() {
     const BuildOptions o = chosen();
     const QString folder =
         nextOutputFolder(state_.projectDir, state_.text(lang::OutputFolderPrefix));

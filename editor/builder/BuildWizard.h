@@ -19,19 +19,19 @@ struct SessionSettings;
 // project and closes with 6. Controls: RadioButton3 (web), RadioButton4 (CD-ROM), RadioZTVX,
 // CheckAutorun, CheckPlayComp, RadioButton5 (no compression), RadioGlobal, RadioPage, BitBtn1
 // (OK), BitBtn2 (Cancel), BitBtn4 (help).
-class TFCreerLog : public TiledDialog {
+class BuildWizard : public TiledDialog {
     Q_OBJECT
   public:
-    TFCreerLog(const SessionSettings& state, Prompter& prompter, QWidget* parent = nullptr);
+    BuildWizard(const SessionSettings& state, Prompter& prompter, QWidget* parent = nullptr);
 
     const builder::BuildOptions& options() const { return options_; }
     // The output folder OK created.
     const QString& outputFolder() const { return output_; }
 
-    void BitBtn1Click();
-    void RadioZTVXClick();
+    void confirm();
+    void chooseSingleFile();
     // Web or CD-ROM: the choices a single-file project takes away come back.
-    void RadioButton3Click();
+    void chooseFolderBuild();
 
   private:
     builder::BuildOptions chosen() const;

@@ -33,10 +33,10 @@ class PaletteTextLook;
 // The "Positions" palette of the position editor: the edited element's rectangle, the cell to
 // go to, and the options of its kind that can be changed in place. Its buttons call back into
 // the editor; Esc is passed on to it.
-class TForm101 : public QDialog {
+class PositionPalette : public QDialog {
     Q_OBJECT
   public:
-    TForm101(SessionSettings& state, Prompter& prompter, QWidget* parent);
+    PositionPalette(SessionSettings& state, Prompter& prompter, QWidget* parent);
 
     // Shows the record's rectangle, cell and the options of its kind.
     void fill(const ElementRecord& record);

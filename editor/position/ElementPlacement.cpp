@@ -1,4 +1,4 @@
-#include "editor/position/JouPositions.h"
+#include "editor/position/ElementPlacement.h"
 
 #include "common/formats/ElementKinds.h"
 #include "common/formats/LangLines.h"
@@ -10,20 +10,6 @@
 namespace ztv::editor {
 
 namespace {
-
-// The kinds whose disappearance follows their rectangle.
-bool disappearanceFollows(int row) {
-    switch (kindOfRow(row)) {
-        case ElementKind::Character:
-        case ElementKind::Panorama:
-        case ElementKind::Animation:
-        case ElementKind::Text:
-        case ElementKind::Video:
-            return true;
-        default:
-            return false;
-    }
-}
 
 // An animation's disappearance covers it where it arrives.
 QRect lastRect(const ElementRecord& r, const QRect& rect) {
@@ -57,7 +43,7 @@ bool writePlacement(const QString& jouHost, int row, int column, const QRect& re
         }
         placed = placed ? placed : &r;
     }
-    if (placed && disappearanceFollows(row) &&
+    if (placed && factsOfRow(row).disappearanceAtRect &&
         placed->Fichier != language.text(lang::MarkerDisappear)) {
         const int next = nextDisappearance(*records, row, column, language);
         if (next > 0) {

@@ -23,14 +23,14 @@ struct SessionSettings;
 // While the build runs, Esc and closing the window ask it to stop as the cancel button does. A
 // finished build offers to start the application, shows where it is and closes with 6; a failed
 // or cancelled one closes with 2.
-class TFCopyLog : public QDialog {
+class BuildWindow : public QDialog {
     Q_OBJECT
   public:
-    TFCopyLog(SessionSettings& state, Prompter& prompter, DesktopShell& shell,
-              builder::BuildRequest request, QWidget* parent = nullptr);
+    BuildWindow(SessionSettings& state, Prompter& prompter, DesktopShell& shell,
+                builder::BuildRequest request, QWidget* parent = nullptr);
 
-    void BitBtn2Click();  // Démarrer
-    void BitBtn1Click();  // cancel
+    void start();          // Démarrer
+    void requestCancel();  // cancel
     bool cancelRequested() const { return cancel_; }
     QLabel& statusLabel() const { return *label_; }
     void reject() override;

@@ -1,4 +1,4 @@
-#include "editor/position/TForm200.h"
+#include "editor/position/PositionEditor.h"
 
 #include "common/formats/ElementKinds.h"
 #include "common/formats/LangLines.h"
@@ -8,7 +8,7 @@
 #include "editor/document/SessionSettings.h"
 #include "editor/document/Storyboard.h"
 #include "editor/position/PictureWidget.h"
-#include "editor/position/TForm101.h"
+#include "editor/position/PositionPalette.h"
 
 #include <QCursor>
 #include <QFileInfo>
@@ -18,8 +18,6 @@
 namespace ztv::editor {
 
 namespace {
-
-constexpr int kPageMissingLine = 19;
 
 Qt::CursorShape handleCursor(Handle h) {
     switch (h) {
@@ -46,8 +44,8 @@ const char* handleName(Handle h) {
 
 }  // namespace
 
-TForm200::TForm200(SessionSettings& state, Prompter& prompter, Storyboard& storyboard, int jouIndex,
-                   bool preview, QWidget* parent)
+PositionEditor::PositionEditor(SessionSettings& state, Prompter& prompter, Storyboard& storyboard,
+                               int jouIndex, bool preview, QWidget* parent)
     : QDialog(parent, Qt::FramelessWindowHint),
       state_(state),
       prompter_(prompter),
@@ -81,12 +79,12 @@ TForm200::TForm200(SessionSettings& state, Prompter& prompter, Storyboard& story
     buildHandles();
 
     previewTimer_.setTimerType(Qt::PreciseTimer);
-    connect(&previewTimer_, &QTimer::timeout, this, &TForm200::previewTick);
+    connect(&previewTimer_, &QTimer::timeout, this, &PositionEditor::previewTick);
 }
 
-TForm200::~TForm200() = default;
+PositionEditor::~PositionEditor() = default;
 
-void TForm200::buildHandles() {
+void PositionEditor::buildHandles() {
     for (Handle h : kHandles) {
         auto* handle = new PictureWidget(this, Qt::black);
         handle->setObjectName(QLatin1String(handleName(h)));
@@ -107,23 +105,23 @@ void TForm200::buildHandles() {
     }
 }
 
-QWidget* TForm200::overlay() const {
+QWidget* PositionEditor::overlay() const {
     return overlay_;
 }
 
-QWidget* TForm200::handle(Handle h) const {
+QWidget* PositionEditor::handle(Handle h) const {
     return handles_[std::size_t(h)];
 }
 
-QWidget* TForm200::page() const {
+QWidget* PositionEditor::page() const {
     return page_;
 }
 
-QRect TForm200::elementRect() const {
+QRect PositionEditor::elementRect() const {
     return overlay_->geometry();
 }
 
-void TForm200::showEvent(QShowEvent* event) {
+void PositionEditor::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!activated_) {
         activate();
@@ -131,7 +129,7 @@ void TForm200::showEvent(QShowEvent* event) {
 }
 
 // On first showing: centred on the screen, then the page comes up to the edited element.
-void TForm200::activate() {
+void PositionEditor::activate() {
     activated_ = true;
     if (const QScreen* screen = this->screen()) {
         move(screen->geometry().center() - rect().center());
@@ -143,14 +141,14 @@ void TForm200::activate() {
     loadAndRender();
 }
 
-void TForm200::loadAndRender() {
+void PositionEditor::loadAndRender() {
     busy_ = true;
     closePalette();
     hideHandles();
     overlay_->hide();
     const auto records = readPageFile(storyboard_.jouPath());
     if (!records) {
-        prompter_.message(state_.language.message(kPageMissingLine));
+        prompter_.message(state_.language.message(lang::PageFileMissing));
         rendering_.clear();
         page_->setPicture(rendering_.page());
         return;
@@ -176,7 +174,7 @@ void TForm200::loadAndRender() {
 }
 
 // The edited element on top, then its handles, or its appearance first when previewing.
-void TForm200::showElement() {
+void PositionEditor::showElement() {
     overlay_->setPicture(rendering_.elementPicture(edited_, jouIndex_));
     const QPoint at = elementPosition();
     overlay_->setGeometry(reachableRect(at.x(), at.y(), edited_.Largeur, edited_.Hauteur));
@@ -190,7 +188,7 @@ void TForm200::showElement() {
     showHandles();
 }
 
-void TForm200::showHandles() {
+void PositionEditor::showHandles() {
     const QRect element = overlay_->geometry();
     const HandleSize size = handleSize(element);
     for (Handle h : kHandles) {
@@ -206,26 +204,26 @@ void TForm200::showHandles() {
     setFocus();
 }
 
-bool TForm200::arrivalShown() const {
+bool PositionEditor::arrivalShown() const {
     return arrivalShown_ && editedKind() == ElementKind::Animation;
 }
 
-QPoint TForm200::elementPosition() const {
+QPoint PositionEditor::elementPosition() const {
     if (arrivalShown()) {
         return {withinReach(edited_.sensdegra.toInt()), withinReach(edited_.style.toInt())};
     }
     return {withinReach(edited_.Gauche), withinReach(edited_.Haut)};
 }
 
-void TForm200::hideHandles() {
+void PositionEditor::hideHandles() {
     for (PictureWidget* handle : handles_) {
         handle->hide();
     }
 }
 
-void TForm200::openPalette() {
+void PositionEditor::openPalette() {
     if (!palette_) {
-        palette_ = new TForm101(state_, prompter_, this);
+        palette_ = new PositionPalette(state_, prompter_, this);
         palette_->onApply = [this] { applyPalette(); };
         palette_->onGoTo = [this](int row, int column) { goToCell(row, column); };
         palette_->onClose = [this] { requestClose(); };
@@ -244,7 +242,7 @@ void TForm200::openPalette() {
 
 // At the page's right edge, or at its left edge when it would cover the element there; centred
 // vertically.
-void TForm200::placePalette() {
+void PositionEditor::placePalette() {
     palette_->adjustSize();
     const QRect element = overlay_->geometry();
     int left = width() - palette_->width();
@@ -256,7 +254,7 @@ void TForm200::placePalette() {
 }
 
 // Later: the palette may be closing from one of its own buttons.
-void TForm200::closePalette() {
+void PositionEditor::closePalette() {
     if (palette_) {
         palette_->hide();
         palette_->deleteLater();
@@ -266,7 +264,7 @@ void TForm200::closePalette() {
 
 bool runPositionEditor(SessionSettings& state, Prompter& prompter, Storyboard& storyboard,
                        int jouIndex, bool preview, QWidget* parent) {
-    TForm200 editor(state, prompter, storyboard, jouIndex, preview, parent);
+    PositionEditor editor(state, prompter, storyboard, jouIndex, preview, parent);
     runModal(state, editor);
     return editor.positionsChanged();
 }

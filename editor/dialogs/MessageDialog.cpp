@@ -1,20 +1,19 @@
-#include "editor/dialogs/MessageBoxes.h"
+#include "editor/dialogs/MessageDialog.h"
 
 #include "common/formats/LangLines.h"
-#include "common/platform/Prompter.h"
 #include "editor/dialogs/DialogBackground.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace ztv::editor {
 
-TMessBox::TMessBox(const LanguageFile& language, const QString& text,
-                   const QList<std::pair<int, int>>& buttons, QWidget* parent, MessageSign sign)
+MessageDialog::MessageDialog(const LanguageFile& language, const QString& text,
+                             const QList<std::pair<int, int>>& buttons, QWidget* parent,
+                             MessageSign sign)
     : QDialog(parent) {
     setWindowTitle(language.text(lang::MessageBoxCaption));
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -61,50 +60,9 @@ TMessBox::TMessBox(const LanguageFile& language, const QString& text,
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TMessBox::paintEvent(QPaintEvent*) {
+void MessageDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     DialogBackground::tile(painter, rect());
 }
-
-TMessOk::TMessOk(const LanguageFile& language, const QString& text, QWidget* parent,
-                 MessageSign sign)
-    : TMessBox(language, text, {{lang::ButtonOk, Prompter::Ok}}, parent, sign) {}
-
-TFYNC::TFYNC(const LanguageFile& language, const QString& text, QWidget* parent, Origin origin)
-    : TMessBox(language, text,
-               {{lang::ButtonYes, Prompter::Yes},
-                {lang::ButtonNo, Prompter::No},
-                {lang::ButtonCancel, Prompter::Cancel}},
-               parent),
-      origin_(origin) {
-    setWindowFlag(Qt::WindowStaysOnTopHint);
-    if (origin_ == Unasked) {
-        const QList<QPushButton*> buttons = findChildren<QPushButton*>();
-        for (QPushButton* button : buttons) {
-            button->setDefault(button == buttons.last());
-        }
-    }
-}
-
-void TFYNC::showEvent(QShowEvent* event) {
-    TMessBox::showEvent(event);
-    if (origin_ != Unasked) {
-        return;
-    }
-    const QList<QPushButton*> buttons = findChildren<QPushButton*>();
-    for (QPushButton* button : buttons) {
-        button->setEnabled(false);
-    }
-    QTimer::singleShot(kUnaskedClickDelayMs, this, [buttons] {
-        for (QPushButton* button : buttons) {
-            button->setEnabled(true);
-        }
-        buttons.last()->setFocus();
-    });
-}
-
-TFOC::TFOC(const LanguageFile& language, const QString& text, QWidget* parent)
-    : TMessBox(language, text,
-               {{lang::ButtonOk, Prompter::Ok}, {lang::ButtonCancel, Prompter::Cancel}}, parent) {}
 
 }  // namespace ztv::editor

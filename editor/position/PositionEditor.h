@@ -5,8 +5,8 @@
 #include "editor/dialogs/CellRecords.h"
 #include "editor/position/HandleGeometry.h"
 #include "editor/position/PageRendering.h"
+#include "editor/position/PositionPalette.h"
 #include "editor/position/PreviewRun.h"
-#include "editor/position/TForm101.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -29,13 +29,13 @@ class Storyboard;
 // screen, the element on top with eight handles, and the "Positions" palette. Every change is
 // written into the page's .JOU file at once; closing asks whether to keep them, which copies
 // the .JOU file over the .ACT file, or drops them.
-class TForm200 : public QDialog {
+class PositionEditor : public QDialog {
     Q_OBJECT
   public:
     // jouIndex: the record of the .JOU file to edit; preview: play its appearance first.
-    TForm200(SessionSettings& state, Prompter& prompter, Storyboard& storyboard, int jouIndex,
-             bool preview, QWidget* parent = nullptr);
-    ~TForm200() override;
+    PositionEditor(SessionSettings& state, Prompter& prompter, Storyboard& storyboard, int jouIndex,
+                   bool preview, QWidget* parent = nullptr);
+    ~PositionEditor() override;
 
     // Something was written into the .JOU file and the author kept it.
     bool positionsChanged() const { return positionsChanged_; }
@@ -46,7 +46,7 @@ class TForm200 : public QDialog {
     QWidget* overlay() const;
     QWidget* handle(Handle h) const;
     QWidget* page() const;
-    TForm101* positionsPalette() const { return palette_; }
+    PositionPalette* positionsPalette() const { return palette_; }
     bool busy() const { return busy_; }
     bool previewing() const { return previewTimer_.isActive(); }
 
@@ -63,7 +63,7 @@ class TForm200 : public QDialog {
     void done(int result) override;
 
   private:
-    // --- loading and showing (TForm200.cpp) ---
+    // --- loading and showing (PositionEditor.cpp) ---
     void activate();
     void loadAndRender();
     void showElement();
@@ -78,7 +78,7 @@ class TForm200 : public QDialog {
     void placePalette();
     void buildHandles();
 
-    // --- mouse (TForm200Mouse.cpp) ---
+    // --- mouse (PositionEditorMouse.cpp) ---
     void overlayPressed(QPoint at);
     void overlayMoved(QPoint at);
     void overlayReleased();
@@ -86,7 +86,7 @@ class TForm200 : public QDialog {
     void pageClicked(QPoint at);
     void goToCell(int row, int column);
 
-    // --- saving, keys and closing (TForm200Save.cpp) ---
+    // --- saving, keys and closing (PositionEditorSave.cpp) ---
     void save(const QRect& rect);
     // "Modifier"; wholePage: the page is drawn again after the save, not just the element.
     void applyPalette(bool wholePage = false);
@@ -98,7 +98,7 @@ class TForm200 : public QDialog {
     bool closeAllowed();
     void confirmOrDrop();
 
-    // --- preview (TForm200Preview.cpp) ---
+    // --- preview (PositionEditorPreview.cpp) ---
     bool canPreview() const;
     void startPreview();
     std::unique_ptr<PreviewRun> makePreviewRun();
@@ -117,7 +117,7 @@ class TForm200 : public QDialog {
     PictureWidget* page_ = nullptr;
     PictureWidget* overlay_ = nullptr;
     std::array<PictureWidget*, 8> handles_{};
-    QPointer<TForm101> palette_;
+    QPointer<PositionPalette> palette_;
 
     bool activated_ = false;
     bool busy_ = false;

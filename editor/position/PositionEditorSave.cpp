@@ -6,29 +6,22 @@
 #include "editor/document/SessionSettings.h"
 #include "editor/document/Storyboard.h"
 #include "editor/document/UndoSnapshot.h"
-#include "editor/position/JouPositions.h"
+#include "editor/position/ElementPlacement.h"
 #include "editor/position/PictureWidget.h"
-#include "editor/position/TForm101.h"
-#include "editor/position/TForm200.h"
+#include "editor/position/PositionEditor.h"
+#include "editor/position/PositionPalette.h"
 
 #include <QKeyEvent>
 
 namespace ztv::editor {
 
-namespace {
-
-constexpr int kKeepPositionsLine = 113;
-constexpr int kNotWrittenLine = 851;
-
-}  // namespace
-
 // The rectangle, as the player accepts it, goes into every record of the cell; the palette's
 // values too when one of its buttons asked.
-void TForm200::save(const QRect& wanted) {
+void PositionEditor::save(const QRect& wanted) {
     busy_ = true;
     const QRect rect = playableRect(wanted);
     // Closing the palette only hides it until this call returns: its values can still be read.
-    TForm101* palette = paletteValues_ ? palette_.data() : nullptr;
+    PositionPalette* palette = paletteValues_ ? palette_.data() : nullptr;
     paletteValues_ = false;
     // An animation's arrival moves as text in its record; its first position stays.
     const bool arrival = arrivalShown();
@@ -48,7 +41,7 @@ void TForm200::save(const QRect& wanted) {
     QString error;
     if (!writePlacement(storyboard_.jouPath(), edited_.Ligne, edited_.Colonne, first, change,
                         state_.language, &error)) {
-        prompter_.message(state_.text(kNotWrittenLine) + u'\n' + error);
+        prompter_.message(state_.text(lang::PositionsNotWritten) + u'\n' + error);
         showElement();
         return;
     }
@@ -65,7 +58,7 @@ void TForm200::save(const QRect& wanted) {
     showElement();
 }
 
-void TForm200::applyPalette(bool wholePage) {
+void PositionEditor::applyPalette(bool wholePage) {
     if (busy_ || !palette_) {
         return;
     }
@@ -81,7 +74,7 @@ void TForm200::applyPalette(bool wholePage) {
 
 // A text's new font, colour or spacing gives it a new size; the whole page is drawn again, since
 // the text may now cover more or less of it.
-void TForm200::paletteTextLook() {
+void PositionEditor::paletteTextLook() {
     if (busy_ || !palette_) {
         return;
     }
@@ -89,7 +82,7 @@ void TForm200::paletteTextLook() {
     applyPalette(true);
 }
 
-void TForm200::applyArrival() {
+void PositionEditor::applyArrival() {
     if (busy_ || !palette_ || !arrivalShown()) {
         return;
     }
@@ -102,7 +95,7 @@ void TForm200::applyArrival() {
 }
 
 // "Voir arrivée" and back: the overlay goes to the animation's other position.
-void TForm200::toggleArrival() {
+void PositionEditor::toggleArrival() {
     if (busy_) {
         return;
     }
@@ -112,7 +105,7 @@ void TForm200::toggleArrival() {
 }
 
 // "Voir effet": the element is placed as the palette says and its appearance replays.
-void TForm200::paletteEffect() {
+void PositionEditor::paletteEffect() {
     if (busy_ || !palette_ || !canPreview()) {
         return;
     }
@@ -127,7 +120,7 @@ void TForm200::paletteEffect() {
     save(*rect);
 }
 
-void TForm200::keyPressEvent(QKeyEvent* event) {
+void PositionEditor::keyPressEvent(QKeyEvent* event) {
     QPoint step;
     switch (event->key()) {
         case Qt::Key_Escape:
@@ -163,12 +156,12 @@ void TForm200::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-void TForm200::requestClose() {
+void PositionEditor::requestClose() {
     closePalette();
     reject();
 }
 
-bool TForm200::closeAllowed() {
+bool PositionEditor::closeAllowed() {
     if (previewing()) {
         stopPreview();
         return false;
@@ -176,7 +169,7 @@ bool TForm200::closeAllowed() {
     return true;
 }
 
-void TForm200::done(int result) {
+void PositionEditor::done(int result) {
     if (closing_ || !closeAllowed()) {
         return;
     }
@@ -188,7 +181,7 @@ void TForm200::done(int result) {
 
 // Kept: the .JOU file becomes the .ACT file, after the undo snapshot. In every case the .JOU
 // file is made again from the .ACT file, which drops what was not kept.
-void TForm200::confirmOrDrop() {
+void PositionEditor::confirmOrDrop() {
     if (state_.closePlayerPreview) {
         state_.closePlayerPreview();
     }
@@ -199,7 +192,7 @@ void TForm200::confirmOrDrop() {
         positionsChanged_ = false;
     }
     if (positionsChanged_) {
-        if (prompter_.ask(state_.text(kKeepPositionsLine), QString(),
+        if (prompter_.ask(state_.text(lang::KeepPositionsQuestion), QString(),
                           Prompter::Buttons::OkCancel) == Prompter::Ok) {
             QString error;
             if (takeUndoSnapshot(storyboard_, &error) &&
@@ -208,7 +201,7 @@ void TForm200::confirmOrDrop() {
                     state_.positionsKept();
                 }
             } else {
-                prompter_.message(state_.text(kNotWrittenLine) + u'\n' + error);
+                prompter_.message(state_.text(lang::PositionsNotWritten) + u'\n' + error);
                 positionsChanged_ = false;
             }
         } else {

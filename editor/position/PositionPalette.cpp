@@ -1,4 +1,4 @@
-#include "editor/position/TForm101.h"
+#include "editor/position/PositionPalette.h"
 
 #include "common/formats/ElementKinds.h"
 #include "common/formats/LangLines.h"
@@ -26,25 +26,7 @@ namespace ztv::editor {
 namespace {
 
 constexpr int kWidth = 230;
-constexpr int kCaptionLine = 539;
-constexpr int kRectLabelLine = 540;  // "Gauche" to "Hauteur"
-constexpr int kFirstRowName = 300;
-constexpr int kEffectLabelLine = 545;
-constexpr int kSpeedLabelLine = 546;
-constexpr int kAppearanceLabelLine = 628;
-constexpr int kViewLine = 114;
-constexpr int kViewEffectLine = 115;
-constexpr int kCloseLine = 174;
-constexpr int kShowArrivalLine = 116;
-constexpr int kShowStartLine = 117;
-constexpr int kArrivalLine = 613;
-constexpr int kSecondLeftLine = 614;  // "Gauche 2", then "Haut 2"
-constexpr int kStepsLine = 617;
 constexpr int kDefaultSteps = 10;
-constexpr int kApplyLine = 849;
-constexpr int kGoToLine = 850;
-constexpr int kStretchLine = 533;
-constexpr int kLoopsLine = 618;  // "X :"
 constexpr int kMaxLoops = 100;
 constexpr int kLoopsEntry = 1;  // the character loops instead of speaking
 
@@ -82,29 +64,29 @@ bool kindHasPreview(ElementKind kind) {
     return optionsOf(kind).preview;
 }
 
-TForm101::TForm101(SessionSettings& state, Prompter& prompter, QWidget* parent)
+PositionPalette::PositionPalette(SessionSettings& state, Prompter& prompter, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint), state_(state), prompter_(prompter) {
     setObjectName(QStringLiteral("TForm101"));
-    setWindowTitle(state_.text(kCaptionLine));
+    setWindowTitle(state_.text(lang::PositionCaption));
     build();
 }
 
-QLineEdit* TForm101::numberEdit(int index) {
+QLineEdit* PositionPalette::numberEdit(int index) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(QStringLiteral("Edit%1").arg(index + 1));
     return edit;
 }
 
-void TForm101::build() {
+void PositionPalette::build() {
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     for (int i = 0; i < 4; ++i) {
         edits_[std::size_t(i)] = numberEdit(i);
-        form->addRow(state_.text(kRectLabelLine + i) + QStringLiteral(" :"),
+        form->addRow(state_.text(lang::PositionRectLabel + i) + QStringLiteral(" :"),
                      edits_[std::size_t(i)]);
     }
     layout->addLayout(form);
-    apply_ = dialogButton(this, "BApplic", state_.text(kApplyLine), QRect());
+    apply_ = dialogButton(this, "BApplic", state_.text(lang::ApplyPositions), QRect());
     layout->addWidget(apply_);
     buildOptions(layout);
     buildArrival(layout);
@@ -113,7 +95,7 @@ void TForm101::build() {
     rows_ = new QComboBox(this);
     rows_->setObjectName(QStringLiteral("ComboBox2"));
     for (int row = 1; row <= kRowCount; ++row) {
-        rows_->addItem(state_.text(kFirstRowName + row - 1));
+        rows_->addItem(state_.text(lang::RowNameFirst + row - 1));
     }
     columns_ = new QComboBox(this);
     columns_->setObjectName(QStringLiteral("ComboBox6"));
@@ -123,9 +105,9 @@ void TForm101::build() {
     cell->addWidget(rows_, 1);
     cell->addWidget(columns_);
     layout->addLayout(cell);
-    auto* goTo = dialogButton(this, "BitBtn1", state_.text(kGoToLine), QRect());
-    effectButton_ = dialogButton(this, "Beffet", state_.text(kViewEffectLine), QRect());
-    auto* close = dialogButton(this, "BitBtn2", state_.text(kCloseLine), QRect());
+    auto* goTo = dialogButton(this, "BitBtn1", state_.text(lang::GoToCell), QRect());
+    effectButton_ = dialogButton(this, "Beffet", state_.text(lang::ShowEffect), QRect());
+    auto* close = dialogButton(this, "BitBtn2", state_.text(lang::PositionClose), QRect());
     layout->addWidget(goTo);
     layout->addWidget(effectButton_);
     layout->addWidget(close);
@@ -147,7 +129,7 @@ void TForm101::build() {
 }
 
 // Effect, speed and appearance mode, shown as the edited kind has them.
-void TForm101::buildOptions(QVBoxLayout* layout) {
+void PositionPalette::buildOptions(QVBoxLayout* layout) {
     auto* group = new QWidget(this);
     options_ = new QFormLayout(group);
     options_->setContentsMargins(0, 0, 0, 0);
@@ -159,12 +141,12 @@ void TForm101::buildOptions(QVBoxLayout* layout) {
     speed_ = numberList(group, "ComboBox4", speedEntries());
     appearance_ = new QComboBox(group);
     appearance_->setObjectName(QStringLiteral("ComboBox5"));
-    for (int line = 200; line <= 216; ++line) {
+    for (int line = lang::AppearanceOpaque; line <= lang::AppearanceInvert; ++line) {
         appearance_->addItem(state_.text(line));
     }
-    options_->addRow(state_.text(kEffectLabelLine), effect_);
-    options_->addRow(state_.text(kSpeedLabelLine), speed_);
-    options_->addRow(state_.text(kAppearanceLabelLine), appearance_);
+    options_->addRow(state_.text(lang::PositionEffectLabel), effect_);
+    options_->addRow(state_.text(lang::PositionSpeedLabel), speed_);
+    options_->addRow(state_.text(lang::PositionAppearanceLabel), appearance_);
     buildTransitionOption();
     buildCharacterOptions();
     textLook_ = new PaletteTextLook(state_, group);
@@ -175,14 +157,14 @@ void TForm101::buildOptions(QVBoxLayout* layout) {
 }
 
 // Bands, turns or a zoom factor, or stretching, as the chosen effect takes.
-void TForm101::buildTransitionOption() {
+void PositionPalette::buildTransitionOption() {
     transitionOption_ = new QWidget(this);
     auto* line = new QHBoxLayout(transitionOption_);
     line->setContentsMargins(0, 0, 0, 0);
     bandsLabel_ = new QLabel(transitionOption_);
     bands_ = new QLineEdit(transitionOption_);
     bands_->setObjectName(QStringLiteral("Edit8"));
-    stretch_ = new QCheckBox(state_.text(kStretchLine), transitionOption_);
+    stretch_ = new QCheckBox(state_.text(lang::StretchOption), transitionOption_);
     stretch_->setObjectName(QStringLiteral("CheckBox1"));
     line->addWidget(bandsLabel_);
     line->addWidget(bands_, 1);
@@ -191,7 +173,7 @@ void TForm101::buildTransitionOption() {
 }
 
 // A character speaks its sound or plays a number of loops, then ends on a pose.
-void TForm101::buildCharacterOptions() {
+void PositionPalette::buildCharacterOptions() {
     sound_ = new QComboBox(this);
     sound_->setObjectName(QStringLiteral("ComboBox3"));
     sound_->addItem(state_.text(lang::CharacterSpeaks));
@@ -205,28 +187,29 @@ void TForm101::buildCharacterOptions() {
         endPose_->addItem(state_.text(line));
     }
     options_->addRow(sound_);
-    options_->addRow(state_.text(kLoopsLine), loops_);
+    options_->addRow(state_.text(lang::XLabel), loops_);
     options_->addRow(endPose_);
     connect(sound_, &QComboBox::currentIndexChanged, this, [this] { showKindOptions(); });
 }
 
 // An animation's arrival: where it goes, in how many steps.
-void TForm101::buildArrival(QVBoxLayout* layout) {
+void PositionPalette::buildArrival(QVBoxLayout* layout) {
     arrivalGroup_ = new QWidget(this);
     auto* form = new QFormLayout(arrivalGroup_);
     form->setContentsMargins(0, 0, 0, 0);
-    form->addRow(new QLabel(state_.text(kArrivalLine), arrivalGroup_));
+    form->addRow(new QLabel(state_.text(lang::ArrivalLabel), arrivalGroup_));
     for (int i = 0; i < 2; ++i) {
         arrival_[std::size_t(i)] = numberEdit(4 + i);
-        form->addRow(state_.text(kSecondLeftLine + i), arrival_[std::size_t(i)]);
+        form->addRow(state_.text(lang::SecondLeftLabel + i), arrival_[std::size_t(i)]);
     }
     steps_ = new QSpinBox(arrivalGroup_);
     steps_->setObjectName(QStringLiteral("SpinEdit2"));
     steps_->setRange(1, 100);
-    form->addRow(state_.text(kStepsLine), steps_);
-    applyArrival_ = dialogButton(arrivalGroup_, "BBougPoint2", state_.text(kApplyLine), QRect());
+    form->addRow(state_.text(lang::StepsLabel), steps_);
+    applyArrival_ =
+        dialogButton(arrivalGroup_, "BBougPoint2", state_.text(lang::ApplyPositions), QRect());
     arrivalButton_ =
-        dialogButton(arrivalGroup_, "BVoirArrivee", state_.text(kShowArrivalLine), QRect());
+        dialogButton(arrivalGroup_, "BVoirArrivee", state_.text(lang::ShowArrival), QRect());
     form->addRow(applyArrival_);
     form->addRow(arrivalButton_);
     layout->addWidget(arrivalGroup_);
@@ -234,7 +217,7 @@ void TForm101::buildArrival(QVBoxLayout* layout) {
     connect(arrivalButton_, &QPushButton::clicked, this, [this] { onToggleArrival(); });
 }
 
-void TForm101::fill(const ElementRecord& r) {
+void PositionPalette::fill(const ElementRecord& r) {
     row_ = r.Ligne;
     const QRect rect = recordRect(r);
     const int values[] = {rect.left(), rect.top(), rect.width(), rect.height()};
@@ -264,7 +247,7 @@ void TForm101::fill(const ElementRecord& r) {
     showArrival(arrivalShown_);
 }
 
-void TForm101::showKindOptions() {
+void PositionPalette::showKindOptions() {
     const ElementKind kind = kindOfRow(row_);
     const KindOptions shown = optionsOf(kind);
     options_->setRowVisible(effect_, shown.effect);
@@ -281,7 +264,7 @@ void TForm101::showKindOptions() {
     adjustSize();
 }
 
-void TForm101::showTransitionOption() {
+void PositionPalette::showTransitionOption() {
     const bool takesOption =
         optionsOf(kindOfRow(row_)).option &&
         transitionOptionKind(effect_->currentText(), state_.language) != TransitionOptionKind::None;
@@ -291,21 +274,21 @@ void TForm101::showTransitionOption() {
 }
 
 // Pictures and panoramas replay their appearance; the other kinds show a preview.
-int TForm101::previewLine() const {
+int PositionPalette::previewLine() const {
     const ElementKind kind = kindOfRow(row_);
     const bool appearance = kind == ElementKind::Background || kind == ElementKind::Picture ||
                             kind == ElementKind::Panorama;
-    return appearance ? kViewEffectLine : kViewLine;
+    return appearance ? lang::ShowEffect : lang::PositionPreview;
 }
 
-void TForm101::showArrival(bool shown) {
+void PositionPalette::showArrival(bool shown) {
     arrivalShown_ = shown && kindOfRow(row_) == ElementKind::Animation;
     apply_->setVisible(!arrivalShown_);
     applyArrival_->setVisible(arrivalShown_);
-    arrivalButton_->setText(state_.text(arrivalShown_ ? kShowStartLine : kShowArrivalLine));
+    arrivalButton_->setText(state_.text(arrivalShown_ ? lang::ShowStart : lang::ShowArrival));
 }
 
-void TForm101::setEffectAvailable(bool available) {
+void PositionPalette::setEffectAvailable(bool available) {
     if (available) {
         effectButton_->setEnabled(true);
         effectButton_->setToolTip(QString());
@@ -314,7 +297,7 @@ void TForm101::setEffectAvailable(bool available) {
     }
 }
 
-std::optional<int> TForm101::readEdit(QLineEdit* edit) {
+std::optional<int> PositionPalette::readEdit(QLineEdit* edit) {
     bool ok = false;
     const int value = edit->text().trimmed().toInt(&ok);
     if (!ok) {
@@ -325,7 +308,7 @@ std::optional<int> TForm101::readEdit(QLineEdit* edit) {
     return value;
 }
 
-std::optional<QRect> TForm101::rect() {
+std::optional<QRect> PositionPalette::rect() {
     if (!transitionOption_->isHidden() && !bands_->isHidden() && !readEdit(bands_)) {
         return std::nullopt;
     }
@@ -340,7 +323,7 @@ std::optional<QRect> TForm101::rect() {
     return reachableRect(values[0], values[1], values[2], values[3]);
 }
 
-std::optional<QPoint> TForm101::arrival() {
+std::optional<QPoint> PositionPalette::arrival() {
     const auto x = readEdit(arrival_[0]);
     const auto y = x ? readEdit(arrival_[1]) : std::nullopt;
     if (!y) {
@@ -349,14 +332,14 @@ std::optional<QPoint> TForm101::arrival() {
     return QPoint(*x, *y);
 }
 
-void TForm101::nudge(int dx, int dy) {
+void PositionPalette::nudge(int dx, int dy) {
     QLineEdit* left = arrivalShown_ ? arrival_[0] : edits_[0];
     QLineEdit* top = arrivalShown_ ? arrival_[1] : edits_[1];
     left->setText(QString::number(left->text().toInt() + dx));
     top->setText(QString::number(top->text().toInt() + dy));
 }
 
-void TForm101::applyValues(ElementRecord& r) const {
+void PositionPalette::applyValues(ElementRecord& r) const {
     const ElementKind kind = kindOfRow(row_);
     const KindOptions shown = optionsOf(kind);
     if (shown.effect) {
@@ -400,7 +383,7 @@ void TForm101::applyValues(ElementRecord& r) const {
     }
 }
 
-void TForm101::remeasureText() {
+void PositionPalette::remeasureText() {
     if (kindOfRow(row_) != ElementKind::Text) {
         return;
     }
@@ -409,7 +392,7 @@ void TForm101::remeasureText() {
     edits_[3]->setText(QString::number(size.height()));
 }
 
-void TForm101::keyPressEvent(QKeyEvent* event) {
+void PositionPalette::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         onEscape();
         return;

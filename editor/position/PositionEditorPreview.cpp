@@ -6,8 +6,8 @@
 #include "editor/position/CharacterPreview.h"
 #include "editor/position/EnginePreviews.h"
 #include "editor/position/PictureWidget.h"
-#include "editor/position/TForm101.h"
-#include "editor/position/TForm200.h"
+#include "editor/position/PositionEditor.h"
+#include "editor/position/PositionPalette.h"
 #include "editor/position/VideoPreview.h"
 #include "player/elements/StepTiming.h"
 
@@ -15,11 +15,11 @@ namespace ztv::editor {
 
 // Sounds, click zones, keyword lists and long texts have no preview; a disappearance has
 // nothing to show.
-bool TForm200::canPreview() const {
+bool PositionEditor::canPreview() const {
     return kindHasPreview(editedKind()) && hasEdited_ && !rendering_.isMarker(edited_.Fichier);
 }
 
-std::unique_ptr<PreviewRun> TForm200::makePreviewRun() {
+std::unique_ptr<PreviewRun> PositionEditor::makePreviewRun() {
     QImage& page = rendering_.page();
     const QRect rect = recordRect(edited_);
     switch (editedKind()) {
@@ -39,7 +39,7 @@ std::unique_ptr<PreviewRun> TForm200::makePreviewRun() {
     }
 }
 
-void TForm200::startPreview() {
+void PositionEditor::startPreview() {
     busy_ = true;
     overlay_->hide();
     hideHandles();
@@ -51,7 +51,7 @@ void TForm200::startPreview() {
     previewTimer_.start(0);
 }
 
-void TForm200::previewTick() {
+void PositionEditor::previewTick() {
     if (!previewRun_) {
         previewTimer_.stop();
         return;
@@ -73,13 +73,13 @@ void TForm200::previewTick() {
     previewTimer_.start(int(steptiming::msToTick(now, 1)));
 }
 
-void TForm200::stopPreview() {
+void PositionEditor::stopPreview() {
     if (previewRun_) {
         previewRun_->stop();
     }
 }
 
-void TForm200::endPreview() {
+void PositionEditor::endPreview() {
     previewTimer_.stop();
     previewRun_.reset();
     preview_ = false;

@@ -1,29 +1,20 @@
 // Moving the edited element, resizing it with its handles, and picking another one.
 #include "common/formats/ElementKinds.h"
+#include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"
 #include "editor/document/SessionSettings.h"
 #include "editor/document/Storyboard.h"
 #include "editor/position/PictureWidget.h"
-#include "editor/position/TForm200.h"
+#include "editor/position/PositionEditor.h"
 
 namespace ztv::editor {
 
-namespace {
-
-constexpr int kBackgroundFixedLine = 66;
-constexpr int kEmptyCellLine = 68;
-constexpr int kTextFixedLine = 118;
-constexpr int kFramesFixedLine = 119;
-constexpr int kKeywordWidthOnlyLine = 400;
-
-}  // namespace
-
-void TForm200::overlayPressed(QPoint) {
+void PositionEditor::overlayPressed(QPoint) {
     if (busy_) {
         return;
     }
     if (editedKind() == ElementKind::Background) {
-        prompter_.message(state_.language.message(kBackgroundFixedLine));
+        prompter_.message(state_.language.message(lang::BackgroundFixed));
         return;
     }
     busy_ = true;
@@ -36,7 +27,7 @@ void TForm200::overlayPressed(QPoint) {
 
 // The first move puts the corner the anchor names under the pointer; from then on the anchor is
 // the element's centre, which follows the pointer.
-void TForm200::overlayMoved(QPoint at) {
+void PositionEditor::overlayMoved(QPoint at) {
     if (!dragging_ || !busy_) {
         return;
     }
@@ -46,7 +37,7 @@ void TForm200::overlayMoved(QPoint at) {
     dragMoved_ = true;
 }
 
-void TForm200::overlayReleased() {
+void PositionEditor::overlayReleased() {
     if (!dragging_) {
         return;
     }
@@ -58,20 +49,20 @@ void TForm200::overlayReleased() {
     save(QRect(dragPosition_, overlay_->size()));
 }
 
-bool TForm200::pressHandle(Handle h) {
+bool PositionEditor::pressHandle(Handle h) {
     if (busy_) {
         return false;
     }
     const ElementKind kind = editedKind();
     int refusal = 0;
     if (kind == ElementKind::Background) {
-        refusal = kBackgroundFixedLine;
+        refusal = lang::BackgroundFixed;
     } else if (kind == ElementKind::Character || kind == ElementKind::Animation) {
-        refusal = kFramesFixedLine;
+        refusal = lang::FramesSizeFixed;
     } else if (kind == ElementKind::Text) {
-        refusal = kTextFixedLine;
+        refusal = lang::TextSizeFixed;
     } else if (kind == ElementKind::KeywordList && h != Handle::PCG && h != Handle::PCD) {
-        refusal = kKeywordWidthOnlyLine;
+        refusal = lang::KeywordListWidthOnly;
     }
     if (refusal != 0) {
         prompter_.message(state_.language.message(refusal));
@@ -86,7 +77,7 @@ bool TForm200::pressHandle(Handle h) {
     return true;
 }
 
-void TForm200::handleMoved(Handle h, QPoint at) {
+void PositionEditor::handleMoved(Handle h, QPoint at) {
     if (resizing_ != h) {
         return;
     }
@@ -94,13 +85,13 @@ void TForm200::handleMoved(Handle h, QPoint at) {
     handle->move(handle->pos() + at - handleGrab_);
 }
 
-void TForm200::dropHandle(Handle h, QPoint topLeft) {
+void PositionEditor::dropHandle(Handle h, QPoint topLeft) {
     resizing_.reset();
     save(resizedRect(h, overlay_->geometry(), topLeft));
 }
 
 // The highest row under the point becomes the edited element.
-void TForm200::pageClicked(QPoint at) {
+void PositionEditor::pageClicked(QPoint at) {
     if (busy_) {
         return;
     }
@@ -119,7 +110,7 @@ void TForm200::pageClicked(QPoint at) {
     loadAndRender();
 }
 
-void TForm200::goToCell(int row, int column) {
+void PositionEditor::goToCell(int row, int column) {
     const auto records = readPageFile(storyboard_.jouPath());
     for (int i = 1; records && i < records->size(); ++i) {
         const ElementRecord& r = records->at(i);
@@ -129,7 +120,7 @@ void TForm200::goToCell(int row, int column) {
             return;
         }
     }
-    prompter_.message(state_.language.message(kEmptyCellLine));
+    prompter_.message(state_.language.message(lang::NothingToPlace));
 }
 
 }  // namespace ztv::editor
