@@ -417,7 +417,6 @@ namespace ztv::lang {
     X(StepsLabel, 617)                                      \
     X(ApplyPositions, 849)                                  \
     X(GoToCell, 850)                                        \
-    X(StretchOption, 533)                                   \
     X(TextFontLabel, 619) /* then style, size */            \
     X(LineSpacingLabel, 676)                                \
     X(AlignmentLabel, 675)                                  \
