@@ -1,8 +1,8 @@
 #include "editor/app/EditorPrompter.h"
 
 #include "common/formats/LangLines.h"
-#include "common/platform/MessageBoxButtons.h"
 #include "editor/dialogs/MessageBoxes.h"
+#include "player/ui/MessageBoxButtons.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

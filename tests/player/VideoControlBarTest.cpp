@@ -1,5 +1,5 @@
-// The video's control bar `MediaPl` through the scripted service: where it goes, which buttons
-// answer, and what they and the Space key do.
+// The video's control bar `MediaControlWindow` through the scripted service: where it goes, which
+// buttons answer, and what they and the Space key do.
 #include "common/formats/LangLines.h"
 #include "tests/player/PagePlayFixture.h"
 
@@ -22,7 +22,7 @@ class VideoControlBar : public PagePlayFixture {
         startPreview();
         engine_->JouerPage();
     }
-    const MediaControlBar& bar() const { return engine_->mediaState().MediaPl; }
+    const MediaControlBar& bar() const { return engine_->mediaState().MediaControlWindow; }
     MediaDeviceId film() const { return media_->deviceOf(QStringLiteral("film.avi")); }
 };
 
