@@ -116,9 +116,9 @@ void PlayerWindow::showVideo() {
     videoPanel_->setDevice(media.FDevVideo);
     videoPanel_->setVisible(open && !media.videoWindow.isEmpty());
     videoPanel_->setGeometry(toWindow(media.videoWindow));
-    mediaControlWindow_->showButtons(media.MediaControlWindow);
-    mediaControlWindow_->setVisible(open && media.MediaControlWindow.visible);
-    mediaControlWindow_->move(toWindow(media.MediaControlWindow.rect).topLeft());
+    mediaControlWindow_->showButtons(media.MediaPl);
+    mediaControlWindow_->setVisible(open && media.MediaPl.visible);
+    mediaControlWindow_->move(toWindow(media.MediaPl.rect).topLeft());
     mediaControlWindow_->raise();
 }
 

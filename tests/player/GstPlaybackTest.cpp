@@ -107,7 +107,7 @@ TEST_F(GstPlayback, TheDemoMediaPagePlaysItsTuneThenItsVideo) {
     EXPECT_GT(serveUntil([&] { return media.FDevVideo != 0 && gst_->isPlaying(media.FDevVideo); }),
               2500)
         << "the ball waits for the tune";
-    EXPECT_TRUE(media.MediaControlWindow.visible);
+    EXPECT_TRUE(media.MediaPl.visible);
     EXPECT_GE(serveUntil([&] { return engine_->currentPage() == 6; }, 15000), 0);  // the menu
     EXPECT_TRUE(prompter_.texts().isEmpty()) << prompter_.texts().join('|').toStdString();
 }

@@ -22,7 +22,7 @@ class VideoControlBar : public PagePlayFixture {
         startPreview();
         engine_->JouerPage();
     }
-    const MediaControlBar& bar() const { return engine_->mediaState().MediaControlWindow; }
+    const MediaControlBar& bar() const { return engine_->mediaState().MediaPl; }
     MediaDeviceId film() const { return media_->deviceOf(QStringLiteral("film.avi")); }
 };
 
