@@ -26,7 +26,7 @@ ztv_share_precompiled_headers(ztv_platform "${ZTV_PCH_GUI}"
     platform_tests formats_tests archives_tests media_tests builder_tests tools_tests fuzz_tests)
 # Qt Widgets as well: the windows and their tests.
 ztv_share_precompiled_headers(ztv_player "${ZTV_PCH_WIDGETS}"
-    ztv_editor ztv_test_widgets_main player_tests editor_tests)
+    ztv_editor player_tests editor_tests)
 
 # GLib's headers name a field `signals`, which Qt's headers define as a keyword: the sources
 # that include them do without the precompiled Qt headers.
