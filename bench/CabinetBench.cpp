@@ -3,7 +3,7 @@
 // run. Targets: our MSZIP write within 1.2x of gcab's, our extraction within 1.2x of
 // cabextract's. LZX write throughput is reported beside them. The programs' times include
 // their start-up, which is small beside 25 MB.
-#include "common/archives/CabFile.h"
+#include "common/archives/CabinetFile.h"
 #include "common/platform/FileIo.h"
 
 #include <benchmark/benchmark.h>
@@ -59,20 +59,20 @@ void runProgram(benchmark::State& state, const QString& program, const QStringLi
         state.SkipWithError(qPrintable(program + QStringLiteral(" failed")));
 }
 
-void writeOurs(benchmark::State& state, ztv::TCompressionType type) {
-    ztv::TCABFile cab;
+void writeOurs(benchmark::State& state, ztv::CabinetCompression type) {
+    ztv::CabinetFile cab;
     cab.CABFile = corpus().path(QStringLiteral("ours.cab"));
     cab.CompressionType = type;
-    cab.LZXMemory = ztv::TLZXMemory::lzxHighest;
+    cab.LZXMemory = ztv::LzxMemory::Highest;
     for (const QString& file : corpus().files)
-        cab.CABFileContents.append(ztv::TCABFileEntry(file));
+        cab.CABFileContents.append(ztv::CabinetEntry(file));
     for (auto _ : state)
         cab.write();
     state.SetBytesProcessed(state.iterations() * kTotal);
 }
 
 void BM_WriteMszipOurs(benchmark::State& state) {
-    writeOurs(state, ztv::TCompressionType::typMSZIP);
+    writeOurs(state, ztv::CabinetCompression::Mszip);
 }
 
 void BM_WriteMszipGcab(benchmark::State& state) {
@@ -88,16 +88,16 @@ void BM_WriteMszipGcab(benchmark::State& state) {
 }
 
 void BM_WriteLzxOurs(benchmark::State& state) {
-    writeOurs(state, ztv::TCompressionType::typLZX);
+    writeOurs(state, ztv::CabinetCompression::Lzx);
 }
 
 // Both extract the archive that our MSZIP writer made.
 QString mszipArchive() {
     static const QString path = [] {
-        ztv::TCABFile cab;
+        ztv::CabinetFile cab;
         cab.CABFile = corpus().path(QStringLiteral("extract.cab"));
         for (const QString& file : corpus().files)
-            cab.CABFileContents.append(ztv::TCABFileEntry(file));
+            cab.CABFileContents.append(ztv::CabinetEntry(file));
         cab.write();
         return cab.CABFile;
     }();
@@ -105,7 +105,7 @@ QString mszipArchive() {
 }
 
 void BM_ExtractOurs(benchmark::State& state) {
-    ztv::TCABFile cab;
+    ztv::CabinetFile cab;
     cab.CABFile = mszipArchive();
     cab.TargetPath = corpus().path(QStringLiteral("out-ours"));
     for (auto _ : state)

@@ -1,8 +1,8 @@
 #include "fuzz/FuzzSeeds.h"
 
-#include "common/archives/CabFile.h"
-#include "common/formats/ElementRecord.h"
+#include "common/archives/CabinetFile.h"
 #include "common/archives/EntryReader.h"
+#include "common/formats/ElementRecord.h"
 #include "common/formats/GifWriter.h"
 #include "common/formats/KeywordTable.h"
 #include "common/formats/PageTable.h"
@@ -84,16 +84,16 @@ QList<QByteArray> cabinetSeeds() {
         craftCabinet({{"a.txt", "hello"}, {"F\\b.bin", QByteArray(100, 'b')}, {"c", {}}})};
     QTemporaryDir dir;
     const ProjectWriter writer(dir.path());
-    TCABFile cab;
+    CabinetFile cab;
     cab.CABFile = writer.path(QStringLiteral("seed.cab"));
     cab.CABFileContents = {
-        TCABFileEntry(
+        CabinetEntry(
             writer.writeBytes(QStringLiteral("page.txt"), QByteArray("zentrovale ").repeated(300))),
-        TCABFileEntry(writer.writeBytes(QStringLiteral("1.cds"), encodeEntry("\\a.jpg", "jpeg")),
-                      QStringLiteral("sub"))};
+        CabinetEntry(writer.writeBytes(QStringLiteral("1.cds"), encodeEntry("\\a.jpg", "jpeg")),
+                     QStringLiteral("sub"))};
     cab.write();
     out.append(readBytes(cab.CABFile));
-    cab.CompressionType = TCompressionType::typLZX;
+    cab.CompressionType = CabinetCompression::Lzx;
     cab.write();
     out.append(readBytes(cab.CABFile));
     return out;

@@ -1,12 +1,12 @@
 #include "fuzz/FuzzTargets.h"
 
-#include "common/formats/AniCursor.h"
-#include "common/formats/AnimatedPicture.h"
-#include "common/archives/CabFile.h"
-#include "common/formats/Container.h"
-#include "common/formats/ElementRecord.h"
+#include "common/archives/CabinetFile.h"
 #include "common/archives/ElfImage.h"
 #include "common/archives/EntryReader.h"
+#include "common/formats/AniCursor.h"
+#include "common/formats/AnimatedPicture.h"
+#include "common/formats/Container.h"
+#include "common/formats/ElementRecord.h"
 #include "common/formats/JpegCodec.h"
 #include "common/formats/KeywordTable.h"
 #include "common/formats/LanguageFile.h"
@@ -152,7 +152,7 @@ void entries(const std::uint8_t* data, std::size_t size) {
 void cabinet(const std::uint8_t* data, std::size_t size) {
     const QString target = scratchDir() + QStringLiteral("/cabinet");
     QDir(target).removeRecursively();
-    TCABFile cab;
+    CabinetFile cab;
     cab.CABFile = scratchFile(bytesOf(data, size));
     cab.TargetPath = target;
     if (!cab.listContents())

@@ -1,7 +1,7 @@
 // Writing LZX archives ourselves: no library writes LZX. One folder holds every file; each
 // 32768-byte frame of the folder's data becomes one data block.
-#include "common/archives/CabFile.h"
 #include "common/archives/CabLayout.h"
+#include "common/archives/CabinetFile.h"
 #include "common/archives/LzxEncoder.h"
 #include "common/platform/Cp1252.h"
 #include "common/platform/FileIo.h"
@@ -27,17 +27,17 @@ quint16 dosTime(const QTime& t) {
 
 }  // namespace
 
-void TCABFile::writeLzx() {
+void CabinetFile::writeLzx() {
     QByteArray files, data;
-    for (const TCABFileEntry& entry : std::as_const(CABFileContents)) {
+    for (const CabinetEntry& entry : std::as_const(CABFileContents)) {
         QFile source(entry.Name);
         if (!source.open(QIODevice::ReadOnly) || !QFileInfo(entry.Name).isFile())
-            throw ECABFileError(OpenSource);
+            throw CabinetError(OpenSource);
         const QByteArray bytes = source.readAll();
         if (bytes.size() != source.size())
-            throw ECABFileError(ReadSource);
+            throw CabinetError(ReadSource);
         if (data.size() + bytes.size() > kMaxFolderSize)
-            throw ECABFileError(OutOfMemory);
+            throw CabinetError(OutOfMemory);
         const QString name = cabinetMemberName(entry);
         const QByteArray cp1252 = toCp1252(name);
         const bool utf = fromCp1252(cp1252) != name;
@@ -52,7 +52,7 @@ void TCABFile::writeLzx() {
         data += bytes;
     }
     if (CABFileContents.size() > 0xFFFF)
-        throw ECABFileError(OutOfMemory);
+        throw CabinetError(OutOfMemory);
 
     const int window = lzxWindowBits(LZXMemory);
     LzxEncoder encoder(window);
@@ -71,7 +71,7 @@ void TCABFile::writeLzx() {
         cablayout::assemble(quint16(CABFileContents.size()), 12345 /* the set identifier */,
                             quint16(kCompressionLzx | (window << 8)), files, blocks, blockCount);
     if (!writeFileAtomically(CABFile, cab))
-        throw ECABFileError(CreateCabinet);
+        throw CabinetError(CreateCabinet);
 }
 
 }  // namespace ztv

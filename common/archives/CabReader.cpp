@@ -1,10 +1,10 @@
 // Reading archives through libmspack, with file access of our own: the archive is read by
 // plain descriptor calls, and every extracted file is written into a confined temporary file
 // that never grows past the size the archive declares.
-#include "common/archives/CabFile.h"
+#include "common/archives/CabinetFile.h"
 #include "common/platform/ConfinedFile.h"
-#include "common/platform/SafetyLimits.h"
 #include "common/platform/Cp1252.h"
+#include "common/platform/SafetyLimits.h"
 
 #include <QDir>
 #include <QFile>
@@ -147,7 +147,7 @@ struct DecompressorDeleter {
 
 }  // namespace
 
-bool TCABFile::wants(ReadMode mode, const QString& name, const QString& wanted) const {
+bool CabinetFile::wants(ReadMode mode, const QString& name, const QString& wanted) const {
     switch (mode) {
         case ReadMode::List:
             return false;
@@ -168,7 +168,7 @@ bool TCABFile::wants(ReadMode mode, const QString& name, const QString& wanted) 
 // overwrite event keeps is skipped.
 class CabReadSession {
   public:
-    CabReadSession(TCABFile& owner, mscab_decompressor* d, CabSystem& system)
+    CabReadSession(CabinetFile& owner, mscab_decompressor* d, CabSystem& system)
         : owner_(owner), d_(d), system_(system) {}
 
     bool extract(mscabd_file& file, const QString& name) {
@@ -209,12 +209,12 @@ class CabReadSession {
     }
 
   private:
-    TCABFile& owner_;
+    CabinetFile& owner_;
     mscab_decompressor* d_;
     CabSystem& system_;
 };
 
-bool TCABFile::read(ReadMode mode, const QString& wanted) {
+bool CabinetFile::read(ReadMode mode, const QString& wanted) {
     lastExtracted_.clear();
     lastExtractedPath_.clear();
     if (mode == ReadMode::List)
@@ -235,7 +235,7 @@ bool TCABFile::read(ReadMode mode, const QString& wanted) {
     for (mscabd_file* file = cabinet->files; file != nullptr; file = file->next) {
         const QString name = storedName(*file);
         if (mode == ReadMode::List) {
-            TCABFileEntry& entry = CABFileContents.emplace_back(name);
+            CabinetEntry& entry = CABFileContents.emplace_back(name);
             entry.time = dosTime(*file);
             entry.size = file->length;
         }

@@ -2,7 +2,7 @@
 // library can fail without an error, so a failure without one still fails the write.
 #include <libgcab.h>
 
-#include "common/archives/CabFile.h"
+#include "common/archives/CabinetFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,14 +32,14 @@ void check(int code, Call call) {
     const bool ok = call(&error);
     std::unique_ptr<GError, ErrorFree> owned(error);
     if (!ok)
-        throw ECABFileError(code);
+        throw CabinetError(code);
 }
 
 bool isAscii(const QString& text) {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
 }
 
-GCabFile* cabinetFile(const TCABFileEntry& entry) {
+GCabFile* cabinetFile(const CabinetEntry& entry) {
     const QString name = cabinetMemberName(entry);
     GObjectPtr<GFile> source(g_file_new_for_path(QFile::encodeName(entry.Name).constData()));
     GCabFile* file = gcab_file_new_with_file(name.toUtf8().constData(), source.get());
@@ -57,7 +57,7 @@ GCabFile* cabinetFile(const TCABFileEntry& entry) {
 }
 
 struct Progress {
-    TCABFile* owner;
+    CabinetFile* owner;
     std::int64_t done = 0, total = 0;
 };
 
@@ -71,24 +71,24 @@ gboolean fileWritten(GCabFile* file, gpointer data) {
 
 }  // namespace
 
-bool TCABFile::write() {
+bool CabinetFile::write() {
     // No library writes LZX, and libgcab would write a broken archive without a word.
-    if (CompressionType == TCompressionType::typLZX) {
+    if (CompressionType == CabinetCompression::Lzx) {
         writeLzx();
         return true;
     }
     Progress progress{this};
-    for (const TCABFileEntry& entry : CABFileContents) {
+    for (const CabinetEntry& entry : CABFileContents) {
         QFile source(entry.Name);
         if (!source.open(QIODevice::ReadOnly) || !QFileInfo(entry.Name).isFile())
-            throw ECABFileError(OpenSource);
+            throw CabinetError(OpenSource);
         progress.total += source.size();
     }
     GObjectPtr<GCabCabinet> cabinet(gcab_cabinet_new());
-    GObjectPtr<GCabFolder> folder(gcab_folder_new(CompressionType == TCompressionType::typNone
+    GObjectPtr<GCabFolder> folder(gcab_folder_new(CompressionType == CabinetCompression::None
                                                       ? GCAB_COMPRESSION_NONE
                                                       : GCAB_COMPRESSION_MSZIP));
-    for (const TCABFileEntry& entry : CABFileContents) {
+    for (const CabinetEntry& entry : CABFileContents) {
         GObjectPtr<GCabFile> file(cabinetFile(entry));
         check(ReadSource, [&](GError** error) {
             return gcab_folder_add_file(folder.get(), file.get(), FALSE, nullptr, error);
@@ -102,7 +102,7 @@ bool TCABFile::write() {
     const QFileInfo target(CABFile);
     QTemporaryFile temp(target.absolutePath() + QStringLiteral("/.cab-XXXXXX"));
     if (!temp.open())
-        throw ECABFileError(CreateCabinet);
+        throw CabinetError(CreateCabinet);
     GObjectPtr<GFile> out(g_file_new_for_path(QFile::encodeName(temp.fileName()).constData()));
     GFileOutputStream* rawStream = nullptr;
     check(CreateCabinet, [&](GError** error) {
@@ -122,7 +122,7 @@ bool TCABFile::write() {
                                                QFile::ReadOther);
     if (std::rename(QFile::encodeName(temp.fileName()).constData(),
                     QFile::encodeName(target.absoluteFilePath()).constData()) != 0)
-        throw ECABFileError(CreateCabinet);
+        throw CabinetError(CreateCabinet);
     temp.setAutoRemove(false);
     return true;
 }

@@ -1,8 +1,8 @@
 #include "common/archives/PackageReader.h"
 
-#include "common/platform/ConfinedFile.h"
 #include "common/archives/ElfImage.h"
 #include "common/archives/EntryReader.h"
+#include "common/platform/ConfinedFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,7 +21,7 @@ void PackageReader::reset() {
     entriesStart_ = 0;
     entryFound_ = false;
     archiveMode_ = false;
-    archive_ = TCABFile();
+    archive_ = CabinetFile();
     archiveExtracted_.clear();
     extracted_.clear();
     target_.clear();
@@ -39,7 +39,7 @@ bool PackageReader::openProgram(const QString& programHost) {
 
 bool PackageReader::openArchive(const QString& cabHost) {
     archiveMode_ = true;
-    archive_ = TCABFile();
+    archive_ = CabinetFile();
     archive_.CABFile = cabHost;
     archive_.TargetPath = target_;
     return archive_.listContents();
@@ -50,7 +50,7 @@ bool PackageReader::extractWholeArchive() {
         return false;
     archive_.TargetPath = target_;
     const bool ok = archive_.extractAll();
-    for (const TCABFileEntry& entry : std::as_const(archive_.CABFileContents)) {
+    for (const CabinetEntry& entry : std::as_const(archive_.CABFileContents)) {
         const auto components = confinedComponents(entry.Name);
         const QString path = components ? confinedPath(target_, *components) : QString();
         if (!path.isEmpty() && QFileInfo(path).isFile())
@@ -99,7 +99,7 @@ bool PackageReader::findEntry(const std::function<bool(const QString&)>& matches
 bool PackageReader::findInArchive(const std::function<bool(const QString&)>& matches,
                                   QString* stored) {
     archiveExtracted_.clear();
-    for (const TCABFileEntry& entry : std::as_const(archive_.CABFileContents)) {
+    for (const CabinetEntry& entry : std::as_const(archive_.CABFileContents)) {
         if (!matches(entry.Name))
             continue;
         archive_.TargetPath = target_;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/archives/CabFile.h"
+#include "common/archives/CabinetFile.h"
 
 #include <QFile>
 #include <QString>
@@ -67,7 +67,7 @@ class PackageReader {
     qint64 sizeFieldAt_ = 0;
     QString foundName_;
     bool archiveMode_ = false;
-    TCABFile archive_;
+    CabinetFile archive_;
     QString archiveExtracted_;  // host path of the file the last archive search extracted
     QStringList extracted_;
 };

@@ -1,16 +1,16 @@
 #include "common/builder/ApplicationBuild.h"
 
-#include "common/archives/CabFile.h"
-#include "common/formats/Container.h"
-#include "common/formats/LangLines.h"
-#include "common/formats/MovedMedia.h"
-#include "common/formats/ProjectFileCheck.h"
-#include "common/formats/ProjectSettings.h"
+#include "common/archives/CabinetFile.h"
 #include "common/builder/Autorun.h"
 #include "common/builder/BuildJob.h"
 #include "common/builder/FinalAssembly.h"
 #include "common/builder/MediaGathering.h"
 #include "common/builder/OutputFolder.h"
+#include "common/formats/Container.h"
+#include "common/formats/LangLines.h"
+#include "common/formats/MovedMedia.h"
+#include "common/formats/ProjectFileCheck.h"
+#include "common/formats/ProjectSettings.h"
 #include "common/platform/FileIo.h"
 #include "common/platform/WinPath.h"
 
@@ -68,17 +68,17 @@ QString BuildJob::storedPath(const QString& host) const {
 }
 
 bool writeArchive(BuildJob& job, const QString& archiveHost, const QStringList& filesHost) {
-    TCABFile cab;
+    CabinetFile cab;
     cab.CABFile = archiveHost;
     for (const QString& file : filesHost) {
-        cab.CABFileContents.append(TCABFileEntry(file));
+        cab.CABFileContents.append(CabinetEntry(file));
     }
     try {
         if (cab.write()) {
             return true;
         }
         job.error = QStringLiteral("%1: not written").arg(archiveHost);
-    } catch (const ECABFileError& e) {
+    } catch (const CabinetError& e) {
         job.error = QStringLiteral("%1: %2").arg(archiveHost, QString::fromStdString(e.what()));
     }
     return false;

@@ -1,10 +1,10 @@
 #include "editor/app/EditorPrompter.h"
 
 #include "common/formats/LangLines.h"
-#include "common/platform/MessageBoxButtons.h"
 #include "editor/dialogs/OkBox.h"
 #include "editor/dialogs/OkCancelBox.h"
 #include "editor/dialogs/YesNoCancelBox.h"
+#include "player/ui/MessageBoxButtons.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

@@ -1,12 +1,12 @@
 #include "editor/app/PreviewLauncher.h"
 
 #include "common/formats/LangLines.h"
-#include "common/platform/CloseRequest.h"
 #include "common/platform/FileIo.h"
 #include "common/platform/Prompter.h"
 #include "editor/app/HelpPages.h"
 #include "editor/app/OutsideTools.h"
 #include "editor/document/SessionSettings.h"
+#include "player/ui/CloseRequest.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
 #include "editor/position/VideoPreview.h"
 
 #include "editor/document/SessionSettings.h"
-#include "player/ui/PanelVideo.h"
+#include "player/ui/VideoPanel.h"
 
 namespace ztv::editor {
 
@@ -12,7 +12,7 @@ VideoRun::VideoRun(SessionSettings& state, Prompter& prompter, QWidget* window, 
         return;
     }
     device_ = state_.mediaDevice;
-    panel_ = new PanelVideo(*state_.media, window);
+    panel_ = new VideoPanel(*state_.media, window);
     panel_->setObjectName(QStringLiteral("Panel1"));
     panel_->setGeometry(rect);
     panel_->setDevice(device_);

@@ -9,7 +9,7 @@
 class QWidget;
 
 namespace ztv {
-class PanelVideo;
+class VideoPanel;
 class Prompter;
 }  // namespace ztv
 
@@ -35,7 +35,7 @@ class VideoRun final : public PreviewRun {
     SessionSettings& state_;
     PanelMedia media_;
     MediaDeviceId device_ = 0;
-    QPointer<PanelVideo> panel_;
+    QPointer<VideoPanel> panel_;
 };
 
 }  // namespace ztv::editor

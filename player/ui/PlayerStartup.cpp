@@ -1,15 +1,15 @@
 #include "player/ui/PlayerStartup.h"
 
 #include "common/formats/LanguageFile.h"
+#include "common/media/GstMediaService.h"
 #include "common/platform/AppPaths.h"
 #include "common/platform/ApplicationMutex.h"
-#include "common/media/GstMediaService.h"
 #include "common/platform/TermSignal.h"
-#include "player/ui/Form1.h"
-#include "player/ui/Form2.h"
 #include "player/engine/PlayerCommandLine.h"
 #include "player/engine/ProjectTrust.h"
+#include "player/ui/PlayerWindow.h"
 #include "player/ui/QtPrinterService.h"
+#include "player/ui/ScreenSaverSettingsWindow.h"
 #include "player/ui/WidgetPrompter.h"
 
 #include <QApplication>
@@ -45,7 +45,7 @@ int runMainWindow(QApplication& app, const QString& program, bool screenSaver) {
     // window through its close sequence.
     bool started = false;
     bool terminated = false;
-    TForm1 form(std::move(env));
+    PlayerWindow form(std::move(env));
     onTermSignal(&form, [&] {
         if (started) {
             form.close();
@@ -54,7 +54,7 @@ int runMainWindow(QApplication& app, const QString& program, bool screenSaver) {
             prompter.stopAsking();
         }
     });
-    if (!form.FormCreate(folder) || terminated) {
+    if (!form.start(folder) || terminated) {
         return 1;
     }
     started = true;
@@ -81,7 +81,7 @@ int runScreenSaver(QApplication& app, const QString& program) {
             const QString folder = QFileInfo(program).absolutePath();
             LanguageFile language;
             language.load(AppPaths(folder, folder).playerLanguageFile());
-            TForm2 form(language);
+            ScreenSaverSettingsWindow form(language);
             form.exec();
             return 0;
         }

@@ -1,6 +1,6 @@
 #include "player/ui/WidgetPrompter.h"
 
-#include "common/platform/MessageBoxButtons.h"
+#include "player/ui/MessageBoxButtons.h"
 
 #include <QApplication>
 #include <QFileDialog>

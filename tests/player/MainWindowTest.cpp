@@ -1,5 +1,5 @@
 // The main window under the offscreen platform: placement, Escape and the end screen.
-#include "player/ui/Form1.h"
+#include "player/ui/PlayerWindow.h"
 #include "tests/player/PlayerFixture.h"
 
 #include <QApplicationStateChangeEvent>
@@ -11,9 +11,9 @@ namespace {
 
 class MainWindow : public PlayerFixture {
   protected:
-    std::unique_ptr<TForm1> open(const QStringList& args, const QString& program) {
-        auto form = std::make_unique<TForm1>(environment(args, program));
-        EXPECT_TRUE(form->FormCreate(appHost()));
+    std::unique_ptr<PlayerWindow> open(const QStringList& args, const QString& program) {
+        auto form = std::make_unique<PlayerWindow>(environment(args, program));
+        EXPECT_TRUE(form->start(appHost()));
         form->show();
         return form;
     }

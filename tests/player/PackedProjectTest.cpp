@@ -1,6 +1,6 @@
 // Packed projects: a player with its project appended (plain, global and page-by-page forms), a
 // single-file .ZTVX project, and what the end of playback leaves behind (nothing).
-#include "common/archives/CabFile.h"
+#include "common/archives/CabinetFile.h"
 #include "common/archives/EntryReader.h"
 #include "common/platform/FileIo.h"
 #include "tests/player/PagePlayFixture.h"
@@ -51,10 +51,10 @@ class PackedProject : public PagePlayFixture {
     }
 
     QString cabinetOf(const QString& name, const QStringList& files) const {
-        TCABFile cab;
+        CabinetFile cab;
         cab.CABFile = host("pkg/" + name);
         for (const QString& file : files)
-            cab.CABFileContents.append(TCABFileEntry(file));
+            cab.CABFileContents.append(CabinetEntry(file));
         EXPECT_TRUE(cab.write());
         return cab.CABFile;
     }

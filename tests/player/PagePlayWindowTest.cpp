@@ -2,7 +2,7 @@
 // and the end that the engine asks for.
 #include "common/formats/LangLines.h"
 #include "common/formats/YesNo.h"
-#include "player/ui/Form1.h"
+#include "player/ui/PlayerWindow.h"
 #include "tests/player/PagePlayFixture.h"
 
 #include <QApplicationStateChangeEvent>
@@ -14,8 +14,8 @@ namespace {
 
 class PagePlayWindow : public PagePlayFixture {
   protected:
-    std::unique_ptr<TForm1> form(const QString& mode, int page) {
-        return std::make_unique<TForm1>(
+    std::unique_ptr<PlayerWindow> form(const QString& mode, int page) {
+        return std::make_unique<PlayerWindow>(
             environment({mode, QString::number(page), host(QStringLiteral("data"))},
                         QStringLiteral("ztvplay")));
     }
@@ -27,7 +27,7 @@ TEST_F(PagePlayWindow, StartUpPlaysTheFirstPageAndTheTimerTicksIt) {
     slow.Vitesse = 100;
     writePage(1, {slow});
     auto window = form(QStringLiteral("somm"), 1);
-    ASSERT_TRUE(window->FormCreate(appHost()));
+    ASSERT_TRUE(window->start(appHost()));
     TZTVImage& engine = window->im1();
     EXPECT_TRUE(engine.pagePlay().elements.present(4, 1));
     EXPECT_TRUE(engine.timer().isActive());
@@ -48,7 +48,7 @@ TEST_F(PagePlayWindow, AMousePressOnTheWindowClicksThePointOfTheCanvasUnderIt) {
     writePage(1, {button});
     writePage(2, {picture(3, 1, solidBmp("r.bmp", Qt::red), QRect(0, 0, 640, 480))});
     auto window = form(QStringLiteral("somm"), 1);
-    ASSERT_TRUE(window->FormCreate(appHost()));
+    ASSERT_TRUE(window->start(appHost()));
     window->show();
     TZTVImage& engine = window->im1();
     for (int i = 0; i < 100 && !engine.pagePlay().runFinished; ++i) {
@@ -64,15 +64,15 @@ TEST_F(PagePlayWindow, AMousePressOnTheWindowClicksThePointOfTheCanvasUnderIt) {
 
 TEST_F(PagePlayWindow, AMissingFirstPageEndsWithoutAWindow) {
     auto window = form(QStringLiteral("somm"), 9);
-    EXPECT_FALSE(window->FormCreate(appHost()));
+    EXPECT_FALSE(window->start(appHost()));
     EXPECT_EQ(prompter_.texts().size(), 1);
     EXPECT_FALSE(window->im1().timer().isActive());
 }
 
 TEST_F(PagePlayWindow, AMissingPageLaterClosesTheWindowWithoutTheEndScreen) {
     writeProject(appHost(), QStringLiteral("demo"));  // a saved project: it has an end screen
-    TForm1 window(environment({}, QStringLiteral("demo")));
-    ASSERT_TRUE(window.FormCreate(appHost()));
+    PlayerWindow window(environment({}, QStringLiteral("demo")));
+    ASSERT_TRUE(window.start(appHost()));
     window.show();
     const QString playback = window.im1().playbackDirectoryHost();
     EXPECT_TRUE(QFileInfo::exists(playback));
@@ -88,7 +88,7 @@ TEST_F(PagePlayWindow, AMissingPageLaterClosesTheWindowWithoutTheEndScreen) {
 TEST_F(PagePlayWindow, TheExternalHostLoadsThePageOnEachActivationFromOutside) {
     writePage(1, {picture(4, 1, solidBmp("r.bmp", Qt::red), QRect(0, 0, 40, 30))});
     auto window = form(QStringLiteral("samm"), 1);
-    ASSERT_TRUE(window->FormCreate(appHost()));
+    ASSERT_TRUE(window->start(appHost()));
     TZTVImage& engine = window->im1();
     EXPECT_FALSE(engine.pagePlay().ready);  // nothing before the host activates it
     EXPECT_EQ(engine.canvas().pixel(5, 5) & 0xffffff, rgb(Qt::black));

@@ -1,5 +1,5 @@
-// The video's control bar `MediaPl` through the scripted service: where it goes, which buttons
-// answer, and what they and the Space key do.
+// The video's control bar `MediaControlWindow` through the scripted service: where it goes, which
+// buttons answer, and what they and the Space key do.
 #include "common/formats/LangLines.h"
 #include "tests/player/PagePlayFixture.h"
 

@@ -3,9 +3,9 @@
 #include "common/formats/LangLines.h"
 #include "common/media/GstMediaService.h"
 #include "common/media/GstPipeline.h"
-#include "player/ui/Form1.h"
-#include "player/ui/MediaPl.h"
-#include "player/ui/PanelVideo.h"
+#include "player/ui/MediaControlWindow.h"
+#include "player/ui/PlayerWindow.h"
+#include "player/ui/VideoPanel.h"
 #include "tests/player/PagePlayFixture.h"
 
 #include <QTest>
@@ -29,10 +29,10 @@ class VideoWindow : public PagePlayFixture {
                   QString());
         return QStringLiteral("\\media\\vert.avi");
     }
-    std::unique_ptr<TForm1> openWindow() {
-        auto window = std::make_unique<TForm1>(environment(
+    std::unique_ptr<PlayerWindow> openWindow() {
+        auto window = std::make_unique<PlayerWindow>(environment(
             {QStringLiteral("somm"), QStringLiteral("1"), host(QStringLiteral("data"))}));
-        EXPECT_TRUE(window->FormCreate(appHost()));
+        EXPECT_TRUE(window->start(appHost()));
         window->show();
         return window;
     }
@@ -46,10 +46,10 @@ TEST_F(VideoWindow, FramesShowInThePanelWithTheBarBelow) {
     video.sensdegra = text(lang::VideoWaitForUser);
     writePage(1, {video});
     auto window = openWindow();
-    PanelVideo* panel = window->panelVideo();
+    VideoPanel* panel = window->videoPanel();
     ASSERT_TRUE(panel->isVisible());
     EXPECT_EQ(panel->geometry(), QRect(100, 50, 400, 200));
-    MediaPl* bar = window->mediaPl();
+    MediaControlWindow* bar = window->mediaControlWindow();
     ASSERT_TRUE(bar->isVisible());
     EXPECT_EQ(bar->geometry(), QRect(230, 250, 141, MediaControlBar::kHeight));
     EXPECT_TRUE(bar->button(MediaButton::Play)->isEnabled());

@@ -1,6 +1,6 @@
 #include "tools/ztvtool/ArchiveCommands.h"
 
-#include "common/archives/CabFile.h"
+#include "common/archives/CabinetFile.h"
 #include "common/archives/ElfImage.h"
 #include "common/archives/EntryReader.h"
 #include "tools/ztvtool/ToolFailure.h"
@@ -12,26 +12,26 @@
 namespace ztv::tool {
 namespace {
 
-TCompressionType compressionNamed(const QString& name) {
+CabinetCompression compressionNamed(const QString& name) {
     if (name == QLatin1String("none"))
-        return TCompressionType::typNone;
+        return CabinetCompression::None;
     if (name == QLatin1String("mszip"))
-        return TCompressionType::typMSZIP;
+        return CabinetCompression::Mszip;
     if (name == QLatin1String("lzx"))
-        return TCompressionType::typLZX;
+        return CabinetCompression::Lzx;
     throw UsageError{QStringLiteral("unknown compression type '%1'").arg(name)};
 }
 
-TLZXMemory windowNamed(const QString& text) {
+LzxMemory windowNamed(const QString& text) {
     bool ok = false;
     const int bits = text.toInt(&ok);
     if (!ok || bits < 15 || bits > 21)
         throw UsageError{QStringLiteral("the LZX window must be 15 to 21, not %1").arg(text)};
-    return TLZXMemory(bits - 15);
+    return LzxMemory(bits - 15);
 }
 
 void cabCreate(QStringList args, QTextStream& out, bool verbose) {
-    TCABFile cab;
+    CabinetFile cab;
     while (args.size() >= 2 && args[0].startsWith(QLatin1String("--"))) {
         if (args[0] == QLatin1String("--type"))
             cab.CompressionType = compressionNamed(args[1]);
@@ -45,10 +45,10 @@ void cabCreate(QStringList args, QTextStream& out, bool verbose) {
         throw UsageError{QStringLiteral("cab create needs an archive and files")};
     cab.CABFile = args[0];
     for (const QString& file : args.mid(1))
-        cab.CABFileContents.append(TCABFileEntry(file));
+        cab.CABFileContents.append(CabinetEntry(file));
     try {
         cab.write();
-    } catch (const ECABFileError& e) {
+    } catch (const CabinetError& e) {
         throw Failure{QStringLiteral("%1: %2").arg(cab.CABFile, QString::fromStdString(e.what()))};
     }
     if (verbose)
@@ -56,11 +56,11 @@ void cabCreate(QStringList args, QTextStream& out, bool verbose) {
 }
 
 void cabList(const QString& path, QTextStream& out) {
-    TCABFile cab;
+    CabinetFile cab;
     cab.CABFile = path;
     if (!cab.listContents())
         throw Failure{QStringLiteral("%1: not a readable cabinet archive").arg(path)};
-    for (const TCABFileEntry& entry : cab.CABFileContents) {
+    for (const CabinetEntry& entry : cab.CABFileContents) {
         out << QStringLiteral("%1 %2 %3\n")
                    .arg(entry.size, 10)
                    .arg(entry.time.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")), entry.Name);
@@ -68,7 +68,7 @@ void cabList(const QString& path, QTextStream& out) {
 }
 
 void cabExtract(const QStringList& args, QTextStream& out, bool verbose) {
-    TCABFile cab;
+    CabinetFile cab;
     cab.CABFile = args[0];
     cab.TargetPath = args[1];
     if (!QDir().mkpath(cab.TargetPath))

@@ -11,10 +11,10 @@ namespace ztv {
 
 // The video's control bar: Play, Pause, Stop, Previous and Eject, 141 pixels wide. It shows
 // the engine's bar and hands the clicks back to it.
-class MediaPl : public QWidget {
+class MediaControlWindow : public QWidget {
     Q_OBJECT
   public:
-    MediaPl(std::function<void(MediaButton)> click, QWidget* parent);
+    MediaControlWindow(std::function<void(MediaButton)> click, QWidget* parent);
 
     void showButtons(const MediaControlBar& bar);
     QToolButton* button(MediaButton which) const { return buttons_[std::size_t(which)]; }

@@ -11,31 +11,31 @@
 namespace ztv {
 
 class CloseRequestServer;
-class MediaPl;
-class PanelVideo;
+class MediaControlWindow;
+class VideoPanel;
 class ScreenSaverFilter;
 
 // The player's one window: borderless and black, it shows the engine's canvas and turns keys,
 // close requests and the end screen into the engine's calls.
-class TForm1 : public QWidget {
+class PlayerWindow : public QWidget {
     Q_OBJECT
   public:
     static constexpr qint64 kEndScreenMs = 4000;
     static constexpr qint64 kMaxCursorFileSize = 4 << 20;
 
-    explicit TForm1(PlayerEnvironment env, QWidget* parent = nullptr);
-    ~TForm1() override;
+    explicit PlayerWindow(PlayerEnvironment env, QWidget* parent = nullptr);
+    ~PlayerWindow() override;
 
     // Start-up: initialises the engine and places the window. False: the player ends without
     // showing a window.
-    bool FormCreate(const QString& playerFolderHost);
+    bool start(const QString& playerFolderHost);
     // "/S": hides the cursor and ends at the first real input.
     void startScreenSaver();
 
     TZTVImage& im1() { return *im1_; }
     bool isClosing() const { return closing_; }
-    PanelVideo* panelVideo() const { return panelVideo_; }
-    MediaPl* mediaPl() const { return mediaPl_; }
+    VideoPanel* videoPanel() const { return videoPanel_; }
+    MediaControlWindow* mediaControlWindow() const { return mediaControlWindow_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -69,8 +69,8 @@ class TForm1 : public QWidget {
     bool withoutEndScreen_ = false;  // the engine ended the application
     CloseRequestServer* closeServer_ = nullptr;
     ScreenSaverFilter* screenSaver_ = nullptr;
-    PanelVideo* panelVideo_ = nullptr;
-    MediaPl* mediaPl_ = nullptr;
+    VideoPanel* videoPanel_ = nullptr;
+    MediaControlWindow* mediaControlWindow_ = nullptr;
 };
 
 }  // namespace ztv

@@ -1,4 +1,4 @@
-#include "common/archives/CabFile.h"
+#include "common/archives/CabinetFile.h"
 #include "tests/support/CabinetCrafter.h"
 #include "tests/support/ProjectWriter.h"
 
@@ -73,11 +73,11 @@ class CabFileTest : public ::testing::Test {
         return files;
     }
 
-    TCABFile cabOf(const QString& name, const QMap<QString, QByteArray>& files) {
-        TCABFile cab;
+    CabinetFile cabOf(const QString& name, const QMap<QString, QByteArray>& files) {
+        CabinetFile cab;
         cab.CABFile = path(name);
         for (const QString& file : files.keys())
-            cab.CABFileContents.append(TCABFileEntry(path("src/" + file)));
+            cab.CABFileContents.append(CabinetEntry(path("src/" + file)));
         return cab;
     }
 
@@ -93,22 +93,22 @@ TEST_F(CabFileTest, EveryTypeRoundTripsThroughOurReaderAndCabextract) {
     const auto files = writeSources();
     const bool haveCabextract = !QStandardPaths::findExecutable("cabextract").isEmpty();
     struct Case {
-        TCompressionType type;
-        TLZXMemory memory;
+        CabinetCompression type;
+        LzxMemory memory;
     };
-    const QList<Case> cases = {{TCompressionType::typNone, TLZXMemory::lzxLowest},
-                               {TCompressionType::typMSZIP, TLZXMemory::lzxLowest},
-                               {TCompressionType::typLZX, TLZXMemory::lzxHighest}};
+    const QList<Case> cases = {{CabinetCompression::None, LzxMemory::Lowest},
+                               {CabinetCompression::Mszip, LzxMemory::Lowest},
+                               {CabinetCompression::Lzx, LzxMemory::Highest}};
     for (const Case& c : cases) {
         SCOPED_TRACE(QStringLiteral("type %1 window %2")
                          .arg(int(c.type))
                          .arg(lzxWindowBits(c.memory))
                          .toStdString());
-        TCABFile cab = cabOf("out.cab", files);
+        CabinetFile cab = cabOf("out.cab", files);
         cab.CompressionType = c.type;
         cab.LZXMemory = c.memory;
         std::int64_t lastPos = -1, total = 0;
-        cab.OnCompressProgress = [&](TCABFile&, std::int64_t pos, std::int64_t tot) {
+        cab.OnCompressProgress = [&](CabinetFile&, std::int64_t pos, std::int64_t tot) {
             EXPECT_GE(pos, lastPos);
             lastPos = pos;
             total = tot;
@@ -117,7 +117,7 @@ TEST_F(CabFileTest, EveryTypeRoundTripsThroughOurReaderAndCabextract) {
         EXPECT_EQ(lastPos, total);
         EXPECT_EQ(total, 10 * 1024 * 1024 + 32768 + 33 * 1024 + 1);
 
-        TCABFile reader;
+        CabinetFile reader;
         reader.CABFile = path("out.cab");
         reader.TargetPath = path("ours");
         ASSERT_TRUE(reader.extractAll());
@@ -141,24 +141,24 @@ TEST_F(CabFileTest, EveryLzxWindowRoundTripsAndBeatsMszipOnText) {
                                              {"c.txt", textLike(100, 9)}};
     for (auto it = files.begin(); it != files.end(); ++it)
         test::ProjectWriter(path("src")).writeBytes(it.key(), it.value());
-    TCABFile mszip = cabOf("mszip.cab", {{"a.txt", {}}});
+    CabinetFile mszip = cabOf("mszip.cab", {{"a.txt", {}}});
     ASSERT_TRUE(mszip.write());
     for (int memory = 0; memory <= 6; ++memory) {
         SCOPED_TRACE(memory);
-        TCABFile cab = cabOf("lzx.cab", files);
-        cab.CompressionType = TCompressionType::typLZX;
-        cab.LZXMemory = TLZXMemory(memory);
+        CabinetFile cab = cabOf("lzx.cab", files);
+        cab.CompressionType = CabinetCompression::Lzx;
+        cab.LZXMemory = LzxMemory(memory);
         ASSERT_TRUE(cab.write());
-        TCABFile reader;
+        CabinetFile reader;
         reader.CABFile = path("lzx.cab");
         reader.TargetPath = path("out");
         ASSERT_TRUE(reader.extractAll());
         EXPECT_EQ(treeOf(path("out")), files);
         QDir(path("out")).removeRecursively();
 
-        TCABFile textOnly = cabOf("text.cab", {{"a.txt", {}}});
-        textOnly.CompressionType = TCompressionType::typLZX;
-        textOnly.LZXMemory = TLZXMemory(memory);
+        CabinetFile textOnly = cabOf("text.cab", {{"a.txt", {}}});
+        textOnly.CompressionType = CabinetCompression::Lzx;
+        textOnly.LZXMemory = LzxMemory(memory);
         ASSERT_TRUE(textOnly.write());
         EXPECT_LT(QFileInfo(path("text.cab")).size(), QFileInfo(path("mszip.cab")).size());
     }
@@ -172,7 +172,7 @@ TEST_F(CabFileTest, ArchivesWrittenByGcabExtractIdentically) {
     for (const QString& file : files.keys())
         args.append(path("src/" + file));
     ASSERT_TRUE(run("gcab", args));
-    TCABFile cab;
+    CabinetFile cab;
     cab.CABFile = path("gcab.cab");
     cab.TargetPath = path("out");
     ASSERT_TRUE(cab.extractAll());
@@ -187,16 +187,16 @@ TEST_F(CabFileTest, ListingGivesNamesSizesAndDosTimesAndWritesNothing) {
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     ASSERT_TRUE(file.setFileTime(when, QFileDevice::FileModificationTime));
     file.close();
-    TCABFile cab;
+    CabinetFile cab;
     cab.CABFile = path("x.cab");
-    cab.CABFileContents = {TCABFileEntry(path("src/a.txt"), "F"), TCABFileEntry(path("src/a.txt"))};
+    cab.CABFileContents = {CabinetEntry(path("src/a.txt"), "F"), CabinetEntry(path("src/a.txt"))};
     ASSERT_TRUE(cab.write());
     EXPECT_TRUE(QFile::permissions(path("x.cab")) & QFile::ReadOther) << "not a private file";
 
-    TCABFile reader;
+    CabinetFile reader;
     reader.CABFile = path("x.cab");
     reader.TargetPath = path("out");
-    reader.CABFileContents = {TCABFileEntry("stale")};
+    reader.CABFileContents = {CabinetEntry("stale")};
     ASSERT_TRUE(reader.listContents());
     ASSERT_EQ(reader.CABFileContents.size(), 2);
     EXPECT_EQ(reader.CABFileContents[0].Name, "F\\a.txt");
@@ -212,7 +212,7 @@ TEST_F(CabFileTest, ListingGivesNamesSizesAndDosTimesAndWritesNothing) {
 
 TEST_F(CabFileTest, OneFileByNameWithoutCaseAndTheSelectedFiles) {
     const QString cabPath = writeCrafted({{"Photo.JPG", "jpeg"}, {"b.txt", "bee"}, {"c.txt", "c"}});
-    TCABFile cab;
+    CabinetFile cab;
     cab.CABFile = cabPath;
     cab.TargetPath = path("one");
     EXPECT_TRUE(cab.extractFile("PHOTO.jpg"));
@@ -224,7 +224,7 @@ TEST_F(CabFileTest, OneFileByNameWithoutCaseAndTheSelectedFiles) {
     cab.CABFileContents[2].selected = true;
     cab.TargetPath = path("sel");
     QStringList progress;
-    cab.OnDecompressProgress = [&](TCABFile&, const QString& name, std::int64_t pos,
+    cab.OnDecompressProgress = [&](CabinetFile&, const QString& name, std::int64_t pos,
                                    std::int64_t tot) {
         progress.append(QStringLiteral("%1 %2/%3").arg(name).arg(pos).arg(tot));
     };
@@ -237,11 +237,11 @@ TEST_F(CabFileTest, TheOverwriteEventKeepsOrReplacesAnExistingFile) {
     const QString cabPath = writeCrafted({{"a.txt", "new"}});
     QDir().mkpath(path("out"));
     test::ProjectWriter(path("out")).writeBytes("a.txt", "old");
-    TCABFile cab;
+    CabinetFile cab;
     cab.CABFile = cabPath;
     cab.TargetPath = path("out");
     QStringList asked;
-    cab.OnOverWriteFile = [&](TCABFile&, const QString& name, bool& allow) {
+    cab.OnOverWriteFile = [&](CabinetFile&, const QString& name, bool& allow) {
         asked.append(name);
         allow = false;
     };
@@ -254,23 +254,23 @@ TEST_F(CabFileTest, TheOverwriteEventKeepsOrReplacesAnExistingFile) {
 }
 
 TEST_F(CabFileTest, WriteErrorsRaiseTheirTexts) {
-    TCABFile cab;
+    CabinetFile cab;
     cab.CABFile = path("x.cab");
-    cab.CABFileContents = {TCABFileEntry(path("missing.txt"))};
+    cab.CABFileContents = {CabinetEntry(path("missing.txt"))};
     try {
         cab.write();
         FAIL() << "a missing source must fail";
-    } catch (const ECABFileError& e) {
-        EXPECT_EQ(e.code(), TCABFile::OpenSource);
+    } catch (const CabinetError& e) {
+        EXPECT_EQ(e.code(), CabinetFile::OpenSource);
         EXPECT_STREQ(e.what(), "Failure opening file to be stored in cabinet");
     }
     EXPECT_FALSE(QFileInfo::exists(path("x.cab")));
     test::ProjectWriter(tmp_.path()).writeBytes("a.txt", "a");
-    cab.CABFileContents = {TCABFileEntry(path("a.txt"))};
+    cab.CABFileContents = {CabinetEntry(path("a.txt"))};
     cab.CABFile = path("no/such/folder/x.cab");
-    EXPECT_THROW(cab.write(), ECABFileError);
+    EXPECT_THROW(cab.write(), CabinetError);
     EXPECT_EQ(cabErrorText(99), "Unknown error");
-    EXPECT_EQ(lzxWindowBits(TLZXMemory::lzxMedium), 18);
+    EXPECT_EQ(lzxWindowBits(LzxMemory::Medium), 18);
 }
 
 TEST_F(CabFileTest, HostileMemberNamesNeverLeaveTheTarget) {
@@ -289,7 +289,7 @@ TEST_F(CabFileTest, HostileMemberNamesNeverLeaveTheTarget) {
         {"victim.txt", "replaced"},
         {"ok.txt", "fine"},
     });
-    TCABFile cab;
+    CabinetFile cab;
     cab.CABFile = cabPath;
     cab.TargetPath = path("target");
     EXPECT_FALSE(cab.extractAll()) << "refused members make the extraction fail";
@@ -308,7 +308,7 @@ TEST_F(CabFileTest, BrokenCabinetsFailWithoutLeavingFiles) {
     QByteArray lying = test::craftCabinet({{"big.txt", "short", 1 << 20}, {"zero.txt", {}}});
     for (qsizetype cut = 0; cut < good.size(); cut += 997) {
         test::ProjectWriter(tmp_.path()).writeBytes("cut.cab", good.left(cut));
-        TCABFile cab;
+        CabinetFile cab;
         cab.CABFile = path("cut.cab");
         cab.TargetPath = path("cut");
         cab.extractAll();
@@ -316,7 +316,7 @@ TEST_F(CabFileTest, BrokenCabinetsFailWithoutLeavingFiles) {
             EXPECT_EQ(bytes, name == "a.txt" ? textLike(40000, 5) : QByteArray("bb"));
     }
     test::ProjectWriter(tmp_.path()).writeBytes("lying.cab", lying);
-    TCABFile cab;
+    CabinetFile cab;
     cab.CABFile = path("lying.cab");
     cab.TargetPath = path("lying");
     EXPECT_FALSE(cab.extractAll());
@@ -340,7 +340,7 @@ TEST_F(CabFileTest, AllSixtyFiveThousandFilesAreListed) {
     for (int i = 0; i < 65535; ++i)
         members.append({QByteArray::number(i) + ".txt", {}});
     const QString cabPath = writeCrafted(members);
-    TCABFile cab;
+    CabinetFile cab;
     cab.CABFile = cabPath;
     ASSERT_TRUE(cab.listContents());
     EXPECT_EQ(cab.CABFileContents.size(), 65535);

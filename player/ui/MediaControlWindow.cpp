@@ -1,4 +1,4 @@
-#include "player/ui/MediaPl.h"
+#include "player/ui/MediaControlWindow.h"
 
 #include <QHBoxLayout>
 
@@ -12,7 +12,8 @@ const char* const kIcons[kMediaButtonCount] = {
 
 }  // namespace
 
-MediaPl::MediaPl(std::function<void(MediaButton)> click, QWidget* parent) : QWidget(parent) {
+MediaControlWindow::MediaControlWindow(std::function<void(MediaButton)> click, QWidget* parent)
+    : QWidget(parent) {
     setFixedSize(MediaControlBar::kWidth, MediaControlBar::kHeight);
     setAutoFillBackground(true);
     auto* row = new QHBoxLayout(this);
@@ -31,7 +32,7 @@ MediaPl::MediaPl(std::function<void(MediaButton)> click, QWidget* parent) : QWid
     }
 }
 
-void MediaPl::showButtons(const MediaControlBar& bar) {
+void MediaControlWindow::showButtons(const MediaControlBar& bar) {
     for (int i = 0; i < kMediaButtonCount; ++i) {
         buttons_[std::size_t(i)]->setEnabled(bar.isEnabled(MediaButton(i)));
     }

@@ -5,7 +5,7 @@
 #include <QMessageBox>
 
 // How the prompter's button sets and answers map onto the platform's message box; shared by
-// the player's and the editor's prompters (header only: the store itself links no widgets).
+// the player's and the editor's prompters. It lives with the windows: only they link Widgets.
 namespace ztv::messagebox {
 
 inline QMessageBox::StandardButtons standardButtons(Prompter::Buttons buttons) {

@@ -1,13 +1,13 @@
-#include "player/ui/Form1.h"
+#include "player/ui/PlayerWindow.h"
 
 #include "common/formats/AniCursor.h"
 #include "common/platform/AppPaths.h"
-#include "common/platform/CloseRequest.h"
 #include "common/platform/FileIo.h"
+#include "player/ui/CloseRequest.h"
 #include "player/ui/EndPicture.h"
-#include "player/ui/MediaPl.h"
-#include "player/ui/PanelVideo.h"
+#include "player/ui/MediaControlWindow.h"
 #include "player/ui/ScreenSaverFilter.h"
+#include "player/ui/VideoPanel.h"
 
 #include <QApplication>
 #include <QApplicationStateChangeEvent>
@@ -26,7 +26,7 @@ namespace {
 std::optional<QCursor> cursorFromFile(const QString& host,
                                       std::optional<QCursor> (*read)(QByteArray)) {
     QFile file(host);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > TForm1::kMaxCursorFileSize) {
+    if (!file.open(QIODevice::ReadOnly) || file.size() > PlayerWindow::kMaxCursorFileSize) {
         return std::nullopt;
     }
     return read(file.readAll());
@@ -34,7 +34,7 @@ std::optional<QCursor> cursorFromFile(const QString& host,
 
 }  // namespace
 
-TForm1::TForm1(PlayerEnvironment env, QWidget* parent)
+PlayerWindow::PlayerWindow(PlayerEnvironment env, QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint),
       im1_(std::make_unique<TZTVImage>(std::move(env))),
       endPicture_(endPicture()) {
@@ -56,11 +56,12 @@ TForm1::TForm1(PlayerEnvironment env, QWidget* parent)
         setFixedSize(r.size());
         showVideo();
     });
-    panelVideo_ = new PanelVideo(im1_->mediaService(), this);
-    panelVideo_->hide();
-    mediaPl_ = new MediaPl([this](MediaButton b) { im1_->MediaPlClick(b); }, this);
-    mediaPl_->hide();
-    connect(im1_.get(), &TZTVImage::videoChanged, this, &TForm1::showVideo);
+    videoPanel_ = new VideoPanel(im1_->mediaService(), this);
+    videoPanel_->hide();
+    mediaControlWindow_ =
+        new MediaControlWindow([this](MediaButton b) { im1_->MediaPlClick(b); }, this);
+    mediaControlWindow_->hide();
+    connect(im1_.get(), &TZTVImage::videoChanged, this, &PlayerWindow::showVideo);
     connect(im1_.get(), &TZTVImage::titleChanged, this, [this](const QString& title) {
         QGuiApplication::setApplicationDisplayName(title);
         setWindowTitle(title);
@@ -69,23 +70,23 @@ TForm1::TForm1(PlayerEnvironment env, QWidget* parent)
             [this](const QCursor& cursor) { setCursor(cursor); });
     // Both arrive from inside the engine's calls: the window closes once they have returned.
     connect(im1_.get(), &TZTVImage::quitRequested, this, &QWidget::close, Qt::QueuedConnection);
-    connect(im1_.get(), &TZTVImage::terminateRequested, this, &TForm1::endFromEngine,
+    connect(im1_.get(), &TZTVImage::terminateRequested, this, &PlayerWindow::endFromEngine,
             Qt::QueuedConnection);
     endScreenTimer_.setInterval(20);
-    connect(&endScreenTimer_, &QTimer::timeout, this, &TForm1::checkEndScreen);
+    connect(&endScreenTimer_, &QTimer::timeout, this, &PlayerWindow::checkEndScreen);
     // The form sees every key before the controls inside it.
     qApp->installEventFilter(this);
 }
 
-TForm1::~TForm1() {
+PlayerWindow::~PlayerWindow() {
     qApp->removeEventFilter(this);
     // The panel shows the engine's media: it goes before the engine does.
     im1_->disconnect(this);
-    delete panelVideo_;
-    delete mediaPl_;
+    delete videoPanel_;
+    delete mediaControlWindow_;
 }
 
-bool TForm1::FormCreate(const QString& playerFolderHost) {
+bool PlayerWindow::start(const QString& playerFolderHost) {
     playerFolderHost_ = playerFolderHost;
     // A leftover of an earlier run from a CD.
     QFile::remove(QDir(AppPaths::tempZtvDir()).filePath(QStringLiteral("rlang.asc")));
@@ -109,19 +110,19 @@ bool TForm1::FormCreate(const QString& playerFolderHost) {
 }
 
 // The engine's video panel and control bar, placed over the canvas as it is drawn.
-void TForm1::showVideo() {
+void PlayerWindow::showVideo() {
     const MediaState& media = im1_->mediaState();
     const bool open = media.FDevVideo != 0;
-    panelVideo_->setDevice(media.FDevVideo);
-    panelVideo_->setVisible(open && !media.videoWindow.isEmpty());
-    panelVideo_->setGeometry(toWindow(media.videoWindow));
-    mediaPl_->showButtons(media.MediaPl);
-    mediaPl_->setVisible(open && media.MediaPl.visible);
-    mediaPl_->move(toWindow(media.MediaPl.rect).topLeft());
-    mediaPl_->raise();
+    videoPanel_->setDevice(media.FDevVideo);
+    videoPanel_->setVisible(open && !media.videoWindow.isEmpty());
+    videoPanel_->setGeometry(toWindow(media.videoWindow));
+    mediaControlWindow_->showButtons(media.MediaPl);
+    mediaControlWindow_->setVisible(open && media.MediaPl.visible);
+    mediaControlWindow_->move(toWindow(media.MediaPl.rect).topLeft());
+    mediaControlWindow_->raise();
 }
 
-QRect TForm1::toWindow(const QRect& canvasRect) const {
+QRect PlayerWindow::toWindow(const QRect& canvasRect) const {
     const QImage& canvas = im1_->canvas();
     if (canvas.isNull() || canvas.size() == size()) {
         return canvasRect;
@@ -133,34 +134,34 @@ QRect TForm1::toWindow(const QRect& canvasRect) const {
         .toAlignedRect();
 }
 
-void TForm1::endFromEngine() {
+void PlayerWindow::endFromEngine() {
     withoutEndScreen_ = true;
     close();
 }
 
-void TForm1::loadBusyCursor() {
+void PlayerWindow::loadBusyCursor() {
     if (auto cursor =
             cursorFromFile(QDir::current().filePath(QStringLiteral("amp1.ani")), cursorFromAni)) {
         im1_->setLoadingCursor(*cursor);
     }
 }
 
-void TForm1::loadHandCursor(const QString& folderHost) {
+void PlayerWindow::loadHandCursor(const QString& folderHost) {
     if (auto cursor = cursorFromFile(QDir(folderHost).filePath(QStringLiteral("handflat.cur")),
                                      cursorFromCur)) {
         im1_->setHandCursor(*cursor);
     }
 }
 
-void TForm1::startScreenSaver() {
+void PlayerWindow::startScreenSaver() {
     QGuiApplication::setOverrideCursor(Qt::BlankCursor);
     screenSaver_ = new ScreenSaverFilter(
         QCursor::pos(), QGuiApplication::applicationState() == Qt::ApplicationActive, this);
-    connect(screenSaver_, &ScreenSaverFilter::ended, this, &TForm1::endScreenSaver);
+    connect(screenSaver_, &ScreenSaverFilter::ended, this, &PlayerWindow::endScreenSaver);
     qApp->installEventFilter(screenSaver_);
 }
 
-void TForm1::endScreenSaver() {
+void PlayerWindow::endScreenSaver() {
     qApp->removeEventFilter(screenSaver_);
     QGuiApplication::restoreOverrideCursor();
     close();
@@ -168,20 +169,20 @@ void TForm1::endScreenSaver() {
 
 // Only an activation from outside the program reloads: the application becomes active again,
 // which the closing of one of its own message boxes does not do.
-void TForm1::hostActivated() {
+void PlayerWindow::hostActivated() {
     if (!closing_) {
         writeRepfilm();
         im1_->RechargerPage();
     }
 }
 
-void TForm1::writeRepfilm() const {
+void PlayerWindow::writeRepfilm() const {
     // Replaced in one step: the host never reads a half-written file.
     writeLines(QDir(playerFolderHost_).filePath(QStringLiteral("repfilm.txt")),
                {QStringLiteral("debut")});
 }
 
-void TForm1::paintEvent(QPaintEvent*) {
+void PlayerWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QImage& canvas = im1_->canvas();
     if (canvas.isNull()) {
@@ -191,7 +192,7 @@ void TForm1::paintEvent(QPaintEvent*) {
     }
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+bool PlayerWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ApplicationStateChange && watched == qApp &&
         im1_->mode == StartMode::ExternalHost &&
         static_cast<QApplicationStateChangeEvent*>(event)->applicationState() ==
@@ -213,7 +214,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void TForm1::mousePressEvent(QMouseEvent* event) {
+void PlayerWindow::mousePressEvent(QMouseEvent* event) {
     const QUrl address = endPictureAddress();
     if (closing_ && !address.isEmpty() &&
         im1_->endPictureRect().contains(event->position().toPoint())) {
@@ -225,7 +226,7 @@ void TForm1::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
 }
 
-void TForm1::mouseMoveEvent(QMouseEvent* event) {
+void PlayerWindow::mouseMoveEvent(QMouseEvent* event) {
     if (const auto point = canvasPoint(event)) {
         im1_->hoverAt(*point);
     }
@@ -234,7 +235,7 @@ void TForm1::mouseMoveEvent(QMouseEvent* event) {
 
 // The canvas is drawn over the whole window: the point is mapped back onto it. None while the
 // window closes.
-std::optional<QPoint> TForm1::canvasPoint(const QMouseEvent* event) const {
+std::optional<QPoint> PlayerWindow::canvasPoint(const QMouseEvent* event) const {
     const QImage& canvas = im1_->canvas();
     if (closing_ || canvas.isNull() || width() <= 0 || height() <= 0) {
         return std::nullopt;
@@ -245,7 +246,7 @@ std::optional<QPoint> TForm1::canvasPoint(const QMouseEvent* event) const {
 
 // Whatever closes the window (Escape, the quit action, the screen saver, a close request,
 // SIGTERM) runs one close sequence; requests during the end screen are ignored.
-void TForm1::closeEvent(QCloseEvent* event) {
+void PlayerWindow::closeEvent(QCloseEvent* event) {
     if (finished_) {
         event->accept();
         return;
@@ -258,7 +259,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
     event->ignore();
 }
 
-bool TForm1::showsEndScreen() const {
+bool PlayerWindow::showsEndScreen() const {
     if (im1_->projectPath.isEmpty() || withoutEndScreen_) {
         return false;
     }
@@ -268,7 +269,7 @@ bool TForm1::showsEndScreen() const {
 }
 
 // True while the end screen holds the window open.
-bool TForm1::beginClose() {
+bool PlayerWindow::beginClose() {
     closing_ = true;
     im1_->Terminer();
     if (im1_->mode == StartMode::ExternalHost) {
@@ -290,13 +291,13 @@ bool TForm1::beginClose() {
     return true;
 }
 
-void TForm1::checkEndScreen() {
+void PlayerWindow::checkEndScreen() {
     if (im1_->clock().nowMs() - closeStart_ > kEndScreenMs) {
         finishClose();
     }
 }
 
-void TForm1::finishClose() {
+void PlayerWindow::finishClose() {
     endScreenTimer_.stop();
     finished_ = true;
     unsetCursor();

@@ -1,10 +1,10 @@
-#include "player/ui/PanelVideo.h"
+#include "player/ui/VideoPanel.h"
 
 #include <QPainter>
 
 namespace ztv {
 
-PanelVideo::PanelVideo(MediaService& media, QWidget* parent) : QWidget(parent), media_(media) {
+VideoPanel::VideoPanel(MediaService& media, QWidget* parent) : QWidget(parent), media_(media) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Clicks reach the engine's window beneath, as they do over any element.
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -15,18 +15,18 @@ PanelVideo::PanelVideo(MediaService& media, QWidget* parent) : QWidget(parent), 
     });
 }
 
-PanelVideo::~PanelVideo() {
+VideoPanel::~VideoPanel() {
     media_.setFrameHandler(nullptr);
 }
 
-void PanelVideo::setDevice(MediaDeviceId device) {
+void VideoPanel::setDevice(MediaDeviceId device) {
     if (device != device_) {
         device_ = device;
         update();
     }
 }
 
-void PanelVideo::paintEvent(QPaintEvent*) {
+void VideoPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QImage frame = device_ != 0 ? media_.videoFrame(device_) : QImage();
     if (frame.isNull()) {

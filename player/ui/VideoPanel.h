@@ -6,13 +6,13 @@
 
 namespace ztv {
 
-// The video window `PanelVideo`: borderless, black until the first picture, then the video's
+// The video window `VideoPanel`: borderless, black until the first picture, then the video's
 // current frame scaled to the panel.
-class PanelVideo : public QWidget {
+class VideoPanel : public QWidget {
     Q_OBJECT
   public:
-    PanelVideo(MediaService& media, QWidget* parent);
-    ~PanelVideo() override;
+    VideoPanel(MediaService& media, QWidget* parent);
+    ~VideoPanel() override;
 
     // The device whose pictures show; 0 shows black.
     void setDevice(MediaDeviceId device);

@@ -3,9 +3,9 @@
 // files, an empty project, and the output folder's numbering.
 #include "common/archives/ElfImage.h"
 #include "common/archives/EntryReader.h"
-#include "common/formats/LangLines.h"
 #include "common/builder/ApplicationBuild.h"
 #include "common/builder/OutputFolder.h"
+#include "common/formats/LangLines.h"
 #include "common/platform/RecordFile.h"
 #include "tests/support/ProjectWriter.h"
 #include "tests/support/ScriptedPrompter.h"

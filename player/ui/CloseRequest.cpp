@@ -1,4 +1,4 @@
-#include "common/platform/CloseRequest.h"
+#include "player/ui/CloseRequest.h"
 
 #include <QLocalServer>
 #include <QLocalSocket>

@@ -1,22 +1,20 @@
-// The test runner: one application object for the process (a QApplication where windows are
-// shown), offscreen and silent whatever the caller's environment, with runtime, data and
-// configuration folders of its own so lock files, local servers and what the editor registers with
-// the desktop never collide.
+#pragma once
+
+// The test runner: one application object for the process, offscreen and silent whatever the
+// caller's environment, with runtime, data and configuration folders of its own so lock files,
+// local servers and what the editor registers with the desktop never collide. The libraries'
+// tests run under a QGuiApplication, so they link no Widgets; the windows' under a QApplication.
 #include "common/platform/Fonts.h"
 
 #include <gtest/gtest.h>
 
-#ifdef ZTV_TEST_WIDGETS
-#include <QApplication>
-using TestApplication = QApplication;
-#else
-#include <QGuiApplication>
-using TestApplication = QGuiApplication;
-#endif
 #include <QTemporaryDir>
 #include <cstdlib>
 
-int main(int argc, char** argv) {
+namespace ztv::test {
+
+template <class Application>
+int runTests(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("ZTV_AUDIO", "fake");
     QTemporaryDir runtime;
@@ -27,6 +25,8 @@ int main(int argc, char** argv) {
     ztv::useApplicationFonts(QStringLiteral(ZTV_SOURCE_DIR "/assets"));
     std::srand(1);
     ::testing::InitGoogleTest(&argc, argv);
-    TestApplication app(argc, argv);
+    Application app(argc, argv);
     return RUN_ALL_TESTS();
 }
+
+}  // namespace ztv::test

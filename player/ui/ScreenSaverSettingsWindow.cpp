@@ -1,4 +1,4 @@
-#include "player/ui/Form2.h"
+#include "player/ui/ScreenSaverSettingsWindow.h"
 
 #include "common/formats/LangLines.h"
 #include "common/formats/LanguageFile.h"
@@ -9,7 +9,7 @@
 
 namespace ztv {
 
-TForm2::TForm2(const LanguageFile& language, QWidget* parent)
+ScreenSaverSettingsWindow::ScreenSaverSettingsWindow(const LanguageFile& language, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint) {
     setWindowTitle(QStringLiteral("Screensaver"));
     auto* layout = new QVBoxLayout(this);
