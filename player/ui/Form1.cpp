@@ -36,7 +36,7 @@ std::optional<QCursor> cursorFromFile(const QString& host,
 
 TForm1::TForm1(PlayerEnvironment env, QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint),
-      im1_(std::make_unique<TZTVImage>(std::move(env))),
+      im1_(std::make_unique<Engine>(std::move(env))),
       endPicture_(endPicture()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(true);
@@ -50,26 +50,26 @@ TForm1::TForm1(PlayerEnvironment env, QWidget* parent)
     setMouseTracking(true);
     setWindowTitle(QGuiApplication::applicationDisplayName());
 
-    connect(im1_.get(), &TZTVImage::canvasChanged, this, qOverload<>(&QWidget::update));
-    connect(im1_.get(), &TZTVImage::windowPlaced, this, [this](const QRect& r) {
+    connect(im1_.get(), &Engine::canvasChanged, this, qOverload<>(&QWidget::update));
+    connect(im1_.get(), &Engine::windowPlaced, this, [this](const QRect& r) {
         setGeometry(r);
         setFixedSize(r.size());
         showVideo();
     });
     panelVideo_ = new PanelVideo(im1_->mediaService(), this);
     panelVideo_->hide();
-    mediaPl_ = new MediaPl([this](MediaButton b) { im1_->MediaPlClick(b); }, this);
+    mediaPl_ = new MediaPl([this](MediaButton b) { im1_->mediaButton(b); }, this);
     mediaPl_->hide();
-    connect(im1_.get(), &TZTVImage::videoChanged, this, &TForm1::showVideo);
-    connect(im1_.get(), &TZTVImage::titleChanged, this, [this](const QString& title) {
+    connect(im1_.get(), &Engine::videoChanged, this, &TForm1::showVideo);
+    connect(im1_.get(), &Engine::titleChanged, this, [this](const QString& title) {
         QGuiApplication::setApplicationDisplayName(title);
         setWindowTitle(title);
     });
-    connect(im1_.get(), &TZTVImage::cursorChanged, this,
+    connect(im1_.get(), &Engine::cursorChanged, this,
             [this](const QCursor& cursor) { setCursor(cursor); });
     // Both arrive from inside the engine's calls: the window closes once they have returned.
-    connect(im1_.get(), &TZTVImage::quitRequested, this, &QWidget::close, Qt::QueuedConnection);
-    connect(im1_.get(), &TZTVImage::terminateRequested, this, &TForm1::endFromEngine,
+    connect(im1_.get(), &Engine::quitRequested, this, &QWidget::close, Qt::QueuedConnection);
+    connect(im1_.get(), &Engine::terminateRequested, this, &TForm1::endFromEngine,
             Qt::QueuedConnection);
     endScreenTimer_.setInterval(20);
     connect(&endScreenTimer_, &QTimer::timeout, this, &TForm1::checkEndScreen);
@@ -91,16 +91,16 @@ bool TForm1::FormCreate(const QString& playerFolderHost) {
     QFile::remove(QDir(AppPaths::tempZtvDir()).filePath(QStringLiteral("rlang.asc")));
     loadBusyCursor();
     loadHandCursor(playerFolderHost);
-    if (!im1_->Initialiser(playerFolderHost)) {
+    if (!im1_->start(playerFolderHost)) {
         return false;
     }
-    if (im1_->mode != StartMode::ExternalHost) {
-        im1_->JouerPage();
+    if (im1_->project().mode != StartMode::ExternalHost) {
+        im1_->playPage();
     }
     if (im1_->terminationRequested()) {
         // The first page could not be played: no window, but the clean-up.
-        im1_->Terminer();
-        im1_->CreerLogoFin(nullptr, false);
+        im1_->stop();
+        im1_->showEndScreen(nullptr, false);
         return false;
     }
     closeServer_ = new CloseRequestServer(QStringLiteral("Form1"), this);
@@ -171,7 +171,7 @@ void TForm1::endScreenSaver() {
 void TForm1::hostActivated() {
     if (!closing_) {
         writeRepfilm();
-        im1_->RechargerPage();
+        im1_->reloadPage();
     }
 }
 
@@ -193,7 +193,7 @@ void TForm1::paintEvent(QPaintEvent*) {
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ApplicationStateChange && watched == qApp &&
-        im1_->mode == StartMode::ExternalHost &&
+        im1_->project().mode == StartMode::ExternalHost &&
         static_cast<QApplicationStateChangeEvent*>(event)->applicationState() ==
             Qt::ApplicationActive) {
         hostActivated();
@@ -259,29 +259,29 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 bool TForm1::showsEndScreen() const {
-    if (im1_->projectPath.isEmpty() || withoutEndScreen_) {
+    if (im1_->project().projectPath.isEmpty() || withoutEndScreen_) {
         return false;
     }
     // A preview shows the end screen only for a project an action opened; its clean-up never
     // touches the editor's working copy.
-    return im1_->mode != StartMode::Preview || im1_->ZTVXExt;
+    return im1_->project().mode != StartMode::Preview || im1_->project().ZTVXExt;
 }
 
 // True while the end screen holds the window open.
 bool TForm1::beginClose() {
     closing_ = true;
-    im1_->Terminer();
-    if (im1_->mode == StartMode::ExternalHost) {
+    im1_->stop();
+    if (im1_->project().mode == StartMode::ExternalHost) {
         writeRepfilm();
     }
     closeStart_ = im1_->clock().nowMs();
     if (!showsEndScreen()) {
         if (withoutEndScreen_) {
-            im1_->CreerLogoFin(nullptr, false);
+            im1_->showEndScreen(nullptr, false);
         }
         return false;
     }
-    im1_->CreerLogoFin(&endPicture_, false);
+    im1_->showEndScreen(&endPicture_, false);
     if (!endPictureAddress().isEmpty()) {
         setCursor(Qt::PointingHandCursor);
     }

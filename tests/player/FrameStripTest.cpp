@@ -14,8 +14,8 @@ class FrameStrip : public PagePlayFixture {
         writeSettings(settings);
         writePage(1, {});
         screen_ = QSize(1024, 1024);
-        startPreview();
-        element_.attacher(*engine_);
+        hosted_ = hostPreview();
+        element_.attacher(hosted_->player);
     }
     // Three frames of 10 x 8: red, green, blue.
     static QImage strip(int frameWidth = 10) {
@@ -36,6 +36,7 @@ class FrameStrip : public PagePlayFixture {
         EXPECT_TRUE(element_.ChargerImage(writeMedia(name, data), loaded, false));
         return element_.ConstruireImages(loaded, count, size, std::nullopt);
     }
+    std::unique_ptr<HostedPage> hosted_;
     TZTVCasePerso element_;
 };
 
