@@ -36,8 +36,8 @@ BenchPage::BenchPage(QSize size, const QList<ElementRecord>& records) {
     env.screenSize = size;
     env.programPath = dir_.filePath(QStringLiteral("ztvplay"));
     env.arguments = {QStringLiteral("somm"), QStringLiteral("1"), dir_.path()};
-    engine_ = std::make_unique<TZTVImage>(std::move(env));
-    if (!engine_->Initialiser(dir_.path())) {
+    engine_ = std::make_unique<Engine>(std::move(env));
+    if (!engine_->start(dir_.path())) {
         std::abort();
     }
 }

@@ -3,7 +3,7 @@
 #include "common/formats/ElementRecord.h"
 #include "common/platform/Clock.h"
 #include "common/platform/Prompter.h"
-#include "player/engine/ZTVImage.h"
+#include "player/engine/Engine.h"
 
 #include <QList>
 #include <QSize>
@@ -27,13 +27,13 @@ class BenchPage {
   public:
     // Page 1 of a project of `size` holds `records`.
     BenchPage(QSize size, const QList<ElementRecord>& records);
-    TZTVImage& engine() { return *engine_; }
+    Engine& engine() { return *engine_; }
 
   private:
     QTemporaryDir dir_;
     AbortingPrompter prompter_;
     ManualClock clock_;
-    std::unique_ptr<TZTVImage> engine_;
+    std::unique_ptr<Engine> engine_;
 };
 
 }  // namespace ztv::bench

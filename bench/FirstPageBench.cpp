@@ -71,7 +71,7 @@ struct SavedProject {
     }
 };
 
-bool showsThePicture(const TZTVImage& engine) {
+bool showsThePicture(const Engine& engine) {
     return engine.canvas().pixel(320, 240) == QColor(Qt::darkCyan).rgb();
 }
 
@@ -79,7 +79,7 @@ void firstPage(benchmark::State& state) {
     const SavedProject project(int(state.range(0)));
     bench::AbortingPrompter prompter;
     ManualClock clock;
-    std::optional<TZTVImage> engine;
+    std::optional<Engine> engine;
     for (auto _ : state) {
         state.PauseTiming();
         engine.reset();  // the end of playback removes the playback directory
@@ -92,14 +92,14 @@ void firstPage(benchmark::State& state) {
         env.arguments = {project.container};
         state.ResumeTiming();
         engine.emplace(std::move(env));
-        if (!engine->Initialiser(project.dir.path())) {
+        if (!engine->start(project.dir.path())) {
             state.SkipWithError("the project did not open");
             break;
         }
-        engine->JouerPage();
+        engine->playPage();
         while (engine->timer().isActive() && !showsThePicture(*engine)) {
             clock.advance(engine->timer().interval());
-            engine->TimerTimer();
+            engine->stepDueElements();
         }
         if (!showsThePicture(*engine)) {
             state.SkipWithError("the first page shows no picture");

@@ -9,7 +9,7 @@
 #include "common/formats/ElementRecord.h"
 #include "common/formats/PictureLoader.h"
 #include "player/elements/ImageElement.h"
-#include "player/engine/ZTVImage.h"
+#include "player/engine/Engine.h"
 
 #include <benchmark/benchmark.h>
 
@@ -60,9 +60,9 @@ void measurePages(benchmark::State& state, F&& loadPage) {
 
 void pageLoad(benchmark::State& state) {
     ztv::bench::BenchPage page(QSize(1024, 768), pictureRecords());
-    ztv::TZTVImage& engine = page.engine();
+    ztv::Engine& engine = page.engine();
     measurePages(state, [&] {
-        engine.ChargerPage(1, 1);
+        engine.loadPage(1, 1);
         if (!static_cast<const ztv::ImageElement*>(engine.pagePlay().elements.at(23, 1))
                  ->hasPicture()) {
             state.SkipWithError("a picture did not load");

@@ -35,7 +35,7 @@ QList<ztv::ElementRecord> textRecords() {
 void textPageLoad(benchmark::State& state) {
     ztv::bench::BenchPage page(QSize(1024, 768), textRecords());
     for (auto _ : state) {
-        page.engine().ChargerPage(1, 1);
+        page.engine().loadPage(1, 1);
         if (page.engine().pagePlay().elements.at(49, 1) == nullptr) {
             state.SkipWithError("a text did not load");
         }

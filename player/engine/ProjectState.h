@@ -11,9 +11,9 @@
 
 namespace ztv {
 
-// What the engine knows of the open project and its package. Opening a project (start-up, or
-// the action that opens another one) writes it; the page play, the media and the windows only
-// read it.
+// What the engine knows of the open project and its package. The project session keeps it and
+// only its opening (start-up, or the action that opens another one) writes it; the page play,
+// the actions and the windows read it through the session's const view.
 struct ProjectState {
     QString projectPath;  // Windows path; empty = no project
     // The project path without its extension ("demo.ztv" without its last four characters):
@@ -44,7 +44,6 @@ struct ProjectState {
 
     // Packing
     bool packedProject = false;
-    bool archiveOpen = false;
     bool mediaByPage = false, mediaInPackage = false, perPageArchives = false;
     QString mediaDataFolder;  // where per-page media data files are looked up
 };

@@ -36,7 +36,7 @@ std::optional<QCursor> cursorFromFile(const QString& host,
 
 PlayerWindow::PlayerWindow(PlayerEnvironment env, QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint),
-      im1_(std::make_unique<TZTVImage>(std::move(env))),
+      im1_(std::make_unique<Engine>(std::move(env))),
       endPicture_(endPicture()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(true);
@@ -50,8 +50,8 @@ PlayerWindow::PlayerWindow(PlayerEnvironment env, QWidget* parent)
     setMouseTracking(true);
     setWindowTitle(QGuiApplication::applicationDisplayName());
 
-    connect(im1_.get(), &TZTVImage::canvasChanged, this, qOverload<>(&QWidget::update));
-    connect(im1_.get(), &TZTVImage::windowPlaced, this, [this](const QRect& r) {
+    connect(im1_.get(), &Engine::canvasChanged, this, qOverload<>(&QWidget::update));
+    connect(im1_.get(), &Engine::windowPlaced, this, [this](const QRect& r) {
         setGeometry(r);
         setFixedSize(r.size());
         showVideo();
@@ -59,18 +59,18 @@ PlayerWindow::PlayerWindow(PlayerEnvironment env, QWidget* parent)
     videoPanel_ = new VideoPanel(im1_->mediaService(), this);
     videoPanel_->hide();
     mediaControlWindow_ =
-        new MediaControlWindow([this](MediaButton b) { im1_->MediaPlClick(b); }, this);
+        new MediaControlWindow([this](MediaButton b) { im1_->mediaButton(b); }, this);
     mediaControlWindow_->hide();
-    connect(im1_.get(), &TZTVImage::videoChanged, this, &PlayerWindow::showVideo);
-    connect(im1_.get(), &TZTVImage::titleChanged, this, [this](const QString& title) {
+    connect(im1_.get(), &Engine::videoChanged, this, &PlayerWindow::showVideo);
+    connect(im1_.get(), &Engine::titleChanged, this, [this](const QString& title) {
         QGuiApplication::setApplicationDisplayName(title);
         setWindowTitle(title);
     });
-    connect(im1_.get(), &TZTVImage::cursorChanged, this,
+    connect(im1_.get(), &Engine::cursorChanged, this,
             [this](const QCursor& cursor) { setCursor(cursor); });
     // Both arrive from inside the engine's calls: the window closes once they have returned.
-    connect(im1_.get(), &TZTVImage::quitRequested, this, &QWidget::close, Qt::QueuedConnection);
-    connect(im1_.get(), &TZTVImage::terminateRequested, this, &PlayerWindow::endFromEngine,
+    connect(im1_.get(), &Engine::quitRequested, this, &QWidget::close, Qt::QueuedConnection);
+    connect(im1_.get(), &Engine::terminateRequested, this, &PlayerWindow::endFromEngine,
             Qt::QueuedConnection);
     endScreenTimer_.setInterval(20);
     connect(&endScreenTimer_, &QTimer::timeout, this, &PlayerWindow::checkEndScreen);
@@ -92,16 +92,16 @@ bool PlayerWindow::start(const QString& playerFolderHost) {
     QFile::remove(QDir(AppPaths::tempZtvDir()).filePath(QStringLiteral("rlang.asc")));
     loadBusyCursor();
     loadHandCursor(playerFolderHost);
-    if (!im1_->Initialiser(playerFolderHost)) {
+    if (!im1_->start(playerFolderHost)) {
         return false;
     }
-    if (im1_->mode != StartMode::ExternalHost) {
-        im1_->JouerPage();
+    if (im1_->project().mode != StartMode::ExternalHost) {
+        im1_->playPage();
     }
     if (im1_->terminationRequested()) {
         // The first page could not be played: no window, but the clean-up.
-        im1_->Terminer();
-        im1_->CreerLogoFin(nullptr, false);
+        im1_->stop();
+        im1_->showEndScreen(nullptr, false);
         return false;
     }
     closeServer_ = new CloseRequestServer(QStringLiteral("Form1"), this);
@@ -172,7 +172,7 @@ void PlayerWindow::endScreenSaver() {
 void PlayerWindow::hostActivated() {
     if (!closing_) {
         writeRepfilm();
-        im1_->RechargerPage();
+        im1_->reloadPage();
     }
 }
 
@@ -194,7 +194,7 @@ void PlayerWindow::paintEvent(QPaintEvent*) {
 
 bool PlayerWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ApplicationStateChange && watched == qApp &&
-        im1_->mode == StartMode::ExternalHost &&
+        im1_->project().mode == StartMode::ExternalHost &&
         static_cast<QApplicationStateChangeEvent*>(event)->applicationState() ==
             Qt::ApplicationActive) {
         hostActivated();
@@ -260,29 +260,29 @@ void PlayerWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool PlayerWindow::showsEndScreen() const {
-    if (im1_->projectPath.isEmpty() || withoutEndScreen_) {
+    if (im1_->project().projectPath.isEmpty() || withoutEndScreen_) {
         return false;
     }
     // A preview shows the end screen only for a project an action opened; its clean-up never
     // touches the editor's working copy.
-    return im1_->mode != StartMode::Preview || im1_->ZTVXExt;
+    return im1_->project().mode != StartMode::Preview || im1_->project().ZTVXExt;
 }
 
 // True while the end screen holds the window open.
 bool PlayerWindow::beginClose() {
     closing_ = true;
-    im1_->Terminer();
-    if (im1_->mode == StartMode::ExternalHost) {
+    im1_->stop();
+    if (im1_->project().mode == StartMode::ExternalHost) {
         writeRepfilm();
     }
     closeStart_ = im1_->clock().nowMs();
     if (!showsEndScreen()) {
         if (withoutEndScreen_) {
-            im1_->CreerLogoFin(nullptr, false);
+            im1_->showEndScreen(nullptr, false);
         }
         return false;
     }
-    im1_->CreerLogoFin(&endPicture_, false);
+    im1_->showEndScreen(&endPicture_, false);
     if (!endPictureAddress().isEmpty()) {
         setCursor(Qt::PointingHandCursor);
     }

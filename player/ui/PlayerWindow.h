@@ -1,7 +1,7 @@
 #pragma once
 
+#include "player/engine/Engine.h"
 #include "player/engine/PlayerEnvironment.h"
-#include "player/engine/ZTVImage.h"
 
 #include <QImage>
 #include <QTimer>
@@ -32,7 +32,7 @@ class PlayerWindow : public QWidget {
     // "/S": hides the cursor and ends at the first real input.
     void startScreenSaver();
 
-    TZTVImage& im1() { return *im1_; }
+    Engine& im1() { return *im1_; }
     bool isClosing() const { return closing_; }
     VideoPanel* videoPanel() const { return videoPanel_; }
     MediaControlWindow* mediaControlWindow() const { return mediaControlWindow_; }
@@ -59,7 +59,7 @@ class PlayerWindow : public QWidget {
     void showVideo();
     QRect toWindow(const QRect& canvasRect) const;
 
-    std::unique_ptr<TZTVImage> im1_;
+    std::unique_ptr<Engine> im1_;
     QString playerFolderHost_;
     QImage endPicture_;
     QTimer endScreenTimer_;

@@ -2,7 +2,7 @@
 
 #include "common/archives/ElfImage.h"
 #include "common/archives/EntryReader.h"
-#include "player/engine/ZTVImage.h"
+#include "player/engine/Engine.h"
 #include "tests/support/ScriptedMediaService.h"
 
 #include <QFile>
@@ -48,18 +48,18 @@ QImage BuildFixture::play(const QString& programPath, const QStringList& args,
     env.media = std::make_shared<ScriptedMediaService>();
     env.soundCard = true;
     env.runAndWait = [](const QString&, const QStringList&) { return 0; };
-    TZTVImage engine(env);
-    if (!engine.Initialiser(folder) || engine.projectPath.isEmpty()) {
+    Engine engine(env);
+    if (!engine.start(folder) || engine.project().projectPath.isEmpty()) {
         return {};
     }
-    engine.JouerPage();
+    engine.playPage();
     for (int i = 0; i < 100000 && engine.timer().isActive(); ++i) {
         clock_.advance(engine.timer().interval());
-        engine.TimerTimer();
+        engine.stepDueElements();
     }
     const QImage page = engine.canvas().copy();
-    engine.Terminer();
-    engine.CreerLogoFin(nullptr, false);
+    engine.stop();
+    engine.showEndScreen(nullptr, false);
     return page;
 }
 

@@ -3,8 +3,8 @@
 #include "common/platform/Clock.h"
 #include "common/platform/FileIo.h"
 #include "editor/dialogs/ImageDialog.h"
+#include "player/engine/Engine.h"
 #include "player/engine/PlayerEnvironment.h"
-#include "player/engine/ZTVImage.h"
 #include "tests/editor/ProjectFixture.h"
 #include "tests/support/PictureMakers.h"
 #include "tests/support/ScriptedMediaService.h"
@@ -99,13 +99,13 @@ TEST_F(DialogsEndToEnd, PicturesPlacedThroughTheDialogPlayInThePlayer) {
     env.arguments = {folder() + QStringLiteral("/premier.ZTV")};
     env.media = std::make_shared<ScriptedMediaService>();
     env.runAndWait = [](const QString&, const QStringList&) { return 0; };
-    TZTVImage engine(env);
-    ASSERT_TRUE(engine.Initialiser(playerDir));
-    engine.JouerPage();
+    Engine engine(env);
+    ASSERT_TRUE(engine.start(playerDir));
+    engine.playPage();
     auto runUntilIdle = [&] {
         for (int i = 0; i < 100000 && engine.timer().isActive(); ++i) {
             clock.advance(engine.timer().interval());
-            engine.TimerTimer();
+            engine.stepDueElements();
         }
     };
     runUntilIdle();

@@ -47,17 +47,17 @@ class ClickActions : public PagePlayFixture {
         printer_ = std::make_shared<PdfPrinter>(host(QString()));
     }
 
-    std::unique_ptr<TZTVImage> makeEngine(const QStringList& args) {
+    std::unique_ptr<Engine> makeEngine(const QStringList& args) {
         PlayerEnvironment env = environment(args);
         env.shell = shell_;
         env.printer = printer_;
         env.trustStoreHost = host(QStringLiteral("config/trust.ini"));
-        return std::make_unique<TZTVImage>(std::move(env));
+        return std::make_unique<Engine>(std::move(env));
     }
     void play(int page = 1) {
         engine_ = makeEngine({QStringLiteral("somm"), QString::number(page), host("data")});
-        ASSERT_TRUE(engine_->Initialiser(appHost()));
-        engine_->JouerPage();
+        ASSERT_TRUE(engine_->start(appHost()));
+        engine_->playPage();
         ASSERT_TRUE(runUntilIdle());
     }
     // A picture that acts when clicked.
@@ -129,10 +129,10 @@ TEST_F(ClickActions, APanoramaScrollsByTheQuarterClickedEvenWithoutAnAction) {
     writePage(1, {pano});
     engine_ = makeEngine({QStringLiteral("somm"), QStringLiteral("1"), host("data")});
     QList<int> directions;
-    engine_->elementFactory().define(ElementKind::Panorama,
-                                     [&] { return std::make_unique<ScrollLog>(directions); });
-    ASSERT_TRUE(engine_->Initialiser(appHost()));
-    engine_->JouerPage();
+    engine_->defineElementKind(ElementKind::Panorama,
+                               [&] { return std::make_unique<ScrollLog>(directions); });
+    ASSERT_TRUE(engine_->start(appHost()));
+    engine_->playPage();
     runUntilIdle();
     for (QPoint p : {QPoint(100, 10), QPoint(100, 90), QPoint(150, 50), QPoint(50, 50),
                      QPoint(100, 25), QPoint(100, 75)}) {
@@ -157,7 +157,7 @@ TEST_F(ClickActions, AHoverActionRunsOnceUntilAnotherTargetHasRun) {
     runUntilIdle();
     EXPECT_EQ(engine_->currentPage(), 2);
 
-    engine_->DemarrerAction({ActionKind::GoToPage, QStringLiteral("1"), {}});
+    engine_->runAction({ActionKind::GoToPage, QStringLiteral("1"), {}});
     runUntilIdle();
     engine_->hoverAt(QPoint(10, 10));  // the same target again: nothing
     runUntilIdle();
@@ -166,7 +166,7 @@ TEST_F(ClickActions, AHoverActionRunsOnceUntilAnotherTargetHasRun) {
     runUntilIdle();
     EXPECT_EQ(engine_->currentPage(), 3);
 
-    engine_->DemarrerAction({ActionKind::GoToPage, QStringLiteral("1"), {}});
+    engine_->runAction({ActionKind::GoToPage, QStringLiteral("1"), {}});
     runUntilIdle();
     engine_->hoverAt(QPoint(10, 10));  // another target ran in between
     runUntilIdle();
@@ -177,7 +177,7 @@ TEST_F(ClickActions, JumpsLoadTheirColumnAndBadTargetsChangeNothing) {
     writeColouredPages();
     writePage(1, {picture(3, 1, solidBmp("w.bmp", Qt::white), QRect(0, 0, 640, 480))});
     play();
-    engine_->DemarrerAction({ActionKind::GoToPageAndColumn, QStringLiteral("2"), "3"});
+    engine_->runAction({ActionKind::GoToPageAndColumn, QStringLiteral("2"), "3"});
     runUntilIdle();
     EXPECT_EQ(canvasAt(5, 5), rgb(Qt::yellow));
 
@@ -185,7 +185,7 @@ TEST_F(ClickActions, JumpsLoadTheirColumnAndBadTargetsChangeNothing) {
                               Action{ActionKind::GoToPage, QStringLiteral("99"), {}},
                               Action{ActionKind::GoToPageAndColumn, QStringLiteral("3"), "21"},
                               Action{ActionKind::GoToColumn, QStringLiteral("0"), {}}}) {
-        engine_->DemarrerAction(bad);
+        engine_->runAction(bad);
         EXPECT_FALSE(engine_->pagePlay().busy);
         EXPECT_EQ(engine_->currentPage(), 2);
         EXPECT_EQ(canvasAt(5, 5), rgb(Qt::yellow));
@@ -203,7 +203,7 @@ TEST_F(ClickActions, AJumpPutsTheBackgroundBackWhereElementsWereMarkedToGo) {
                   picture(6, 3, solidBmp("y.bmp", Qt::yellow), QRect(300, 300, 9, 9))});
     play();
     ASSERT_EQ(canvasAt(20, 20), rgb(Qt::red));
-    engine_->DemarrerAction({ActionKind::GoToColumn, QStringLiteral("3"), {}});
+    engine_->runAction({ActionKind::GoToColumn, QStringLiteral("3"), {}});
     runUntilIdle();
     EXPECT_EQ(canvasAt(20, 20), rgb(Qt::blue));
     EXPECT_EQ(canvasAt(110, 20), rgb(Qt::green));
@@ -217,12 +217,12 @@ TEST_F(ClickActions, AChosenKeywordGoesToItsPageAndColumn) {
         host("data/base/Mots.pmg"),
         {{QStringLiteral("mer"), "3", {}}, {QStringLiteral("plage"), "2", "3"}}));
     play();
-    engine_->ComboBox1Click(QStringLiteral("absent"));
+    engine_->keywordChosen(QStringLiteral("absent"));
     EXPECT_EQ(engine_->currentPage(), 1);
-    engine_->ComboBox1Click(QStringLiteral("plage"));
+    engine_->keywordChosen(QStringLiteral("plage"));
     runUntilIdle();
     EXPECT_EQ(canvasAt(5, 5), rgb(Qt::yellow));
-    engine_->ComboBox1Click(QStringLiteral("mer"));
+    engine_->keywordChosen(QStringLiteral("mer"));
     runUntilIdle();
     EXPECT_EQ(canvasAt(5, 5), rgb(Qt::green));
 }
@@ -232,12 +232,11 @@ TEST_F(ClickActions, ProgramsGetArgumentListsAndTheirFolder) {
     writeMedia(QStringLiteral("notes.txt"), "a\r\n");
     ProjectWriter(appHost()).writeBytes(QStringLiteral("autre"), "#!");
     play();
-    engine_->DemarrerAction(
-        {ActionKind::StartApplication, QStringLiteral("\\ailleurs\\autre"), {}});
-    engine_->DemarrerAction({ActionKind::OpenWithParameters, QStringLiteral("\\media\\notes.txt"),
-                             QStringLiteral("-a \"deux mots\" $HOME")});
-    engine_->DemarrerAction({ActionKind::OpenFile, QStringLiteral("\\media\\..\\..\\etc"), {}});
-    engine_->DemarrerAction({ActionKind::OpenFile, QStringLiteral("\\media\\absent.txt"), {}});
+    engine_->runAction({ActionKind::StartApplication, QStringLiteral("\\ailleurs\\autre"), {}});
+    engine_->runAction({ActionKind::OpenWithParameters, QStringLiteral("\\media\\notes.txt"),
+                        QStringLiteral("-a \"deux mots\" $HOME")});
+    engine_->runAction({ActionKind::OpenFile, QStringLiteral("\\media\\..\\..\\etc"), {}});
+    engine_->runAction({ActionKind::OpenFile, QStringLiteral("\\media\\absent.txt"), {}});
     ASSERT_EQ(shell_->calls.size(), 2);
     EXPECT_EQ(shell_->calls[0].path, QDir(appHost()).filePath(QStringLiteral("autre")));
     EXPECT_EQ(shell_->calls[0].arguments, QStringList{QStringLiteral("paslogo")});
@@ -254,11 +253,11 @@ TEST_F(ClickActions, AProjectOpenedAsADocumentAsksOnceBeforeStartingPrograms) {
     const QStringList args{host(QStringLiteral("proj/visite.ZTV"))};
     const Action run{ActionKind::OpenFile, QStringLiteral("\\media\\outil"), {}};
     engine_ = makeEngine(args);
-    ASSERT_TRUE(engine_->Initialiser(appHost()));
+    ASSERT_TRUE(engine_->start(appHost()));
     prompter_.answer(Prompter::No);
-    engine_->DemarrerAction(run);
-    engine_->DemarrerAction(run);
-    engine_->DemarrerAction({ActionKind::OpenAddress, QStringLiteral("https://example.org"), {}});
+    engine_->runAction(run);
+    engine_->runAction(run);
+    engine_->runAction({ActionKind::OpenAddress, QStringLiteral("https://example.org"), {}});
     EXPECT_TRUE(shell_->calls.isEmpty());
     EXPECT_EQ(shell_->addresses, QStringList{QStringLiteral("https://example.org")});
     ASSERT_EQ(prompter_.texts().size(), 1);
@@ -266,8 +265,8 @@ TEST_F(ClickActions, AProjectOpenedAsADocumentAsksOnceBeforeStartingPrograms) {
 
     // The answer is remembered for the project: the next run does not ask.
     engine_ = makeEngine(args);
-    ASSERT_TRUE(engine_->Initialiser(appHost()));
-    engine_->DemarrerAction(run);
+    ASSERT_TRUE(engine_->start(appHost()));
+    engine_->runAction(run);
     EXPECT_TRUE(shell_->calls.isEmpty());
     EXPECT_EQ(prompter_.texts().size(), 1);
 
@@ -278,9 +277,9 @@ TEST_F(ClickActions, AProjectOpenedAsADocumentAsksOnceBeforeStartingPrograms) {
         container.write(QByteArray(kProjectRecordSize, '\0'));
     }
     engine_ = makeEngine(args);
-    ASSERT_TRUE(engine_->Initialiser(appHost()));
+    ASSERT_TRUE(engine_->start(appHost()));
     prompter_.answer(Prompter::Yes);
-    engine_->DemarrerAction(run);
+    engine_->runAction(run);
     EXPECT_EQ(prompter_.texts().size(), 2);
     EXPECT_EQ(shell_->calls.size(), 1);
 }
@@ -295,9 +294,9 @@ TEST_F(ClickActions, TextFilesPrintOnPagesAndTheScreenOnceACopy) {
     writeColouredPages();
     writePage(1, {picture(3, 1, solidBmp("w.bmp", Qt::white), QRect(0, 0, 640, 480))});
     play();
-    engine_->DemarrerAction({ActionKind::PrintTextFile, QStringLiteral("\\media\\long.txt"), {}});
-    engine_->DemarrerAction({ActionKind::PrintTextThenGoToPage,
-                             QStringLiteral("\\media\\court.txt"), QStringLiteral("3")});
+    engine_->runAction({ActionKind::PrintTextFile, QStringLiteral("\\media\\long.txt"), {}});
+    engine_->runAction({ActionKind::PrintTextThenGoToPage, QStringLiteral("\\media\\court.txt"),
+                        QStringLiteral("3")});
     runUntilIdle();
     ASSERT_EQ(printer_->documents, 2);
     // 9-point lines on A4 (about 70 to a page): 130 lines take two pages.
@@ -306,10 +305,10 @@ TEST_F(ClickActions, TextFilesPrintOnPagesAndTheScreenOnceACopy) {
     EXPECT_EQ(canvasAt(5, 5), rgb(Qt::green));
 
     printer_->copies = 2;
-    engine_->DemarrerAction({ActionKind::PrintScreen, {}, {}});
+    engine_->runAction({ActionKind::PrintScreen, {}, {}});
     EXPECT_EQ(printer_->documents, 4);
     printer_->copies = 0;  // cancelled
-    engine_->DemarrerAction({ActionKind::PrintScreen, {}, {}});
+    engine_->runAction({ActionKind::PrintScreen, {}, {}});
     EXPECT_EQ(printer_->documents, 4);
     EXPECT_FALSE(engine_->pagePlay().busy);
 }

@@ -20,7 +20,7 @@ class ColumnPlayback : public PagePlayFixture {
 TEST_F(ColumnPlayback, ColumnsOneToThreePlayThenThePageWaits) {
     writeColumnsWithGap();
     startPreview();
-    engine_->JouerPage();
+    engine_->playPage();
     const PagePlayState& pp = engine_->pagePlay();
     EXPECT_EQ(pp.lastColumn, 3);
     EXPECT_EQ(canvasAt(20, 20), rgb(Qt::blue));  // column 1 at once
@@ -41,9 +41,9 @@ TEST_F(ColumnPlayback, ColumnsOneToThreePlayThenThePageWaits) {
 TEST_F(ColumnPlayback, GoingToColumnFiveStartsANewRun) {
     writeColumnsWithGap();
     startPreview();
-    engine_->JouerPage();
+    engine_->playPage();
     ASSERT_TRUE(runUntilIdle());
-    engine_->DemarrerAction({ActionKind::GoToColumn, QStringLiteral("5"), {}});
+    engine_->runAction({ActionKind::GoToColumn, QStringLiteral("5"), {}});
     ASSERT_TRUE(runUntilIdle());
     EXPECT_EQ(engine_->pagePlay().lastColumn, 5);
     EXPECT_EQ(canvasAt(210, 20), rgb(Qt::yellow));
@@ -55,7 +55,7 @@ TEST_F(ColumnPlayback, TheLongestPauseOfTheColumnIsWaited) {
                   picture(5, 1, solidBmp("g.bmp", Qt::green), QRect(50, 0, 40, 30), 0.5),
                   picture(6, 2, solidBmp("y.bmp", Qt::yellow), QRect(100, 0, 40, 30))});
     startPreview();
-    engine_->JouerPage();
+    engine_->playPage();
     tick();  // both pictures are done: the pause begins
     EXPECT_EQ(engine_->timer().interval(), 2000);
     EXPECT_EQ(canvasAt(110, 10), rgb(Qt::black));
@@ -70,7 +70,7 @@ TEST_F(ColumnPlayback, PausesThatAreNotNumbersOrNegativeWaitNothing) {
                   picture(5, 1, solidBmp("g.bmp", Qt::green), QRect(50, 0, 40, 30), -3),
                   picture(6, 2, solidBmp("y.bmp", Qt::yellow), QRect(100, 0, 40, 30), 1e300)});
     startPreview();
-    engine_->JouerPage();
+    engine_->playPage();
     tick();
     EXPECT_EQ(canvasAt(110, 10), rgb(Qt::yellow));  // no pause before column 2
     EXPECT_EQ(engine_->pagePlay().columnPause, 24 * 60 * 60);
@@ -83,7 +83,7 @@ TEST_F(ColumnPlayback, ATransitionStepsAtTheSpeedOfItsRecord) {
     r.EffetPas = 50;
     writePage(1, {r});
     startPreview();
-    engine_->JouerPage();
+    engine_->playPage();
     EXPECT_EQ(canvasAt(39, 29), rgb(Qt::black));
     tick();  // step 1: half
     EXPECT_EQ(engine_->pagePlay().nextStep[4][1], clock_.nowMs() + 1000);
@@ -105,7 +105,7 @@ TEST_F(ColumnPlayback, AnElementWithoutClickRunsItsActionAtTheEndOfTheRun) {
     writePage(1, {first, second, keywordList});
     writePage(2, {picture(4, 1, solidBmp("w.bmp", Qt::white), QRect(200, 0, 40, 30))});
     startPreview();
-    engine_->JouerPage();
+    engine_->playPage();
     ASSERT_TRUE(runUntilIdle());
     EXPECT_EQ(engine_->currentPage(), 2);  // the later record wins
     EXPECT_EQ(canvasAt(210, 10), rgb(Qt::white));
@@ -118,7 +118,7 @@ TEST_F(ColumnPlayback, AClickZoneWithoutClickActsAsSoonAsItsColumnShows) {
     writePage(1, {zone, picture(51 - 47, 1, solidBmp("r.bmp", Qt::red), QRect(0, 0, 40, 30))});
     writePage(2, {picture(4, 1, solidBmp("w.bmp", Qt::white), QRect(200, 0, 40, 30))});
     startPreview();
-    engine_->JouerPage();
+    engine_->playPage();
     EXPECT_EQ(engine_->currentPage(), 2);
     ASSERT_TRUE(runUntilIdle());
     EXPECT_EQ(canvasAt(210, 10), rgb(Qt::white));
@@ -135,7 +135,7 @@ TEST_F(ColumnPlayback, AClickZoneThatRunsAProgramWaitsThenGoesOn) {
     zone.Click = QStringLiteral("non");
     writePage(1, {zone, picture(4, 2, solidBmp("r.bmp", Qt::red), QRect(0, 0, 40, 30))});
     startPreview();
-    engine_->JouerPage();
+    engine_->playPage();
     ASSERT_EQ(programsRun_.size(), 1);
     EXPECT_EQ(programsRun_[0], host(QStringLiteral("media/outil")) + QStringLiteral(" -x 1"));
     EXPECT_FALSE(engine_->pagePlay().runFinished);
@@ -147,7 +147,7 @@ TEST_F(ColumnPlayback, AClickZoneThatRunsAProgramWaitsThenGoesOn) {
     zone.Destination = QStringLiteral("\\media\\absent");
     writePage(1, {zone, picture(4, 2, QStringLiteral("\\media\\r.bmp"), QRect(0, 0, 40, 30))});
     startPreview();
-    engine_->JouerPage();
+    engine_->playPage();
     EXPECT_EQ(programsRun_.size(), 1);
     EXPECT_FALSE(engine_->timer().isActive());
     EXPECT_EQ(canvasAt(10, 10), rgb(Qt::black));
@@ -155,7 +155,7 @@ TEST_F(ColumnPlayback, AClickZoneThatRunsAProgramWaitsThenGoesOn) {
 
 TEST_F(ColumnPlayback, AMissingPageFileEndsTheApplication) {
     startPreview(7);
-    engine_->JouerPage();
+    engine_->playPage();
     EXPECT_TRUE(engine_->terminationRequested());
     ASSERT_EQ(prompter_.texts().size(), 1);
     EXPECT_EQ(prompter_.texts()[0], text(lang::PageFileMissing));
@@ -171,7 +171,7 @@ TEST_F(ColumnPlayback, RecordsOutOfTheGridOrOutOfOrderAreSurvived) {
     ElementRecord empty = picture(7, 1, QStringLiteral("\\media\\r.bmp"), QRect(-50, -50, 0, -9));
     writePage(1, {outRow, late, outColumn, early, negative, empty});
     startPreview();
-    engine_->JouerPage();
+    engine_->playPage();
     EXPECT_TRUE(runUntilIdle());
     EXPECT_EQ(canvasAt(60, 10), rgb(Qt::green));
     EXPECT_EQ(canvasAt(10, 10), rgb(Qt::black));
@@ -184,9 +184,9 @@ TEST_F(ColumnPlayback, TerminerFreesEverythingPagePlayStarted) {
     slow.Vitesse = 1;
     writePage(1, {slow, picture(30, 1, QStringLiteral("un texte"), QRect(0, 0, 9, 9))});
     startPreview();
-    engine_->JouerPage();
+    engine_->playPage();
     EXPECT_TRUE(engine_->timer().isActive());
-    engine_->Terminer();
+    engine_->stop();
     EXPECT_FALSE(engine_->timer().isActive());
     EXPECT_FALSE(engine_->pagePlay().elements.present(4, 1));
     EXPECT_FALSE(engine_->pagePlay().jou.isOpen());

@@ -14,7 +14,7 @@ class DisplayAdaptation : public PagePlayFixture {
                   {picture(4, 1, solidBmp("r.bmp", Qt::red, {32, 24}), QRect(100, 50, 320, 240))});
         screen_ = QSize(1024, 1024);
         startPreview();
-        engine_->JouerPage();
+        engine_->playPage();
     }
     QRect drawnRect() const {
         QRect r;

@@ -13,17 +13,18 @@ class ElementPictures : public PagePlayFixture {
   protected:
     void SetUp() override {
         writePage(1, {});
-        startPreview();
+        hosted_ = hostPreview();
     }
     bool load(const QString& fichier, QImage& img, bool mediaByPage) {
         LoadedPicture kept;
-        return loadPicture(ElementRoles::of(*engine_), fichier, img, mediaByPage, kept);
+        return loadPicture(ElementRoles::of(hosted_->player), fichier, img, mediaByPage, kept);
     }
     QImage target(QColor fill = Qt::magenta, QSize size = {40, 30}) const {
         QImage img(size, QImage::Format_RGB32);
         img.fill(fill);
         return img;
     }
+    std::unique_ptr<HostedPage> hosted_;
 };
 
 TEST_F(ElementPictures, MarkersFillBlackOrLeaveTheTargetAlone) {
@@ -88,9 +89,9 @@ TEST_F(ElementPictures, AnEntryBeforeThePositionIsFoundAfterOneRewind) {
     blue.fill(Qt::blue);
     const QByteArray data = encodeEntry(QStringLiteral("\\m\\a.bmp"), makeBmp(red)) +
                             encodeEntry(QStringLiteral("\\m\\b.bmp"), makeBmp(blue));
-    ProjectWriter(host("app")).writeBytes(QStringLiteral("1.CDS"), data);
-    engine_->mediaDataFolder = QStringLiteral("C:\\app");
-    ASSERT_TRUE(engine_->OuvrirCDS());
+    // A preview has no media data folder: the page's file is on the media drive's root.
+    ProjectWriter(host("")).writeBytes(QStringLiteral("1.CDS"), data);
+    ASSERT_TRUE(hosted_->player.openMediaDataFile());
 
     QImage img = target();
     ASSERT_TRUE(load(QStringLiteral("\\m\\b.bmp"), img, true));
@@ -104,7 +105,7 @@ TEST_F(ElementPictures, AnEntryBeforeThePositionIsFoundAfterOneRewind) {
     ASSERT_EQ(prompter_.texts().size(), 1);
     EXPECT_TRUE(prompter_.texts()[0].contains(QStringLiteral("\\m\\A.bmp")));
     EXPECT_TRUE(prompter_.texts()[0].endsWith(text(lang::MediaNotInPageDataSuffix)));
-    engine_->FermerCDS();
+    hosted_->player.closeMediaDataFile();
 }
 
 TEST_F(ElementPictures, AnEntryWhoseSizeIsNotDigitsEndsTheSearch) {
@@ -113,9 +114,8 @@ TEST_F(ElementPictures, AnEntryWhoseSizeIsNotDigitsEndsTheSearch) {
     data += encodeEntry(QStringLiteral("b"), QByteArray(10, 'b'));
     QByteArray huge = encodeEntry(QStringLiteral("c"), QByteArray(3, 'c'));
     huge.replace(kEntryNameFieldSize, 10, "9999999999");
-    ProjectWriter(host("app")).writeBytes(QStringLiteral("1.CDS"), huge + data);
-    engine_->mediaDataFolder = QStringLiteral("C:\\app");
-    ASSERT_TRUE(engine_->OuvrirCDS());
+    ProjectWriter(host("")).writeBytes(QStringLiteral("1.CDS"), huge + data);
+    ASSERT_TRUE(hosted_->player.openMediaDataFile());
     QImage img = target();
     EXPECT_FALSE(load(QStringLiteral("b"), img, true));
     EXPECT_EQ(prompter_.texts().size(), 1);

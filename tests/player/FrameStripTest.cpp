@@ -15,7 +15,7 @@ class FrameStrip : public PagePlayFixture {
         writeSettings(settings);
         writePage(1, {});
         screen_ = QSize(1024, 1024);
-        startPreview();
+        hosted_ = hostPreview();
     }
     // Three frames of 10 x 8: red, green, blue.
     static QImage strip(int frameWidth = 10) {
@@ -33,17 +33,18 @@ class FrameStrip : public PagePlayFixture {
     QList<QImage> frames(const QString& name, const QByteArray& data, int count, QSize size) {
         QImage loaded(size.width() * count, size.height(), QImage::Format_RGB32);
         loaded.fill(Qt::black);
-        EXPECT_TRUE(
-            loadPicture(ElementRoles::of(*engine_), writeMedia(name, data), loaded, false, kept_));
-        return buildFrames(*engine_, kept_, loaded, count, size, std::nullopt);
+        EXPECT_TRUE(loadPicture(ElementRoles::of(hosted_->player), writeMedia(name, data), loaded,
+                                false, kept_));
+        return buildFrames(hosted_->player, kept_, loaded, count, size, std::nullopt);
     }
     QList<QImage> frames(const QImage& strip, int count, QSize size, std::optional<QRgb> mask) {
-        return buildFrames(*engine_, kept_, strip, count, size, mask);
+        return buildFrames(hosted_->player, kept_, strip, count, size, mask);
     }
     std::optional<QRgb> mask(int line, const QImage& picture) const {
-        return maskColour(engine_->language(), text(line), picture);
+        return maskColour(hosted_->player.language(), text(line), picture);
     }
     LoadedPicture kept_;
+    std::unique_ptr<HostedPage> hosted_;
 };
 
 TEST_F(FrameStrip, AnExactBitmapStripIsCutIntoItsFrames) {

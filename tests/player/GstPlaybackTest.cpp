@@ -34,7 +34,7 @@ TEST_F(GstPlayback, AWaitedSoundHoldsTheNextColumnUntilItHasPlayed) {
     const QString wav = writeMedia(QStringLiteral("three.wav"), makeWav(3000));
     writePage(1, {sound(1, lang::SoundPlayAndWait, wav), red(2)});
     startPreview();
-    engine_->JouerPage();
+    engine_->playPage();
     ASSERT_NE(music(), 0);
     EXPECT_TRUE(engine_->mediaState().AttendreFinMusic);
     QTest::qWait(1000);
@@ -49,7 +49,7 @@ TEST_F(GstPlayback, ASoundNotWaitedForLetsTheNextColumnCome) {
     const QString wav = writeMedia(QStringLiteral("three.wav"), makeWav(3000));
     writePage(1, {sound(1, lang::SoundPlay, wav), red(2)});
     startPreview();
-    engine_->JouerPage();
+    engine_->playPage();
     EXPECT_LT(serveUntil([&] { return canvasAt(10, 10) == rgb(Qt::red); }), 1000);
     EXPECT_TRUE(gst_->isPlaying(music()));
 }
@@ -61,7 +61,7 @@ TEST_F(GstPlayback, ALoopingSoundRestartsAtItsStart) {
     looping.Couleur = 600;  // `DebutMusic`
     writePage(1, {looping});
     startPreview();
-    engine_->JouerPage();
+    engine_->playPage();
     ASSERT_NE(music(), 0);
     QTest::qWait(1200);
     EXPECT_TRUE(gst_->isPlaying(music())) << "played again after its end";
@@ -79,11 +79,11 @@ TEST_F(GstPlayback, BackgroundMusicScheduledAgainPlaysOnAcrossThePageChange) {
     writePage(2, {sound(1, lang::SoundLoadOnly, wav),
                   picture(4, 1, solidBmp("w.bmp", Qt::white), QRect(200, 0, 40, 30))});
     startPreview();
-    engine_->JouerPage();
+    engine_->playPage();
     const MediaDeviceId first = music();
     ASSERT_NE(first, 0);
     QTest::qWait(500);
-    engine_->DemarrerAction({ActionKind::GoToPage, QStringLiteral("2"), {}});
+    engine_->runAction({ActionKind::GoToPage, QStringLiteral("2"), {}});
     ASSERT_EQ(engine_->currentPage(), 2);
     EXPECT_EQ(music(), first) << "the same device";
     EXPECT_TRUE(gst_->isPlaying(first));
@@ -99,8 +99,8 @@ TEST_F(GstPlayback, TheDemoMediaPagePlaysItsTuneThenItsVideo) {
         ASSERT_TRUE(QFile::copy(demo.filePath(name), host("demo/") + name));
     }
     ASSERT_TRUE(start({host("demo/demo.ZTV")}));
-    engine_->ChargerPage(4, 1);
-    engine_->ChargerDessin();
+    engine_->loadPage(4, 1);
+    engine_->showColumn();
     EXPECT_NE(music(), 0);
     EXPECT_TRUE(engine_->mediaState().AttendreFinMusic);
     const MediaState& media = engine_->mediaState();

@@ -33,7 +33,7 @@ class ImageElement : public PagePlayFixture {
     }
     void play() {
         startPreview();
-        engine_->JouerPage();
+        engine_->playPage();
         ASSERT_TRUE(runUntilIdle());
     }
     QRgb fondAt(int x, int y) const { return engine_->background().pixel(x, y) & 0xffffff; }
@@ -104,7 +104,7 @@ TEST_F(ImageElement, AGifThatLoopsTwiceEndsOnItsFirstFrameAndIsFreed) {
     }
     writePage(1, {picture(4, 1, writeMedia("a.gif", makeGif(gif)), QRect(0, 0, 32, 32))});
     startPreview();
-    engine_->JouerPage();
+    engine_->playPage();
     EXPECT_EQ(engine_->pagePlay().GifVitesse, 120);
     QList<QRgb> shown{canvasAt(5, 5)};
     while (engine_->pagePlay().elements.present(4, 1) && shown.size() < 50) {

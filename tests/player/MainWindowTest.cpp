@@ -31,7 +31,7 @@ TEST_F(MainWindow, EscapeShowsTheEndScreenForFourSecondsOnce) {
     EXPECT_EQ(form->geometry(), QRect(320, 240, 640, 480));
     EXPECT_TRUE(form->windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("demo.ZTV"));
-    const QString playback = form->im1().playbackDirectoryHost();
+    const QString playback = form->im1().session().playbackDirectoryHost();
     EXPECT_TRUE(QFileInfo::exists(playback));
 
     QTest::keyClick(form.get(), Qt::Key_Escape);

@@ -27,7 +27,7 @@ TEST_F(MediaPlayback, AWaitedSoundHoldsTheColumnUntilItEnds) {
     writeMusic();
     writePage(1, {sound(1, lang::SoundPlayAndWait, 500, 9000), red(2)});
     startPreview();
-    engine_->JouerPage();
+    engine_->playPage();
     ASSERT_NE(music(), 0);
     EXPECT_TRUE(media_->isPlaying(music()));
     EXPECT_TRUE(media_->calls().contains(QStringLiteral("play musique.wav 500 9000")));
@@ -46,7 +46,7 @@ TEST_F(MediaPlayback, ASoundThatIsNotWaitedForLetsTheColumnGoOn) {
     writeMusic();
     writePage(1, {sound(1, lang::SoundPlay), red(2)});
     startPreview();
-    engine_->JouerPage();
+    engine_->playPage();
     EXPECT_TRUE(media_->isPlaying(music()));
     ASSERT_TRUE(runUntilIdle());
     EXPECT_EQ(canvasAt(10, 10), rgb(Qt::red));
@@ -61,7 +61,7 @@ TEST_F(MediaPlayback, TheEndActionOfASoundRunsWithoutAClick) {
     writePage(1, {withAction});
     writePage(2, {picture(4, 1, solidBmp("w.bmp", Qt::white), QRect(200, 0, 40, 30))});
     startPreview();
-    engine_->JouerPage();
+    engine_->playPage();
     ASSERT_TRUE(runUntilIdle());
     EXPECT_EQ(engine_->currentPage(), 1);
     media_->finish(music());
@@ -77,7 +77,7 @@ TEST_F(MediaPlayback, ALoopingSoundRestartsUntilTheStopMarkerPausesIt) {
     ElementRecord stop = picture(1, 2, text(lang::MarkerSoundStop), QRect());
     writePage(1, {looping, red(2), stop});
     startPreview();
-    engine_->JouerPage();
+    engine_->playPage();
     media_->finish(music());
     EXPECT_EQ(media_->calls().count(QStringLiteral("play musique.wav 500 2000")), 2);
     EXPECT_TRUE(media_->isPlaying(music()));
@@ -92,9 +92,9 @@ TEST_F(MediaPlayback, OpeningAgainClosesTheMedia) {
     writeMusic();
     writePage(1, {sound(1, lang::SoundPlay)});
     startPreview();
-    engine_->JouerPage();
+    engine_->playPage();
     ASSERT_NE(engine_->mediaState().FDevSon, 0);
-    ASSERT_TRUE(engine_->Initialiser(appHost()));
+    ASSERT_TRUE(engine_->start(appHost()));
     EXPECT_TRUE(media_->calls().contains(QStringLiteral("close musique.wav")));
     EXPECT_EQ(engine_->mediaState().FDevSon, 0);
     EXPECT_TRUE(engine_->mediaState().SonPrec.isEmpty());
@@ -105,7 +105,7 @@ TEST_F(MediaPlayback, NothingOpensWithoutASoundCardOrAFile) {
     writeMusic();
     writePage(1, {sound(1, lang::SoundPlayAndWait), red(2)});
     startPreview();
-    engine_->JouerPage();
+    engine_->playPage();
     EXPECT_TRUE(media_->calls().isEmpty());
     ASSERT_TRUE(runUntilIdle()) << "no sound to wait for";
     EXPECT_EQ(canvasAt(10, 10), rgb(Qt::red));
@@ -114,7 +114,7 @@ TEST_F(MediaPlayback, NothingOpensWithoutASoundCardOrAFile) {
     writePage(1, {sound(1, lang::SoundPlayAndWait), red(2)});
     QFile::remove(host(QStringLiteral("media/musique.wav")));
     startPreview();
-    engine_->JouerPage();
+    engine_->playPage();
     EXPECT_EQ(music(), 0);
     ASSERT_TRUE(runUntilIdle());
     EXPECT_EQ(canvasAt(10, 10), rgb(Qt::red));
@@ -131,7 +131,7 @@ TEST_F(MediaPlayback, AWaitedVideoHoldsTheColumnAndMayDisappearAtItsEnd) {
     video.Vitesse = 1;  // disappears at its end
     writePage(1, {video, red(2)});
     startPreview();
-    engine_->JouerPage();
+    engine_->playPage();
     const MediaDeviceId film = media_->deviceOf(QStringLiteral("film.avi"));
     ASSERT_NE(film, 0);
     EXPECT_EQ(media_->videoWindow(film), QRect(10, 20, 320, 240));
@@ -148,11 +148,11 @@ TEST_F(MediaPlayback, TheSoundActionPausesAndResumesTheMusic) {
     writeMusic();
     writePage(1, {sound(1, lang::SoundPlay, 0, 4000)});
     startPreview();
-    engine_->JouerPage();
+    engine_->playPage();
     ASSERT_TRUE(media_->isPlaying(music()));
-    engine_->DemarrerAction({ActionKind::ToggleSound, {}, {}});
+    engine_->runAction({ActionKind::ToggleSound, {}, {}});
     EXPECT_FALSE(media_->isPlaying(music()));
-    engine_->DemarrerAction({ActionKind::ToggleSound, {}, {}});
+    engine_->runAction({ActionKind::ToggleSound, {}, {}});
     EXPECT_TRUE(media_->isPlaying(music()));
     EXPECT_EQ(media_->calls().count(QStringLiteral("play musique.wav 0 4000")), 2);
     EXPECT_FALSE(engine_->pagePlay().busy);
@@ -167,12 +167,12 @@ TEST_F(MediaPlayback, ThePreloadOpensTheVideoThenTheSoundAndThePageChangeClosesW
     writePage(1, {sound(2, lang::SoundPlay), video});
     writePage(2, {sound(1, lang::SoundLoadOnly)});
     startPreview();
-    engine_->JouerPage();
+    engine_->playPage();
     EXPECT_EQ(media_->calls().mid(0, 2),
               (QStringList{QStringLiteral("open film.avi"), QStringLiteral("open musique.wav")}));
     const MediaDeviceId first = music();
     ASSERT_TRUE(runUntilIdle());
-    engine_->DemarrerAction({ActionKind::GoToPage, QStringLiteral("2"), {}});
+    engine_->runAction({ActionKind::GoToPage, QStringLiteral("2"), {}});
     EXPECT_TRUE(media_->calls().contains(QStringLiteral("close musique.wav")));
     EXPECT_NE(music(), first) << "opened again for the new page";
 }
@@ -183,9 +183,9 @@ TEST_F(MediaPlayback, ACharactersVoiceHasItsOwnDeviceAndSilencesTheOthers) {
     writeMusic();
     writeMedia(QStringLiteral("voix.wav"), QByteArray("RIFF"));
     writePage(1, {sound(1, lang::SoundPlay)});
-    startPreview();
-    engine_->JouerPage();
-    ztv::MediaPlayback& playback = engine_->mediaPlayback();
+    const auto hosted = hostPreview();
+    hosted->player.playPage();
+    ztv::MediaPlayback& playback = hosted->player.mediaPlayback();
     const QString voice = QStringLiteral("\\media\\voix.wav");
     ASSERT_TRUE(playback.openCharacterSound(voice));
     const MediaDeviceId voiceDevice = media_->deviceOf(QStringLiteral("voix.wav"));

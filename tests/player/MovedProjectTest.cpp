@@ -40,17 +40,17 @@ TEST_F(MovedProject, MediaAreFoundBeneathTheProjectFolderLongestTailFirst) {
         {picture(4, 1, QStringLiteral("\\old\\place\\show\\images\\SUN.BMP"), {0, 0, 40, 30}),
          picture(5, 1, QStringLiteral("\\old\\place\\moon.bmp"), {100, 0, 40, 30})});
     ASSERT_TRUE(start({host("moved/show/show.ZTV")}));
-    engine_->JouerPage();
+    engine_->playPage();
     ASSERT_TRUE(runUntilIdle());
     EXPECT_TRUE(prompter_.asked().isEmpty()) << prompter_.texts().join('|').toStdString();
     EXPECT_EQ(canvasAt(20, 15), rgb(Qt::red));
     EXPECT_EQ(canvasAt(120, 15), rgb(Qt::green));
     // The stored path that still exists keeps being used first.
-    EXPECT_EQ(engine_->ExistenceFichier(QStringLiteral("C:\\moved\\show\\moon.bmp")),
+    EXPECT_EQ(engine_->locateFile(QStringLiteral("C:\\moved\\show\\moon.bmp")),
               QStringLiteral("C:\\moved\\show\\moon.bmp"));
-    EXPECT_EQ(engine_->ExistenceFichier(QStringLiteral("C:\\x\\show\\Images\\sun.bmp")),
+    EXPECT_EQ(engine_->locateFile(QStringLiteral("C:\\x\\show\\Images\\sun.bmp")),
               QStringLiteral("C:\\moved\\show\\Images\\sun.bmp"));
-    EXPECT_EQ(engine_->ExistenceFichier(QStringLiteral("C:\\x\\none.bmp")), QStringLiteral("0"));
+    EXPECT_EQ(engine_->locateFile(QStringLiteral("C:\\x\\none.bmp")), QStringLiteral("0"));
 }
 
 TEST_F(MovedProject, EachMissingPictureGivesOneMessageNamingItAndThePageGoesOn) {
@@ -59,7 +59,7 @@ TEST_F(MovedProject, EachMissingPictureGivesOneMessageNamingItAndThePageGoesOn) 
                        picture(5, 1, QStringLiteral("\\old\\gone2.bmp"), {50, 0, 40, 30}),
                        picture(6, 1, QStringLiteral("\\old\\here.bmp"), {100, 0, 40, 30})});
     ASSERT_TRUE(start({host("moved/show/show.ZTV")}));
-    engine_->JouerPage();
+    engine_->playPage();
     ASSERT_TRUE(runUntilIdle());
     const QStringList texts = prompter_.texts();
     ASSERT_EQ(texts.size(), 2) << texts.join('|').toStdString();
@@ -79,7 +79,7 @@ TEST_F(MovedProject, ThePreviewFindsTheMediaBeneathTheSavedProjectsFolder) {
     writeSettings(lines);
     writePage(1, {picture(4, 1, QStringLiteral("\\old\\show\\images\\sun.bmp"), {0, 0, 40, 30})});
     startPreview(1);
-    engine_->JouerPage();
+    engine_->playPage();
     ASSERT_TRUE(runUntilIdle());
     EXPECT_TRUE(prompter_.asked().isEmpty()) << prompter_.texts().join('|').toStdString();
     EXPECT_EQ(canvasAt(20, 15), rgb(Qt::red));
@@ -95,8 +95,8 @@ TEST_F(MovedProject, TheDemoCopiedElsewherePlaysEveryPageWithAllItsPictures) {
     }
     ASSERT_TRUE(start({host("elsewhere/demo/demo.ZTV")}));
     for (int page = 1; page <= 6; ++page) {
-        engine_->ChargerPage(page, 1);
-        engine_->ChargerDessin();
+        engine_->loadPage(page, 1);
+        engine_->showColumn();
         runUntilIdle(20000);
         EXPECT_TRUE(prompter_.asked().isEmpty())
             << page << ": " << prompter_.texts().join('|').toStdString();

@@ -66,9 +66,9 @@ TEST_F(NewElementKind, APageOfANewKindPlaysThroughTheEngine) {
                   picture(4, 2, solidBmp(QStringLiteral("r.bmp"), Qt::red), QRect(0, 0, 40, 30))});
     startPreview();
     BlinkLog log;
-    engine_->elementFactory().define(ElementKind::Animation,
-                                     [&log] { return std::make_unique<Blink>(log); });
-    engine_->JouerPage();
+    engine_->defineElementKind(ElementKind::Animation,
+                               [&log] { return std::make_unique<Blink>(log); });
+    engine_->playPage();
     EXPECT_EQ(log.prepared, 1);
     EXPECT_EQ(canvasAt(110, 110), rgb(Qt::yellow));
     EXPECT_EQ(canvasAt(10, 10), rgb(Qt::black)) << "column 2 waits for the blinking square";
@@ -89,9 +89,9 @@ TEST_F(NewElementKind, AMarkedRecordIsNotPreparedAndIsNotShown) {
     writePage(1, {picture(26, 1, text(122), QRect(100, 100, 20, 20))});
     startPreview();
     BlinkLog log;
-    engine_->elementFactory().define(ElementKind::Animation,
-                                     [&log] { return std::make_unique<Blink>(log); });
-    engine_->JouerPage();
+    engine_->defineElementKind(ElementKind::Animation,
+                               [&log] { return std::make_unique<Blink>(log); });
+    engine_->playPage();
     EXPECT_EQ(log.prepared, 0);
     EXPECT_EQ(log.shown, 0);
     EXPECT_EQ(log.erased, 1);

@@ -65,21 +65,22 @@ class PackedProject : public PagePlayFixture {
 
     // Plays the first page and checks the red picture at its place; then the end of playback.
     void expectFirstPagePlaysAndCleansUp() {
-        ASSERT_FALSE(engine_->projectPath.isEmpty()) << prompter_.texts().join('|').toStdString();
-        const QString playback = engine_->playbackDirectoryHost();
-        engine_->JouerPage();
+        ASSERT_FALSE(engine_->project().projectPath.isEmpty())
+            << prompter_.texts().join('|').toStdString();
+        const QString playback = engine_->session().playbackDirectoryHost();
+        engine_->playPage();
         ASSERT_TRUE(runUntilIdle());
         EXPECT_EQ(canvasAt(kRect.x() + 1, kRect.y() + 1), rgb(Qt::red));
         EXPECT_EQ(canvasAt(kRect.right(), kRect.bottom()), rgb(Qt::red));
         EXPECT_TRUE(prompter_.texts().isEmpty()) << prompter_.texts().join('|').toStdString();
-        const QStringList extracted = engine_->extractedFiles();
+        const QStringList extracted = engine_->session().extractedFiles();
         EXPECT_FALSE(extracted.isEmpty());
-        engine_->Terminer();
-        engine_->CreerLogoFin(nullptr, false);
+        engine_->stop();
+        engine_->showEndScreen(nullptr, false);
         EXPECT_FALSE(QFileInfo::exists(playback));
         for (const QString& file : extracted)
             EXPECT_FALSE(QFileInfo::exists(file)) << file.toStdString();
-        EXPECT_TRUE(engine_->extractedFiles().isEmpty());
+        EXPECT_TRUE(engine_->session().extractedFiles().isEmpty());
     }
 
     static constexpr QRect kRect{10, 20, 40, 30};
@@ -88,13 +89,13 @@ class PackedProject : public PagePlayFixture {
 TEST_F(PackedProject, AnAppendedPlayerPlaysItsEntries) {
     writePlayer("demo", entriesOf(writeProjectFiles()));
     ASSERT_TRUE(start({}, "demo"));
-    EXPECT_EQ(engine_->projectPath, "demo.ztv");
+    EXPECT_EQ(engine_->project().projectPath, "demo.ztv");
     EXPECT_EQ(engine_->title(), "demo.ztv");
-    EXPECT_EQ(engine_->projectWidth, 200);
-    EXPECT_TRUE(engine_->packedProject);
-    EXPECT_TRUE(engine_->mediaByPage);
-    EXPECT_TRUE(engine_->mediaInPackage);
-    EXPECT_FALSE(engine_->perPageArchives);
+    EXPECT_EQ(engine_->project().projectWidth, 200);
+    EXPECT_TRUE(engine_->project().packedProject);
+    EXPECT_TRUE(engine_->project().mediaByPage);
+    EXPECT_TRUE(engine_->project().mediaInPackage);
+    EXPECT_FALSE(engine_->project().perPageArchives);
     EXPECT_EQ(playbackDirs(), QStringList{"base0"});
     expectFirstPagePlaysAndCleansUp();
 }
@@ -102,7 +103,7 @@ TEST_F(PackedProject, AnAppendedPlayerPlaysItsEntries) {
 TEST_F(PackedProject, ARenamedPlayerFindsItsContainerByExtension) {
     writePlayer("other.bin", entriesOf(writeProjectFiles()));
     ASSERT_TRUE(start({}, "other.bin"));
-    EXPECT_EQ(engine_->projectPath, "demo.ztv");
+    EXPECT_EQ(engine_->project().projectPath, "demo.ztv");
     expectFirstPagePlaysAndCleansUp();
 }
 
@@ -118,7 +119,7 @@ TEST_F(PackedProject, PageByPageCompressionOpensThePagesArchive) {
     const QString page = cabinetOf("demo-1.cab", files.mid(3));
     writePlayer("demo", entriesOf({project, page}));
     ASSERT_TRUE(start({}, "demo"));
-    EXPECT_TRUE(engine_->perPageArchives);
+    EXPECT_TRUE(engine_->project().perPageArchives);
     expectFirstPagePlaysAndCleansUp();
 }
 
@@ -126,7 +127,7 @@ TEST_F(PackedProject, AMissingPageArchiveIsReportedAndItsPicturesAreMissing) {
     const QStringList files = writeProjectFiles(QStringLiteral("1"));
     writePlayer("demo", entriesOf({cabinetOf("demo.cab", files.mid(0, 3))}));
     ASSERT_TRUE(start({}, "demo"));
-    engine_->JouerPage();
+    engine_->playPage();
     ASSERT_TRUE(runUntilIdle());
     ASSERT_FALSE(prompter_.texts().isEmpty());
     EXPECT_EQ(prompter_.texts().first(), "compress page by page: cab not found");
@@ -138,7 +139,7 @@ TEST_F(PackedProject, ASingleFileProjectPlays) {
     QDir().mkpath(host("cd"));
     ASSERT_TRUE(QFile::rename(ztvx, host("cd/demo.ZTVX")));
     ASSERT_TRUE(start({host("cd/demo.ZTVX")}));
-    EXPECT_EQ(engine_->projectPath, "demo.ztv");
+    EXPECT_EQ(engine_->project().projectPath, "demo.ztv");
     EXPECT_EQ(QDir(host("cd")).entryList({"base*"}, QDir::Dirs), QStringList{"base0"});
     expectFirstPagePlaysAndCleansUp();
     EXPECT_EQ(QDir(host("cd")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
@@ -150,7 +151,8 @@ TEST_F(PackedProject, ASingleFileProjectOnACdPlaysFromTheTempFolder) {
     ASSERT_TRUE(QFile::rename(cabinetOf("demo.ZTVX", writeProjectFiles()), host("cd/demo.ZTVX")));
     drives_.set(u'D', host("cd"), DriveType::Cd);
     ASSERT_TRUE(start({"D:\\demo.ZTVX"}));
-    EXPECT_EQ(engine_->playbackDirectoryHost(), QDir(host("tmp/tempztv")).filePath("base0"));
+    EXPECT_EQ(engine_->session().playbackDirectoryHost(),
+              QDir(host("tmp/tempztv")).filePath("base0"));
     expectFirstPagePlaysAndCleansUp();
     EXPECT_EQ(QDir(host("cd")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
               QStringList{"demo.ZTVX"});
@@ -161,17 +163,17 @@ TEST_F(PackedProject, AnActionPlaysASingleFileProjectInPlaceOfThisOne) {
     ASSERT_TRUE(QFile::rename(cabinetOf("demo.ZTVX", writeProjectFiles()), host("cd/demo.ZTVX")));
     writeProject(appHost(), "first");
     ASSERT_TRUE(start({}, "first"));
-    const QString firstPlayback = engine_->playbackDirectoryHost();
-    engine_->DemarrerAction({ActionKind::OpenProject, "C:\\cd\\demo.ZTVX", QString()});
+    const QString firstPlayback = engine_->session().playbackDirectoryHost();
+    engine_->runAction({ActionKind::OpenProject, "C:\\cd\\demo.ZTVX", QString()});
     EXPECT_FALSE(QFileInfo::exists(firstPlayback));
-    EXPECT_TRUE(engine_->ZTVXExt);
-    EXPECT_EQ(engine_->projectPath, "demo.ztv");
+    EXPECT_TRUE(engine_->project().ZTVXExt);
+    EXPECT_EQ(engine_->project().projectPath, "demo.ztv");
     EXPECT_EQ(engine_->windowRect(), QRect((1280 - 200) / 2, (960 - 100) / 2, 200, 100));
     ASSERT_TRUE(runUntilIdle());
     EXPECT_EQ(canvasAt(kRect.x() + 1, kRect.y() + 1), rgb(Qt::red));
 
-    engine_->DemarrerAction({ActionKind::OpenProject, "C:\\cd\\missing.ZTVX", QString()});
-    EXPECT_EQ(engine_->projectPath, "demo.ztv") << "a missing project changes nothing";
+    engine_->runAction({ActionKind::OpenProject, "C:\\cd\\missing.ZTVX", QString()});
+    EXPECT_EQ(engine_->project().projectPath, "demo.ztv") << "a missing project changes nothing";
 }
 
 TEST_F(PackedProject, PackagesWithoutAProjectEndQuietly) {
@@ -204,7 +206,7 @@ TEST_F(PackedProject, HostileEntryNamesStayInThePlaybackDirectory) {
                             encodeEntry("../../demo.ini", readBytes(files[1])) +
                             entriesOf(files.mid(3)));
     ASSERT_TRUE(start({}, "demo"));
-    const QString playback = engine_->playbackDirectoryHost();
+    const QString playback = engine_->session().playbackDirectoryHost();
     EXPECT_TRUE(QFileInfo::exists(QDir(playback).filePath("rlang.asc")));
     QDirIterator it(tmp_.path(), QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {

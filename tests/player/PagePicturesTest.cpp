@@ -37,7 +37,7 @@ TEST_F(PagePictures, PicturesDecodedAheadShowTheLoadersPixelsAndBrokenOnesTheirM
         {picture(4, 1, storedA, QRect(0, 0, 40, 30)), picture(5, 1, storedB, QRect(50, 0, 40, 30)),
          picture(6, 1, cut, QRect(100, 0, 40, 30)), picture(7, 2, storedA, QRect(150, 0, 40, 30))});
     startPreview();
-    engine_->JouerPage();
+    engine_->playPage();
     ASSERT_TRUE(runUntilIdle());
     expectShown("a.jpg", QRect(0, 0, 40, 30));
     expectShown("b.JPEG", QRect(50, 0, 40, 30));

@@ -45,17 +45,32 @@ void PagePlayFixture::writeSettings(const QStringList& lines) const {
         .writeSettings(QStringLiteral("$inip.ini"), lines);
 }
 
+namespace {
+
+QStringList previewArguments(int page, const QString& dataHost) {
+    return {QStringLiteral("somm"), QString::number(page), dataHost};
+}
+
+}  // namespace
+
 void PagePlayFixture::startPreview(int page) {
-    ASSERT_TRUE(
-        start({QStringLiteral("somm"), QString::number(page), host(QStringLiteral("data"))}));
+    ASSERT_TRUE(start(previewArguments(page, host(QStringLiteral("data")))));
 }
 
-void PagePlayFixture::tickOf(TZTVImage& engine) {
+std::unique_ptr<PagePlayFixture::HostedPage> PagePlayFixture::hostPreview(int page) {
+    auto hosted = std::make_unique<HostedPage>(
+        environment(previewArguments(page, host(QStringLiteral("data")))));
+    EXPECT_TRUE(hosted->session.open(appHost()));
+    hosted->player.prepareDisplay();
+    return hosted;
+}
+
+void PagePlayFixture::tickOf(Engine& engine) {
     clock_.advance(engine.timer().interval());
-    engine.TimerTimer();
+    engine.stepDueElements();
 }
 
-bool PagePlayFixture::runUntilIdleOf(TZTVImage& engine, int maxTicks) {
+bool PagePlayFixture::runUntilIdleOf(Engine& engine, int maxTicks) {
     for (int i = 0; i < maxTicks && engine.timer().isActive(); ++i) {
         tickOf(engine);
     }

@@ -2,6 +2,8 @@
 
 #include "common/formats/ElementRecord.h"
 #include "common/formats/LanguageFile.h"
+#include "player/engine/PagePlayer.h"
+#include "player/engine/ProjectSession.h"
 #include "tests/player/PlayerFixture.h"
 
 #include <QColor>
@@ -29,13 +31,23 @@ class PagePlayFixture : public PlayerFixture {
     void writeSettings(const QStringList& lines) const;
     // Starts the preview of a page without playing it.
     void startPreview(int page = 1);
+    // The engine's project session and page player on their own, for elements tested against
+    // the page player that hosts them.
+    struct HostedPage {
+        explicit HostedPage(PlayerEnvironment environment) : env(std::move(environment)) {}
+        PlayerEnvironment env;
+        ProjectSession session{env};
+        PagePlayer player{env, session};
+    };
+    // The preview of a page opened and displayed in a page player of its own, not played.
+    std::unique_ptr<HostedPage> hostPreview(int page = 1);
     // Ticks the engine until its timer stops, advancing the clock by each interval; false when
     // it still runs after maxTicks.
     bool runUntilIdle(int maxTicks = 100000) { return runUntilIdleOf(*engine_, maxTicks); }
-    bool runUntilIdleOf(TZTVImage& engine, int maxTicks = 100000);
+    bool runUntilIdleOf(Engine& engine, int maxTicks = 100000);
     // One tick after the timer's interval.
     void tick() { tickOf(*engine_); }
-    void tickOf(TZTVImage& engine);
+    void tickOf(Engine& engine);
 
     // Serves events and the engine's ticks until the condition holds; the milliseconds it took,
     // -1 when it did not.

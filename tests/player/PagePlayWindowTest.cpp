@@ -28,7 +28,7 @@ TEST_F(PagePlayWindow, StartUpPlaysTheFirstPageAndTheTimerTicksIt) {
     writePage(1, {slow});
     auto window = form(QStringLiteral("somm"), 1);
     ASSERT_TRUE(window->start(appHost()));
-    TZTVImage& engine = window->im1();
+    Engine& engine = window->im1();
     EXPECT_TRUE(engine.pagePlay().elements.present(4, 1));
     EXPECT_TRUE(engine.timer().isActive());
     // The real timer steps the effect to its end.
@@ -50,7 +50,7 @@ TEST_F(PagePlayWindow, AMousePressOnTheWindowClicksThePointOfTheCanvasUnderIt) {
     auto window = form(QStringLiteral("somm"), 1);
     ASSERT_TRUE(window->start(appHost()));
     window->show();
-    TZTVImage& engine = window->im1();
+    Engine& engine = window->im1();
     for (int i = 0; i < 100 && !engine.pagePlay().runFinished; ++i) {
         clock_.advance(20);
         QTest::qWait(2);
@@ -74,11 +74,11 @@ TEST_F(PagePlayWindow, AMissingPageLaterClosesTheWindowWithoutTheEndScreen) {
     PlayerWindow window(environment({}, QStringLiteral("demo")));
     ASSERT_TRUE(window.start(appHost()));
     window.show();
-    const QString playback = window.im1().playbackDirectoryHost();
+    const QString playback = window.im1().session().playbackDirectoryHost();
     EXPECT_TRUE(QFileInfo::exists(playback));
     // Page 1 is in the page table, its file is gone.
     ASSERT_TRUE(QFile::remove(QDir(playback).filePath(QStringLiteral("1.JOU"))));
-    window.im1().DemarrerAction({ActionKind::GoToPage, QStringLiteral("1"), {}});
+    window.im1().runAction({ActionKind::GoToPage, QStringLiteral("1"), {}});
     QTest::qWait(20);
     EXPECT_FALSE(window.isVisible());
     EXPECT_NE(window.im1().canvas().pixel(0, 0) & 0xffffff, rgb(Qt::white));
@@ -89,7 +89,7 @@ TEST_F(PagePlayWindow, TheExternalHostLoadsThePageOnEachActivationFromOutside) {
     writePage(1, {picture(4, 1, solidBmp("r.bmp", Qt::red), QRect(0, 0, 40, 30))});
     auto window = form(QStringLiteral("samm"), 1);
     ASSERT_TRUE(window->start(appHost()));
-    TZTVImage& engine = window->im1();
+    Engine& engine = window->im1();
     EXPECT_FALSE(engine.pagePlay().ready);  // nothing before the host activates it
     EXPECT_EQ(engine.canvas().pixel(5, 5) & 0xffffff, rgb(Qt::black));
 

@@ -13,7 +13,7 @@ class PlaybackCleanup : public PlayerFixture {
     void SetUp() override {
         writeProject(appHost(), QStringLiteral("demo"));
         ASSERT_TRUE(start({}, QStringLiteral("demo")));
-        playback_ = engine_->playbackDirectoryHost();
+        playback_ = engine_->session().playbackDirectoryHost();
     }
     QString playback_;
 };
@@ -25,7 +25,7 @@ TEST_F(PlaybackCleanup, EndScreenCentresThePictureOnWhiteAndRemovesThePlaybackDi
     ProjectWriter(QDir(playback_).filePath("extracted/sub")).writeBytes("a.jpg", "x");
     QFile::setPermissions(QDir(playback_).filePath("1.JOU"), QFile::ReadOwner);
 
-    engine_->CreerLogoFin(&picture, false);
+    engine_->showEndScreen(&picture, false);
     EXPECT_EQ(engine_->endPictureRect(), QRect(270, 215, 100, 50));
     EXPECT_EQ(engine_->canvas().pixelColor(0, 0), QColor(Qt::white));
     EXPECT_EQ(engine_->canvas().pixelColor(270, 215), QColor(Qt::blue));
@@ -43,19 +43,18 @@ TEST_F(PlaybackCleanup, LinksAndListedFilesOutsideArePreserved) {
     const QString precious = outside.writeBytes("precious.txt", "data");
     ASSERT_TRUE(QFile::link(host("keep"), QDir(playback_).filePath("folderlink")));
     ASSERT_TRUE(QFile::link(precious, QDir(playback_).filePath("filelink")));
-    engine_->packedProject = true;
 
-    engine_->CreerLogoFin(nullptr, true);
+    engine_->showEndScreen(nullptr, true);
     EXPECT_FALSE(QFileInfo::exists(playback_));
     EXPECT_TRUE(QFileInfo::exists(precious));
-    EXPECT_TRUE(engine_->extractedFiles().isEmpty());
+    EXPECT_TRUE(engine_->session().extractedFiles().isEmpty());
 }
 
 TEST_F(PlaybackCleanup, ASecondCleanupRemovesNothingMore) {
-    engine_->CreerLogoFin(nullptr, false);
+    engine_->showEndScreen(nullptr, false);
     // Another player claims the same name afterwards; this run must not remove it.
     ASSERT_TRUE(QDir(appHost()).mkdir("base0"));
-    engine_->CreerLogoFin(nullptr, false);
+    engine_->showEndScreen(nullptr, false);
     engine_.reset();
     EXPECT_EQ(playbackDirs(), QStringList{"base0"});
 }

@@ -48,14 +48,13 @@ PlayerEnvironment PlayerFixture::environment(const QStringList& args, const QStr
     return env;
 }
 
-std::unique_ptr<TZTVImage> PlayerFixture::engine(const QStringList& args,
-                                                 const QString& programName) {
-    return std::make_unique<TZTVImage>(environment(args, programName));
+std::unique_ptr<Engine> PlayerFixture::engine(const QStringList& args, const QString& programName) {
+    return std::make_unique<Engine>(environment(args, programName));
 }
 
 bool PlayerFixture::start(const QStringList& args, const QString& programName) {
     engine_ = engine(args, programName);
-    return engine_->Initialiser(appHost());
+    return engine_->start(appHost());
 }
 
 QStringList PlayerFixture::playbackDirs() const {

@@ -2,8 +2,8 @@
 
 #include "common/platform/Clock.h"
 #include "common/platform/DriveTable.h"
+#include "player/engine/Engine.h"
 #include "player/engine/PlayerEnvironment.h"
-#include "player/engine/ZTVImage.h"
 #include "tests/support/ProjectWriter.h"
 #include "tests/support/ScriptedMediaService.h"
 #include "tests/support/ScriptedPrompter.h"
@@ -31,9 +31,9 @@ class PlayerFixture : public ::testing::Test {
     void writeProject(const QString& dirHost, const QString& name,
                       const QStringList& settings = settingsLines()) const;
     PlayerEnvironment environment(const QStringList& args, const QString& programName = "ztvplay");
-    std::unique_ptr<TZTVImage> engine(const QStringList& args,
-                                      const QString& programName = QStringLiteral("ztvplay"));
-    // Runs Initialiser on a new engine; the engine stays alive in engine_.
+    std::unique_ptr<Engine> engine(const QStringList& args,
+                                   const QString& programName = QStringLiteral("ztvplay"));
+    // Starts a new engine; the engine stays alive in engine_.
     bool start(const QStringList& args, const QString& programName = QStringLiteral("ztvplay"));
     QStringList playbackDirs() const;
 
@@ -49,7 +49,7 @@ class PlayerFixture : public ::testing::Test {
     std::shared_ptr<MediaService> otherMedia_;
     bool soundCard_ = true;
     QStringList programsRun_;  // "program arguments..." per program an action ran
-    std::unique_ptr<TZTVImage> engine_;
+    std::unique_ptr<Engine> engine_;
 };
 
 }  // namespace ztv::test

@@ -1,7 +1,7 @@
 // Finding and opening a saved project: where it is found, the settings checks and messages,
 // the playback directory and what is copied into it.
-#include "common/formats/ElementRecord.h"
 #include "common/archives/EntryReader.h"
+#include "common/formats/ElementRecord.h"
 #include "common/formats/LangLines.h"
 #include "common/formats/LanguageFile.h"
 #include "common/formats/ProjectSettings.h"
@@ -26,11 +26,11 @@ class ProjectOpening : public PlayerFixture {
 TEST_F(ProjectOpening, PlayerWithoutArgumentFindsProjectNamedAfterItself) {
     writeProject(appHost(), QStringLiteral("demo"));
     ASSERT_TRUE(start({}, QStringLiteral("demo")));
-    EXPECT_EQ(engine_->projectPath, QStringLiteral("C:\\app\\demo.ZTV"));
+    EXPECT_EQ(engine_->project().projectPath, QStringLiteral("C:\\app\\demo.ZTV"));
     EXPECT_EQ(engine_->title(), QStringLiteral("demo.ZTV"));
-    EXPECT_EQ(engine_->playbackName, QStringLiteral("base0"));
-    EXPECT_EQ(engine_->Chemin, QStringLiteral("c:\\app"));
-    const QDir playback(engine_->playbackDirectoryHost());
+    EXPECT_EQ(engine_->project().playbackName, QStringLiteral("base0"));
+    EXPECT_EQ(engine_->project().Chemin, QStringLiteral("c:\\app"));
+    const QDir playback(engine_->session().playbackDirectoryHost());
     EXPECT_EQ(playback.path(), QDir(appHost()).filePath("base0"));
     EXPECT_TRUE(QFileInfo::exists(playback.filePath("1.JOU")));
     // The rest of the container is read, and copied, when another page is first asked for.
@@ -38,9 +38,9 @@ TEST_F(ProjectOpening, PlayerWithoutArgumentFindsProjectNamedAfterItself) {
     engine_->pageFileHost(2);
     EXPECT_EQ(readBytes(playback.filePath("pages.tae")), readBytes(host("app/demo.ZTV")));
     EXPECT_EQ(readBytes(playback.filePath("MOTS.PMG")), readBytes(host("app/demo.PMG")));
-    EXPECT_EQ(engine_->CheminMotCle, QStringLiteral("c:\\app\\base0\\Mots.pmg"));
-    EXPECT_FALSE(engine_->toHost(engine_->CheminMotCle).isEmpty());
-    EXPECT_TRUE(QFileInfo::exists(engine_->toHost(engine_->CheminMotCle)));
+    EXPECT_EQ(engine_->project().CheminMotCle, QStringLiteral("c:\\app\\base0\\Mots.pmg"));
+    EXPECT_FALSE(engine_->session().toHost(engine_->project().CheminMotCle).isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(engine_->session().toHost(engine_->project().CheminMotCle)));
     EXPECT_TRUE(prompter_.asked().isEmpty()) << prompter_.texts().join('|').toStdString();
 }
 
@@ -51,7 +51,7 @@ TEST_F(ProjectOpening, ScreenSaverNameAndIniLineZeroFallback) {
     lines[0] = QStringLiteral("C:\\elsewhere\\proj.ZTV");
     appWriter().writeSettings(QStringLiteral("demo.INI"), lines);
     ASSERT_TRUE(start({QStringLiteral("/s")}, QStringLiteral("demo.scr")));
-    EXPECT_EQ(engine_->projectPath, QStringLiteral("C:\\elsewhere\\proj.ZTV"));
+    EXPECT_EQ(engine_->project().projectPath, QStringLiteral("C:\\elsewhere\\proj.ZTV"));
     EXPECT_EQ(playbackDirs(), QStringList{"base0"});
 }
 
@@ -66,31 +66,33 @@ TEST_F(ProjectOpening, NothingBesideThePlayerAsksWithTheDialog) {
     writeProject(host("chosen"), QStringLiteral("pick"));
     prompter_.choosePath(host("chosen/pick.ZTV"));
     ASSERT_TRUE(start({}, QStringLiteral("demo")));
-    EXPECT_EQ(engine_->projectPath, QStringLiteral("C:\\chosen\\pick.ZTV"));
+    EXPECT_EQ(engine_->project().projectPath, QStringLiteral("C:\\chosen\\pick.ZTV"));
 }
 
 TEST_F(ProjectOpening, ArgumentsAreJoinedIntoOnePathAndCaseIsIgnored) {
     writeProject(host("My Projects"), QStringLiteral("Demo"));
     ASSERT_TRUE(start({QStringLiteral("C:\\My"), QStringLiteral("Projects\\demo.ztv")}));
-    EXPECT_EQ(engine_->projectPath, QStringLiteral("C:\\My Projects\\demo.ztv"));
-    EXPECT_TRUE(QFileInfo::exists(QDir(engine_->playbackDirectoryHost()).filePath("1.JOU")));
-    EXPECT_TRUE(QFileInfo::exists(QDir(engine_->playbackDirectoryHost()).filePath("MOTS.PMG")));
+    EXPECT_EQ(engine_->project().projectPath, QStringLiteral("C:\\My Projects\\demo.ztv"));
+    EXPECT_TRUE(
+        QFileInfo::exists(QDir(engine_->session().playbackDirectoryHost()).filePath("1.JOU")));
+    EXPECT_TRUE(
+        QFileInfo::exists(QDir(engine_->session().playbackDirectoryHost()).filePath("MOTS.PMG")));
 }
 
 TEST_F(ProjectOpening, HostPathArgumentOpensToo) {
     writeProject(host("p"), QStringLiteral("x"));
     ASSERT_TRUE(start({host("p/x.ZTV")}));
-    EXPECT_EQ(engine_->projectPath, QStringLiteral("C:\\p\\x.ZTV"));
+    EXPECT_EQ(engine_->project().projectPath, QStringLiteral("C:\\p\\x.ZTV"));
 }
 
 TEST_F(ProjectOpening, TwoPlayersInOneFolderGetBase0AndBase1) {
     writeProject(appHost(), QStringLiteral("demo"));
     auto first = engine({}, QStringLiteral("demo"));
     auto second = engine({}, QStringLiteral("demo"));
-    ASSERT_TRUE(first->Initialiser(appHost()));
-    ASSERT_TRUE(second->Initialiser(appHost()));
-    EXPECT_EQ(first->playbackName, QStringLiteral("base0"));
-    EXPECT_EQ(second->playbackName, QStringLiteral("base1"));
+    ASSERT_TRUE(first->start(appHost()));
+    ASSERT_TRUE(second->start(appHost()));
+    EXPECT_EQ(first->project().playbackName, QStringLiteral("base0"));
+    EXPECT_EQ(second->project().playbackName, QStringLiteral("base1"));
     first.reset();
     EXPECT_EQ(playbackDirs(), QStringList{"base1"});
     second.reset();
@@ -118,7 +120,7 @@ TEST_F(ProjectOpening, VersionLineMustBeExactlyTwo) {
               QStringList{QStringLiteral(
                   "This project was created with a former version of the software. Cette "
                   "application a été réalisée avec une ancienne version du logiciel.")});
-    EXPECT_TRUE(engine_->projectPath.isEmpty());
+    EXPECT_TRUE(engine_->project().projectPath.isEmpty());
     EXPECT_TRUE(playbackDirs().isEmpty());
 }
 
@@ -134,8 +136,8 @@ TEST_F(ProjectOpening, SettingsThatAreNotNumbersFallBack) {
     lines[3] = QStringLiteral("x");
     writeProject(appHost(), QStringLiteral("demo"), lines);
     ASSERT_TRUE(start({}, QStringLiteral("demo")));
-    EXPECT_EQ(engine_->projectWidth, 640);
-    EXPECT_EQ(engine_->projectHeight, 480);
+    EXPECT_EQ(engine_->project().projectWidth, 640);
+    EXPECT_EQ(engine_->project().projectHeight, 480);
     EXPECT_EQ(engine_->currentPage(), 1);
 }
 
@@ -167,8 +169,8 @@ TEST_F(ProjectOpening, MissingOrEmptyContainerIsReportedOnceAndPlaybackGoesOn) {
     ScriptedPrompter empty;
     PlayerEnvironment env = environment({host("app/demo.ZTV")});
     env.prompter = &empty;
-    TZTVImage second(env);
-    ASSERT_TRUE(second.Initialiser(appHost()));
+    Engine second(env);
+    ASSERT_TRUE(second.start(appHost()));
     EXPECT_EQ(empty.texts(), QStringList{french(lang::ContainerEmpty)});
 }
 
@@ -193,9 +195,9 @@ TEST_F(ProjectOpening, PagesWithoutElementsPlayAsEmptyPages) {
         QStringLiteral("vide"), {{1, QStringLiteral("Un")}, {2, QStringLiteral("Deux")}}, {});
     ASSERT_TRUE(start({host("app/vide.ZTV")}));
     EXPECT_TRUE(prompter_.asked().isEmpty()) << prompter_.texts().join('|').toStdString();
-    const QDir playback(engine_->playbackDirectoryHost());
+    const QDir playback(engine_->session().playbackDirectoryHost());
     EXPECT_EQ(readBytes(playback.filePath("2.JOU")), QByteArray(kPageRecordSize, '\0'));
-    engine_->JouerPage();
+    engine_->playPage();
     EXPECT_FALSE(engine_->terminationRequested()) << "an empty page waits";
     EXPECT_TRUE(prompter_.asked().isEmpty()) << prompter_.texts().join('|').toStdString();
 }
@@ -211,10 +213,10 @@ TEST_F(ProjectOpening, OnlyTheFirstPageWaitsForItsSplit) {
                                                 {3, makeRecord(5, 1, "d")}},
                                                settingsLines(640, 480, 2));
     ASSERT_TRUE(start({host("app/demo.ZTV")}));
-    const QDir playback(engine_->playbackDirectoryHost());
+    const QDir playback(engine_->session().playbackDirectoryHost());
     EXPECT_EQ(playback.entryList({"*.JOU"}), QStringList{"2.JOU"}) << "the start page only";
-    engine_->JouerPage();
-    engine_->DemarrerAction({ActionKind::GoToPage, QStringLiteral("3"), {}});
+    engine_->playPage();
+    engine_->runAction({ActionKind::GoToPage, QStringLiteral("3"), {}});
     EXPECT_EQ(engine_->currentPage(), 3);
     EXPECT_FALSE(engine_->terminationRequested()) << prompter_.texts().join('|').toStdString();
     QStringList page3;
@@ -247,9 +249,9 @@ TEST_F(ProjectOpening, AProgramWithDataAfterItsImageOpensItAsAPackage) {
     ScriptedPrompter packed;
     PlayerEnvironment env = environment({}, QStringLiteral("packed"));
     env.prompter = &packed;
-    TZTVImage engine(env);
-    EXPECT_FALSE(engine.Initialiser(appHost()));
-    EXPECT_TRUE(engine.packedProject);
+    Engine engine(env);
+    EXPECT_FALSE(engine.start(appHost()));
+    EXPECT_TRUE(engine.project().packedProject);
     EXPECT_TRUE(packed.texts().isEmpty());
     EXPECT_TRUE(playbackDirs().isEmpty());
 }
@@ -261,13 +263,13 @@ TEST_F(ProjectOpening, ProjectOnACdPlaysFromTheTempFolder) {
     const bool ok = start({QStringLiteral("D:\\disc.ZTV")});
     const QString tempztv = QDir(temp).filePath("tempztv");
     EXPECT_TRUE(ok);
-    EXPECT_EQ(engine_->toHost(engine_->Chemin), tempztv);
-    EXPECT_EQ(engine_->playbackDirectoryHost(), QDir(tempztv).filePath("base0"));
+    EXPECT_EQ(engine_->session().toHost(engine_->project().Chemin), tempztv);
+    EXPECT_EQ(engine_->session().playbackDirectoryHost(), QDir(tempztv).filePath("base0"));
     EXPECT_TRUE(QFileInfo::exists(QDir(tempztv).filePath("base0/1.JOU")));
     EXPECT_EQ(readBytes(QDir(tempztv).filePath("rlang.asc")), readBytes(host("app/rlang.asc")));
     EXPECT_TRUE(playbackDirs().isEmpty());
 
-    engine_->CreerLogoFin(nullptr, false);
+    engine_->showEndScreen(nullptr, false);
     EXPECT_FALSE(QFileInfo::exists(QDir(tempztv).filePath("base0")));
     EXPECT_FALSE(QFileInfo::exists(QDir(tempztv).filePath("rlang.asc")));
 }
@@ -282,7 +284,7 @@ TEST_F(ProjectOpening, ReadOnlyPlayerFolderPlaysFromTheTempFolder) {
     const bool ok = start({}, QStringLiteral("demo"));
     QFile::setPermissions(appHost(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_TRUE(ok);
-    EXPECT_EQ(engine_->playbackDirectoryHost(), QDir(temp).filePath("tempztv/base0"));
+    EXPECT_EQ(engine_->session().playbackDirectoryHost(), QDir(temp).filePath("tempztv/base0"));
     engine_.reset();
 }
 
@@ -291,7 +293,7 @@ TEST_F(ProjectOpening, LanguageLinesAreReadWhole) {
     writeLines(host("app/rlang.asc"), {QStringLiteral("0,") + longText});
     writeProject(appHost(), QStringLiteral("demo"));
     ASSERT_TRUE(start({}, QStringLiteral("demo")));
-    EXPECT_EQ(engine_->Showmess(0), longText);
+    EXPECT_EQ(engine_->session().message(0), longText);
 }
 
 }  // namespace

@@ -20,18 +20,18 @@ class StoredPaths : public PlayerFixture {
 };
 
 TEST_F(StoredPaths, FoundOnAnotherDriveWhichBecomesTheMediaDrive) {
-    EXPECT_EQ(engine_->mediaDrive(), QStringLiteral("C:"));
-    EXPECT_EQ(engine_->ExistenceFichier("C:\\images\\a.jpg"), QStringLiteral("E:\\images\\a.jpg"));
-    EXPECT_EQ(engine_->mediaDrive(), QStringLiteral("E:"));
+    EXPECT_EQ(engine_->session().mediaDrive(), QStringLiteral("C:"));
+    EXPECT_EQ(engine_->locateFile("C:\\images\\a.jpg"), QStringLiteral("E:\\images\\a.jpg"));
+    EXPECT_EQ(engine_->session().mediaDrive(), QStringLiteral("E:"));
     // Later files are tried on E: first, in any case of their letters.
-    EXPECT_EQ(engine_->ExistenceFichier("C:\\IMAGES\\B.JPG"), QStringLiteral("E:\\IMAGES\\B.JPG"));
+    EXPECT_EQ(engine_->locateFile("C:\\IMAGES\\B.JPG"), QStringLiteral("E:\\IMAGES\\B.JPG"));
 }
 
 TEST_F(StoredPaths, ExistingPathIsKeptAndUnknownDrivesAreSkipped) {
-    EXPECT_EQ(engine_->ExistenceFichier("C:\\app\\demo.ZTV"), QStringLiteral("C:\\app\\demo.ZTV"));
-    EXPECT_EQ(engine_->ExistenceFichier("C:\\images\\c.jpg"), QStringLiteral("0"));
+    EXPECT_EQ(engine_->locateFile("C:\\app\\demo.ZTV"), QStringLiteral("C:\\app\\demo.ZTV"));
+    EXPECT_EQ(engine_->locateFile("C:\\images\\c.jpg"), QStringLiteral("0"));
     EXPECT_FALSE(engine_->searchDrivesFor("\\images\\nothing.jpg"));
-    EXPECT_EQ(engine_->mediaDrive(), QStringLiteral("C:"));
+    EXPECT_EQ(engine_->session().mediaDrive(), QStringLiteral("C:"));
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ class TextElement : public PagePlayFixture {
     }
     void play() {
         startPreview();
-        engine_->JouerPage();
+        engine_->playPage();
         ASSERT_TRUE(runUntilIdle());
     }
     QRgb fondAt(int x, int y) const { return engine_->background().pixel(x, y) & 0xffffff; }
@@ -113,7 +113,7 @@ TEST_F(TextElement, TheDisappearanceMarkerBringsThePageBackThroughItsTransition)
     gone.Fichier = text(lang::MarkerDisappear);
     writePage(1, {plainBackground(Qt::yellow), textCell(2), gone});
     startPreview();
-    engine_->JouerPage();
+    engine_->playPage();
     int most = 0;
     bool partly = false;
     for (int i = 0; i < 100000 && engine_->timer().isActive(); ++i) {

@@ -30,7 +30,7 @@ TEST_F(TickPaceOnAPage, ASpeedHundredWipeOfTenStepsTakesTenTicks) {
     wipe.EffetPas = 10;
     writePage(1, {wipe});
     startPreview();
-    engine_->JouerPage();
+    engine_->playPage();
     const qint64 start = clock_.nowMs();
     int ticks = 0;
     while (canvasAt(10, 10) != rgb(Qt::red) || canvasAt(49, 39) != rgb(Qt::red)) {

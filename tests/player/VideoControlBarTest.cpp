@@ -20,7 +20,7 @@ class VideoControlBar : public PagePlayFixture {
     void play(const ElementRecord& record) {
         writePage(1, {record});
         startPreview();
-        engine_->JouerPage();
+        engine_->playPage();
     }
     const MediaControlBar& bar() const { return engine_->mediaState().MediaPl; }
     MediaDeviceId film() const { return media_->deviceOf(QStringLiteral("film.avi")); }
@@ -63,9 +63,9 @@ TEST_F(VideoControlBar, WaitingForTheUserShowsThePanelWithOnlyPlay) {
     }
     ASSERT_TRUE(runUntilIdle()) << "the page does not wait for a video the user starts";
 
-    engine_->MediaPlClick(MediaButton::Stop);
+    engine_->mediaButton(MediaButton::Stop);
     EXPECT_FALSE(media_->isPlaying(film())) << "a disabled button does nothing";
-    engine_->MediaPlClick(MediaButton::Play);
+    engine_->mediaButton(MediaButton::Play);
     EXPECT_TRUE(media_->isPlaying(film()));
     EXPECT_TRUE(media_->calls().contains(QStringLiteral("play film.avi 1000 8000")));
     EXPECT_FALSE(bar().isEnabled(MediaButton::Play));
@@ -86,12 +86,12 @@ TEST_F(VideoControlBar, PauseStopEjectAndTheSpaceKey) {
     EXPECT_TRUE(media_->isPlaying(film()));
     EXPECT_TRUE(media_->calls().contains(QStringLiteral("play film.avi 997 8000")));
 
-    engine_->MediaPlClick(MediaButton::Stop);
+    engine_->mediaButton(MediaButton::Stop);
     EXPECT_FALSE(media_->isPlaying(film()));
-    engine_->MediaPlClick(MediaButton::Pause);
+    engine_->mediaButton(MediaButton::Pause);
     EXPECT_TRUE(media_->isPlaying(film())) << "the pause button resumes a stopped video";
 
-    engine_->MediaPlClick(MediaButton::Eject);
+    engine_->mediaButton(MediaButton::Eject);
     EXPECT_FALSE(media_->isPlaying(film()));
     EXPECT_FALSE(bar().visible);
     EXPECT_TRUE(engine_->mediaState().videoWindow.isEmpty());
@@ -104,7 +104,7 @@ TEST_F(VideoControlBar, AVideoThatDoesNotOpenLeavesNoBar) {
     EXPECT_FALSE(bar().visible);
     EXPECT_EQ(engine_->mediaState().FDevVideo, 0);
     engine_->spaceKey();
-    engine_->MediaPlClick(MediaButton::Play);
+    engine_->mediaButton(MediaButton::Play);
     EXPECT_TRUE(runUntilIdle()) << "nothing to wait for";
 }
 

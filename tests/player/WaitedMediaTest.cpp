@@ -91,7 +91,7 @@ TEST_P(WaitedMedium, TheColumnAfterItComesEveryTime) {
         soundCard_ = gst->audioOutputOpens();
         ASSERT_TRUE(soundCard_);
         startPreview();
-        engine_->JouerPage();
+        engine_->playPage();
         const qint64 took = serveUntil([&] { return canvasAt(10, 10) == rgb(Qt::red); });
         ASSERT_GE(took, 0) << "run " << run << " never went on";
         EXPECT_GE(took, 400) << "run " << run << " did not wait for the end";

@@ -21,14 +21,14 @@ class WorkingCopy : public PlayerFixture {
 
 TEST_F(WorkingCopy, PreviewPlaysTheDataFolderCopyInPlace) {
     ASSERT_TRUE(start({QStringLiteral("somm"), QStringLiteral("4"), host("data")}));
-    EXPECT_EQ(engine_->mode, StartMode::Preview);
+    EXPECT_EQ(engine_->project().mode, StartMode::Preview);
     EXPECT_EQ(engine_->currentPage(), 4);
-    EXPECT_EQ(engine_->playbackDirectoryHost(), host("data/base"));
-    EXPECT_EQ(engine_->CheminMotCle, QStringLiteral("C:\\data\\base\\Mots.pmg"));
+    EXPECT_EQ(engine_->session().playbackDirectoryHost(), host("data/base"));
+    EXPECT_EQ(engine_->project().CheminMotCle, QStringLiteral("C:\\data\\base\\Mots.pmg"));
     EXPECT_EQ(engine_->windowRect(), QRect(240, 180, 800, 600));
-    EXPECT_FALSE(engine_->ownsPlaybackDirectory());
+    EXPECT_FALSE(engine_->session().ownsPlaybackDirectory());
 
-    engine_->CreerLogoFin(nullptr, false);
+    engine_->showEndScreen(nullptr, false);
     engine_.reset();
     EXPECT_TRUE(QFileInfo::exists(host("data/base/4.JOU")));
     EXPECT_TRUE(QFileInfo::exists(host("data/base/$inip.ini")));
@@ -38,8 +38,8 @@ TEST_F(WorkingCopy, WithoutDataFolderTheWorkingCopyIsBesideThePlayer) {
     QDir().mkpath(host("app/base"));
     ProjectWriter(host("app/base")).writeSettings(QStringLiteral("$inip.ini"), settingsLines());
     ASSERT_TRUE(start({QStringLiteral("samm"), QStringLiteral("2")}));
-    EXPECT_EQ(engine_->mode, StartMode::ExternalHost);
-    EXPECT_EQ(engine_->playbackDirectoryHost(), host("app/base"));
+    EXPECT_EQ(engine_->project().mode, StartMode::ExternalHost);
+    EXPECT_EQ(engine_->session().playbackDirectoryHost(), host("app/base"));
     engine_.reset();
     EXPECT_TRUE(QFileInfo::exists(host("app/base/$inip.ini")));
 }

@@ -1,10 +1,11 @@
 // Actions: the one entry point, and what each action does.
+#include "player/engine/ActionRunner.h"
 #include "common/formats/LangLines.h"
-#include "common/formats/PageTable.h"
 #include "common/platform/WinPath.h"
+#include "player/engine/Navigation.h"
 #include "player/engine/Printing.h"
+#include "player/engine/ProjectSession.h"
 #include "player/engine/ProjectTrust.h"
-#include "player/engine/ZTVImage.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,7 +15,7 @@
 namespace ztv {
 namespace {
 
-const QString kNowhere = QStringLiteral("0");  // what ExistenceFichier answers for no file
+const QString kNowhere = QStringLiteral("0");  // what locateFile answers for no file
 
 // Parameters split like a command line: quotes respected, nothing expanded.
 QStringList argumentsOf(const QString& parameters) {
@@ -27,30 +28,32 @@ bool climbsOut(const QString& stored) {
 
 }  // namespace
 
-void TZTVImage::DemarrerAction(const Action& action) {
-    PagePlayState& pp = pagePlay_;
+ActionRunner::ActionRunner(Navigation& navigation, ProjectSession& session,
+                           const PlayerEnvironment& env)
+    : navigation_(navigation), session_(session), env_(env) {}
+
+void ActionRunner::run(const Action& action) {
     switch (action.kind) {
         case ActionKind::GoToPage:
             if (const auto page = pageNumber(action.first)) {
-                jumpTo(*page, 1);
+                navigation_.goTo(*page, 1);
             }
             return;
         case ActionKind::GoToColumn:
             if (const auto column = pageNumber(action.first)) {
-                jumpTo(Page, *column);
+                navigation_.goTo(navigation_.currentPage(), *column);
             }
             return;
         case ActionKind::GoToPageAndColumn: {
             const auto page = pageNumber(action.first);
             const auto column = page ? pageNumber(action.second) : std::nullopt;
             if (page && column) {
-                jumpTo(*page, *column);
+                navigation_.goTo(*page, *column);
             }
             return;
         }
         case ActionKind::Quit:
-            pp.busy = false;
-            emit quitRequested();
+            navigation_.quit();
             return;
         case ActionKind::OpenFile:
             if (const QString file = actionFile(action.first); !file.isEmpty()) {
@@ -79,7 +82,7 @@ void TZTVImage::DemarrerAction(const Action& action) {
             break;
         case ActionKind::PrintTextThenGoToPage:
             if (const auto page = pageNumber(action.second); page && printTextFile(action.first)) {
-                jumpTo(*page, 1);
+                navigation_.goTo(*page, 1);
                 return;
             }
             break;
@@ -98,82 +101,53 @@ void TZTVImage::DemarrerAction(const Action& action) {
             runAndWait(action.first, action.second);
             break;
         case ActionKind::OpenProject:
-            openSingleFileProject(action.first);
+            navigation_.playOtherProject(action.first);
             return;
         case ActionKind::ToggleSound:
-            media_.toggleSound();
+            navigation_.toggleSound();
             break;
         case ActionKind::ToggleVideo:
-            media_.toggleVideo();
+            navigation_.toggleVideo();
             break;
         default:
-            pp.EffetInverse = false;
+            navigation_.clearReversedEffect();
             break;
     }
-    pp.busy = false;
+    navigation_.actionDone();
 }
 
 // A page or column number of an action; not a number: a message, and the click is over.
-std::optional<int> TZTVImage::pageNumber(const QString& text) {
+std::optional<int> ActionRunner::pageNumber(const QString& text) {
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
     if (!ok) {
-        tell(Showmess(lang::PageNumberNotANumber) + u' ' + text);
-        pagePlay_.busy = false;
+        session_.tell(session_.message(lang::PageNumberNotANumber) + u' ' + text);
+        navigation_.actionDone();
         return std::nullopt;
     }
     return value;
 }
 
-// A page the project does not have, or a column outside the grid, changes nothing.
-void TZTVImage::jumpTo(int page, int column) {
-    if (!pageExists(page) || column < 1 || column > kColumnCount) {
-        pagePlay_.busy = false;
-        return;
-    }
-    DisparitionAuto();
-    ChargerPage(page, column);
-    ChargerDessin();
-}
-
-// A page the project has: its page file, or a line of its page table (a listed page whose
-// file is missing then ends the run, as at every page load).
-bool TZTVImage::pageExists(int page) const {
-    if (page <= 0) {
-        return false;
-    }
-    const QString file = pageFileHost(page);
-    if (!file.isEmpty() && QFileInfo(file).isFile()) {
-        return true;
-    }
-    const QString table = projectPath.isEmpty()
-                              ? playbackDirectory() + QStringLiteral("\\PAGES.TAE")
-                              : projectBase() + QStringLiteral(".PZV");
-    const QList<PageEntry> pages = pagetable::readLive(toHost(table));
-    return std::any_of(pages.begin(), pages.end(),
-                       [page](const PageEntry& entry) { return entry.number == page; });
-}
-
 // A stored path beginning with "\" is on the media drive; it is then looked for as every
 // stored path is, or taken from the package of a packed project when fromPackage. A path that
 // climbs out of its folder names nothing.
-QString TZTVImage::actionFile(const QString& stored, bool fromPackage) {
+QString ActionRunner::actionFile(const QString& stored, bool fromPackage) {
     if (stored.trimmed().isEmpty() || climbsOut(stored)) {
         return {};
     }
-    if (fromPackage && packedProject) {
+    if (fromPackage && session_.project().packedProject) {
         // The package's own copy, extracted into the playback directory when first needed.
-        const QString extracted = extractOnDemand(stored);
+        const QString extracted = session_.extractOnDemand(stored);
         return QFileInfo(extracted).isFile() ? extracted : QString();
     }
     const QString found =
-        ExistenceFichier(stored.startsWith(u'\\') ? mediaDrive_ + stored : stored);
-    return found == kNowhere ? QString() : toHost(found);
+        session_.locateFile(stored.startsWith(u'\\') ? session_.mediaDrive() + stored : stored);
+    return found == kNowhere ? QString() : session_.toHost(found);
 }
 
-void TZTVImage::openForAction(const QString& host, const QStringList& arguments) {
-    DeChargerDessin();
-    setBusyCursor(false);
+void ActionRunner::openForAction(const QString& host, const QStringList& arguments) {
+    navigation_.closeRun();
+    navigation_.showBusy(false);
     if (mayStartPrograms(QFileInfo(host).fileName())) {
         shell().open(host, arguments, QFileInfo(host).absolutePath());
     }
@@ -181,17 +155,18 @@ void TZTVImage::openForAction(const QString& host, const QStringList& arguments)
 
 // Built applications and the editor's previews were chosen by their user; a project handed
 // over as a document asks once, and the answer holds for that project as it is.
-bool TZTVImage::mayStartPrograms(const QString& what) {
-    if (!openedAsDocument) {
+bool ActionRunner::mayStartPrograms(const QString& what) {
+    if (!session_.project().openedAsDocument) {
         return true;
     }
     if (!programsAllowed_) {
         const ProjectTrust trust(env_.trustStoreHost);
-        const QString projectHost = toHost(projectPath);
+        const QString projectHost = session_.toHost(session_.project().projectPath);
         programsAllowed_ = trust.answerFor(projectHost);
         if (!programsAllowed_) {
-            programsAllowed_ = prompter().ask(Showmess(lang::AllowProjectPrograms) + u' ' + what,
-                                              title_, Prompter::Buttons::YesNo) == Prompter::Yes;
+            programsAllowed_ =
+                env_.prompter->ask(session_.message(lang::AllowProjectPrograms) + u' ' + what,
+                                   session_.title(), Prompter::Buttons::YesNo) == Prompter::Yes;
             trust.remember(projectHost, *programsAllowed_);
         }
     }
@@ -199,7 +174,7 @@ bool TZTVImage::mayStartPrograms(const QString& what) {
 }
 
 // Web and mail addresses open as they are; any other scheme may start a program.
-void TZTVImage::openAddress(const QString& address) {
+void ActionRunner::openAddress(const QString& address) {
     const QUrl url = QUrl::fromUserInput(address.trimmed());
     if (!url.isValid() || url.scheme().isEmpty()) {
         return;
@@ -213,59 +188,59 @@ void TZTVImage::openAddress(const QString& address) {
 }
 
 // Another application of this system, without its end screen.
-void TZTVImage::startApplication(const QString& stored) {
-    const QString beside = QDir(playerFolderHost_).filePath(winpath::fileName(stored));
+void ActionRunner::startApplication(const QString& stored) {
+    const QString beside = QDir(session_.playerFolderHost()).filePath(winpath::fileName(stored));
     const QString program = QFileInfo(beside).isFile() ? beside : actionFile(stored);
     if (!program.isEmpty()) {
         openForAction(program, {QStringLiteral("paslogo")});
     }
 }
 
-void TZTVImage::runAndWait(const QString& stored, const QString& parameters) {
-    const QString found = ExistenceFichier(stored);
+void ActionRunner::runAndWait(const QString& stored, const QString& parameters) {
+    const QString found = session_.locateFile(stored);
     if (found == kNowhere) {
         return;
     }
-    DeChargerDessin();
-    setBusyCursor(false);
+    navigation_.closeRun();
+    navigation_.showBusy(false);
     if (mayStartPrograms(winpath::fileName(found))) {
         waitForProgram(found, parameters);
     }
 }
 
-bool TZTVImage::printTextFile(const QString& stored) {
+bool ActionRunner::printTextFile(const QString& stored) {
     const QString file = actionFile(stored, true);
     if (file.isEmpty()) {
         return false;
     }
-    DeChargerDessin();
-    setBusyCursor(true);
+    navigation_.closeRun();
+    navigation_.showBusy(true);
     const auto lines = printing::readTextFile(file);
     const auto document = lines && env_.printer ? env_.printer->newDocument() : nullptr;
     if (document) {
         printing::printText(*document, *lines);
     }
-    setBusyCursor(false);
+    navigation_.showBusy(false);
     return true;
 }
 
-void TZTVImage::printScreen() {
+void ActionRunner::printScreen() {
     const int copies = env_.printer ? env_.printer->chooseCopies() : 0;
     for (int i = 0; i < copies; ++i) {
         if (const auto document = env_.printer->newDocument()) {
-            printing::printScreen(*document, canvas_);
+            printing::printScreen(*document, navigation_.screen());
         }
     }
 }
 
-DesktopShell& TZTVImage::shell() {
+DesktopShell& ActionRunner::shell() const {
     static SystemShell desktop;
     return env_.shell ? *env_.shell : desktop;
 }
 
-void TZTVImage::waitForProgram(const QString& windowsPath, const QString& parameters) {
+void ActionRunner::waitForProgram(const QString& windowsPath, const QString& parameters) const {
     const ProgramRunner run = env_.runAndWait ? env_.runAndWait : runProgramAndWait;
-    run(toHost(windowsPath), argumentsOf(parameters));
+    run(session_.toHost(windowsPath), argumentsOf(parameters));
 }
 
 }  // namespace ztv

@@ -3,7 +3,7 @@
 #include "common/formats/ElementKinds.h"
 #include "common/formats/LangLines.h"
 #include "player/elements/StepTiming.h"
-#include "player/engine/ZTVImage.h"
+#include "player/engine/PagePlayer.h"
 
 #include <QFileInfo>
 #include <QPainter>
@@ -32,52 +32,7 @@ bool isMediaKind(ElementKind kind) {
 
 }  // namespace
 
-void TZTVImage::setNextStep(int row, int column, qint64 timeMs) {
-    if (row >= 1 && row <= kRowCount && column >= 1 && column <= kColumnCount) {
-        pagePlay_.nextStep[row][column] = timeMs;
-    }
-}
-
-void TZTVImage::finishSteps(int row, int column) {
-    setNextStep(row, column, 0);
-    if (row >= 1 && row <= kRowCount) {
-        pagePlay_.rows[row].shown = false;
-    }
-}
-
-void TZTVImage::noteFrameDelay(int ms) {
-    pagePlay_.GifVitesse = std::max(pagePlay_.GifVitesse, ms);
-}
-
-void TZTVImage::setBusyCursor(bool busy) {
-    showCursor(busy ? CursorShape::Busy : CursorShape::Arrow);
-}
-
-void TZTVImage::showCursor(CursorShape shape) {
-    if (shownCursor_ == shape) {
-        return;
-    }
-    shownCursor_ = shape;
-    switch (shape) {
-        case CursorShape::Busy:
-            emit cursorChanged(busyCursor_);
-            return;
-        case CursorShape::Hand:
-            emit cursorChanged(handCursor_);
-            return;
-        case CursorShape::Arrow:
-            emit cursorChanged(QCursor(Qt::ArrowCursor));
-            return;
-    }
-}
-
-void TZTVImage::requestTermination() {
-    terminationRequested_ = true;
-    timer_.stop();
-    emit terminateRequested();
-}
-
-std::optional<ElementRecord> TZTVImage::readRecord(qint64 index) {
+std::optional<ElementRecord> PagePlayer::readRecord(qint64 index) {
     if (!pagePlay_.jou.isOpen()) {
         return std::nullopt;
     }
@@ -85,35 +40,35 @@ std::optional<ElementRecord> TZTVImage::readRecord(qint64 index) {
     return bytes ? std::optional(decodePageRecord(*bytes)) : std::nullopt;
 }
 
-void TZTVImage::JouerPage() {
-    ChargerPage(Page, 1);
-    ChargerDessin();
+void PagePlayer::playPage() {
+    loadPage(page_, 1);
+    showColumn();
 }
 
-void TZTVImage::RechargerPage() {
+void PagePlayer::reloadPage() {
     timer_.stop();
-    DeChargerDessin();
+    closeRun();
     pagePlay_.elements.freeAll();
-    JouerPage();
+    playPage();
 }
 
-bool TZTVImage::OuvrirJou() {
+bool PagePlayer::openPageFile() {
     PagePlayState& pp = pagePlay_;
     pp.jou.close();
-    const QString host = pageFileHost(Page);
+    const QString host = session_.pageFileHost(page_);
     if (!host.isEmpty() && QFileInfo(host).isFile() &&
         pp.jou.open(host, RecordFile::Mode::ReadOnly)) {
         pp.jouIndex = 0;
         return true;
     }
     pp.fileClosed = true;
-    tell(Showmess(lang::PageFileMissing));
+    tell(session_.message(lang::PageFileMissing));
     requestTermination();
     return false;
 }
 
-int TZTVImage::RechDerniereColonne(int first) {
-    if (!OuvrirJou()) {
+int PagePlayer::findLastColumn(int first) {
+    if (!openPageFile()) {
         return -1;
     }
     // The previous load's elements go with their flags.
@@ -136,27 +91,27 @@ int TZTVImage::RechDerniereColonne(int first) {
     return result;
 }
 
-void TZTVImage::ChargerPage(int page, int column) {
+void PagePlayer::loadPage(int page, int column) {
     PagePlayState& pp = pagePlay_;
     // The previous page's ticks end here: an animated picture kept them going, and a tick of
     // the new page before its column is shown would step elements that have not appeared.
     timer_.stop();
-    setBusyCursor(true);
-    Page = page;
+    showBusy(true);
+    page_ = page;
     column = std::clamp(column, 1, kColumnCount);
     pp.ready = false;
     pp.runFinished = false;
     pp.busy = true;
     media_.clearSchedule();
-    const int last = RechDerniereColonne(column);
+    const int last = findLastColumn(column);
     if (last == -1) {
         pp.runFinished = true;  // nothing to show: the application is ending
         pp.busy = false;
         return;
     }
-    if (mediaByPage) {
-        FermerCDS();
-        OuvrirCDS();
+    if (session_.project().mediaByPage) {
+        closeMediaDataFile();
+        openMediaDataFile();
     }
     pp.fileClosed = false;
     pp.currentColumn = column;
@@ -188,30 +143,30 @@ void TZTVImage::ChargerPage(int page, int column) {
     pp.rewindBeforeDisplay = pp.scanBeforeDisplay = true;
     pp.ready = true;
     pp.busy = false;
-    FermerCDS();
+    closeMediaDataFile();
     media_.startScheduled();
 }
 
 // Pictures from files only: a media data file is read entry by entry, in page order.
-void TZTVImage::prefetchPictures(const QList<ElementRecord>& records) {
-    if (mediaByPage) {
+void PagePlayer::prefetchPictures(const QList<ElementRecord>& records) {
+    if (session_.project().mediaByPage) {
         return;
     }
     QStringList hostPaths;
     for (const QString& stored : prefetchablePictures(records)) {
-        hostPaths.append(toHost(mediaDrive_ + stored));
+        hostPaths.append(toHost(session_.mediaDrive() + stored));
     }
     pictures_.start(hostPaths);
 }
 
 // The element of the record's kind goes into its cell; a record that holds one of the kind's
 // markers is not prepared.
-void TZTVImage::createElement(int index, const ElementRecord& record) {
+void PagePlayer::createElement(int index, const ElementRecord& record) {
     std::unique_ptr<Element> element = factory_.make(kindOfRow(record.Ligne));
     if (!element) {
         return;
     }
-    element->setRecord(index, record, geometry_);
+    element->setRecord(index, record, geometry());
     ElementRoles roles = ElementRoles::of(*this);
     roles.cues = &media_;
     element->attach(roles);
@@ -226,12 +181,12 @@ void TZTVImage::createElement(int index, const ElementRecord& record) {
     });
 }
 
-void TZTVImage::ChargerDessin() {
+void PagePlayer::showColumn() {
     PagePlayState& pp = pagePlay_;
     if (pp.runFinished) {
         return;
     }
-    setBusyCursor(false);
+    showBusy(false);
     if (pp.rewindBeforeDisplay) {
         pp.jouIndex = 0;
         pp.rewindBeforeDisplay = false;
@@ -264,7 +219,7 @@ void TZTVImage::ChargerDessin() {
     emit canvasChanged();
 }
 
-void TZTVImage::scanCurrentColumn() {
+void PagePlayer::scanCurrentColumn() {
     PagePlayState& pp = pagePlay_;
     pp.scanBeforeDisplay = false;
     pp.columnPause = 0;
@@ -286,11 +241,11 @@ void TZTVImage::scanCurrentColumn() {
 }
 
 // False when the display of the column ends with this record.
-bool TZTVImage::showRecord(int index, const ElementRecord& record) {
+bool PagePlayer::showRecord(int index, const ElementRecord& record) {
     PagePlayState& pp = pagePlay_;
     ElementRecord element = record;
-    scaleToDisplay(element, geometry_);
-    const Action action = actionOf(element, language_);
+    scaleToDisplay(element, geometry());
+    const Action action = actionOf(element, language());
     pp.ColAct = element.Colonne;
     pp.LigAct = element.Ligne;
     RowState& row = pp.rows[pp.LigAct];
@@ -305,7 +260,7 @@ bool TZTVImage::showRecord(int index, const ElementRecord& record) {
 }
 
 // A row's hover look and hover action are registered whether or not it also has an action.
-void TZTVImage::registerAction(int index, const ElementRecord& element, const Action& action) {
+void PagePlayer::registerAction(int index, const ElementRecord& element, const Action& action) {
     PagePlayState& pp = pagePlay_;
     RowState& row = pp.rows[element.Ligne];
     if (action.isAction()) {
@@ -333,7 +288,7 @@ void TZTVImage::registerAction(int index, const ElementRecord& element, const Ac
 
 // The cell's element appears or disappears; a click zone may act at once. False when the
 // display of the column stops here.
-bool TZTVImage::showElement(const ElementRecord& record, const Action& action) {
+bool PagePlayer::showElement(const ElementRecord& record, const Action& action) {
     PagePlayState& pp = pagePlay_;
     if (kindOfRow(record.Ligne) == ElementKind::ClickZone) {
         return action.isAction() && record.actsWithoutClick() ? actNow(record, action) : true;
@@ -354,24 +309,24 @@ bool TZTVImage::showElement(const ElementRecord& record, const Action& action) {
 
 // A click zone whose action runs without a click. Running a program waits for it and goes on
 // with the column; every other action ends the column's display.
-bool TZTVImage::actNow(const ElementRecord& zone, const Action& action) {
+bool PagePlayer::actNow(const ElementRecord& zone, const Action& action) {
     if (action.kind != ActionKind::RunAndWait) {
-        AllerDirectJoudata(zone.Ligne);
+        runRowAction(zone.Ligne);
         return false;
     }
     // A zone looks its program up from drive D:.
-    const QString found = ExistenceFichier(QStringLiteral("D:") + action.first);
+    const QString found = session_.locateFile(QStringLiteral("D:") + action.first);
     pagePlay_.busy = false;
     if (found == QStringLiteral("0")) {
         return false;
     }
-    setBusyCursor(false);
-    waitForProgram(found, action.second);
+    showBusy(false);
+    actions_.waitForProgram(found, action.second);
     pagePlay_.clickztv = true;
     return true;
 }
 
-void TZTVImage::TimerTimer() {
+void PagePlayer::stepDueElements() {
     PagePlayState& pp = pagePlay_;
     pp.GifOnly = true;
     timer_.stop();
@@ -404,13 +359,13 @@ void TZTVImage::TimerTimer() {
 }
 
 // The timer fires at the first tick of the platform's pace at or after the wait.
-void TZTVImage::startTick(qint64 waitMs) {
+void PagePlayer::startTick(qint64 waitMs) {
     timer_.start(int(steptiming::msToTick(clock().nowMs(), waitMs)));
 }
 
 // Steps the due elements of the visual rows shown in the current column. A row whose element
 // is gone needs no more steps.
-void TZTVImage::stepRows(bool& stillAnimating, bool& finishedPicture) {
+void PagePlayer::stepRows(bool& stillAnimating, bool& finishedPicture) {
     PagePlayState& pp = pagePlay_;
     const int col = pp.currentColumn;
     if (col < 1 || col > kColumnCount) {
@@ -439,38 +394,38 @@ void TZTVImage::stepRows(bool& stillAnimating, bool& finishedPicture) {
     }
 }
 
-void TZTVImage::advanceColumn() {
+void PagePlayer::advanceColumn() {
     PagePlayState& pp = pagePlay_;
     ++pp.currentColumn;
     if (pp.currentColumn <= pp.lastColumn) {
         pp.scanBeforeDisplay = true;
-        ChargerDessin();
+        showColumn();
         return;
     }
     pp.jou.close();
     pp.fileClosed = true;
     pp.runFinished = true;
-    setBusyCursor(false);
+    showBusy(false);
     if (!pp.clickztv) {
-        AllerDirectJoudata(pp.Acte);
+        runRowAction(pp.Acte);
     }
 }
 
-void TZTVImage::DeChargerDessin() {
+void PagePlayer::closeRun() {
     PagePlayState& pp = pagePlay_;
     if (pp.runFinished) {
         return;
     }
-    setBusyCursor(true);
+    showBusy(true);
     pp.jou.close();
     pp.fileClosed = true;
     pp.runFinished = true;
-    setBusyCursor(false);
+    showBusy(false);
 }
 
 // The rows marked to disappear go back to the background; every element goes (a control hides
 // itself first), and the media marked to go at a change go.
-void TZTVImage::DisparitionAuto() {
+void PagePlayer::clearPage() {
     PagePlayState& pp = pagePlay_;
     {
         QPainter painter(&canvas_);
@@ -491,18 +446,18 @@ void TZTVImage::DisparitionAuto() {
     emit canvasChanged();
 }
 
-void TZTVImage::AllerDirectJoudata(int row) {
+void PagePlayer::runRowAction(int row) {
     if (row < 1 || row > kRowCount) {
         return;
     }
-    DeChargerDessin();
+    closeRun();
     const auto record = readActionRecord(pagePlay_.rows[row].actionRecord);
     if (!record) {
         pagePlay_.busy = false;
         return;
     }
     pagePlay_.EffetInverse = record->reversesNextEffect();
-    DemarrerAction(actionOf(*record, language_));
+    actions_.run(actionOf(*record, language()));
 }
 
 }  // namespace ztv

@@ -4,7 +4,7 @@
 #include "common/archives/EntryReader.h"
 #include "common/formats/LangLines.h"
 #include "common/platform/WinPath.h"
-#include "player/engine/ZTVImage.h"
+#include "player/engine/ProjectSession.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,7 +22,7 @@ const QString kCdsNotFound = QStringLiteral("compress page by page: cds not foun
 
 }  // namespace
 
-bool TZTVImage::InitExeUnique() {
+bool ProjectSession::openAppendedProject() {
     beginPackage();
     const QString base = programBaseName(env_.programPath);
     if (!package_.openProgram(env_.programPath) ||
@@ -42,9 +42,9 @@ bool TZTVImage::InitExeUnique() {
     return openPackedContainer(base);
 }
 
-bool TZTVImage::InitZTVX() {
+bool ProjectSession::openSingleFile() {
     beginPackage();
-    const QString ztvx = projectPath;
+    const QString ztvx = state_.projectPath;
     const QString folder = winpath::directory(ztvx);
     if (!openPlaybackDirectory(ztvx, folder)) {
         return endPackageOpening();
@@ -58,43 +58,34 @@ bool TZTVImage::InitZTVX() {
     return openPackedContainer(name.left(std::max<qsizetype>(0, name.size() - 5)));
 }
 
-void TZTVImage::openSingleFileProject(const QString& storedPath) {
-    const QString found = ExistenceFichier(storedPath);
-    if (found == QStringLiteral("0")) {
-        pagePlay_.busy = false;
-        return;
+bool ProjectSession::openInPlace(const QString& windowsPath) {
+    state_.projectPath = windowsPath;
+    state_.ZTVXExt = true;
+    if (!openSingleFile()) {
+        return false;
     }
-    Terminer();
-    CreerLogoFin(nullptr, true);
-    projectPath = found;
-    ZTVXExt = true;
-    if (!InitZTVX()) {
-        requestTermination();
-        return;
-    }
-    ProjetStretch = ProjetCache = false;
+    state_.ProjetStretch = state_.ProjetCache = false;
     geometry_.fullScreen = geometry_.masked = false;
-    CouleurCache = Qt::black;
-    prepareDisplay();
-    JouerPage();
+    state_.CouleurCache = Qt::black;
+    return true;
 }
 
-void TZTVImage::beginPackage() {
-    packedProject = true;
+void ProjectSession::beginPackage() {
+    state_.packedProject = true;
     removeExtractedFiles();
     package_.reset();
-    mediaByPage = mediaInPackage = perPageArchives = false;
-    Page = 1;
+    state_.mediaByPage = state_.mediaInPackage = state_.perPageArchives = false;
+    startPage_ = 1;
 }
 
-bool TZTVImage::endPackageOpening() {
-    projectPath.clear();
+bool ProjectSession::endPackageOpening() {
+    state_.projectPath.clear();
     removeOwnedPlaybackDirectory();
     removeExtractedFiles();
     return false;
 }
 
-void TZTVImage::loadPackedLanguage() {
+void ProjectSession::loadPackedLanguage() {
     if (const auto path = package_.bringTo(QStringLiteral("rlang.asc"))) {
         language_.load(*path);
     }
@@ -102,7 +93,7 @@ void TZTVImage::loadPackedLanguage() {
 
 // The container (found by the package's own name, or else as the first ".ztv"), then its
 // settings, keyword table and pages. False: the player ends.
-bool TZTVImage::openPackedContainer(const QString& baseName) {
+bool ProjectSession::openPackedContainer(const QString& baseName) {
     QString container = (baseName + QStringLiteral(".ztv")).toLower();
     if (!package_.findByName(container)) {
         container = package_.findByExtension(QStringLiteral(".ztv"));
@@ -114,11 +105,11 @@ bool TZTVImage::openPackedContainer(const QString& baseName) {
     if (!package_.bringTo(QStringLiteral("pages.tae"))) {
         return endPackageOpening();
     }
-    projectPath = container;
+    state_.projectPath = container;
     const QString settingsName = (withoutExtension(container) + QStringLiteral(".ini")).toLower();
     if (!package_.findByName(settingsName)) {
         // The first page load reports the missing page file and ends the player.
-        projectPath.clear();
+        state_.projectPath.clear();
         return true;
     }
     const auto settingsPath = package_.bringTo(settingsName);
@@ -133,38 +124,39 @@ bool TZTVImage::openPackedContainer(const QString& baseName) {
     setTitle(container);
     const QString keywords = (withoutExtension(container) + QStringLiteral(".pmg")).toLower();
     if (package_.findByName(keywords) && package_.bringTo(QStringLiteral("MOTS.PMG"))) {
-        CheminMotCle = playbackDirectory() + QStringLiteral("\\Mots.pmg");
+        state_.CheminMotCle = playbackDirectory() + QStringLiteral("\\Mots.pmg");
     }
     if (!splitPagesTae()) {
-        tell(Showmess(lang::ContainerSplitFailed));
+        tell(message(lang::ContainerSplitFailed));
     }
     return true;
 }
 
-void TZTVImage::applyPackingSettings(const ProjectSettings& settings) {
+void ProjectSession::applyPackingSettings(const ProjectSettings& settings) {
     if (settings.line(ProjectSettings::MediaPackedByPage).isEmpty()) {
         return;
     }
-    mediaByPage = settings.isMediaPackedByPage();
-    if (mediaByPage) {
-        mediaDataFolder = Chemin;
-        mediaInPackage = settings.line(ProjectSettings::SoundsVideosPacked) != QStringLiteral("0");
+    state_.mediaByPage = settings.isMediaPackedByPage();
+    if (state_.mediaByPage) {
+        state_.mediaDataFolder = state_.Chemin;
+        state_.mediaInPackage =
+            settings.line(ProjectSettings::SoundsVideosPacked) != QStringLiteral("0");
     }
-    perPageArchives = settings.areMediaCabinets();
+    state_.perPageArchives = settings.areMediaCabinets();
 }
 
 // The page's media data file in a package: extracted before, or now from the page's own
 // archive or from the package. Empty when there is none.
-QString TZTVImage::packedMediaDataFile() {
-    const QString name = QString::number(Page) + QStringLiteral(".cds");
+QString ProjectSession::packedMediaDataFile(int page) {
+    const QString name = QString::number(page) + QStringLiteral(".cds");
     const QString extracted = QDir(ownedPlaybackHost_).filePath(name);
     if (QFileInfo(extracted).isFile()) {
         return extracted;
     }
-    if (perPageArchives) {
+    if (state_.perPageArchives) {
         package_.leaveArchiveMode();
-        const QString archive =
-            withoutExtension(projectPath) + u'-' + QString::number(Page) + QStringLiteral(".cab");
+        const QString archive = withoutExtension(state_.projectPath) + u'-' +
+                                QString::number(page) + QStringLiteral(".cab");
         const auto archivePath =
             package_.findByName(archive) ? package_.bringTo(archive) : std::nullopt;
         if (!archivePath) {
@@ -182,10 +174,10 @@ QString TZTVImage::packedMediaDataFile() {
     return package_.findByName(name) ? package_.bringTo(name).value_or(QString()) : QString();
 }
 
-QString TZTVImage::extractOnDemand(const QString& storedPath) const {
+QString ProjectSession::extractOnDemand(const QString& storedPath) {
     const QString name = winpath::fileName(storedPath);
     const QString extracted = QDir(ownedPlaybackHost_).filePath(name);
-    if (!packedProject || ownedPlaybackHost_.isEmpty() || QFileInfo(extracted).isFile()) {
+    if (!state_.packedProject || ownedPlaybackHost_.isEmpty() || QFileInfo(extracted).isFile()) {
         return extracted;
     }
     if (package_.findByName(name)) {
