@@ -3,10 +3,10 @@
 // plain copy of the same picture bytes into one file. Target: the uncompressed build within 2x
 // of the copy.
 #include "bench/BenchPictures.h"
+#include "common/builder/ApplicationBuild.h"
 #include "common/formats/ElementRecord.h"
 #include "common/formats/LanguageFile.h"
 #include "common/formats/PageTable.h"
-#include "common/builder/ApplicationBuild.h"
 #include "common/platform/FileIo.h"
 #include "common/platform/RecordFile.h"
 

@@ -1,8 +1,8 @@
 #include "common/archives/EntryReader.h"
 
 #include "common/platform/ConfinedFile.h"
-#include "common/platform/SafetyLimits.h"
 #include "common/platform/Cp1252.h"
+#include "common/platform/SafetyLimits.h"
 
 #include <algorithm>
 

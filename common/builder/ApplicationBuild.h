@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/formats/LanguageFile.h"
 #include "common/builder/BuildOptions.h"
+#include "common/formats/LanguageFile.h"
 #include "common/platform/DriveTable.h"
 #include "common/platform/Prompter.h"
 

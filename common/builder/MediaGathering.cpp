@@ -1,10 +1,10 @@
 #include "common/builder/MediaGathering.h"
 
+#include "common/builder/MediaCopier.h"
+#include "common/builder/OutputFolder.h"
 #include "common/formats/Container.h"
 #include "common/formats/ElementRecord.h"
 #include "common/formats/LangLines.h"
-#include "common/builder/MediaCopier.h"
-#include "common/builder/OutputFolder.h"
 #include "common/platform/FileIo.h"
 #include "common/platform/RecordFile.h"
 #include "common/platform/ShownPath.h"

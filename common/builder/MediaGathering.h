@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/formats/PageTable.h"
 #include "common/builder/BuildJob.h"
+#include "common/formats/PageTable.h"
 
 namespace ztv::builder {
 

@@ -1,7 +1,7 @@
 #include "common/formats/GifWriter.h"
 
-#include "common/platform/SafetyLimits.h"
 #include "common/platform/FileIo.h"
+#include "common/platform/SafetyLimits.h"
 
 #include <algorithm>
 

@@ -5,8 +5,8 @@
 #include "common/formats/PageTable.h"
 #include "common/formats/ProjectSettings.h"
 #include "common/formats/RecordLayouts.h"
-#include "common/platform/SafetyLimits.h"
 #include "common/platform/FileIo.h"
+#include "common/platform/SafetyLimits.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,8 +6,8 @@
 
 #include "common/media/GstMediaService.h"
 
-#include "common/platform/SafetyLimits.h"
 #include "common/media/SoundOutput.h"
+#include "common/platform/SafetyLimits.h"
 
 #include <QFileInfo>
 #include <QMetaObject>

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "common/media/MediaService.h"
 #include "common/platform/Clock.h"
 #include "common/platform/DesktopShell.h"
 #include "common/platform/DriveTable.h"
-#include "common/media/MediaService.h"
 #include "common/platform/PrinterService.h"
 #include "common/platform/ProgramRunner.h"
 #include "common/platform/Prompter.h"

@@ -1,7 +1,7 @@
 #include "player/engine/Printing.h"
 
-#include "common/platform/SafetyLimits.h"
 #include "common/platform/Cp1252.h"
+#include "common/platform/SafetyLimits.h"
 
 #include <QFile>
 #include <QFont>

@@ -1,6 +1,6 @@
 #include "common/formats/NumberedLines.h"
-#include "common/platform/FileIo.h"
 #include "common/media/GstMediaService.h"
+#include "common/platform/FileIo.h"
 #include "editor/app/RunningEditor.h"
 #include "editor/document/WorkingCopy.h"
 #include "tests/editor/EditorFixture.h"

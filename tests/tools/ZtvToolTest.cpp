@@ -1,5 +1,5 @@
-#include "common/formats/Container.h"
 #include "common/archives/EntryReader.h"
+#include "common/formats/Container.h"
 #include "tests/support/ProjectWriter.h"
 #include "tools/ztvtool/ZtvTool.h"
 

@@ -1,7 +1,7 @@
 #include "tools/demogen/DemoMedia.h"
 
-#include "common/platform/Bytes.h"
 #include "common/media/GstPipeline.h"
+#include "common/platform/Bytes.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
 #include "tools/ztvtool/BuildCommand.h"
 
-#include "common/formats/LangLines.h"
-#include "common/formats/LanguageFile.h"
 #include "common/builder/ApplicationBuild.h"
 #include "common/builder/OutputFolder.h"
+#include "common/formats/LangLines.h"
+#include "common/formats/LanguageFile.h"
 #include "common/platform/AppPaths.h"
 #include "tools/ztvtool/ToolFailure.h"
 
