@@ -23,10 +23,11 @@ endfunction()
 ztv_share_precompiled_headers(ztv_platform "${ZTV_PCH_GUI}"
     ztv_formats ztv_archives ztv_media ztv_builder ztv_transitions ztv_elements ztv_engine
     ztv_document ztv_effect_gallery ztvtool_lib ztv_fuzz_targets ztv_test_support ztv_test_main
-    platform_tests formats_tests archives_tests media_tests builder_tests tools_tests fuzz_tests)
+    platform_tests formats_tests archives_tests media_tests builder_tests tools_tests fuzz_tests
+    transitions_tests elements_tests engine_fixtures engine_tests)
 # Qt Widgets as well: the windows and their tests.
 ztv_share_precompiled_headers(ztv_player "${ZTV_PCH_WIDGETS}"
-    ztv_editor player_tests editor_tests)
+    ztv_editor player_tests editor_fixtures editor_tests)
 
 # GLib's headers name a field `signals`, which Qt's headers define as a keyword: the sources
 # that include them do without the precompiled Qt headers.

@@ -1,6 +1,6 @@
 // The main window under the offscreen platform: placement, Escape and the end screen.
 #include "player/ui/PlayerWindow.h"
-#include "tests/player/PlayerFixture.h"
+#include "tests/engine/PlayerFixture.h"
 
 #include <QApplicationStateChangeEvent>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 #include "common/formats/LangLines.h"
 #include "common/formats/YesNo.h"
 #include "player/ui/PlayerWindow.h"
-#include "tests/player/PagePlayFixture.h"
+#include "tests/engine/PagePlayFixture.h"
 
 #include <QApplicationStateChangeEvent>
 #include <QFileInfo>

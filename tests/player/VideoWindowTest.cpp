@@ -6,7 +6,7 @@
 #include "player/ui/MediaControlWindow.h"
 #include "player/ui/PlayerWindow.h"
 #include "player/ui/VideoPanel.h"
-#include "tests/player/PagePlayFixture.h"
+#include "tests/engine/PagePlayFixture.h"
 
 #include <QTest>
 

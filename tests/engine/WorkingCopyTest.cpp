@@ -2,7 +2,7 @@
 // and never emptied or removed.
 #include "common/formats/LangLines.h"
 #include "common/platform/FileIo.h"
-#include "tests/player/PlayerFixture.h"
+#include "tests/engine/PlayerFixture.h"
 
 #include <QFileInfo>
 

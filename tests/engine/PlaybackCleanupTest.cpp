@@ -1,6 +1,6 @@
 // The end screen and the clean-up: only what this run created is removed.
 #include "player/engine/RemoveTree.h"
-#include "tests/player/PlayerFixture.h"
+#include "tests/engine/PlayerFixture.h"
 
 #include <QFile>
 #include <QFileInfo>

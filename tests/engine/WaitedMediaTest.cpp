@@ -4,7 +4,7 @@
 #include "common/formats/LangLines.h"
 #include "common/media/GstMediaService.h"
 #include "common/media/GstPipeline.h"
-#include "tests/player/PagePlayFixture.h"
+#include "tests/engine/PagePlayFixture.h"
 #include "tests/support/PictureMakers.h"
 #include "tests/support/PulseServer.h"
 

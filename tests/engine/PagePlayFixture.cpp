@@ -1,4 +1,4 @@
-#include "tests/player/PagePlayFixture.h"
+#include "tests/engine/PagePlayFixture.h"
 
 #include "common/formats/ElementDefaults.h"
 #include "common/formats/LangLines.h"

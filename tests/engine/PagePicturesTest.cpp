@@ -2,7 +2,7 @@
 // what loading them one by one shows and says.
 #include "common/formats/LangLines.h"
 #include "common/formats/PictureLoader.h"
-#include "tests/player/PagePlayFixture.h"
+#include "tests/engine/PagePlayFixture.h"
 #include "tests/support/PictureMakers.h"
 
 #include <QTransform>

@@ -3,7 +3,7 @@
 #include "common/archives/CabinetFile.h"
 #include "common/archives/EntryReader.h"
 #include "common/platform/FileIo.h"
-#include "tests/player/PagePlayFixture.h"
+#include "tests/engine/PagePlayFixture.h"
 
 #include <QDirIterator>
 #include <QImage>

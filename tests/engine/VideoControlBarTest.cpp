@@ -1,7 +1,7 @@
 // The video's control bar `MediaControlWindow` through the scripted service: where it goes, which
 // buttons answer, and what they and the Space key do.
 #include "common/formats/LangLines.h"
-#include "tests/player/PagePlayFixture.h"
+#include "tests/engine/PagePlayFixture.h"
 
 namespace ztv::test {
 namespace {

@@ -1,5 +1,5 @@
 // Effects 40 to 60, which compose the picture with the page saved beneath it.
-#include "tests/player/TransitionFixture.h"
+#include "tests/transitions/TransitionFixture.h"
 
 #include <QPainter>
 

@@ -4,7 +4,7 @@
 #include "common/formats/LanguageFile.h"
 #include "player/engine/PagePlayer.h"
 #include "player/engine/ProjectSession.h"
-#include "tests/player/PlayerFixture.h"
+#include "tests/engine/PlayerFixture.h"
 
 #include <QColor>
 #include <QImage>

@@ -4,7 +4,7 @@
 #include "common/formats/LangLines.h"
 #include "common/formats/YesNo.h"
 #include "player/engine/Printing.h"
-#include "tests/player/PagePlayFixture.h"
+#include "tests/engine/PagePlayFixture.h"
 #include "tests/support/RecordingShell.h"
 
 #include <QPdfWriter>

@@ -2,7 +2,7 @@
 // waits for a real end of play, loops restart, background music survives a page change.
 #include "common/formats/LangLines.h"
 #include "common/media/GstMediaService.h"
-#include "tests/player/PagePlayFixture.h"
+#include "tests/engine/PagePlayFixture.h"
 #include "tests/support/PictureMakers.h"
 
 #include <QDir>

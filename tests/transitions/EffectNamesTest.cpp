@@ -1,5 +1,5 @@
 #include "player/transitions/EffectNames.h"
-#include "tests/player/TransitionFixture.h"
+#include "tests/transitions/TransitionFixture.h"
 
 namespace ztv::test {
 namespace {

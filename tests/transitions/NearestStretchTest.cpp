@@ -1,5 +1,5 @@
 #include "player/transitions/NearestStretch.h"
-#include "tests/player/TransitionFixture.h"
+#include "tests/transitions/TransitionFixture.h"
 
 #include <QPainter>
 #include <vector>

@@ -3,7 +3,7 @@
 #include "common/formats/LangLines.h"
 #include "player/elements/FrameStrip.h"
 #include "player/elements/PictureLoading.h"
-#include "tests/player/PagePlayFixture.h"
+#include "tests/engine/PagePlayFixture.h"
 #include "tests/support/PictureMakers.h"
 
 namespace ztv::test {

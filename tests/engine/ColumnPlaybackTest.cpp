@@ -1,7 +1,7 @@
 // Page loading and column playback, checked by the pixels of the engine's canvas with a
 // manual clock.
 #include "common/formats/LangLines.h"
-#include "tests/player/PagePlayFixture.h"
+#include "tests/engine/PagePlayFixture.h"
 
 namespace ztv::test {
 namespace {

@@ -3,7 +3,7 @@
 // editor's previews) nothing is reversed.
 #include "player/elements/Appearance.h"
 #include "player/elements/EffectReversal.h"
-#include "tests/player/TransitionFixture.h"
+#include "tests/transitions/TransitionFixture.h"
 
 namespace ztv::test {
 namespace {

@@ -1,7 +1,7 @@
 // The engine's media through a scripted service: what the sound records ask of the music
 // device, and how the page reacts when a sound ends.
 #include "common/formats/LangLines.h"
-#include "tests/player/PagePlayFixture.h"
+#include "tests/engine/PagePlayFixture.h"
 
 namespace ztv::test {
 namespace {

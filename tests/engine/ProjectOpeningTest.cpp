@@ -6,7 +6,7 @@
 #include "common/formats/LanguageFile.h"
 #include "common/formats/ProjectSettings.h"
 #include "common/platform/FileIo.h"
-#include "tests/player/PlayerFixture.h"
+#include "tests/engine/PlayerFixture.h"
 
 #include <unistd.h>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
 // Resolving stored paths through the media drive and a search of the drives.
-#include "tests/player/PlayerFixture.h"
+#include "tests/engine/PlayerFixture.h"
 
 namespace ztv::test {
 namespace {

@@ -1,7 +1,7 @@
 // The engine's timer keeps the platform's pace: 64 ticks a second, whatever the delays ask.
 #include "common/formats/LangLines.h"
 #include "player/elements/StepTiming.h"
-#include "tests/player/PagePlayFixture.h"
+#include "tests/engine/PagePlayFixture.h"
 
 namespace ztv::test {
 namespace {

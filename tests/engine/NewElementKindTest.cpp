@@ -3,7 +3,7 @@
 #include "common/formats/ElementKinds.h"
 #include "common/platform/Clock.h"
 #include "player/elements/Element.h"
-#include "tests/player/PagePlayFixture.h"
+#include "tests/engine/PagePlayFixture.h"
 
 #include <QPainter>
 

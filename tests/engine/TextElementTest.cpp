@@ -2,7 +2,7 @@
 // hover colour, and its disappearance, checked by the canvas's pixels.
 #include "common/formats/LangLines.h"
 #include "common/formats/YesNo.h"
-#include "tests/player/PagePlayFixture.h"
+#include "tests/engine/PagePlayFixture.h"
 #include "tests/support/ProjectWriter.h"
 
 namespace ztv::test {

@@ -1,5 +1,5 @@
 // Record rectangles on a full-screen or masked display, drawn where they belong.
-#include "tests/player/PagePlayFixture.h"
+#include "tests/engine/PagePlayFixture.h"
 
 namespace ztv::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "tests/player/PlayerFixture.h"
+#include "tests/engine/PlayerFixture.h"
 
 #include "common/platform/FileIo.h"
 

@@ -1,4 +1,4 @@
-#include "tests/player/TransitionFixture.h"
+#include "tests/transitions/TransitionFixture.h"
 
 #include <climits>
 

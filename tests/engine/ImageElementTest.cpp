@@ -2,7 +2,7 @@
 // hover pictures, checked by the canvas's pixels.
 #include "common/formats/LangLines.h"
 #include "player/elements/Appearance.h"
-#include "tests/player/PagePlayFixture.h"
+#include "tests/engine/PagePlayFixture.h"
 #include "tests/support/PictureMakers.h"
 
 #include <QPainter>

@@ -1,6 +1,6 @@
 // Window sizing and the page background: centred, full screen (scaled) or masked, and the
 // transparent project's screen copy.
-#include "tests/player/PlayerFixture.h"
+#include "tests/engine/PlayerFixture.h"
 
 namespace ztv::test {
 namespace {

@@ -3,7 +3,7 @@
 #include "common/formats/LangLines.h"
 #include "common/platform/RecordFile.h"
 #include "common/platform/WinPath.h"
-#include "tests/player/PagePlayFixture.h"
+#include "tests/engine/PagePlayFixture.h"
 
 #include <QFileInfo>
 #include <QImageReader>
