@@ -15,7 +15,7 @@ constexpr qsizetype kRtfSize = 1024 * 1024;
 // with accented and Unicode characters.
 struct Content {
     QByteArray rtf = R"({\rtf1\ansi\ansicpg1252\deff0{\fonttbl{\f0\fswiss Arial;})"
-                     R"({\f1\froman Times New Roman;}}{\colortbl ;\red192\green0\blue0;})"
+                     R"({\f1\froman Times New Roman;}}{\colortbl ;\red192\green0\blue0;)"
                      R"(\red0\green96\blue160;}\uc1)";
     QString html;
 
@@ -31,7 +31,7 @@ struct Content {
                        .arg(halfPoints)
                        .arg(i)
                        .toLatin1();
-            rtf += R"({\b bold words}, {\i\cf1 italic red words}, {\ul\cf2 underlined blue})"
+            rtf += R"({\b bold words}, {\i\cf1 italic red words}, {\ul\cf2 underlined blue)"
                    R"( words} and caf\'e9 cr\'e8me \u8364? \u8220?quoted\u8221? text.\par)";
             rtf += '\n';
             html += QStringLiteral(
@@ -56,6 +56,15 @@ const Content& content() {
 
 void readRtf(benchmark::State& state) {
     const QByteArray& rtf = content().rtf;
+    // Both sides must hold the same text, or the comparison says nothing.
+    QTextDocument read;
+    QTextDocument parsed;
+    ztv::readRichText(rtf, read);
+    parsed.setHtml(content().html);
+    if (read.toPlainText().trimmed() != parsed.toPlainText().trimmed()) {
+        state.SkipWithError("the RTF and the HTML differ");
+        return;
+    }
     for (auto _ : state) {
         QTextDocument document;
         if (!ztv::readRichText(rtf, document))
