@@ -99,6 +99,19 @@ QList<QByteArray> cabinetSeeds() {
     return out;
 }
 
+// Documents as word processors write them, and the odd corners of the format.
+QList<QByteArray> richTextSeeds() {
+    return {
+        R"({\rtf1\ansi\ansicpg1252\deff0{\fonttbl{\f0\fswiss\fcharset0 Arial;}{\f1\froman)"
+        R"(\fcharset204 Times New Roman;}}{\colortbl ;\red255\green0\blue0;}{\*\generator W;})"
+        R"(\viewkind4\uc1\pard\qc\f0\fs24 Caf\'e9 {\b bold \i\ul both}\par)"
+        R"(\pard\qj\cf1\highlight1 red \f1\'cf\'f0\u1080?\line\tab end\par})",
+        R"({\rtf1\ansicpg932{\info{\title t}}{\field{\*\fldinst HYPERLINK "x"}{\fldrslt )"
+        R"(\'82\'a0}}{\pict\pngblip 89504e47}\bin4 {{{{\uc2\u-10179\'3f\'3f\u-8704??})",
+        R"({\rtf1\mac{\stylesheet{\s0 N;}}\plain\sub a\super b\nosupersub\strike c\~\-\_\\\{\}})",
+    };
+}
+
 }  // namespace
 
 QList<QByteArray> seeds(std::string_view target) {
@@ -128,6 +141,8 @@ QList<QByteArray> seeds(std::string_view target) {
         return {makeIco(picture.scaled(16, 16))};
     if (target == "gif")
         return gifSeeds();
+    if (target == "rtf")
+        return richTextSeeds();
     if (target == "cursor") {
         const QByteArray frame = makeCursorFrame(picture.scaled(32, 32), QPoint(3, 4));
         return {makeAni(riffChunk("icon", frame) + riffChunk("icon", frame))};

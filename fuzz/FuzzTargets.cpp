@@ -15,11 +15,13 @@
 #include "common/formats/PictureLoader.h"
 #include "common/formats/ProjectSettings.h"
 #include "common/formats/RecordLayouts.h"
+#include "common/formats/RichTextReader.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QTextDocument>
 
 #include <algorithm>
 #include <cstdlib>
@@ -191,6 +193,16 @@ void cursor(const std::uint8_t* data, std::size_t size) {
     cursorFromAni(bytesOf(data, size));
 }
 
+// The default code page follows the input's length, so both the Western and another decoder
+// are fuzzed; the built document is then laid out as the long-text box would.
+void richText(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes = bytesOf(data, size);
+    QTextDocument document;
+    readRichText(bytes, document, nullptr, RichTextOptions{size % 2 ? 1251 : 1252});
+    document.setTextWidth(200);
+    document.size();
+}
+
 }  // namespace
 
 const std::vector<Target>& targets() {
@@ -199,7 +211,7 @@ const std::vector<Target>& targets() {
         {"settings", settings}, {"language", language},    {"container", container},
         {"entries", entries},   {"jpeg", jpegPicture},     {"bmp", bmpPicture},
         {"ico", icoPicture},    {"gif", gifPicture},       {"cursor", cursor},
-        {"cabinet", cabinet},
+        {"cabinet", cabinet},   {"rtf", richText},
     };
     return all;
 }
