@@ -28,6 +28,8 @@ class BenchPage {
     // Page 1 of a project of `size` holds `records`.
     BenchPage(QSize size, const QList<ElementRecord>& records);
     Engine& engine() { return *engine_; }
+    // The engine's clock: steps come due as it advances.
+    ManualClock& clock() { return clock_; }
 
   private:
     QTemporaryDir dir_;

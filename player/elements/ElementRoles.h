@@ -7,6 +7,7 @@
 #include "player/elements/MediaFinder.h"
 #include "player/elements/PageCanvas.h"
 #include "player/elements/PageMediaFiles.h"
+#include "player/elements/RowPlacement.h"
 #include "player/elements/StepScheduler.h"
 
 #include <type_traits>
@@ -15,7 +16,7 @@ namespace ztv {
 
 // The roles an element may be given by what plays it. Each kind uses the ones it needs; a
 // host that plays no column (the editor's previews) leaves the pacing, the effect reversal, the
-// packed media files and the media cues out.
+// packed media files, the media cues and the row placement out.
 struct ElementRoles {
     PageCanvas* canvas = nullptr;
     StepScheduler* steps = nullptr;
@@ -25,6 +26,7 @@ struct ElementRoles {
     MediaFinder* finder = nullptr;
     PageMediaFiles* files = nullptr;
     MediaCues* cues = nullptr;
+    RowPlacement* rows = nullptr;
 
     // Every role `host` plays.
     template <class Host>
@@ -38,6 +40,7 @@ struct ElementRoles {
         roles.finder = as<MediaFinder>(host);
         roles.files = as<PageMediaFiles>(host);
         roles.cues = as<MediaCues>(host);
+        roles.rows = as<RowPlacement>(host);
         return roles;
     }
 

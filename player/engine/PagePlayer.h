@@ -33,6 +33,7 @@ class PagePlayer : public QObject,
                    public ElementMessages,
                    public MediaFinder,
                    public PageMediaFiles,
+                   public RowPlacement,
                    private Navigation {
     Q_OBJECT
   public:
@@ -132,6 +133,7 @@ class PagePlayer : public QObject,
     QString mediaPlaybackPath(const QString& stored, MediaKind kind) const override {
         return session_.mediaPlaybackPath(stored, kind);
     }
+    void moveRow(int row, QPoint topLeft) override;
 
   signals:
     void windowPlaced(const QRect& rect);
@@ -191,6 +193,7 @@ class PagePlayer : public QObject,
     };
     ClickTarget clickTargetAt(QPoint point) const;
     void clickOn(const ClickTarget& target);
+    void scrollPanorama(const ClickTarget& target);
     // A record of the current page file, read through a file of its own (the run's may be
     // closed); nullopt for an index outside the file.
     std::optional<ElementRecord> readActionRecord(int index);

@@ -42,8 +42,32 @@ void PagePlayer::mouseDown(QPoint point) {
     pp.busy = true;
     QCoreApplication::processEvents();
     timer_.stop();
+    if (kindOfRow(target.row) == ElementKind::Panorama) {
+        scrollPanorama(target);
+        return;
+    }
     closeRun();
     clickOn(target);
+}
+
+// A scroll is no action: the run the click came in goes on where it was.
+void PagePlayer::scrollPanorama(const ClickTarget& target) {
+    PagePlayState& pp = pagePlay_;
+    for (int c = 1; c <= kColumnCount; ++c) {
+        pp.elements.with(target.row, c, [&target](Element& el) { el.scroll(target.direction); });
+    }
+    pp.busy = false;
+    showBusy(!pp.runFinished);
+    if (!pp.runFinished) {
+        startTick(1);
+    }
+    emit canvasChanged();
+}
+
+void PagePlayer::moveRow(int row, QPoint topLeft) {
+    if (row >= 1 && row <= kRowCount) {
+        pagePlay_.rows[row].rect.moveTopLeft(topLeft);
+    }
 }
 
 // Rows 2 to 61 in order: a later row replaces an earlier target, so the highest row wins.
@@ -66,15 +90,6 @@ PagePlayer::ClickTarget PagePlayer::clickTargetAt(QPoint point) const {
 
 void PagePlayer::clickOn(const ClickTarget& target) {
     PagePlayState& pp = pagePlay_;
-    if (kindOfRow(target.row) == ElementKind::Panorama) {
-        for (int c = 1; c <= kColumnCount; ++c) {
-            pp.elements.with(target.row, c,
-                             [&target](Element& el) { el.scroll(target.direction); });
-        }
-        pp.busy = false;
-        emit canvasChanged();
-        return;
-    }
     const auto record = target.record > 0 ? readActionRecord(target.record) : std::nullopt;
     if (!record) {
         pp.busy = false;

@@ -88,6 +88,7 @@ class TransitionEngine {
     // Where flights may draw: the page on the canvas (inside the mask of masked projects). Null:
     // the whole canvas.
     void setPageArea(const QRect& area) { pageArea_ = area; }
+    const QRect& pageArea() const { return pageArea_; }
 
     // A fixed seed for the random reveals (tests, generated pictures); production reseeds the
     // generator at every step.
