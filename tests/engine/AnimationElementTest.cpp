@@ -1,7 +1,7 @@
 // The animation on a played page: the sprite's straight way, its frames and end poses, the
 // display's stretch and mask, and clicks that follow it, checked by the canvas's pixels.
 #include "common/formats/LangLines.h"
-#include "tests/player/PagePlayFixture.h"
+#include "tests/engine/PagePlayFixture.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
 // The panorama on a played page: its centred first view, its scrolling by the quarters of its
 // rectangle, the 360-degree turn and its own transition stepping, checked by the canvas's pixels.
 #include "common/formats/LangLines.h"
-#include "tests/player/PagePlayFixture.h"
+#include "tests/engine/PagePlayFixture.h"
 
 namespace ztv::test {
 namespace {
