@@ -1,5 +1,6 @@
 #include "editor/storyboard/PictureList.h"
 
+#include "common/formats/ActionModel.h"
 #include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"
 #include "editor/document/SessionSettings.h"
@@ -65,14 +66,14 @@ QString elementCaption(const ElementRecord& r, const LanguageFile& language) {
             parts.append(r.Effet);
         }
     }
-    if (!r.Acte.isEmpty() && r.Acte != language.text(lang::ActionNone)) {
-        QString action = r.Acte;
-        for (const QString& parameter : {r.Destination, r.Destin2}) {
+    if (const Action action = actionOf(r, language); action.isAction()) {
+        QString caption = r.Acte;
+        for (const QString& parameter : {action.first, action.second}) {
             if (!parameter.isEmpty()) {
-                action += QLatin1Char(' ') + parameter;
+                caption += QLatin1Char(' ') + parameter;
             }
         }
-        parts.append(action);
+        parts.append(caption);
     }
     return parts.join(QStringLiteral(" - "));
 }
