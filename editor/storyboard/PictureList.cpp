@@ -15,7 +15,6 @@ namespace ztv::editor {
 namespace {
 
 constexpr int kThumbnailSide = 100;
-constexpr int kLabelFontLine = 142;
 constexpr int kPictureNotAddedLine = 31;
 
 QString kindCaption(const ElementRecord& r, const LanguageFile& language) {
@@ -49,7 +48,7 @@ QString kindCaption(const ElementRecord& r, const LanguageFile& language) {
 QImage columnPicture(const QString& text, QSize page, QSize size, const LanguageFile& language) {
     QImage image(page, QImage::Format_RGB32);
     image.fill(QColor(216, 225, 239));
-    drawPlaceholderLabel(image, text, language.text(kLabelFontLine));
+    drawPlaceholderLabel(image, text, language.text(lang::ListingFontName));
     return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
