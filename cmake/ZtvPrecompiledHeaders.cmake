@@ -27,7 +27,12 @@ ztv_share_precompiled_headers(ztv_platform "${ZTV_PCH_GUI}"
     transitions_tests elements_tests engine_fixtures engine_tests)
 # Qt Widgets as well: the windows and their tests.
 ztv_share_precompiled_headers(ztv_player "${ZTV_PCH_WIDGETS}"
-    ztv_editor player_tests editor_fixtures editor_tests)
+    ztv_editor_position ztv_editor_storyboard ztv_editor_dialogs ztv_editor player_tests
+    editor_fixtures editor_tests)
+# Qt Widgets without the player's Print Support and Network: the editor's shared widgets and
+# the build wizard. (The editor's printing, with Print Support alone, compiles its few files
+# without precompiled headers.)
+ztv_share_precompiled_headers(ztv_editor_widgets "${ZTV_PCH_WIDGETS}" ztv_editor_builder)
 
 # GLib's headers name a field `signals`, which Qt's headers define as a keyword: the sources
 # that include them do without the precompiled Qt headers.

@@ -25,7 +25,6 @@ struct BuildJob {
     QMap<QString, MediaData> streamedMediaData;
 
     QString text(int line) const { return messages.text(line); }
-    QString vocabulary(int line) const { return language.text(line); }
     QString out(const QString& fileName) const {
         return QDir(request.outputHost).filePath(fileName);
     }

@@ -2,7 +2,9 @@
 
 #include "common/builder/MediaCopier.h"
 #include "common/builder/OutputFolder.h"
+#include "common/formats/ActionModel.h"
 #include "common/formats/Container.h"
+#include "common/formats/ElementKinds.h"
 #include "common/formats/ElementRecord.h"
 #include "common/formats/LangLines.h"
 #include "common/platform/FileIo.h"
@@ -16,12 +18,6 @@
 namespace ztv::builder {
 namespace {
 
-constexpr int kSoundRow = 1;
-constexpr int kVideoRow = 2;
-constexpr int kCharacterRow = 24;
-constexpr int kLastPictureRow = 29;
-constexpr int kLongTextRow = 61;
-
 class PageGathering {
   public:
     PageGathering(BuildJob& job, MediaCopier& copier, MediaData& mediaData)
@@ -31,19 +27,15 @@ class PageGathering {
     bool gather(ElementRecord& r) { return gatherAction(r) && gatherElement(r); }
 
   private:
-    // The document an action opens is the parameter that names it.
+    // The document an action opens goes with the application: the file its first parameter
+    // names, or the document of "open a document with a program", whose program is the
+    // reader's.
     bool gatherAction(ElementRecord& r) {
-        const QString acte = r.Acte;
-        if (acte == job_.vocabulary(lang::ActionOpenDocumentWith)) {
+        const ActionKind kind = actionKind(r.Acte, job_.language);
+        if (kind == ActionKind::OpenDocumentWith) {
             return copyActionFile(r.Destin2);
         }
-        for (const int line : {lang::ActionPrintTextFile, lang::ActionOpenWithParameters,
-                               lang::ActionPrintTextThenGoToPage}) {
-            if (acte == job_.vocabulary(line)) {
-                return copyActionFile(r.Destination);
-            }
-        }
-        return true;
+        return fileParameterCount(kind) == 0 || copyActionFile(r.Destination);
     }
 
     bool copyActionFile(QString& parameter) {
@@ -70,21 +62,21 @@ class PageGathering {
     }
 
     bool gatherElement(ElementRecord& r) {
-        const int row = r.Ligne;
-        if (row < 1 || (row > kLastPictureRow && row != kLongTextRow)) {
+        const ElementKind kind = kindOfRow(r.Ligne);
+        if (!factsOf(kind).fileInFichier) {
             return true;
         }
-        if (!gatherFile(row, r.SurvolFichier) || !gatherFile(row, r.Fichier)) {
+        if (!gatherFile(kind, r.SurvolFichier) || !gatherFile(kind, r.Fichier)) {
             return false;
         }
-        if (row == kCharacterRow && !r.sensdegra.isEmpty()) {
+        if (kind == ElementKind::Character && !r.sensdegra.isEmpty()) {
             const QString host = findStored(r.sensdegra);
             return host.isEmpty() || copyTo(host, soundsFolder(), r.sensdegra);
         }
         return true;
     }
 
-    bool gatherFile(int row, QString& field) {
+    bool gatherFile(ElementKind kind, QString& field) {
         if (!field.startsWith(u'\\')) {
             return true;  // empty, or a marker
         }
@@ -92,14 +84,14 @@ class PageGathering {
         if (host.isEmpty()) {
             return true;
         }
-        switch (row) {
-            case kSoundRow:
+        switch (kind) {
+            case ElementKind::Sound:
                 return copyTo(host, soundsFolder(), field);
-            case kVideoRow:
+            case ElementKind::Video:
                 return copyTo(host,
                               builder::videosFolder(job_.request.outputHost, job_.request.options),
                               field);
-            case kLongTextRow: {
+            case ElementKind::LongText: {
                 const QString ext = QFileInfo(host).suffix().toUpper();
                 return (ext != QLatin1String("TXT") && ext != QLatin1String("RTF")) ||
                        copyTo(host, job_.request.outputHost, field);

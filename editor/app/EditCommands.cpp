@@ -1,8 +1,8 @@
 #include "editor/app/EditCommands.h"
 
-#include "editor/app/BusyCursor.h"
 #include "editor/app/MainWindow.h"
 #include "editor/dialogs/SpecialPasteDialog.h"
+#include "editor/widgets/BusyCursor.h"
 
 namespace ztv::editor {
 

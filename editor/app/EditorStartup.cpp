@@ -13,7 +13,7 @@
 #include "editor/app/ProjectCommands.h"
 #include "editor/app/RecentProjects.h"
 #include "editor/app/RunningEditor.h"
-#include "editor/dialogs/CellDialogs.h"
+#include "editor/app/WindowHookup.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,11 +2,12 @@
 
 #include "common/formats/LangLines.h"
 #include "editor/app/AboutBox.h"
-#include "editor/app/HelpPages.h"
 #include "editor/app/IntroScreen.h"
 #include "editor/app/MainWindow.h"
+#include "editor/app/WindowHookup.h"
 #include "editor/dialogs/WelcomeDialog.h"
 #include "editor/document/MediaLookup.h"
+#include "editor/widgets/HelpPages.h"
 
 #include <QFileInfo>
 
@@ -83,7 +84,7 @@ void LaunchCommands::showIntro() {
 
 void LaunchCommands::showWelcome() {
     WelcomeDialog dialog(
-        window_, [this] { startTutorial(); }, &window_);
+        windowServices(window_), [this] { startTutorial(); }, &window_);
     if (runModal(window_.state(), dialog) == WelcomeDialog::QuitResult) {
         window_.quit();
     }

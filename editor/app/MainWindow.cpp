@@ -8,13 +8,14 @@
 #include "editor/app/LaunchCommands.h"
 #include "editor/app/PageCommands.h"
 #include "editor/app/ProjectCommands.h"
+#include "editor/app/WindowHookup.h"
 #include "editor/builder/BuildApplication.h"
 #include "editor/builder/FileAssociations.h"
-#include "editor/dialogs/DialogBackground.h"
 #include "editor/dialogs/ProjectFilesDialog.h"
 #include "editor/document/WorkingCopy.h"
 #include "editor/document/WorkingCopyOwner.h"
 #include "editor/printing/PrintDialog.h"
+#include "editor/widgets/DialogBackground.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -298,10 +299,11 @@ void MainWindow::bindCommands() {
     setCommandHandler(Command::Quit, [this] { close(); });
     setCommandHandler(Command::GridView, [this] { showGridView(); });
     setCommandHandler(Command::PictureListView, [this] { showPictureListView(); });
-    setCommandHandler(Command::Print, [this] { printCommand(*this, printer()); });
-    setCommandHandler(Command::ProjectFiles, [this] { projectFilesCommand(*this); });
+    setCommandHandler(Command::Print, [this] { printCommand(windowServices(*this), printer()); });
+    setCommandHandler(Command::ProjectFiles,
+                      [this] { projectFilesCommand(windowServices(*this)); });
     setCommandHandler(Command::BuildApplication,
-                      [this] { buildApplication(*this, *state_.shell); });
+                      [this] { buildApplication(windowServices(*this), *state_.shell); });
     bindDocument(Command::GeneralInformation, QStringLiteral("readme.txt"));
     bindDocument(Command::History, QStringLiteral("history.txt"));
     bindDocument(Command::VendorInformation, QStringLiteral("vendor.txt"));

@@ -2,7 +2,7 @@
 
 #include "common/platform/Prompter.h"
 #include "editor/app/Command.h"
-#include "editor/dialogs/CellEdit.h"
+#include "editor/dialogs/CellDialogResult.h"
 #include "editor/document/SessionSettings.h"
 #include "editor/document/Storyboard.h"
 #include "editor/storyboard/StoryboardGrid.h"
@@ -47,8 +47,8 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
     // Shows the element dialog of the row's kind for the current cell (hasElement: the cell
-    // holds an element); what it wrote, nothing when it was cancelled.
-    using CellDialogOpener = std::function<std::optional<CellEdit>(int row, bool hasElement)>;
+    // holds an element); how it closed.
+    using CellDialogOpener = std::function<CellDialogResult(int row, bool hasElement)>;
     // Shows the position editor starting at the given .JOU record.
     using PositionEditor = std::function<void(int jouRecordIndex)>;
     // Saves the project when the user answers Yes to saving before closing; true when saved.

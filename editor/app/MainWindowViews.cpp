@@ -2,7 +2,6 @@
 #include "common/formats/LangLines.h"
 #include "common/formats/PageTable.h"
 #include "common/platform/RecordFile.h"
-#include "editor/app/BusyCursor.h"
 #include "editor/app/MainWindow.h"
 #include "editor/app/ProjectCommands.h"
 #include "editor/app/RecentProjects.h"
@@ -11,6 +10,7 @@
 #include "editor/document/WorkingCopy.h"
 #include "editor/position/PositionStart.h"
 #include "editor/storyboard/PictureList.h"
+#include "editor/widgets/BusyCursor.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -171,13 +171,13 @@ void MainWindow::dispatchCellDialog() {
     if (kindOfRow(row) == ElementKind::None) {
         message(58);
     }
-    const std::optional<CellEdit> edit = cellDialog_(row, cellHasElement_);
-    if (!edit) {
+    const CellDialogResult result = cellDialog_(row, cellHasElement_);
+    cellHasElement_ = result.cellHasElement;
+    if (!result.edit) {
         return;
     }
-    cellHasElement_ = false;
     setCommandEnabled(Command::Undo, true);
-    storyboard_.setCellText(column, row, edit->cellText);
+    storyboard_.setCellText(column, row, result.edit->cellText);
     regeneratePage();
     if (!state_.gridMode) {
         rebuildPictureList();

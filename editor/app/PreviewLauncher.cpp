@@ -3,9 +3,9 @@
 #include "common/formats/LangLines.h"
 #include "common/platform/FileIo.h"
 #include "common/platform/Prompter.h"
-#include "editor/app/HelpPages.h"
 #include "editor/app/OutsideTools.h"
 #include "editor/document/SessionSettings.h"
+#include "editor/widgets/HelpPages.h"
 #include "player/ui/CloseRequest.h"
 
 #include <QDir>

@@ -3,7 +3,6 @@
 #include "common/formats/LangLines.h"
 #include "common/formats/ProjectFileCheck.h"
 #include "common/formats/ProjectSettings.h"
-#include "editor/app/BusyCursor.h"
 #include "editor/app/EditorStartup.h"
 #include "editor/app/MainWindow.h"
 #include "editor/app/RecentProjects.h"
@@ -14,6 +13,7 @@
 #include "editor/document/StoredPath.h"
 #include "editor/document/WorkingCopy.h"
 #include "editor/document/WorkingCopyOwner.h"
+#include "editor/widgets/BusyCursor.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -3,11 +3,11 @@
 #include "common/formats/LangLines.h"
 #include "common/platform/DesktopShell.h"
 #include "common/platform/Prompter.h"
-#include "editor/app/HelpPages.h"
-#include "editor/dialogs/DialogButton.h"
-#include "editor/dialogs/TiledDialog.h"
 #include "editor/document/MediaLookup.h"
 #include "editor/document/SessionSettings.h"
+#include "editor/widgets/DialogButton.h"
+#include "editor/widgets/HelpPages.h"
+#include "editor/widgets/TiledDialog.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -3,9 +3,9 @@
 #include "common/builder/OutputFolder.h"
 #include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"
-#include "editor/app/HelpPages.h"
-#include "editor/dialogs/DialogButton.h"
 #include "editor/document/SessionSettings.h"
+#include "editor/widgets/DialogButton.h"
+#include "editor/widgets/HelpPages.h"
 
 #include <QCheckBox>
 #include <QDir>

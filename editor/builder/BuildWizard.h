@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/builder/BuildOptions.h"
-#include "editor/dialogs/TiledDialog.h"
+#include "editor/widgets/TiledDialog.h"
 
 class QCheckBox;
 class QRadioButton;

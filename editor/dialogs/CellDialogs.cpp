@@ -1,9 +1,10 @@
 #include "editor/dialogs/CellDialogs.h"
 
 #include "common/formats/ElementKinds.h"
-#include "editor/app/MainWindow.h"
 #include "editor/dialogs/ImageDialog.h"
-#include "editor/position/PositionEditor.h"
+#include "editor/document/SessionSettings.h"
+#include "editor/widgets/TiledDialog.h"
+#include "editor/widgets/WindowServices.h"
 
 #include <memory>
 
@@ -47,30 +48,19 @@ bool rowHasDialog(int row) {
     return dialogOfRow(row) != nullptr;
 }
 
-std::optional<CellEdit> showCellDialog(MainWindow& window, int row, bool hasElement) {
+CellDialogResult showCellDialog(const WindowServices& window, int row, bool hasElement) {
     const DialogMaker make = dialogOfRow(row);
     if (!make) {
-        return std::nullopt;
+        return {std::nullopt, hasElement};
     }
     const auto dialog =
-        make(window.state(), window.prompter(), window.storyboard(), hasElement, &window);
-    runModal(window.state(), *dialog);
-    return dialog->edit();
-}
-
-void installCellDialogs(MainWindow& window) {
-    window.setCellDialogOpener(
-        [&window](int row, bool hasElement) { return showCellDialog(window, row, hasElement); },
-        rowHasDialog);
-    window.state().positionsKept = [&window] {
-        window.setCommandEnabled(Command::Undo, true);
-        window.setModified(true);
-        window.repaintGrid();
-    };
-    window.setPositionEditor([&window](int jouIndex) {
-        runPositionEditor(window.state(), window.prompter(), window.storyboard(), jouIndex, false,
-                          &window);
-    });
+        make(window.state, window.prompter, window.storyboard, hasElement, window.window);
+    runModal(window.state, *dialog);
+    window.state.rememberedColours = dialog->rememberedColours();
+    if (dialog->edit()) {
+        return {dialog->edit(), false};
+    }
+    return {std::nullopt, dialog->editing()};
 }
 
 }  // namespace ztv::editor

@@ -2,22 +2,20 @@
 
 #include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"
-#include "editor/app/HelpPages.h"
 #include "editor/dialogs/PageChooser.h"
 #include "editor/dialogs/PathField.h"
-#include "editor/dialogs/TransitionOption.h"
-#include "editor/dialogs/Vocabulary.h"
 #include "editor/document/SessionSettings.h"
 #include "editor/document/StoredPath.h"
 #include "editor/document/Storyboard.h"
 #include "editor/position/HandleGeometry.h"
 #include "editor/position/PositionEditor.h"
-#include "player/transitions/EffectNames.h"
+#include "editor/widgets/ComboLists.h"
+#include "editor/widgets/HelpPages.h"
+#include "editor/widgets/TransitionOption.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,8 +28,8 @@ namespace ztv::editor {
 
 namespace {
 
-bool oneOf(int line, std::initializer_list<int> lines) {
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
+bool oneOf(ActionKind kind, std::initializer_list<ActionKind> kinds) {
+    return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
 }
 
 }  // namespace
@@ -44,6 +42,7 @@ ElementDialog::ElementDialog(SessionSettings& settings, Prompter& prompter, Stor
       storyboard_(storyboard),
       records_(storyboard, settings.language, QSize(settings.projectWidth, settings.projectHeight)),
       pictures_(settings, prompter),
+      colours_(settings.rememberedColours),
       row_(storyboard.currentRow()),
       column_(storyboard.currentColumn()),
       existing_(hasElement) {
@@ -54,9 +53,8 @@ QString ElementDialog::text(int line) const {
     return state_.text(line);
 }
 
-int ElementDialog::actionLine(const QString& action) const {
-    return vocabularyLine(state_.language, action, lang::ActionNone,
-                          lang::ActionPrintTextThenGoToPage);
+ActionKind ElementDialog::listedAction(const QString& action) const {
+    return action.isEmpty() ? ActionKind::Unknown : actionKind(action, state_.language);
 }
 
 bool ElementDialog::isLine(const QString& value, int line) const {
@@ -197,21 +195,8 @@ void ElementDialog::fillActionList(QComboBox* list) const {
     fillFromLines(list, lang::kActionRanges);
 }
 
-void fillTransitionEntries(QComboBox* list, const SessionSettings& settings) {
-    list->clear();
-    std::size_t picture = 0;
-    for (const int line : EffectNames::listLines()) {
-        const QImage& image = settings.transitionPictures[picture++];
-        list->addItem(QIcon(QPixmap::fromImage(image)), settings.text(line));
-    }
-}
-
 void ElementDialog::fillTransitionList(QComboBox* list) const {
     fillTransitionEntries(list, state_);
-}
-
-void ElementDialog::selectText(QComboBox* list, const QString& value) {
-    list->setCurrentIndex(list->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
 bool ElementDialog::transitionOption(const QString& effect, QLineEdit* bands, QCheckBox* stretch,
@@ -239,33 +224,32 @@ void ElementDialog::showTransitionOption(const QString& effect, QLabel* bandsLab
 void ElementDialog::showActionParameters(const QString& action, QLineEdit* first,
                                          QPushButton* firstBrowse, QLineEdit* second,
                                          QPushButton* secondBrowse) const {
-    using namespace lang;
-    const int line = actionLine(action);
-    const bool withFirst = !oneOf(
-        line, {ActionNone, ActionPrintScreen, ActionToggleVideo, ActionToggleSound, ActionQuit});
+    using K = ActionKind;
+    const K kind = listedAction(action);
+    const bool withFirst =
+        !oneOf(kind, {K::None, K::PrintScreen, K::ToggleVideo, K::ToggleSound, K::Quit});
     first->setVisible(withFirst);
-    firstBrowse->setVisible(withFirst && !oneOf(line, {ActionGoToColumn, ActionOpenAddress}));
+    firstBrowse->setVisible(withFirst && !oneOf(kind, {K::GoToColumn, K::OpenAddress}));
     const bool withSecond =
-        oneOf(line, {ActionGoToPageAndColumn, ActionOpenDocumentWith, ActionOpenWithParameters,
-                     ActionRunAndWait, ActionPrintTextThenGoToPage});
+        oneOf(kind, {K::GoToPageAndColumn, K::OpenDocumentWith, K::OpenWithParameters,
+                     K::RunAndWait, K::PrintTextThenGoToPage});
     second->setVisible(withSecond);
     secondBrowse->setVisible(withSecond &&
-                             !oneOf(line, {ActionGoToPageAndColumn, ActionOpenWithParameters}));
+                             !oneOf(kind, {K::GoToPageAndColumn, K::OpenWithParameters}));
 }
 
 void ElementDialog::browseFirstParameter(const QString& action, QLineEdit* edit) {
-    using namespace lang;
-    const int line = actionLine(action);
+    using K = ActionKind;
+    const K kind = listedAction(action);
     QString filter;
-    if (oneOf(line, {ActionOpenFile, ActionOpenDocumentWith, ActionOpenWithParameters,
-                     ActionRunAndWait, ActionOpenWithParametersOnDrives, ActionPrintTextFile,
-                     ActionPrintTextThenGoToPage})) {
+    // A program to wait for is a file to choose as well, though it does not go with the project.
+    if (fileParameterCount(kind) > 0 || kind == K::RunAndWait) {
         filter = QStringLiteral("*.* (*)");
-    } else if (line == ActionStartApplication) {
+    } else if (kind == K::StartApplication) {
         filter = QStringLiteral("* (*)");
-    } else if (line == ActionOpenProject) {
+    } else if (kind == K::OpenProject) {
         filter = QStringLiteral("*.ztvx *.cab (*.ztvx *.ZTVX *.cab *.CAB)");
-    } else if (line == ActionGoToPage || line == ActionGoToPageAndColumn) {
+    } else if (kind == K::GoToPage || kind == K::GoToPageAndColumn) {
         if (const int page = choosePage(); page != 0) {
             edit->setText(QString::number(page));
         }
@@ -282,15 +266,15 @@ void ElementDialog::browseFirstParameter(const QString& action, QLineEdit* edit)
 }
 
 void ElementDialog::browseSecondParameter(const QString& action, QLineEdit* edit) {
-    const int line = actionLine(action);
-    if (line == lang::ActionOpenDocumentWith) {
+    const ActionKind kind = listedAction(action);
+    if (kind == ActionKind::OpenDocumentWith) {
         const QString chosen =
             prompter_.openFileName(QString(), QString(), QStringLiteral("*.* (*)"));
         if (const QString stored = chosen.isEmpty() ? QString() : storedPath(chosen);
             !stored.isEmpty()) {
             showStoredPath(edit, stored, chosen);
         }
-    } else if (line == lang::ActionPrintTextThenGoToPage) {
+    } else if (kind == ActionKind::PrintTextThenGoToPage) {
         if (const int page = choosePage(); page != 0) {
             edit->setText(QString::number(page));
         }

@@ -1,13 +1,16 @@
 #pragma once
 
+#include "common/formats/ActionModel.h"
 #include "common/formats/ElementRecord.h"
 #include "common/formats/LangLines.h"
 #include "editor/dialogs/CellEdit.h"
-#include "editor/dialogs/CellRecords.h"
-#include "editor/dialogs/EditorPictures.h"
-#include "editor/dialogs/TiledDialog.h"
+#include "editor/position/CellRecords.h"
+#include "editor/widgets/EditorPictures.h"
+#include "editor/widgets/TiledDialog.h"
 
+#include <QColor>
 #include <QString>
+#include <array>
 #include <functional>
 #include <optional>
 #include <span>
@@ -26,9 +29,6 @@ namespace ztv::editor {
 
 struct SessionSettings;
 class Storyboard;
-
-// The transition effects an element can take, each with its picture.
-void fillTransitionEntries(QComboBox* list, const SessionSettings& settings);
 
 // What every element dialog shares: it edits the storyboard's current cell (hasElement: the
 // cell holds an element), loads the cell's record on activation, and on OK writes the record
@@ -50,6 +50,9 @@ class ElementDialog : public TiledDialog {
     int previewedJouIndex() const { return previewedJouIndex_; }
     // What OK wrote; nothing until then.
     const std::optional<CellEdit>& edit() const { return edit_; }
+    // The colours the dialogs remember while the editor runs: the dialog starts from the
+    // session's, and its caller keeps what the dialog leaves them at, after OK or cancel.
+    const std::array<QColor, 3>& rememberedColours() const { return colours_; }
 
     // Lists, default rectangles, then the cell's record or the new element's
     // defaults. Runs when the dialog is first shown, before it is on screen: a message it gives
@@ -67,8 +70,6 @@ class ElementDialog : public TiledDialog {
     // F1 and the help button: the dialog's help page in the browser.
     void showHelp();
     QString helpPath() const;
-    // Selects the entry whose text is exactly the text; none when there is none.
-    static void selectText(QComboBox* list, const QString& text);
 
   protected:
     virtual void fillLists() {}
@@ -116,8 +117,9 @@ class ElementDialog : public TiledDialog {
     std::function<int()> choosePage;
 
     bool isLine(const QString& text, int line) const;
-    // The action line whose text the action is; 0 when none.
-    int actionLine(const QString& action) const;
+    // The action the action list's text names. A list that shows no entry (a stored action
+    // this language does not name) is taken as an unknown action, which takes parameters.
+    ActionKind listedAction(const QString& action) const;
     QString text(int line) const;
 
     SessionSettings& state_;
@@ -125,6 +127,7 @@ class ElementDialog : public TiledDialog {
     Storyboard& storyboard_;
     CellRecords records_;
     EditorPictures pictures_;
+    std::array<QColor, 3> colours_;
     int row_ = 0;
     int column_ = 0;
     bool existing_ = false;

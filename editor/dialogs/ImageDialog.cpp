@@ -96,8 +96,8 @@ bool ImageDialog::drawPreview() {
     }
     const bool gradient = type == ImageType::Gradient;
     const QString marker = text(gradient ? lang::MarkerGradient : lang::MarkerPlainBackground);
-    const QColor first = gradient ? state_.rememberedColours[1] : state_.rememberedColours[0];
-    const QColor second = gradient ? state_.rememberedColours[2] : QColor(Qt::white);
+    const QColor first = gradient ? colours_[1] : colours_[0];
+    const QColor second = gradient ? colours_[2] : QColor(Qt::white);
     const bool ok = pictures_.prepare(preview_, marker, appearance_->currentText(), first, second,
                                       direction_->currentText(), false, QString());
     showPicture(image_, preview_, area);
@@ -255,7 +255,7 @@ void ImageDialog::clearHoverPicture() {
 }
 
 QColor ImageDialog::swatchColour(int swatch) const {
-    return state_.rememberedColours[std::size_t(swatch)];
+    return colours_[std::size_t(swatch)];
 }
 
 void ImageDialog::paintSwatches() {
@@ -270,7 +270,7 @@ void ImageDialog::chooseSwatchColour(int swatch) {
     if (!chosen) {
         return;
     }
-    state_.rememberedColours[std::size_t(swatch)] = chosen->toRgb();
+    colours_[std::size_t(swatch)] = chosen->toRgb();
     selectImageType(swatch == 0 ? ImageType::Plain : ImageType::Gradient);
 }
 

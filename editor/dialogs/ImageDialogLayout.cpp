@@ -1,8 +1,8 @@
 #include "editor/dialogs/ImageDialog.h"
 
 #include "common/formats/LangLines.h"
-#include "editor/dialogs/DialogButton.h"
-#include "editor/dialogs/NumberLists.h"
+#include "editor/widgets/DialogButton.h"
+#include "editor/widgets/NumberLists.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -5,12 +5,13 @@
 #include "common/platform/Prompter.h"
 #include "common/platform/ShownPath.h"
 #include "common/platform/WinPath.h"
-#include "editor/dialogs/NumberLists.h"
 #include "editor/dialogs/PathField.h"
 #include "editor/document/MediaLookup.h"
 #include "editor/document/SessionSettings.h"
 #include "editor/document/Storyboard.h"
 #include "editor/position/HandleGeometry.h"
+#include "editor/widgets/ComboLists.h"
+#include "editor/widgets/NumberLists.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -104,11 +105,11 @@ void ImageDialog::showRecord(const ElementRecord& r) {
         }
     }
     if (isLine(r.Fichier, lang::MarkerPlainBackground)) {
-        state_.rememberedColours[0] = colourOf(r.Couleur);
+        colours_[0] = colourOf(r.Couleur);
         types_[2]->setChecked(true);
     } else if (isLine(r.Fichier, lang::MarkerGradient)) {
-        state_.rememberedColours[1] = colourOf(r.Couleur);
-        state_.rememberedColours[2] = colourOf(r.Couldegra);
+        colours_[1] = colourOf(r.Couleur);
+        colours_[2] = colourOf(r.Couldegra);
         selectText(direction_, r.sensdegra);
         types_[1]->setChecked(true);
     } else if (isLine(r.Fichier, lang::MarkerDisappear) ||
@@ -229,15 +230,15 @@ bool ImageDialog::fillRecord(ElementRecord& r, QString& cellText) {
     r.Acte = action_->currentText();
     r.Destination = destination;
     r.Destin2 = destin2;
-    if (!isLine(r.Acte, lang::ActionNone)) {
+    if (listedAction(r.Acte) != ActionKind::None) {
         r.Inverse = ouiNon(reverse_->isChecked());
     }
     r.IntegrFond = ouiNon(joinBackground_->isChecked());
     r.Click = ouiNon(afterClick_->isChecked());
     r.DisparAuto = ouiNon(autoDisappear_->isChecked());
     const bool gradient = type == ImageType::Gradient;
-    r.Couleur = colourValue(gradient ? state_.rememberedColours[1] : state_.rememberedColours[0]);
-    r.Couldegra = colourValue(state_.rememberedColours[2]);
+    r.Couleur = colourValue(gradient ? colours_[1] : colours_[0]);
+    r.Couldegra = colourValue(colours_[2]);
     if (gradient) {
         r.sensdegra = direction_->currentText();
     }

@@ -2,11 +2,11 @@
 
 #include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"
-#include "editor/app/HelpPages.h"
-#include "editor/dialogs/DialogButton.h"
 #include "editor/dialogs/PageChooser.h"
 #include "editor/document/PageBook.h"
 #include "editor/document/SessionSettings.h"
+#include "editor/widgets/DialogButton.h"
+#include "editor/widgets/HelpPages.h"
 
 #include <QLabel>
 #include <QLineEdit>

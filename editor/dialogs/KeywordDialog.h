@@ -2,8 +2,8 @@
 
 #include "common/formats/KeywordTable.h"
 #include "common/formats/PageTable.h"
-#include "editor/app/HelpPages.h"
-#include "editor/dialogs/TiledDialog.h"
+#include "editor/widgets/HelpPages.h"
+#include "editor/widgets/TiledDialog.h"
 
 class QLineEdit;
 

@@ -2,10 +2,10 @@
 
 #include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"
-#include "editor/dialogs/DialogButton.h"
 #include "editor/dialogs/KeywordDialog.h"
 #include "editor/document/SessionSettings.h"
 #include "editor/document/WorkingCopy.h"
+#include "editor/widgets/DialogButton.h"
 
 #include <QFile>
 #include <QLabel>

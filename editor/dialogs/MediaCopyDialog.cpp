@@ -2,9 +2,11 @@
 
 #include "common/formats/LangLines.h"
 #include "common/platform/FileIo.h"
-#include "editor/app/BusyCursor.h"
-#include "editor/app/MainWindow.h"
-#include "editor/dialogs/DialogButton.h"
+#include "common/platform/Prompter.h"
+#include "editor/document/SessionSettings.h"
+#include "editor/document/Storyboard.h"
+#include "editor/widgets/BusyCursor.h"
+#include "editor/widgets/DialogButton.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,9 +19,9 @@ HelpPage projectFilesHelp() {
     return {QStringLiteral("projet.html#copier"), QStringLiteral("project.html#copier")};
 }
 
-MediaCopyDialog::MediaCopyDialog(MainWindow& window, QWidget* parent)
+MediaCopyDialog::MediaCopyDialog(const WindowServices& window, QWidget* parent)
     : TiledDialog(parent), window_(window) {
-    const SessionSettings& state = window.state();
+    const SessionSettings& state = window.state;
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(state.text(lang::CopyFilesCaption));
     setFixedSize(520, 250);
@@ -48,27 +50,28 @@ MediaCopyDialog::MediaCopyDialog(MainWindow& window, QWidget* parent)
             &QPushButton::clicked, this, &QDialog::reject);
     attachHelp(this,
                dialogButton(this, "BitBtn2", state.text(lang::ButtonHelp), QRect(416, 200, 90, 32)),
-               state, window.prompter(), projectFilesHelp());
+               state, window.prompter, projectFilesHelp());
 }
 
 GatherFolders MediaCopyDialog::folders() const {
     return {target_->text(), images_->text(), sounds_->text(), videos_->text()};
 }
 
-void copyProjectMedia(MainWindow& window, const GatherFolders& folders, const FileCopier& copier) {
-    const int current = window.storyboard().page();
+void copyProjectMedia(const WindowServices& window, const GatherFolders& folders,
+                      const FileCopier& copier) {
+    const int current = window.storyboard.page();
     GatherResult result;
     {
         BusyCursor busy;
-        window.storyboard().closePage();
-        result = gatherMedia(window.state(), window.prompter(), folders, copier);
+        window.storyboard.closePage();
+        result = gatherMedia(window.state, window.prompter, folders, copier);
         if (result.pagesRewritten > 0) {
             window.setModified(true);
         }
         window.switchToPage(current);
     }
     if (result.completed) {
-        window.prompter().inform(window.state().text(lang::OperationDone));
+        window.prompter.inform(window.state.text(lang::OperationDone));
     }
 }
 

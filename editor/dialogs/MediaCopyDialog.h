@@ -1,14 +1,13 @@
 #pragma once
 
-#include "editor/app/HelpPages.h"
-#include "editor/dialogs/TiledDialog.h"
 #include "editor/document/MediaGathering.h"
+#include "editor/widgets/HelpPages.h"
+#include "editor/widgets/TiledDialog.h"
+#include "editor/widgets/WindowServices.h"
 
 class QLineEdit;
 
 namespace ztv::editor {
-
-class MainWindow;
 
 // The copy dialog ("Copier les fichiers..."): the target folder (Edit1) and the subfolders of
 // pictures, sounds and videos (Edit2 to Edit4); Button1 gathers, BitBtn1 cancels, BitBtn2 is
@@ -16,11 +15,11 @@ class MainWindow;
 class MediaCopyDialog : public TiledDialog {
     Q_OBJECT
   public:
-    explicit MediaCopyDialog(MainWindow& window, QWidget* parent = nullptr);
+    explicit MediaCopyDialog(const WindowServices& window, QWidget* parent = nullptr);
     GatherFolders folders() const;
 
   private:
-    MainWindow& window_;
+    WindowServices window_;
     QLineEdit* target_;
     QLineEdit* images_;
     QLineEdit* sounds_;
@@ -29,7 +28,8 @@ class MediaCopyDialog : public TiledDialog {
 
 // Gathers the media into the folders and refills the grid from the current page, whose .ACT
 // file is closed meanwhile; message 4 when everything was gathered.
-void copyProjectMedia(MainWindow& window, const GatherFolders& folders, const FileCopier& copier);
+void copyProjectMedia(const WindowServices& window, const GatherFolders& folders,
+                      const FileCopier& copier);
 
 // The help page of the project files and of their copy.
 HelpPage projectFilesHelp();

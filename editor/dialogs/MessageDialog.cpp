@@ -1,7 +1,7 @@
 #include "editor/dialogs/MessageDialog.h"
 
 #include "common/formats/LangLines.h"
-#include "editor/dialogs/DialogBackground.h"
+#include "editor/widgets/DialogBackground.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

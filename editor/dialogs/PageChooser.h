@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/formats/PageTable.h"
-#include "editor/dialogs/TiledDialog.h"
+#include "editor/widgets/TiledDialog.h"
 
 class QListWidget;
 

@@ -3,21 +3,23 @@
 #include "editor/dialogs/MediaCopyDialog.h"
 
 #include "common/formats/LangLines.h"
-#include "editor/app/BusyCursor.h"
-#include "editor/app/HelpPages.h"
-#include "editor/app/MainWindow.h"
-#include "editor/dialogs/DialogButton.h"
+#include "common/platform/Prompter.h"
 #include "editor/document/ProjectFileList.h"
+#include "editor/document/SessionSettings.h"
+#include "editor/document/Storyboard.h"
 #include "editor/printing/FileListPrint.h"
+#include "editor/widgets/BusyCursor.h"
+#include "editor/widgets/DialogButton.h"
+#include "editor/widgets/HelpPages.h"
 
 #include <QComboBox>
 #include <QListWidget>
 
 namespace ztv::editor {
 
-ProjectFilesDialog::ProjectFilesDialog(MainWindow& window, QWidget* parent)
+ProjectFilesDialog::ProjectFilesDialog(const WindowServices& window, QWidget* parent)
     : TiledDialog(parent), window_(window) {
-    const SessionSettings& state = window.state();
+    const SessionSettings& state = window.state;
     setObjectName(QStringLiteral("Form28"));
     setWindowTitle(state.text(lang::ProjectFilesCaption));
     setFixedSize(620, 440);
@@ -30,7 +32,7 @@ ProjectFilesDialog::ProjectFilesDialog(MainWindow& window, QWidget* parent)
     list_->setObjectName(QStringLiteral("ListBox1"));
     list_->setGeometry(12, 48, 596, 332);
     const auto button = [this](const char* name, int line, int left) {
-        return dialogButton(this, name, window_.state().text(line), QRect(left, 394, 140, 32));
+        return dialogButton(this, name, window_.state.text(line), QRect(left, 394, 140, 32));
     };
     connect(button("BitBtn", lang::ButtonPrint, 12), &QPushButton::clicked, this,
             &ProjectFilesDialog::print);
@@ -38,7 +40,7 @@ ProjectFilesDialog::ProjectFilesDialog(MainWindow& window, QWidget* parent)
             &QDialog::reject);
     connect(button("BitBtn2", lang::CopyFilesButton, 316), &QPushButton::clicked, this,
             &ProjectFilesDialog::copyFiles);
-    attachHelp(this, button("BitBtn3", lang::ButtonHelp, 468), state, window.prompter(),
+    attachHelp(this, button("BitBtn3", lang::ButtonHelp, 468), state, window.prompter,
                projectFilesHelp());
     fill();
     connect(mode_, &QComboBox::currentIndexChanged, this, &ProjectFilesDialog::fill);
@@ -56,32 +58,32 @@ void ProjectFilesDialog::fill() {
     BusyCursor busy;
     list_->clear();
     list_->addItems(
-        listProjectFiles(window_.state(), window_.prompter(), FileListMode(mode_->currentIndex())));
+        listProjectFiles(window_.state, window_.prompter, FileListMode(mode_->currentIndex())));
 }
 
 void ProjectFilesDialog::print() {
-    printFileList(window_.state(), window_.prompter(), this, window_.printer(), lines(),
+    printFileList(window_.state, window_.prompter, this, window_.printer(), lines(),
                   windowTitle() + QStringLiteral(" :     ") + mode_->currentText());
 }
 
 void ProjectFilesDialog::copyFiles() {
     MediaCopyDialog copy(window_, this);
-    if (runModal(window_.state(), copy) == QDialog::Accepted) {
+    if (runModal(window_.state, copy) == QDialog::Accepted) {
         fill();  // the records now name the copies
     }
 }
 
-void projectFilesCommand(MainWindow& window) {
-    if (window.storyboard().page() == 0) {
+void projectFilesCommand(const WindowServices& window) {
+    if (window.storyboard.page() == 0) {
         window.message(lang::NoCurrentPage);
         return;
     }
-    if (window.state().isUntitled()) {
+    if (window.state.isUntitled()) {
         window.message(lang::SaveProjectFirst);
         return;
     }
-    ProjectFilesDialog dialog(window, &window);
-    runModal(window.state(), dialog);
+    ProjectFilesDialog dialog(window, window.window);
+    runModal(window.state, dialog);
 }
 
 }  // namespace ztv::editor

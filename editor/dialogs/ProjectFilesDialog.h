@@ -1,15 +1,14 @@
 #pragma once
 
-#include "editor/dialogs/TiledDialog.h"
 #include "editor/document/MediaGathering.h"
+#include "editor/widgets/TiledDialog.h"
+#include "editor/widgets/WindowServices.h"
 
 class QComboBox;
 class QListWidget;
 class QPushButton;
 
 namespace ztv::editor {
-
-class MainWindow;
 
 // The project files dialog ("Les fichiers du projet"): the files the saved project needs,
 // per page or without repetition, printed or gathered into one folder. Controls: ComboBox1
@@ -18,7 +17,7 @@ class MainWindow;
 class ProjectFilesDialog : public TiledDialog {
     Q_OBJECT
   public:
-    explicit ProjectFilesDialog(MainWindow& window, QWidget* parent = nullptr);
+    explicit ProjectFilesDialog(const WindowServices& window, QWidget* parent = nullptr);
     QStringList lines() const;
 
   private:
@@ -26,12 +25,12 @@ class ProjectFilesDialog : public TiledDialog {
     void print();
     void copyFiles();
 
-    MainWindow& window_;
+    WindowServices window_;
     QComboBox* mode_;
     QListWidget* list_;
 };
 
 // FichiersduProjet1: needs a current page (message 60) and a named project (message 61).
-void projectFilesCommand(MainWindow& window);
+void projectFilesCommand(const WindowServices& window);
 
 }  // namespace ztv::editor

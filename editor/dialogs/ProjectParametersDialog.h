@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editor/dialogs/TiledDialog.h"
 #include "editor/document/ProjectParameters.h"
+#include "editor/widgets/TiledDialog.h"
 
 #include <QColor>
 #include <functional>

@@ -2,8 +2,8 @@
 
 #include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"
-#include "editor/dialogs/DialogButton.h"
 #include "editor/document/SessionSettings.h"
+#include "editor/widgets/DialogButton.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editor/dialogs/TiledDialog.h"
 #include "editor/document/StoryboardClipboard.h"
+#include "editor/widgets/TiledDialog.h"
 
 class QCheckBox;
 

@@ -2,10 +2,10 @@
 
 #include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"
-#include "editor/app/HelpPages.h"
-#include "editor/dialogs/DialogButton.h"
 #include "editor/document/SessionSettings.h"
 #include "editor/document/StoredPath.h"
+#include "editor/widgets/DialogButton.h"
+#include "editor/widgets/HelpPages.h"
 
 #include <QGroupBox>
 #include <QLabel>

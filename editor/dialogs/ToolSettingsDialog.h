@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/dialogs/TiledDialog.h"
+#include "editor/widgets/TiledDialog.h"
 
 #include <QList>
 

@@ -1,10 +1,12 @@
 #include "editor/dialogs/WelcomeDialog.h"
 
 #include "common/formats/LangLines.h"
-#include "editor/app/HelpPages.h"
-#include "editor/app/MainWindow.h"
-#include "editor/app/ProjectCommands.h"
-#include "editor/dialogs/DialogButton.h"
+#include "common/platform/Prompter.h"
+#include "editor/document/SessionSettings.h"
+#include "editor/document/Storyboard.h"
+#include "editor/widgets/DialogButton.h"
+#include "editor/widgets/HelpPages.h"
+#include "editor/widgets/WindowServices.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,9 +16,10 @@
 
 namespace ztv::editor {
 
-WelcomeDialog::WelcomeDialog(MainWindow& window, std::function<void()> tutorial, QWidget* parent)
+WelcomeDialog::WelcomeDialog(const WindowServices& window, std::function<void()> tutorial,
+                             QWidget* parent)
     : TiledDialog(parent), window_(window), tutorial_(std::move(tutorial)) {
-    const SessionSettings& state = window.state();
+    const SessionSettings& state = window.state;
     setObjectName(QStringLiteral("Form50"));
     setWindowTitle(state.text(lang::WelcomeCaption));
     setFixedSize(420, 290);
@@ -38,7 +41,7 @@ WelcomeDialog::WelcomeDialog(MainWindow& window, std::function<void()> tutorial,
     connect(ok, &QPushButton::clicked, this, &WelcomeDialog::carryOutChoice);
     attachHelp(this,
                dialogButton(this, "BitBtn2", state.text(lang::ButtonHelp), QRect(110, 240, 90, 30)),
-               state, window.prompter(), startHelp());
+               state, window.prompter, startHelp());
 }
 
 void WelcomeDialog::showEvent(QShowEvent* event) {
@@ -48,18 +51,18 @@ void WelcomeDialog::showEvent(QShowEvent* event) {
 
 void WelcomeDialog::checkFirstChoice() {
     choices_[OpenChoice]->setChecked(true);
-    if (window_.state().settings.line(LastProjectLine) == QStringLiteral("$")) {
+    if (window_.state.settings.line(LastProjectLine) == QStringLiteral("$")) {
         choices_[LastProjectChoice]->setEnabled(false);
         choices_[TutorialChoice]->setChecked(true);
     }
 }
 
 void WelcomeDialog::showHelp() {
-    openHelpPage(window_.state(), window_.prompter(), startHelp());
+    openHelpPage(window_.state, window_.prompter, startHelp());
 }
 
 void WelcomeDialog::carryOutChoice() {
-    SessionSettings& state = window_.state();
+    SessionSettings& state = window_.state;
     state.settings.setLine(IntroLine,
                            noIntro_->isChecked() ? QStringLiteral("$") : QStringLiteral("O"));
     if (choices_[OpenChoice]->isChecked()) {
@@ -68,7 +71,7 @@ void WelcomeDialog::carryOutChoice() {
         lastProjectChoice();
     } else if (choices_[NewChoice]->isChecked()) {
         accept();
-        window_.projects().newProject();
+        window_.newProject();
     } else if (choices_[QuitChoice]->isChecked()) {
         done(QuitResult);
     } else if (choices_[TutorialChoice]->isChecked()) {
@@ -81,33 +84,33 @@ void WelcomeDialog::carryOutChoice() {
 }
 
 void WelcomeDialog::openChoice() {
-    SessionSettings& state = window_.state();
-    const QString path = window_.prompter().openFileName(state.text(lang::OpenProjectCaption),
-                                                         state.paths.appDir(), projectFilter());
+    SessionSettings& state = window_.state;
+    const QString path = window_.prompter.openFileName(state.text(lang::OpenProjectCaption),
+                                                       state.paths.appDir(), window_.projectFilter);
     // Work recovered at start-up is not dropped without the usual question.
-    if (path.isEmpty() || !window_.projects().saveChangesPrompt()) {
+    if (path.isEmpty() || !window_.saveChangesPrompt()) {
         return;
     }
-    window_.pageCombo().clear();
-    window_.projects().openChosenProject(path);
+    window_.clearPageList();
+    window_.openProject(path);
     accept();
 }
 
 void WelcomeDialog::lastProjectChoice() {
-    SessionSettings& state = window_.state();
+    SessionSettings& state = window_.state;
     const QString last = state.settings.line(LastProjectLine);
     const QString host = state.drives.outsideToHost(last);
     if (host.isEmpty() || !QFileInfo(host).isFile()) {
-        window_.prompter().message(last + u' ' + state.text(lang::ProjectMissingSuffix));
+        window_.prompter.message(last + u' ' + state.text(lang::ProjectMissingSuffix));
         state.settings.setLine(LastProjectLine, QStringLiteral("$"));
         choices_[LastProjectChoice]->setEnabled(false);
         return;
     }
-    if (!window_.projects().saveChangesPrompt()) {
+    if (!window_.saveChangesPrompt()) {
         return;
     }
-    window_.storyboard().closePage();
-    window_.projects().openChosenProject(host);
+    window_.storyboard.closePage();
+    window_.openProject(host);
     accept();
 }
 

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "editor/dialogs/TiledDialog.h"
+#include "editor/widgets/TiledDialog.h"
+#include "editor/widgets/WindowServices.h"
 
 class QCheckBox;
 class QRadioButton;
 
 namespace ztv::editor {
-
-class MainWindow;
 
 // The welcome dialog (Form50) shown at start-up: open a project, open the last one, create
 // one, quit, or the tutorial. OK carries out the choice; the first three close the dialog
@@ -19,7 +18,8 @@ class WelcomeDialog : public TiledDialog {
     enum Choice { OpenChoice, LastProjectChoice, NewChoice, QuitChoice, TutorialChoice };
     static constexpr int QuitResult = 2;
 
-    WelcomeDialog(MainWindow& window, std::function<void()> tutorial, QWidget* parent = nullptr);
+    WelcomeDialog(const WindowServices& window, std::function<void()> tutorial,
+                  QWidget* parent = nullptr);
 
     QRadioButton* choice(Choice which) const { return choices_[which]; }
     // OK: carries out the checked choice.
@@ -35,7 +35,7 @@ class WelcomeDialog : public TiledDialog {
     void lastProjectChoice();
     void showHelp();
 
-    MainWindow& window_;
+    WindowServices window_;
     std::function<void()> tutorial_;
     QRadioButton* choices_[5] = {};
     QCheckBox* noIntro_ = nullptr;

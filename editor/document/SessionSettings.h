@@ -8,7 +8,7 @@
 #include "common/platform/Clock.h"
 #include "common/platform/DesktopShell.h"
 #include "common/platform/DriveTable.h"
-#include "editor/dialogs/RememberedFont.h"
+#include "editor/document/RememberedFont.h"
 
 #include <QColor>
 #include <QImage>

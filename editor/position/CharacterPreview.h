@@ -1,9 +1,9 @@
 #pragma once
 
 #include "common/formats/ElementRecord.h"
-#include "editor/dialogs/PanelMedia.h"
 #include "editor/position/FrameList.h"
 #include "editor/position/PreviewRun.h"
+#include "editor/widgets/PanelMedia.h"
 
 #include <QImage>
 #include <QRect>

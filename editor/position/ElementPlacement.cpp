@@ -4,7 +4,7 @@
 #include "common/formats/LangLines.h"
 #include "common/formats/LanguageFile.h"
 #include "common/platform/FileIo.h"
-#include "editor/dialogs/CellRecords.h"
+#include "editor/position/CellRecords.h"
 #include "editor/position/HandleGeometry.h"
 
 namespace ztv::editor {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/dialogs/EditorPictures.h"
+#include "editor/widgets/EditorPictures.h"
 
 #include <QImage>
 #include <QList>

@@ -2,8 +2,8 @@
 
 #include "common/formats/ElementKinds.h"
 #include "common/formats/ElementRecord.h"
-#include "editor/dialogs/EditorPictures.h"
 #include "editor/position/PageHost.h"
+#include "editor/widgets/EditorPictures.h"
 #include "player/elements/ElementFactory.h"
 
 #include <QFont>

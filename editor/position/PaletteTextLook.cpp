@@ -3,9 +3,9 @@
 #include "common/formats/ColorText.h"
 #include "common/formats/CommaText.h"
 #include "common/formats/LangLines.h"
-#include "editor/dialogs/ElementDialog.h"
-#include "editor/dialogs/TiledDialog.h"
 #include "editor/document/SessionSettings.h"
+#include "editor/widgets/ComboLists.h"
+#include "editor/widgets/TiledDialog.h"
 #include "player/elements/TextLook.h"
 #include "player/elements/TextRendering.h"
 
@@ -124,7 +124,7 @@ void PaletteTextLook::fill(const ElementRecord& r) {
     // from.
     state_.rememberedFont = font_;
     const QStringList layout = readCommaText(r.Transparent);
-    ElementDialog::selectText(align_, layout.value(0));
+    selectText(align_, layout.value(0));
     if (align_->currentIndex() < 0) {
         align_->setCurrentIndex(lang::AlignCentre - lang::AlignLeft);
     }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/formats/ElementRecord.h"
-#include "editor/dialogs/RememberedFont.h"
+#include "editor/document/RememberedFont.h"
 
 #include <QColor>
 #include <QSize>

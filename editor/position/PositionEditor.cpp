@@ -4,11 +4,11 @@
 #include "common/formats/LangLines.h"
 #include "common/platform/FileIo.h"
 #include "common/platform/Prompter.h"
-#include "editor/dialogs/TiledDialog.h"
 #include "editor/document/SessionSettings.h"
 #include "editor/document/Storyboard.h"
 #include "editor/position/PictureWidget.h"
 #include "editor/position/PositionPalette.h"
+#include "editor/widgets/TiledDialog.h"
 
 #include <QCursor>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 
 #include "common/formats/ElementKinds.h"
 #include "common/formats/ElementRecord.h"
-#include "editor/dialogs/CellRecords.h"
+#include "editor/position/CellRecords.h"
 #include "editor/position/HandleGeometry.h"
 #include "editor/position/PageRendering.h"
 #include "editor/position/PositionPalette.h"

@@ -3,13 +3,13 @@
 #include "common/formats/ElementKinds.h"
 #include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"
-#include "editor/dialogs/DialogButton.h"
-#include "editor/dialogs/ElementDialog.h"
-#include "editor/dialogs/NumberLists.h"
-#include "editor/dialogs/TransitionOption.h"
 #include "editor/document/SessionSettings.h"
 #include "editor/position/HandleGeometry.h"
 #include "editor/position/PaletteTextLook.h"
+#include "editor/widgets/ComboLists.h"
+#include "editor/widgets/DialogButton.h"
+#include "editor/widgets/NumberLists.h"
+#include "editor/widgets/TransitionOption.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -227,10 +227,10 @@ void PositionPalette::fill(const ElementRecord& r) {
     rows_->setCurrentIndex(std::clamp(r.Ligne, 1, kRowCount) - 1);
     columns_->setCurrentIndex(std::clamp(r.Colonne, 1, 21) - 1);
     storedSize_ = r.size;
-    ElementDialog::selectText(effect_, r.Effet);
+    selectText(effect_, r.Effet);
     showNumber(speed_, r.Vitesse);
-    ElementDialog::selectText(appearance_, r.Transparent);
-    ElementDialog::selectText(sound_, r.style);
+    selectText(appearance_, r.Transparent);
+    selectText(sound_, r.style);
     if (sound_->currentIndex() < 0) {
         sound_->setCurrentIndex(0);
     }

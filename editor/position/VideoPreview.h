@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editor/dialogs/PanelMedia.h"
 #include "editor/position/PreviewRun.h"
+#include "editor/widgets/PanelMedia.h"
 
 #include <QPointer>
 #include <QRect>

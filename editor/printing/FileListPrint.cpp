@@ -3,9 +3,9 @@
 #include "common/formats/LangLines.h"
 #include "common/platform/FileIo.h"
 #include "common/platform/Prompter.h"
-#include "editor/app/BusyCursor.h"
-#include "editor/dialogs/TiledDialog.h"
 #include "editor/document/SessionSettings.h"
+#include "editor/widgets/BusyCursor.h"
+#include "editor/widgets/TiledDialog.h"
 
 #include <QDateTime>
 #include <QFontDialog>

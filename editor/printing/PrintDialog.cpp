@@ -2,13 +2,13 @@
 
 #include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"
-#include "editor/app/BusyCursor.h"
-#include "editor/app/MainWindow.h"
-#include "editor/dialogs/DialogButton.h"
 #include "editor/document/PageBook.h"
 #include "editor/document/SessionSettings.h"
 #include "editor/document/Storyboard.h"
 #include "editor/printing/PageListing.h"
+#include "editor/widgets/BusyCursor.h"
+#include "editor/widgets/DialogButton.h"
+#include "editor/widgets/WindowServices.h"
 
 #include <QDateTime>
 #include <QGroupBox>
@@ -28,13 +28,14 @@ constexpr int kBigPoints = 14;
 // The listing of one page, once per copy, each copy a document of its own; none, after the
 // message, when the page file cannot be read. The page becomes the current one and its played
 // file is made from its storyboard, as after a change: a page never changed has none yet.
-std::optional<QList<QList<ListingSheet>>> pageListings(MainWindow& window, const QPrinter& printer,
-                                                       int page, int copies) {
-    const SessionSettings& state = window.state();
-    if (window.storyboard().page() != page) {
+std::optional<QList<QList<ListingSheet>>> pageListings(const WindowServices& window,
+                                                       const QPrinter& printer, int page,
+                                                       int copies) {
+    const SessionSettings& state = window.state;
+    if (window.storyboard.page() != page) {
         window.switchToPage(page);
     }
-    window.storyboard().regenerate();
+    window.storyboard.regenerate();
     const QString jou = Storyboard::pageFilePath(state.paths.workingDir(), page, ".JOU");
     const auto records = readPageFile(jou);
     if (!records) {
@@ -112,18 +113,18 @@ bool PrintDialog::allPages() const {
     return all_->isChecked();
 }
 
-void printCommand(MainWindow& window, QPrinter& printer) {
-    SessionSettings& state = window.state();
-    const int current = window.storyboard().page();
+void printCommand(const WindowServices& window, QPrinter& printer) {
+    SessionSettings& state = window.state;
+    const int current = window.storyboard.page();
     if (current == 0) {
         window.message(lang::NoCurrentPage);
         return;
     }
-    PrintDialog choice(state, &window);
+    PrintDialog choice(state, window.window);
     if (runModal(state, choice) != Prompter::Yes) {
         return;
     }
-    QPrintDialog dialog(&printer, &window);
+    QPrintDialog dialog(&printer, window.window);
     if (runModal(state, dialog) != QDialog::Accepted) {
         return;
     }
@@ -146,7 +147,7 @@ void printCommand(MainWindow& window, QPrinter& printer) {
         }
         documents.append(*listings);
     }
-    if (window.storyboard().page() != current) {
+    if (window.storyboard.page() != current) {
         window.switchToPage(current);
     }
     printDocuments(printer, documents, state.text(lang::ListingFontName));

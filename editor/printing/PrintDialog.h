@@ -1,13 +1,13 @@
 #pragma once
 
-#include "editor/dialogs/TiledDialog.h"
+#include "editor/widgets/TiledDialog.h"
 
 class QPrinter;
 class QRadioButton;
 
 namespace ztv::editor {
 
-class MainWindow;
+struct WindowServices;
 struct SessionSettings;
 
 // The printing dialog ("Impression"): the listing of this page only (at start) or of every
@@ -25,6 +25,6 @@ class PrintDialog : public TiledDialog {
 
 // Imprimer1: the dialog, then the platform's print dialog on the window's printer, then one
 // listing document per page and copy.
-void printCommand(MainWindow& window, QPrinter& printer);
+void printCommand(const WindowServices& window, QPrinter& printer);
 
 }  // namespace ztv::editor

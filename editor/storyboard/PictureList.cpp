@@ -1,5 +1,6 @@
 #include "editor/storyboard/PictureList.h"
 
+#include "common/formats/ActionModel.h"
 #include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"
 #include "editor/document/SessionSettings.h"
@@ -14,7 +15,6 @@ namespace ztv::editor {
 namespace {
 
 constexpr int kThumbnailSide = 100;
-constexpr int kLabelFontLine = 142;
 constexpr int kPictureNotAddedLine = 31;
 
 QString kindCaption(const ElementRecord& r, const LanguageFile& language) {
@@ -48,7 +48,7 @@ QString kindCaption(const ElementRecord& r, const LanguageFile& language) {
 QImage columnPicture(const QString& text, QSize page, QSize size, const LanguageFile& language) {
     QImage image(page, QImage::Format_RGB32);
     image.fill(QColor(216, 225, 239));
-    drawPlaceholderLabel(image, text, language.text(kLabelFontLine));
+    drawPlaceholderLabel(image, text, language.text(lang::ListingFontName));
     return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
@@ -65,14 +65,14 @@ QString elementCaption(const ElementRecord& r, const LanguageFile& language) {
             parts.append(r.Effet);
         }
     }
-    if (!r.Acte.isEmpty() && r.Acte != language.text(lang::ActionNone)) {
-        QString action = r.Acte;
-        for (const QString& parameter : {r.Destination, r.Destin2}) {
+    if (const Action action = actionOf(r, language); action.isAction()) {
+        QString caption = r.Acte;
+        for (const QString& parameter : {action.first, action.second}) {
             if (!parameter.isEmpty()) {
-                action += QLatin1Char(' ') + parameter;
+                caption += QLatin1Char(' ') + parameter;
             }
         }
-        parts.append(action);
+        parts.append(caption);
     }
     return parts.join(QStringLiteral(" - "));
 }

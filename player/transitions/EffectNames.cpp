@@ -9,43 +9,40 @@
 namespace ztv {
 namespace {
 
-struct LineEffect {
-    int line;
-    int effect;
+// The line that names each effect, by effect number (entry 0 unused), counted from the first
+// effect line, lang::EffectsFirst (220). Line order does not follow effect order: the lines of
+// effects 5, 6 and 25 to 27 were reshuffled long ago, and the editor's preview-only steps
+// (lang::CharacterPreviewSpeaking to lang::AnimationPreviewMove) sit among them.
+constexpr std::array<int, kEffectLast + 1> kLineOffsets = {
+    -1, 0,  1,  2,  3,  5,  4,  9,  10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22,
+    23, 24, 25, 26, 6,  7,  8,  27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 42, 43,
+    44, 45, 46, 47, 48, 49, 50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 76, 77, 78,
 };
 
-// Line order does not follow effect order: 224/225 and 226 to 232 were reshuffled long ago.
-constexpr std::array<LineEffect, 61> kTable = {{
-    {220, 1},  {125, 1},  {221, 2},  {222, 3},  {223, 4},  {225, 5},  {224, 6},  {229, 7},
-    {230, 8},  {231, 9},  {232, 10}, {233, 11}, {234, 12}, {235, 13}, {236, 14}, {237, 15},
-    {238, 16}, {239, 17}, {240, 18}, {241, 19}, {242, 20}, {243, 21}, {244, 22}, {245, 23},
-    {246, 24}, {226, 25}, {227, 26}, {228, 27}, {247, 28}, {248, 29}, {249, 30}, {250, 31},
-    {251, 32}, {252, 33}, {253, 34}, {254, 35}, {255, 36}, {256, 37}, {257, 38}, {258, 39},
-    {262, 40}, {263, 41}, {264, 42}, {265, 43}, {266, 44}, {267, 45}, {268, 46}, {269, 47},
-    {270, 48}, {271, 49}, {272, 50}, {273, 51}, {274, 52}, {275, 53}, {276, 54}, {277, 55},
-    {278, 56}, {279, 57}, {296, 58}, {297, 59}, {298, 60},
-}};
+constexpr int lineOfEffect(int effect) {
+    return lang::EffectsFirst + kLineOffsets[std::size_t(effect)];
+}
 
+// The opposite effects, by effect number, that a reversed appearance takes.
 constexpr std::array<std::pair<int, int>, 24> kInversePairs = {{
-    {221, 223}, {222, 224}, {225, 226}, {227, 228}, {229, 230}, {231, 232}, {233, 234}, {235, 236},
-    {237, 238}, {239, 240}, {241, 242}, {243, 244}, {245, 246}, {247, 248}, {249, 250}, {263, 266},
-    {264, 265}, {267, 268}, {269, 270}, {271, 272}, {274, 277}, {275, 276}, {278, 279}, {296, 297},
+    {2, 4},   {3, 6},   {5, 25},  {26, 27}, {7, 8},   {9, 10},  {11, 12}, {13, 14},
+    {15, 16}, {17, 18}, {19, 20}, {21, 22}, {23, 24}, {28, 29}, {30, 31}, {41, 44},
+    {42, 43}, {45, 46}, {47, 48}, {49, 50}, {52, 55}, {53, 54}, {56, 57}, {58, 59},
 }};
 
-// Every other name inverts to the small-block dissolve.
-constexpr int kDefaultInverseLine = 225;
+// Every other effect inverts to the small-block dissolve.
+constexpr int kDefaultInverse = 5;
 
 // Rotation about the centre, the zoom pulse and the cross-fade look the same either way.
-constexpr std::array<int, 3> kSelfInverse = {262, 273, 298};
+constexpr std::array<int, 3> kSelfInverse = {40, 51, 60};
 
-constexpr std::array<int, 60> makeListLines() {
-    std::array<int, 60> lines{};
+constexpr std::array<int, kEffectLast> makeListLines() {
+    std::array<int, kEffectLast> lines{};
     int n = 0;
-    for (int line = lang::EffectsFirst; line <= 258; ++line) {
-        lines[n++] = line;
-    }
-    for (int line = 262; line <= lang::EffectsLast; ++line) {
-        lines[n++] = line;
+    for (int line = lang::EffectsFirst; line <= lang::EffectsLast; ++line) {
+        if (line < lang::CharacterPreviewSpeaking || line > lang::AnimationPreviewMove) {
+            lines[n++] = line;
+        }
     }
     for (int line = lang::EffectsExtraFirst; line <= lang::EffectsExtraLast; ++line) {
         lines[n++] = line;
@@ -53,7 +50,7 @@ constexpr std::array<int, 60> makeListLines() {
     return lines;
 }
 
-constexpr std::array<int, 60> kListLines = makeListLines();
+constexpr std::array<int, kEffectLast> kListLines = makeListLines();
 
 }  // namespace
 
@@ -61,9 +58,16 @@ int EffectNames::lineOf(const QString& name) const {
     if (name.isEmpty()) {
         return -1;
     }
-    for (const LineEffect& entry : kTable) {
-        if (lang_.text(entry.line) == name) {
-            return entry.line;
+    // The no-effect name comes first, then its second name.
+    if (lang_.text(lineOfEffect(kEffectNone)) == name) {
+        return lineOfEffect(kEffectNone);
+    }
+    if (lang_.text(lang::NoEffectSecondName) == name) {
+        return lang::NoEffectSecondName;
+    }
+    for (int effect = kEffectNone + 1; effect <= kEffectLast; ++effect) {
+        if (lang_.text(lineOfEffect(effect)) == name) {
+            return lineOfEffect(effect);
         }
     }
     return -1;
@@ -74,25 +78,31 @@ int EffectNames::number(const QString& name) const {
 }
 
 int EffectNames::numberOfLine(int line) {
-    const auto* it = std::find_if(kTable.begin(), kTable.end(),
-                                  [line](const LineEffect& e) { return e.line == line; });
-    return it == kTable.end() ? kEffectUnknown : it->effect;
+    if (line == lang::NoEffectSecondName) {
+        return kEffectNone;
+    }
+    for (int effect = kEffectNone; effect <= kEffectLast; ++effect) {
+        if (lineOfEffect(effect) == line) {
+            return effect;
+        }
+    }
+    return kEffectUnknown;
 }
 
 QString EffectNames::inverse(const QString& name) const {
-    const int line = lineOf(name);
-    if (std::find(kSelfInverse.begin(), kSelfInverse.end(), line) != kSelfInverse.end()) {
+    const int effect = number(name);
+    if (std::find(kSelfInverse.begin(), kSelfInverse.end(), effect) != kSelfInverse.end()) {
         return name;
     }
     for (const auto& [a, b] : kInversePairs) {
-        if (line == a) {
-            return lang_.text(b);
+        if (effect == a) {
+            return lang_.text(lineOfEffect(b));
         }
-        if (line == b) {
-            return lang_.text(a);
+        if (effect == b) {
+            return lang_.text(lineOfEffect(a));
         }
     }
-    return lang_.text(kDefaultInverseLine);
+    return lang_.text(lineOfEffect(kDefaultInverse));
 }
 
 std::span<const int> EffectNames::listLines() {

@@ -153,6 +153,38 @@ TEST_F(ApplicationBuilder, ActionsCopyTheFileTheirParameterNames) {
     EXPECT_TRUE(prompter_.texts().isEmpty()) << prompter_.texts().join('|').toStdString();
 }
 
+// A file that an action opens on the author's machine must travel with the application, or the
+// action finds nothing once installed; an address is passed as it is, whatever it looks like.
+TEST_F(ApplicationBuilder, EveryActionThatOpensAFileTakesItAlong) {
+    const struct {
+        int line;
+        const char* file;
+        bool copied;
+    } cases[] = {{lang::ActionOpenFile, "docs/plan.pdf", true},
+                 {lang::ActionOpenWithParametersOnDrives, "docs/tool.bat", true},
+                 {lang::ActionOpenWithParameters, "docs/notes.txt", true},
+                 {lang::ActionOpenAddress, "docs/site.html", false}};
+    QList<ContainerRecord> records;
+    int row = 4;
+    for (const auto& c : cases) {
+        ElementRecord r = makeRecord(row++, 1, media("pics/p.bmp", "BM"));
+        r.Acte = french_.text(c.line);
+        r.Destination = media(QLatin1String(c.file), "document");
+        records.append({1, r});
+    }
+    ASSERT_EQ(build("show", records), BuildOutcome::Built)
+        << prompter_.texts().join('|').toStdString();
+    const QList<ElementRecord> packed = packedRecords(out_ + "/show", "show.ztv");
+    ASSERT_EQ(packed.size(), records.size());
+    const QStringList names = entryNames(out_ + "/show");
+    for (qsizetype i = 0; i < packed.size(); ++i) {
+        const QString name = QFileInfo(QLatin1String(cases[i].file)).fileName();
+        EXPECT_EQ(names.contains(name), cases[i].copied) << cases[i].file;
+        EXPECT_EQ(packed[i].Destination == "\\proj\\out\\" + name, cases[i].copied)
+            << packed[i].Destination.toStdString();
+    }
+}
+
 TEST_F(ApplicationBuilder, APagesMediaDataHoldsEachOfItsPicturesOnce) {
     const QString p = media("pics/p.bmp", "BM-p");
     const QString q = media("pics/q.jpg", QByteArray(3000, 'q'));

@@ -1,7 +1,7 @@
 // The page-file rules the element dialogs share, on a page of their own.
 #include "common/formats/LanguageFile.h"
-#include "editor/dialogs/CellRecords.h"
 #include "editor/document/Storyboard.h"
+#include "editor/position/CellRecords.h"
 #include "tests/support/ProjectWriter.h"
 
 #include <gtest/gtest.h>

@@ -38,6 +38,9 @@ class DialogsEndToEnd : public ProjectFixture {
             fill(static_cast<ImageDialog&>(d));
             d.findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
         });
+        doubleClickCell(column, row);
+    }
+    void doubleClickCell(int column, int row) {
         auto& grid = window().grid();
         const QPoint centre = grid.visualRect(grid.model()->index(row - 1, column - 1)).center();
         QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, centre);
@@ -117,6 +120,41 @@ TEST_F(DialogsEndToEnd, PicturesPlacedThroughTheDialogPlayInThePlayer) {
     // Column 2 follows in the same run: the centred picture.
     EXPECT_EQ(at(320, 240), 0xFFFF00u);
     EXPECT_EQ(at(299, 240), 0x0000C8u);
+}
+
+// A cancel closes the dialog without writing the cell, but what happened meanwhile lasts: the
+// colours chosen are remembered, and a new element whose positions were kept is in the page, so
+// the next dialog on the cell edits it.
+TEST_F(DialogsEndToEnd, ACancelledDialogLeavesItsColoursAndItsKeptElementToTheNextOne) {
+    newProjectWithPages({QStringLiteral("Accueil")});
+    window().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
+    const QString host = bmp(QStringLiteral("rouge.bmp"), {100, 80}, Qt::red);
+    onDialog([this, host](QDialog& d) {
+        auto& dialog = static_cast<ImageDialog&>(d);
+        d.show();
+        EXPECT_FALSE(dialog.editing());
+        prompter_.choosePath(host);
+        dialog.choosePicture();
+        dialog.positionElement(false);
+        dialog.chooseColour = [](const QColor&) { return std::optional<QColor>(QColor(1, 2, 3)); };
+        dialog.chooseSwatchColour(0);
+        d.reject();
+    });
+    onDialog([this](QDialog& d) {
+        d.show();
+        QTest::keyClick(&d, Qt::Key_Left);
+        prompter_.answer(Prompter::Ok);
+        d.reject();
+    });
+    bool nextEdits = false;
+    onDialog([&nextEdits](QDialog& d) { nextEdits = static_cast<ImageDialog&>(d).editing(); });
+    const qsizetype before = dialogsShown.size();
+    doubleClickCell(1, 4);
+    window().runCommand(editor::Command::EditCell);
+    EXPECT_EQ(dialogsShown.size() - before, 3);
+    EXPECT_TRUE(nextEdits);
+    EXPECT_EQ(state().rememberedColours[0], QColor(1, 2, 3));
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 // The element dialogs' picture routines: the media look-up over the drives, the picture
 // loader's sizes, the preview fit and the resized copy of pictures larger than the screen.
 #include "common/formats/JpegCodec.h"
-#include "editor/dialogs/EditorPictures.h"
-#include "editor/dialogs/PanelMedia.h"
 #include "editor/dialogs/ReducedCopy.h"
 #include "editor/document/MediaLookup.h"
 #include "editor/document/SessionSettings.h"
+#include "editor/widgets/EditorPictures.h"
+#include "editor/widgets/PanelMedia.h"
 #include "tests/support/PictureMakers.h"
 #include "tests/support/ProjectWriter.h"
 #include "tests/support/ScriptedMediaService.h"

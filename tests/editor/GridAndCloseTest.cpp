@@ -26,15 +26,14 @@ class OpenPageTest : public EditorFixture {
         ASSERT_TRUE(session_);
         window().show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
-        window().setCellDialogOpener(
-            [this](int row, bool hasElement) -> std::optional<editor::CellEdit> {
-                dialogRows_.append(row);
-                hadElement_ = hasElement;
-                if (!dialogAccepts_) {
-                    return std::nullopt;
-                }
-                return editor::CellEdit{{}, QStringLiteral("neuf.jpg")};
-            });
+        window().setCellDialogOpener([this](int row, bool hasElement) -> editor::CellDialogResult {
+            dialogRows_.append(row);
+            hadElement_ = hasElement;
+            if (!dialogAccepts_) {
+                return {std::nullopt, hasElement};
+            }
+            return {editor::CellEdit{{}, QStringLiteral("neuf.jpg")}, false};
+        });
         prompter_ = ScriptedPrompter();
     }
     void TearDown() override {

@@ -489,11 +489,11 @@ TEST_F(ImageDialogTest, SwatchesChooseTheTypeAndToolsGetThePicture) {
     dialog->chooseColour = [](const QColor&) { return std::optional<QColor>(QColor(4, 5, 6)); };
     dialog->chooseSwatchColour(2);
     EXPECT_EQ(dialog->imageType(), ImageDialog::ImageType::Gradient);
-    EXPECT_EQ(state().rememberedColours[2], QColor(4, 5, 6));
+    const auto& colours = dialog->rememberedColours();
+    EXPECT_EQ(colours[2], QColor(4, 5, 6));
     dialog->writeAndClose();
-    EXPECT_EQ(act().last().Couleur, state().rememberedColours[1].red() |
-                                        (state().rememberedColours[1].green() << 8) |
-                                        (state().rememberedColours[1].blue() << 16));
+    EXPECT_EQ(act().last().Couleur,
+              colours[1].red() | (colours[1].green() << 8) | (colours[1].blue() << 16));
     EXPECT_EQ(act().last().Couldegra, 0x060504);
 
     // "Dessiner" starts the configured drawing program on the chosen picture.

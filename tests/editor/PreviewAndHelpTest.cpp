@@ -2,9 +2,9 @@
 // what the editor starts or opens is read from a recording shell.
 #include "common/formats/LangLines.h"
 #include "common/platform/FileIo.h"
-#include "editor/app/HelpPages.h"
 #include "editor/app/PreviewLauncher.h"
 #include "editor/dialogs/ToolSettingsDialog.h"
+#include "editor/widgets/HelpPages.h"
 #include "tests/editor/ProjectFixture.h"
 
 #include <QDir>

@@ -2,6 +2,7 @@
 // printed on sheets, and the media gathered into one folder tree with the records rewritten.
 #include "common/formats/LangLines.h"
 #include "common/platform/FileIo.h"
+#include "editor/app/WindowHookup.h"
 #include "editor/dialogs/MediaCopyDialog.h"
 #include "editor/dialogs/ProjectFilesDialog.h"
 #include "editor/document/ProjectFileList.h"
@@ -298,12 +299,13 @@ TEST_F(ProjectFiles, GatheringCopiesTheMediaFromTheSecondDriveAndRewritesThePath
 
     // Gathering again copies nothing new and changes no record.
     const QByteArray before = readBytes(workingDir() + QStringLiteral("/2.JOU"));
-    editor::copyProjectMedia(window(), folders(), copyFileAtomically);
+    editor::copyProjectMedia(editor::windowServices(window()), folders(), copyFileAtomically);
     EXPECT_EQ(readBytes(workingDir() + QStringLiteral("/2.JOU")), before);
     EXPECT_FALSE(QFileInfo::exists(target() + "/images/2/a-3.jpg"));
 
     // A folder typed without a root lies beside the project.
-    editor::copyProjectMedia(window(), {"MEDIA2", "images", "sons", "videos"}, copyFileAtomically);
+    editor::copyProjectMedia(editor::windowServices(window()),
+                             {"MEDIA2", "images", "sons", "videos"}, copyFileAtomically);
     EXPECT_TRUE(QFileInfo::exists(folder() + "/MEDIA2/sons/s.wav"));
 }
 
@@ -323,7 +325,7 @@ TEST_F(ProjectFiles, AFailedCopyStopsWithPagesThatStillAgree) {
         }
         return copyFileAtomically(from, to, error);
     };
-    editor::copyProjectMedia(window(), folders(), failing);
+    editor::copyProjectMedia(editor::windowServices(window()), folders(), failing);
     ASSERT_FALSE(prompter_.texts().isEmpty());
     EXPECT_TRUE(prompter_.texts().last().startsWith(numberedText(lang::GatherCopyFailed)));
     EXPECT_FALSE(prompter_.texts().contains(numberedText(lang::OperationDone)));
@@ -346,7 +348,7 @@ TEST_F(ProjectFiles, ATargetThatCannotHoldTheCopiesChangesNothing) {
 
     // A file where the target folder should be: it cannot be created.
     ProjectWriter(dir_.path()).writeBytes(QStringLiteral("out"), "in the way");
-    editor::copyProjectMedia(window(), folders(), copyFileAtomically);
+    editor::copyProjectMedia(editor::windowServices(window()), folders(), copyFileAtomically);
     EXPECT_EQ(prompter_.texts().last(),
               numberedText(lang::GatherFolderNotCreated) + u' ' + target());
     EXPECT_EQ(readBytes(workingDir() + QStringLiteral("/2.JOU")), page2);
@@ -355,14 +357,14 @@ TEST_F(ProjectFiles, ATargetThatCannotHoldTheCopiesChangesNothing) {
     // A target so deep that the copy's path does not fit the record's 249 characters.
     editor::GatherFolders deep = folders();
     deep.target = target() + u'/' + QString(240, u'd');
-    editor::copyProjectMedia(window(), deep, copyFileAtomically);
+    editor::copyProjectMedia(editor::windowServices(window()), deep, copyFileAtomically);
     EXPECT_TRUE(prompter_.texts().last().startsWith(numberedText(lang::PathTooLong)));
     EXPECT_EQ(readBytes(workingDir() + QStringLiteral("/2.JOU")), page2);
     EXPECT_FALSE(QFileInfo::exists(deep.target + "/images/2/a.jpg")) << "nothing copied";
 
     // A target the page files cannot spell.
     deep.target = target() + QStringLiteral("/\u4e2d");
-    editor::copyProjectMedia(window(), deep, copyFileAtomically);
+    editor::copyProjectMedia(editor::windowServices(window()), deep, copyFileAtomically);
     EXPECT_TRUE(prompter_.texts().last().startsWith(numberedText(lang::UnstorableCharacter) +
                                                     QStringLiteral(" \u4e2d (U+4E2D)\n")));
     EXPECT_EQ(readBytes(workingDir() + QStringLiteral("/2.JOU")), page2);

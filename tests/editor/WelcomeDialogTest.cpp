@@ -4,6 +4,7 @@
 #include "editor/app/IntroScreen.h"
 #include "editor/app/LaunchCommands.h"
 #include "editor/app/ProjectCommands.h"
+#include "editor/app/WindowHookup.h"
 #include "editor/dialogs/WelcomeDialog.h"
 #include "tests/editor/ProjectFixture.h"
 
@@ -20,7 +21,8 @@ using Welcome = editor::WelcomeDialog;
 class WelcomeDialog : public ProjectFixture {
   protected:
     std::unique_ptr<Welcome> dialog() {
-        auto d = std::make_unique<Welcome>(window(), [this] { ++tutorials_; });
+        auto d =
+            std::make_unique<Welcome>(editor::windowServices(window()), [this] { ++tutorials_; });
         d->checkFirstChoice();
         return d;
     }

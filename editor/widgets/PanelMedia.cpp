@@ -1,4 +1,4 @@
-#include "editor/dialogs/PanelMedia.h"
+#include "editor/widgets/PanelMedia.h"
 
 #include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"

@@ -1,4 +1,4 @@
-#include "editor/dialogs/DialogBackground.h"
+#include "editor/widgets/DialogBackground.h"
 
 #include "editor/document/SessionSettings.h"
 

@@ -1,4 +1,4 @@
-#include "editor/dialogs/EditorPictures.h"
+#include "editor/widgets/EditorPictures.h"
 
 #include "common/formats/AnimatedPicture.h"
 #include "common/formats/LangLines.h"

@@ -1,4 +1,4 @@
-#include "editor/app/HelpPages.h"
+#include "editor/widgets/HelpPages.h"
 
 #include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"

@@ -1,4 +1,4 @@
-#include "editor/dialogs/PictureControl.h"
+#include "editor/widgets/PictureControl.h"
 
 namespace ztv::editor {
 

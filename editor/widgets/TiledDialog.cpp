@@ -1,7 +1,7 @@
-#include "editor/dialogs/TiledDialog.h"
+#include "editor/widgets/TiledDialog.h"
 
-#include "editor/dialogs/DialogBackground.h"
 #include "editor/document/SessionSettings.h"
+#include "editor/widgets/DialogBackground.h"
 
 #include <QGroupBox>
 #include <QPainter>

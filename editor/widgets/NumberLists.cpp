@@ -1,4 +1,4 @@
-#include "editor/dialogs/NumberLists.h"
+#include "editor/widgets/NumberLists.h"
 
 #include <QComboBox>
 

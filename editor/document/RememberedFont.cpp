@@ -1,4 +1,4 @@
-#include "editor/dialogs/RememberedFont.h"
+#include "editor/document/RememberedFont.h"
 
 #include "common/formats/LangLines.h"
 #include "common/formats/LanguageFile.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/dialogs/PictureControl.h"
+#include "editor/widgets/PictureControl.h"
 
 #include <QColor>
 #include <QRect>

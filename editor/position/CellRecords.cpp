@@ -1,4 +1,4 @@
-#include "editor/dialogs/CellRecords.h"
+#include "editor/position/CellRecords.h"
 
 #include "common/formats/ElementKinds.h"
 #include "common/platform/FileIo.h"
