@@ -22,6 +22,6 @@ int main(int argc, char** argv) {
     session->window->show();
     // The start screens are modal: they run once the main window is up.
     QTimer::singleShot(0, session->window.get(),
-                       [&session] { session->window->launches().showStartScreens(); });
+                       [&session] { session->window->showStartScreens(); });
     return QApplication::exec();
 }

@@ -348,9 +348,16 @@ namespace ztv::lang {
     X(ProjectFileUnreadable, 915)                                                        \
     X(UnstorableCharacter, 916) /* 916 + " " + character + code, path */
 
-// The editor's other windows: project files and their copy, special paste, printing and the
-// page listing, tool settings and project parameters.
+// The editor's windows: the main window's messages and its recent projects' empty slots (727 to
+// 731), project files and their copy, special paste, printing and the page listing, tool settings
+// and project parameters.
 #define ZTV_LANG_EDITOR_WINDOWS(X) \
+    X(NoPageToSave, 9)             \
+    X(RowWithoutKind, 58)          \
+    X(NoPageYet, 59)               \
+    X(SoundNotPlaceable, 83)       \
+    X(EmptyCellToPlace, 456)       \
+    X(EmptyRecentSlot, 727)        \
     X(ProjectFilesCaption, 562)    \
     X(ButtonPrint, 558)            \
     X(CopyFilesButton, 559)        \

@@ -146,6 +146,31 @@ constexpr MenuEntry kMenus[] = {
     {"Aide1", 492, kHelp},
 };
 
+struct RuleEntry {
+    Command command;
+    EnabledRule rule;
+};
+
+// The commands not listed here are always enabled once they have their handler.
+constexpr RuleEntry kRules[] = {
+    {Command::Undo, EnabledRule::UndoAvailable},
+    {Command::Copy, EnabledRule::NeedsPage},
+    {Command::Cut, EnabledRule::NeedsPage},
+    {Command::InsertColumn, EnabledRule::NeedsPage},
+    {Command::RemoveColumn, EnabledRule::NeedsPage},
+    {Command::DeleteCells, EnabledRule::NeedsPage},
+    {Command::DeleteRow, EnabledRule::NeedsPage},
+    {Command::DeleteColumnCells, EnabledRule::NeedsPage},
+    {Command::SelectAll, EnabledRule::NeedsPage},
+    {Command::SelectRow, EnabledRule::NeedsPage},
+    {Command::SelectColumn, EnabledRule::NeedsPage},
+    {Command::Paste, EnabledRule::ClipboardFilled},
+    {Command::SpecialPaste, EnabledRule::ClipboardFilled},
+    {Command::PastePage, EnabledRule::PageCopied},
+    {Command::EditCell, EnabledRule::CellWithDialog},
+    {Command::OpenCell, EnabledRule::CellWithDialog},
+};
+
 constexpr MenuItemEntry kPopup[] = {
     {"OuvrirFiche1", 721, "", Command::OpenCell},
     {"OuvrirMedia1", 722, "", Command::OpenMedia},
@@ -180,14 +205,13 @@ QList<QKeySequence> shortcutsOf(const MenuItemEntry& entry) {
     return keys;
 }
 
-bool startsDisabled(Command command) {
-    for (Command held :
-         {Command::Undo, Command::Paste, Command::SpecialPaste, Command::PastePage}) {
-        if (command == held) {
-            return true;
+EnabledRule ruleOf(Command command) {
+    for (const RuleEntry& entry : kRules) {
+        if (entry.command == command) {
+            return entry.rule;
         }
     }
-    return false;
+    return EnabledRule::Always;
 }
 
 std::optional<Command> commandOf(const QString& objectName) {

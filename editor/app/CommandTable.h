@@ -4,6 +4,7 @@
 
 #include <QKeySequence>
 #include <QString>
+#include <array>
 #include <optional>
 #include <span>
 
@@ -43,8 +44,21 @@ std::span<const MenuItemEntry> popupItems();
 // commands all programs share, then the item's own.
 QList<QKeySequence> shortcutsOf(const MenuItemEntry& entry);
 
-// Commands whose items are disabled at start until a later state enables them (undo, paste).
-bool startsDisabled(Command command);
+// When a command is enabled, once it has its handler.
+enum class EnabledRule {
+    Always,
+    NeedsPage,        // a page is open
+    ClipboardFilled,  // a page is open and cells were copied
+    PageCopied,       // a whole page waits to be pasted
+    UndoAvailable,    // an edit can be undone
+    CellWithDialog,   // the current cell's row has its element dialog (or no cell is current)
+};
+
+EnabledRule ruleOf(Command command);
+
+// The cell editing commands, whose toolbar buttons are off in the picture list view.
+inline constexpr std::array<Command, 3> kCellEditing{Command::Copy, Command::Cut,
+                                                     Command::DeleteCells};
 
 // The command of the toolbar button or menu item with this object name (what end-to-end checks
 // and tests find them by).

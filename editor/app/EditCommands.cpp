@@ -1,133 +1,85 @@
 #include "editor/app/EditCommands.h"
 
-#include "editor/app/MainWindow.h"
+#include "editor/app/EditorView.h"
+#include "editor/app/LineMessage.h"
 #include "editor/dialogs/SpecialPasteDialog.h"
+#include "editor/document/ProjectDocument.h"
 #include "editor/widgets/BusyCursor.h"
 
 namespace ztv::editor {
 
-namespace {
-
-using CommandGroup = std::vector<Command>;
-const CommandGroup kCopyFamily{Command::Copy, Command::Cut, Command::InsertColumn,
-                               Command::RemoveColumn};
-const CommandGroup kDeletes{Command::DeleteCells, Command::DeleteRow, Command::DeleteColumnCells};
-const CommandGroup kSelections{Command::SelectAll, Command::SelectRow, Command::SelectColumn};
-
-}  // namespace
-
-EditCommands::EditCommands(MainWindow& window)
-    : window_(window), state_(window.state()), clipboard_(window.storyboard(), state_.language) {}
-
-void EditCommands::bind() {
-    for (Command command : kCopyFamily) {
-        window_.setCommandHandler(command, [this, command] { copyFamily(command); });
-    }
-    for (Command command : kDeletes) {
-        window_.setCommandHandler(command, [this, command] { deleteCommand(command); });
-    }
-    for (Command command : kSelections) {
-        window_.setCommandHandler(command, [this, command] { select(command); });
-    }
-    window_.setCommandHandler(Command::Paste, [this] { paste(false); });
-    window_.setCommandHandler(Command::SpecialPaste, [this] { paste(true); });
-    window_.setCommandHandler(Command::Undo, [this] { undo(); });
-    refresh();
-}
-
-void EditCommands::refresh() {
-    const bool page = window_.storyboard().page() != 0;
-    for (const CommandGroup* group : {&kCopyFamily, &kDeletes, &kSelections}) {
-        for (Command command : *group) {
-            window_.setCommandEnabled(command, page);
-        }
-    }
-    window_.setCommandEnabled(Command::Paste, page && clipboard_.hasCopy());
-    window_.setCommandEnabled(Command::SpecialPaste, page && clipboard_.hasCopy());
-}
-
-CellRange EditCommands::selection() const {
-    return window_.grid().selectedRange();
-}
+EditCommands::EditCommands(ProjectDocument& document, Prompter& prompter, EditorView& view)
+    : document_(document), state_(document.state()), prompter_(prompter), view_(view) {}
 
 void EditCommands::copyFamily(Command command) {
     BusyCursor busy;
-    window_.grid().setFocus();
-    const CellRange range = selection();
+    view_.focusGrid();
+    const CellRange range = view_.selectedRange();
+    StoryboardClipboard& clipboard = document_.clipboard();
     if (command == Command::Copy) {
-        finish(clipboard_.copy(range));
+        finish(clipboard.copy(range));
     } else if (command == Command::Cut) {
-        finish(clipboard_.cut(range));
+        finish(clipboard.cut(range));
     } else if (command == Command::InsertColumn) {
-        finish(clipboard_.insertColumn(range));
+        finish(clipboard.insertColumn(range));
     } else {
-        finish(clipboard_.removeColumn(range));
+        finish(clipboard.removeColumn(range));
     }
 }
 
 void EditCommands::paste(bool special) {
     PasteGroups groups;
     if (special) {
-        SpecialPasteDialog dialog(state_, &window_);
+        SpecialPasteDialog dialog(state_, view_.dialogParent());
         if (runModal(state_, dialog) != Prompter::Yes) {
             return;
         }
         groups = dialog.groups();
     }
     BusyCursor busy;
-    finish(clipboard_.paste(selection(), groups));
+    finish(document_.clipboard().paste(view_.selectedRange(), groups));
 }
 
 void EditCommands::deleteCommand(Command command) {
-    CellRange range = selection();
+    CellRange range = view_.selectedRange();
     if (command == Command::DeleteRow) {
         range = {1, range.top, kColumnCount, range.top};
     } else if (command == Command::DeleteColumnCells) {
         range = {range.left, 1, range.left, kRowCount};
     }
     BusyCursor busy;
-    finish(clipboard_.deleteCells(range));
+    finish(document_.clipboard().deleteCells(range));
 }
 
 void EditCommands::undo() {
-    const EditResult result = clipboard_.undo();
-    window_.setCommandEnabled(Command::Undo, false);
+    const EditResult result = document_.undo();
     if (result.changed) {
-        window_.setModified(true);
-        window_.repaintGrid();
-        if (!state_.gridMode) {
-            window_.rebuildPictureList();
-        }
-        window_.grid().setFocus();
+        view_.refreshPictureList();
+        view_.focusGrid();
     }
     if (result.message) {
-        window_.message(result.message);
+        showLine(prompter_, state_.language, result.message);
     }
 }
 
 void EditCommands::select(Command command) {
-    const QPoint cell = window_.grid().focusedCell();
+    const QPoint cell = view_.focusedCell();
     if (command == Command::SelectAll) {
-        window_.grid().selectRange({1, 1, kColumnCount, kRowCount});
+        view_.selectRange({1, 1, kColumnCount, kRowCount});
     } else if (command == Command::SelectRow && cell.y() > 0) {
-        window_.grid().selectRange({1, cell.y(), kColumnCount, cell.y()});
+        view_.selectRange({1, cell.y(), kColumnCount, cell.y()});
     } else if (command == Command::SelectColumn && cell.x() > 0) {
-        window_.grid().selectRange({cell.x(), 1, cell.x(), kRowCount});
+        view_.selectRange({cell.x(), 1, cell.x(), kRowCount});
     }
 }
 
 void EditCommands::finish(const EditResult& result) {
-    refresh();
+    document_.applyEdit(result);
     if (result.changed) {
-        window_.setModified(true);
-        window_.setCommandEnabled(Command::Undo, true);
-        window_.repaintGrid();
-        if (!state_.gridMode) {
-            window_.rebuildPictureList();
-        }
+        view_.refreshPictureList();
     }
     if (result.message) {
-        window_.message(result.message);
+        showLine(prompter_, state_.language, result.message);
     }
 }
 

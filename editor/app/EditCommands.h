@@ -1,26 +1,22 @@
 #pragma once
 
+#include "common/platform/Prompter.h"
 #include "editor/app/Command.h"
 #include "editor/document/StoryboardClipboard.h"
 
-#include <QString>
-
 namespace ztv::editor {
 
-class MainWindow;
+class EditorView;
+class ProjectDocument;
 struct SessionSettings;
 
 // The Edit menu's commands on the storyboard: copy, cut, paste, special paste, delete (cells,
 // row, column), insert and remove a column, undo, and the selections. The work is the
-// StoryboardClipboard's; this class turns the grid's selection into ranges, shows the messages
-// and keeps the commands enabled only where they can act.
+// document's clipboard's; this class turns the grid's selection into ranges and shows the
+// messages.
 class EditCommands {
   public:
-    explicit EditCommands(MainWindow& window);
-
-    void bind();
-    // Enables the commands for the current page and the clipboard's state.
-    void refresh();
+    EditCommands(ProjectDocument& document, Prompter& prompter, EditorView& view);
 
     void copyFamily(Command command);  // copy, cut, insert or remove a column
     void paste(bool special);
@@ -28,17 +24,14 @@ class EditCommands {
     void undo();
     void select(Command command);  // all, the row or the column
 
-    StoryboardClipboard& clipboard() { return clipboard_; }
-
   private:
-    CellRange selection() const;
-    // After an edit: a changed page is modified and can be undone; the views show it, then the
-    // edit's message.
+    // After an edit: the document records it, the picture list shows it, then its message.
     void finish(const EditResult& result);
 
-    MainWindow& window_;
+    ProjectDocument& document_;
     SessionSettings& state_;
-    StoryboardClipboard clipboard_;
+    Prompter& prompter_;
+    EditorView& view_;
 };
 
 }  // namespace ztv::editor

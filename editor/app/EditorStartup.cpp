@@ -11,9 +11,9 @@
 #include "editor/app/LaunchCommands.h"
 #include "editor/app/OpenRequest.h"
 #include "editor/app/ProjectCommands.h"
-#include "editor/app/RecentProjects.h"
 #include "editor/app/RunningEditor.h"
 #include "editor/app/WindowHookup.h"
+#include "editor/document/RecentProjects.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,10 +48,6 @@ QString alreadyRunningText(const QString& display) {
 
 QString languageMissingText() {
     return QStringLiteral("Fichier traduction introuvable.");
-}
-
-QString applicationTitle() {
-    return QStringLiteral("Zentrovale 3.0");
 }
 
 NumberedLines loadEditorSettings(const AppPaths& paths) {

@@ -4,6 +4,7 @@
 #include "common/platform/DriveTable.h"
 #include "common/platform/Prompter.h"
 #include "common/platform/QtLanguage.h"
+#include "editor/app/ApplicationTitle.h"
 #include "editor/app/MainWindow.h"
 #include "editor/document/SessionSettings.h"
 
@@ -50,7 +51,6 @@ struct EditorSession {
 // is open, when known.
 QString alreadyRunningText(const QString& display = {});
 QString languageMissingText();
-QString applicationTitle();
 
 // Start-up up to a built main window (not yet shown). Null when the program must end: the
 // language file is missing (after its message), or another editor holds the working copy; when

@@ -1,39 +1,44 @@
 #pragma once
 
-#include "editor/app/Command.h"
 #include "editor/app/OutsideTools.h"
 #include "editor/app/PreviewLauncher.h"
 
+#include <functional>
+
 namespace ztv::editor {
 
-class MainWindow;
+class EditorView;
+class ProjectDocument;
 
 // The commands that lead out of the storyboard: the previews in the player, the help pages,
-// the tutorial, the about box, the outside programs, and the screens shown at start-up.
+// the tutorial, the about box and the outside programs.
 class LaunchCommands {
   public:
-    explicit LaunchCommands(MainWindow& window);
-
-    // Registers Play, WebPreview, Help, Questions, Tutorial, About, PadFile, the outside tools
-    // and OpenMedia.
-    void bind();
+    // setUpTools: the tool settings dialog, shown when a tool is not set up yet.
+    LaunchCommands(ProjectDocument& document, Prompter& prompter, EditorView& view,
+                   std::function<void()> setUpTools);
 
     PreviewLauncher& preview() { return preview_; }
     OutsideTools& tools() { return tools_; }
 
-    // Without a project on the command line: the intro screen when the settings ask for it,
-    // then the welcome dialog, once.
-    void showStartScreens();
-    void showIntro();
-    void showWelcome();
+    void play();
+    void webPreview();
+    void help();
+    void questions();
+    // The pad file of APPDIR in the browser; empty when it is not installed.
+    QString padFile() const;
+    void openPadFile();
     // Runs tutor/tutor found on the drives, or message 41.
     void startTutorial();
     void showAbout();
+    // The outside tool that suits the current cell's row, on its media.
+    void openMedia();
 
   private:
-    void bindTool(Command command, OutsideTool tool);
-
-    MainWindow& window_;
+    ProjectDocument& document_;
+    SessionSettings& state_;
+    Prompter& prompter_;
+    EditorView& view_;
     PreviewLauncher preview_;
     OutsideTools tools_;
 };

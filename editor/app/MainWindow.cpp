@@ -6,12 +6,14 @@
 #include "editor/app/CommandTable.h"
 #include "editor/app/EditCommands.h"
 #include "editor/app/LaunchCommands.h"
+#include "editor/app/LineMessage.h"
 #include "editor/app/PageCommands.h"
 #include "editor/app/ProjectCommands.h"
 #include "editor/app/WindowHookup.h"
 #include "editor/builder/BuildApplication.h"
 #include "editor/builder/FileAssociations.h"
 #include "editor/dialogs/ProjectFilesDialog.h"
+#include "editor/document/PageBook.h"
 #include "editor/document/WorkingCopy.h"
 #include "editor/document/WorkingCopyOwner.h"
 #include "editor/printing/PrintDialog.h"
@@ -20,7 +22,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -33,7 +34,6 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QToolButton>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace ztv::editor {
@@ -103,10 +103,7 @@ QString withoutMnemonics(const QString& caption) {
 }
 
 MainWindow::MainWindow(SessionSettings& state, Prompter& prompter, QWidget* parent)
-    : QMainWindow(parent),
-      state_(state),
-      prompter_(prompter),
-      storyboard_(state.paths.workingDir()) {
+    : QMainWindow(parent), state_(state), prompter_(prompter), document_(state) {
     setObjectName(QStringLiteral("Sommaire"));
     state_.gridMode = true;
     QDir().mkpath(state_.paths.workingDir());
@@ -126,7 +123,8 @@ MainWindow::MainWindow(SessionSettings& state, Prompter& prompter, QWidget* pare
         new ToolbarPanel(state_.paths.asset(QStringLiteral("boutons/barrevide.jpg")), central);
     layout->addWidget(panel);
     views_ = new QStackedWidget(central);
-    grid_ = new StoryboardGrid(storyboard_, state_.language, pictures_, state_.screenWidth, views_);
+    grid_ = new StoryboardGrid(document_.storyboard(), state_.language, pictures_,
+                               state_.screenWidth, views_);
     grid_->setToolTip(state_.text(lang::StoryboardHint));
     grid_->setStyleSheet(
         QStringLiteral("QTableView { background: rgb(195,198,200); "
@@ -151,40 +149,34 @@ MainWindow::MainWindow(SessionSettings& state, Prompter& prompter, QWidget* pare
     buildToolbar(panel);
     buildMenus();
     buildStatusBar();
+    const CommandRunner run = [this](Command command) { runCommand(command); };
+    projects_ = std::make_unique<ProjectCommands>(document_, prompter_, *this, run);
+    pages_ = std::make_unique<PageCommands>(document_, prompter_, *this);
+    edits_ = std::make_unique<EditCommands>(document_, prompter_, *this);
+    launches_ = std::make_unique<LaunchCommands>(document_, prompter_, *this,
+                                                 [this] { projects_->toolSettingsCommand(); });
     bindCommands();
-    projects_ = std::make_unique<ProjectCommands>(*this);
-    projects_->bind();
-    pages_ = std::make_unique<PageCommands>(*this);
-    pages_->bind();
-    edits_ = std::make_unique<EditCommands>(*this);
-    edits_->bind();
-    launches_ = std::make_unique<LaunchCommands>(*this);
-    launches_->bind();
 
     // Esc closes the window from wherever the focus is.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 
     connect(grid_, &StoryboardGrid::cellPressed, this, &MainWindow::selectPressedCell);
-    connect(grid_, &StoryboardGrid::cellClicked, this, [this](int column, int row) {
-        storyboard_.setCurrentCell(column, row);
-        updateStatus();
-    });
+    connect(grid_, &StoryboardGrid::cellClicked, &document_, &ProjectDocument::setCurrentCell);
     connect(grid_, &StoryboardGrid::cellActivated, this, &MainWindow::openCell);
     connect(list_, &QListWidget::itemClicked, this, &MainWindow::selectListedCell);
     connect(list_, &QListWidget::itemDoubleClicked, this, &MainWindow::openListedCell);
 
-    state_.projectName = state_.text(lang::UntitledProject);
-    state_.projectBase = state_.paths.workingDir();
-    state_.projectDir = state_.paths.dataDir();
+    document_.setUntitled();
     setWindowTitle(state_.text(lang::MainWindowCaption));
     resize(state_.screenWidth, state_.screenHeight);
     move(0, 0);
+    observeDocument();
 
     const bool recovered = projects_->takeOverWorkingCopy();
-    openPageTable();
-    if (state_.commandLine.isEmpty() && storyboard_.page() == 0 && state_.projectOpen) {
-        switchToPage(pageNumberOfEntry(comboPage_->currentText()));
+    document_.openPageTable();
+    if (state_.commandLine.isEmpty() && document_.page() == 0 && state_.projectOpen) {
+        switchToPage(PageBook::numberOfEntry(comboPage_->currentText()));
     }
     updateRecentItems();
     // Recovered work is the open, modified project: the named one opens after the usual
@@ -280,7 +272,6 @@ void MainWindow::buildMenus() {
     items_.value(QStringLiteral("Grille1"))->setChecked(true);
     items_.value(QStringLiteral("Excuter2"))->setVisible(false);
     for (std::size_t n = 0; n < kCommandCount; ++n) {
-        commands_[n].stateEnabled = !startsDisabled(Command(n));
         refreshCommand(Command(n));
     }
 }
@@ -295,74 +286,24 @@ void MainWindow::buildStatusBar() {
     statusBar()->addWidget(statusCell_, 1);
 }
 
-void MainWindow::bindCommands() {
-    setCommandHandler(Command::Quit, [this] { close(); });
-    setCommandHandler(Command::GridView, [this] { showGridView(); });
-    setCommandHandler(Command::PictureListView, [this] { showPictureListView(); });
-    setCommandHandler(Command::Print, [this] { printCommand(windowServices(*this), printer()); });
-    setCommandHandler(Command::ProjectFiles,
-                      [this] { projectFilesCommand(windowServices(*this)); });
-    setCommandHandler(Command::BuildApplication,
-                      [this] { buildApplication(windowServices(*this), *state_.shell); });
-    bindDocument(Command::GeneralInformation, QStringLiteral("readme.txt"));
-    bindDocument(Command::History, QStringLiteral("history.txt"));
-    bindDocument(Command::VendorInformation, QStringLiteral("vendor.txt"));
-}
-
-// The documents of the Help menu that ship in APPDIR open in the desktop's viewer; an item
-// whose document is not installed stays disabled.
-void MainWindow::bindDocument(Command command, const QString& fileName) {
-    const QString host = state_.paths.asset(fileName);
-    if (QFileInfo::exists(host)) {
-        setCommandHandler(command,
-                          [host] { QDesktopServices::openUrl(QUrl::fromLocalFile(host)); });
-    }
-}
-
-void MainWindow::runCommand(Command command) {
-    const CommandSlot& it = commandSlot(command);
-    if (it.handler && it.stateEnabled) {
-        it.handler();
-    }
-}
-
-void MainWindow::setCommandHandler(Command command, std::function<void()> handler) {
-    commandSlot(command).handler = std::move(handler);
-    refreshCommand(command);
-}
-
-void MainWindow::setCommandEnabled(Command command, bool enabled) {
-    commandSlot(command).stateEnabled = enabled;
-    refreshCommand(command);
-}
-
-bool MainWindow::isCommandEnabled(Command command) const {
-    const CommandSlot& it = commandSlot(command);
-    return it.handler && it.stateEnabled;
-}
-
-void MainWindow::refreshCommand(Command name) {
-    const CommandSlot& command = commandSlot(name);
-    const bool enabled = command.handler && command.stateEnabled;
-    // A command whose feature has not landed says so where the user looks: its tooltip.
-    const QString notYet = command.handler && !command.notAvailableHere
-                               ? QString()
-                               : state_.text(lang::NotAvailableYet);
-    for (QAction* item : command.items) {
-        item->setEnabled(enabled);
-        item->setToolTip(notYet.isEmpty() ? withoutMnemonics(item->text()) : notYet);
-        item->setStatusTip(notYet);
-    }
-    // In the picture list view the cell editing buttons stay off.
-    const bool viewAllows = state_.gridMode || std::find(kCellEditing.begin(), kCellEditing.end(),
-                                                         name) == kCellEditing.end();
-    const QString tip = command.hint.isEmpty() || notYet.isEmpty()
-                            ? command.hint + notYet
-                            : command.hint + QLatin1Char('\n') + notYet;
-    for (QToolButton* button : command.buttons) {
-        button->setEnabled(enabled && viewAllows);
-        button->setToolTip(tip);
-    }
+void MainWindow::observeDocument() {
+    connect(&document_, &ProjectDocument::projectNameChanged, this, [this] {
+        updateCaption();
+        updateStatus();
+    });
+    connect(&document_, &ProjectDocument::pagesChanged, this, &MainWindow::fillPageList);
+    connect(&document_, &ProjectDocument::currentPageChanged, this, [this](int page) {
+        selectListedPage(page);
+        updateStatus();
+    });
+    connect(&document_, &ProjectDocument::cellsChanged, this, &MainWindow::repaintGrid);
+    connect(&document_, &ProjectDocument::currentCellChanged, this, &MainWindow::updateStatus);
+    connect(&document_, &ProjectDocument::undoAvailableChanged, this,
+            &MainWindow::applyCommandRules);
+    connect(&document_, &ProjectDocument::clipboardChanged, this, &MainWindow::applyCommandRules);
+    connect(&document_, &ProjectDocument::recentProjectsChanged, this,
+            &MainWindow::updateRecentItems);
+    connect(&document_, &ProjectDocument::problem, this, &MainWindow::message);
 }
 
 QPrinter& MainWindow::printer() {
@@ -372,59 +313,8 @@ QPrinter& MainWindow::printer() {
     return *printer_;
 }
 
-bool MainWindow::hasCommandHandler(Command command) const {
-    return bool(commandSlot(command).handler);
-}
-
-QAction* MainWindow::menuItem(const QString& name) const {
-    return items_.value(name);
-}
-
-QToolButton* MainWindow::toolButton(const QString& name) const {
-    return buttons_.value(name);
-}
-
-void MainWindow::setCellDialogOpener(CellDialogOpener opener,
-                                     std::function<bool(int row)> hasDialog) {
-    cellDialog_ = std::move(opener);
-    rowHasDialog_ = std::move(hasDialog);
-    setCommandHandler(Command::EditCell, [this] { dispatchCellDialog(); });
-    setCommandHandler(Command::OpenCell, [this] {
-        if (state_.gridMode) {
-            const QPoint cell = grid_->focusedCell();
-            storyboard_.setCurrentCell(cell.x(), cell.y());
-            openCell();
-        } else {
-            openListedCell(list_->currentItem());
-        }
-    });
-    refreshCellCommands();
-}
-
-void MainWindow::refreshCellCommands() {
-    if (!rowHasDialog_) {
-        return;
-    }
-    const int row = state_.gridMode ? storyboard_.currentRow() : 0;
-    const bool available = row == 0 || rowHasDialog_(row);
-    for (Command name : {Command::EditCell, Command::OpenCell}) {
-        CommandSlot& command = commandSlot(name);
-        command.notAvailableHere = !available;
-        command.stateEnabled = available;
-        refreshCommand(name);
-    }
-}
-
-void MainWindow::setPositionEditor(PositionEditor editor) {
-    positionEditor_ = std::move(editor);
-    setCommandHandler(Command::Position, [this] {
-        grid_->setFocus();
-        positionCommand();
-    });
-}
-
 void MainWindow::message(int line) {
-    prompter_.message(state_.language.message(line));
+    showLine(prompter_, state_.language, line);
 }
 
 void MainWindow::changeEvent(QEvent* event) {
@@ -449,29 +339,18 @@ void MainWindow::registerAssociations() {
 }
 
 void MainWindow::updateStatus() {
-    refreshCellCommands();
-    if (edits_) {
-        edits_->refresh();
-    }
+    applyCommandRules();
     statusProject_->setText(state_.projectName);
-    const int page = storyboard_.page();
+    const int page = document_.page();
     statusPage_->setText(page > 0 ? state_.text(lang::PageLabel) + QLatin1Char(' ') +
                                         QString::number(page)
                                   : QString());
-    const int row = storyboard_.currentRow();
-    const int column = storyboard_.currentColumn();
+    const int row = document_.storyboard().currentRow();
+    const int column = document_.storyboard().currentColumn();
     statusCell_->setText(page > 0 && row > 0 && column > 0
                              ? state_.text(lang::RowNameFirst + row - 1) + QStringLiteral(" / ") +
                                    QString::number(column)
                              : QString());
-}
-
-void MainWindow::setModified(bool modified) {
-    state_.modified = modified;
-    const WorkingCopyOwner owner{state_.isUntitled() ? QString() : state_.projectName, modified};
-    if (!WorkingCopyOwner::write(state_.paths.workingCopyOwner(), owner)) {
-        qWarning("%s not written", qPrintable(state_.paths.workingCopyOwner()));
-    }
 }
 
 PreviewLauncher& MainWindow::preview() {
@@ -500,7 +379,7 @@ bool MainWindow::confirmQuit() {
 }
 
 bool MainWindow::settleUnsavedWork() {
-    if (!state_.modified || storyboard_.page() == 0) {
+    if (!state_.modified || document_.page() == 0) {
         return true;
     }
     switch (prompter_.ask(state_.text(lang::SaveBeforeQuit), {}, Prompter::Buttons::YesNoCancel)) {
@@ -518,8 +397,8 @@ void MainWindow::closeDown() {
     if (!state_.isUntitled()) {
         state_.settings.setLine(LastProjectLine, state_.projectName);
     }
-    saveEditorSettings();
-    storyboard_.closePage();
+    document_.saveEditorSettings();
+    document_.storyboard().closePage();
     state_.transitionPictures.fill(QImage());
     workingcopy::empty(state_.paths.workingDir());
     QFile::remove(state_.paths.workingCopyOwner());

@@ -2,9 +2,10 @@
 
 #include "common/platform/Prompter.h"
 #include "editor/app/Command.h"
+#include "editor/app/EditorView.h"
 #include "editor/dialogs/CellDialogResult.h"
+#include "editor/document/ProjectDocument.h"
 #include "editor/document/SessionSettings.h"
-#include "editor/document/Storyboard.h"
 #include "editor/storyboard/StoryboardGrid.h"
 
 #include <QHash>
@@ -26,10 +27,6 @@ class QToolButton;
 
 namespace ztv::editor {
 
-// The cell editing commands, off in the picture list view.
-inline constexpr std::array<Command, 3> kCellEditing{Command::Copy, Command::Cut,
-                                                     Command::DeleteCells};
-
 class EditCommands;
 class LaunchCommands;
 class PageCommands;
@@ -42,8 +39,9 @@ QString withoutMnemonics(const QString& caption);
 // The authoring program's main window: toolbar, menus, page list, storyboard grid and picture
 // list, status bar. Every toolbar button and menu item runs its Command through one dispatch
 // point (runCommand); a command is enabled only once a handler is registered for it,
-// so the commands whose features land later stay visibly disabled.
-class MainWindow : public QMainWindow {
+// so the commands whose features land later stay visibly disabled, and then as its rule in the
+// command table says. The window redraws from the project document's signals.
+class MainWindow : public QMainWindow, public EditorView {
     Q_OBJECT
   public:
     // Shows the element dialog of the row's kind for the current cell (hasElement: the cell
@@ -60,7 +58,8 @@ class MainWindow : public QMainWindow {
     ~MainWindow() override;
 
     SessionSettings& state() { return state_; }
-    Storyboard& storyboard() { return storyboard_; }
+    ProjectDocument& document() { return document_; }
+    Storyboard& storyboard() { return document_.storyboard(); }
     StoryboardGrid& grid() { return *grid_; }
     QListWidget& pictureList() { return *list_; }
     QComboBox& pageCombo() { return *comboPage_; }
@@ -70,8 +69,9 @@ class MainWindow : public QMainWindow {
     void runCommand(Command command);
     // Registers what a command does and enables its buttons and items.
     void setCommandHandler(Command command, std::function<void()> handler);
-    // The state part of a command's enabled state (undo, paste...); the command stays disabled
-    // while it has no handler.
+    // Holds a command back or lets it go, beyond its rule (the builder holds its own command
+    // while it runs); undo is the document's to say. The command stays disabled while it has
+    // no handler.
     void setCommandEnabled(Command command, bool enabled);
     bool isCommandEnabled(Command command) const;
     // Whether the command's feature is there (it may still be held back by the state).
@@ -94,45 +94,44 @@ class MainWindow : public QMainWindow {
 
     // Project and pages.
     ProjectCommands& projects() { return *projects_; }
-    PageCommands& pages() { return *pages_; }
-    EditCommands& edits() { return *edits_; }
     LaunchCommands& launches() { return *launches_; }
     // The preview in the player; closeRunningPreview() ends a running one.
     PreviewLauncher& preview();
     // The printer the listings go to; kept so that its settings last the session.
     QPrinter& printer();
     bool openProject(const QString& projectHost);
-    void openPageTable();
-    // Fills the page list with the live pages; selects `page`, or with 0 the first page, which
-    // becomes current. Nothing selected: no current page.
-    void fillPageList(int page);
-    static int pageNumberOfEntry(const QString& entry);
-    // Clears the grid, fills the page list selecting `page` (0: the first) and makes the
-    // selected page current; none when the list is empty.
-    void showPage(int page);
-    // Makes the page current and shows it (what choosing it in the page list does).
-    void switchToPage(int page);
-    void updateCaption();
-    void updateRecentItems();
+    // The document's page operations, for the dialogs that still reach them through the window.
+    void showPage(int page) { document_.showPage(page); }
+    void switchToPage(int page) { document_.switchToPage(page); }
+    void setModified(bool modified) { document_.setModified(modified); }
     void updateStatus();
-    // Writes zentrovale.ini.
-    void saveEditorSettings();
-    // Sets the modified flag and records, beside the working copy, which project it holds and
-    // whether it has unsaved changes (what a start after a crash goes by).
-    void setModified(bool modified);
+    void updateRecentItems();
     // Closes the window without the question whether to quit (the welcome dialog's quit);
     // unsaved work still gets its save question.
     void quit();
-    // Gives the focus to the grid or the picture list, whichever shows.
-    void focusVisibleView();
+
+    // Without a project on the command line: the intro screen when the settings ask for it,
+    // then the welcome dialog, once.
+    void showStartScreens();
+    void showIntro();
+    void showWelcome();
+
+    // EditorView.
+    QWidget* dialogParent() override { return this; }
+    void focusVisibleView() override;
+    void focusGrid() override;
+    void showGridView() override;
+    void refreshPictureList() override;
+    CellRange selectedRange() const override;
+    void selectRange(const CellRange& range) override;
+    QPoint focusedCell() const override;
+    void raiseWindow() override;
+    bool showsProject() const override;
 
     // Storyboard.
-    // After a change of a cell: modified flag, compaction and .JOU rewrite, repaint.
-    bool regeneratePage();
     void repaintGrid();
     void openCell();  // a double click or Enter on the grid, OpenCell in grid mode
     void positionCommand();
-    void showGridView();
     void showPictureListView();
     void rebuildPictureList();
 
@@ -155,17 +154,25 @@ class MainWindow : public QMainWindow {
     void buildStatusBar();
     void bindCommands();
     void bindDocument(Command command, const QString& fileName);
+    void observeDocument();
+    // The page list shows the document's live pages, the current one selected (with none
+    // current, the first while the project opens, else nothing).
+    void fillPageList();
+    void selectListedPage(int page);
+    void updateCaption();
+    // Enables the commands with a rule as the document's state says.
+    void applyCommandRules();
     CommandSlot& commandSlot(Command command) { return commands_[std::size_t(command)]; }
     const CommandSlot& commandSlot(Command command) const {
         return commands_[std::size_t(command)];
     }
     void refreshCommand(Command command);
+    bool ruleAllows(Command command) const;
     void selectPressedCell(int column, int row, Qt::MouseButton button, QPoint globalPos);
     void openChosenPage();
     void selectListedCell(QListWidgetItem* item);
     void openListedCell(QListWidgetItem* item);
     void dispatchCellDialog();
-    void refreshCellCommands();
     // The element dialog of the current cell, or the message that there is none yet.
     void openCellDialog(bool hasElement);
     void setEditingViewEnabled(bool enabled);
@@ -176,7 +183,7 @@ class MainWindow : public QMainWindow {
 
     SessionSettings& state_;
     Prompter& prompter_;
-    Storyboard storyboard_;
+    ProjectDocument document_;
     StoryboardPictures pictures_;
     StoryboardGrid* grid_ = nullptr;
     QListWidget* list_ = nullptr;

@@ -2,10 +2,11 @@
 #include "common/formats/LangLines.h"
 #include "common/formats/PageTable.h"
 #include "common/platform/RecordFile.h"
+#include "editor/app/CommandTable.h"
 #include "editor/app/MainWindow.h"
 #include "editor/app/ProjectCommands.h"
-#include "editor/app/RecentProjects.h"
 #include "editor/document/PageBook.h"
+#include "editor/document/RecentProjects.h"
 #include "editor/document/StoryboardRows.h"
 #include "editor/document/WorkingCopy.h"
 #include "editor/position/PositionStart.h"
@@ -33,73 +34,32 @@ bool MainWindow::openProject(const QString& projectHost) {
     return projects_->openProject(projectHost);
 }
 
-void MainWindow::openPageTable() {
-    const QString path = workingcopy::pageTablePath(state_.paths.workingDir());
-    if (!QFileInfo::exists(path)) {
-        pagetable::write(path, {});
+void MainWindow::fillPageList() {
+    comboPage_->clear();
+    for (const PageEntry& entry : document_.livePages()) {
+        comboPage_->addItem(QString::number(entry.number) + QStringLiteral("  ") + entry.title);
     }
-    const auto pages = pagetable::readAll(path);
-    if (pages && !pages->isEmpty()) {
-        fillPageList(0);
-        state_.projectOpen = true;
+    // With no page open yet (a project just opened) the first page is the one proposed.
+    if (document_.page() == 0) {
+        comboPage_->setCurrentIndex(comboPage_->count() > 0 ? 0 : -1);
     } else {
-        comboPage_->clear();
+        selectListedPage(document_.page());
     }
 }
 
-void MainWindow::fillPageList(int page) {
-    const QString path = workingcopy::pageTablePath(state_.paths.workingDir());
-    comboPage_->clear();
-    for (const PageEntry& entry : pagetable::readLive(path)) {
-        comboPage_->addItem(QString::number(entry.number) + QStringLiteral("  ") + entry.title);
-    }
-    int index = comboPage_->count() > 0 ? 0 : -1;
-    if (page > 0) {
-        index = -1;
-        for (int i = 0; i < comboPage_->count(); ++i) {
-            if (pageNumberOfEntry(comboPage_->itemText(i)) == page) {
-                index = i;
-            }
+void MainWindow::selectListedPage(int page) {
+    int index = -1;
+    for (int i = 0; i < comboPage_->count(); ++i) {
+        if (page > 0 && PageBook::numberOfEntry(comboPage_->itemText(i)) == page) {
+            index = i;
         }
     }
     comboPage_->setCurrentIndex(index);
-    if (index < 0) {
-        storyboard_.closePage();
-    }
-}
-
-int MainWindow::pageNumberOfEntry(const QString& entry) {
-    return PageBook::numberOfEntry(entry);
-}
-
-void MainWindow::showPage(int page) {
-    storyboard_.closePage();
-    storyboard_.clearCells();
-    fillPageList(page);
-    switchToPage(pageNumberOfEntry(comboPage_->currentText()));
-}
-
-void MainWindow::switchToPage(int page) {
-    storyboard_.clearCells();
-    storyboard_.setCurrentCell(0, 0);
-    if (page > 0 && !storyboard_.openPage(page)) {
-        message(lang::PageFileMissing);
-    }
-    setCommandEnabled(Command::Undo, false);
-    repaintGrid();
-    updateStatus();
 }
 
 void MainWindow::updateCaption() {
     setWindowTitle(state_.text(lang::MainWindowCaption) + QStringLiteral("  ") +
                    state_.projectName);
-}
-
-void MainWindow::saveEditorSettings() {
-    QString error;
-    if (!state_.settings.save(state_.paths.editorSettings(), &error)) {
-        qWarning("zentrovale.ini not saved: %s", qPrintable(error));
-    }
 }
 
 void MainWindow::focusVisibleView() {
@@ -110,27 +70,48 @@ void MainWindow::focusVisibleView() {
     }
 }
 
+void MainWindow::focusGrid() {
+    grid_->setFocus();
+}
+
+void MainWindow::refreshPictureList() {
+    if (!state_.gridMode) {
+        rebuildPictureList();
+    }
+}
+
+CellRange MainWindow::selectedRange() const {
+    return grid_->selectedRange();
+}
+
+void MainWindow::selectRange(const CellRange& range) {
+    grid_->selectRange(range);
+}
+
+QPoint MainWindow::focusedCell() const {
+    return grid_->focusedCell();
+}
+
+void MainWindow::raiseWindow() {
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+bool MainWindow::showsProject() const {
+    return windowTitle() != state_.text(lang::MainWindowCaption);
+}
+
 void MainWindow::updateRecentItems() {
     for (int i = 0; i < 5; ++i) {
         QAction* item = items_.value(QStringLiteral("proj%1").arg(i + 1));
         const QString path = state_.settings.line(FirstRecentLine + i);
         const bool empty = path == QStringLiteral("$");
-        item->setText(empty ? state_.text(727 + i) : QStringLiteral("%1- %2").arg(i + 1).arg(path));
+        item->setText(empty ? state_.text(lang::EmptyRecentSlot + i)
+                            : QStringLiteral("%1- %2").arg(i + 1).arg(path));
         // An empty slot is nothing to open: the menu lists only the projects there are.
         item->setVisible(!empty);
     }
-}
-
-bool MainWindow::regeneratePage() {
-    setModified(true);
-    BusyCursor busy;
-    QString error;
-    const bool ok = storyboard_.regenerate(&error);
-    if (!ok) {
-        message(lang::PageFilesNotWritten);
-    }
-    repaintGrid();
-    return ok;
 }
 
 void MainWindow::repaintGrid() {
@@ -139,18 +120,19 @@ void MainWindow::repaintGrid() {
 }
 
 void MainWindow::openCell() {
-    if (storyboard_.page() == 0) {
-        message(59);
+    Storyboard& storyboard = document_.storyboard();
+    if (storyboard.page() == 0) {
+        message(lang::NoPageYet);
         runCommand(Command::NewPage);
         return;
     }
-    const int column = storyboard_.currentColumn();
-    const int row = storyboard_.currentRow();
+    const int column = storyboard.currentColumn();
+    const int row = storyboard.currentRow();
     if (column == 0 || row == 0) {
         return;
     }
-    refreshCellCommands();
-    openCellDialog(!storyboard_.cellText(column, row).isEmpty());
+    applyCommandRules();
+    openCellDialog(!storyboard.cellText(column, row).isEmpty());
 }
 
 void MainWindow::openCellDialog(bool hasElement) {
@@ -163,49 +145,50 @@ void MainWindow::openCellDialog(bool hasElement) {
 }
 
 void MainWindow::dispatchCellDialog() {
-    const int column = storyboard_.currentColumn();
-    const int row = storyboard_.currentRow();
+    Storyboard& storyboard = document_.storyboard();
+    const int column = storyboard.currentColumn();
+    const int row = storyboard.currentRow();
     if (!cellDialog_ || column == 0 || row == 0) {
         return;
     }
     if (kindOfRow(row) == ElementKind::None) {
-        message(58);
+        message(lang::RowWithoutKind);
     }
     const CellDialogResult result = cellDialog_(row, cellHasElement_);
     cellHasElement_ = result.cellHasElement;
     if (!result.edit) {
         return;
     }
-    setCommandEnabled(Command::Undo, true);
-    storyboard_.setCellText(column, row, result.edit->cellText);
-    regeneratePage();
-    if (!state_.gridMode) {
-        rebuildPictureList();
-    }
+    document_.setUndoAvailable(true);
+    storyboard.setCellText(column, row, result.edit->cellText);
+    BusyCursor busy;
+    document_.regenerate();
+    refreshPictureList();
 }
 
 void MainWindow::positionCommand() {
-    const int column = storyboard_.currentColumn();
-    const int row = storyboard_.currentRow();
-    const QString cell = storyboard_.cellText(column, row);
+    Storyboard& storyboard = document_.storyboard();
+    const int column = storyboard.currentColumn();
+    const int row = storyboard.currentRow();
+    const QString cell = storyboard.cellText(column, row);
     if (cell.isEmpty()) {
-        message(456);
-    } else if (storyboard_.page() == 0) {
+        message(lang::EmptyCellToPlace);
+    } else if (storyboard.page() == 0) {
         message(lang::NoCurrentPage);
-    } else if (!storyboard_.hasElements()) {
+    } else if (!storyboard.hasElements()) {
         message(lang::PageFileMissing);
     } else if (isDisappearanceMarker(cell, state_.language)) {
         prompter_.message(cell + state_.text(lang::CellHoldsNothingToPlace));
     } else if (kindOfRow(row) == ElementKind::Sound) {
-        message(83);
+        message(lang::SoundNotPlaceable);
     } else if (kindOfRow(row) == ElementKind::Background) {
-        message(66);
-    } else if (const auto records = readPageFile(storyboard_.jouPath()); !records) {
+        message(lang::BackgroundFixed);
+    } else if (const auto records = readPageFile(storyboard.jouPath()); !records) {
         message(lang::PageFileMissing);
     } else {
         const int start = positionStartRecord(*records, column, row, state_.language);
         if (start < 0) {
-            message(68);
+            message(lang::NothingToPlace);
         } else if (positionEditor_) {
             positionEditor_(start);
         }
@@ -223,7 +206,8 @@ void MainWindow::showGridView() {
 }
 
 void MainWindow::showPictureListView() {
-    if (storyboard_.page() == 0) {
+    Storyboard& storyboard = document_.storyboard();
+    if (storyboard.page() == 0) {
         message(lang::NoCurrentPage);
         items_.value(QStringLiteral("Storyboard1"))->setChecked(false);
         return;
@@ -235,7 +219,8 @@ void MainWindow::showPictureListView() {
 }
 
 void MainWindow::rebuildPictureList() {
-    const auto items = buildPictureList(storyboard_.jouPath(), state_, prompter_);
+    Storyboard& storyboard = document_.storyboard();
+    const auto items = buildPictureList(storyboard.jouPath(), state_, prompter_);
     if (!items) {
         message(lang::PageFileMissing);
         showGridView();
@@ -269,13 +254,12 @@ void MainWindow::setEditingViewEnabled(bool enabled) {
 }
 
 void MainWindow::selectPressedCell(int column, int row, Qt::MouseButton button, QPoint globalPos) {
-    storyboard_.setCurrentCell(column, row);
-    updateStatus();
+    document_.setCurrentCell(column, row);
     if (button != Qt::RightButton) {
         return;
     }
     popupCell_ = QPoint(column, row);
-    const QString text = storyboard_.cellText(column, row);
+    const QString text = document_.storyboard().cellText(column, row);
     setCommandEnabled(Command::OpenMedia, !text.isEmpty() && factsOfRow(row).fileInFichier);
     popup_->popup(globalPos);
 }
@@ -285,29 +269,28 @@ void MainWindow::openChosenPage() {
     if (entry.isEmpty()) {
         return;
     }
-    storyboard_.closePage();
-    switchToPage(pageNumberOfEntry(entry));
-    if (!state_.gridMode) {
-        rebuildPictureList();
-    }
+    document_.storyboard().closePage();
+    switchToPage(PageBook::numberOfEntry(entry));
+    refreshPictureList();
 }
 
 void MainWindow::selectListedCell(QListWidgetItem* item) {
+    Storyboard& storyboard = document_.storyboard();
     if (!item) {
         return;
     }
     if (item->data(IsColumnRole).toBool()) {
-        storyboard_.setCurrentCell(item->data(ColumnRole).toInt(), 1);
+        storyboard.setCurrentCell(item->data(ColumnRole).toInt(), 1);
     } else {
-        const auto bytes = RecordFile::readAll(storyboard_.jouPath(), kPageRecordSize);
+        const auto bytes = RecordFile::readAll(storyboard.jouPath(), kPageRecordSize);
         const int index = item->data(RecordRole).toInt();
         if (!bytes || index >= bytes->size()) {
             return;
         }
         const ElementRecord r = decodePageRecord(bytes->at(index));
-        storyboard_.setCurrentCell(r.Colonne, r.Ligne);
+        storyboard.setCurrentCell(r.Colonne, r.Ligne);
     }
-    grid_->selectCell(storyboard_.currentColumn(), storyboard_.currentRow());
+    grid_->selectCell(storyboard.currentColumn(), storyboard.currentRow());
     updateStatus();
 }
 

@@ -3,9 +3,9 @@
 #include "common/formats/ElementKinds.h"
 #include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"
-#include "editor/app/MainWindow.h"
-#include "editor/app/ProjectCommands.h"
+#include "editor/app/EditorView.h"
 #include "editor/document/MediaLookup.h"
+#include "editor/document/ProjectDocument.h"
 
 #include <QFileInfo>
 
@@ -77,10 +77,12 @@ bool startProgram(const SessionSettings& state, Prompter& prompter, const QStrin
     return false;
 }
 
-OutsideTools::OutsideTools(MainWindow& window) : window_(window) {}
+OutsideTools::OutsideTools(ProjectDocument& document, Prompter& prompter, EditorView& view,
+                           std::function<void()> setUpTools)
+    : document_(document), prompter_(prompter), view_(view), setUpTools_(std::move(setUpTools)) {}
 
 QString OutsideTools::cellMediaPath() {
-    Storyboard& board = window_.storyboard();
+    Storyboard& board = document_.storyboard();
     const int row = board.currentRow();
     const int column = board.currentColumn();
     if (board.page() == 0 || board.cellText(column, row).isEmpty()) {
@@ -91,11 +93,11 @@ QString OutsideTools::cellMediaPath() {
     if (!record || record->Fichier.isEmpty() || !record->Fichier.startsWith(u'\\')) {
         return {};
     }
-    return findMediaHost(window_.state(), record->Fichier);
+    return findMediaHost(document_.state(), record->Fichier);
 }
 
 QStringList OutsideTools::arguments(OutsideTool tool) {
-    if (!toolTakesRow(tool, window_.storyboard().currentRow())) {
+    if (!toolTakesRow(tool, document_.storyboard().currentRow())) {
         return {};
     }
     const QString media = cellMediaPath();
@@ -103,17 +105,16 @@ QStringList OutsideTools::arguments(OutsideTool tool) {
 }
 
 void OutsideTools::start(OutsideTool tool) {
-    SessionSettings& state = window_.state();
+    SessionSettings& state = document_.state();
     const int line = settingsLineOf(tool);
     if (state.settings.line(line) == QStringLiteral("$")) {
-        window_.projects().toolSettingsCommand();
+        setUpTools_();
     }
     const QString program = state.settings.line(line);
     if (program != QStringLiteral("$") && !program.isEmpty()) {
-        startProgram(state, window_.prompter(), program, arguments(tool),
-                     QFileInfo(program).absolutePath());
+        startProgram(state, prompter_, program, arguments(tool), QFileInfo(program).absolutePath());
     }
-    window_.focusVisibleView();
+    view_.focusVisibleView();
 }
 
 }  // namespace ztv::editor

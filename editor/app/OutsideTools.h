@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace ztv {
 class Prompter;
@@ -10,7 +11,8 @@ class Prompter;
 namespace ztv::editor {
 
 struct SessionSettings;
-class MainWindow;
+class EditorView;
+class ProjectDocument;
 
 // Starts the program in the folder; when it does not start, says so and names it.
 bool startProgram(const SessionSettings& state, Prompter& prompter, const QString& program,
@@ -37,7 +39,9 @@ OutsideTool toolForRow(int row);
 // opens the tool settings first; one still not set up starts nothing.
 class OutsideTools {
   public:
-    explicit OutsideTools(MainWindow& window);
+    // setUpTools: the tool settings dialog.
+    OutsideTools(ProjectDocument& document, Prompter& prompter, EditorView& view,
+                 std::function<void()> setUpTools);
 
     void start(OutsideTool tool);
     // The program's arguments: the current cell's media when the tool takes its row.
@@ -47,7 +51,10 @@ class OutsideTools {
     QString cellMediaPath();
 
   private:
-    MainWindow& window_;
+    ProjectDocument& document_;
+    Prompter& prompter_;
+    EditorView& view_;
+    std::function<void()> setUpTools_;
 };
 
 }  // namespace ztv::editor

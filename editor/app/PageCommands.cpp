@@ -2,39 +2,28 @@
 
 #include "common/formats/LangLines.h"
 #include "common/platform/FileIo.h"
-#include "editor/app/MainWindow.h"
+#include "editor/app/EditorView.h"
+#include "editor/app/LineMessage.h"
 #include "editor/dialogs/NewPageDialog.h"
+#include "editor/document/ProjectDocument.h"
 #include "editor/document/UndoSnapshot.h"
 
-#include <QComboBox>
 #include <QFileInfo>
 
 namespace ztv::editor {
 
-PageCommands::PageCommands(MainWindow& window) : window_(window), state_(window.state()) {}
-
-void PageCommands::bind() {
-    window_.setCommandHandler(Command::NewPage, [this] { newPage(); });
-    window_.setCommandHandler(Command::ModifyPage, [this] { modifyPage(); });
-    window_.setCommandHandler(Command::DeletePage, [this] { deletePage(); });
-    window_.setCommandHandler(Command::CopyPage, [this] { copyPage(); });
-    window_.setCommandHandler(Command::PastePage, [this] { pastePage(); });
-    window_.setCommandEnabled(Command::PastePage, QFileInfo::exists(clipboardPath()));
-}
+PageCommands::PageCommands(ProjectDocument& document, Prompter& prompter, EditorView& view)
+    : document_(document), state_(document.state()), prompter_(prompter), view_(view) {}
 
 PageBook PageCommands::book() const {
     return PageBook(state_.paths.workingDir());
 }
 
-QString PageCommands::clipboardPath() const {
-    return state_.paths.data(QStringLiteral("page.cop"));
-}
-
 void PageCommands::newPage(bool modifyMode) {
     PageBook pages = book();
-    Storyboard& storyboard = window_.storyboard();
+    Storyboard& storyboard = document_.storyboard();
     const int current = storyboard.page();
-    NewPageDialog dialog(state_, window_.prompter(), pages, current, modifyMode, &window_);
+    NewPageDialog dialog(state_, prompter_, pages, current, modifyMode, view_.dialogParent());
     if (dialog.currentMissing()) {
         return;
     }
@@ -45,40 +34,40 @@ void PageCommands::newPage(bool modifyMode) {
     if (result == Prompter::Yes) {
         // The first page of a project begun from the opening state opens the project.
         state_.projectOpen = true;
-        window_.setModified(true);
+        document_.setModified(true);
     }
-    window_.showPage(page);
+    document_.showPage(page);
 }
 
 void PageCommands::modifyPage() {
-    if (window_.storyboard().page() == 0) {
-        window_.message(lang::NoPageSelected);
+    if (document_.storyboard().page() == 0) {
+        showLine(prompter_, state_.language, lang::NoPageSelected);
         return;
     }
     newPage(true);
 }
 
 void PageCommands::deletePage() {
-    Storyboard& storyboard = window_.storyboard();
+    Storyboard& storyboard = document_.storyboard();
     const int page = storyboard.page();
     if (page == 0) {
-        window_.message(lang::NoPageSelected);
+        showLine(prompter_, state_.language, lang::NoPageSelected);
         return;
     }
-    if (window_.prompter().ask(state_.text(lang::DeletePageQuestion), {},
-                               Prompter::Buttons::YesNoCancel) != Prompter::Yes) {
+    if (prompter_.ask(state_.text(lang::DeletePageQuestion), {}, Prompter::Buttons::YesNoCancel) !=
+        Prompter::Yes) {
         return;
     }
-    window_.setModified(true);
+    document_.setModified(true);
     storyboard.closePage();
     if (const int refusal = book().remove(page)) {
-        window_.message(refusal);
+        showLine(prompter_, state_.language, refusal);
     }
-    window_.showPage(0);
+    document_.showPage(0);
 }
 
 void PageCommands::copyPage() {
-    Storyboard& storyboard = window_.storyboard();
+    Storyboard& storyboard = document_.storyboard();
     const int page = storyboard.page();
     if (page == 0 || !QFileInfo::exists(storyboard.actPath())) {
         return;
@@ -86,41 +75,41 @@ void PageCommands::copyPage() {
     storyboard.closePage();
     const bool copied = copyFileAtomically(
         storyboard.pageFilePath(storyboard.workingDir(), page, QStringLiteral(".ACT")),
-        clipboardPath());
+        document_.pageClipboardPath());
     storyboard.openPage(page);
     if (!copied) {
-        window_.message(lang::PageFilesNotWritten);
+        showLine(prompter_, state_.language, lang::PageFilesNotWritten);
         return;
     }
-    window_.setCommandEnabled(Command::PastePage, true);
+    document_.notifyPageCopied();
 }
 
 void PageCommands::pastePage() {
-    Storyboard& storyboard = window_.storyboard();
+    Storyboard& storyboard = document_.storyboard();
     const int page = storyboard.page();
     // With no page to paste into, the message is all: a new page would stay empty.
     if (page == 0) {
-        window_.message(lang::NoCurrentPage);
+        showLine(prompter_, state_.language, lang::NoCurrentPage);
         return;
     }
-    if (!QFileInfo::exists(clipboardPath())) {
+    if (!QFileInfo::exists(document_.pageClipboardPath())) {
         return;
     }
     if (!takeUndoSnapshot(storyboard)) {
-        window_.message(lang::PageFilesNotWritten);
+        showLine(prompter_, state_.language, lang::PageFilesNotWritten);
         return;
     }
     storyboard.closePage();
     const bool copied = copyFileAtomically(
-        clipboardPath(),
+        document_.pageClipboardPath(),
         storyboard.pageFilePath(storyboard.workingDir(), page, QStringLiteral(".ACT")));
-    window_.switchToPage(page);
+    document_.switchToPage(page);
     if (!copied) {
-        window_.message(lang::PageFilesNotWritten);
+        showLine(prompter_, state_.language, lang::PageFilesNotWritten);
         return;
     }
-    window_.regeneratePage();
-    window_.setCommandEnabled(Command::Undo, true);
+    document_.regenerate();
+    document_.setUndoAvailable(true);
 }
 
 }  // namespace ztv::editor

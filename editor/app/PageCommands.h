@@ -1,23 +1,21 @@
 #pragma once
 
+#include "common/platform/Prompter.h"
 #include "editor/document/PageBook.h"
 
 namespace ztv::editor {
 
-class MainWindow;
+class EditorView;
+class ProjectDocument;
 struct SessionSettings;
 
 // The page commands of the main window: new page, modify, delete, copy and paste a whole page.
 // The page table work is the PageBook's.
 class PageCommands {
   public:
-    explicit PageCommands(MainWindow& window);
-
-    // Registers NewPage, ModifyPage, DeletePage, CopyPage and PastePage.
-    void bind();
+    PageCommands(ProjectDocument& document, Prompter& prompter, EditorView& view);
 
     PageBook book() const;
-    QString clipboardPath() const;  // page.cop in the data folder
 
     void newPage(bool modifyMode = false);
     void modifyPage();
@@ -27,8 +25,10 @@ class PageCommands {
     void pastePage();
 
   private:
-    MainWindow& window_;
+    ProjectDocument& document_;
     SessionSettings& state_;
+    Prompter& prompter_;
+    EditorView& view_;
 };
 
 }  // namespace ztv::editor

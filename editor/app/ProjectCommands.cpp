@@ -3,19 +3,20 @@
 #include "common/formats/LangLines.h"
 #include "common/formats/ProjectFileCheck.h"
 #include "common/formats/ProjectSettings.h"
-#include "editor/app/EditorStartup.h"
-#include "editor/app/MainWindow.h"
-#include "editor/app/RecentProjects.h"
+#include "editor/app/ApplicationTitle.h"
+#include "editor/app/EditorView.h"
+#include "editor/app/LineMessage.h"
 #include "editor/dialogs/KeywordListDialog.h"
 #include "editor/dialogs/ProjectParametersDialog.h"
 #include "editor/dialogs/ToolSettingsDialog.h"
 #include "editor/document/PageBook.h"
+#include "editor/document/ProjectDocument.h"
+#include "editor/document/RecentProjects.h"
 #include "editor/document/StoredPath.h"
 #include "editor/document/WorkingCopy.h"
 #include "editor/document/WorkingCopyOwner.h"
 #include "editor/widgets/BusyCursor.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -23,46 +24,21 @@
 
 namespace ztv::editor {
 
-namespace {
-
-constexpr int kNoPageToSave = 9;
-
-}  // namespace
-
 QString projectFilter() {
     return QStringLiteral(" (*.PZV *.pzv)");
 }
 
-ProjectCommands::ProjectCommands(MainWindow& window) : window_(window), state_(window.state()) {}
-
-void ProjectCommands::bind() {
-    window_.setCommandHandler(Command::OpenProject, [this] { openCommand(); });
-    window_.setCommandHandler(Command::NewProject, [this] { newProject(); });
-    window_.setCommandHandler(Command::Save, [this] { saveCommand(); });
-    window_.setCommandHandler(Command::SaveAs, [this] { saveAsCommand(); });
-    for (int i = 0; i < 5; ++i) {
-        window_.setCommandHandler(recentProjectCommand(i), [this, i] { openRecent(i); });
-    }
-    window_.setCommandHandler(Command::ProjectParameters, [this] { parametersCommand(); });
-    window_.setCommandHandler(Command::Keywords, [this] { keywordsCommand(); });
-    window_.setCommandHandler(Command::ToolSettings, [this] {
-        toolSettingsCommand();
-        window_.grid().setFocus();
-    });
-    window_.setCloseSaver([this] { return saveNamedOrChoose(); });
-}
+ProjectCommands::ProjectCommands(ProjectDocument& document, Prompter& prompter, EditorView& view,
+                                 CommandRunner run)
+    : document_(document),
+      state_(document.state()),
+      prompter_(prompter),
+      view_(view),
+      run_(std::move(run)) {}
 
 bool ProjectCommands::onCdDrive(const QString& host) const {
     const QString windows = state_.drives.toWindows(host);
     return !windows.isEmpty() && state_.drives.type(windows.at(0)) == DriveType::Cd;
-}
-
-void ProjectCommands::setProjectPath(const QString& projectHost) {
-    const QFileInfo info(canonicalProjectPath(projectHost));
-    state_.projectName = info.filePath();
-    state_.projectDir = info.absolutePath();
-    state_.projectBase = info.absolutePath() + QLatin1Char('/') + info.completeBaseName();
-    window_.updateCaption();
 }
 
 bool ProjectCommands::takeOverWorkingCopy() {
@@ -73,16 +49,15 @@ bool ProjectCommands::takeOverWorkingCopy() {
     const QString question =
         named ? state_.text(lang::RecoverProject) + QStringLiteral("\n") + owner->project
               : state_.text(lang::RecoverWorkingCopy);
-    if (unsaved &&
-        window_.prompter().ask(question, {}, Prompter::Buttons::YesNo) == Prompter::Yes) {
+    if (unsaved && prompter_.ask(question, {}, Prompter::Buttons::YesNo) == Prompter::Yes) {
         if (named) {
-            setProjectPath(owner->project);
+            document_.setSavedPath(owner->project);
         }
         ProjectSettings settings;
         settings.load(workingcopy::settingsPath(dir));
         state_.projectWidth = settings.width();
         state_.projectHeight = settings.height();
-        window_.setModified(true);
+        document_.setModified(true);
         return true;
     }
     workingcopy::empty(dir);
@@ -91,14 +66,14 @@ bool ProjectCommands::takeOverWorkingCopy() {
                                     &error)) {
         qWarning("working copy: %s", qPrintable(error));
     }
-    window_.setModified(false);
+    document_.setModified(false);
     return false;
 }
 
 bool ProjectCommands::refusesPath(const QString& projectHost) {
     const QString refusal = unstorableCharacterMessage(state_, projectHost);
     if (!refusal.isEmpty()) {
-        window_.prompter().message(refusal);
+        prompter_.message(refusal);
     }
     return !refusal.isEmpty();
 }
@@ -109,8 +84,7 @@ bool ProjectCommands::openProject(const QString& projectHost) {
     }
     // A damaged file is refused before the working copy is touched, and never written.
     if (const ProjectFileCheck check = checkSavedProject(projectHost); !check.ok()) {
-        window_.prompter().message(
-            faultMessage(check, [this](int line) { return state_.text(line); }));
+        prompter_.message(faultMessage(check, [this](int line) { return state_.text(line); }));
         return false;
     }
     BusyCursor busy;
@@ -120,44 +94,41 @@ bool ProjectCommands::openProject(const QString& projectHost) {
     const auto loaded = workingcopy::loadProject(projectHost, staging.path(), state_.drives);
     switch (loaded.status) {
         case workingcopy::LoadResult::OldFormat:
-            window_.prompter().ask(state_.text(lang::OldProjectFormat), applicationTitle(),
-                                   Prompter::Buttons::Ok);
+            prompter_.ask(state_.text(lang::OldProjectFormat), applicationTitle(),
+                          Prompter::Buttons::Ok);
             return false;
         case workingcopy::LoadResult::ProjectUnreadable:
-            window_.prompter().message(projectHost + QLatin1Char(' ') +
-                                       state_.text(lang::NotFoundSuffix));
+            prompter_.message(projectHost + QLatin1Char(' ') + state_.text(lang::NotFoundSuffix));
             return false;
         case workingcopy::LoadResult::ContainerUnreadable:
-            window_.message(lang::ContainerSplitFailed);
+            showLine(prompter_, state_.language, lang::ContainerSplitFailed);
             return false;
         case workingcopy::LoadResult::Loaded:
             break;
     }
-    window_.storyboard().closePage();
+    document_.storyboard().closePage();
     if (!workingcopy::moveInto(staging.path(), state_.paths.workingDir())) {
-        window_.message(lang::PageFilesNotWritten);
+        showLine(prompter_, state_.language, lang::PageFilesNotWritten);
     }
-    setProjectPath(projectHost);
+    document_.setSavedPath(projectHost);
     state_.projectWidth = loaded.width;
     state_.projectHeight = loaded.height;
     state_.settingsFlag = loaded.settingsFlag;
     if (loaded.containerMissing) {
-        window_.prompter().message(loaded.containerHost + QLatin1Char(' ') +
-                                   state_.text(lang::NotFoundSuffix));
-        window_.message(lang::ContainerSplitFailed);
+        prompter_.message(loaded.containerHost + QLatin1Char(' ') +
+                          state_.text(lang::NotFoundSuffix));
+        showLine(prompter_, state_.language, lang::ContainerSplitFailed);
     }
     state_.projectOpen = false;
-    window_.openPageTable();
-    window_.showPage(0);
-    window_.setModified(false);
-    updateRecentList(state_.settings, state_.projectName);
-    window_.updateRecentItems();
-    window_.setCommandEnabled(Command::Undo, false);
+    document_.openPageTable();
+    document_.showPage(0);
+    document_.setModified(false);
+    document_.rememberRecent(state_.projectName);
+    document_.setUndoAvailable(false);
     if (!state_.gridMode) {
-        window_.showGridView();
+        view_.showGridView();
     }
-    window_.saveEditorSettings();
-    window_.updateStatus();
+    document_.saveEditorSettings();
     return true;
 }
 
@@ -167,79 +138,74 @@ void ProjectCommands::newProject(bool askToSave) {
     }
     {
         BusyCursor busy;
-        window_.storyboard().closePage();
+        document_.storyboard().closePage();
         const QString dir = state_.paths.workingDir();
         workingcopy::empty(dir);
-        state_.projectName = state_.text(lang::UntitledProject);
-        state_.projectBase = dir;
-        state_.projectDir = state_.paths.dataDir();
-        window_.updateCaption();
+        document_.setUntitled();
         state_.projectOpen = true;
         QString error;
         if (!workingcopy::createProject(dir, state_.paths.projectTemplate(), state_.projectName,
                                         &error)) {
             qWarning("new project: %s", qPrintable(error));
-            window_.message(lang::PageFilesNotWritten);
+            showLine(prompter_, state_.language, lang::PageFilesNotWritten);
         }
         state_.projectWidth = ProjectSettings::kDefaultWidth;
         state_.projectHeight = ProjectSettings::kDefaultHeight;
         state_.settingsFlag = false;
-        window_.showPage(0);
-        window_.setModified(false);
-        window_.setCommandEnabled(Command::Undo, false);
+        document_.showPage(0);
+        document_.setModified(false);
+        document_.setUndoAvailable(false);
         if (!state_.gridMode) {
-            window_.showGridView();
+            view_.showGridView();
         }
     }
-    window_.runCommand(Command::ProjectParameters);
-    window_.runCommand(Command::NewPage);
+    run_(Command::ProjectParameters);
+    run_(Command::NewPage);
 }
 
 void ProjectCommands::openCommand(bool askToSave) {
     if (askToSave && !saveChangesPrompt()) {
         return;
     }
-    const QString path = window_.prompter().openFileName(state_.text(lang::OpenProjectCaption),
-                                                         dialogFolder(), projectFilter());
+    const QString path = prompter_.openFileName(state_.text(lang::OpenProjectCaption),
+                                                dialogFolder(), projectFilter());
     if (!path.isEmpty()) {
         openChosenProject(path);
-    } else if (window_.windowTitle() == state_.text(lang::MainWindowCaption)) {
+    } else if (!view_.showsProject()) {
         newProject(false);
     }
-    window_.focusVisibleView();
+    view_.focusVisibleView();
 }
 
 bool ProjectCommands::openChosenProject(const QString& projectHost) {
     if (onCdDrive(projectHost)) {
-        window_.message(lang::ProjectOnCdDrive);
+        showLine(prompter_, state_.language, lang::ProjectOnCdDrive);
         return false;
     }
     return openProject(projectHost);
 }
 
 void ProjectCommands::openHandedOver(const QString& projectHost) {
-    window_.showNormal();
-    window_.raise();
-    window_.activateWindow();
+    view_.raiseWindow();
     if (!saveChangesPrompt(nullptr, true, Prompter::Buttons::YesNoCancelUnasked)) {
         return;
     }
     openChosenProject(projectHost);
-    window_.focusVisibleView();
+    view_.focusVisibleView();
 }
 
 void ProjectCommands::saveCommand() {
-    if (window_.storyboard().page() == 0) {
-        window_.message(lang::NoCurrentPage);
+    if (document_.storyboard().page() == 0) {
+        showLine(prompter_, state_.language, lang::NoCurrentPage);
         return;
     }
     saveNamedOrChoose();
-    window_.focusVisibleView();
+    view_.focusVisibleView();
 }
 
 void ProjectCommands::saveAsCommand() {
-    if (window_.storyboard().page() == 0) {
-        window_.message(lang::NoCurrentPage);
+    if (document_.storyboard().page() == 0) {
+        showLine(prompter_, state_.language, lang::NoCurrentPage);
         return;
     }
     if (const QString path = chooseSavePath(); !path.isEmpty()) {
@@ -257,34 +223,33 @@ void ProjectCommands::openRecent(int index) {
     const int line = FirstRecentLine + index;
     const QString path = state_.settings.line(line);
     if (!savedAs.isEmpty()) {
-        updateRecentList(state_.settings, savedAs);
+        document_.rememberRecent(savedAs);
     }
     if (path != QStringLiteral("$")) {
         const QString host = state_.drives.outsideToHost(path);
         if (!host.isEmpty() && QFileInfo(host).isFile()) {
             openProject(host);
         } else {
-            state_.settings.setLine(state_.settings.lines().indexOf(path), QStringLiteral("$"));
-            window_.updateRecentItems();
-            window_.message(lang::RecentProjectMissing);
+            document_.forgetRecent(path);
+            showLine(prompter_, state_.language, lang::RecentProjectMissing);
             openCommand(false);
         }
     }
-    window_.updateRecentItems();
-    window_.saveEditorSettings();
-    window_.focusVisibleView();
+    document_.saveEditorSettings();
+    view_.focusVisibleView();
 }
 
 void ProjectCommands::parametersCommand() {
     if (!state_.projectOpen) {
-        window_.message(lang::NoCurrentPage);
+        showLine(prompter_, state_.language, lang::NoCurrentPage);
         return;
     }
     ProjectSettings settings;
     settings.load(workingcopy::settingsPath(state_.paths.workingDir()));
     ProjectParametersDialog dialog(
-        state_, window_.prompter(), ProjectParameters::read(settings),
-        [this](const ProjectParameters& values) { return applyParameters(values); }, &window_);
+        state_, prompter_, ProjectParameters::read(settings),
+        [this](const ProjectParameters& values) { return applyParameters(values); },
+        view_.dialogParent());
     runModal(state_, dialog);
 }
 
@@ -306,14 +271,14 @@ int ProjectCommands::applyParameters(const ProjectParameters& values) {
     if (!settings.save(settingsHost)) {
         return lang::PageFilesNotWritten;
     }
-    window_.setModified(true);
+    document_.setModified(true);
     state_.settingsFlag = values.transparent;
     const int width = settings.width();
     const int height = settings.height();
     const bool resized = width != state_.projectWidth || height != state_.projectHeight;
     state_.projectWidth = width;
     state_.projectHeight = height;
-    Storyboard& storyboard = window_.storyboard();
+    Storyboard& storyboard = document_.storyboard();
     const int page = storyboard.page();
     if (resized && page != 0) {
         BusyCursor busy;
@@ -322,45 +287,45 @@ int ProjectCommands::applyParameters(const ProjectParameters& values) {
             resizeBackgrounds(state_.paths.workingDir(),
                               PageBook(state_.paths.workingDir()).livePages(), width, height);
         storyboard.openPage(page);
-        window_.repaintGrid();
+        document_.notifyCellsChanged();
         if (changed < 0) {
-            window_.message(lang::PageFilesNotWritten);
+            showLine(prompter_, state_.language, lang::PageFilesNotWritten);
         } else {
-            window_.prompter().inform(window_.state().text(lang::BackgroundsResized));
+            prompter_.inform(state_.text(lang::BackgroundsResized));
         }
     }
     return 0;
 }
 
 void ProjectCommands::keywordsCommand() {
-    if (window_.storyboard().page() == 0) {
-        window_.message(lang::NoCurrentPage);
+    if (document_.storyboard().page() == 0) {
+        showLine(prompter_, state_.language, lang::NoCurrentPage);
         return;
     }
-    KeywordListDialog dialog(state_, window_.prompter(), &window_);
+    KeywordListDialog dialog(state_, prompter_, view_.dialogParent());
     runModal(state_, dialog);
-    window_.setModified(state_.modified || dialog.changed());
-    window_.focusVisibleView();
+    document_.setModified(state_.modified || dialog.changed());
+    view_.focusVisibleView();
 }
 
 void ProjectCommands::toolSettingsCommand() {
-    ToolSettingsDialog dialog(state_, window_.prompter(), &window_);
+    ToolSettingsDialog dialog(state_, prompter_, view_.dialogParent());
     runModal(state_, dialog);
 }
 
 bool ProjectCommands::save() {
     BusyCursor busy;
-    const int page = window_.storyboard().page();
-    window_.storyboard().closePage();
+    const int page = document_.storyboard().page();
+    document_.storyboard().closePage();
     const auto result = workingcopy::saveProject(state_.paths.workingDir(), state_.projectName,
                                                  state_.paths.projectTemplate(), state_.drives);
-    window_.showPage(page);
+    document_.showPage(page);
     if (result.status == workingcopy::SaveResult::NoPages) {
-        window_.message(kNoPageToSave);
+        showLine(prompter_, state_.language, lang::NoPageToSave);
     }
     if (result.status != workingcopy::SaveResult::Saved) {
         qWarning("save: %s", qPrintable(result.error));
-        window_.message(lang::SaveFailed);
+        showLine(prompter_, state_.language, lang::SaveFailed);
         return false;
     }
     ProjectSettings settings;
@@ -368,17 +333,16 @@ bool ProjectCommands::save() {
     state_.projectWidth = settings.width();
     state_.projectHeight = settings.height();
     state_.settingsFlag = settings.line(ProjectSettings::Transparent) != QStringLiteral("$");
-    window_.setModified(false);
-    window_.setCommandEnabled(Command::Undo, false);
+    document_.setModified(false);
+    document_.setUndoAvailable(false);
     state_.settings.setLine(LastProjectLine, state_.projectName);
-    window_.saveEditorSettings();
-    window_.updateStatus();
+    document_.saveEditorSettings();
     return true;
 }
 
 bool ProjectCommands::saveAs(QString projectHost, bool updateRecent) {
     if (onCdDrive(projectHost)) {
-        window_.message(lang::ProjectOnCdDrive);
+        showLine(prompter_, state_.language, lang::ProjectOnCdDrive);
         return false;
     }
     if (QFileInfo(projectHost).suffix().isEmpty()) {
@@ -388,26 +352,19 @@ bool ProjectCommands::saveAs(QString projectHost, bool updateRecent) {
         return false;
     }
     if (QFileInfo::exists(projectHost) &&
-        window_.prompter().ask(state_.text(lang::ProjectExistsReplace), {},
-                               Prompter::Buttons::YesNoCancel) != Prompter::Yes) {
+        prompter_.ask(state_.text(lang::ProjectExistsReplace), {},
+                      Prompter::Buttons::YesNoCancel) != Prompter::Yes) {
         return false;
     }
-    const QString name = state_.projectName;
-    const QString dir = state_.projectDir;
-    const QString base = state_.projectBase;
-    setProjectPath(projectHost);
+    const ProjectDocument::Path previous = document_.path();
+    document_.setSavedPath(projectHost);
     if (!save()) {
-        state_.projectName = name;
-        state_.projectDir = dir;
-        state_.projectBase = base;
-        window_.updateCaption();
-        window_.updateStatus();
+        document_.setPath(previous);
         return false;
     }
     if (updateRecent) {
-        updateRecentList(state_.settings, state_.projectName);
-        window_.updateRecentItems();
-        window_.saveEditorSettings();
+        document_.rememberRecent(state_.projectName);
+        document_.saveEditorSettings();
     }
     return true;
 }
@@ -424,8 +381,8 @@ QString ProjectCommands::dialogFolder() const {
 QString ProjectCommands::chooseSavePath() {
     const QString working = QDir(state_.paths.workingDir()).canonicalPath().toUpper();
     for (int attempt = 0; attempt < 2; ++attempt) {
-        const QString path = window_.prompter().saveFileName(state_.text(lang::SaveAsCaption),
-                                                             dialogFolder(), projectFilter());
+        const QString path = prompter_.saveFileName(state_.text(lang::SaveAsCaption),
+                                                    dialogFolder(), projectFilter());
         if (path.isEmpty()) {
             return {};
         }
@@ -433,7 +390,7 @@ QString ProjectCommands::chooseSavePath() {
         if (dir != working) {
             return path;
         }
-        window_.message(lang::WorkingFolderRefused);
+        showLine(prompter_, state_.language, lang::WorkingFolderRefused);
     }
     return {};
 }
@@ -457,7 +414,7 @@ bool ProjectCommands::saveChangesPrompt(QString* savedAs, bool updateRecent,
     if (!state_.modified) {
         return true;
     }
-    switch (window_.prompter().ask(state_.text(lang::SaveChangesQuestion), {}, buttons)) {
+    switch (prompter_.ask(state_.text(lang::SaveChangesQuestion), {}, buttons)) {
         case Prompter::Yes:
             return saveNamedOrChoose(savedAs, updateRecent);
         case Prompter::No:

@@ -1,14 +1,20 @@
 #pragma once
 
-#include <QString>
-
 #include "common/platform/Prompter.h"
+#include "editor/app/Command.h"
 #include "editor/document/ProjectParameters.h"
+
+#include <QString>
+#include <functional>
 
 namespace ztv::editor {
 
-class MainWindow;
+class EditorView;
+class ProjectDocument;
 struct SessionSettings;
+
+// Runs a command through the window's dispatch point (a command that leads to another).
+using CommandRunner = std::function<void(Command)>;
 
 // The file chooser's filter of project files.
 QString projectFilter();
@@ -18,10 +24,8 @@ QString projectFilter();
 // command the author cancels, or whose save fails, leaves the open project as it was.
 class ProjectCommands {
   public:
-    explicit ProjectCommands(MainWindow& window);
-
-    // Registers OpenProject, NewProject, Save, SaveAs, OpenRecent1 to 5 and the close saver.
-    void bind();
+    ProjectCommands(ProjectDocument& document, Prompter& prompter, EditorView& view,
+                    CommandRunner run);
 
     // At start-up: work that a crash left in the working copy is offered for recovery (as the
     // project it belongs to, modified); work saved since its last change is cleared without a
@@ -72,11 +76,12 @@ class ProjectCommands {
     bool onCdDrive(const QString& host) const;
     // A project path the settings cannot store: message, true.
     bool refusesPath(const QString& projectHost);
-    void setProjectPath(const QString& projectHost);
-    void reopenAfterLoad();
 
-    MainWindow& window_;
+    ProjectDocument& document_;
     SessionSettings& state_;
+    Prompter& prompter_;
+    EditorView& view_;
+    CommandRunner run_;
 };
 
 }  // namespace ztv::editor

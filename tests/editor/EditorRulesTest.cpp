@@ -2,7 +2,7 @@
 #include "common/formats/LanguageFile.h"
 #include "common/platform/FileIo.h"
 #include "editor/app/DriveScan.h"
-#include "editor/app/RecentProjects.h"
+#include "editor/document/RecentProjects.h"
 #include "editor/document/SessionSettings.h"
 #include "editor/position/PositionStart.h"
 #include "editor/storyboard/PictureList.h"

@@ -150,7 +150,7 @@ TEST_F(StoryboardClipboard, UndoRestoresThePageByteForByteOnceAndABadSnapshotCha
     EXPECT_EQ(act(1), before);
     EXPECT_EQ(cell(2, 5), QStringLiteral("b.jpg"));
     EXPECT_FALSE(window().isCommandEnabled(editor::Command::Undo));
-    EXPECT_EQ(window().edits().clipboard().undo().message, lang::NothingToUndo);
+    EXPECT_EQ(window().document().clipboard().undo().message, lang::NothingToUndo);
 
     run("BSuppr", {1, 4, 1, 4});
     const QByteArray afterDelete = act(1);

@@ -88,7 +88,7 @@ TEST_F(WelcomeDialog, TheLastProjectOpens) {
     ASSERT_NE(state().projectName, project);
     state().settings.setLine(editor::LastProjectLine, project);
     chooseAtStart(Welcome::LastProjectChoice);
-    window().launches().showWelcome();
+    window().showWelcome();
     EXPECT_EQ(state().projectName, project);
     EXPECT_GT(window().storyboard().page(), 0);
 }
@@ -103,29 +103,29 @@ TEST_F(WelcomeDialog, OpeningStartsInTheProgramFolderAndACancelKeepsTheDialog) {
 
 TEST_F(WelcomeDialog, QuitEndsTheEditorWithoutAskingAgainAndTheCloseBoxLeavesItRunning) {
     onDialog([](QDialog& d) { d.reject(); });  // the window's close box
-    window().launches().showWelcome();
+    window().showWelcome();
     EXPECT_EQ(previewCloseRequests_, 0);  // closeDown did not run
     EXPECT_TRUE(state().projectName == numberedText(lang::UntitledProject));
 
     chooseAtStart(Welcome::QuitChoice);
-    window().launches().showWelcome();
+    window().showWelcome();
     EXPECT_FALSE(prompter_.texts().contains(numberedText(lang::QuitQuestion)));
     EXPECT_EQ(previewCloseRequests_, 1);
 }
 
 TEST_F(WelcomeDialog, TheStartScreensShowOnceAndTheIntroOnlyWhenTheSettingsAskForIt) {
-    window().launches().showStartScreens();
+    window().showStartScreens();
     EXPECT_EQ(dialogsShown, QStringList{QStringLiteral("Form50")});
 
     dialogsShown.clear();
     state().settings.setLine(editor::IntroLine, QStringLiteral("O"));
-    window().launches().showStartScreens();
+    window().showStartScreens();
     EXPECT_EQ(dialogsShown, (QStringList{QStringLiteral("formintro"), QStringLiteral("Form50")}));
     EXPECT_TRUE(state().introShown);
 
     dialogsShown.clear();
     state().commandLine = QStringList{QStringLiteral("/p/x.PZV")};
-    window().launches().showStartScreens();
+    window().showStartScreens();
     EXPECT_TRUE(dialogsShown.isEmpty());
 }
 

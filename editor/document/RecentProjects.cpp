@@ -1,4 +1,4 @@
-#include "editor/app/RecentProjects.h"
+#include "editor/document/RecentProjects.h"
 
 #include "editor/document/SessionSettings.h"
 
