@@ -61,9 +61,13 @@ QList<QImage> stripFrameList(const PageCanvas& page, const QString& loadedName, 
                              int count, QSize frameSize, std::optional<QRgb> mask) {
     const int w = frameSize.width();
     const int h = frameSize.height();
-    const bool exactStrip =
-        strip.height() == h && std::int64_t(strip.width()) == std::int64_t(count) * w;
-    const int n = cappedCount(count, frameSize, strip.width());
+    // A strip of whole frames of the asked size gives its frames, even fewer than asked: the
+    // element then cycles through the ones there are.
+    const bool exactStrip = strip.height() == h && strip.width() >= w && strip.width() % w == 0;
+    int n = cappedCount(count, frameSize, strip.width());
+    if (exactStrip && !page.projetStretch()) {
+        n = std::min(n, strip.width() / w);
+    }
     QRect cut(0, 0, w, h);
     if (page.projetStretch() && !cutAtFrameSize(loadedName)) {
         const DisplayGeometry& g = page.geometry();

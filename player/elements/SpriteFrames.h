@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QRgb>
+#include <optional>
+
+namespace ztv {
+
+// Where a character or an animation ends (`size`): on its first frame, its last frame, the page
+// under it, or the frame it showed last.
+enum class EndPose { Current, First, Last, Nothing };
+EndPose endPoseOf(int size);
+
+// The frames of a character or animation and the one it is at. The frames it cycles through
+// are the ones the strip gave, however many the record asked for.
+class SpriteFrames {
+  public:
+    SpriteFrames() = default;
+    // `mask`: the colour drawn see-through (the transparent appearance modes).
+    SpriteFrames(QList<QImage> frames, std::optional<QRgb> mask);
+
+    bool isEmpty() const { return frames_.isEmpty(); }
+    int count() const { return int(frames_.size()); }
+    int current() const { return current_; }
+    // Moves on to the next frame; true when that went back to the first.
+    bool advance();
+    // The frame an end pose shows; Nothing and Current leave it as it is.
+    void goToEndPose(EndPose pose);
+    // The current frame as it shows over `under` (the page under it, of the frame's size):
+    // through the mask colour, or whole when there is none.
+    QImage over(const QImage& under) const;
+    bool seeThrough() const { return mask_.has_value(); }
+
+  private:
+    QList<QImage> frames_;
+    std::optional<QRgb> mask_;
+    int current_ = 0;
+};
+
+}  // namespace ztv
