@@ -58,7 +58,8 @@ bool CharacterElement::show() {
         return true;  // nothing to draw: the first step frees it
     }
     under_ = roles().canvas->canvas().copy(rect()).convertToFormat(QImage::Format_RGB32);
-    firstFrame_ = frames_.over(under_);
+    firstFrame_ = QImage(rect().size(), QImage::Format_RGB32);
+    frames_.drawOver(firstFrame_, QPoint(0, 0), under_);
     finished_ = false;
     if (withVoice_) {
         roles().cues->playCharacterSound();
@@ -86,7 +87,8 @@ bool CharacterElement::chooseSoundMode() {
 
 void CharacterElement::disappear() {
     if (limits::pictureSizeAllowed(record().Largeur, record().Hauteur)) {
-        paint(roles().canvas->pageBackground().copy(rect()), false);
+        paint(roles().canvas->pageBackground().copy(rect()).convertToFormat(QImage::Format_RGB32),
+              false);
     }
     finished_ = true;
     step();
@@ -133,7 +135,7 @@ void CharacterElement::loopStep() {
 
 // Every frame is laid over the page as it was, so no earlier frame shows through it.
 void CharacterElement::drawFrame() {
-    paint(frames_.over(under_), false);
+    frames_.drawOver(roles().canvas->canvas(), rect().topLeft(), under_);
 }
 
 void CharacterElement::finish() {
@@ -143,7 +145,10 @@ void CharacterElement::finish() {
     if (pose == EndPose::Nothing) {
         paint(under_, intoBackground);
     } else if (pose != EndPose::Current) {
-        paint(frames_.over(under_), intoBackground);
+        drawFrame();
+        if (intoBackground) {
+            frames_.drawOver(roles().canvas->pageBackground(), rect().topLeft(), under_);
+        }
     } else if (intoBackground) {
         // The frame last shown stays on the page; the background keeps the first one.
         drawThrough(roles().canvas->pageBackground(), rect().topLeft(), firstFrame_, std::nullopt);

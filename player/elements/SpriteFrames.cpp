@@ -33,17 +33,28 @@ void SpriteFrames::goToEndPose(EndPose pose) {
     }
 }
 
-QImage SpriteFrames::over(const QImage& under) const {
-    if (isEmpty()) {
-        return under;
+void SpriteFrames::drawOver(QImage& target, QPoint at, const QImage& under) const {
+    if (isEmpty() || !mask_) {
+        drawThrough(target, at, isEmpty() ? under : frames_[current_], std::nullopt);
+        return;
     }
     const QImage& frame = frames_[current_];
-    if (!mask_) {
-        return frame;
+    const QRect visible = frame.rect() & under.rect() & target.rect().translated(-at);
+    if (visible.isEmpty() || under.depth() != 32) {
+        return;
     }
-    QImage bitmap = under.convertToFormat(QImage::Format_RGB32);
-    drawThrough(bitmap, QPoint(0, 0), frame, mask_);
-    return bitmap;
+    if (target.depth() != 32) {
+        target.convertTo(QImage::Format_RGB32);
+    }
+    const QRgb key = *mask_ & 0x00FFFFFF;
+    for (int y = visible.top(); y <= visible.bottom(); ++y) {
+        const auto* source = reinterpret_cast<const QRgb*>(frame.constScanLine(y));
+        const auto* page = reinterpret_cast<const QRgb*>(under.constScanLine(y));
+        auto* row = reinterpret_cast<QRgb*>(target.scanLine(y + at.y())) + at.x();
+        for (int x = visible.left(); x <= visible.right(); ++x) {
+            row[x] = (source[x] & 0x00FFFFFF) == key ? page[x] : source[x];
+        }
+    }
 }
 
 }  // namespace ztv

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QPoint>
 #include <QRgb>
 #include <optional>
 
@@ -27,9 +28,10 @@ class SpriteFrames {
     bool advance();
     // The frame an end pose shows; Nothing and Current leave it as it is.
     void goToEndPose(EndPose pose);
-    // The current frame as it shows over `under` (the page under it, of the frame's size):
-    // through the mask colour, or whole when there is none.
-    QImage over(const QImage& under) const;
+    // The current frame as it shows over `under` (the page under it, of the frame's size),
+    // drawn onto target at `at`: through the mask colour, or whole when there is none. One pass
+    // over the pixels, so that a full-screen figure keeps its pace.
+    void drawOver(QImage& target, QPoint at, const QImage& under) const;
     bool seeThrough() const { return mask_.has_value(); }
 
   private:
