@@ -82,7 +82,8 @@ void AnimationElement::prepare() {
     const LanguageFile& language = roles().messages->language();
     const std::optional<QRgb> mask = maskColour(language, r.Transparent, strip);
     key_ = isTransparentMode(appearanceMode(r.Transparent, language)) ? mask : std::nullopt;
-    frames_ = SpriteFrames(*roles().canvas, loaded, strip, r.Couleur, size(), mask);
+    frames_ = SpriteFrames(cutSpriteFrames(*roles().canvas, loaded, strip, r.Couleur, size(), mask),
+                           mask);
     path_ = SpritePath(QPoint(r.Gauche, r.Haut), *to, r.Couldegra);
 }
 
@@ -126,7 +127,7 @@ void AnimationElement::moveStep() {
     }
     const QPoint at = path_.at(k_);
     saveUnder(at);
-    drawThrough(canvas, at, frames_.current(), key_, roles().canvas->geometry().pageArea());
+    drawThrough(canvas, at, frames_.frame(), key_, roles().canvas->geometry().pageArea());
     frames_.advance();
     if (roles().rows != nullptr) {
         roles().rows->moveRow(record().Ligne, at);
@@ -138,14 +139,14 @@ void AnimationElement::moveStep() {
 void AnimationElement::endStep() {
     QImage& canvas = roles().canvas->canvas();
     restoreUnder(path_.at(k_ - 1));
-    const int pose = record().size;
-    frames_.takeEndPose(pose);
+    const EndPose pose = endPoseOf(record().size);
+    frames_.goToEndPose(pose);
     const QPoint at = path_.to();
-    QImage bitmap = key_ || pose == SpriteFrames::NothingPose
+    QImage bitmap = key_ || pose == EndPose::Nothing
                         ? canvas.copy(QRect(at, size())).convertToFormat(QImage::Format_RGB32)
-                        : frames_.current();
-    if (key_ && pose != SpriteFrames::NothingPose) {
-        drawThrough(bitmap, QPoint(0, 0), frames_.current(), key_);
+                        : frames_.frame();
+    if (key_ && pose != EndPose::Nothing) {
+        drawThrough(bitmap, QPoint(0, 0), frames_.frame(), key_);
     }
     drawOnPage(canvas, at, bitmap);
     if (record().joinsBackground()) {

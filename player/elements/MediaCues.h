@@ -56,6 +56,19 @@ class MediaCues {
     virtual bool showVideo(const VideoCue& cue) = 0;
     // The video-disappear marker: the video pauses and its window goes.
     virtual void hideVideo() = 0;
+
+    // The character's voice, on a device of its own. Never opened without a sound card.
+    virtual bool hasSoundCard() const = 0;
+    // The first voice of a load is the one preloaded after it.
+    virtual void scheduleCharacterSound(const QString& path) = 0;
+    // Keeps the voice open on `path`, opening it when another was open; false when it cannot
+    // be opened.
+    virtual bool openCharacterSound(const QString& path) = 0;
+    // Plays the open voice from its beginning; the music and the video fall silent.
+    virtual void playCharacterSound() = 0;
+    virtual bool characterSoundPlaying() = 0;
+    // The voice is over: a video gets its sound back.
+    virtual void giveVideoItsSound() = 0;
 };
 
 }  // namespace ztv

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QPoint>
 #include <QRgb>
 #include <QSize>
 #include <optional>
@@ -11,31 +12,42 @@ namespace ztv {
 class PageCanvas;
 struct LoadedPicture;
 
-// The frames a sprite cycles through on its way, and the pose it ends in.
+// Where a character or an animation ends (`size`): on its first frame, its last frame, the page
+// under it, or the frame it showed last.
+enum class EndPose { Current, First, Last, Nothing };
+EndPose endPoseOf(int size);
+
+// count frames of frameSize cut from the strip (or taken from the GIF the load kept). A strip
+// that holds fewer whole frames than count gives the ones it holds.
+QList<QImage> cutSpriteFrames(const PageCanvas& page, LoadedPicture& loaded, const QImage& strip,
+                              int count, QSize frameSize, std::optional<QRgb> mask);
+
+// The frames of a character or animation and the one it is at. The frames it cycles through
+// are the ones the strip gave, however many the record asked for.
 class SpriteFrames {
   public:
-    // `size` values of the end pose; any other value keeps the frame that comes next.
-    enum EndPose { FirstFramePose = 1, LastFramePose = 2, NothingPose = 3 };
-
     SpriteFrames() = default;
-    // count frames of frameSize cut from the strip (or taken from the GIF the load kept). A
-    // strip that holds fewer frames than count gives the ones it holds, and the sprite loops
-    // over those.
-    SpriteFrames(const PageCanvas& page, LoadedPicture& loaded, const QImage& strip, int count,
-                 QSize frameSize, std::optional<QRgb> mask);
+    // `mask`: the colour drawn see-through (the transparent appearance modes).
+    SpriteFrames(QList<QImage> frames, std::optional<QRgb> mask);
 
     bool isEmpty() const { return frames_.isEmpty(); }
     int count() const { return int(frames_.size()); }
-    int index() const { return index_; }
-    const QImage& current() const { return frames_.at(index_); }
-    // The next frame in the cycle, back to the first after the last.
-    void advance();
-    // The frame the end pose shows (NothingPose goes on once more; the caller draws nothing).
-    void takeEndPose(int pose);
+    int current() const { return current_; }
+    const QImage& frame() const { return frames_.at(current_); }
+    // Moves on to the next frame; true when that went back to the first.
+    bool advance();
+    // The frame an end pose shows; Nothing and Current leave it as it is.
+    void goToEndPose(EndPose pose);
+    // The current frame as it shows over `under` (the page under it, of the frame's size),
+    // drawn onto target at `at`: through the mask colour, or whole when there is none. One pass
+    // over the pixels, so that a full-screen figure keeps its pace.
+    void drawOver(QImage& target, QPoint at, const QImage& under) const;
+    bool seeThrough() const { return mask_.has_value(); }
 
   private:
     QList<QImage> frames_;
-    int index_ = 0;
+    std::optional<QRgb> mask_;
+    int current_ = 0;
 };
 
 }  // namespace ztv

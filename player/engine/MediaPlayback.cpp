@@ -294,7 +294,7 @@ bool MediaPlayback::openCharacterSound(const QString& path) {
 }
 
 // The voice silences the video, and ends the music rather than letting it talk over it.
-void MediaPlayback::PlayMediaSonPerso() {
+void MediaPlayback::playCharacterSound() {
     if (s_.FDevSonPerso == 0) {
         return;
     }
@@ -310,6 +310,12 @@ void MediaPlayback::PlayMediaSonPerso() {
 
 bool MediaPlayback::characterSoundPlaying() {
     return s_.FDevSonPerso != 0 && service_->isPlaying(s_.FDevSonPerso);
+}
+
+void MediaPlayback::giveVideoItsSound() {
+    if (s_.FDevVideo != 0) {
+        service_->setMuted(s_.FDevVideo, false);
+    }
 }
 
 void MediaPlayback::setVideoWindow(const QRect& rect) {

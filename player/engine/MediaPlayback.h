@@ -72,7 +72,7 @@ class MediaPlayback final : public MediaCues {
     // The first sound (video) of a load is the one preloaded after it.
     void scheduleSound(const QString& path) override;
     void scheduleVideo(const QString& path) override;
-    void scheduleCharacterSound(const QString& path);
+    void scheduleCharacterSound(const QString& path) override;
     // After the load: opens what was scheduled, closes what is no longer wanted.
     void startScheduled();
 
@@ -85,12 +85,14 @@ class MediaPlayback final : public MediaCues {
     bool showVideo(const VideoCue& cue) override;
     // The video-disappear marker.
     void hideVideo() override;
+    bool hasSoundCard() const override { return s_.CarteSon; }
     // A character that speaks: keeps the voice open on `path` (opening it when another was
     // open) and ends background music. False when it cannot be opened.
-    bool openCharacterSound(const QString& path);
+    bool openCharacterSound(const QString& path) override;
     // Plays the character's voice from its beginning; the music and the video fall silent.
-    void PlayMediaSonPerso();
-    bool characterSoundPlaying();
+    void playCharacterSound() override;
+    bool characterSoundPlaying() override;
+    void giveVideoItsSound() override;
 
     // --- page changes, actions, the end ---
     // Before a jump: the video and music marked to go at a change go.

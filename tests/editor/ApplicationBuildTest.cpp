@@ -86,17 +86,18 @@ TEST_F(ToolBuild, PageCompressionAppendsTheProjectArchiveFirstThenOnePerPage) {
     const QString out = build({"--compress", "page"});
     EXPECT_EQ(appendedNames(out + "/demo"),
               (QStringList{"demo.cab", "demo-1.cab", "demo-2.cab", "demo-3.cab", "demo-4.cab",
-                           "demo-5.cab", "demo-6.cab"}));
+                           "demo-5.cab", "demo-6.cab", "demo-7.cab"}));
     expectPlaysLikeTheProject(out + "/demo");
 }
 
 TEST_F(ToolBuild, CdRomKeepsSoundsAndVideosInTheirFoldersAndRecordsNameThem) {
     const QString out = build({"--dist", "cdrom"});
     EXPECT_EQ(entriesOf(out), (QStringList{"demo", "sounds/", "videos/"}));
-    EXPECT_EQ(entriesOf(out + "/sounds"), QStringList{"air.wav"});
+    EXPECT_EQ(entriesOf(out + "/sounds"), (QStringList{"air.wav", "voix.wav"}));
     EXPECT_EQ(entriesOf(out + "/videos"), QStringList{"balle.avi"});
     const QStringList names = appendedNames(out + "/demo");
     EXPECT_FALSE(names.contains("air.wav"));
+    EXPECT_FALSE(names.contains("voix.wav"));
     EXPECT_FALSE(names.contains("balle.avi"));
     QStringList media;
     for (const ElementRecord& r : packedRecords(out + "/demo")) {

@@ -193,7 +193,7 @@ TEST_F(MediaPlayback, ACharactersVoiceHasItsOwnDeviceAndSilencesTheOthers) {
     EXPECT_TRUE(playback.openCharacterSound(voice));
     EXPECT_EQ(media_->calls().count(QStringLiteral("open voix.wav")), 1) << "reused";
 
-    playback.PlayMediaSonPerso();
+    playback.playCharacterSound();
     EXPECT_TRUE(playback.characterSoundPlaying());
     EXPECT_TRUE(media_->calls().contains(QStringLiteral("close musique.wav")));
     EXPECT_EQ(playback.state().FDevSon, 0);

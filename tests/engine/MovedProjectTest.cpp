@@ -94,7 +94,7 @@ TEST_F(MovedProject, TheDemoCopiedElsewherePlaysEveryPageWithAllItsPictures) {
             << name.toStdString();
     }
     ASSERT_TRUE(start({host("elsewhere/demo/demo.ZTV")}));
-    for (int page = 1; page <= 6; ++page) {
+    for (int page = 1; page <= 7; ++page) {
         engine_->loadPage(page, 1);
         engine_->showColumn();
         runUntilIdle(20000);

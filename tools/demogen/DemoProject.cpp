@@ -13,6 +13,7 @@
 #include "common/platform/FileIo.h"
 #include "common/platform/WinPath.h"
 #include "tools/demogen/DemoMedia.h"
+#include "tools/demogen/DemoSpritePage.h"
 #include "tools/demogen/DemoTexts.h"
 
 #include <QDir>
@@ -231,15 +232,19 @@ ElementRecord menuButton(const Demo& demo, int row, int column, const QString& p
 QList<ElementRecord> menuPage(const Demo& demo) {
     ElementRecord ground = demo.element(3, 1, demo.stored("menu.jpg"), QRect(0, 0, 640, 480));
     QList<ElementRecord> page{ground};
-    const char* pictures[] = {"menu-bienvenue", "menu-deux-temps", "menu-effets", "menu-musique",
-                              "menu-fond"};
-    for (int i = 0; i < 5; ++i) {
-        page.append(menuButton(demo, 4 + i, 2, pictures[i], QRect(220, 70 + i * 62, 200, 50),
-                               lang::ActionGoToPage, QString::number(i + 1)));
+    const std::pair<const char*, int> entries[] = {
+        {"menu-bienvenue", 1}, {"menu-deux-temps", 2},           {"menu-effets", 3},
+        {"menu-musique", 4},   {"menu-fond", kSavedEffectsPage}, {"menu-figures", kSpritePage}};
+    int row = 4;
+    for (const auto& [picture, target] : entries) {
+        page.append(menuButton(demo, row, 2, picture, QRect(220, 64 + (row - 4) * 52, 200, 46),
+                               lang::ActionGoToPage, QString::number(target)));
+        ++row;
     }
     page.append(
-        menuButton(demo, 9, 2, "menu-quitter", QRect(220, 380, 200, 50), lang::ActionQuit, {}));
-    ElementRecord corner = demo.element(10, 2, demo.stored("coin.bmp"), QRect(560, 400, 80, 80));
+        menuButton(demo, row, 2, "menu-quitter", QRect(220, 384, 200, 46), lang::ActionQuit, {}));
+    ElementRecord corner =
+        demo.element(row + 1, 2, demo.stored("coin.bmp"), QRect(560, 400, 80, 80));
     corner.SurvolAction = 1;  // hover: straight to the effects
     corner.SurvolPage = 3;
     corner.SurvolColonne = 1;
@@ -254,15 +259,16 @@ bool saveMenuPictures(const Demo& demo, QString* error) {
         {"menu-effets", QStringLiteral("Effets")},
         {"menu-musique", QStringLiteral("Musique et vidéo")},
         {"menu-fond", QStringLiteral("Effets 40 à 60")},
+        {"menu-figures", QStringLiteral("Personnage")},
         {"menu-quitter", QStringLiteral("Quitter")}};
     for (const auto& [name, caption] : buttons) {
         if (!savePicture(
                 demo,
-                gradientPicture(200, 50, QColor(40, 60, 120), QColor(80, 120, 200), caption, 3),
+                gradientPicture(200, 46, QColor(40, 60, 120), QColor(80, 120, 200), caption, 3),
                 QString::fromLatin1(name) + ".bmp", error) ||
             !savePicture(
                 demo,
-                gradientPicture(200, 50, QColor(200, 120, 20), QColor(250, 200, 60), caption, 3),
+                gradientPicture(200, 46, QColor(200, 120, 20), QColor(250, 200, 60), caption, 3),
                 QString::fromLatin1(name) + "-survol.bmp", error)) {
             return false;
         }
@@ -309,7 +315,7 @@ bool writeDemoProject(const QString& dirHost, const LanguageFile& language, QStr
         !writeFileAtomically(QDir(demo.dir).filePath(QStringLiteral("air.wav")), tuneWav(),
                              error) ||
         !writeBallVideo(QDir(demo.dir).filePath(QStringLiteral("balle.avi")), error) ||
-        !saveMenuPictures(demo, error)) {
+        !saveMenuPictures(demo, error) || !saveSpritePageMedia(demo.dir, error)) {
         return false;
     }
 
@@ -363,6 +369,10 @@ bool writeDemoProject(const QString& dirHost, const LanguageFile& language, QStr
     for (const ElementRecord& r : savedEffectsPage(language, pictures)) {
         records.append({kSavedEffectsPage, r});
     }
+    const auto stored = [&](const QString& name) { return demo.stored(name); };
+    for (const ElementRecord& r : spritePage(language, stored, kMenuPage)) {
+        records.append({kSpritePage, r});
+    }
     // Each page's records in the order its columns play.
     std::stable_sort(records.begin(), records.end(), [](const auto& a, const auto& b) {
         return std::tie(a.first, a.second.Colonne, a.second.Ligne) <
@@ -394,14 +404,16 @@ bool writeDemoProject(const QString& dirHost, const LanguageFile& language, QStr
         {3, QStringLiteral("Effets")},
         {4, QStringLiteral("Musique et vidéo")},
         {kSavedEffectsPage, QStringLiteral("Effets sur fond sauvegardé")},
-        {kMenuPage, QStringLiteral("Menu")}};
+        {kMenuPage, QStringLiteral("Menu")},
+        {kSpritePage, QStringLiteral("Personnage, panorama et animations")}};
     const QList<KeywordEntry> keywords = {
         {QStringLiteral("accueil"), QStringLiteral("1"), QStringLiteral("1")},
         {QStringLiteral("suite"), QStringLiteral("2"), QStringLiteral("1")},
         {QStringLiteral("effets"), QStringLiteral("3"), QStringLiteral("1")},
         {QStringLiteral("musique"), QStringLiteral("4"), QStringLiteral("1")},
         {QStringLiteral("fond"), QString::number(kSavedEffectsPage), QStringLiteral("1")},
-        {QStringLiteral("menu"), QString::number(kMenuPage), QStringLiteral("1")}};
+        {QStringLiteral("menu"), QString::number(kMenuPage), QStringLiteral("1")},
+        {QStringLiteral("personnage"), QString::number(kSpritePage), QStringLiteral("1")}};
     return writeFileAtomically(base + ".ZTV", container, error) &&
            settings.save(base + ".ini", error) && pagetable::write(base + ".PZV", pages, error) &&
            keywordtable::write(base + ".PMG", keywords, error);
