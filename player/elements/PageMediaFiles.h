@@ -23,8 +23,9 @@ class PageMediaFiles {
     virtual QIODevice* mediaDataFile() = 0;
     // The picture files of the page being loaded, decoded ahead on other threads.
     virtual PicturePrefetch& picturePrefetch() = 0;
-    // Where packing put a stored sound or video, as a drive-less path.
-    virtual QString mediaPlaybackPath(const QString& stored, MediaKind kind) const = 0;
+    // Where packing put a stored sound or video, as a drive-less path (extracted from the
+    // package on demand, hence not const).
+    virtual QString mediaPlaybackPath(const QString& stored, MediaKind kind) = 0;
 };
 
 }  // namespace ztv

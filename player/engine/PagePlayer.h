@@ -130,7 +130,7 @@ class PagePlayer : public QObject,
     PicturePrefetch& picturePrefetch() override { return pictures_; }
     bool mediaPackedByPage() const override { return session_.project().mediaByPage; }
     // Finding a packed sound or video extracts it from the package.
-    QString mediaPlaybackPath(const QString& stored, MediaKind kind) const override {
+    QString mediaPlaybackPath(const QString& stored, MediaKind kind) override {
         return session_.mediaPlaybackPath(stored, kind);
     }
     void moveRow(int row, QPoint topLeft) override;
