@@ -14,7 +14,7 @@ AnimationRun::AnimationRun(SessionSettings& state, Prompter& prompter, QImage& p
                            const ElementRecord& record)
     : page_(page),
       vitesse_(record.Vitesse),
-      endPose_(record.size),
+      endPose_(endPoseOf(record.size)),
       first_(recordRect(record).topLeft()),
       arrival_(withinReach(record.sensdegra.toInt()), withinReach(record.style.toInt())),
       size_(recordRect(record).size()),
@@ -63,12 +63,12 @@ void AnimationRun::moveStep() {
 
 void AnimationRun::finish() {
     restoreUnder();
-    if (endPose_ == kFirstFramePose) {
+    if (endPose_ == EndPose::First) {
         frame_ = 0;
-    } else if (endPose_ == kLastFramePose) {
+    } else if (endPose_ == EndPose::Last) {
         frame_ = frames_.count() - 1;
     }
-    if (endPose_ != kNothingPose) {
+    if (endPose_ != EndPose::Nothing) {
         frames_.draw(page_, position(steps_), frame_);
     }
     under_ = QImage();

@@ -3,6 +3,7 @@
 #include "common/formats/ElementRecord.h"
 #include "editor/position/FrameList.h"
 #include "editor/position/PreviewRun.h"
+#include "player/elements/SpriteFrames.h"
 
 #include <QImage>
 #include <QPoint>
@@ -40,7 +41,7 @@ class AnimationRun final : public TimedRun {
 
     QImage& page_;
     int vitesse_;
-    int endPose_;
+    EndPose endPose_;
     QPoint first_;
     QPoint arrival_;
     QSize size_;

@@ -3,6 +3,7 @@
 #include "common/formats/LangLines.h"
 #include "editor/document/SessionSettings.h"
 #include "editor/position/HandleGeometry.h"
+#include "player/elements/SpriteFrames.h"
 #include "player/elements/StepTiming.h"
 
 namespace ztv::editor {
@@ -78,9 +79,10 @@ void CharacterRun::silentStep() {
 
 // The end pose, then the sound goes.
 void CharacterRun::finish() {
-    if (record_.size == kFirstFramePose) {
+    const EndPose pose = endPoseOf(record_.size);
+    if (pose == EndPose::First) {
         frames_.draw(page_, rect_.topLeft(), 0);
-    } else if (record_.size == kLastFramePose) {
+    } else if (pose == EndPose::Last) {
         frames_.draw(page_, rect_.topLeft(), frames_.count() - 1);
     }
     if (soundOpen_) {

@@ -18,9 +18,6 @@ struct ElementRecord;
 
 namespace ztv::editor {
 
-// A character's or animation's end pose (`size`): its first frame, its last frame, or nothing.
-enum EndPose { kFirstFramePose = 1, kLastFramePose = 2, kNothingPose = 3 };
-
 // The frames of a character or animation strip for the position editor's previews, and the
 // colour they are drawn through, if any.
 struct FrameList {
