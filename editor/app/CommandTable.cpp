@@ -1,143 +1,168 @@
 #include "editor/app/CommandTable.h"
 
 #include <QList>
-#include <cstring>
 
 namespace ztv::editor {
 
 namespace {
 
-constexpr ToolButtonEntry kButtons[] = {
-    {"BNew", "nouveau", 18, 22, 701, Command::NewProject},
-    {"BOpen", "ouvrir", 52, 22, 703, Command::OpenProject},
-    {"BSave", "enregistrer", 85, 22, 705, Command::Save},
-    {"BCopier", "copier", 119, 22, 695, Command::Copy},
-    {"BCouper", "couper", 153, 22, 696, Command::Cut},
-    {"BColler", "coller", 187, 22, 694, Command::Paste},
-    {"BSuppr", "poubelle", 221, 22, 706, Command::DeleteCells},
-    {"BAjout", "voir_case", 289, 9, 693, Command::OpenCell},
-    {"BNewPage", "creer_page", 323, 9, 702, Command::NewPage},
-    // The slideshow and questions buttons have no hint line of their own; they take the
-    // caption of the menu item that does the same.
-    {"BDiaporama", "diaporama", 357, 9, 175, Command::Slideshow},
-    {"BGrille", "grille", 408, 9, 697, Command::GridView},
-    {"BPosition", "positionner", 442, 9, 704, Command::Position},
-    {"BListe", "story", 476, 9, 700, Command::PictureListView},
-    {"BJouer", "jouer", 546, 22, 699, Command::Play},
-    {"BJouer2", "jouer", 607, 22, 420, Command::WebPreview},
-    {"BCreerAppli", "creer_appli", 587, 22, 712, Command::BuildApplication},
-    {"Baide", "aide", 657, 22, 492, Command::Help},
-    {"BQuestion", "question", 691, 22, 746, Command::Questions},
-    {"BitBtn3", "quitter", 725, 22, 698, Command::Quit},
+constexpr QKeySequence::StandardKey kNoStandardKey = QKeySequence::UnknownKey;
+constexpr CommandItem kNoItem{nullptr, -1, "", kNoStandardKey};
+constexpr CommandButton kNoButton{nullptr, nullptr, -1, 0, 0};
+
+// The slideshow and questions buttons have no hint line of their own: they take the caption of
+// the menu item that does the same. The commands every desktop program shares take the
+// desktop's own keys; the rows' keys follow them, so that a desktop without a binding for one
+// still has the usual key. Delete and Insert go to the first item of each group only: one key,
+// one command. One row a line, to read as a table.
+// clang-format off
+constexpr CommandEntry kCommands[] = {
+    {Command::NewProject, {"Nouveau1", 517, "Ctrl+N", QKeySequence::New}, {"BNew", "nouveau", 701, 18, 22}, EnabledRule::Always},
+    {Command::OpenProject, {"Ouvrir1", 703, "Ctrl+O", QKeySequence::Open}, {"BOpen", "ouvrir", 703, 52, 22}, EnabledRule::Always},
+    {Command::Save, {"Enreg", 705, "Ctrl+S; Ctrl+E", QKeySequence::Save}, {"BSave", "enregistrer", 705, 85, 22}, EnabledRule::Always},
+    {Command::SaveAs, {"Enregistrersous1", 716, "Ctrl+Shift+S", QKeySequence::SaveAs}, kNoButton, EnabledRule::Always},
+    {Command::ToolSettings, {"Param1", 724, "", kNoStandardKey}, kNoButton, EnabledRule::Always},
+    {Command::ProjectParameters, {"Paramtreduprojet1", 725, "", kNoStandardKey}, kNoButton, EnabledRule::Always},
+    {Command::Print, {"Imprimer1", 558, "Ctrl+P", QKeySequence::Print}, kNoButton, EnabledRule::Always},
+    {Command::BuildApplication, {"Crerexecutable1", 712, "", kNoStandardKey}, {"BCreerAppli", "creer_appli", 712, 587, 22}, EnabledRule::Always},
+    {Command::OpenRecent1, {"proj1", 727, "", kNoStandardKey}, kNoButton, EnabledRule::Always},
+    {Command::OpenRecent2, {"proj2", 728, "", kNoStandardKey}, kNoButton, EnabledRule::Always},
+    {Command::OpenRecent3, {"proj3", 729, "", kNoStandardKey}, kNoButton, EnabledRule::Always},
+    {Command::OpenRecent4, {"proj4", 730, "", kNoStandardKey}, kNoButton, EnabledRule::Always},
+    {Command::OpenRecent5, {"proj5", 731, "", kNoStandardKey}, kNoButton, EnabledRule::Always},
+    {Command::Quit, {"Qitter1", 698, "Ctrl+Q; Alt+F4", QKeySequence::Quit}, {"BitBtn3", "quitter", 698, 725, 22}, EnabledRule::Always},
+    {Command::Undo, {"Dfaire1", 491, "Ctrl+Z", QKeySequence::Undo}, kNoButton, EnabledRule::UndoAvailable},
+    {Command::Copy, {"Copier1", 695, "Ctrl+C", QKeySequence::Copy}, {"BCopier", "copier", 695, 119, 22}, EnabledRule::NeedsPage},
+    {Command::CopyPage, {"CopierPage1", 711, "Ctrl+Shift+C", kNoStandardKey}, kNoButton, EnabledRule::Always},
+    {Command::Cut, {"Couper1", 696, "Ctrl+X", QKeySequence::Cut}, {"BCouper", "couper", 696, 153, 22}, EnabledRule::NeedsPage},
+    {Command::Paste, {"Coller1", 694, "Ctrl+V", QKeySequence::Paste}, {"BColler", "coller", 694, 187, 22}, EnabledRule::ClipboardFilled},
+    {Command::SpecialPaste, {"Collspec1", 710, "", kNoStandardKey}, kNoButton, EnabledRule::ClipboardFilled},
+    {Command::PastePage, {"CollerPage1", 709, "Ctrl+Shift+V", kNoStandardKey}, kNoButton, EnabledRule::PageCopied},
+    {Command::DeleteCells, {"Supprimer1", 740, "Del", QKeySequence::Delete}, {"BSuppr", "poubelle", 706, 221, 22}, EnabledRule::NeedsPage},
+    {Command::DeleteRow, {"SupprLig", 742, "", kNoStandardKey}, kNoButton, EnabledRule::NeedsPage},
+    {Command::DeleteColumnCells, {"SupprCol", 738, "", kNoStandardKey}, kNoButton, EnabledRule::NeedsPage},
+    {Command::InsertColumn, {"InsCol", 718, "Ins", kNoStandardKey}, kNoButton, EnabledRule::NeedsPage},
+    {Command::RemoveColumn, {"SupprCol2", 739, "", kNoStandardKey}, kNoButton, EnabledRule::NeedsPage},
+    {Command::SelectAll, {"Toutselec1", 743, "", kNoStandardKey}, kNoButton, EnabledRule::NeedsPage},
+    {Command::SelectRow, {"SelecL", 734, "", kNoStandardKey}, kNoButton, EnabledRule::NeedsPage},
+    {Command::SelectColumn, {"SelecC", 733, "", kNoStandardKey}, kNoButton, EnabledRule::NeedsPage},
+    {Command::ProjectFiles, {"FichiersduProjet1", 562, "", kNoStandardKey}, kNoButton, EnabledRule::Always},
+    {Command::Keywords, {"ListedesMotsClefs2", 575, "", kNoStandardKey}, kNoButton, EnabledRule::Always},
+    {Command::Position, {"Positionnement2", 726, "Ctrl+Shift+P", kNoStandardKey}, {"BPosition", "positionner", 704, 442, 9}, EnabledRule::Always},
+    {Command::NewPage, {"NouvellePage1", 586, "", kNoStandardKey}, {"BNewPage", "creer_page", 702, 323, 9}, EnabledRule::Always},
+    {Command::ModifyPage, {"ModifierPage1", 108, "", kNoStandardKey}, kNoButton, EnabledRule::Always},
+    {Command::DeletePage, {"SupprimerPage1", 741, "", kNoStandardKey}, kNoButton, EnabledRule::Always},
+    {Command::Slideshow, {"Diaporama", 175, "", kNoStandardKey}, {"BDiaporama", "diaporama", 175, 357, 9}, EnabledRule::Always},
+    {Command::Scanner, {"Scanner1", 529, "", kNoStandardKey}, kNoButton, EnabledRule::Always},
+    {Command::DrawPicture, {"Dessiner1", 530, "", kNoStandardKey}, kNoButton, EnabledRule::Always},
+    {Command::ViewVideo, {"Vido1", 744, "", kNoStandardKey}, kNoButton, EnabledRule::Always},
+    {Command::EditVideo, {"Son1", 735, "", kNoStandardKey}, kNoButton, EnabledRule::Always},
+    {Command::RecordSound, {"EnregistrerSon1", 715, "", kNoStandardKey}, kNoButton, EnabledRule::Always},
+    {Command::TextEditor, {"Editeurdetexte1", 713, "", kNoStandardKey}, kNoButton, EnabledRule::Always},
+    {Command::GridView, {"Grille1", 697, "", kNoStandardKey}, {"BGrille", "grille", 697, 408, 9}, EnabledRule::Always},
+    {Command::PictureListView, {"Storyboard1", 700, "", kNoStandardKey}, {"BListe", "story", 700, 476, 9}, EnabledRule::Always},
+    {Command::Play, {"Excuter1", 699, "", kNoStandardKey}, {"BJouer", "jouer", 699, 546, 22}, EnabledRule::Always},
+    {Command::WebPreview, {"Excuter2", 420, "", kNoStandardKey}, {"BJouer2", "jouer", 420, 607, 22}, EnabledRule::Always},
+    {Command::Help, {"Aide2", 492, "F1", QKeySequence::HelpContents}, {"Baide", "aide", 492, 657, 22}, EnabledRule::Always},
+    {Command::Tutorial, {"Tutorial1", 707, "", kNoStandardKey}, kNoButton, EnabledRule::Always},
+    {Command::Questions, {"Vosquestions1", 746, "", kNoStandardKey}, {"BQuestion", "question", 746, 691, 22}, EnabledRule::Always},
+    {Command::GeneralInformation, {"Informationsgnrales1", 750, "", kNoStandardKey}, kNoButton, EnabledRule::Always},
+    {Command::History, {"Historique1", 753, "", kNoStandardKey}, kNoButton, EnabledRule::Always},
+    {Command::VendorInformation, {"Informationsvendeurs1", 754, "", kNoStandardKey}, kNoButton, EnabledRule::Always},
+    {Command::PadFile, {"Fichierpad1", 755, "", kNoStandardKey}, kNoButton, EnabledRule::Always},
+    {Command::Website, {"NotreSiteWeb1", 720, "", kNoStandardKey}, kNoButton, EnabledRule::Always},
+    {Command::About, {"Aproposde1", 692, "", kNoStandardKey}, kNoButton, EnabledRule::Always},
+    {Command::OpenCell, {"OuvrirFiche1", 721, "", kNoStandardKey}, {"BAjout", "voir_case", 693, 289, 9}, EnabledRule::CellWithDialog},
+    {Command::OpenMedia, {"OuvrirMedia1", 722, "", kNoStandardKey}, kNoButton, EnabledRule::Always},
+    {Command::EditCell, kNoItem, kNoButton, EnabledRule::CellWithDialog},
+};
+// clang-format on
+static_assert(std::size(kCommands) == kCommandCount);
+
+constexpr bool inEnumerationOrder() {
+    for (std::size_t n = 0; n < kCommandCount; ++n) {
+        if (kCommands[n].command != Command(n)) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(inEnumerationOrder());
+
+constexpr std::optional<Command> kSeparator = std::nullopt;
+
+constexpr std::optional<Command> kFile[] = {
+    Command::NewProject,
+    Command::OpenProject,
+    kSeparator,
+    Command::ToolSettings,
+    Command::ProjectParameters,
+    kSeparator,
+    Command::Save,
+    Command::SaveAs,
+    kSeparator,
+    Command::Print,
+    Command::BuildApplication,
+    kSeparator,
+    Command::OpenRecent1,
+    Command::OpenRecent2,
+    Command::OpenRecent3,
+    Command::OpenRecent4,
+    Command::OpenRecent5,
+    kSeparator,
+    Command::Quit,
 };
 
-// The commands every desktop program shares take the desktop's own keys; the table's keys
-// follow them, so that a desktop without a binding for one still has the usual key.
-struct StandardKeyEntry {
-    const char* item;
-    QKeySequence::StandardKey key;
+constexpr std::optional<Command> kEdit[] = {
+    Command::Undo,
+    kSeparator,
+    Command::Copy,
+    Command::CopyPage,
+    Command::Cut,
+    Command::Paste,
+    Command::SpecialPaste,
+    Command::PastePage,
+    kSeparator,
+    Command::DeleteCells,
+    Command::DeleteRow,
+    Command::DeleteColumnCells,
+    kSeparator,
+    Command::InsertColumn,
+    Command::RemoveColumn,
+    kSeparator,
+    Command::SelectAll,
+    Command::SelectRow,
+    Command::SelectColumn,
 };
 
-constexpr StandardKeyEntry kStandardKeys[] = {
-    {"Nouveau1", QKeySequence::New},      {"Ouvrir1", QKeySequence::Open},
-    {"Enreg", QKeySequence::Save},        {"Enregistrersous1", QKeySequence::SaveAs},
-    {"Imprimer1", QKeySequence::Print},   {"Qitter1", QKeySequence::Quit},
-    {"Dfaire1", QKeySequence::Undo},      {"Copier1", QKeySequence::Copy},
-    {"Couper1", QKeySequence::Cut},       {"Coller1", QKeySequence::Paste},
-    {"Supprimer1", QKeySequence::Delete}, {"Aide2", QKeySequence::HelpContents},
+constexpr std::optional<Command> kProject[] = {Command::ProjectFiles, Command::Keywords};
+
+constexpr std::optional<Command> kPage[] = {
+    Command::Position,   kSeparator, Command::NewPage,   Command::ModifyPage,
+    Command::DeletePage, kSeparator, Command::Slideshow,
 };
 
-constexpr MenuItemEntry kSeparator{nullptr, -1, "", {}};
-
-constexpr MenuItemEntry kFile[] = {
-    {"Nouveau1", 517, "Ctrl+N", Command::NewProject},
-    {"Ouvrir1", 703, "Ctrl+O", Command::OpenProject},
-    kSeparator,
-    {"Param1", 724, "", Command::ToolSettings},
-    {"Paramtreduprojet1", 725, "", Command::ProjectParameters},
-    kSeparator,
-    {"Enreg", 705, "Ctrl+S; Ctrl+E", Command::Save},
-    {"Enregistrersous1", 716, "Ctrl+Shift+S", Command::SaveAs},
-    kSeparator,
-    {"Imprimer1", 558, "Ctrl+P", Command::Print},
-    {"Crerexecutable1", 712, "", Command::BuildApplication},
-    kSeparator,
-    {"proj1", 727, "", Command::OpenRecent1},
-    {"proj2", 728, "", Command::OpenRecent2},
-    {"proj3", 729, "", Command::OpenRecent3},
-    {"proj4", 730, "", Command::OpenRecent4},
-    {"proj5", 731, "", Command::OpenRecent5},
-    kSeparator,
-    {"Qitter1", 698, "Ctrl+Q; Alt+F4", Command::Quit},
+constexpr std::optional<Command> kStudio[] = {
+    Command::Scanner,   Command::DrawPicture, Command::ViewVideo,
+    Command::EditVideo, Command::RecordSound, Command::TextEditor,
 };
 
-// Delete and Insert go to the first item of each group only: one key, one command.
-constexpr MenuItemEntry kEdit[] = {
-    {"Dfaire1", 491, "Ctrl+Z", Command::Undo},
-    kSeparator,
-    {"Copier1", 695, "Ctrl+C", Command::Copy},
-    {"CopierPage1", 711, "Ctrl+Shift+C", Command::CopyPage},
-    {"Couper1", 696, "Ctrl+X", Command::Cut},
-    {"Coller1", 694, "Ctrl+V", Command::Paste},
-    {"Collspec1", 710, "", Command::SpecialPaste},
-    {"CollerPage1", 709, "Ctrl+Shift+V", Command::PastePage},
-    kSeparator,
-    {"Supprimer1", 740, "Del", Command::DeleteCells},
-    {"SupprLig", 742, "", Command::DeleteRow},
-    {"SupprCol", 738, "", Command::DeleteColumnCells},
-    kSeparator,
-    {"InsCol", 718, "Ins", Command::InsertColumn},
-    {"SupprCol2", 739, "", Command::RemoveColumn},
-    kSeparator,
-    {"Toutselec1", 743, "", Command::SelectAll},
-    {"SelecL", 734, "", Command::SelectRow},
-    {"SelecC", 733, "", Command::SelectColumn},
+constexpr std::optional<Command> kRun[] = {
+    Command::GridView, Command::PictureListView, kSeparator, Command::Play, Command::WebPreview,
 };
 
-constexpr MenuItemEntry kProject[] = {
-    {"FichiersduProjet1", 562, "", Command::ProjectFiles},
-    {"ListedesMotsClefs2", 575, "", Command::Keywords},
-};
-
-constexpr MenuItemEntry kPage[] = {
-    {"Positionnement2", 726, "Ctrl+Shift+P", Command::Position},
+constexpr std::optional<Command> kHelp[] = {
+    Command::Help,
+    Command::Tutorial,
+    Command::Questions,
     kSeparator,
-    {"NouvellePage1", 586, "", Command::NewPage},
-    {"ModifierPage1", 108, "", Command::ModifyPage},
-    {"SupprimerPage1", 741, "", Command::DeletePage},
+    Command::GeneralInformation,
+    Command::History,
+    Command::VendorInformation,
+    Command::PadFile,
+    Command::Website,
     kSeparator,
-    {"Diaporama", 175, "", Command::Slideshow},
-};
-
-constexpr MenuItemEntry kStudio[] = {
-    {"Scanner1", 529, "", Command::Scanner},
-    {"Dessiner1", 530, "", Command::DrawPicture},
-    {"Vido1", 744, "", Command::ViewVideo},
-    {"Son1", 735, "", Command::EditVideo},
-    {"EnregistrerSon1", 715, "", Command::RecordSound},
-    {"Editeurdetexte1", 713, "", Command::TextEditor},
-};
-
-constexpr MenuItemEntry kRun[] = {
-    {"Grille1", 697, "", Command::GridView},
-    {"Storyboard1", 700, "", Command::PictureListView},
-    kSeparator,
-    {"Excuter1", 699, "", Command::Play},
-    {"Excuter2", 420, "", Command::WebPreview},
-};
-
-constexpr MenuItemEntry kHelp[] = {
-    {"Aide2", 492, "F1", Command::Help},
-    {"Tutorial1", 707, "", Command::Tutorial},
-    {"Vosquestions1", 746, "", Command::Questions},
-    kSeparator,
-    {"Informationsgnrales1", 750, "", Command::GeneralInformation},
-    {"Historique1", 753, "", Command::History},
-    {"Informationsvendeurs1", 754, "", Command::VendorInformation},
-    {"Fichierpad1", 755, "", Command::PadFile},
-    {"NotreSiteWeb1", 720, "", Command::Website},
-    kSeparator,
-    {"Aproposde1", 692, "", Command::About},
+    Command::About,
 };
 
 constexpr MenuEntry kMenus[] = {
@@ -146,58 +171,29 @@ constexpr MenuEntry kMenus[] = {
     {"Aide1", 492, kHelp},
 };
 
-struct RuleEntry {
-    Command command;
-    EnabledRule rule;
-};
-
-// The commands not listed here are always enabled once they have their handler.
-constexpr RuleEntry kRules[] = {
-    {Command::Undo, EnabledRule::UndoAvailable},
-    {Command::Copy, EnabledRule::NeedsPage},
-    {Command::Cut, EnabledRule::NeedsPage},
-    {Command::InsertColumn, EnabledRule::NeedsPage},
-    {Command::RemoveColumn, EnabledRule::NeedsPage},
-    {Command::DeleteCells, EnabledRule::NeedsPage},
-    {Command::DeleteRow, EnabledRule::NeedsPage},
-    {Command::DeleteColumnCells, EnabledRule::NeedsPage},
-    {Command::SelectAll, EnabledRule::NeedsPage},
-    {Command::SelectRow, EnabledRule::NeedsPage},
-    {Command::SelectColumn, EnabledRule::NeedsPage},
-    {Command::Paste, EnabledRule::ClipboardFilled},
-    {Command::SpecialPaste, EnabledRule::ClipboardFilled},
-    {Command::PastePage, EnabledRule::PageCopied},
-    {Command::EditCell, EnabledRule::CellWithDialog},
-    {Command::OpenCell, EnabledRule::CellWithDialog},
-};
-
-constexpr MenuItemEntry kPopup[] = {
-    {"OuvrirFiche1", 721, "", Command::OpenCell},
-    {"OuvrirMedia1", 722, "", Command::OpenMedia},
-};
+constexpr std::optional<Command> kPopup[] = {Command::OpenCell, Command::OpenMedia};
 
 }  // namespace
 
-std::span<const ToolButtonEntry> toolButtons() {
-    return kButtons;
+std::span<const CommandEntry> commandEntries() {
+    return kCommands;
+}
+
+const CommandEntry& entryOf(Command command) {
+    return kCommands[std::size_t(command)];
 }
 
 std::span<const MenuEntry> menus() {
     return kMenus;
 }
 
-std::span<const MenuItemEntry> popupItems() {
+std::span<const std::optional<Command>> popupItems() {
     return kPopup;
 }
 
-QList<QKeySequence> shortcutsOf(const MenuItemEntry& entry) {
-    QList<QKeySequence> keys;
-    for (const StandardKeyEntry& standard : kStandardKeys) {
-        if (std::strcmp(standard.item, entry.name) == 0) {
-            keys = QKeySequence::keyBindings(standard.key);
-        }
-    }
-    for (const QKeySequence& own : QKeySequence::listFromString(QLatin1String(entry.shortcut))) {
+QList<QKeySequence> shortcutsOf(const CommandItem& item) {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(item.standardKey);
+    for (const QKeySequence& own : QKeySequence::listFromString(QLatin1String(item.keys))) {
         if (!own.isEmpty() && !keys.contains(own)) {
             keys.append(own);
         }
@@ -205,35 +201,16 @@ QList<QKeySequence> shortcutsOf(const MenuItemEntry& entry) {
     return keys;
 }
 
-EnabledRule ruleOf(Command command) {
-    for (const RuleEntry& entry : kRules) {
-        if (entry.command == command) {
-            return entry.rule;
-        }
-    }
-    return EnabledRule::Always;
-}
-
 std::optional<Command> commandOf(const QString& objectName) {
-    for (const ToolButtonEntry& button : kButtons) {
-        if (objectName == QLatin1String(button.name)) {
-            return button.command;
-        }
-    }
-    const auto named = [&](std::span<const MenuItemEntry> items) -> std::optional<Command> {
-        for (const MenuItemEntry& item : items) {
-            if (item.name && objectName == QLatin1String(item.name)) {
-                return item.command;
+    for (const CommandEntry& entry : kCommands) {
+        const char* names[] = {entry.item.name, entry.button.name};
+        for (const char* name : names) {
+            if (name && objectName == QLatin1String(name)) {
+                return entry.command;
             }
         }
-        return std::nullopt;
-    };
-    for (const MenuEntry& menu : kMenus) {
-        if (const auto command = named(menu.items)) {
-            return command;
-        }
     }
-    return named(kPopup);
+    return std::nullopt;
 }
 
 }  // namespace ztv::editor

@@ -35,6 +35,8 @@
 #include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <vector>
 
 namespace ztv::editor {
 
@@ -190,19 +192,27 @@ MainWindow::MainWindow(SessionSettings& state, Prompter& prompter, QWidget* pare
 MainWindow::~MainWindow() = default;
 
 void MainWindow::buildToolbar(QWidget* panel) {
-    for (const ToolButtonEntry& entry : toolButtons()) {
+    // Made from left to right, the focus order of the toolbar.
+    std::vector<const CommandEntry*> placed;
+    for (const CommandEntry& entry : commandEntries()) {
+        if (entry.button.name) {
+            placed.push_back(&entry);
+        }
+    }
+    std::stable_sort(placed.begin(), placed.end(),
+                     [](const auto* a, const auto* b) { return a->button.left < b->button.left; });
+    for (const CommandEntry* entry : placed) {
+        const CommandButton& look = entry->button;
         auto* button = new QToolButton(panel);
-        const QString name = QString::fromLatin1(entry.name);
+        const QString name = QString::fromLatin1(look.name);
         button->setObjectName(name);
-        button->setGeometry(entry.left, entry.top, 31, 31);
-        button->setIcon(loadGlyph(state_.paths.asset(
-            QStringLiteral("boutons/%1.jpg").arg(QLatin1String(entry.picture)))));
+        button->setGeometry(look.left, look.top, 31, 31);
+        button->setIcon(loadGlyph(
+            state_.paths.asset(QStringLiteral("boutons/%1.jpg").arg(QLatin1String(look.picture)))));
         button->setIconSize(QSize(27, 27));
         button->setAutoRaise(true);
-        const Command command = entry.command;
-        if (entry.hintLine >= 0) {
-            commandSlot(command).hint = withoutMnemonics(state_.text(entry.hintLine));
-        }
+        const Command command = entry->command;
+        commandSlot(command).hint = withoutMnemonics(state_.text(look.hintLine));
         connect(button, &QToolButton::clicked, this, [this, command] { runCommand(command); });
         commandSlot(command).buttons.append(button);
         buttons_.insert(name, button);
@@ -232,19 +242,21 @@ void MainWindow::buildToolbar(QWidget* panel) {
 }
 
 void MainWindow::buildMenus() {
-    auto addItem = [this](QMenu* menu, const MenuItemEntry& entry) {
-        if (!entry.name) {
-            menu->addSeparator();
-            return;
+    auto addItems = [this](QMenu* menu, std::span<const std::optional<Command>> commands) {
+        for (const std::optional<Command>& command : commands) {
+            if (!command) {
+                menu->addSeparator();
+                continue;
+            }
+            const CommandItem& look = entryOf(*command).item;
+            auto* item = menu->addAction(state_.text(look.captionLine));
+            const QString name = QString::fromLatin1(look.name);
+            item->setObjectName(name);
+            item->setShortcuts(shortcutsOf(look));
+            connect(item, &QAction::triggered, this, [this, command] { runCommand(*command); });
+            commandSlot(*command).items.append(item);
+            items_.insert(name, item);
         }
-        auto* item = menu->addAction(state_.text(entry.captionLine));
-        const QString name = QString::fromLatin1(entry.name);
-        item->setObjectName(name);
-        item->setShortcuts(shortcutsOf(entry));
-        const Command command = entry.command;
-        connect(item, &QAction::triggered, this, [this, command] { runCommand(command); });
-        commandSlot(command).items.append(item);
-        items_.insert(name, item);
     };
     for (const MenuEntry& entry : menus()) {
         QMenu* menu = menuBar()->addMenu(state_.text(entry.captionLine));
@@ -252,9 +264,7 @@ void MainWindow::buildMenus() {
         menu->setObjectName(QString::fromLatin1(entry.name));
         menu->menuAction()->setObjectName(QString::fromLatin1(entry.name));
         items_.insert(QString::fromLatin1(entry.name), menu->menuAction());
-        for (const MenuItemEntry& item : entry.items) {
-            addItem(menu, item);
-        }
+        addItems(menu, entry.items);
         if (QLatin1String(entry.name) == QLatin1String("Edition1")) {
             editMenu_ = menu;
         }
@@ -262,9 +272,7 @@ void MainWindow::buildMenus() {
     popup_ = new QMenu(this);
     popup_->setToolTipsVisible(true);
     popup_->setObjectName(QStringLiteral("PopupMenu1"));
-    for (const MenuItemEntry& item : popupItems()) {
-        addItem(popup_, item);
-    }
+    addItems(popup_, popupItems());
     // The two views are a choice of one.
     for (const char* name : {"Grille1", "Storyboard1"}) {
         items_.value(QLatin1String(name))->setCheckable(true);

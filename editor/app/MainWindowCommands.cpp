@@ -127,7 +127,7 @@ void MainWindow::setCommandEnabled(Command command, bool enabled) {
 }
 
 bool MainWindow::ruleAllows(Command command) const {
-    switch (ruleOf(command)) {
+    switch (entryOf(command).rule) {
         case EnabledRule::Always:
             return true;
         case EnabledRule::NeedsPage:
@@ -149,7 +149,7 @@ bool MainWindow::ruleAllows(Command command) const {
 void MainWindow::applyCommandRules() {
     for (std::size_t n = 0; n < kCommandCount; ++n) {
         const Command command = Command(n);
-        const EnabledRule rule = ruleOf(command);
+        const EnabledRule rule = entryOf(command).rule;
         if (rule == EnabledRule::Always) {
             continue;
         }

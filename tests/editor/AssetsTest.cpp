@@ -21,8 +21,12 @@ QSize sizeOf(const QString& relative) {
 }
 
 TEST(EditorAssets, EveryToolbarGlyphIsDrawnAt31By31) {
-    for (const auto& button : editor::toolButtons()) {
-        const QString name = QStringLiteral("boutons/%1.jpg").arg(QLatin1String(button.picture));
+    for (const auto& entry : editor::commandEntries()) {
+        if (!entry.button.picture) {
+            continue;
+        }
+        const QString name =
+            QStringLiteral("boutons/%1.jpg").arg(QLatin1String(entry.button.picture));
         EXPECT_EQ(sizeOf(name), QSize(31, 31)) << name.toStdString();
     }
 }

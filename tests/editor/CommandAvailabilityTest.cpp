@@ -34,24 +34,17 @@ class CommandAvailability : public ProjectFixture {
 };
 
 TEST_F(CommandAvailability, EveryItemButtonAndShortcutWorksOrSaysItIsNotAvailableYet) {
-    for (const auto& menu : editor::menus()) {
-        for (const auto& item : menu.items) {
-            if (item.name) {
-                const QAction* action = window().menuItem(QLatin1String(item.name));
-                expectWorksOrSaysNotYet(QLatin1String(item.name), item.command, action->isEnabled(),
-                                        action->toolTip());
-            }
+    for (const auto& entry : editor::commandEntries()) {
+        if (const char* name = entry.item.name) {
+            const QAction* action = window().menuItem(QLatin1String(name));
+            expectWorksOrSaysNotYet(QLatin1String(name), entry.command, action->isEnabled(),
+                                    action->toolTip());
         }
-    }
-    for (const auto& item : editor::popupItems()) {
-        const QAction* action = window().menuItem(QLatin1String(item.name));
-        expectWorksOrSaysNotYet(QLatin1String(item.name), item.command, action->isEnabled(),
-                                action->toolTip());
-    }
-    for (const auto& button : editor::toolButtons()) {
-        const QToolButton* b = window().toolButton(QLatin1String(button.name));
-        expectWorksOrSaysNotYet(QLatin1String(button.name), button.command, b->isEnabled(),
-                                b->toolTip());
+        if (const char* name = entry.button.name) {
+            const QToolButton* b = window().toolButton(QLatin1String(name));
+            expectWorksOrSaysNotYet(QLatin1String(name), entry.command, b->isEnabled(),
+                                    b->toolTip());
+        }
     }
     // The help key is the shortcut of an item that works.
     EXPECT_TRUE(window().menuItem(QStringLiteral("Aide2"))->isEnabled());

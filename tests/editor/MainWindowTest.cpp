@@ -16,10 +16,6 @@
 namespace ztv::test {
 namespace {
 
-using editor::menus;
-using editor::popupItems;
-using editor::toolButtons;
-
 class MainWindowTest : public EditorFixture {
   protected:
     void SetUp() override {
@@ -33,28 +29,25 @@ class MainWindowTest : public EditorFixture {
 };
 
 TEST_F(MainWindowTest, EveryCaptionAndHintComesFromItsLanguageLine) {
-    for (const auto& menu : menus()) {
+    for (const auto& menu : editor::menus()) {
         EXPECT_EQ(window().menuItem(QLatin1String(menu.name))->text(),
                   numberedText(menu.captionLine))
             << menu.name;
-        for (const auto& item : menu.items) {
-            if (item.name && QLatin1String(item.name).left(4) != QLatin1String("proj")) {
-                EXPECT_EQ(window().menuItem(QLatin1String(item.name))->text(),
-                          numberedText(item.captionLine))
-                    << item.name;
-            }
+    }
+    for (const auto& entry : editor::commandEntries()) {
+        const char* item = entry.item.name;
+        if (item && QLatin1String(item).left(4) != QLatin1String("proj")) {
+            EXPECT_EQ(window().menuItem(QLatin1String(item))->text(),
+                      numberedText(entry.item.captionLine))
+                << item;
         }
-    }
-    for (const auto& item : popupItems()) {
-        EXPECT_EQ(window().menuItem(QLatin1String(item.name))->text(),
-                  numberedText(item.captionLine));
-    }
-    for (const auto& button : toolButtons()) {
-        EXPECT_TRUE(window()
-                        .toolButton(QLatin1String(button.name))
-                        ->toolTip()
-                        .startsWith(numberedText(button.hintLine)))
-            << button.name;
+        if (const char* button = entry.button.name) {
+            EXPECT_TRUE(window()
+                            .toolButton(QLatin1String(button))
+                            ->toolTip()
+                            .startsWith(numberedText(entry.button.hintLine)))
+                << button;
+        }
     }
     EXPECT_EQ(window().findChild<QLabel*>(QStringLiteral("Label1"))->text(), numberedText(155));
     EXPECT_EQ(window().toolButton(QStringLiteral("BVisuel"))->text(), numberedText(708));
