@@ -277,6 +277,8 @@ namespace ztv::lang {
     X(EffectLabel, 545)                                               \
     X(SpeedLabel, 546)                                                \
     X(BandsLabel, 548)                                                \
+    X(TurnsLabel, 386)                                                \
+    X(ZoomFactorLabel, 387)                                           \
     X(ReverseNextEffect, 622)                                         \
     X(AppearanceLabel, 628)                                           \
     X(ActionGroup, 635)                                               \
@@ -355,6 +357,7 @@ namespace ztv::lang {
     X(NoPageToSave, 9)             \
     X(RowWithoutKind, 58)          \
     X(NoPageYet, 59)               \
+    X(PictureNotListed, 31)        \
     X(SoundNotPlaceable, 83)       \
     X(EmptyCellToPlace, 456)       \
     X(EmptyRecentSlot, 727)        \

@@ -12,7 +12,6 @@
 #include "editor/app/OpenRequest.h"
 #include "editor/app/ProjectCommands.h"
 #include "editor/app/RunningEditor.h"
-#include "editor/app/WindowHookup.h"
 #include "editor/document/RecentProjects.h"
 
 #include <QDir>
@@ -135,7 +134,7 @@ std::unique_ptr<EditorSession> startEditor(StartOptions options, bool* handedOve
     state.media = options.media ? options.media : std::make_shared<GstMediaService>();
 
     session->window = std::make_unique<MainWindow>(state, prompter);
-    installCellDialogs(*session->window);
+    session->window->installCellDialogs();
     if (options.closePreview) {
         session->window->preview().setCloseRequester(options.closePreview);
     }

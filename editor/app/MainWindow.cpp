@@ -9,7 +9,6 @@
 #include "editor/app/LineMessage.h"
 #include "editor/app/PageCommands.h"
 #include "editor/app/ProjectCommands.h"
-#include "editor/app/WindowHookup.h"
 #include "editor/builder/BuildApplication.h"
 #include "editor/builder/FileAssociations.h"
 #include "editor/dialogs/ProjectFilesDialog.h"
@@ -178,7 +177,7 @@ MainWindow::MainWindow(SessionSettings& state, Prompter& prompter, QWidget* pare
     const bool recovered = projects_->takeOverWorkingCopy();
     document_.openPageTable();
     if (state_.commandLine.isEmpty() && document_.page() == 0 && state_.projectOpen) {
-        switchToPage(PageBook::numberOfEntry(comboPage_->currentText()));
+        document_.switchToPage(PageBook::numberOfEntry(comboPage_->currentText()));
     }
     updateRecentItems();
     // Recovered work is the open, modified project: the named one opens after the usual

@@ -7,6 +7,7 @@
 #include "editor/document/ProjectDocument.h"
 #include "editor/document/SessionSettings.h"
 #include "editor/storyboard/StoryboardGrid.h"
+#include "editor/widgets/WindowServices.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -88,9 +89,11 @@ class MainWindow : public QMainWindow, public EditorView {
         CellDialogOpener opener, std::function<bool(int row)> hasDialog = [](int) { return true; });
     void setPositionEditor(PositionEditor editor);
     void setCloseSaver(CloseSaver saver) { closeSaver_ = std::move(saver); }
-
-    // Shows language line n in the OK box.
-    void message(int line);
+    // Makes the window open the element dialogs and the position editor, and hear when the
+    // position editor keeps positions.
+    void installCellDialogs();
+    // The window as the dialogs and commands below it see it.
+    WindowServices services();
 
     // Project and pages.
     ProjectCommands& projects() { return *projects_; }
@@ -100,10 +103,6 @@ class MainWindow : public QMainWindow, public EditorView {
     // The printer the listings go to; kept so that its settings last the session.
     QPrinter& printer();
     bool openProject(const QString& projectHost);
-    // The document's page operations, for the dialogs that still reach them through the window.
-    void showPage(int page) { document_.showPage(page); }
-    void switchToPage(int page) { document_.switchToPage(page); }
-    void setModified(bool modified) { document_.setModified(modified); }
     void updateStatus();
     void updateRecentItems();
     // Closes the window without the question whether to quit (the welcome dialog's quit);
@@ -129,7 +128,6 @@ class MainWindow : public QMainWindow, public EditorView {
     bool showsProject() const override;
 
     // Storyboard.
-    void repaintGrid();
     void openCell();  // a double click or Enter on the grid, OpenCell in grid mode
     void positionCommand();
     void showPictureListView();
@@ -149,6 +147,9 @@ class MainWindow : public QMainWindow, public EditorView {
         QList<QToolButton*> buttons;
     };
 
+    // Shows language line n in the OK box.
+    void message(int line);
+    void repaintGrid();
     void buildToolbar(QWidget* panel);
     void buildMenus();
     void buildStatusBar();

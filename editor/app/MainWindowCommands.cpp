@@ -5,7 +5,6 @@
 #include "editor/app/MainWindow.h"
 #include "editor/app/PageCommands.h"
 #include "editor/app/ProjectCommands.h"
-#include "editor/app/WindowHookup.h"
 #include "editor/builder/BuildApplication.h"
 #include "editor/dialogs/ProjectFilesDialog.h"
 #include "editor/printing/PrintDialog.h"
@@ -38,9 +37,9 @@ void MainWindow::bindCommands() {
              focusGrid();
          }},
         {Command::ProjectParameters, [&projects] { projects.parametersCommand(); }},
-        {Command::Print, [this] { printCommand(windowServices(*this), printer()); }},
+        {Command::Print, [this] { printCommand(services(), printer()); }},
         {Command::BuildApplication,
-         [this] { buildApplication(windowServices(*this), *state_.shell); }},
+         [this] { buildApplication(services(), *state_.shell); }},
         {Command::Quit, [this] { close(); }},
         {Command::Undo, [&edits] { edits.undo(); }},
         {Command::Copy, [&edits] { edits.copyFamily(Command::Copy); }},
@@ -57,7 +56,7 @@ void MainWindow::bindCommands() {
         {Command::SelectColumn, [&edits] { edits.select(Command::SelectColumn); }},
         {Command::CopyPage, [&pages] { pages.copyPage(); }},
         {Command::PastePage, [&pages] { pages.pastePage(); }},
-        {Command::ProjectFiles, [this] { projectFilesCommand(windowServices(*this)); }},
+        {Command::ProjectFiles, [this] { projectFilesCommand(services()); }},
         {Command::Keywords, [&projects] { projects.keywordsCommand(); }},
         {Command::NewPage, [&pages] { pages.newPage(); }},
         {Command::ModifyPage, [&pages] { pages.modifyPage(); }},

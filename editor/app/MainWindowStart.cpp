@@ -2,7 +2,6 @@
 #include "editor/app/IntroScreen.h"
 #include "editor/app/LaunchCommands.h"
 #include "editor/app/MainWindow.h"
-#include "editor/app/WindowHookup.h"
 #include "editor/dialogs/WelcomeDialog.h"
 #include "editor/widgets/TiledDialog.h"
 
@@ -26,7 +25,7 @@ void MainWindow::showIntro() {
 
 void MainWindow::showWelcome() {
     WelcomeDialog dialog(
-        windowServices(*this), [this] { launches_->startTutorial(); }, this);
+        services(), [this] { launches_->startTutorial(); }, this);
     if (runModal(state_, dialog) == WelcomeDialog::QuitResult) {
         quit();
     }

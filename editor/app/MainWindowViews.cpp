@@ -270,7 +270,7 @@ void MainWindow::openChosenPage() {
         return;
     }
     document_.storyboard().closePage();
-    switchToPage(PageBook::numberOfEntry(entry));
+    document_.switchToPage(PageBook::numberOfEntry(entry));
     refreshPictureList();
 }
 

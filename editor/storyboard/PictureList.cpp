@@ -15,7 +15,6 @@ namespace ztv::editor {
 namespace {
 
 constexpr int kThumbnailSide = 100;
-constexpr int kPictureNotAddedLine = 31;
 
 QString kindCaption(const ElementRecord& r, const LanguageFile& language) {
     switch (kindOfRow(r.Ligne)) {
@@ -102,7 +101,7 @@ std::optional<QList<PictureListItem>> buildPictureList(const QString& jouHost,
     // Out of memory, an item keeps its caption without a picture.
     const auto added = [&](QImage picture) {
         if (picture.isNull()) {
-            prompter.message(state.language.message(kPictureNotAddedLine));
+            prompter.message(state.language.message(lang::PictureNotListed));
         }
         return picture;
     };

@@ -15,9 +15,6 @@ namespace ztv::editor {
 
 namespace {
 
-constexpr int kTurnsLine = 386;
-constexpr int kZoomLine = 387;
-
 // The effects whose option is a number: bands, the turns of the rotations (40 to 44), the zoom
 // factor of the zoom pulse (51).
 constexpr int kTurnEffects[] = {40, 41, 42, 43, 44};
@@ -55,8 +52,8 @@ void showTransitionOption(const QString& effect, const LanguageFile& language, Q
     stretch->setVisible(kind == TransitionOptionKind::Stretch);
     const bool stored = keepStored && storedSize != 0;
     if (kind == TransitionOptionKind::Bands) {
-        bandsLabel->setText(language.text(oneOf(number, kTurnEffects) ? kTurnsLine
-                                          : number == kZoomEffect     ? kZoomLine
+        bandsLabel->setText(language.text(oneOf(number, kTurnEffects) ? lang::TurnsLabel
+                                          : number == kZoomEffect     ? lang::ZoomFactorLabel
                                                                       : lang::BandsLabel));
         bands->setText(stored ? QString::number(storedSize) : QStringLiteral("2"));
     } else if (kind == TransitionOptionKind::Stretch) {

@@ -106,7 +106,7 @@ TEST_F(CommandAvailability, BuildingNeedsAPageAndLetsUnsavedChangesStopIt) {
     EXPECT_EQ(prompter_.texts(), QStringList{numberedText(lang::NoCurrentPage)});
     newProjectWithPages({QStringLiteral("Un")});
     dialogsShown.clear();
-    window().setModified(true);
+    window().document().setModified(true);
     prompter_.answer(Prompter::Cancel);
     window().runCommand(editor::Command::BuildApplication);
     EXPECT_EQ(prompter_.texts().last(), numberedText(lang::SaveBeforeQuit));

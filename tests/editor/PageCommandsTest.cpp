@@ -70,7 +70,7 @@ TEST_F(PageCommandsTest, RenumberingRenamesThePageFilesAndKeepsTheTableSorted) {
     addPage(QStringLiteral("Quatre"), QStringLiteral("4"));
     addPage(QStringLiteral("Zero"), QStringLiteral("3"));
     EXPECT_EQ(tableNumbers(), QList<int>({1, 2, 3, 4}));
-    window().switchToPage(2);
+    window().document().switchToPage(2);
     ProjectWriter(workingDir()).writePageFile(2, {makeRecord(5, 1)});
     newPageAnswer(QStringLiteral("Sept"), QStringLiteral("7"));
     window().runCommand(editor::Command::ModifyPage);
@@ -105,20 +105,20 @@ TEST_F(PageCommandsTest, DeletingMarksThePageAndItsNumberComesBackAfterCompactio
 TEST_F(PageCommandsTest, PasteTakesTheUndoSnapshotAndReplacesThePage) {
     newProjectWithPages({QStringLiteral("Un"), QStringLiteral("Deux")});
     EXPECT_FALSE(window().isCommandEnabled(editor::Command::PastePage));
-    window().switchToPage(1);
+    window().document().switchToPage(1);
     window().storyboard().closePage();
     ProjectWriter(workingDir()).writePageFile(1, {makeRecord(5, 1, "a.jpg")}, ".ACT");
-    window().switchToPage(1);
+    window().document().switchToPage(1);
     window().runCommand(editor::Command::CopyPage);
     const QString clip = appDir() + QStringLiteral("/page.cop");
     EXPECT_EQ(readBytes(clip), readBytes(workingDir() + QStringLiteral("/1.ACT")));
     EXPECT_TRUE(window().isCommandEnabled(editor::Command::PastePage));
 
-    window().showPage(2);
+    window().document().showPage(2);
     window().storyboard().closePage();
     ProjectWriter(workingDir()).writePageFile(2, {makeRecord(6, 2, "b.jpg")}, ".ACT");
     const QByteArray before = readBytes(workingDir() + QStringLiteral("/2.ACT"));
-    window().switchToPage(2);
+    window().document().switchToPage(2);
     window().setCommandHandler(editor::Command::Undo, [] {});  // the undo command's stand-in
     window().runCommand(editor::Command::PastePage);
     EXPECT_EQ(readBytes(workingDir() + QStringLiteral("/def.cop")), before);
@@ -129,7 +129,7 @@ TEST_F(PageCommandsTest, PasteTakesTheUndoSnapshotAndReplacesThePage) {
               2);
 
     // Onto the page it came from: unchanged.
-    window().switchToPage(1);
+    window().document().switchToPage(1);
     window().runCommand(editor::Command::PastePage);
     EXPECT_EQ(readBytes(workingDir() + QStringLiteral("/1.ACT")), readBytes(clip));
     EXPECT_EQ(window().storyboard().cellText(1, 5), QStringLiteral("a.jpg"));
@@ -186,7 +186,7 @@ TEST_F(PageCommandsTest, ParametersWriteTheWorkingCopyOnlyAndResizeEveryBackgrou
     for (int page = 1; page <= 3; ++page) {
         work.writePageFile(page, {makeRecord(3, 1), makeRecord(5, 1)});
     }
-    window().switchToPage(3);
+    window().document().switchToPage(3);
 
     onDialog([](QDialog& d) {
         d.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("800"));

@@ -95,7 +95,7 @@ TEST_F(PageListing, TheCommandPrintsThisPageOrEveryPageToThePrinter) {
     newProjectWithPages({QStringLiteral("Un"), QStringLiteral("Deux"), QStringLiteral("Trois")});
     window().storyboard().closePage();
     ProjectWriter(workingDir()).writePageFile(2, {makeRecord(5, 1, "a.jpg")});
-    window().switchToPage(2);
+    window().document().switchToPage(2);
     const QString pdf = dir_.filePath("listing.pdf");
     window().printer().setOutputFormat(QPrinter::PdfFormat);
     window().printer().setOutputFileName(pdf);

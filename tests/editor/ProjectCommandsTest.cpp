@@ -33,7 +33,7 @@ class ProjectCommandsTest : public ProjectFixture {
         ProjectWriter writer(workingDir());
         writer.writePageFile(page, records, QStringLiteral(".ACT"));
         writer.writePageFile(page, records, QStringLiteral(".JOU"));
-        window().switchToPage(current);
+        window().document().switchToPage(current);
     }
     QStringList savedFiles() const { return QDir(folder()).entryList(QDir::Files); }
 };
@@ -156,7 +156,7 @@ TEST_F(ProjectCommandsTest, ASaveThatFailsHalfWayLeavesTheSavedProjectIntact) {
     QFile::remove(workingDir() + QStringLiteral("/2.JOU"));
     QDir(workingDir()).mkdir(QStringLiteral("2.JOU"));
     window().runCommand(editor::Command::Save);  // no current page: 60
-    window().switchToPage(1);
+    window().document().switchToPage(1);
     window().runCommand(editor::Command::Save);
     EXPECT_EQ(prompter_.texts().last(), numberedText(17));
     EXPECT_TRUE(state().modified);

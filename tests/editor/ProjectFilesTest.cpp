@@ -2,7 +2,6 @@
 // printed on sheets, and the media gathered into one folder tree with the records rewritten.
 #include "common/formats/LangLines.h"
 #include "common/platform/FileIo.h"
-#include "editor/app/WindowHookup.h"
 #include "editor/dialogs/MediaCopyDialog.h"
 #include "editor/dialogs/ProjectFilesDialog.h"
 #include "editor/document/ProjectFileList.h"
@@ -44,7 +43,7 @@ class ProjectFiles : public ProjectFixture {
         const QString pzv =
             ProjectWriter(folder()).writeSavedProject(QStringLiteral("album"), pages, records);
         EXPECT_TRUE(window().openProject(pzv));
-        window().showPage(pages.first().number);
+        window().document().showPage(pages.first().number);
         return pzv;
     }
 
@@ -299,12 +298,12 @@ TEST_F(ProjectFiles, GatheringCopiesTheMediaFromTheSecondDriveAndRewritesThePath
 
     // Gathering again copies nothing new and changes no record.
     const QByteArray before = readBytes(workingDir() + QStringLiteral("/2.JOU"));
-    editor::copyProjectMedia(editor::windowServices(window()), folders(), copyFileAtomically);
+    editor::copyProjectMedia(window().services(), folders(), copyFileAtomically);
     EXPECT_EQ(readBytes(workingDir() + QStringLiteral("/2.JOU")), before);
     EXPECT_FALSE(QFileInfo::exists(target() + "/images/2/a-3.jpg"));
 
     // A folder typed without a root lies beside the project.
-    editor::copyProjectMedia(editor::windowServices(window()),
+    editor::copyProjectMedia(window().services(),
                              {"MEDIA2", "images", "sons", "videos"}, copyFileAtomically);
     EXPECT_TRUE(QFileInfo::exists(folder() + "/MEDIA2/sons/s.wav"));
 }
@@ -325,7 +324,7 @@ TEST_F(ProjectFiles, AFailedCopyStopsWithPagesThatStillAgree) {
         }
         return copyFileAtomically(from, to, error);
     };
-    editor::copyProjectMedia(editor::windowServices(window()), folders(), failing);
+    editor::copyProjectMedia(window().services(), folders(), failing);
     ASSERT_FALSE(prompter_.texts().isEmpty());
     EXPECT_TRUE(prompter_.texts().last().startsWith(numberedText(lang::GatherCopyFailed)));
     EXPECT_FALSE(prompter_.texts().contains(numberedText(lang::OperationDone)));
@@ -348,7 +347,7 @@ TEST_F(ProjectFiles, ATargetThatCannotHoldTheCopiesChangesNothing) {
 
     // A file where the target folder should be: it cannot be created.
     ProjectWriter(dir_.path()).writeBytes(QStringLiteral("out"), "in the way");
-    editor::copyProjectMedia(editor::windowServices(window()), folders(), copyFileAtomically);
+    editor::copyProjectMedia(window().services(), folders(), copyFileAtomically);
     EXPECT_EQ(prompter_.texts().last(),
               numberedText(lang::GatherFolderNotCreated) + u' ' + target());
     EXPECT_EQ(readBytes(workingDir() + QStringLiteral("/2.JOU")), page2);
@@ -357,14 +356,14 @@ TEST_F(ProjectFiles, ATargetThatCannotHoldTheCopiesChangesNothing) {
     // A target so deep that the copy's path does not fit the record's 249 characters.
     editor::GatherFolders deep = folders();
     deep.target = target() + u'/' + QString(240, u'd');
-    editor::copyProjectMedia(editor::windowServices(window()), deep, copyFileAtomically);
+    editor::copyProjectMedia(window().services(), deep, copyFileAtomically);
     EXPECT_TRUE(prompter_.texts().last().startsWith(numberedText(lang::PathTooLong)));
     EXPECT_EQ(readBytes(workingDir() + QStringLiteral("/2.JOU")), page2);
     EXPECT_FALSE(QFileInfo::exists(deep.target + "/images/2/a.jpg")) << "nothing copied";
 
     // A target the page files cannot spell.
     deep.target = target() + QStringLiteral("/\u4e2d");
-    editor::copyProjectMedia(editor::windowServices(window()), deep, copyFileAtomically);
+    editor::copyProjectMedia(window().services(), deep, copyFileAtomically);
     EXPECT_TRUE(prompter_.texts().last().startsWith(numberedText(lang::UnstorableCharacter) +
                                                     QStringLiteral(" \u4e2d (U+4E2D)\n")));
     EXPECT_EQ(readBytes(workingDir() + QStringLiteral("/2.JOU")), page2);

@@ -19,7 +19,7 @@ class StoryboardClipboard : public ProjectFixture {
     void SetUp() override {
         ProjectFixture::SetUp();
         newProjectWithPages({QStringLiteral("Un"), QStringLiteral("Deux")});
-        window().switchToPage(1);
+        window().document().switchToPage(1);
     }
     // Puts records on a page as the storyboard would, and shows the page.
     void putRecords(int page, const QList<ElementRecord>& records) {
@@ -27,7 +27,7 @@ class StoryboardClipboard : public ProjectFixture {
         ProjectWriter writer(workingDir());
         writer.writePageFile(page, records, QStringLiteral(".ACT"));
         writer.writePageFile(page, records, QStringLiteral(".JOU"));
-        window().switchToPage(page);
+        window().document().switchToPage(page);
     }
     void run(const char* command, const CellRange& selection) {
         window().grid().selectRange(selection);
@@ -96,7 +96,7 @@ TEST_F(StoryboardClipboard, CutThenPasteOnAnotherPageMovesTheCells) {
     run("BCouper", {1, 4, 1, 30});
     EXPECT_TRUE(cell(1, 4).isEmpty());
     EXPECT_TRUE(jou(1).isEmpty());
-    window().switchToPage(2);
+    window().document().switchToPage(2);
     run("BColler", {2, 4, 2, 30});
     EXPECT_EQ(cell(2, 4), QStringLiteral("a.jpg"));
     EXPECT_EQ(cell(2, 30), QStringLiteral("Bonjour"));

@@ -4,7 +4,6 @@
 #include "editor/app/IntroScreen.h"
 #include "editor/app/LaunchCommands.h"
 #include "editor/app/ProjectCommands.h"
-#include "editor/app/WindowHookup.h"
 #include "editor/dialogs/WelcomeDialog.h"
 #include "tests/editor/ProjectFixture.h"
 
@@ -22,7 +21,7 @@ class WelcomeDialog : public ProjectFixture {
   protected:
     std::unique_ptr<Welcome> dialog() {
         auto d =
-            std::make_unique<Welcome>(editor::windowServices(window()), [this] { ++tutorials_; });
+            std::make_unique<Welcome>(window().services(), [this] { ++tutorials_; });
         d->checkFirstChoice();
         return d;
     }
