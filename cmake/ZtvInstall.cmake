@@ -55,3 +55,8 @@ string(CONFIGURE [[
     endforeach()
 ]] ZTV_DESKTOP_INSTALL_CODE @ONLY)
 install(CODE "${ZTV_DESKTOP_INSTALL_CODE}")
+
+# The manual pages.
+install(FILES ${CMAKE_BINARY_DIR}/man/ztvtool.1 ${PROJECT_SOURCE_DIR}/docs/man/Zentrovale.1
+              ${PROJECT_SOURCE_DIR}/docs/man/ztvplay.1
+        DESTINATION share/man/man1)

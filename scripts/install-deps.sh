@@ -18,6 +18,7 @@ packages=(
     xvfb xauth x11-utils xdotool
     shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl dpkg-dev
     pulseaudio ffmpeg
+    man-db
 )
 # Fuzzing needs clang's libFuzzer runtime; only `make fuzz` asks for it.
 if [ "${1:-}" = "--fuzz" ]; then
