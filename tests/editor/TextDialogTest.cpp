@@ -79,6 +79,13 @@ TEST_F(TextDialogTest, TypedLinesAreStoredQuotedMeasuredAndReloaded) {
     EXPECT_EQ(shownRect(*dialog), QRect(QPoint(2, 2), measured));
     EXPECT_FALSE(control(*dialog, "Edit4")->isEnabled());
     const QImage preview = dialog->previewImage();
+    // The preview write puts the text into the page the player and the position editor read.
+    ASSERT_TRUE(dialog->writePreview());
+    const auto jou = readPageRecords(window().storyboard().jouPath());
+    ASSERT_GT(dialog->previewedJouIndex(), 0);
+    EXPECT_EQ(jou.value(dialog->previewedJouIndex() - 1).Fichier,
+              QStringLiteral("Bonjour,\"le monde\""));
+    EXPECT_TRUE(act().isEmpty());
     dialog->writeAndClose();
     ASSERT_EQ(dialog->result(), 6) << prompter_.texts().join(u'|').toStdString();
     const auto records = act();
