@@ -297,7 +297,18 @@ namespace ztv::lang {
     X(HoverRestoreOnExit, 810)                                        \
     X(HoverPictureCaption, 811)                                       \
     X(ElementNotWritten, 846)                                         \
-    X(PreviewNotWritten, 847)
+    X(PreviewNotWritten, 847)                                         \
+    X(TextEmpty, 88)                                                  \
+    X(ChangeTextCaption, 433)                                         \
+    X(FontHint, 651)                                                  \
+    X(JoinBackgroundText, 673)                                        \
+    X(PlaceTextCaption, 674)                                          \
+    X(TextDisappearOption, 678)                                       \
+    X(TextActAfterClick, 679)                                         \
+    X(TextActAtOnce, 680)                                             \
+    X(HoverColourOption, 812)                                         \
+    X(HoverRestoreLook, 813)                                          \
+    X(TextTooLong, 929)
 
 // The application builder: its two windows, its steps and its messages.
 #define ZTV_LANG_BUILDER(X)                                                     \

@@ -1,6 +1,7 @@
 #include "editor/dialogs/ImageDialog.h"
 
 #include "common/formats/LangLines.h"
+#include "editor/dialogs/DialogControls.h"
 #include "editor/widgets/DialogButton.h"
 #include "editor/widgets/NumberLists.h"
 
@@ -23,23 +24,6 @@
 
 // The image dialog's controls: its two tabs and its button row.
 namespace ztv::editor {
-
-namespace {
-
-QGroupBox* panelGroup(const QString& title, const char* name, QWidget* parent) {
-    auto* group = new QGroupBox(title, parent);
-    group->setObjectName(QLatin1String(name));
-    fillWithPanelColour(group);
-    return group;
-}
-
-template <class W>
-W* named(W* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-}  // namespace
 
 ImageDialog::ImageDialog(SessionSettings& settings, Prompter& prompter, Storyboard& storyboard,
                          bool hasElement, QWidget* parent)

@@ -32,15 +32,29 @@ QString refusalMessage(const SessionSettings& state, const StoredPath& stored,
                : state.text(stored.refusal) + u' ' + hostPath;
 }
 
-QString unstorableCharacterMessage(const SessionSettings& state, const QString& hostPath) {
-    const QString character = firstUnencodable(QFileInfo(hostPath).absoluteFilePath());
+namespace {
+
+// Names the character and its code, then where it was found.
+QString characterRefusal(const SessionSettings& state, const QString& character,
+                         const QString& where) {
     if (character.isEmpty()) {
         return {};
     }
     const QString code =
         QStringLiteral("U+%1").arg(character.toUcs4().value(0), 4, 16, QLatin1Char('0')).toUpper();
     return state.text(lang::UnstorableCharacter) + u' ' + character + QStringLiteral(" (") + code +
-           QStringLiteral(")\n") + hostPath;
+           QStringLiteral(")\n") + where;
+}
+
+}  // namespace
+
+QString unstorableCharacterMessage(const SessionSettings& state, const QString& hostPath) {
+    return characterRefusal(state, firstUnencodable(QFileInfo(hostPath).absoluteFilePath()),
+                            hostPath);
+}
+
+QString unstorableTextMessage(const SessionSettings& state, const QString& text) {
+    return characterRefusal(state, firstUnencodable(text), text);
 }
 
 StoredPath storedPathForTyped(const DriveTable& drives, const QString& typed, int capacity) {

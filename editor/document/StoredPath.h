@@ -25,6 +25,8 @@ QString refusalMessage(const SessionSettings& state, const StoredPath& stored,
 // path holding a character it lacks is refused before anything is written. The message names
 // the character and the path; empty when the path can be stored.
 QString unstorableCharacterMessage(const SessionSettings& state, const QString& hostPath);
+// The same for a text typed into a dialog: the message names the character and the text.
+QString unstorableTextMessage(const SessionSettings& state, const QString& text);
 
 // What a person typed into a path field, in stored form. A host path ("/home/ann/a.jpg") is
 // stored as a chosen file is; a stored path ("\a.jpg") or a Windows path with its drive keeps

@@ -4,6 +4,7 @@
 #include "common/formats/CommaText.h"
 #include "common/formats/LangLines.h"
 #include "editor/document/SessionSettings.h"
+#include "editor/document/TextFields.h"
 #include "editor/widgets/ComboLists.h"
 #include "editor/widgets/TiledDialog.h"
 #include "player/elements/TextLook.h"
@@ -137,14 +138,12 @@ void PaletteTextLook::fill(const ElementRecord& r) {
 }
 
 QString PaletteTextLook::fontList() const {
-    return writeCommaText({font_.name, state_.text(font_.styleLine), QString::number(font_.points)})
-        .left(kFontListChars);
+    return textFontList(font_, state_.language).left(kFontListChars);
 }
 
 QString PaletteTextLook::layoutList() const {
-    return writeCommaText({align_->currentText(), QString::number(spacing_->text().toInt()),
-                           QString::number(shadow_[0]->value()),
-                           QString::number(shadow_[1]->value())})
+    return textLayoutList(align_->currentText(), spacing_->text().toInt(),
+                          QPoint(shadow_[0]->value(), shadow_[1]->value()))
         .left(kLayoutListChars);
 }
 

@@ -1,16 +1,16 @@
 #include "tools/demogen/DemoTexts.h"
 
 #include "common/formats/ColorText.h"
-#include "common/formats/CommaText.h"
 #include "common/formats/ElementDefaults.h"
 #include "common/formats/LangLines.h"
 #include "common/formats/YesNo.h"
+#include "editor/document/TextFields.h"
 
 namespace ztv::demo {
 namespace {
 
 struct Look {
-    QString font;  // name, style line, points
+    QString font;
     int styleLine;
     int points;
     int alignLine;
@@ -18,16 +18,19 @@ struct Look {
     std::int32_t colour;  // $00BBGGRR
 };
 
+// A text cell made as the text dialog makes one, from its lines and look.
 ElementRecord textCell(const LanguageFile& lang, int row, int column, const QStringList& lines,
                        QRect rect, const Look& look) {
-    ElementRecord r = plainElement(lang, row, column, writeCommaText(lines), rect);
-    r.sensdegra =
-        writeCommaText({look.font, lang.text(look.styleLine), QString::number(look.points)});
-    r.Transparent =
-        writeCommaText({lang.text(look.alignLine), QStringLiteral("2"),
-                        QString::number(look.shadow.x()), QString::number(look.shadow.y())});
-    r.Couleur = look.colour;
-    r.Couldegra = 0x202020;
+    editor::TextFields text;
+    text.lines = lines;
+    text.font = editor::RememberedFont{look.font, look.points, look.styleLine};
+    text.alignLine = look.alignLine;
+    text.spacing = 2;
+    text.shadow = look.shadow;
+    text.colour = colourOfValue(std::uint32_t(look.colour));
+    text.shadowColour = colourOfValue(0x202020);
+    ElementRecord r = plainElement(lang, row, column, QString(), rect);
+    text.applyTo(r, lang);
     r.Vitesse = 90;
     r.EffetPas = 5;
     return r;

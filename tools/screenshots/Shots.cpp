@@ -6,6 +6,7 @@
 #include "editor/builder/BuildWindow.h"
 #include "editor/builder/BuildWizard.h"
 #include "editor/dialogs/ImageDialog.h"
+#include "editor/dialogs/TextDialog.h"
 #include "editor/position/PositionEditor.h"
 
 #include <QDir>
@@ -88,25 +89,37 @@ QImage editorWindow(ShotContext& context, QString& error) {
     return editor ? editor->session->window->grab().toImage() : QImage();
 }
 
-// The image dialog on the demo's first picture (page 1, column 1, row 4).
-QImage imageDialog(ShotContext& context, QString& error) {
+// An element dialog on a cell of the demo's first page that holds an element.
+template <class Dialog>
+QImage cellDialog(ShotContext& context, QString& error, int column, int row) {
     ShotContext::Editor* editor = context.editor(error);
     if (!editor) {
         return {};
     }
     editor::MainWindow& window = *editor->session->window;
-    window.storyboard().setCurrentCell(1, 4);
-    if (window.storyboard().cellText(1, 4).isEmpty()) {
-        error = QStringLiteral("the demo's page 1 has no picture at column 1, row 4");
+    window.storyboard().setCurrentCell(column, row);
+    if (window.storyboard().cellText(column, row).isEmpty()) {
+        error = QStringLiteral("the demo's page 1 has nothing at column %1, row %2")
+                    .arg(column)
+                    .arg(row);
         return {};
     }
-    editor::ImageDialog dialog(window.state(), editor->prompter, window.storyboard(), true,
-                               &window);
+    Dialog dialog(window.state(), editor->prompter, window.storyboard(), true, &window);
     dialog.show();
     settle(800);
     const QImage shot = dialog.grab().toImage();
     dialog.reject();
     return shot;
+}
+
+// The image dialog on the demo's first picture (page 1, column 1, row 4).
+QImage imageDialog(ShotContext& context, QString& error) {
+    return cellDialog<editor::ImageDialog>(context, error, 1, 4);
+}
+
+// The text dialog on the demo's title (page 1, column 1, row 30).
+QImage textDialog(ShotContext& context, QString& error) {
+    return cellDialog<editor::TextDialog>(context, error, 1, 30);
 }
 
 // The position editor on the sun of the demo's first page (column 1, row 4), with its handles
@@ -246,6 +259,7 @@ const QList<Shot>& allShots() {
     static const QList<Shot> shots{
         {QStringLiteral("editor"), editorWindow},
         {QStringLiteral("image-dialog"), imageDialog},
+        {QStringLiteral("text-dialog"), textDialog},
         {QStringLiteral("position-editor"), positionEditor},
         {QStringLiteral("build-window"), buildWindow},
         {QStringLiteral("player"), playerPage1},
