@@ -1,6 +1,7 @@
 #include "editor/dialogs/ImageDialog.h"
 
 #include "common/formats/LangLines.h"
+#include "editor/dialogs/DialogControls.h"
 #include "editor/widgets/DialogButton.h"
 #include "editor/widgets/NumberLists.h"
 
@@ -15,7 +16,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -23,23 +23,6 @@
 
 // The image dialog's controls: its two tabs and its button row.
 namespace ztv::editor {
-
-namespace {
-
-QGroupBox* panelGroup(const QString& title, const char* name, QWidget* parent) {
-    auto* group = new QGroupBox(title, parent);
-    group->setObjectName(QLatin1String(name));
-    fillWithPanelColour(group);
-    return group;
-}
-
-template <class W>
-W* named(W* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-}  // namespace
 
 ImageDialog::ImageDialog(SessionSettings& settings, Prompter& prompter, Storyboard& storyboard,
                          bool hasElement, QWidget* parent)
@@ -50,9 +33,7 @@ ImageDialog::ImageDialog(SessionSettings& settings, Prompter& prompter, Storyboa
         const QColor c = QColorDialog::getColor(initial, this);
         return c.isValid() ? std::optional<QColor>(c) : std::nullopt;
     };
-    startProgram = [](const QString& program, const QStringList& arguments) {
-        return QProcess::startDetached(program, arguments);
-    };
+    startProgram = detachedStarter();
     auto* layout = new QVBoxLayout(this);
     tabs_ = named(new QTabWidget(this), "PageControl1");
     auto* imageTab = named(new QWidget, "TabSheet1");
