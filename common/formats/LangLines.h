@@ -308,7 +308,35 @@ namespace ztv::lang {
     X(TextActAtOnce, 680)                                             \
     X(HoverColourOption, 812)                                         \
     X(HoverRestoreLook, 813)                                          \
-    X(TextTooLong, 929)
+    X(TextTooLong, 929)                                               \
+    X(ArrivalMissing, 84)                                             \
+    X(FramesDoNotFillStrip, 85)                                       \
+    X(ChooseSoundFirst, 87)                                           \
+    X(ChangeCharacterCaption, 434)                                    \
+    X(ChangeAnimationCaption, 435)                                    \
+    X(ChangePanoramaCaption, 438)                                     \
+    X(WrapAroundOption, 535)                                          \
+    X(PanoramaJoinBackground, 536)                                    \
+    X(PanoramaPictureGroup, 537)                                      \
+    X(PanoramaScrollHint, 544)                                        \
+    X(ScrollWidthLabel, 547)                                          \
+    X(ScrollHeightLabel, 549)                                         \
+    X(PanoramaPictureOption, 551)                                     \
+    X(PanoramaDisappearOption, 552)                                   \
+    X(PlacePanoramaCaption, 553)                                      \
+    X(AnimationJoinBackground, 623)                                   \
+    X(PlaceAnimationCaption, 624)                                     \
+    X(AnimationPictureGroup, 625)                                     \
+    X(StartLeftLabel, 626) /* then the start top */                   \
+    X(FrameCountLabel, 630)                                           \
+    X(StripPictureOption, 631)                                        \
+    X(AnimationDisappearOption, 632)                                  \
+    X(AnimationAfterClick, 633) /* then at once */                    \
+    X(CharacterJoinBackground, 656)                                   \
+    X(PlaceCharacterCaption, 657)                                     \
+    X(CharacterSoundLabel, 658)                                       \
+    X(CharacterDisappearOption, 659)                                  \
+    X(CharacterAfterClick, 660) /* then at once */
 
 // The application builder: its two windows, its steps and its messages.
 #define ZTV_LANG_BUILDER(X)                                                     \
@@ -514,6 +542,8 @@ inline constexpr LineRange kFontStyleRanges[] = {{FontStyleNormal, FontStyleUnde
 inline constexpr LineRange kAlignmentRanges[] = {{AlignLeft, AlignCentre}};
 inline constexpr LineRange kGradientRanges[] = {{GradientLeftToRight, GradientCircular}};
 inline constexpr LineRange kCharacterSoundRanges[] = {{CharacterSpeaks, CharacterSilent}};
+// The end poses, whose entry index a character or an animation stores in `size`.
+inline constexpr LineRange kEndPoseRanges[] = {{EndPoseKeepCurrent, EndPoseNothing}};
 inline constexpr LineRange kSoundStartRanges[] = {{SoundPlay, SoundLoadOnly}};
 inline constexpr LineRange kVideoBarRanges[] = {{VideoBarNone, VideoBarBelow}};
 inline constexpr LineRange kVideoStartRanges[] = {{VideoPlayAndWait, VideoWaitForUser}};

@@ -1,7 +1,10 @@
 #include "editor/dialogs/CellDialogs.h"
 
 #include "common/formats/ElementKinds.h"
+#include "editor/dialogs/AnimationDialog.h"
+#include "editor/dialogs/CharacterDialog.h"
 #include "editor/dialogs/ImageDialog.h"
+#include "editor/dialogs/PanoramaDialog.h"
 #include "editor/dialogs/TextDialog.h"
 #include "editor/document/SessionSettings.h"
 #include "editor/widgets/TiledDialog.h"
@@ -32,6 +35,9 @@ constexpr KindDialog kKindDialogs[] = {
     {ElementKind::Background, &make<ImageDialog>},
     {ElementKind::Picture, &make<ImageDialog>},
     {ElementKind::Text, &make<TextDialog>},
+    {ElementKind::Character, &make<CharacterDialog>},
+    {ElementKind::Panorama, &make<PanoramaDialog>},
+    {ElementKind::Animation, &make<AnimationDialog>},
 };
 
 DialogMaker dialogOfRow(int row) {

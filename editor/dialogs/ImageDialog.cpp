@@ -4,9 +4,10 @@
 #include "common/formats/PictureLoader.h"
 #include "common/platform/Prompter.h"
 #include "common/platform/WinPath.h"
+#include "editor/dialogs/OutsideTool.h"
 #include "editor/dialogs/PathField.h"
+#include "editor/dialogs/PictureFiles.h"
 #include "editor/dialogs/ReducedCopy.h"
-#include "editor/dialogs/ToolSettingsDialog.h"
 #include "editor/document/MediaLookup.h"
 #include "editor/document/SessionSettings.h"
 #include "editor/document/Storyboard.h"
@@ -24,12 +25,6 @@
 #include <QRadioButton>
 
 namespace ztv::editor {
-
-void ImageDialog::showPicture(QLabel* label, const PictureControl& control, const QRect& geometry) {
-    label->setGeometry(geometry);
-    label->setPixmap(control.image.isNull() ? QPixmap() : QPixmap::fromImage(control.shown()));
-    label->setVisible(!control.image.isNull());
-}
 
 ImageDialog::ImageType ImageDialog::imageType() const {
     const int id = typeGroup_->checkedId();
@@ -65,7 +60,7 @@ void ImageDialog::onImageTypeChosen(ImageType type) {
     applyTypeControls(type);
     if (type == ImageType::Disappear) {
         preview_ = PictureControl{};
-        showPicture(image_, preview_, QRect());
+        showPictureIn(image_, preview_, QRect());
         if (!isBackground() && !storyboard_.defaultRect(row_).isEmpty()) {
             showRect(records_.proposedDisappearanceRect(row_, column_));
             records_.rebuildDefaultRects();
@@ -83,7 +78,7 @@ bool ImageDialog::drawPreview() {
     const ImageType type = imageType();
     if (type == ImageType::Disappear || (type == ImageType::Picture && edit1_->text().isEmpty())) {
         preview_ = PictureControl{};
-        showPicture(image_, preview_, QRect());
+        showPictureIn(image_, preview_, QRect());
         return true;
     }
     if (type == ImageType::Picture) {
@@ -100,7 +95,7 @@ bool ImageDialog::drawPreview() {
     const QColor second = gradient ? colours_[2] : QColor(Qt::white);
     const bool ok = pictures_.prepare(preview_, marker, appearance_->currentText(), first, second,
                                       direction_->currentText(), false, QString());
-    showPicture(image_, preview_, area);
+    showPictureIn(image_, preview_, area);
     paintSwatches();
     return ok;
 }
@@ -116,10 +111,10 @@ bool ImageDialog::fitPreview() {
                                       Qt::white, QString(), false, QString());
     unsetCursor();
     if (!ok) {
-        showPicture(image_, PictureControl{}, QRect());
+        showPictureIn(image_, PictureControl{}, QRect());
         return false;
     }
-    showPicture(image_, preview_, previewFitRect(kPreviewPanel, preview_.loadedSize));
+    showPictureIn(image_, preview_, previewFitRect(kPreviewPanel, preview_.loadedSize));
     return true;
 }
 
@@ -149,13 +144,8 @@ void ImageDialog::onHoverActionChanged() {
 }
 
 void ImageDialog::choosePicture() {
-    const QString filter = QStringLiteral(
-        "(*.bmp,*.jpg,*.jpeg,*.gif,*.ico;*.emf;*.wmf) (*.bmp *.ico *.emf *.wmf *.jpg *.gif "
-        "*.jpeg *.BMP *.ICO *.EMF *.WMF *.JPG *.GIF *.JPEG);;Bitmaps (*.bmp) (*.bmp *.BMP);;"
-        "Ico (*.ico) (*.ico *.ICO);;Meta (*.emf) (*.emf *.EMF);;Meta (*.wmf) (*.wmf *.WMF);;"
-        "JPEG (*.jpg,*.jpeg) (*.jpg *.jpeg *.JPG *.JPEG);;Gif (*.gif,*.giff) (*.gif *.giff "
-        "*.GIF *.GIFF)");
-    const QString chosen = prompter_.openFileName(text(lang::PictureTypeFile), QString(), filter);
+    const QString chosen =
+        prompter_.openFileName(text(lang::PictureTypeFile), QString(), pictureFileFilter());
     if (const QString stored = chosen.isEmpty() ? QString() : storedPath(chosen);
         !stored.isEmpty()) {
         usePicture(stored, chosen);
@@ -244,14 +234,14 @@ void ImageDialog::chooseHoverPicture() {
     hover_ = PictureControl{};
     if (pictures_.prepare(hover_, stored, QString(), Qt::white, Qt::white, QString(), false,
                           QString())) {
-        showPicture(hoverImage_, hover_, previewFitRect(kHoverPanel, hover_.loadedSize));
+        showPictureIn(hoverImage_, hover_, previewFitRect(kHoverPanel, hover_.loadedSize));
     }
 }
 
 void ImageDialog::clearHoverPicture() {
     hoverPath_->clear();
     hover_ = PictureControl{};
-    showPicture(hoverImage_, hover_, QRect());
+    showPictureIn(hoverImage_, hover_, QRect());
 }
 
 QColor ImageDialog::swatchColour(int swatch) const {
@@ -299,23 +289,12 @@ bool ImageDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ImageDialog::startTool(int settingsLine, bool withPicture) {
-    QStringList arguments;
     QString fichier;
-    if (withPicture && !edit1_->text().isEmpty() && readStoredPath(edit1_, &fichier)) {
-        lookUpMedia(state_, fichier);
-        arguments << mediaHostPath(state_, fichier);
+    if (withPicture && !edit1_->text().isEmpty() && !readStoredPath(edit1_, &fichier)) {
+        fichier.clear();
     }
-    auto configured = [&] {
-        const QString tool = state_.settings.line(settingsLine);
-        return tool.isEmpty() || tool == u"$" ? QString() : tool;
-    };
-    if (configured().isEmpty()) {
-        ToolSettingsDialog settings(state_, prompter_, this);
-        runModal(state_, settings);
-    }
-    if (const QString tool = configured(); !tool.isEmpty()) {
-        startProgram(state_.drives.outsideToHost(tool), arguments);
-    }
+    startOutsideTool(state_, prompter_, this, settingsLine, pictureArguments(state_, fichier),
+                     startProgram);
 }
 
 void ImageDialog::startPictureEditor() {

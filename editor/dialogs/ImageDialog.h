@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/dialogs/ElementDialog.h"
+#include "editor/dialogs/OutsideTool.h"
 
 #include <QColor>
 #include <QRect>
@@ -48,7 +49,7 @@ class ImageDialog : public ElementDialog {
 
     // Colour dialog and program starter; tests replace them.
     std::function<std::optional<QColor>(const QColor&)> chooseColour;
-    std::function<bool(const QString& program, const QStringList& arguments)> startProgram;
+    ProgramStarter startProgram;
 
   protected:
     void fillLists() override;
@@ -63,7 +64,6 @@ class ImageDialog : public ElementDialog {
     static constexpr QSize kPreviewPanel{240, 180};
     static constexpr QSize kHoverPanel{120, 90};
 
-    static void showPicture(QLabel* label, const PictureControl& control, const QRect& geometry);
     void buildImageTab(QWidget* tab);
     void buildActionsTab(QWidget* tab);
     void buildButtons();

@@ -16,7 +16,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -34,9 +33,7 @@ ImageDialog::ImageDialog(SessionSettings& settings, Prompter& prompter, Storyboa
         const QColor c = QColorDialog::getColor(initial, this);
         return c.isValid() ? std::optional<QColor>(c) : std::nullopt;
     };
-    startProgram = [](const QString& program, const QStringList& arguments) {
-        return QProcess::startDetached(program, arguments);
-    };
+    startProgram = detachedStarter();
     auto* layout = new QVBoxLayout(this);
     tabs_ = named(new QTabWidget(this), "PageControl1");
     auto* imageTab = named(new QWidget, "TabSheet1");

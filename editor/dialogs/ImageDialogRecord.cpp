@@ -6,6 +6,7 @@
 #include "common/platform/ShownPath.h"
 #include "common/platform/WinPath.h"
 #include "editor/dialogs/PathField.h"
+#include "editor/dialogs/PictureFiles.h"
 #include "editor/document/MediaLookup.h"
 #include "editor/document/SessionSettings.h"
 #include "editor/document/Storyboard.h"
@@ -101,7 +102,7 @@ void ImageDialog::showRecord(const ElementRecord& r) {
         hover_.image = QImage();
         if (pictures_.prepare(hover_, r.SurvolFichier, QString(), Qt::white, Qt::white, QString(),
                               false, QString())) {
-            showPicture(hoverImage_, hover_, previewFitRect(kHoverPanel, hover_.loadedSize));
+            showPictureIn(hoverImage_, hover_, previewFitRect(kHoverPanel, hover_.loadedSize));
         }
     }
     if (isLine(r.Fichier, lang::MarkerPlainBackground)) {

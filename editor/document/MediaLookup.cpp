@@ -58,6 +58,10 @@ QString mediaNotFoundText(const SessionSettings& state, const QString& prefix,
 }
 
 QString shownMediaPath(SessionSettings& state, const QString& storedPath) {
+    // No file named: nothing to show, not the root of the media drive.
+    if (storedPath.isEmpty()) {
+        return QString();
+    }
     const QString found = findMediaHost(state, storedPath);
     return found.isEmpty() ? shownPath(state.drives, storedPath) : found;
 }

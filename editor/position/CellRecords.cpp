@@ -4,6 +4,7 @@
 #include "common/platform/FileIo.h"
 #include "editor/document/Storyboard.h"
 #include "editor/document/UndoSnapshot.h"
+#include "editor/position/ElementPlacement.h"
 #include "editor/position/HandleGeometry.h"
 #include "editor/position/PositionStart.h"
 
@@ -101,6 +102,7 @@ CellRecords::PreviewError CellRecords::previewWrite(const ElementRecord& record,
     } else {
         records.append(record);
     }
+    moveNextDisappearance(records, record, language_);
     // The cell shows while the file is ordered, as it will after OK.
     const QString before = storyboard_.cellText(record.Colonne, record.Ligne);
     storyboard_.setCellText(record.Colonne, record.Ligne, cellText);
@@ -150,8 +152,7 @@ int nextDisappearance(const QList<ElementRecord>& records, int row, int column,
     return next >= 0 && isDisappearanceMarker(records[next].Fichier, language) ? next : -1;
 }
 
-bool CellRecords::propagateNextDisappearance(int row, int column, const QRect& rect,
-                                             QString* error) {
+QList<ElementRecord> CellRecords::pageRecords() const {
     QList<ElementRecord> records{ElementRecord{}};
     for (qint64 i = 1; i < storyboard_.actRecordCount(); ++i) {
         const auto r = storyboard_.actRecord(int(i));
@@ -160,6 +161,12 @@ bool CellRecords::propagateNextDisappearance(int row, int column, const QRect& r
         }
         records.append(*r);
     }
+    return records;
+}
+
+bool CellRecords::propagateNextDisappearance(int row, int column, const QRect& rect,
+                                             QString* error) {
+    QList<ElementRecord> records = pageRecords();
     const int next = nextDisappearance(records, row, column, language_);
     if (next < 0) {
         return true;

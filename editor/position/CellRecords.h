@@ -31,6 +31,8 @@ class CellRecords {
     // The first record with a file, the row and the column; -1 when there is none.
     int findCell(int row, int column) const;
     std::optional<ElementRecord> record(int index) const;
+    // The .ACT file's records in file order, record 0 included.
+    QList<ElementRecord> pageRecords() const;
 
     enum class SaveError { None, PageMissing, WriteFailed };
     // Takes the undo snapshot, then writes the record at index, or after the last record when

@@ -4,22 +4,11 @@
 #include "common/formats/LangLines.h"
 #include "common/formats/LanguageFile.h"
 #include "common/platform/FileIo.h"
+#include "editor/document/AnimationFields.h"
 #include "editor/position/CellRecords.h"
 #include "editor/position/HandleGeometry.h"
 
 namespace ztv::editor {
-
-namespace {
-
-// An animation's disappearance covers it where it arrives.
-QRect lastRect(const ElementRecord& r, const QRect& rect) {
-    if (kindOfRow(r.Ligne) != ElementKind::Animation) {
-        return rect;
-    }
-    return reachableRect(r.sensdegra.toInt(), r.style.toInt(), rect.width(), rect.height());
-}
-
-}  // namespace
 
 bool writePlacement(const QString& jouHost, int row, int column, const QRect& rect,
                     const std::function<void(ElementRecord&)>& change, const LanguageFile& language,
@@ -43,18 +32,28 @@ bool writePlacement(const QString& jouHost, int row, int column, const QRect& re
         }
         placed = placed ? placed : &r;
     }
-    if (placed && factsOfRow(row).disappearanceAtRect &&
-        placed->Fichier != language.text(lang::MarkerDisappear)) {
-        const int next = nextDisappearance(*records, row, column, language);
-        if (next > 0) {
-            setRecordRect((*records)[next], lastRect(*placed, rect));
-        }
+    if (placed) {
+        moveNextDisappearance(*records, ElementRecord(*placed), language);
     }
     QByteArray bytes;
     for (const ElementRecord& r : *records) {
         bytes += encodePageRecord(r);
     }
     return writeFileAtomically(jouHost, bytes, error);
+}
+
+void moveNextDisappearance(QList<ElementRecord>& records, const ElementRecord& placed,
+                           const LanguageFile& language) {
+    const int row = placed.Ligne;
+    if (!factsOfRow(row).disappearanceAtRect ||
+        placed.Fichier == language.text(lang::MarkerDisappear)) {
+        return;
+    }
+    const int next = nextDisappearance(records, row, placed.Colonne, language);
+    if (next > 0) {
+        setRecordRect(records[next], kindOfRow(row) == ElementKind::Animation ? arrivalRect(placed)
+                                                                              : recordRect(placed));
+    }
 }
 
 }  // namespace ztv::editor

@@ -20,4 +20,10 @@ bool writePlacement(const QString& jouHost, int row, int column, const QRect& re
                     const std::function<void(ElementRecord&)>& change, const LanguageFile& language,
                     QString* error = nullptr);
 
+// The disappearance that follows the placed element in its row (kinds whose disappearance
+// covers them) takes the rectangle where the element ends: an animation's arrival, any other's
+// own. A placed disappearance moves nothing. records: a page file, record 0 included.
+void moveNextDisappearance(QList<ElementRecord>& records, const ElementRecord& placed,
+                           const LanguageFile& language);
+
 }  // namespace ztv::editor

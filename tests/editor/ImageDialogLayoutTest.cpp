@@ -4,12 +4,10 @@
 #include "editor/dialogs/ImageDialog.h"
 #include "editor/document/SessionSettings.h"
 #include "editor/document/Storyboard.h"
+#include "tests/editor/DialogCaptions.h"
 #include "tests/support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
-#include <QAbstractButton>
-#include <QGroupBox>
-#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -19,32 +17,6 @@ namespace ztv::test {
 namespace {
 
 class ImageDialogLayout : public ::testing::TestWithParam<const char*> {};
-
-QStringList clippedCaptions(QWidget& dialog) {
-    QStringList clipped;
-    for (QWidget* w : dialog.findChildren<QWidget*>()) {
-        if (!w->isVisible()) {
-            continue;
-        }
-        const auto* label = qobject_cast<QLabel*>(w);
-        const auto* button = qobject_cast<QAbstractButton*>(w);
-        const QString caption = label ? label->text() : button ? button->text() : QString();
-        // A push button's hint asks for a style's minimum width; its caption needs less.
-        const int needed = qobject_cast<QPushButton*>(w)
-                               ? w->fontMetrics().horizontalAdvance(caption) + 8
-                               : w->sizeHint().width();
-        if (!caption.isEmpty() && w->width() < needed) {
-            clipped << caption;
-        }
-    }
-    for (QGroupBox* group : dialog.findChildren<QGroupBox*>()) {
-        if (group->isVisible() &&
-            group->fontMetrics().horizontalAdvance(group->title()) + 16 > group->width()) {
-            clipped << group->title();
-        }
-    }
-    return clipped;
-}
 
 // Every caption of both tabs fits; with ZTV_SHOT_DIR set, each tab is saved there.
 void checkDialog(editor::SessionSettings& state, editor::Storyboard& storyboard,

@@ -3,7 +3,7 @@
 #include "common/platform/FileIo.h"
 #include "editor/dialogs/ImageDialog.h"
 #include "editor/document/UndoSnapshot.h"
-#include "tests/editor/ProjectFixture.h"
+#include "tests/editor/ElementDialogFixture.h"
 #include "tests/support/PictureMakers.h"
 
 #include <QCheckBox>
@@ -23,50 +23,10 @@ namespace {
 
 using editor::ImageDialog;
 
-class ImageDialogTest : public ProjectFixture {
+class ImageDialogTest : public ElementDialogFixture {
   protected:
-    void SetUp() override {
-        ProjectFixture::SetUp();
-        newProjectWithPages({QStringLiteral("Un")});
-        ASSERT_EQ(window().storyboard().page(), 1);
-        QDir().mkpath(media());
-    }
-    void TearDown() override {
-        window().hide();
-        session_.reset();
-    }
-    QString media() const { return dir_.path() + QStringLiteral("/media"); }
-    // A picture under media, and its stored path.
-    QString picture(const QString& name, QSize size, QColor colour = Qt::red) const {
-        QImage image(size, QImage::Format_RGB32);
-        image.fill(colour);
-        const QString host = media() + u'/' + name;
-        EXPECT_TRUE(writeFileAtomically(
-            host, name.endsWith(QStringLiteral(".jpg")) ? makeJpeg(image) : makeBmp(image)));
-        return host;
-    }
-    QString actPath() { return window().storyboard().actPath(); }
-    QList<ElementRecord> act() { return readPageRecords(actPath()); }
-    // Puts records into the page's .ACT file and reloads the page.
-    void setAct(const QList<ElementRecord>& records) {
-        window().storyboard().closePage();
-        ProjectWriter(workingDir()).writePageFile(1, records, QStringLiteral(".ACT"));
-        ASSERT_TRUE(window().storyboard().openPage(1));
-    }
-    // The dialog on a cell, activated as when shown.
     std::unique_ptr<ImageDialog> open(int column, int row) {
-        auto& storyboard = window().storyboard();
-        storyboard.setCurrentCell(column, row);
-        auto dialog = std::make_unique<ImageDialog>(
-            state(), prompter_, storyboard, !storyboard.cellText(column, row).isEmpty(), &window());
-        dialog->show();
-        return dialog;
-    }
-    template <class W = QLineEdit>
-    static W* control(QDialog& d, const char* name) {
-        auto* w = d.findChild<W*>(QLatin1String(name));
-        EXPECT_TRUE(w) << name;
-        return w;
+        return openDialog<ImageDialog>(column, row);
     }
     static void choosePicture(ImageDialog& d, ScriptedPrompter& prompter, const QString& host) {
         prompter.choosePath(host);

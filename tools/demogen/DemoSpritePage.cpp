@@ -7,6 +7,9 @@
 #include "common/formats/YesNo.h"
 #include "common/platform/Bytes.h"
 #include "common/platform/FileIo.h"
+#include "editor/document/AnimationFields.h"
+#include "editor/document/CharacterFields.h"
+#include "editor/document/PanoramaFields.h"
 
 #include <QDir>
 #include <QImage>
@@ -16,6 +19,8 @@
 
 namespace ztv::demo {
 namespace {
+
+using namespace editor;
 
 // The character's frames come every 7 ticks of 1/64 s at its speed of 10 (10 000 / 10² ms, up to
 // the next tick): one syllable of the voice lasts its four frames, loudest with the mouth open.
@@ -136,16 +141,70 @@ bool save(const QString& dirHost, const QImage& img, const char* name, QString* 
     return true;
 }
 
-ElementRecord animation(const LanguageFile& lang, int row, const QString& fichier, QSize size,
-                        QPoint from, QPoint to) {
-    ElementRecord r = plainElement(lang, row, 2, fichier, QRect(from, size));
-    r.Couleur = 4;
-    r.Transparent = lang.text(lang::AppearanceWhiteClear);
-    r.sensdegra = QString::number(to.x());
-    r.style = QString::number(to.y());
-    r.Couldegra = 90;  // steps
-    r.Vitesse = 15;    // about 44 ms a step
+// The figures are made as the editor's dialogs make them, and checked as the dialogs check them.
+ElementRecord checked(ElementRecord record, FieldProblem problem) {
+    if (problem != FieldProblem::None) {
+        qFatal("the demo's figure in row %d would be refused (%d)", record.Ligne, int(problem));
+    }
+    return record;
+}
+
+ElementRecord cell(int row, int column) {
+    ElementRecord r;
+    r.Ligne = row;
+    r.Colonne = column;
     return r;
+}
+
+// Four frames side by side, seen through the white, starting at `from`, no action.
+template <class Fields>
+Fields sprite(const LanguageFile& lang, const QString& fichier, QSize frame, QPoint from) {
+    Fields f;
+    f.fichier = fichier;
+    f.appearance = lang.text(lang::AppearanceWhiteClear);
+    f.frames = 4;
+    f.rect = QRect(from, QSize(frameWidthOf(frame.width() * 4, 4), frame.height()));
+    f.action = lang.text(lang::ActionNone);
+    f.afterClick = false;
+    return f;
+}
+
+ElementRecord animation(const LanguageFile& lang, int row, const QString& fichier, QSize size,
+                        QPoint from, QPoint to, int endPose) {
+    auto f = sprite<AnimationFields>(lang, fichier, size, from);
+    f.arrivalLeft = QString::number(to.x());
+    f.arrivalTop = QString::number(to.y());
+    f.steps = 90;
+    f.speed = 15;  // about 44 ms a step
+    f.endPose = endPose;
+    ElementRecord r = cell(row, 2);
+    writeAnimationFields(f, lang, r);
+    return checked(r, animationProblem(f, size.width() * 4));
+}
+
+ElementRecord face(const LanguageFile& lang, const QString& fichier, const QString& voice) {
+    auto f = sprite<CharacterFields>(lang, fichier, kFace, QPoint(260, 230));
+    f.sound = voice;
+    f.endPose = 1;  // the mouth closed at the end
+    f.speed = kVoiceSpeed;
+    ElementRecord r = cell(24, 2);
+    writeCharacterFields(f, lang, r);
+    return checked(r, characterProblem(f, kFace.width() * 4));
+}
+
+ElementRecord landscape(const LanguageFile& lang, const QString& fichier) {
+    PanoramaFields f;
+    f.fichier = fichier;
+    f.pictureSize = kPanorama;
+    f.view = QRect(20, 20, 600, 180);
+    f.effect = lang.text(lang::EffectNone);
+    f.wrapAround = true;
+    f.stepX = 25;  // a quarter of the view a click
+    f.stepY = 25;
+    f.speed = 50;
+    ElementRecord r = cell(25, 1);
+    writePanoramaFields(f, lang, r);
+    return checked(r, panoramaProblem(f));
 }
 
 }  // namespace
@@ -174,29 +233,13 @@ QList<ElementRecord> spritePage(const LanguageFile& lang,
         plainElement(lang, 3, 1, lang.text(lang::MarkerPlainBackground), QRect(0, 0, 640, 480));
     ground.Couleur = 0x604020;  // a dark blue (red in the low byte)
     ground.Vitesse = 100;
-    ElementRecord view =
-        plainElement(lang, 25, 1, stored(QStringLiteral("panorama.bmp")), QRect(20, 20, 600, 180));
-    view.style = QString::number(kPanorama.width());
-    view.Destin2 = QString::number(kPanorama.height());
-    view.sensdegra = ouiNon(true);  // 360°
-    view.Couleur = 25;              // a quarter of the view a click
-    view.Couldegra = 25;
-    view.Vitesse = 50;
-
-    ElementRecord face = plainElement(lang, 24, 2, stored(QStringLiteral("visage.bmp")),
-                                      QRect(QPoint(260, 230), kFace));
-    face.Couleur = 4;
-    face.Transparent = lang.text(lang::AppearanceWhiteClear);
-    face.style = lang.text(lang::CharacterSpeaks);
-    face.sensdegra = stored(QStringLiteral("voix.wav"));
-    face.size = 1;  // the mouth closed at the end
-    face.Vitesse = kVoiceSpeed;
-
+    const ElementRecord view = landscape(lang, stored(QStringLiteral("panorama.bmp")));
+    const ElementRecord character =
+        face(lang, stored(QStringLiteral("visage.bmp")), stored(QStringLiteral("voix.wav")));
     const ElementRecord bird = animation(lang, 26, stored(QStringLiteral("oiseau.bmp")), kBird,
-                                         QPoint(0, 220), QPoint(576, 300));
-    ElementRecord ball = animation(lang, 27, stored(QStringLiteral("ballon.bmp")), kBall,
-                                   QPoint(592, 420), QPoint(0, 420));
-    ball.size = 2;
+                                         QPoint(0, 220), QPoint(576, 300), 0);
+    const ElementRecord ball = animation(lang, 27, stored(QStringLiteral("ballon.bmp")), kBall,
+                                         QPoint(592, 420), QPoint(0, 420), 2);
 
     ElementRecord back =
         plainElement(lang, 4, 3, stored(QStringLiteral("retour.bmp")), QRect(490, 430, 140, 40));
@@ -204,7 +247,7 @@ QList<ElementRecord> spritePage(const LanguageFile& lang,
     back.Destination = QString::number(menuPage);
     back.Click = ouiNon(true);
     back.Vitesse = 100;
-    return {ground, view, face, bird, ball, back};
+    return {ground, view, character, bird, ball, back};
 }
 
 }  // namespace ztv::demo
