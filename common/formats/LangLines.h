@@ -295,7 +295,16 @@ namespace ztv::lang {
     X(HoverRestoreOnExit, 810)                                        \
     X(HoverPictureCaption, 811)                                       \
     X(ElementNotWritten, 846)                                         \
-    X(PreviewNotWritten, 847)
+    X(PreviewNotWritten, 847)                                         \
+    X(ChooseTextFileFirst, 86)                                        \
+    X(TextEditorWithoutFile, 422)                                     \
+    X(ChangeLongTextCaption, 437)                                     \
+    X(BorderOption, 647)                                              \
+    X(PlaceLongTextCaption, 648)                                      \
+    X(TextFileGroup, 649)                                             \
+    X(BackgroundColourLabel, 650)                                     \
+    X(FontHint, 651)                                                  \
+    X(LongTextUnreadable, 932) /* 49 + " " + path + " " + 932 */
 
 // The application builder: its two windows, its steps and its messages.
 #define ZTV_LANG_BUILDER(X)                                                     \

@@ -2,6 +2,7 @@
 
 #include "common/formats/ElementKinds.h"
 #include "editor/dialogs/ImageDialog.h"
+#include "editor/dialogs/LongTextDialog.h"
 #include "editor/document/SessionSettings.h"
 #include "editor/widgets/TiledDialog.h"
 #include "editor/widgets/WindowServices.h"
@@ -30,6 +31,7 @@ struct KindDialog {
 constexpr KindDialog kKindDialogs[] = {
     {ElementKind::Background, &make<ImageDialog>},
     {ElementKind::Picture, &make<ImageDialog>},
+    {ElementKind::LongText, &make<LongTextDialog>},
 };
 
 DialogMaker dialogOfRow(int row) {

@@ -4,6 +4,8 @@
 #include "common/platform/Prompter.h"
 #include "editor/dialogs/PageChooser.h"
 #include "editor/dialogs/PathField.h"
+#include "editor/dialogs/ToolSettingsDialog.h"
+#include "editor/document/MediaLookup.h"
 #include "editor/document/SessionSettings.h"
 #include "editor/document/StoredPath.h"
 #include "editor/document/Storyboard.h"
@@ -20,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QProcess>
 #include <QPushButton>
 
 #include <algorithm>
@@ -47,6 +50,9 @@ ElementDialog::ElementDialog(SessionSettings& settings, Prompter& prompter, Stor
       column_(storyboard.currentColumn()),
       existing_(hasElement) {
     choosePage = [this] { return editor::choosePage(state_, this); };
+    startProgram = [](const QString& program, const QStringList& arguments) {
+        return QProcess::startDetached(program, arguments);
+    };
 }
 
 QString ElementDialog::text(int line) const {
@@ -334,6 +340,26 @@ bool ElementDialog::readStoredPath(QLineEdit* edit, QString* stored) {
     }
     *stored = path.path;
     return true;
+}
+
+void ElementDialog::startTool(int settingsLine, QLineEdit* mediaFile) {
+    QStringList arguments;
+    QString fichier;
+    if (mediaFile && !mediaFile->text().isEmpty() && readStoredPath(mediaFile, &fichier)) {
+        lookUpMedia(state_, fichier);
+        arguments << mediaHostPath(state_, fichier);
+    }
+    auto configured = [&] {
+        const QString tool = state_.settings.line(settingsLine);
+        return tool.isEmpty() || tool == u"$" ? QString() : tool;
+    };
+    if (configured().isEmpty()) {
+        ToolSettingsDialog settings(state_, prompter_, this);
+        runModal(state_, settings);
+    }
+    if (const QString tool = configured(); !tool.isEmpty()) {
+        startProgram(state_.drives.outsideToHost(tool), arguments);
+    }
 }
 
 }  // namespace ztv::editor

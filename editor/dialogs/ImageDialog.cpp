@@ -6,7 +6,6 @@
 #include "common/platform/WinPath.h"
 #include "editor/dialogs/PathField.h"
 #include "editor/dialogs/ReducedCopy.h"
-#include "editor/dialogs/ToolSettingsDialog.h"
 #include "editor/document/MediaLookup.h"
 #include "editor/document/SessionSettings.h"
 #include "editor/document/Storyboard.h"
@@ -298,32 +297,12 @@ bool ImageDialog::eventFilter(QObject* watched, QEvent* event) {
     return ElementDialog::eventFilter(watched, event);
 }
 
-void ImageDialog::startTool(int settingsLine, bool withPicture) {
-    QStringList arguments;
-    QString fichier;
-    if (withPicture && !edit1_->text().isEmpty() && readStoredPath(edit1_, &fichier)) {
-        lookUpMedia(state_, fichier);
-        arguments << mediaHostPath(state_, fichier);
-    }
-    auto configured = [&] {
-        const QString tool = state_.settings.line(settingsLine);
-        return tool.isEmpty() || tool == u"$" ? QString() : tool;
-    };
-    if (configured().isEmpty()) {
-        ToolSettingsDialog settings(state_, prompter_, this);
-        runModal(state_, settings);
-    }
-    if (const QString tool = configured(); !tool.isEmpty()) {
-        startProgram(state_.drives.outsideToHost(tool), arguments);
-    }
-}
-
 void ImageDialog::startPictureEditor() {
-    startTool(PictureEditorLine, true);
+    startTool(PictureEditorLine, edit1_);
 }
 
 void ImageDialog::startScanner() {
-    startTool(ScannerLine, false);
+    startTool(ScannerLine, nullptr);
 }
 
 }  // namespace ztv::editor

@@ -15,7 +15,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -49,9 +48,6 @@ ImageDialog::ImageDialog(SessionSettings& settings, Prompter& prompter, Storyboa
     chooseColour = [this](const QColor& initial) -> std::optional<QColor> {
         const QColor c = QColorDialog::getColor(initial, this);
         return c.isValid() ? std::optional<QColor>(c) : std::nullopt;
-    };
-    startProgram = [](const QString& program, const QStringList& arguments) {
-        return QProcess::startDetached(program, arguments);
     };
     auto* layout = new QVBoxLayout(this);
     tabs_ = named(new QTabWidget(this), "PageControl1");
