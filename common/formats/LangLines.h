@@ -336,7 +336,15 @@ namespace ztv::lang {
     X(PlaceCharacterCaption, 657)                                     \
     X(CharacterSoundLabel, 658)                                       \
     X(CharacterDisappearOption, 659)                                  \
-    X(CharacterAfterClick, 660) /* then at once */
+    X(CharacterAfterClick, 660) /* then at once */                    \
+    X(ChooseTextFileFirst, 86)                                        \
+    X(TextEditorWithoutFile, 422)                                     \
+    X(ChangeLongTextCaption, 437)                                     \
+    X(BorderOption, 647)                                              \
+    X(PlaceLongTextCaption, 648)                                      \
+    X(TextFileGroup, 649)                                             \
+    X(BackgroundColourLabel, 650)                                     \
+    X(LongTextUnreadable, 932) /* 49 + " " + path + " " + 932 */
 
 // The application builder: its two windows, its steps and its messages.
 #define ZTV_LANG_BUILDER(X)                                                     \

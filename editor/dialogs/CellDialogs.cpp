@@ -4,6 +4,7 @@
 #include "editor/dialogs/AnimationDialog.h"
 #include "editor/dialogs/CharacterDialog.h"
 #include "editor/dialogs/ImageDialog.h"
+#include "editor/dialogs/LongTextDialog.h"
 #include "editor/dialogs/PanoramaDialog.h"
 #include "editor/dialogs/TextDialog.h"
 #include "editor/document/SessionSettings.h"
@@ -38,6 +39,7 @@ constexpr KindDialog kKindDialogs[] = {
     {ElementKind::Character, &make<CharacterDialog>},
     {ElementKind::Panorama, &make<PanoramaDialog>},
     {ElementKind::Animation, &make<AnimationDialog>},
+    {ElementKind::LongText, &make<LongTextDialog>},
 };
 
 DialogMaker dialogOfRow(int row) {

@@ -147,7 +147,7 @@ void CharacterDialog::playSoundAgain() {
 }
 
 void CharacterDialog::startSoundTool() {
-    startOutsideTool(state_, prompter_, this, SoundRecorderLine, {}, startProgram);
+    startTool(SoundRecorderLine, nullptr);
 }
 
 void CharacterDialog::done(int result) {

@@ -4,6 +4,7 @@
 #include "common/platform/Prompter.h"
 #include "editor/dialogs/PageChooser.h"
 #include "editor/dialogs/PathField.h"
+#include "editor/document/MediaLookup.h"
 #include "editor/document/SessionSettings.h"
 #include "editor/document/StoredPath.h"
 #include "editor/document/Storyboard.h"
@@ -334,6 +335,15 @@ bool ElementDialog::readStoredPath(QLineEdit* edit, QString* stored) {
     }
     *stored = path.path;
     return true;
+}
+
+void ElementDialog::startTool(int settingsLine, QLineEdit* mediaFile) {
+    QString fichier;
+    if (mediaFile && !mediaFile->text().isEmpty() && !readStoredPath(mediaFile, &fichier)) {
+        fichier.clear();
+    }
+    startOutsideTool(state_, prompter_, this, settingsLine, pictureArguments(state_, fichier),
+                     startProgram);
 }
 
 }  // namespace ztv::editor

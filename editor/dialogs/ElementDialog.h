@@ -4,12 +4,14 @@
 #include "common/formats/ElementRecord.h"
 #include "common/formats/LangLines.h"
 #include "editor/dialogs/CellEdit.h"
+#include "editor/dialogs/OutsideTool.h"
 #include "editor/position/CellRecords.h"
 #include "editor/widgets/EditorPictures.h"
 #include "editor/widgets/TiledDialog.h"
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <functional>
 #include <optional>
@@ -71,6 +73,9 @@ class ElementDialog : public TiledDialog {
     void showHelp();
     QString helpPath() const;
 
+    // Starts an outside program; tests replace it.
+    ProgramStarter startProgram = detachedStarter();
+
   protected:
     virtual void fillLists() {}
     virtual void setNewDefaults() = 0;
@@ -115,6 +120,10 @@ class ElementDialog : public TiledDialog {
     bool readStoredPath(QLineEdit* edit, QString* stored);
     // Shows the page chooser; the chosen page number, 0 when none.
     std::function<int()> choosePage;
+    // The outside program of a settings line (the tool settings open first when it has none),
+    // started on the file a path field names, or alone when there is none (mediaFile null or
+    // empty).
+    void startTool(int settingsLine, QLineEdit* mediaFile);
 
     bool isLine(const QString& text, int line) const;
     // The action the action list's text names. A list that shows no entry (a stored action

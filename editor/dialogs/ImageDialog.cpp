@@ -4,7 +4,6 @@
 #include "common/formats/PictureLoader.h"
 #include "common/platform/Prompter.h"
 #include "common/platform/WinPath.h"
-#include "editor/dialogs/OutsideTool.h"
 #include "editor/dialogs/PathField.h"
 #include "editor/dialogs/PictureFiles.h"
 #include "editor/dialogs/ReducedCopy.h"
@@ -288,21 +287,12 @@ bool ImageDialog::eventFilter(QObject* watched, QEvent* event) {
     return ElementDialog::eventFilter(watched, event);
 }
 
-void ImageDialog::startTool(int settingsLine, bool withPicture) {
-    QString fichier;
-    if (withPicture && !edit1_->text().isEmpty() && !readStoredPath(edit1_, &fichier)) {
-        fichier.clear();
-    }
-    startOutsideTool(state_, prompter_, this, settingsLine, pictureArguments(state_, fichier),
-                     startProgram);
-}
-
 void ImageDialog::startPictureEditor() {
-    startTool(PictureEditorLine, true);
+    startTool(PictureEditorLine, edit1_);
 }
 
 void ImageDialog::startScanner() {
-    startTool(ScannerLine, false);
+    startTool(ScannerLine, nullptr);
 }
 
 }  // namespace ztv::editor

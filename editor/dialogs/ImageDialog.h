@@ -1,7 +1,6 @@
 #pragma once
 
 #include "editor/dialogs/ElementDialog.h"
-#include "editor/dialogs/OutsideTool.h"
 
 #include <QColor>
 #include <QRect>
@@ -47,9 +46,8 @@ class ImageDialog : public ElementDialog {
     // The preview as it shows now.
     const PictureControl& preview() const { return preview_; }
 
-    // Colour dialog and program starter; tests replace them.
+    // The colour dialog; tests replace it.
     std::function<std::optional<QColor>(const QColor&)> chooseColour;
-    ProgramStarter startProgram;
 
   protected:
     void fillLists() override;
@@ -81,7 +79,6 @@ class ImageDialog : public ElementDialog {
     void takeTypedPicture();
     void usePicture(const QString& stored, const QString& shown);
     void offerReducedCopy(const QString& windowsPath);
-    void startTool(int settingsLine, bool withPicture);
     QColor swatchColour(int swatch) const;
 
     PictureControl preview_;

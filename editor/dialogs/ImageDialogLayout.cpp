@@ -33,7 +33,6 @@ ImageDialog::ImageDialog(SessionSettings& settings, Prompter& prompter, Storyboa
         const QColor c = QColorDialog::getColor(initial, this);
         return c.isValid() ? std::optional<QColor>(c) : std::nullopt;
     };
-    startProgram = detachedStarter();
     auto* layout = new QVBoxLayout(this);
     tabs_ = named(new QTabWidget(this), "PageControl1");
     auto* imageTab = named(new QWidget, "TabSheet1");

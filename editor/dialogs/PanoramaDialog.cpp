@@ -166,16 +166,11 @@ void PanoramaDialog::onEffectChanged() {
 }
 
 void PanoramaDialog::startPictureEditor() {
-    QString fichier;
-    if (!disappearChosen() && !edit1_->text().isEmpty() && !readStoredPath(edit1_, &fichier)) {
-        fichier.clear();
-    }
-    startOutsideTool(state_, prompter_, this, PictureEditorLine, pictureArguments(state_, fichier),
-                     startProgram);
+    startTool(PictureEditorLine, disappearChosen() ? nullptr : edit1_);
 }
 
 void PanoramaDialog::startScanner() {
-    startOutsideTool(state_, prompter_, this, ScannerLine, {}, startProgram);
+    startTool(ScannerLine, nullptr);
 }
 
 bool PanoramaDialog::fillRecord(ElementRecord& r, QString& cellText) {

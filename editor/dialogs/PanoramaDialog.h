@@ -31,7 +31,6 @@ class PanoramaDialog : public ElementDialog {
     void chooseDisappearance();
     void startPictureEditor();
     void startScanner();
-    ProgramStarter startProgram = detachedStarter();
 
   protected:
     void fillLists() override;

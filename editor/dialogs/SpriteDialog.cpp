@@ -246,16 +246,11 @@ void SpriteDialog::onActionChanged() {
 }
 
 void SpriteDialog::startPictureEditor() {
-    QString fichier;
-    if (!disappearChosen() && !edit1_->text().isEmpty() && !readStoredPath(edit1_, &fichier)) {
-        fichier.clear();
-    }
-    startOutsideTool(state_, prompter_, this, PictureEditorLine, pictureArguments(state_, fichier),
-                     startProgram);
+    startTool(PictureEditorLine, disappearChosen() ? nullptr : edit1_);
 }
 
 void SpriteDialog::startScanner() {
-    startOutsideTool(state_, prompter_, this, ScannerLine, {}, startProgram);
+    startTool(ScannerLine, nullptr);
 }
 
 }  // namespace ztv::editor

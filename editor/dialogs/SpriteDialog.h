@@ -47,7 +47,6 @@ class SpriteDialog : public ElementDialog {
     void startPictureEditor();
     void startScanner();
     const PictureControl& preview() const { return preview_; }
-    ProgramStarter startProgram = detachedStarter();
 
   protected:
     SpriteDialog(SessionSettings& settings, Prompter& prompter, Storyboard& storyboard,

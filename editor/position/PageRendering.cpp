@@ -3,6 +3,7 @@
 #include "common/formats/ColorText.h"
 #include "common/formats/ElementKinds.h"
 #include "common/formats/LangLines.h"
+#include "common/formats/LongTextDocument.h"
 #include "common/formats/YesNo.h"
 #include "common/platform/SafetyLimits.h"
 #include "editor/document/SessionSettings.h"
@@ -10,7 +11,6 @@
 #include "editor/position/HandleGeometry.h"
 #include "editor/position/PlaceholderLabel.h"
 
-#include <QFile>
 #include <QPainter>
 
 #include <algorithm>
@@ -283,22 +283,26 @@ void PageRendering::drawKeywordList(const ElementRecord& r, QImage& canvas) {
     painter.drawRect(rect.adjusted(0, 0, -1, -1));
 }
 
-// A ".TXT" long text shows its words; other long texts (rich text, web pages) their file name.
+// A long text shows its file's text as the page will, clipped to its box on its background;
+// one that cannot be read shows its file name.
 void PageRendering::drawLongText(const ElementRecord& r, QImage& canvas) {
     const QRect rect = recordRect(r);
+    const LongTextLook look{rememberRecordFont(r), colourOf(r.Couleur), colourOf(r.Couldegra)};
     const QString found = host_.locateMedia(r.Fichier);
-    QString text = r.Fichier;
-    if (!found.isEmpty() && r.Fichier.endsWith(QStringLiteral(".TXT"), Qt::CaseInsensitive)) {
-        QFile file(host_.toHost(found));
-        if (file.open(QIODevice::ReadOnly)) {
-            text = QString::fromLatin1(file.read(64 * 1024));
-        }
-    }
+    LongTextDocument document(state_.projectDir);
+    const bool readable = !found.isEmpty() && document.load(host_.toHost(found), look);
     QPainter painter(&canvas);
-    painter.fillRect(rect, colourOf(r.Couldegra));
-    painter.setFont(rememberRecordFont(r));
-    painter.setPen(colourOf(r.Couleur));
-    painter.drawText(rect.adjusted(4, 4, -4, -4), Qt::TextWordWrap, text);
+    painter.fillRect(rect, look.background);
+    if (readable) {
+        document.setTextWidth(rect.width());
+        painter.translate(rect.topLeft());
+        document.drawContents(&painter, QRectF(QPointF(0, 0), rect.size()));
+        painter.resetTransform();
+    } else {
+        painter.setFont(look.font);
+        painter.setPen(look.text);
+        painter.drawText(rect.adjusted(4, 4, -4, -4), Qt::TextWordWrap, r.Fichier);
+    }
     if (r.Vitesse == 1) {
         painter.setPen(Qt::black);
         painter.drawRect(rect.adjusted(0, 0, -1, -1));

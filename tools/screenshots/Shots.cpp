@@ -6,16 +6,19 @@
 #include "editor/builder/BuildWindow.h"
 #include "editor/builder/BuildWizard.h"
 #include "editor/dialogs/ImageDialog.h"
+#include "editor/dialogs/LongTextDialog.h"
 #include "editor/dialogs/TextDialog.h"
 #include "editor/position/PositionEditor.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QProcess>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace ztv::shots {
@@ -38,6 +41,16 @@ class QuietPrompter : public ChooserlessPrompter {
     }
 
     QStringList asked;
+};
+
+// Answers every file chooser with one file.
+class OneFilePrompter : public QuietPrompter {
+  public:
+    explicit OneFilePrompter(QString hostPath) : path_(std::move(hostPath)) {}
+    QString openFileName(const QString&, const QString&, const QString&) override { return path_; }
+
+  private:
+    QString path_;
 };
 
 // The X window of the program whose title matches, through xdotool; 0 when none shows in time.
@@ -120,6 +133,45 @@ QImage imageDialog(ShotContext& context, QString& error) {
 // The text dialog on the demo's title (page 1, column 1, row 30).
 QImage textDialog(ShotContext& context, QString& error) {
     return cellDialog<editor::TextDialog>(context, error, 1, 30);
+}
+
+// The long-text dialog placing a rich text of its own on the demo's first page (column 20, row
+// 61): its fonts, sizes, colours and accents as the page will show them.
+QImage longTextDialog(ShotContext& context, QString& error) {
+    ShotContext::Editor* editor = context.editor(error);
+    if (!editor) {
+        return {};
+    }
+    QTemporaryDir folder;
+    const QString rtf = folder.filePath(QStringLiteral("bienvenue.rtf"));
+    QFile file(rtf);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(
+            R"({\rtf1\ansi\ansicpg1252{\fonttbl{\f0\fswiss Arial;}{\f1\froman Times New Roman;}})"
+            R"({\colortbl;\red28\green109\blue107;\red192\green32\blue32;})"
+            R"(\f0\qc\cf1\b\fs36 Bienvenue \'e0 bord\b0\par)"
+            R"(\ql\cf0\f1\fs24 Ce texte long d\'e9file dans sa bo\'eete : il garde )"
+            R"({\i ses polices}, {\b ses tailles} et {\cf2 ses couleurs}.\par)"
+            R"(\par Les pages \'e9crites ailleurs se posent ainsi sur la page, )"
+            R"(avec ou sans bordure, sur la couleur de fond choisie.\par})") < 0) {
+        error = QStringLiteral("the sample text could not be written");
+        return {};
+    }
+    file.close();
+    editor::MainWindow& window = *editor->session->window;
+    window.storyboard().setCurrentCell(20, 61);
+    OneFilePrompter prompter(rtf);
+    editor::LongTextDialog dialog(window.state(), prompter, window.storyboard(), false, &window);
+    dialog.show();
+    dialog.chooseFile();
+    settle(800);
+    if (!prompter.asked.isEmpty()) {
+        error = QStringLiteral("the long-text dialog said: ") + prompter.asked.join(u'/');
+        return {};
+    }
+    const QImage shot = dialog.grab().toImage();
+    dialog.reject();
+    return shot;
 }
 
 // The position editor on the sun of the demo's first page (column 1, row 4), with its handles
@@ -260,6 +312,7 @@ const QList<Shot>& allShots() {
         {QStringLiteral("editor"), editorWindow},
         {QStringLiteral("image-dialog"), imageDialog},
         {QStringLiteral("text-dialog"), textDialog},
+        {QStringLiteral("longtext-dialog"), longTextDialog},
         {QStringLiteral("position-editor"), positionEditor},
         {QStringLiteral("build-window"), buildWindow},
         {QStringLiteral("player"), playerPage1},
