@@ -116,6 +116,7 @@ constexpr MenuItemEntry kStudio[] = {
     {"Son1", 735, "", Command::EditVideo},
     {"EnregistrerSon1", 715, "", Command::RecordSound},
     {"Editeurdetexte1", 713, "", Command::TextEditor},
+    {"CreerAnimation1", 519, "", Command::AnimationMaker},
 };
 
 constexpr MenuItemEntry kRun[] = {
