@@ -38,10 +38,10 @@ AnimationMakerWindow::AnimationMakerWindow(const SessionSettings& state, Prompte
     : TiledDialog(parent), state_(state), prompter_(prompter), closeOnSave_(closeOnSave) {
     setObjectName(QStringLiteral("Form17"));
     setWindowTitle(state.text(lang::AnimationMakerCaption));
-    setFixedSize(600, 400);
-    QGroupBox* group = panelGroup(QString(), QRect(10, 8, 580, 340), this);
-    label(group, state.text(lang::AnimationInstruction), QRect(12, 16, 556, 22));
-    label(group, state.text(lang::AnimationSameSize), QRect(12, 38, 556, 22));
+    setFixedSize(680, 400);
+    QGroupBox* group = panelGroup(QString(), QRect(10, 8, 660, 340), this);
+    label(group, state.text(lang::AnimationInstruction), QRect(12, 16, 636, 22));
+    label(group, state.text(lang::AnimationSameSize), QRect(12, 38, 636, 22));
     list_ = new QListWidget(group);
     list_->setObjectName(QStringLiteral("ListBox1"));
     list_->setGeometry(12, 66, 300, 262);
@@ -68,16 +68,16 @@ AnimationMakerWindow::AnimationMakerWindow(const SessionSettings& state, Prompte
 
     preview_ = new QLabel(group);
     preview_->setObjectName(QStringLiteral("Preview"));
-    preview_->setGeometry(368, 66, kPreviewBox.width(), kPreviewBox.height());
+    preview_->setGeometry(446, 66, kPreviewBox.width(), kPreviewBox.height());
     preview_->setFrameShape(QFrame::Box);
     preview_->setAlignment(Qt::AlignCenter);
-    label(group, state.text(lang::GifDelayLabel), QRect(368, 228, 110, 24));
+    label(group, state.text(lang::GifDelayLabel), QRect(446, 228, 110, 24));
     pace_ = new QSpinBox(group);
     pace_->setObjectName(QStringLiteral("Pace"));
     pace_->setRange(20, 10000);
     pace_->setSingleStep(20);
     pace_->setValue(GifWriteOptions{}.delayMs);
-    pace_->setGeometry(482, 228, 86, 24);
+    pace_->setGeometry(560, 228, 86, 24);
     timer_.setInterval(pace_->value());
     connect(pace_, &QSpinBox::valueChanged, &timer_, qOverload<int>(&QTimer::setInterval));
     connect(&timer_, &QTimer::timeout, this, &AnimationMakerWindow::stepPreview);
@@ -95,13 +95,16 @@ AnimationMakerWindow::AnimationMakerWindow(const SessionSettings& state, Prompte
 void AnimationMakerWindow::addPictures() {
     const QStringList chosen = prompter_.openFileNames(
         QString(), QString(), qtFileFilter(state_.text(lang::AnimationOpenFilter)));
-    if (chosen.isEmpty()) {
-        return;
+    if (!chosen.isEmpty()) {
+        addFiles(chosen);
     }
+}
+
+void AnimationMakerWindow::addFiles(const QStringList& hostPaths) {
     QList<AnimationFrames::Refusal> refused;
     {
         BusyCursor busy;
-        refused = frames_.add(chosen);
+        refused = frames_.add(hostPaths);
     }
     for (const AnimationFrames::Refusal& refusal : refused) {
         prompter_.message(refusalMessage(state_.language, refusal, frames_.frameSize()));

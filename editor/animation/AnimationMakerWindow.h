@@ -29,7 +29,10 @@ class AnimationMakerWindow : public TiledDialog {
     AnimationMakerWindow(const SessionSettings& state, Prompter& prompter, bool closeOnSave,
                          QWidget* parent = nullptr);
 
+    // "Nouveau": the pictures chosen, then addFiles.
     void addPictures();
+    // Adds the pictures in order, telling why any is refused.
+    void addFiles(const QStringList& hostPaths);
     void removeSelected();
     // Moves the selected picture one place earlier (-1) or later (+1).
     void moveSelected(int by);
