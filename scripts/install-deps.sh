@@ -19,6 +19,8 @@ packages=(
     shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl dpkg-dev
     pulseaudio ffmpeg
     man-db
+    # Only the GIF benchmark runs it: ImageMagick's convert is what our GIF writer is measured by.
+    imagemagick
 )
 # Fuzzing needs clang's libFuzzer runtime; only `make fuzz` asks for it.
 if [ "${1:-}" = "--fuzz" ]; then

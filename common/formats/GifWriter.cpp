@@ -1,5 +1,6 @@
 #include "common/formats/GifWriter.h"
 
+#include "common/formats/ColourQuantiser.h"
 #include "common/platform/FileIo.h"
 #include "common/platform/SafetyLimits.h"
 
@@ -42,25 +43,31 @@ bool putControl(GifFileType* gif, const GifWriteOptions& options, int transparen
     return EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, int(length), block) != GIF_ERROR;
 }
 
-// One 8-bit image with its own palette; the frame keeps its colours when it has 256 or fewer.
+// One 8-bit image with its own palette; the frame keeps its colours when it has 256 or fewer,
+// else it is reduced by our quantiser.
 bool putFrame(GifFileType* gif, const QImage& frame, const GifWriteOptions& options) {
-    QImage indexed = frame.convertToFormat(QImage::Format_RGB32)
-                         .convertToFormat(QImage::Format_Indexed8, Qt::DiffuseDither);
-    const QList<QRgb> table = indexed.colorTable();
-    ColorMapObject* map = GifMakeMapObject(paletteSizeFor(int(table.size())), nullptr);
+    const std::optional<QRgb> transparent =
+        options.transparent ? std::optional<QRgb>(frame.pixel(0, frame.height() - 1))
+                            : std::nullopt;
+    const IndexedFrame indexed = quantiseFrame(frame, transparent);
+    ColorMapObject* map = GifMakeMapObject(paletteSizeFor(int(indexed.palette.size())), nullptr);
     if (!map)
         return false;
-    for (int i = 0; i < table.size() && i < map->ColorCount; ++i)
-        map->Colors[i] = GifColorType{GifByteType(qRed(table[i])), GifByteType(qGreen(table[i])),
-                                      GifByteType(qBlue(table[i]))};
-    const int transparent =
-        options.transparent ? indexed.pixelIndex(0, indexed.height() - 1) : NO_TRANSPARENT_COLOR;
-    bool ok =
-        putControl(gif, options, transparent) &&
-        EGifPutImageDesc(gif, 0, 0, indexed.width(), indexed.height(), false, map) != GIF_ERROR;
+    for (int i = 0; i < indexed.palette.size(); ++i) {
+        const QRgb c = indexed.palette[i];
+        map->Colors[i] =
+            GifColorType{GifByteType(qRed(c)), GifByteType(qGreen(c)), GifByteType(qBlue(c))};
+    }
+    const int transparentIndex =
+        indexed.transparentIndex >= 0 ? indexed.transparentIndex : NO_TRANSPARENT_COLOR;
+    bool ok = putControl(gif, options, transparentIndex) &&
+              EGifPutImageDesc(gif, 0, 0, indexed.width, indexed.height, false, map) != GIF_ERROR;
     GifFreeMapObject(map);
-    for (int y = 0; ok && y < indexed.height(); ++y)
-        ok = EGifPutLine(gif, indexed.scanLine(y), indexed.width()) != GIF_ERROR;
+    for (int y = 0; ok && y < indexed.height; ++y) {
+        auto* line =
+            const_cast<GifByteType*>(indexed.indices.data() + std::size_t(y) * indexed.width);
+        ok = EGifPutLine(gif, line, indexed.width) != GIF_ERROR;
+    }
     return ok;
 }
 

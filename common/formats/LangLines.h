@@ -490,6 +490,30 @@ namespace ztv::lang {
     X(KeywordListWidthOnly, 400)                            \
     X(FramesNotPrepared, 47)
 
+// The animation maker and its GIF options.
+#define ZTV_LANG_ANIMATION(X)                                                           \
+    X(PictureSizePrefix, 70) /* 70 path 71 width 72 height 73 width 72 height 74 */     \
+    X(PictureSizeMeasures, 71)                                                          \
+    X(PictureSizeTimes, 72)                                                             \
+    X(PictureSizeListMeasure, 73)                                                       \
+    X(PictureSizeNotAdded, 74)                                                          \
+    X(AnimationListEmpty, 75)                                                           \
+    X(ReplaceFileQuestion, 112)                                                         \
+    X(AnimationMakerCaption, 519)                                                       \
+    X(AnimationInstruction, 520)                                                        \
+    X(AnimationSameSize, 521)                                                           \
+    X(AnimationCreate, 522)                                                             \
+    X(AnimationOpenFilter, 523) /* Windows form: "label|patterns|..." */                \
+    X(AnimationSaveFilter, 745)                                                         \
+    X(GifOptionsCaption, 747)                                                           \
+    X(GifLoopCountLabel, 748)                                                           \
+    X(GifDelayLabel, 749)                                                               \
+    X(AnimationTooManyFrames, 939)    /* 939 + " " + path */                            \
+    X(StripTooWide, 940)              /* %1 width, %2 frames, %3 frame width, %4 cap */ \
+    X(AnimationUnknownExtension, 941) /* 941 + " " + path */                            \
+    X(AnimationSaved, 942)            /* 942 + " " + path */                            \
+    X(AnimationTooLarge, 943)         /* 943 + " " + path */
+
 #define ZTV_LANG_ALL(X)         \
     ZTV_LANG_PLAYER_MESSAGES(X) \
     ZTV_LANG_MARKERS(X)         \
@@ -506,7 +530,8 @@ namespace ztv::lang {
     ZTV_LANG_BUILDER(X)         \
     ZTV_LANG_PROJECT_FILES(X)   \
     ZTV_LANG_EDITOR_WINDOWS(X)  \
-    ZTV_LANG_POSITION(X)
+    ZTV_LANG_POSITION(X)        \
+    ZTV_LANG_ANIMATION(X)
 
 #define ZTV_LANG_DEFINE(name, line) inline constexpr int name = line;
 ZTV_LANG_ALL(ZTV_LANG_DEFINE)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace ztv {
 
@@ -29,6 +30,13 @@ class Prompter {
     // Host paths; empty when cancelled. filter uses Qt's "Label (*.a *.b);;..." form.
     virtual QString openFileName(const QString& caption, const QString& dirHost,
                                  const QString& filter) = 0;
+    // Several files at once, in the order the chooser gives them; a chooser of one file
+    // stands in where there is no other.
+    virtual QStringList openFileNames(const QString& caption, const QString& dirHost,
+                                      const QString& filter) {
+        const QString one = openFileName(caption, dirHost, filter);
+        return one.isEmpty() ? QStringList() : QStringList{one};
+    }
     virtual QString saveFileName(const QString& caption, const QString& dirHost,
                                  const QString& filter) = 0;
     virtual QString folderName(const QString& caption, const QString& dirHost) = 0;

@@ -50,6 +50,7 @@ enum class Command {
     EditVideo,
     RecordSound,
     TextEditor,
+    AnimationMaker,
     GridView,
     PictureListView,
     Play,

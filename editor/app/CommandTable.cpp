@@ -59,6 +59,7 @@ constexpr CommandEntry kCommands[] = {
     {Command::EditVideo, {"Son1", 735, "", kNoStandardKey}, kNoButton, EnabledRule::Always},
     {Command::RecordSound, {"EnregistrerSon1", 715, "", kNoStandardKey}, kNoButton, EnabledRule::Always},
     {Command::TextEditor, {"Editeurdetexte1", 713, "", kNoStandardKey}, kNoButton, EnabledRule::Always},
+    {Command::AnimationMaker, {"CreerAnimation1", 519, "", kNoStandardKey}, kNoButton, EnabledRule::Always},
     {Command::GridView, {"Grille1", 697, "", kNoStandardKey}, {"BGrille", "grille", 697, 408, 9}, EnabledRule::Always},
     {Command::PictureListView, {"Storyboard1", 700, "", kNoStandardKey}, {"BListe", "story", 700, 476, 9}, EnabledRule::Always},
     {Command::Play, {"Excuter1", 699, "", kNoStandardKey}, {"BJouer", "jouer", 699, 546, 22}, EnabledRule::Always},
@@ -143,8 +144,8 @@ constexpr std::optional<Command> kPage[] = {
 };
 
 constexpr std::optional<Command> kStudio[] = {
-    Command::Scanner,   Command::DrawPicture, Command::ViewVideo,
-    Command::EditVideo, Command::RecordSound, Command::TextEditor,
+    Command::Scanner,     Command::DrawPicture, Command::ViewVideo,      Command::EditVideo,
+    Command::RecordSound, Command::TextEditor,  Command::AnimationMaker,
 };
 
 constexpr std::optional<Command> kRun[] = {

@@ -51,6 +51,11 @@ QString EditorPrompter::openFileName(const QString& caption, const QString& dirH
     return QFileDialog::getOpenFileName(parent_, caption, dirHost, filter);
 }
 
+QStringList EditorPrompter::openFileNames(const QString& caption, const QString& dirHost,
+                                          const QString& filter) {
+    return QFileDialog::getOpenFileNames(parent_, caption, dirHost, filter);
+}
+
 QString EditorPrompter::saveFileName(const QString& caption, const QString& dirHost,
                                      const QString& filter) {
     return QFileDialog::getSaveFileName(parent_, caption, dirHost, filter);

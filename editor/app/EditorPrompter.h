@@ -19,6 +19,8 @@ class EditorPrompter : public Prompter {
     void inform(const QString& text, const QString& caption) override;
     QString openFileName(const QString& caption, const QString& dirHost,
                          const QString& filter) override;
+    QStringList openFileNames(const QString& caption, const QString& dirHost,
+                              const QString& filter) override;
     QString saveFileName(const QString& caption, const QString& dirHost,
                          const QString& filter) override;
     QString folderName(const QString& caption, const QString& dirHost) override;

@@ -1,4 +1,5 @@
 // The main window's commands: their handlers, their rules and the dispatch point.
+#include "editor/animation/AnimationMaker.h"
 #include "editor/app/CommandTable.h"
 #include "editor/app/EditCommands.h"
 #include "editor/app/LaunchCommands.h"
@@ -67,6 +68,7 @@ void MainWindow::bindCommands() {
         {Command::EditVideo, [&launches] { launches.tools().start(OutsideTool::VideoEditor); }},
         {Command::RecordSound, [&launches] { launches.tools().start(OutsideTool::SoundRecorder); }},
         {Command::TextEditor, [&launches] { launches.tools().start(OutsideTool::TextEditor); }},
+        {Command::AnimationMaker, [this] { openAnimationMaker(state_, prompter(), this); }},
         {Command::GridView, [this] { showGridView(); }},
         {Command::PictureListView, [this] { showPictureListView(); }},
         {Command::Play, [&launches] { launches.play(); }},

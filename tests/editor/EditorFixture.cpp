@@ -14,7 +14,7 @@ void EditorFixture::SetUp() {
     ASSERT_TRUE(dir_.isValid());
     QDir().mkpath(appDir() + QStringLiteral("/lang"));
     QStringList lines;
-    for (int n = 0; n < 935; ++n) {
+    for (int n = 0; n < 945; ++n) {
         lines.append(QStringLiteral("%1,%2").arg(n).arg(numberedText(n)));
     }
     ASSERT_TRUE(writeLines(appDir() + QStringLiteral("/lang/FRENCH.asc"), lines));

@@ -2,6 +2,7 @@
 
 #include "common/formats/ElementRecord.h"
 #include "common/platform/Prompter.h"
+#include "editor/animation/AnimationMakerWindow.h"
 #include "editor/app/EditorStartup.h"
 #include "editor/builder/BuildWindow.h"
 #include "editor/builder/BuildWizard.h"
@@ -15,6 +16,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QPixmap>
 #include <QProcess>
 #include <QScreen>
@@ -174,6 +176,40 @@ QImage longTextDialog(ShotContext& context, QString& error) {
     return shot;
 }
 
+// The animation maker with four frames of a ball bouncing over grass.
+QImage animationMaker(ShotContext& context, QString& error) {
+    ShotContext::Editor* editor = context.editor(error);
+    if (!editor) {
+        return {};
+    }
+    QTemporaryDir dir;
+    QStringList frames;
+    for (int i = 0; i < 4; ++i) {
+        QImage frame(120, 90, QImage::Format_RGB32);
+        QPainter painter(&frame);
+        QLinearGradient sky(0, 0, 0, 90);
+        sky.setColorAt(0, QColor(159, 211, 245));
+        sky.setColorAt(1, QColor(243, 248, 224));
+        painter.fillRect(frame.rect(), sky);
+        painter.fillRect(0, 78, 120, 12, QColor(60, 141, 60));
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(122, 50, 16), 2));
+        painter.setBrush(QColor(232, 112, 42));
+        painter.drawEllipse(QPoint(25 + 23 * i, 60 - 22 * (i % 2)), 14, 14);
+        painter.end();
+        frames << dir.filePath(QStringLiteral("frame%1.png").arg(i + 1));
+        frame.save(frames.last());
+    }
+    editor::MainWindow& window = *editor->session->window;
+    editor::AnimationMakerWindow maker(window.state(), editor->prompter, false, &window);
+    maker.addFiles(frames);
+    maker.show();
+    settle(800);
+    const QImage shot = maker.grab().toImage();
+    maker.reject();
+    return shot;
+}
+
 // The position editor on the sun of the demo's first page (column 1, row 4), with its handles
 // and its "Positions" palette beside it. Nothing is moved, so closing asks nothing.
 QImage positionEditor(ShotContext& context, QString& error) {
@@ -314,6 +350,7 @@ const QList<Shot>& allShots() {
         {QStringLiteral("text-dialog"), textDialog},
         {QStringLiteral("longtext-dialog"), longTextDialog},
         {QStringLiteral("position-editor"), positionEditor},
+        {QStringLiteral("animation-maker"), animationMaker},
         {QStringLiteral("build-window"), buildWindow},
         {QStringLiteral("player"), playerPage1},
     };
