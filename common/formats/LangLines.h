@@ -295,7 +295,11 @@ namespace ztv::lang {
     X(HoverRestoreOnExit, 810)                                        \
     X(HoverPictureCaption, 811)                                       \
     X(ElementNotWritten, 846)                                         \
-    X(PreviewNotWritten, 847)
+    X(PreviewNotWritten, 847)                                         \
+    X(ChangeClickZoneCaption, 439)                                    \
+    X(PlaceClickZoneCaption, 689)                                     \
+    X(ZoneActAfterClick, 690)                                         \
+    X(ZoneActAtOnce, 691)
 
 // The application builder: its two windows, its steps and its messages.
 #define ZTV_LANG_BUILDER(X)                                                     \
@@ -503,6 +507,9 @@ inline constexpr LineRange kCharacterSoundRanges[] = {{CharacterSpeaks, Characte
 inline constexpr LineRange kSoundStartRanges[] = {{SoundPlay, SoundLoadOnly}};
 inline constexpr LineRange kVideoBarRanges[] = {{VideoBarNone, VideoBarBelow}};
 inline constexpr LineRange kVideoStartRanges[] = {{VideoPlayAndWait, VideoWaitForUser}};
+// The hover action: nothing (0) or go to a page and column (1); stored as the entry's index.
+inline constexpr LineRange kHoverActionRanges[] = {
+    {ActionNone, ActionNone}, {ActionGoToPageAndColumn, ActionGoToPageAndColumn}};
 
 inline constexpr LineFamily kStoredFamilies[] = {
     {"transition effects", kEffectRanges, 100},   // `Effet`

@@ -1,6 +1,7 @@
 #include "editor/dialogs/CellDialogs.h"
 
 #include "common/formats/ElementKinds.h"
+#include "editor/dialogs/ClickZoneDialog.h"
 #include "editor/dialogs/ImageDialog.h"
 #include "editor/document/SessionSettings.h"
 #include "editor/widgets/TiledDialog.h"
@@ -30,6 +31,7 @@ struct KindDialog {
 constexpr KindDialog kKindDialogs[] = {
     {ElementKind::Background, &make<ImageDialog>},
     {ElementKind::Picture, &make<ImageDialog>},
+    {ElementKind::ClickZone, &make<ClickZoneDialog>},
 };
 
 DialogMaker dialogOfRow(int row) {
