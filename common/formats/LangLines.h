@@ -344,7 +344,11 @@ namespace ztv::lang {
     X(PlaceLongTextCaption, 648)                                      \
     X(TextFileGroup, 649)                                             \
     X(BackgroundColourLabel, 650)                                     \
-    X(LongTextUnreadable, 932) /* 49 + " " + path + " " + 932 */
+    X(LongTextUnreadable, 932) /* 49 + " " + path + " " + 932 */      \
+    X(ChangeClickZoneCaption, 439)                                    \
+    X(PlaceClickZoneCaption, 689)                                     \
+    X(ZoneActAfterClick, 690)                                         \
+    X(ZoneActAtOnce, 691)
 
 // The application builder: its two windows, its steps and its messages.
 #define ZTV_LANG_BUILDER(X)                                                     \
@@ -580,6 +584,9 @@ inline constexpr LineRange kEndPoseRanges[] = {{EndPoseKeepCurrent, EndPoseNothi
 inline constexpr LineRange kSoundStartRanges[] = {{SoundPlay, SoundLoadOnly}};
 inline constexpr LineRange kVideoBarRanges[] = {{VideoBarNone, VideoBarBelow}};
 inline constexpr LineRange kVideoStartRanges[] = {{VideoPlayAndWait, VideoWaitForUser}};
+// The hover action: nothing (0) or go to a page and column (1); stored as the entry's index.
+inline constexpr LineRange kHoverActionRanges[] = {
+    {ActionNone, ActionNone}, {ActionGoToPageAndColumn, ActionGoToPageAndColumn}};
 
 inline constexpr LineFamily kStoredFamilies[] = {
     {"transition effects", kEffectRanges, 100},   // `Effet`

@@ -3,6 +3,7 @@
 #include "common/formats/ElementKinds.h"
 #include "editor/dialogs/AnimationDialog.h"
 #include "editor/dialogs/CharacterDialog.h"
+#include "editor/dialogs/ClickZoneDialog.h"
 #include "editor/dialogs/ImageDialog.h"
 #include "editor/dialogs/LongTextDialog.h"
 #include "editor/dialogs/PanoramaDialog.h"
@@ -40,6 +41,7 @@ constexpr KindDialog kKindDialogs[] = {
     {ElementKind::Panorama, &make<PanoramaDialog>},
     {ElementKind::Animation, &make<AnimationDialog>},
     {ElementKind::LongText, &make<LongTextDialog>},
+    {ElementKind::ClickZone, &make<ClickZoneDialog>},
 };
 
 DialogMaker dialogOfRow(int row) {

@@ -279,6 +279,15 @@ void ElementDialog::browseSecondParameter(const QString& action, QLineEdit* edit
         if (const int page = choosePage(); page != 0) {
             edit->setText(QString::number(page));
         }
+    } else if (kind == ActionKind::RunAndWait) {
+        // The program's parameter file: the program is given the host path as it stands, quoted
+        // when it holds a blank, so it is kept as it reads rather than as a stored path.
+        const QString chosen =
+            prompter_.openFileName(QString(), QString(), QStringLiteral("*.* (*)"));
+        if (!chosen.isEmpty() && !storedPath(chosen).isEmpty()) {
+            const QString parameter = chosen.contains(u' ') ? u'"' + chosen + u'"' : chosen;
+            showStoredPath(edit, parameter, parameter);
+        }
     }
 }
 

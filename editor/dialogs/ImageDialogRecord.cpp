@@ -28,10 +28,6 @@ namespace ztv::editor {
 
 namespace {
 
-constexpr lang::LineRange kHoverActions[] = {
-    {lang::ActionNone, lang::ActionNone},
-    {lang::ActionGoToPageAndColumn, lang::ActionGoToPageAndColumn}};
-
 std::int32_t colourValue(const QColor& c) {
     return std::int32_t(valueOfColour(c));
 }
@@ -55,7 +51,7 @@ void ImageDialog::fillLists() {
     fillFromLines(appearance_, lang::kAppearanceRanges);
     fillActionList(action_);
     fillFromLines(direction_, lang::kGradientRanges);
-    fillFromLines(hoverAction_, kHoverActions);
+    fillFromLines(hoverAction_, lang::kHoverActionRanges);
     setWindowTitle(text(existing_ ? lang::ChangePictureCaption : lang::PlacePictureCaption));
     preview_ = PictureControl{};
     showRect(storyboard_.defaultRect(row_));

@@ -3,6 +3,7 @@
 #include "common/formats/ElementDefaults.h"
 #include "common/formats/LangLines.h"
 #include "common/platform/FileIo.h"
+#include "editor/document/ClickZoneFields.h"
 #include "editor/document/Storyboard.h"
 #include "editor/document/StoryboardRows.h"
 #include "editor/document/UndoSnapshot.h"
@@ -253,7 +254,7 @@ void StoryboardClipboard::pasteCell(QList<ElementRecord>& records, const Element
     if (groups.file) {
         copyFileGroup(to, from);
         if (kindOfRow(row) == kindOfRow(50)) {
-            to.Fichier = language_.text(lang::ClickZone) + u' ' + QString::number(row - 49);
+            to.Fichier = clickZoneName(language_, row);
         }
         storyboard_.setDefaultRect(row, QRect(to.Gauche, to.Haut, to.Largeur, to.Hauteur));
     }

@@ -2,6 +2,7 @@
 
 #include "common/formats/Container.h"
 #include "common/formats/ElementDefaults.h"
+#include "common/formats/ElementKinds.h"
 #include "common/formats/ElementRecord.h"
 #include "common/formats/GifWriter.h"
 #include "common/formats/KeywordTable.h"
@@ -12,6 +13,8 @@
 #include "common/platform/DriveTable.h"
 #include "common/platform/FileIo.h"
 #include "common/platform/WinPath.h"
+#include "editor/document/ClickZoneFields.h"
+#include "editor/document/RecordGeometry.h"
 #include "tools/demogen/DemoMedia.h"
 #include "tools/demogen/DemoSpritePage.h"
 #include "tools/demogen/DemoTexts.h"
@@ -44,6 +47,23 @@ struct Demo {
     ElementRecord element(int row, int column, const QString& fichier, QRect rect) const {
         ElementRecord r = plainElement(lang, row, column, fichier, rect);
         r.Vitesse = 5;
+        return r;
+    }
+
+    // A click zone as its dialog makes it: over rect, acting on a click.
+    editor::ClickZoneFields zoneFields(QRect rect, int actionLine,
+                                       const QString& destination = {}) const {
+        editor::ClickZoneFields zone = editor::ClickZoneFields::newZone(lang);
+        zone.rect = rect;
+        zone.acte = text(actionLine);
+        zone.destination = destination;
+        return zone;
+    }
+    ElementRecord zone(int row, int column, const editor::ClickZoneFields& fields) const {
+        ElementRecord r;
+        r.Colonne = column;
+        // A zone shows no colour: the dialog's remembered colours do not matter here.
+        fields.store(r, lang, row, Qt::black, Qt::black);
         return r;
     }
 };
@@ -151,7 +171,7 @@ bool savePicture(const Demo& demo, const QImage& img, const QString& name, QStri
 
 // Page 3: a plain background, then a circular gradient zooming in over it, pictures coming in
 // with a range of effects, a turning star whose white lets the page through, and a button that
-// lights up under the mouse.
+// lights up under the mouse, with a click zone over it.
 // The star's frames are this size, and so is its box: a picture is not stretched to its box.
 constexpr int kStarSide = 120;
 
@@ -190,10 +210,11 @@ QList<ElementRecord> effectsPage(const Demo& demo) {
         coming(11, 5, demo.stored("bouton.bmp"), QRect(40, 380, 180, 60), lang::EffectNone);
     button.SurvolFichier = demo.stored("bouton-survol.bmp");
     button.SurvolRetablir = 1;
-    button.Acte = demo.text(lang::ActionGoToPage);
-    button.Destination = QStringLiteral("4");  // music and video
-    button.Click = ouiNon(true);
-    page << star << button;
+    const ElementRecord next =  // to the music and video
+        demo.zone(
+            firstRowOf(ElementKind::ClickZone), 5,
+            demo.zoneFields(editor::recordRect(button), lang::ActionGoToPage, QStringLiteral("4")));
+    page << star << button << next;
     return page;
 }
 
@@ -215,16 +236,14 @@ QList<ElementRecord> mediaPage(const Demo& demo) {
     return {plain, tune, ball};
 }
 
-// A button of the menu page: a picture that lights up under the mouse and acts on a click.
-ElementRecord menuButton(const Demo& demo, int row, int column, const QString& picture, QRect rect,
-                         int actionLine, const QString& destination) {
-    ElementRecord r = demo.element(row, column, demo.stored(picture + ".bmp"), rect);
-    r.SurvolFichier = demo.stored(picture + "-survol.bmp");
-    r.SurvolRetablir = 1;
-    r.Acte = demo.text(actionLine);
-    r.Destination = destination;
-    r.Click = ouiNon(true);
-    return r;
+// A button of the menu page: a picture that lights up under the mouse, and a click zone of the
+// same column over it that acts.
+QList<ElementRecord> menuButton(const Demo& demo, int row, int zoneRow, const QString& picture,
+                                QRect rect, int actionLine, const QString& destination) {
+    ElementRecord look = demo.element(row, 2, demo.stored(picture + ".bmp"), rect);
+    look.SurvolFichier = demo.stored(picture + "-survol.bmp");
+    look.SurvolRetablir = 1;
+    return {look, demo.zone(zoneRow, 2, demo.zoneFields(rect, actionLine, destination))};
 }
 
 // The menu page: buttons lead to the other pages (whose runs come back here), a corner that
@@ -236,19 +255,23 @@ QList<ElementRecord> menuPage(const Demo& demo) {
         {"menu-bienvenue", 1}, {"menu-deux-temps", 2},           {"menu-effets", 3},
         {"menu-musique", 4},   {"menu-fond", kSavedEffectsPage}, {"menu-figures", kSpritePage}};
     int row = 4;
+    int zoneRow = firstRowOf(ElementKind::ClickZone);
     for (const auto& [picture, target] : entries) {
-        page.append(menuButton(demo, row, 2, picture, QRect(220, 64 + (row - 4) * 52, 200, 46),
-                               lang::ActionGoToPage, QString::number(target)));
+        const QRect rect(220, 64 + (row - 4) * 52, 200, 46);
+        page += menuButton(demo, row, zoneRow, picture, rect, lang::ActionGoToPage,
+                           QString::number(target));
         ++row;
+        ++zoneRow;
     }
-    page.append(
-        menuButton(demo, row, 2, "menu-quitter", QRect(220, 384, 200, 46), lang::ActionQuit, {}));
-    ElementRecord corner =
-        demo.element(row + 1, 2, demo.stored("coin.bmp"), QRect(560, 400, 80, 80));
-    corner.SurvolAction = 1;  // hover: straight to the effects
-    corner.SurvolPage = 3;
-    corner.SurvolColonne = 1;
-    page.append(corner);
+    page += menuButton(demo, row, zoneRow, "menu-quitter", QRect(220, 384, 200, 46),
+                       lang::ActionQuit, {});
+    const QRect cornerRect(560, 400, 80, 80);
+    page.append(demo.element(row + 1, 2, demo.stored("coin.bmp"), cornerRect));
+    editor::ClickZoneFields corner = demo.zoneFields(cornerRect, lang::ActionNone);
+    corner.hoverGoTo = true;  // hover: straight to the effects
+    corner.hoverPage = 3;
+    corner.hoverColumn = 1;
+    page.append(demo.zone(zoneRow + 1, 2, corner));
     return page;
 }
 
