@@ -24,7 +24,7 @@ class ClickZoneDialogTest : public ProjectFixture {
     void SetUp() override {
         ProjectFixture::SetUp();
         newProjectWithPages({QStringLiteral("Un"), QStringLiteral("Deux")});
-        window().switchToPage(1);
+        window().document().switchToPage(1);
     }
     void TearDown() override {
         window().hide();

@@ -303,8 +303,8 @@ TEST_F(ProjectFiles, GatheringCopiesTheMediaFromTheSecondDriveAndRewritesThePath
     EXPECT_FALSE(QFileInfo::exists(target() + "/images/2/a-3.jpg"));
 
     // A folder typed without a root lies beside the project.
-    editor::copyProjectMedia(window().services(),
-                             {"MEDIA2", "images", "sons", "videos"}, copyFileAtomically);
+    editor::copyProjectMedia(window().services(), {"MEDIA2", "images", "sons", "videos"},
+                             copyFileAtomically);
     EXPECT_TRUE(QFileInfo::exists(folder() + "/MEDIA2/sons/s.wav"));
 }
 

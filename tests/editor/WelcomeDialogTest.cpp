@@ -20,8 +20,7 @@ using Welcome = editor::WelcomeDialog;
 class WelcomeDialog : public ProjectFixture {
   protected:
     std::unique_ptr<Welcome> dialog() {
-        auto d =
-            std::make_unique<Welcome>(window().services(), [this] { ++tutorials_; });
+        auto d = std::make_unique<Welcome>(window().services(), [this] { ++tutorials_; });
         d->checkFirstChoice();
         return d;
     }
