@@ -3,6 +3,7 @@
 #include "common/formats/LangLines.h"
 #include "common/platform/Prompter.h"
 #include "common/platform/ShownPath.h"
+#include "editor/animation/AnimationMaker.h"
 #include "editor/dialogs/PathField.h"
 #include "editor/dialogs/PictureFiles.h"
 #include "editor/document/MediaLookup.h"
@@ -197,9 +198,21 @@ void SpriteDialog::choosePicture() {
     }
 }
 
-// A chosen strip is shown, centred on the page at its own size, then cut into the frames of a
-// GIF (one for any other picture).
-void SpriteDialog::usePicture(const QString& stored, const QString& shown) {
+void SpriteDialog::makeStrip() {
+    const std::optional<MadeAnimation> made = makeAnimation(state_, prompter_, this);
+    if (!made) {
+        return;
+    }
+    if (const QString stored = storedPath(made->hostPath); !stored.isEmpty()) {
+        const AnimationPlacement p =
+            made->placement(QSize(state_.projectWidth, state_.projectHeight));
+        usePicture(stored, made->hostPath,
+                   Placed{QRect(p.left, p.top, p.width, p.height), p.frames});
+    }
+}
+
+void SpriteDialog::usePicture(const QString& stored, const QString& shown,
+                              const std::optional<Placed>& placed) {
     showStoredPath(edit1_, stored, shown);
     pictureOption_->setChecked(true);
     applyOption();
@@ -207,10 +220,12 @@ void SpriteDialog::usePicture(const QString& stored, const QString& shown) {
         return;
     }
     const QSize size = preview_.loadedSize;
-    showRect(QRect((state_.projectWidth - size.width()) / 2,
-                   (state_.projectHeight - size.height()) / 2, size.width(), size.height()));
+    showRect(placed
+                 ? placed->rect
+                 : QRect((state_.projectWidth - size.width()) / 2,
+                         (state_.projectHeight - size.height()) / 2, size.width(), size.height()));
     const QSignalBlocker quiet(frames_);
-    frames_->setValue(std::max(1, preview_.gifFrameCount));
+    frames_->setValue(placed ? placed->frames : std::max(1, preview_.gifFrameCount));
     onFramesChanged();
     onPictureShown();
 }

@@ -4,8 +4,10 @@
 #include "editor/dialogs/OutsideTool.h"
 #include "editor/document/SpriteFields.h"
 
+#include <QRect>
 #include <QSize>
 #include <array>
+#include <optional>
 
 class QButtonGroup;
 class QCheckBox;
@@ -44,6 +46,8 @@ class SpriteDialog : public ElementDialog {
     void choosePicture();
     // The disappearance option, as a click on it.
     void chooseDisappearance();
+    // "Nouveau": the strip the animation maker writes, placed as the maker proposes.
+    void makeStrip();
     void startPictureEditor();
     void startScanner();
     const PictureControl& preview() const { return preview_; }
@@ -95,7 +99,14 @@ class SpriteDialog : public ElementDialog {
     void onAppearanceChanged();
     void onActionChanged();
     bool drawPreview();
-    void usePicture(const QString& stored, const QString& shown);
+    // A strip that comes with its place and frame count (the maker's) is put there; any other
+    // is centred at its own size and cut into the frames of a GIF.
+    struct Placed {
+        QRect rect;
+        int frames = 1;
+    };
+    void usePicture(const QString& stored, const QString& shown,
+                    const std::optional<Placed>& placed = std::nullopt);
 
     Wording wording_;
     PictureControl preview_;

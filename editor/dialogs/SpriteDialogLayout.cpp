@@ -55,8 +55,6 @@ void SpriteDialog::buildPictureBox(QGridLayout* grid) {
     frames_ = named(new QSpinBox(box), "SpinEdit2");
     frames_->setRange(1, 100);
     makeStrip_ = named(new QPushButton(text(lang::ButtonNew), box), "BitBtn2");
-    // The strip maker is not part of the editor yet.
-    markNotAvailable(makeStrip_, text(lang::NotAvailableYet));
     layout->addWidget(pictureOption_, 0, 0, 1, 3);
     layout->addWidget(edit1_, 1, 0, 1, 2);
     layout->addWidget(browse_, 1, 2);
@@ -70,6 +68,7 @@ void SpriteDialog::buildPictureBox(QGridLayout* grid) {
 
     connect(options_, &QButtonGroup::idClicked, this, [this] { onOptionClicked(); });
     connect(browse_, &QPushButton::clicked, this, &SpriteDialog::choosePicture);
+    connect(makeStrip_, &QPushButton::clicked, this, &SpriteDialog::makeStrip);
     connect(frames_, &QSpinBox::valueChanged, this, &SpriteDialog::onFramesChanged);
 }
 

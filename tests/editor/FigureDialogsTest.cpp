@@ -1,5 +1,6 @@
 // The character, animation and panorama dialogs on a page of a new project: what they refuse,
 // what OK stores, the disappearance that follows them, and that each reloads what it stored.
+#include "editor/animation/AnimationMakerWindow.h"
 #include "editor/dialogs/AnimationDialog.h"
 #include "editor/dialogs/CharacterDialog.h"
 #include "editor/dialogs/PanoramaDialog.h"
@@ -14,6 +15,7 @@ namespace ztv::test {
 namespace {
 
 using editor::AnimationDialog;
+using editor::AnimationMakerWindow;
 using editor::CharacterDialog;
 using editor::PanoramaDialog;
 
@@ -57,7 +59,6 @@ TEST_F(FigureDialogs, ACharacterStripIsCutIntoFramesThatFillIt) {
     chooseStrip(*dialog, strip);
     EXPECT_EQ(control(*dialog, "Edit4")->text(), QStringLiteral("400"));
     EXPECT_EQ(control(*dialog, "Edit2")->text(), QStringLiteral("120"));  // centred on 640
-    EXPECT_FALSE(control<QPushButton>(*dialog, "BitBtn2")->isEnabled()) << "no strip maker yet";
     struct Case {
         int frames;
         const char* width;
@@ -195,6 +196,29 @@ TEST_F(FigureDialogs, EachCellOpensItsDialog) {
         EXPECT_EQ(shown, QLatin1String(c.name)) << c.row;
         EXPECT_TRUE(help.endsWith(QLatin1String(c.help))) << help.toStdString();
     }
+}
+
+// "Nouveau": the strip the animation maker writes is the animation's, placed as the maker
+// proposes (centred at the frame size) with its frames; the arrival starts where it stands.
+TEST_F(FigureDialogs, NouveauPlacesTheStripTheAnimationMakerWrites) {
+    const QStringList frames{picture(QStringLiteral("a.bmp"), {40, 30}, Qt::red),
+                             picture(QStringLiteral("b.bmp"), {40, 30}, Qt::green),
+                             picture(QStringLiteral("c.bmp"), {40, 30}, Qt::blue)};
+    onDialog([&](QDialog& d) {
+        auto& maker = dynamic_cast<AnimationMakerWindow&>(d);
+        maker.addFiles(frames);
+        prompter_.choosePath(media() + QStringLiteral("/nom"));
+        maker.create();
+    });
+    auto dialog = openDialog<AnimationDialog>(2, 26);
+    control<QPushButton>(*dialog, "BitBtn2")->click();
+    EXPECT_EQ(control(*dialog, "Edit1")->text(), media() + QStringLiteral("/nom.BMP"));
+    QStringList shown;
+    for (const char* name : {"Edit2", "Edit3", "Edit4", "Edit5", "Edit7", "Edit8"}) {
+        shown << control(*dialog, name)->text();
+    }
+    EXPECT_EQ(shown.join(u' '), QStringLiteral("300 225 40 30 300 225"));
+    EXPECT_EQ(control<QSpinBox>(*dialog, "SpinEdit2")->value(), 3);
 }
 
 }  // namespace
