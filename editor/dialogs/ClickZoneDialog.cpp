@@ -117,27 +117,10 @@ QGroupBox* ClickZoneDialog::buildHover() {
 }
 
 void ClickZoneDialog::buildButtons(QLayout* layout) {
-    auto* row = new QHBoxLayout;
-    auto button = [this, row](const char* name, int line) {
-        auto* b = dialogButton(this, name, text(line), QRect());
-        row->addWidget(b);
-        return b;
-    };
-    auto* position = button("Button1", lang::VisualPlacementButton);
-    auto* preview = button("BVisualis", lang::PreviewButton);
-    row->addStretch();
-    auto* ok = button("OKBtn", lang::ButtonOk);
-    auto* cancel = button("CancelBtn", lang::ButtonCancel);
-    auto* help = button("BitBtn4", lang::ButtonHelp);
-    ok->setDefault(true);
-    static_cast<QVBoxLayout*>(layout)->addLayout(row);
-    connect(position, &QPushButton::clicked, this, [this] { positionElement(false); });
-    connect(preview, &QPushButton::clicked, this, [this] { positionElement(true); });
-    connect(ok, &QPushButton::clicked, this, &ClickZoneDialog::writeAndClose);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, &ClickZoneDialog::showHelp);
+    const ButtonRow row = makeButtonRow({}, true, "BitBtn4");
+    static_cast<QVBoxLayout*>(layout)->addLayout(row.layout);
     if (!QFileInfo::exists(helpPath())) {
-        markNotAvailable(help, text(lang::NotAvailableYet));
+        markNotAvailable(row.help, text(lang::NotAvailableYet));
     }
 }
 

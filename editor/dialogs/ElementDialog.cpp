@@ -11,12 +11,14 @@
 #include "editor/position/HandleGeometry.h"
 #include "editor/position/PositionEditor.h"
 #include "editor/widgets/ComboLists.h"
+#include "editor/widgets/DialogButton.h"
 #include "editor/widgets/HelpPages.h"
 #include "editor/widgets/TransitionOption.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -353,6 +355,34 @@ void ElementDialog::startTool(int settingsLine, QLineEdit* mediaFile) {
     }
     startOutsideTool(state_, prompter_, this, settingsLine, pictureArguments(state_, fichier),
                      startProgram);
+}
+
+ElementDialog::ButtonRow ElementDialog::makeButtonRow(std::initializer_list<RowButton> tools,
+                                                      bool withPreview, const char* helpName) {
+    ButtonRow row{new QHBoxLayout, {}, nullptr, nullptr, nullptr};
+    auto button = [this, &row](const char* name, int line) {
+        auto* b = dialogButton(this, name, text(line), QRect());
+        row.layout->addWidget(b);
+        return b;
+    };
+    for (const RowButton& tool : tools) {
+        row.tools.append(button(tool.name, tool.line));
+    }
+    row.position = button("Button1", lang::VisualPlacementButton);
+    connect(row.position, &QPushButton::clicked, this, [this] { positionElement(false); });
+    if (withPreview) {
+        row.preview = button("BVisualis", lang::PreviewButton);
+        connect(row.preview, &QPushButton::clicked, this, [this] { positionElement(true); });
+    }
+    row.layout->addStretch();
+    auto* ok = button("OKBtn", lang::ButtonOk);
+    auto* cancel = button("CancelBtn", lang::ButtonCancel);
+    row.help = button(helpName, lang::ButtonHelp);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &ElementDialog::writeAndClose);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(row.help, &QPushButton::clicked, this, &ElementDialog::showHelp);
+    return row;
 }
 
 }  // namespace ztv::editor

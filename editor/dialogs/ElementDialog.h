@@ -14,10 +14,12 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <span>
 
 class QCheckBox;
+class QHBoxLayout;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -92,6 +94,23 @@ class ElementDialog : public TiledDialog {
     void keyPressEvent(QKeyEvent* event) override;
 
     // --- shared routines ---
+    // A button of the dialog's bottom row: its form's object name and caption line.
+    struct RowButton {
+        const char* name;
+        int line;
+    };
+    struct ButtonRow {
+        QHBoxLayout* layout;
+        QList<QPushButton*> tools;
+        QPushButton* position;
+        QPushButton* preview;  // null when the kind has none
+        QPushButton* help;
+    };
+    // The bottom row: the kind's tools, "Positionnement visuel", "Prévisualiser" when the kind
+    // has one, then OK (the default), Cancel and help under its form's name. Every button but
+    // the tools is connected; the caller places the row and connects the tools.
+    ButtonRow makeButtonRow(std::initializer_list<RowButton> tools, bool withPreview,
+                            const char* helpName);
     void fillFromLines(QComboBox* list, std::span<const lang::LineRange> ranges) const;
     void fillActionList(QComboBox* list) const;
     void fillTransitionList(QComboBox* list) const;

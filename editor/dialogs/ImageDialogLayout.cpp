@@ -234,32 +234,17 @@ void ImageDialog::buildActionsTab(QWidget* tab) {
 }
 
 void ImageDialog::buildButtons() {
-    auto* row = new QHBoxLayout;
-    auto button = [this, row](const char* name, int line) {
-        auto* b = dialogButton(this, name, text(line), QRect());
-        row->addWidget(b);
-        return b;
-    };
-    auto* scanner = button("BitBtn2", lang::ScannerButton);
-    auto* draw = button("BRetouch", lang::DrawButton);
-    position_ = button("Button1", lang::VisualPlacementButton);
-    previewButton_ = button("BVisualis", lang::PreviewButton);
-    row->addStretch();
-    auto* ok = button("OKBtn", lang::ButtonOk);
-    auto* cancel = button("CancelBtn", lang::ButtonCancel);
-    help_ = button("BitBtn4", lang::ButtonHelp);
-    ok->setDefault(true);
-    static_cast<QVBoxLayout*>(layout())->addLayout(row);
-    connect(position_, &QPushButton::clicked, this, [this] { positionElement(false); });
-    connect(previewButton_, &QPushButton::clicked, this, [this] { positionElement(true); });
+    const ButtonRow row = makeButtonRow(
+        {{"BitBtn2", lang::ScannerButton}, {"BRetouch", lang::DrawButton}}, true, "BitBtn4");
+    position_ = row.position;
+    previewButton_ = row.preview;
+    help_ = row.help;
+    static_cast<QVBoxLayout*>(layout())->addLayout(row.layout);
     if (!QFileInfo::exists(helpPath())) {
         markNotAvailable(help_, text(lang::NotAvailableYet));
     }
-    connect(ok, &QPushButton::clicked, this, &ImageDialog::writeAndClose);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help_, &QPushButton::clicked, this, &ImageDialog::showHelp);
-    connect(draw, &QPushButton::clicked, this, &ImageDialog::startPictureEditor);
-    connect(scanner, &QPushButton::clicked, this, &ImageDialog::startScanner);
+    connect(row.tools[1], &QPushButton::clicked, this, &ImageDialog::startPictureEditor);
+    connect(row.tools[0], &QPushButton::clicked, this, &ImageDialog::startScanner);
 }
 
 }  // namespace ztv::editor

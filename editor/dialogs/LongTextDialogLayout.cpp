@@ -136,28 +136,12 @@ void LongTextDialog::buildPositionGroup() {
 }
 
 void LongTextDialog::buildButtons() {
-    auto* row = new QHBoxLayout;
-    auto button = [this, row](const char* name, int line) {
-        auto* b = dialogButton(this, name, text(line), QRect());
-        row->addWidget(b);
-        return b;
-    };
-    auto* editor = button("BRetouch", lang::KindText);
-    auto* position = button("Button1", lang::VisualPlacementButton);
-    row->addStretch();
-    auto* ok = button("OKBtn", lang::ButtonOk);
-    auto* cancel = button("CancelBtn", lang::ButtonCancel);
-    auto* help = button("BitBtn4", lang::ButtonHelp);
-    ok->setDefault(true);
-    static_cast<QGridLayout*>(layout())->addLayout(row, 3, 0, 1, 2);
+    const ButtonRow row = makeButtonRow({{"BRetouch", lang::KindText}}, false, "BitBtn4");
+    static_cast<QGridLayout*>(layout())->addLayout(row.layout, 3, 0, 1, 2);
     if (!QFileInfo::exists(helpPath())) {
-        markNotAvailable(help, text(lang::NotAvailableYet));
+        markNotAvailable(row.help, text(lang::NotAvailableYet));
     }
-    connect(editor, &QPushButton::clicked, this, &LongTextDialog::startTextEditor);
-    connect(position, &QPushButton::clicked, this, [this] { positionElement(false); });
-    connect(ok, &QPushButton::clicked, this, &LongTextDialog::writeAndClose);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, &LongTextDialog::showHelp);
+    connect(row.tools[0], &QPushButton::clicked, this, &LongTextDialog::startTextEditor);
 }
 
 }  // namespace ztv::editor

@@ -143,29 +143,14 @@ void SpriteDialog::buildActionBox(QGridLayout* grid) {
 }
 
 void SpriteDialog::buildButtons() {
-    auto* row = new QHBoxLayout;
-    auto button = [this, row](const char* name, int line) {
-        auto* b = dialogButton(this, name, text(line), QRect());
-        row->addWidget(b);
-        return b;
-    };
-    auto* scanner = button("BitBtn5", lang::ScannerButton);
-    auto* draw = button("BRetouch", lang::DrawButton);
-    position_ = button("Button1", lang::VisualPlacementButton);
-    previewButton_ = button("BVisualis", lang::PreviewButton);
-    row->addStretch();
-    auto* ok = button("OKBtn", lang::ButtonOk);
-    auto* cancel = button("CancelBtn", lang::ButtonCancel);
-    help_ = button("BitBtnAide", lang::ButtonHelp);
-    ok->setDefault(true);
-    static_cast<QVBoxLayout*>(layout())->addLayout(row);
-    connect(position_, &QPushButton::clicked, this, [this] { positionElement(false); });
-    connect(previewButton_, &QPushButton::clicked, this, [this] { positionElement(true); });
-    connect(ok, &QPushButton::clicked, this, &SpriteDialog::writeAndClose);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help_, &QPushButton::clicked, this, &SpriteDialog::showHelp);
-    connect(draw, &QPushButton::clicked, this, &SpriteDialog::startPictureEditor);
-    connect(scanner, &QPushButton::clicked, this, &SpriteDialog::startScanner);
+    const ButtonRow row = makeButtonRow(
+        {{"BitBtn5", lang::ScannerButton}, {"BRetouch", lang::DrawButton}}, true, "BitBtnAide");
+    position_ = row.position;
+    previewButton_ = row.preview;
+    help_ = row.help;
+    static_cast<QVBoxLayout*>(layout())->addLayout(row.layout);
+    connect(row.tools[1], &QPushButton::clicked, this, &SpriteDialog::startPictureEditor);
+    connect(row.tools[0], &QPushButton::clicked, this, &SpriteDialog::startScanner);
 }
 
 }  // namespace ztv::editor

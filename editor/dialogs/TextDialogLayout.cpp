@@ -263,28 +263,15 @@ void TextDialog::buildActionsTab(QWidget* tab) {
 }
 
 void TextDialog::buildButtons() {
-    auto* row = new QHBoxLayout;
-    auto button = [this, row](const char* name, int line) {
-        auto* b = dialogButton(this, name, text(line), QRect());
-        row->addWidget(b);
-        return b;
-    };
-    position_ = button("Button1", lang::VisualPlacementButton);
-    previewButton_ = button("BVisualis", lang::PreviewButton);
-    row->addStretch();
-    auto* ok = button("OKBtn", lang::ButtonOk);
-    auto* cancel = button("CancelBtn", lang::ButtonCancel);
-    help_ = button("BitBtn4", lang::ButtonHelp);
-    ok->setDefault(true);  // the memo keeps Enter for its new lines
-    static_cast<QVBoxLayout*>(layout())->addLayout(row);
-    connect(position_, &QPushButton::clicked, this, [this] { positionElement(false); });
-    connect(previewButton_, &QPushButton::clicked, this, [this] { positionElement(true); });
+    // OK is the default: the memo keeps Enter for its new lines.
+    const ButtonRow row = makeButtonRow({}, true, "BitBtn4");
+    position_ = row.position;
+    previewButton_ = row.preview;
+    help_ = row.help;
+    static_cast<QVBoxLayout*>(layout())->addLayout(row.layout);
     if (!QFileInfo::exists(helpPath())) {
         markNotAvailable(help_, text(lang::NotAvailableYet));
     }
-    connect(ok, &QPushButton::clicked, this, &TextDialog::writeAndClose);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help_, &QPushButton::clicked, this, &TextDialog::showHelp);
 }
 
 }  // namespace ztv::editor
